@@ -1,0 +1,73 @@
+// Code window: a text field and two buttons.
+#include "app/ui/asmcode.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TFormCode::TFormCode(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("FormCode"));
+    setWindowTitle(QStringLiteral("Assembler Code "));
+    resize(760, 600);
+
+    Memocode = new QPlainTextEdit(this);
+    Memocode->setObjectName(QStringLiteral("Memocode"));
+    Memocode->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memocode->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    Memocode->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memocode->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    Buttonclose = new QPushButton(QStringLiteral("Fenster schliessen"), this);
+    Buttonclose->setObjectName(QStringLiteral("Buttonclose"));
+    Buttoncopy = new QPushButton(QStringLiteral("Den kompletten Code in die Zwischenablage kopieren"), this);
+    Buttoncopy->setObjectName(QStringLiteral("Buttoncopy"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Buttoncopy);
+    buttons->addStretch(1);
+    buttons->addWidget(Buttonclose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Memocode, 1);
+    layout->addLayout(buttons);
+
+    connect(Buttoncopy, &QPushButton::clicked, this, &TFormCode::ButtoncopyClick);
+    connect(Buttonclose, &QPushButton::clicked, this, &TFormCode::ButtoncloseClick);
+}
+
+void TFormCode::clearCode()
+{
+    Memocode->clear();
+}
+
+void TFormCode::appendLine(const QString& line)
+{
+    Memocode->appendPlainText(line);
+}
+
+void TFormCode::appendLines(const QStringList& lines)
+{
+    if (!lines.isEmpty())
+        Memocode->appendPlainText(lines.join(QLatin1Char('\n')));
+}
+
+QString TFormCode::code() const
+{
+    return Memocode->toPlainText();
+}
+
+void TFormCode::ButtoncopyClick()
+{
+    Memocode->selectAll();
+    QApplication::clipboard()->setText(Memocode->toPlainText());
+}
+
+void TFormCode::ButtoncloseClick()
+{
+    // The caption promises to close the window, so it does: hidden, contents kept.
+    hide();
+}

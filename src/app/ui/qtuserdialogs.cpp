@@ -1,0 +1,69 @@
+// Qt implementation of the user dialogs.
+#include "app/ui/qtuserdialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+QStringList QtUserDialogs::qtFilters(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
+        // The descriptions already name their patterns; Qt reads them from the last parentheses.
+        filters << (parts[i].contains(QLatin1Char('(')) ? parts[i].trimmed()
+                                                         : QStringLiteral("%1 (%2)").arg(parts[i], patterns));
+    }
+    return filters;
+}
+
+std::optional<QString> QtUserDialogs::run(const FileDialogRequest& request, bool save)
+{
+    QFileDialog dialog(mParent ? mParent : QApplication::activeWindow(), request.title, request.initialDir);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    const QStringList filters = qtFilters(request.filter);
+    dialog.setNameFilters(filters);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    if (!request.defaultExt.isEmpty())
+        dialog.setDefaultSuffix(request.defaultExt);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> QtUserDialogs::openFile(const FileDialogRequest& request)
+{
+    return run(request, false);
+}
+
+std::optional<QString> QtUserDialogs::saveFile(const FileDialogRequest& request)
+{
+    return run(request, true);
+}
+
+UserDialogs::Answer QtUserDialogs::confirm(const QString& text)
+{
+    const auto button = QMessageBox::question(mParent ? mParent : QApplication::activeWindow(),
+                                              QApplication::applicationDisplayName(), text,
+                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (button == QMessageBox::Yes)
+        return Answer::Yes;
+    return button == QMessageBox::No ? Answer::No : Answer::Cancel;
+}
+
+void QtUserDialogs::message(const QString& text)
+{
+    QMessageBox::information(mParent ? mParent : QApplication::activeWindow(),
+                             QApplication::applicationDisplayName(), text);
+}
+
+void QtUserDialogs::error(const QString& text)
+{
+    QMessageBox::critical(mParent ? mParent : QApplication::activeWindow(),
+                          QApplication::applicationDisplayName(), text);
+}

@@ -1,0 +1,25 @@
+// The real dialogs: Qt's file dialogs and message boxes.
+#pragma once
+
+#include "app/userdialogs.h"
+
+class QWidget;
+
+class QtUserDialogs : public UserDialogs {
+public:
+    explicit QtUserDialogs(QWidget* parent = nullptr) : mParent(parent) {}
+    void setParent(QWidget* parent) { mParent = parent; }
+
+    std::optional<QString> openFile(const FileDialogRequest& request) override;
+    std::optional<QString> saveFile(const FileDialogRequest& request) override;
+    Answer confirm(const QString& text) override;
+    void message(const QString& text) override;
+    void error(const QString& text) override;
+
+    // "Text|*.x|Text|*.*" in the form Qt's dialogs take.
+    static QStringList qtFilters(const QString& filter);
+
+private:
+    std::optional<QString> run(const FileDialogRequest& request, bool save);
+    QWidget* mParent;
+};

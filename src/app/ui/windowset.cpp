@@ -1,0 +1,55 @@
+// Creation and linking of the window set.
+#include "app/ui/windowset.h"
+
+#include "app/ui/asmcode.h"
+#include "converter/ui/Grafikconverter.h"
+#include "level/ui/map.h"
+#include "levelio/ui/Mapdata.h"
+#include "palette/ui/color.h"
+#include "pattern/ui/main.h"
+#include "sound/ui/Soundconverter.h"
+#include "splitter/ui/splitter.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const QString& programFolder)
+{
+    Q_UNUSED(opener); // handed to the level editor's test-play once it exists
+    mMain = std::make_unique<TFormmain>(dialogs, programFolder);
+    mColor = std::make_unique<TFormcolor>();
+    mMap = std::make_unique<TFormmap>();
+    mMapData = std::make_unique<TFormMapData>();
+    mCode = std::make_unique<TFormCode>();
+    mGrafikconverter = std::make_unique<TFormgrafikconverter>();
+    mSoundconverter = std::make_unique<TFormSoundconverter>(dialogs);
+    mSplitter = std::make_unique<TFormsplitter>(dialogs);
+
+    TFormmain::Links links;
+    links.color = mColor.get();
+    links.map = mMap.get();
+    links.code = mCode.get();
+    links.grafikconverter = mGrafikconverter.get();
+    links.soundconverter = mSoundconverter.get();
+    links.splitter = mSplitter.get();
+    mMain->setLinks(links);
+}
+
+WindowSet::~WindowSet() = default;
+
+QList<QWidget*> WindowSet::windows() const
+{
+    return {mMain.get(), mColor.get(), mMap.get(), mMapData.get(),
+            mCode.get(), mGrafikconverter.get(), mSoundconverter.get(), mSplitter.get()};
+}
+
+void WindowSet::showMain()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        QRect frame(QPoint(0, 0), mMain->size());
+        frame.moveCenter(area.center());
+        mMain->move(frame.topLeft());
+    }
+    mMain->show();
+}

@@ -1,0 +1,51 @@
+// The eight windows of the program, created at start-up in a fixed order and linked to each other.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class DesktopOpener;
+class QWidget;
+class TFormCode;
+class TFormcolor;
+class TFormgrafikconverter;
+class TFormmain;
+class TFormmap;
+class TFormMapData;
+class TFormSoundconverter;
+class TFormsplitter;
+class UserDialogs;
+
+class WindowSet {
+public:
+    // programFolder is where the start-up files are looked up (the executable's folder).
+    WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const QString& programFolder);
+    ~WindowSet();
+    WindowSet(const WindowSet&) = delete;
+    WindowSet& operator=(const WindowSet&) = delete;
+
+    TFormmain* main() const { return mMain.get(); }
+    TFormcolor* color() const { return mColor.get(); }
+    TFormmap* map() const { return mMap.get(); }
+    TFormMapData* mapData() const { return mMapData.get(); }
+    TFormCode* code() const { return mCode.get(); }
+    TFormgrafikconverter* grafikconverter() const { return mGrafikconverter.get(); }
+    TFormSoundconverter* soundconverter() const { return mSoundconverter.get(); }
+    TFormsplitter* splitter() const { return mSplitter.get(); }
+
+    // In creation order.
+    QList<QWidget*> windows() const;
+
+    // Shows the main window centred on the screen.
+    void showMain();
+
+private:
+    std::unique_ptr<TFormmain> mMain;
+    std::unique_ptr<TFormcolor> mColor;
+    std::unique_ptr<TFormmap> mMap;
+    std::unique_ptr<TFormMapData> mMapData;
+    std::unique_ptr<TFormCode> mCode;
+    std::unique_ptr<TFormgrafikconverter> mGrafikconverter;
+    std::unique_ptr<TFormSoundconverter> mSoundconverter;
+    std::unique_ptr<TFormsplitter> mSplitter;
+};

@@ -1,0 +1,39 @@
+// The one family of errors that ends a user action and reaches the standard error box.
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+// Base of every error the program reports to the user; message() is the text shown.
+class TavrelError : public std::runtime_error {
+public:
+    explicit TavrelError(const QString& message);
+    const QString& message() const { return mMessage; }
+
+private:
+    QString mMessage;
+};
+
+// A text that should have been an integer.
+class ConversionError : public TavrelError {
+public:
+    explicit ConversionError(const QString& text);
+};
+
+// A file that could not be opened for reading.
+class FileOpenError : public TavrelError {
+public:
+    FileOpenError(const QString& fileName, const QString& reason);
+};
+
+// A file that could not be created or written.
+class FileCreateError : public TavrelError {
+public:
+    FileCreateError(const QString& fileName, const QString& reason);
+};
+
+// Reading a file failed half way.
+class StreamReadError : public TavrelError {
+public:
+    StreamReadError();
+};

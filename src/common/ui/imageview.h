@@ -1,0 +1,35 @@
+// A widget that shows a picture owned by the model and reports the mouse in picture coordinates.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+class ImageView : public QWidget {
+    Q_OBJECT
+public:
+    // The image is not copied: the model owns it and redraws it; the view only blits it.
+    explicit ImageView(const QImage* image, QWidget* parent = nullptr);
+
+    void setImage(const QImage* image);
+    const QImage* image() const { return mImage; }
+    // Stretched views scale the picture to the widget; others show it 1:1 at a fixed size.
+    void setStretched(bool stretched);
+
+signals:
+    void pressed(Qt::MouseButton button, QPoint position);
+    void moved(Qt::MouseButtons held, QPoint position);
+    void released(Qt::MouseButton button, QPoint position);
+    void doubleClicked(Qt::MouseButton button, QPoint position);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QPoint toImage(const QPointF& position) const;
+    const QImage* mImage;
+    bool mStretched = false;
+};

@@ -1,0 +1,36 @@
+// Pattern store and the multicolour byte layout.
+#include "pattern/patternstore.h"
+
+std::array<int, 4> DecodeByte(int v)
+{
+    // Subtracting the bit weights in turn makes 255 and above saturate at 3 per pixel
+    // and leaves negative values at 0, as the game data tools always did.
+    std::array<int, 4> p{};
+    int weight = 128;
+    for (int k = 0; k < 4; ++k) {
+        if (v >= weight) {
+            p[k] += 2;
+            v -= weight;
+        }
+        weight /= 2;
+        if (v >= weight) {
+            p[k] += 1;
+            v -= weight;
+        }
+        weight /= 2;
+    }
+    return p;
+}
+
+int EncodePixels(int p0, int p1, int p2, int p3)
+{
+    return p0 * 64 + p1 * 16 + p2 * 4 + p3;
+}
+
+PatternStore::PatternStore() : mEntries(kSize, QStringLiteral("0")) {}
+
+void PatternStore::clear()
+{
+    const QString zero = QStringLiteral("0");
+    std::fill(mEntries.begin(), mEntries.end(), zero);
+}

@@ -1,0 +1,612 @@
+// The pattern editor window: construction, layout and the links to the other windows.
+#include "pattern/ui/main.h"
+
+#include "app/guard.h"
+#include "common/ui/colorpanel.h"
+#include "common/ui/imageview.h"
+#include "converter/ui/Grafikconverter.h"
+#include "level/ui/map.h"
+#include "pattern/fontfile.h"
+#include "sound/ui/Soundconverter.h"
+#include "splitter/ui/splitter.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+template <class W>
+W* named(W* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QPushButton* button(const QString& caption, const char* name, QWidget* parent)
+{
+    auto* b = named(new QPushButton(caption, parent), name);
+    b->setAccessibleName(caption);
+    return b;
+}
+
+QLabel* label(const QString& text, const char* name, QWidget* parent)
+{
+    return named(new QLabel(text, parent), name);
+}
+
+QSpinBox* spin(int min, int max, int value, const char* name, QWidget* parent)
+{
+    auto* s = named(new QSpinBox(parent), name);
+    s->setRange(min, max);
+    s->setValue(value);
+    s->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    s->setAccessibleName(QLatin1String(name));
+    return s;
+}
+
+QTableWidget* table(int columns, int rows, int cellWidth, int cellHeight, const char* name, QWidget* parent)
+{
+    auto* t = named(new QTableWidget(rows, columns, parent), name);
+    t->horizontalHeader()->hide();
+    t->verticalHeader()->hide();
+    t->horizontalHeader()->setMinimumSectionSize(4);
+    t->verticalHeader()->setMinimumSectionSize(4);
+    t->horizontalHeader()->setDefaultSectionSize(cellWidth);
+    t->verticalHeader()->setDefaultSectionSize(cellHeight);
+    t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->setFixedSize(columns * cellWidth + 2 * t->frameWidth(), rows * cellHeight + 2 * t->frameWidth());
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c) {
+            auto* item = new QTableWidgetItem(QStringLiteral("0"));
+            item->setTextAlignment(Qt::AlignCenter);
+            t->setItem(r, c, item);
+        }
+    return t;
+}
+
+} // namespace
+
+TFormmain::TFormmain(UserDialogs& dialogs, const QString& programFolder, QWidget* parent)
+    : QWidget(parent), mDialogs(dialogs), mProgramFolder(programFolder)
+{
+    setObjectName(QStringLiteral("Formmain"));
+    setWindowTitle(QStringLiteral(
+        "Oxils Quest Tavrel - Font and Level Editor & Graphic and Sound Converter - Version 02.04.2016b"));
+    mEditor.info = [this](const QString& line) { addInfo(line); };
+    buildControls();
+    connectHandlers();
+    FormCreate();
+}
+
+template <class F>
+void TFormmain::act(F&& handler)
+{
+    Guarded(mDialogs, std::forward<F>(handler));
+    refresh();
+}
+
+void TFormmain::buildControls()
+{
+    QPalette cream = palette();
+    cream.setColor(QPalette::Window, ToQColor(kCream));
+    setPalette(cream);
+    setAutoFillBackground(true);
+    setFixedSize(1029, 734);
+
+    // --- mode and colours ----------------------------------------------------------------------
+    Label3 = label(QStringLiteral("Definiere hier das Aussehen des Pattern: "), "Label3", this);
+    Combomode = named(new QComboBox(this), "Combomode");
+    Combomode->setEditable(true);
+    Combomode->addItems({QStringLiteral("Char"), QStringLiteral("Player")});
+    Combomode->setCurrentText(QStringLiteral("Char"));
+    Combomode->setAccessibleName(QStringLiteral("Modus"));
+    Label1 = label(QStringLiteral("Farben: Klick wählt Malfarbe, Doppelklick = Definition"), "Label1", this);
+    Label1->setWordWrap(true);
+    ColorPanel** panels[5] = {&Farbe0, &Farbe1, &Farbe2, &Farbe3, &Farbe4};
+    const char* panelNames[5] = {"Farbe0", "Farbe1", "Farbe2", "Farbe3", "Farbe4"};
+    for (int k = 0; k < 5; ++k) {
+        *panels[k] = named(new ColorPanel(this), panelNames[k]);
+        (*panels[k])->setFixedSize(58, 26);
+    }
+    Label4 = label(QStringLiteral("Malfarbe"), "Label4", this);
+    farbe = named(new QLineEdit(QStringLiteral("0"), this), "farbe");
+    farbe->setFixedWidth(58);
+    farbe->setAlignment(Qt::AlignCenter);
+    farbe->setAutoFillBackground(true);
+    farbe->setAccessibleName(QStringLiteral("Malfarbe"));
+    DrawGrid1 = table(3, 16, 20, 15, "DrawGrid1", this);
+    DrawGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DrawGrid1->setShowGrid(true);
+    DrawGrid1->hide();
+    ButtonFarbeInit = button(QStringLiteral("Farben Init"), "ButtonFarbeInit", this);
+    ButtonFarbeInit->hide();
+
+    auto* registersRow = new QHBoxLayout;
+    registersRow->setSpacing(3);
+    for (auto* p : {Farbe0, Farbe1, Farbe2, Farbe3, Farbe4})
+        registersRow->addWidget(p);
+    registersRow->addStretch(1);
+    auto* paintRow = new QHBoxLayout;
+    paintRow->addWidget(Label4);
+    paintRow->addWidget(farbe);
+    paintRow->addStretch(1);
+    auto* playerRow = new QHBoxLayout;
+    playerRow->addWidget(DrawGrid1, 0, Qt::AlignTop);
+    playerRow->addWidget(ButtonFarbeInit, 0, Qt::AlignTop);
+    playerRow->addStretch(1);
+
+    auto* colourColumn = new QVBoxLayout;
+    colourColumn->setSpacing(4);
+    colourColumn->addWidget(Label3);
+    colourColumn->addWidget(Combomode);
+    colourColumn->addSpacing(6);
+    colourColumn->addWidget(Label1);
+    colourColumn->addLayout(registersRow);
+    colourColumn->addLayout(paintRow);
+    colourColumn->addLayout(playerRow);
+    colourColumn->addStretch(1);
+
+    // --- editing surface and preview ------------------------------------------------------------
+    Panel1 = named(new QFrame(this), "Panel1");
+    Panel1->setFixedSize(256, 256);
+    QPalette fuchsia = Panel1->palette();
+    fuchsia.setColor(QPalette::Window, ToQColor(PatternEditor::kFrameColor));
+    Panel1->setPalette(fuchsia);
+    Panel1->setAutoFillBackground(true);
+    PaintBox = named(new ImageView(&mEditor.surface(), Panel1), "PaintBox");
+    PaintBox->move(1, 1);
+    Image1 = named(new ImageView(&mEditor.preview(), this), "Image1");
+
+    // --- pattern selection and edit buttons -----------------------------------------------------
+    Labelfontset = label(QStringLiteral("Pattern-Set    "), "Labelfontset", this);
+    SpinFontsetnumber = spin(1, 8, 1, "SpinFontsetnumber", this);
+    Label2 = label(QStringLiteral("Pattern-Nr    (Tauschen mit)"), "Label2", this);
+    SpinTilenumber = spin(1, 64, 1, "SpinTilenumber", this);
+    SpeedButton2 = button(QStringLiteral("<->"), "SpeedButton2", this);
+    SpeedButton2->setAccessibleName(QStringLiteral("Tauschen"));
+    SpeedButton2->setFixedWidth(36);
+    copySpinTilenumber = spin(1, 64, 1, "copySpinTilenumber", this);
+    SpeedButton1 = button(QStringLiteral("<->"), "SpeedButton1", this);
+    SpeedButton1->hide();
+    copySpinFontsetnumber = spin(1, 8, 1, "copySpinFontsetnumber", this);
+    copySpinFontsetnumber->hide();
+    ButtonLaden = button(QStringLiteral("Laden"), "ButtonLaden", this);
+    ButtonSpeichern = button(QStringLiteral("Speichern"), "ButtonSpeichern", this);
+    ButtonVerwerfen = button(QStringLiteral("Verwerfen"), "ButtonVerwerfen", this);
+    ButtonFill = button(QStringLiteral("Füllen"), "ButtonFill", this);
+    Buttonlinks = button(QStringLiteral("Links"), "Buttonlinks", this);
+    Buttonhoch = button(QStringLiteral("Hoch"), "Buttonhoch", this);
+    Buttonrechts = button(QStringLiteral("Rechts"), "Buttonrechts", this);
+    Button18 = button(QStringLiteral("Spgl LR"), "Button18", this);
+    ButtonRunter = button(QStringLiteral("Runter"), "ButtonRunter", this);
+    Button19 = button(QStringLiteral("Spgl HR"), "Button19", this);
+
+    auto* selection = new QGridLayout;
+    selection->setVerticalSpacing(3);
+    selection->addWidget(Labelfontset, 0, 0, 1, 3);
+    selection->addWidget(SpinFontsetnumber, 1, 0);
+    selection->addWidget(ButtonFill, 1, 2);
+    selection->addWidget(Label2, 2, 0, 1, 3);
+    selection->addWidget(SpinTilenumber, 3, 0);
+    selection->addWidget(SpeedButton2, 3, 1);
+    selection->addWidget(copySpinTilenumber, 3, 2);
+    auto* storeButtons = new QHBoxLayout;
+    storeButtons->addWidget(ButtonLaden);
+    storeButtons->addWidget(ButtonSpeichern);
+    storeButtons->addWidget(ButtonVerwerfen);
+    auto* shiftButtons = new QGridLayout;
+    shiftButtons->addWidget(Buttonlinks, 0, 0);
+    shiftButtons->addWidget(Buttonhoch, 0, 1);
+    shiftButtons->addWidget(Buttonrechts, 0, 2);
+    shiftButtons->addWidget(Button18, 1, 0);
+    shiftButtons->addWidget(ButtonRunter, 1, 1);
+    shiftButtons->addWidget(Button19, 1, 2);
+
+    // --- animation ------------------------------------------------------------------------------
+    Label8 = label(QStringLiteral("Animationsphasen mit ; getrennt"), "Label8", this);
+    Editphasen = named(new QLineEdit(QStringLiteral("1;2;1;3"), this), "Editphasen");
+    Editphasen->setAccessibleName(Label8->text());
+    Label7 = label(QStringLiteral("Speed (x/50 Sekunden Dauer)"), "Label7", this);
+    SpinEdit1 = spin(1, 100, 16, "SpinEdit1", this);
+    SpinEdit1->setAccessibleName(Label7->text());
+    Buttonanim = button(QStringLiteral("Start Anim"), "Buttonanim", this);
+    auto* anim = new QGridLayout;
+    anim->setVerticalSpacing(2);
+    anim->addWidget(Label8, 0, 0, 1, 2);
+    anim->addWidget(Editphasen, 1, 0, 1, 2);
+    anim->addWidget(Label7, 2, 0, 1, 2);
+    anim->addWidget(SpinEdit1, 3, 0);
+    anim->addWidget(Buttonanim, 3, 1);
+
+    auto* controlColumn = new QVBoxLayout;
+    controlColumn->setSpacing(4);
+    controlColumn->addLayout(selection);
+    controlColumn->addLayout(storeButtons);
+    controlColumn->addLayout(shiftButtons);
+    controlColumn->addSpacing(4);
+    controlColumn->addLayout(anim);
+    controlColumn->addStretch(1);
+
+    // --- pixel and byte grids -------------------------------------------------------------------
+    Label5 = label(QStringLiteral("2-Bit-Codierung der Pixel (Werte von 0 bis 3)"), "Label5", this);
+    Label5->setWordWrap(true);
+    Label5->setFixedWidth(8 * 18 + 4);
+    grid = table(8, 16, 18, 15, "grid", this);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setFocusPolicy(Qt::NoFocus);
+    Label6 = label(QStringLiteral("Daten Bytes"), "Label6", this);
+    data = table(2, 16, 40, 15, "data", this);
+    data->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    auto* gridColumn = new QVBoxLayout;
+    gridColumn->setSpacing(2);
+    gridColumn->addWidget(Label5);
+    gridColumn->addWidget(grid);
+    gridColumn->addStretch(1);
+    auto* dataColumn = new QVBoxLayout;
+    dataColumn->setSpacing(2);
+    dataColumn->addWidget(Label6, 0, Qt::AlignBottom);
+    dataColumn->setAlignment(Label6, Qt::AlignLeft);
+    dataColumn->addWidget(data);
+    dataColumn->addStretch(1);
+    auto* gridLabelSpacer = new QWidget(this);
+    Q_UNUSED(gridLabelSpacer);
+    gridLabelSpacer->hide();
+
+    auto* editColumn = new QVBoxLayout;
+    editColumn->setSpacing(6);
+    editColumn->addWidget(Panel1);
+    editColumn->addStretch(1);
+    auto* previewColumn = new QVBoxLayout;
+    previewColumn->addWidget(Image1);
+    previewColumn->addStretch(1);
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(10);
+    top->addLayout(colourColumn, 0);
+    top->addLayout(editColumn);
+    top->addLayout(previewColumn);
+    top->addLayout(controlColumn);
+    top->addLayout(gridColumn);
+    top->addLayout(dataColumn);
+
+    // --- overview -------------------------------------------------------------------------------
+    LabelPattern = label(QStringLiteral("Wähle ein Pattern durch Doppelklick zum Bearbeiten aus: "), "LabelPattern", this);
+    ScrollBox1 = named(new QScrollArea(this), "ScrollBox1");
+    ScrollBox1->setFixedSize(947, 273);
+    ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ScrollBox1->setFrameShape(QFrame::NoFrame);
+    paintboxall = named(new ImageView(&mEditor.overview(), ScrollBox1), "paintboxall");
+    ScrollBox1->setWidget(paintboxall);
+    auto* leftRows = new QVBoxLayout;
+    auto* rightRows = new QVBoxLayout;
+    for (auto* l : {leftRows, rightRows}) {
+        l->setSpacing(0);
+        l->setContentsMargins(0, 0, 0, 0);
+    }
+    for (int i = 0; i < 16; ++i) {
+        const QByteArray name = "Button" + QByteArray::number(i + 2);
+        rowButtons[i] = button(QString::number(i % 8 + 1), name.constData(), this);
+        rowButtons[i]->setFixedSize(32, 32);
+        rowButtons[i]->setFocusPolicy(Qt::NoFocus);
+        (i < 8 ? leftRows : rightRows)->addWidget(rowButtons[i]);
+    }
+    leftRows->addStretch(1);
+    rightRows->addStretch(1);
+    auto* overviewRow = new QHBoxLayout;
+    overviewRow->setSpacing(4);
+    overviewRow->addStretch(1);
+    overviewRow->addLayout(leftRows);
+    overviewRow->addWidget(ScrollBox1);
+    overviewRow->addLayout(rightRows);
+    overviewRow->addStretch(1);
+
+    // --- bottom panels --------------------------------------------------------------------------
+    Panel5 = named(new QGroupBox(QStringLiteral("Info / Errors"), this), "Panel5");
+    Memo = named(new QPlainTextEdit(Panel5), "Memo");
+    Memo->setReadOnly(true);
+    Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo->setAccessibleName(QStringLiteral("Info / Errors"));
+    (new QVBoxLayout(Panel5))->addWidget(Memo);
+
+    Panel4 = named(new QGroupBox(QStringLiteral("Tavrel Format Datei Funktionen"), this), "Panel4");
+    Label12 = label(mEditor.fontLabel, "Label12", Panel4);
+    ButtonLoadFile = button(QStringLiteral("Font Datei laden"), "ButtonLoadFile", Panel4);
+    ButtonTeilladen = button(QStringLiteral("Nur Zeilen 5-8"), "ButtonTeilladen", Panel4);
+    ButtonTeilladen->setToolTip(QStringLiteral("Nur die ersten 4 Zeilen einer Datei als Zeile 5-8 importieren"));
+    ButtonSaveFile = button(QStringLiteral("Font Datei speichern"), "ButtonSaveFile", Panel4);
+    auto* fileLayout = new QGridLayout(Panel4);
+    fileLayout->addWidget(Label12, 0, 0, 1, 2);
+    fileLayout->addWidget(ButtonLoadFile, 1, 0);
+    fileLayout->addWidget(ButtonTeilladen, 1, 1);
+    fileLayout->addWidget(ButtonSaveFile, 2, 0, 1, 2);
+
+    Panel3 = named(new QGroupBox(QStringLiteral("Font Data Export"), this), "Panel3");
+    Label9 = label(QStringLiteral("Font-Zeilen "), "Label9", Panel3);
+    Spinvon = spin(1, 8, 1, "Spinvon", Panel3);
+    Label10 = label(QStringLiteral("bis"), "Label10", Panel3);
+    Spinbis = spin(1, 8, 3, "Spinbis", Panel3);
+    Button1 = button(QStringLiteral("Font Assembler Code generieren"), "Button1", Panel3);
+    auto* fontExport = new QGridLayout(Panel3);
+    fontExport->addWidget(Label9, 0, 0);
+    fontExport->addWidget(Spinvon, 0, 1);
+    fontExport->addWidget(Label10, 0, 2);
+    fontExport->addWidget(Spinbis, 0, 3);
+    fontExport->addWidget(Button1, 1, 0, 1, 4);
+
+    Panel2 = named(new QGroupBox(QStringLiteral("3farbiger Player Data Export"), this), "Panel2");
+    Label11 = label(QStringLiteral("Nr."), "Label11", Panel2);
+    SpinEdit2 = spin(1, 64, 1, "SpinEdit2", Panel2);
+    EditPlayer = named(new QLineEdit(QStringLiteral("Shape"), Panel2), "EditPlayer");
+    EditPlayer->setAccessibleName(QStringLiteral("Player Name"));
+    Button20 = button(QStringLiteral("Player Assembler Code generieren"), "Button20", Panel2);
+    auto* playerExport = new QGridLayout(Panel2);
+    playerExport->addWidget(Label11, 0, 0);
+    playerExport->addWidget(SpinEdit2, 0, 1);
+    playerExport->addWidget(EditPlayer, 0, 2);
+    playerExport->addWidget(Button20, 1, 0, 1, 3);
+
+    ButtonMap = button(QStringLiteral("Level Editor"), "ButtonMap", this);
+    Buttonsoundconverter = button(QStringLiteral("Sound Converter"), "Buttonsoundconverter", this);
+    ButtonGrafikconverter = button(QStringLiteral("Grafik Converter"), "ButtonGrafikconverter", this);
+    Button22 = button(QStringLiteral("Datei Splitter"), "Button22", this);
+    QFont bold = ButtonMap->font();
+    bold.setBold(true);
+    ButtonMap->setFont(bold);
+    auto* tools = new QVBoxLayout;
+    tools->setSpacing(3);
+    tools->addWidget(ButtonMap);
+    tools->addWidget(ButtonGrafikconverter);
+    tools->addWidget(Buttonsoundconverter);
+    tools->addWidget(Button22);
+    tools->addStretch(1);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(Panel5, 2);
+    bottom->addWidget(Panel4, 2);
+    bottom->addWidget(Panel3, 2);
+    bottom->addWidget(Panel2, 2);
+    bottom->addLayout(tools, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 6);
+    layout->setSpacing(4);
+    layout->addLayout(top);
+    layout->addWidget(LabelPattern);
+    layout->addLayout(overviewRow);
+    layout->addLayout(bottom, 1);
+
+    Timer1 = named(new QTimer(this), "Timer1");
+    Timer1->setInterval(300);
+    Timer2 = named(new QTimer(this), "Timer2");
+    Timer2->setInterval(250);
+    Timer2->start();
+}
+
+void TFormmain::connectHandlers()
+{
+    connect(ButtonLaden, &QPushButton::clicked, this, [this] { act([this] { ButtonLadenClick(); }); });
+    connect(ButtonSpeichern, &QPushButton::clicked, this, [this] { act([this] { ButtonSpeichernClick(); }); });
+    connect(ButtonMap, &QPushButton::clicked, this, [this] { act([this] { ButtonMapClick(); }); });
+    connect(ButtonGrafikconverter, &QPushButton::clicked, this, [this] { act([this] { ButtonGrafikconverterClick(); }); });
+    connect(Buttonsoundconverter, &QPushButton::clicked, this, [this] { act([this] { ButtonsoundconverterClick(); }); });
+    connect(Button22, &QPushButton::clicked, this, [this] { act([this] { Button22Click(); }); });
+
+    connect(SpinFontsetnumber, &QSpinBox::valueChanged, this, [this](int v) {
+        if (!mRefreshing)
+            mEditor.setCurrentSet(v);
+    });
+    connect(SpinTilenumber, &QSpinBox::valueChanged, this, [this](int v) {
+        if (!mRefreshing)
+            mEditor.setCurrentPattern(v);
+    });
+    connect(copySpinTilenumber, &QSpinBox::valueChanged, this, [this](int v) {
+        if (!mRefreshing)
+            mEditor.setSwapPattern(v);
+    });
+    connect(copySpinFontsetnumber, &QSpinBox::valueChanged, this, [this](int v) {
+        if (!mRefreshing)
+            mEditor.setSwapSet(v);
+    });
+
+    connect(paintboxall, &ImageView::moved, this, [this](Qt::MouseButtons, QPoint p) { paintboxallMouseMove(p); });
+    connect(paintboxall, &ImageView::released, this, [this](Qt::MouseButton b, QPoint p) {
+        act([&] {
+            if (b == Qt::LeftButton)
+                paintboxallClick(p);
+            else if (b == Qt::RightButton)
+                paintboxallContextClick(p);
+        });
+    });
+    connect(paintboxall, &ImageView::doubleClicked, this, [this](Qt::MouseButton b, QPoint p) {
+        if (b == Qt::LeftButton)
+            act([&] { paintboxallDblClick(p); });
+    });
+
+    connect(Timer2, &QTimer::timeout, this, [this] { Guarded(mDialogs, [this] { Timer2Timer(); }); });
+}
+
+void TFormmain::FormCreate()
+{
+    mEditor.create();
+    refresh();
+    const QString startupFont = mProgramFolder + QStringLiteral("/Vorarado.fa8");
+    act([&] { LoadFontFile(mEditor, startupFont); });
+}
+
+void TFormmain::FormShow()
+{
+    mEditor.setCurrentPattern(1);
+    mEditor.setCurrentSet(1);
+    mEditor.Laden();
+}
+
+void TFormmain::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!mShown) {
+        mShown = true;
+        act([this] { FormShow(); });
+    }
+}
+
+void TFormmain::closeEvent(QCloseEvent* event)
+{
+    // The main window ends the program, whatever else is open, and asks nothing.
+    event->accept();
+    QApplication::quit();
+}
+
+void TFormmain::addInfo(const QString& line)
+{
+    Memo->appendPlainText(line);
+}
+
+void TFormmain::ButtonLadenClick()
+{
+    mEditor.Laden();
+}
+
+void TFormmain::ButtonSpeichernClick()
+{
+    mEditor.Speichern();
+}
+
+void TFormmain::ButtonMapClick()
+{
+    if (mLinks.map) {
+        mLinks.map->show();
+        mLinks.map->raise();
+    }
+}
+
+namespace {
+void showWindow(QWidget* window)
+{
+    if (!window)
+        return;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+} // namespace
+
+void TFormmain::ButtonGrafikconverterClick() { showWindow(mLinks.grafikconverter); }
+void TFormmain::ButtonsoundconverterClick() { showWindow(mLinks.soundconverter); }
+void TFormmain::Button22Click() { showWindow(mLinks.splitter); }
+
+QPoint TFormmain::overviewPattern(QPoint position) const
+{
+    // Pattern number and set under the pointer; negative results become 0.
+    return QPoint(std::max(0, position.x() / 32 + 1), std::max(0, position.y() / 32 + 1));
+}
+
+void TFormmain::paintboxallMouseMove(QPoint position)
+{
+    const QPoint p = overviewPattern(position);
+    LabelPattern->setText(QStringLiteral("Wähle ein Pattern durch Doppelklick zum Bearbeiten aus:  Pattern-Set %1  /  Pattern-Nr %2")
+                              .arg(p.y())
+                              .arg(p.x()));
+}
+
+void TFormmain::paintboxallClick(QPoint position)
+{
+    const QPoint p = overviewPattern(position);
+    mEditor.setCurrentPattern(p.x());
+    mEditor.setCurrentSet(p.y());
+}
+
+void TFormmain::paintboxallDblClick(QPoint position)
+{
+    paintboxallClick(position);
+    mEditor.Laden();
+}
+
+void TFormmain::paintboxallContextClick(QPoint position)
+{
+    const QPoint p = overviewPattern(position);
+    mEditor.setSwapPattern(p.x());
+    mEditor.setSwapSet(p.y());
+}
+
+void TFormmain::Timer2Timer()
+{
+    mEditor.DrawDefine();
+    refreshImages();
+    DrawGrid1->viewport()->update();
+}
+
+void TFormmain::refresh()
+{
+    mRefreshing = true;
+    refreshRegisters();
+    SpinFontsetnumber->setValue(mEditor.currentSet());
+    SpinTilenumber->setValue(mEditor.currentPattern());
+    copySpinTilenumber->setValue(mEditor.swapPattern());
+    copySpinFontsetnumber->setValue(mEditor.swapSet());
+    ButtonLaden->setEnabled(mEditor.ladenEnabled);
+    Label12->setText(mEditor.fontLabel);
+    if (Editphasen->text() != mEditor.phases)
+        Editphasen->setText(mEditor.phases);
+    refreshGrids();
+    refreshImages();
+    mRefreshing = false;
+}
+
+void TFormmain::refreshRegisters()
+{
+    ColorPanel* panels[5] = {Farbe0, Farbe1, Farbe2, Farbe3, Farbe4};
+    for (int k = 0; k < 5; ++k) {
+        panels[k]->setText(mEditor.registers[k].caption);
+        panels[k]->setColor(mEditor.registers[k].displayColor);
+        panels[k]->setTextColor(mEditor.registers[k].textColor);
+    }
+    farbe->setText(mEditor.paint.text);
+    QPalette p = farbe->palette();
+    p.setColor(QPalette::Base, ToQColor(mEditor.paint.color));
+    p.setColor(QPalette::Text, ToQColor(mEditor.paint.textColor));
+    farbe->setPalette(p);
+    for (int r = 0; r < RowColorTable::kRows; ++r)
+        for (int c = 0; c < RowColorTable::kColumns; ++c)
+            DrawGrid1->item(r, c)->setBackground(ToQColor(mEditor.rowColors.at(c, r).displayColor));
+}
+
+void TFormmain::refreshGrids()
+{
+    for (int y = 0; y < EditBuffer::kHeight; ++y) {
+        for (int x = 0; x < EditBuffer::kWidth; ++x) {
+            QTableWidgetItem* item = grid->item(y, x);
+            if (item->text() != mEditor.buffer.grid(x, y))
+                item->setText(mEditor.buffer.grid(x, y));
+        }
+        for (int h = 0; h < 2; ++h) {
+            QTableWidgetItem* item = data->item(y, h);
+            if (item->text() != mEditor.buffer.data(h, y))
+                item->setText(mEditor.buffer.data(h, y));
+        }
+    }
+}
+
+void TFormmain::refreshImages()
+{
+    PaintBox->update();
+    Image1->update();
+    paintboxall->update();
+}

@@ -1,0 +1,165 @@
+// The pattern editor window, the program's main window.
+#pragma once
+
+#include "pattern/patterneditor.h"
+
+#include <QWidget>
+
+class ColorPanel;
+class DesktopOpener;
+class ImageView;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollArea;
+class QSpinBox;
+class QTableWidget;
+class QTimer;
+class TFormCode;
+class TFormcolor;
+class TFormgrafikconverter;
+class TFormmap;
+class TFormSoundconverter;
+class TFormsplitter;
+class UserDialogs;
+
+class TFormmain : public QWidget {
+    Q_OBJECT
+public:
+    // The windows the main window reaches; handed over once they all exist.
+    struct Links {
+        TFormcolor* color = nullptr;
+        TFormmap* map = nullptr;
+        TFormCode* code = nullptr;
+        TFormgrafikconverter* grafikconverter = nullptr;
+        TFormSoundconverter* soundconverter = nullptr;
+        TFormsplitter* splitter = nullptr;
+    };
+
+    // Creating the window runs its creation sequence, which loads the start-up pattern file.
+    TFormmain(UserDialogs& dialogs, const QString& programFolder, QWidget* parent = nullptr);
+    void setLinks(const Links& links) { mLinks = links; }
+
+    PatternEditor& editor() { return mEditor; }
+    // Brings every control in line with the model.
+    void refresh();
+
+    // --- handlers ----------------------------------------------------------------------------
+    void FormCreate();
+    void FormShow();
+    void ButtonLadenClick();
+    void ButtonSpeichernClick();
+    void ButtonMapClick();
+    void ButtonGrafikconverterClick();
+    void ButtonsoundconverterClick();
+    void Button22Click();
+    void paintboxallMouseMove(QPoint position);
+    void paintboxallClick(QPoint position);
+    void paintboxallDblClick(QPoint position);
+    void paintboxallContextClick(QPoint position);
+    void Timer2Timer();
+
+    // --- controls ----------------------------------------------------------------------------
+    QComboBox* Combomode;
+    QLabel* Label3;
+    QTableWidget* DrawGrid1;
+    QPushButton* ButtonFarbeInit;
+    QLabel* Label1;
+    ColorPanel* Farbe0;
+    ColorPanel* Farbe1;
+    ColorPanel* Farbe2;
+    ColorPanel* Farbe3;
+    ColorPanel* Farbe4;
+    QLabel* Label4;
+    QLineEdit* farbe;
+
+    QFrame* Panel1;
+    ImageView* PaintBox;
+    ImageView* Image1;
+    QPushButton* ButtonFill;
+    QLabel* Labelfontset;
+    QSpinBox* SpinFontsetnumber;
+    QLabel* Label2;
+    QSpinBox* SpinTilenumber;
+    QPushButton* SpeedButton2;
+    QSpinBox* copySpinTilenumber;
+    QPushButton* SpeedButton1;
+    QSpinBox* copySpinFontsetnumber;
+    QPushButton* ButtonLaden;
+    QPushButton* ButtonSpeichern;
+    QPushButton* ButtonVerwerfen;
+    QPushButton* Buttonlinks;
+    QPushButton* Buttonhoch;
+    QPushButton* Buttonrechts;
+    QPushButton* Button18;
+    QPushButton* ButtonRunter;
+    QPushButton* Button19;
+    QLabel* Label5;
+    QTableWidget* grid;
+    QLabel* Label6;
+    QTableWidget* data;
+
+    QLabel* Label8;
+    QLineEdit* Editphasen;
+    QLabel* Label7;
+    QSpinBox* SpinEdit1;
+    QPushButton* Buttonanim;
+
+    QLabel* LabelPattern;
+    QScrollArea* ScrollBox1;
+    ImageView* paintboxall;
+    QPushButton* rowButtons[16]; // Button2 ... Button17
+
+    QGroupBox* Panel5;
+    QPlainTextEdit* Memo;
+    QGroupBox* Panel4;
+    QLabel* Label12;
+    QPushButton* ButtonLoadFile;
+    QPushButton* ButtonTeilladen;
+    QPushButton* ButtonSaveFile;
+    QGroupBox* Panel3;
+    QLabel* Label9;
+    QSpinBox* Spinvon;
+    QLabel* Label10;
+    QSpinBox* Spinbis;
+    QPushButton* Button1;
+    QGroupBox* Panel2;
+    QLabel* Label11;
+    QSpinBox* SpinEdit2;
+    QLineEdit* EditPlayer;
+    QPushButton* Button20;
+    QPushButton* ButtonMap;
+    QPushButton* Buttonsoundconverter;
+    QPushButton* ButtonGrafikconverter;
+    QPushButton* Button22;
+
+    QTimer* Timer1;
+    QTimer* Timer2;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void connectHandlers();
+    void addInfo(const QString& line);
+    // Runs a handler through the error guard, then refreshes the controls.
+    template <class F>
+    void act(F&& handler);
+    void refreshRegisters();
+    void refreshGrids();
+    void refreshImages();
+    QPoint overviewPattern(QPoint position) const;
+
+    UserDialogs& mDialogs;
+    QString mProgramFolder;
+    PatternEditor mEditor;
+    Links mLinks;
+    bool mShown = false;
+    bool mRefreshing = false;
+};

@@ -1,0 +1,66 @@
+// A UserDialogs that answers from a script and records every request, for window tests.
+#pragma once
+
+#include "app/desktopopener.h"
+#include "app/userdialogs.h"
+
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+class ScriptedDialogs : public UserDialogs {
+public:
+    // Answers for the next file dialogs; std::nullopt cancels. Without a script a dialog cancels.
+    std::deque<std::optional<QString>> fileAnswers;
+    std::deque<Answer> confirmAnswers;
+
+    std::vector<FileDialogRequest> openRequests;
+    std::vector<FileDialogRequest> saveRequests;
+    QStringList confirmations;
+    QStringList messages;
+    QStringList errors;
+
+    std::optional<QString> openFile(const FileDialogRequest& request) override
+    {
+        openRequests.push_back(request);
+        return nextFile();
+    }
+    std::optional<QString> saveFile(const FileDialogRequest& request) override
+    {
+        saveRequests.push_back(request);
+        return nextFile();
+    }
+    Answer confirm(const QString& text) override
+    {
+        confirmations << text;
+        if (confirmAnswers.empty())
+            return Answer::Cancel;
+        const Answer a = confirmAnswers.front();
+        confirmAnswers.pop_front();
+        return a;
+    }
+    void message(const QString& text) override { messages << text; }
+    void error(const QString& text) override { errors << text; }
+
+private:
+    std::optional<QString> nextFile()
+    {
+        if (fileAnswers.empty())
+            return std::nullopt;
+        auto a = fileAnswers.front();
+        fileAnswers.pop_front();
+        return a;
+    }
+};
+
+// Records what the desktop was asked to open and answers as told.
+class RecordingOpener : public DesktopOpener {
+public:
+    QStringList opened;
+    bool answer = true;
+    bool open(const QString& fileName) override
+    {
+        opened << fileName;
+        return answer;
+    }
+};
