@@ -1,0 +1,52 @@
+// The commands of tavrel-cli: each command file registers itself with a name, a usage line and a runner.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <map>
+
+// Thrown by a command for a wrong call; main prints the usage and exits 2.
+struct UsageError {
+    QString text;
+};
+
+struct CliCommand {
+    QString usage; // "font-asm FILE.fa8 [--from N] [--to M]"
+    // Runs with the arguments after the command name; returns the exit code.
+    // Program errors (TavrelError) are caught by main: message on standard error, exit 1.
+    std::function<int(const QStringList& args)> run;
+};
+
+std::map<QString, CliCommand>& CliCommands();
+
+// Registers a command at start-up: `static CliRegistration reg("name", {usage, run});`.
+struct CliRegistration {
+    CliRegistration(const QString& name, CliCommand command) { CliCommands()[name] = std::move(command); }
+};
+
+// Parsed arguments: positionals and "--name value" / "-o value" options.
+class CliArguments {
+public:
+    // knownOptions lists the options that take a value, with their dashes ("-o", "--from").
+    CliArguments(const QStringList& args, const QStringList& knownOptions);
+
+    const QStringList& positionals() const { return mPositionals; }
+    bool has(const QString& option) const { return mOptions.contains(option); }
+    QString value(const QString& option, const QString& fallback = QString()) const
+    {
+        return mOptions.value(option, fallback);
+    }
+    // An option's value as an integer; a value that is not one is a usage error.
+    int intValue(const QString& option, int fallback) const;
+
+private:
+    QStringList mPositionals;
+    QMap<QString, QString> mOptions;
+};
+
+// Writes bytes to the -o file (through a save file), or to standard output when outFile is empty.
+void WriteOutput(const QString& outFile, const QByteArray& bytes);
+// Text output: lines with the platform's line ends on standard output, CR LF Windows-1252 in files.
+void WriteTextOutput(const QString& outFile, const QStringList& lines);
