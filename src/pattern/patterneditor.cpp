@@ -21,12 +21,14 @@ void FillRect(QImage& image, int x0, int y0, int x1, int y1, QRgb color)
 PatternEditor::PatternEditor()
     : mOverview(kOverviewWidth, kOverviewHeight, QImage::Format_RGB32),
       mSurface(kSurfaceSize, kSurfaceSize, QImage::Format_RGB32),
-      mPreview(kPreviewSize, kPreviewSize, QImage::Format_RGB32)
+      mPreview(kPreviewSize, kPreviewSize, QImage::Format_RGB32),
+      mRowGrid(kRowGridWidth, kRowGridHeight, QImage::Format_RGB32)
 {
     mOverview.fill(Qt::black);
     mSurface.fill(ToQRgb(kFrameColor));
     mPreview.fill(Qt::black);
     resetRowColorsToRegisters();
+    DrawRowColorGrid();
 }
 
 void PatternEditor::setCurrentSet(int set) { mSet = std::clamp(set, 1, PatternStore::kSets); }
@@ -59,13 +61,24 @@ void PatternEditor::create()
     }
 }
 
-void PatternEditor::Laden()
+void PatternEditor::loadDataFrom(int set, int pattern)
 {
     for (int y = 0; y < EditBuffer::kHeight; ++y)
         for (int h = 0; h < 2; ++h)
-            buffer.setData(h, y, store.patternByte(mSet, mPattern, y, h));
+            buffer.setData(h, y, store.patternByte(set, pattern, y, h));
     buffer.ReCalcdata();
     DrawDefine();
+}
+
+void PatternEditor::Laden()
+{
+    loadDataFrom(mSet, mPattern);
+}
+
+void PatternEditor::addInfo(const QString& line)
+{
+    if (info)
+        info(line);
 }
 
 void PatternEditor::Speichern()

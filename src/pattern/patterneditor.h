@@ -7,7 +7,9 @@
 #include "pattern/rowcolortable.h"
 
 #include <QImage>
+#include <array>
 #include <functional>
+#include <optional>
 
 // The paint selection: the PixelCode text painting writes, and the swatch it paints with.
 struct PaintValue {
@@ -76,7 +78,82 @@ public:
     // Sets every RowColorTable row to F1-F3's colours (ColorCodes untouched).
     void resetRowColorsToRegisters();
 
+    // --- painting with the mouse (X, Y relative to the editing surface) -----------------------
+    int cursorX() const { return mCursorX; }
+    int cursorY() const { return mCursorY; }
+    void surfaceMouseMove(int x, int y, bool leftHeld);
+    void surfaceMousePress();
+    void surfaceMouseRelease(int x, int y);
+    void surfaceDoubleClick();
+
+    // --- edit operations ------------------------------------------------------------------------
+    void Fill();          // "Füllen"
+    void RotateUp();      // "Hoch"
+    void RotateDown();    // "Runter"
+    void RotateLeft();    // "Links"
+    void RotateRight();   // "Rechts"
+    void MirrorLeftRight(); // "Spgl LR"
+    void MirrorTopBottom(); // "Spgl HR"
+    void Swap();          // "<->": exchanges the current and the partner pattern number in all sets
+    // A keystroke in the byte grid: the cell's new text.
+    void TypeData(int half, int y, const QString& text);
+    // The Char/Player switch: stores, changes the mode, reloads.
+    void ChangeMode(const QString& text);
+
+    // --- colours ----------------------------------------------------------------------------------
+    // Click on register panel k (0-4): selects its paint value.
+    void SelectRegister(int k);
+    // What a palette request starts with.
+    struct ColorRequest {
+        QString code;
+        PackedColor color = 0;
+        PackedColor textColor = 0;
+    };
+    // Double click on register k: stores the edit buffer and names the register in the paint value.
+    // Nothing (no request) for F3 in the player mode, where F3 is derived.
+    std::optional<ColorRequest> RequestRegister(int k);
+    // The palette's answer for the register named by the paint value text.
+    void AcceptRegister(PackedColor color, const QString& code);
+    // F3 from F1 and F2 (player mode); adds an empty info line.
+    void calc3();
+    // Double click on row colour table cell (column, row): false when nothing is requested.
+    bool RequestRowColor(int column);
+    // The palette's answer for table entry (column, row); derives column 2 of that row.
+    void AcceptRowColor(int column, int row, PackedColor color, const QString& code);
+    // "Farben Init".
+    void FarbenInit();
+
+    // The row colour table's display: 3 x 16 cells of 20 x 15 with 1-pixel lines.
+    static constexpr int kRowGridWidth = 3 * 21 - 1;
+    static constexpr int kRowGridHeight = 16 * 16 - 1;
+    const QImage& rowGrid() const { return mRowGrid; }
+    void DrawRowColorGrid();
+    // A mouse release over the display selects column X div 20 and row Y div 16 (kept inside the table).
+    void SelectRowColorCell(int x, int y);
+    int rowSelectionColumn() const { return mRowColumn; }
+    int rowSelectionRow() const { return mRowRow; }
+
+    // --- animation --------------------------------------------------------------------------------
+    static constexpr int kMaxPhases = 64;
+    bool animationRunning() const { return mAnimating; }
+    int animationInterval() const { return mInterval; }
+    // A change of the speed field (1-100): value x 20 ms.
+    void SetSpeed(int value);
+    // "Start Anim"/"Stop Anim": parses the phase list (info lines), then toggles.
+    void ToggleAnimation();
+    // One timer tick.
+    void AnimationStep();
+    int phaseCount() const { return mPhaseCount; }
+    int phaseEntry(int i) const { return mPhaseTable[i]; }
+
 private:
+    void loadDataFrom(int set, int pattern);
+    void paintCurrentCell(bool withPreview);
+    void rotateRows(int shift);
+    void addInfo(const QString& line);
+    template <class Transform>
+    void transformRows(Transform transform);
+
     void drawSurfaceCell(int x, int y, PackedColor color);
     void drawPreviewPixel(int x, int y, PackedColor color);
 
@@ -84,7 +161,17 @@ private:
     int mPattern = 1;
     int mSwapPattern = 1;
     int mSwapSet = 1;
+    int mCursorX = 0;
+    int mCursorY = 0;
+    bool mAnimating = false;
+    int mInterval = 300;
+    int mPhaseCount = 0;
+    int mPhasePosition = -1;
+    std::array<int, kMaxPhases> mPhaseTable{};
     QImage mOverview;
     QImage mSurface;
     QImage mPreview;
+    QImage mRowGrid;
+    int mRowColumn = 0;
+    int mRowRow = 0;
 };

@@ -95,13 +95,6 @@ TFormmain::TFormmain(UserDialogs& dialogs, const QString& programFolder, QWidget
     FormCreate();
 }
 
-template <class F>
-void TFormmain::act(F&& handler)
-{
-    Guarded(mDialogs, std::forward<F>(handler));
-    refresh();
-}
-
 void TFormmain::buildControls()
 {
     QPalette cream = palette();
@@ -109,6 +102,9 @@ void TFormmain::buildControls()
     setPalette(cream);
     setAutoFillBackground(true);
     setFixedSize(1029, 734);
+    QFont compact = font();
+    compact.setPointSize(9);
+    setFont(compact);
 
     // --- mode and colours ----------------------------------------------------------------------
     Label3 = label(QStringLiteral("Definiere hier das Aussehen des Pattern: "), "Label3", this);
@@ -119,49 +115,42 @@ void TFormmain::buildControls()
     Combomode->setAccessibleName(QStringLiteral("Modus"));
     Label1 = label(QStringLiteral("Farben: Klick wählt Malfarbe, Doppelklick = Definition"), "Label1", this);
     Label1->setWordWrap(true);
+    Label1->setFixedWidth(190);
     ColorPanel** panels[5] = {&Farbe0, &Farbe1, &Farbe2, &Farbe3, &Farbe4};
     const char* panelNames[5] = {"Farbe0", "Farbe1", "Farbe2", "Farbe3", "Farbe4"};
     for (int k = 0; k < 5; ++k) {
         *panels[k] = named(new ColorPanel(this), panelNames[k]);
-        (*panels[k])->setFixedSize(58, 26);
+        (*panels[k])->setFixedSize(52, 24);
     }
     Label4 = label(QStringLiteral("Malfarbe"), "Label4", this);
     farbe = named(new QLineEdit(QStringLiteral("0"), this), "farbe");
-    farbe->setFixedWidth(58);
+    farbe->setFixedWidth(40);
     farbe->setAlignment(Qt::AlignCenter);
     farbe->setAutoFillBackground(true);
     farbe->setAccessibleName(QStringLiteral("Malfarbe"));
-    DrawGrid1 = table(3, 16, 20, 15, "DrawGrid1", this);
-    DrawGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    DrawGrid1->setShowGrid(true);
+    DrawGrid1 = named(new ImageView(&mEditor.rowGrid(), this), "DrawGrid1");
+    DrawGrid1->setAccessibleName(QStringLiteral("Zeilenfarben"));
     DrawGrid1->hide();
+    Labelcolorx = label(QStringLiteral("0"), "Labelcolorx", this);
+    Labelcolorx->hide();
+    Labelcolory = label(QStringLiteral("0"), "Labelcolory", this);
+    Labelcolory->hide();
     ButtonFarbeInit = button(QStringLiteral("Farben Init"), "ButtonFarbeInit", this);
     ButtonFarbeInit->hide();
 
-    auto* registersRow = new QHBoxLayout;
-    registersRow->setSpacing(3);
+    // The header line: mode, register panels and the paint selection.
+    auto* header = new QHBoxLayout;
+    header->setSpacing(6);
+    header->addWidget(Label3);
+    header->addWidget(Combomode);
+    header->addSpacing(12);
+    header->addWidget(Label1);
     for (auto* p : {Farbe0, Farbe1, Farbe2, Farbe3, Farbe4})
-        registersRow->addWidget(p);
-    registersRow->addStretch(1);
-    auto* paintRow = new QHBoxLayout;
-    paintRow->addWidget(Label4);
-    paintRow->addWidget(farbe);
-    paintRow->addStretch(1);
-    auto* playerRow = new QHBoxLayout;
-    playerRow->addWidget(DrawGrid1, 0, Qt::AlignTop);
-    playerRow->addWidget(ButtonFarbeInit, 0, Qt::AlignTop);
-    playerRow->addStretch(1);
-
-    auto* colourColumn = new QVBoxLayout;
-    colourColumn->setSpacing(4);
-    colourColumn->addWidget(Label3);
-    colourColumn->addWidget(Combomode);
-    colourColumn->addSpacing(6);
-    colourColumn->addWidget(Label1);
-    colourColumn->addLayout(registersRow);
-    colourColumn->addLayout(paintRow);
-    colourColumn->addLayout(playerRow);
-    colourColumn->addStretch(1);
+        header->addWidget(p);
+    header->addSpacing(12);
+    header->addWidget(Label4);
+    header->addWidget(farbe);
+    header->addStretch(1);
 
     // --- editing surface and preview ------------------------------------------------------------
     Panel1 = named(new QFrame(this), "Panel1");
@@ -240,19 +229,17 @@ void TFormmain::buildControls()
     controlColumn->addLayout(selection);
     controlColumn->addLayout(storeButtons);
     controlColumn->addLayout(shiftButtons);
-    controlColumn->addSpacing(4);
-    controlColumn->addLayout(anim);
     controlColumn->addStretch(1);
 
     // --- pixel and byte grids -------------------------------------------------------------------
     Label5 = label(QStringLiteral("2-Bit-Codierung der Pixel (Werte von 0 bis 3)"), "Label5", this);
     Label5->setWordWrap(true);
-    Label5->setFixedWidth(8 * 18 + 4);
-    grid = table(8, 16, 18, 15, "grid", this);
+    Label5->setFixedWidth(8 * 19 + 2);
+    grid = table(8, 16, 19, 15, "grid", this);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setFocusPolicy(Qt::NoFocus);
     Label6 = label(QStringLiteral("Daten Bytes"), "Label6", this);
-    data = table(2, 16, 40, 15, "data", this);
+    data = table(2, 16, 38, 15, "data", this);
     data->setEditTriggers(QAbstractItemView::AllEditTriggers);
     auto* gridColumn = new QVBoxLayout;
     gridColumn->setSpacing(2);
@@ -261,30 +248,35 @@ void TFormmain::buildControls()
     gridColumn->addStretch(1);
     auto* dataColumn = new QVBoxLayout;
     dataColumn->setSpacing(2);
-    dataColumn->addWidget(Label6, 0, Qt::AlignBottom);
-    dataColumn->setAlignment(Label6, Qt::AlignLeft);
+    Label6->setMinimumHeight(Label5->sizeHint().height());
+    Label6->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    dataColumn->addWidget(Label6);
     dataColumn->addWidget(data);
     dataColumn->addStretch(1);
-    auto* gridLabelSpacer = new QWidget(this);
-    Q_UNUSED(gridLabelSpacer);
-    gridLabelSpacer->hide();
 
-    auto* editColumn = new QVBoxLayout;
-    editColumn->setSpacing(6);
-    editColumn->addWidget(Panel1);
-    editColumn->addStretch(1);
+    // The row colours stand beside the surface, each table row level with its pattern row.
+    auto* playerColumn = new QVBoxLayout;
+    playerColumn->setSpacing(4);
+    playerColumn->addWidget(DrawGrid1);
+    playerColumn->addWidget(ButtonFarbeInit);
+    playerColumn->addStretch(1);
     auto* previewColumn = new QVBoxLayout;
+    previewColumn->setSpacing(4);
     previewColumn->addWidget(Image1);
+    Editphasen->setFixedWidth(160);
+    previewColumn->addSpacing(4);
+    previewColumn->addLayout(anim);
     previewColumn->addStretch(1);
 
     auto* top = new QHBoxLayout;
-    top->setSpacing(10);
-    top->addLayout(colourColumn, 0);
-    top->addLayout(editColumn);
+    top->setSpacing(12);
+    top->addLayout(playerColumn);
+    top->addWidget(Panel1, 0, Qt::AlignTop);
     top->addLayout(previewColumn);
     top->addLayout(controlColumn);
     top->addLayout(gridColumn);
     top->addLayout(dataColumn);
+    top->addStretch(1);
 
     // --- overview -------------------------------------------------------------------------------
     LabelPattern = label(QStringLiteral("Wähle ein Pattern durch Doppelklick zum Bearbeiten aus: "), "LabelPattern", this);
@@ -388,6 +380,7 @@ void TFormmain::buildControls()
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 6);
     layout->setSpacing(4);
+    layout->addLayout(header);
     layout->addLayout(top);
     layout->addWidget(LabelPattern);
     layout->addLayout(overviewRow);
@@ -402,6 +395,9 @@ void TFormmain::buildControls()
 
 void TFormmain::connectHandlers()
 {
+    connectEditHandlers();
+    connectColorHandlers();
+    connectFileHandlers();
     connect(ButtonLaden, &QPushButton::clicked, this, [this] { act([this] { ButtonLadenClick(); }); });
     connect(ButtonSpeichern, &QPushButton::clicked, this, [this] { act([this] { ButtonSpeichernClick(); }); });
     connect(ButtonMap, &QPushButton::clicked, this, [this] { act([this] { ButtonMapClick(); }); });
@@ -550,7 +546,8 @@ void TFormmain::Timer2Timer()
 {
     mEditor.DrawDefine();
     refreshImages();
-    DrawGrid1->viewport()->update();
+    mEditor.DrawRowColorGrid();
+    DrawGrid1->update();
 }
 
 void TFormmain::refresh()
@@ -561,7 +558,7 @@ void TFormmain::refresh()
     SpinTilenumber->setValue(mEditor.currentPattern());
     copySpinTilenumber->setValue(mEditor.swapPattern());
     copySpinFontsetnumber->setValue(mEditor.swapSet());
-    ButtonLaden->setEnabled(mEditor.ladenEnabled);
+    ButtonLaden->setEnabled(mEditor.ladenEnabled && !mEditor.animationRunning());
     Label12->setText(mEditor.fontLabel);
     if (Editphasen->text() != mEditor.phases)
         Editphasen->setText(mEditor.phases);
@@ -583,9 +580,10 @@ void TFormmain::refreshRegisters()
     p.setColor(QPalette::Base, ToQColor(mEditor.paint.color));
     p.setColor(QPalette::Text, ToQColor(mEditor.paint.textColor));
     farbe->setPalette(p);
-    for (int r = 0; r < RowColorTable::kRows; ++r)
-        for (int c = 0; c < RowColorTable::kColumns; ++c)
-            DrawGrid1->item(r, c)->setBackground(ToQColor(mEditor.rowColors.at(c, r).displayColor));
+    mEditor.DrawRowColorGrid();
+    DrawGrid1->update();
+    Labelcolorx->setText(QString::number(mEditor.rowSelectionColumn()));
+    Labelcolory->setText(QString::number(mEditor.rowSelectionRow()));
 }
 
 void TFormmain::refreshGrids()

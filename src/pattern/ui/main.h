@@ -1,6 +1,9 @@
 // The pattern editor window, the program's main window.
 #pragma once
 
+#include "app/guard.h"
+#include "app/userdialogs.h"
+#include "palette/paletterequest.h"
 #include "pattern/patterneditor.h"
 
 #include <QWidget>
@@ -25,7 +28,6 @@ class TFormgrafikconverter;
 class TFormmap;
 class TFormSoundconverter;
 class TFormsplitter;
-class UserDialogs;
 
 class TFormmain : public QWidget {
     Q_OBJECT
@@ -38,6 +40,8 @@ public:
         TFormgrafikconverter* grafikconverter = nullptr;
         TFormSoundconverter* soundconverter = nullptr;
         TFormsplitter* splitter = nullptr;
+        // Opens the palette window on a request (non-modal).
+        std::function<void(const PaletteRequest&)> requestColor;
     };
 
     // Creating the window runs its creation sequence, which loads the start-up pattern file.
@@ -63,10 +67,49 @@ public:
     void paintboxallContextClick(QPoint position);
     void Timer2Timer();
 
+    // editing (main_edit.cpp)
+    void PaintBoxMouseDown(QPoint position);
+    void PaintBoxMouseMove(Qt::MouseButtons held, QPoint position);
+    void PaintBoxMouseUp(QPoint position);
+    void PaintBoxDblClick();
+    void ButtonVerwerfenClick();
+    void ButtonFillClick();
+    void ButtonhochClick();
+    void ButtonRunterClick();
+    void ButtonlinksClick();
+    void ButtonrechtsClick();
+    void Button18Click();
+    void Button19Click();
+    void SpeedButton2Click();
+    void dataEdited(int half, int y, const QString& text);
+    void CombomodeChange(const QString& text);
+
+    // colours and animation (main_colors.cpp)
+    void FarbeClick(int k);
+    void FarbeDblClick(int k);
+    // The palette's answers, bound to its accept buttons by the window set.
+    void ButtonwahlClick(PackedColor color, const QString& code);
+    void Buttonwahl3Click(int column, int row, PackedColor color, const QString& code);
+    void DrawGrid1MouseUp(QPoint position);
+    void DrawGrid1DblClick();
+    void ButtonFarbeInitClick();
+    void SpinEdit1Change(int value);
+    void ButtonanimClick();
+    void Timer1Timer();
+
+    // files and export (main_files.cpp)
+    void ButtonLoadFileClick();
+    void ButtonTeilladenClick();
+    void ButtonSaveFileClick();
+    void Button1Click();
+    void Button20Click();
+
     // --- controls ----------------------------------------------------------------------------
     QComboBox* Combomode;
     QLabel* Label3;
-    QTableWidget* DrawGrid1;
+    ImageView* DrawGrid1;
+    QLabel* Labelcolorx;
+    QLabel* Labelcolory;
     QPushButton* ButtonFarbeInit;
     QLabel* Label1;
     ColorPanel* Farbe0;
@@ -147,10 +190,21 @@ protected:
 private:
     void buildControls();
     void connectHandlers();
+    void connectEditHandlers();
+    void connectColorHandlers();
+    void connectFileHandlers();
+    void showModeControls();
+    void setAnimationControlsEnabled(bool enabled);
+    void resetToFirstPattern();
+    FileDialogRequest fontDialog() const;
     void addInfo(const QString& line);
     // Runs a handler through the error guard, then refreshes the controls.
     template <class F>
-    void act(F&& handler);
+    void act(F&& handler)
+    {
+        Guarded(mDialogs, std::forward<F>(handler));
+        refresh();
+    }
     void refreshRegisters();
     void refreshGrids();
     void refreshImages();
@@ -160,6 +214,7 @@ private:
     QString mProgramFolder;
     PatternEditor mEditor;
     Links mLinks;
+    QString mOpenDialogName; // the open dialog remembers its last file name between uses
     bool mShown = false;
     bool mRefreshing = false;
 };

@@ -1,0 +1,121 @@
+// The pattern editor window's editing handlers: painting, the edit buttons, typing bytes, the mode.
+#include "pattern/ui/main.h"
+
+#include "common/ui/colorpanel.h"
+#include "common/ui/imageview.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+
+namespace {
+
+// Reports every keystroke in a byte cell, not only the finished value.
+class KeystrokeDelegate : public QStyledItemDelegate {
+public:
+    KeystrokeDelegate(TFormmain* form, QObject* parent) : QStyledItemDelegate(parent), mForm(form) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        auto* editor = new QLineEdit(parent);
+        editor->setObjectName(QStringLiteral("dataEditor"));
+        editor->setAlignment(Qt::AlignCenter);
+        editor->setFrame(false);
+        Q_UNUSED(option);
+        const int half = index.column();
+        const int row = index.row();
+        QObject::connect(editor, &QLineEdit::textEdited, mForm,
+                         [form = mForm, half, row](const QString& text) { form->dataEdited(half, row, text); });
+        return editor;
+    }
+
+private:
+    TFormmain* mForm;
+};
+
+} // namespace
+
+void TFormmain::connectEditHandlers()
+{
+    connect(PaintBox, &ImageView::pressed, this, [this](Qt::MouseButton, QPoint p) { act([&] { PaintBoxMouseDown(p); }); });
+    connect(PaintBox, &ImageView::moved, this, [this](Qt::MouseButtons held, QPoint p) {
+        act([&] { PaintBoxMouseMove(held, p); });
+    });
+    connect(PaintBox, &ImageView::released, this, [this](Qt::MouseButton, QPoint p) { act([&] { PaintBoxMouseUp(p); }); });
+    connect(PaintBox, &ImageView::doubleClicked, this, [this](Qt::MouseButton, QPoint) { act([&] { PaintBoxDblClick(); }); });
+
+    const std::pair<QPushButton*, void (TFormmain::*)()> buttons[] = {
+        {ButtonVerwerfen, &TFormmain::ButtonVerwerfenClick}, {ButtonFill, &TFormmain::ButtonFillClick},
+        {Buttonhoch, &TFormmain::ButtonhochClick},           {ButtonRunter, &TFormmain::ButtonRunterClick},
+        {Buttonlinks, &TFormmain::ButtonlinksClick},         {Buttonrechts, &TFormmain::ButtonrechtsClick},
+        {Button18, &TFormmain::Button18Click},               {Button19, &TFormmain::Button19Click},
+        {SpeedButton2, &TFormmain::SpeedButton2Click},
+    };
+    for (const auto& [b, handler] : buttons)
+        connect(b, &QPushButton::clicked, this, [this, handler = handler] { act([&] { (this->*handler)(); }); });
+
+    data->setItemDelegate(new KeystrokeDelegate(this, data));
+    connect(Combomode, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+        if (!mRefreshing)
+            act([&] { CombomodeChange(text); });
+    });
+    connect(farbe, &QLineEdit::textEdited, this, [this](const QString& text) { mEditor.paint.text = text; });
+}
+
+void TFormmain::PaintBoxMouseDown(QPoint position)
+{
+    // The pointer reached the press position before the press; take it as a move first.
+    mEditor.surfaceMouseMove(position.x(), position.y(), false);
+    mEditor.surfaceMousePress();
+}
+
+void TFormmain::PaintBoxMouseMove(Qt::MouseButtons held, QPoint position)
+{
+    mEditor.surfaceMouseMove(position.x(), position.y(), held.testFlag(Qt::LeftButton));
+}
+
+void TFormmain::PaintBoxMouseUp(QPoint position)
+{
+    mEditor.surfaceMouseRelease(position.x(), position.y());
+}
+
+void TFormmain::PaintBoxDblClick()
+{
+    mEditor.surfaceDoubleClick();
+}
+
+void TFormmain::ButtonVerwerfenClick()
+{
+    mEditor.ladenEnabled = true;
+}
+
+void TFormmain::ButtonFillClick() { mEditor.Fill(); }
+void TFormmain::ButtonhochClick() { mEditor.RotateUp(); }
+void TFormmain::ButtonRunterClick() { mEditor.RotateDown(); }
+void TFormmain::ButtonlinksClick() { mEditor.RotateLeft(); }
+void TFormmain::ButtonrechtsClick() { mEditor.RotateRight(); }
+void TFormmain::Button18Click() { mEditor.MirrorLeftRight(); }
+void TFormmain::Button19Click() { mEditor.MirrorTopBottom(); }
+void TFormmain::SpeedButton2Click() { mEditor.Swap(); }
+
+void TFormmain::dataEdited(int half, int y, const QString& text)
+{
+    act([&] { mEditor.TypeData(half, y, text); });
+}
+
+void TFormmain::CombomodeChange(const QString& text)
+{
+    showModeControls();
+    mEditor.ChangeMode(text);
+}
+
+void TFormmain::showModeControls()
+{
+    // Only "Char" shows F4; any other text shows the player's row colours.
+    const bool charMode = Combomode->currentText() == QLatin1String("Char");
+    Farbe4->setVisible(charMode);
+    DrawGrid1->setVisible(!charMode);
+    ButtonFarbeInit->setVisible(!charMode);
+}

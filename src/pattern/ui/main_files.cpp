@@ -1,0 +1,71 @@
+// The pattern editor window's file handlers: pattern files and the partial import.
+#include "pattern/ui/main.h"
+
+#include "pattern/fontfile.h"
+
+#include <QPushButton>
+
+namespace {
+
+const QString kFontFilter = QStringLiteral("Tavrel Font Dateien für Atari 8Bit (*.fa8)|*.fa8|Alle Dateien (*.*)|*.*");
+
+} // namespace
+
+void TFormmain::connectFileHandlers()
+{
+    connect(ButtonLoadFile, &QPushButton::clicked, this, [this] { act([&] { ButtonLoadFileClick(); }); });
+    connect(ButtonTeilladen, &QPushButton::clicked, this, [this] { act([&] { ButtonTeilladenClick(); }); });
+    connect(ButtonSaveFile, &QPushButton::clicked, this, [this] { act([&] { ButtonSaveFileClick(); }); });
+}
+
+FileDialogRequest TFormmain::fontDialog() const
+{
+    FileDialogRequest request;
+    request.filter = kFontFilter;
+    request.filterIndex = 1;
+    return request;
+}
+
+void TFormmain::resetToFirstPattern()
+{
+    mEditor.setCurrentPattern(1);
+    mEditor.setCurrentSet(1);
+    mEditor.Laden();
+}
+
+void TFormmain::ButtonLoadFileClick()
+{
+    FileDialogRequest request = fontDialog();
+    request.fileName = ProposedFontFileName(mEditor.fontLabel);
+    mOpenDialogName = request.fileName;
+    if (const auto fileName = mDialogs.openFile(request)) {
+        mOpenDialogName = *fileName;
+        LoadFontFile(mEditor, *fileName);
+    }
+    // Confirmed or cancelled, the editor starts again on pattern 1 of set 1.
+    resetToFirstPattern();
+}
+
+void TFormmain::ButtonTeilladenClick()
+{
+    FileDialogRequest request = fontDialog();
+    request.fileName = mOpenDialogName;
+    if (const auto fileName = mDialogs.openFile(request)) {
+        mOpenDialogName = *fileName;
+        ImportUpperSets(mEditor, *fileName);
+    }
+    resetToFirstPattern();
+}
+
+void TFormmain::ButtonSaveFileClick()
+{
+    FileDialogRequest request = fontDialog();
+    request.title = QStringLiteral("Speichern: Dateiname für den Zeichensatz?");
+    request.defaultExt = QStringLiteral("fa8");
+    request.fileName = ProposedFontFileName(mEditor.fontLabel);
+    const auto fileName = mDialogs.saveFile(request);
+    if (!fileName)
+        return;
+    SaveFontFile(mEditor, *fileName);
+    mDialogs.message(QStringLiteral("OK"));
+}
