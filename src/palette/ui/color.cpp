@@ -84,7 +84,7 @@ TFormcolor::TFormcolor(QWidget* parent) : QWidget(parent, Qt::Window), mGridImag
 
     Panel1 = new ColorPanel(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFixedSize(90, 44);
+    Panel1->setFixedSize(90, 54);
     Panel1->setText(QStringLiteral("00"));
     QFont panelFont = Panel1->font();
     panelFont.setBold(true);
@@ -114,15 +114,7 @@ TFormcolor::TFormcolor(QWidget* parent) : QWidget(parent, Qt::Window), mGridImag
     ButtonAbbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
     ButtonAbbrechen->setObjectName(QStringLiteral("ButtonAbbrechen"));
 
-    auto* preview = new QHBoxLayout;
-    preview->addSpacing(kRowLabelWidth);
-    preview->addWidget(Panel1);
-    preview->addSpacing(12);
-    preview->addWidget(labelinfo, 1);
-    preview->addWidget(Labelfarbe);
-    preview->addWidget(SpinX);
-    preview->addWidget(SpinY);
-
+    // The info line above the buttons, both right of the preview, so that the grid keeps its room.
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(Buttonwahl);
@@ -130,16 +122,31 @@ TFormcolor::TFormcolor(QWidget* parent) : QWidget(parent, Qt::Window), mGridImag
     buttons->addWidget(Buttonwahl3);
     buttons->addWidget(ButtonAbbrechen);
 
+    auto* infoAndButtons = new QVBoxLayout;
+    infoAndButtons->addWidget(labelinfo);
+    infoAndButtons->addLayout(buttons);
+
+    auto* preview = new QHBoxLayout;
+    preview->addSpacing(kRowLabelWidth);
+    preview->addWidget(Panel1);
+    preview->addSpacing(12);
+    preview->addLayout(infoAndButtons, 1);
+    preview->addWidget(Labelfarbe);
+    preview->addWidget(SpinX);
+    preview->addWidget(SpinY);
+
+    auto* gridWithLabels = new QVBoxLayout;
+    gridWithLabels->setSpacing(0);
+    gridWithLabels->addLayout(header);
+    gridWithLabels->addLayout(gridRow);
+
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 12, 16, 12);
+    layout->setContentsMargins(12, 10, 12, 10);
+    layout->setSpacing(8);
     layout->addWidget(LabelHeading);
-    layout->addSpacing(6);
-    layout->addLayout(header);
-    layout->addLayout(gridRow);
-    layout->addSpacing(10);
+    layout->addLayout(gridWithLabels);
     layout->addLayout(preview);
     layout->addStretch();
-    layout->addLayout(buttons);
 
     connect(DrawGrid1, &ImageView::released, this,
             [this](Qt::MouseButton, QPoint position) { DrawGrid1MouseUp(position); });
