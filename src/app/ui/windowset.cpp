@@ -10,7 +10,10 @@
 #include "sound/ui/Soundconverter.h"
 #include "splitter/ui/splitter.h"
 
+#include "common/ui/colorpanel.h"
+
 #include <QGuiApplication>
+#include <QSpinBox>
 #include <QScreen>
 
 WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const QString& programFolder)
@@ -32,7 +35,18 @@ WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const QString&
     links.grafikconverter = mGrafikconverter.get();
     links.soundconverter = mSoundconverter.get();
     links.splitter = mSplitter.get();
+    links.requestColor = [color = mColor.get()](const PaletteRequest& request) { color->request(request); };
     mMain->setLinks(links);
+
+    // The palette's accept buttons hand the picked colour to whoever asked for it.
+    mColor->setDialogs(&dialogs);
+    TFormmain* main = mMain.get();
+    TFormcolor* color = mColor.get();
+    color->setAcceptAction(1, [main, color] { main->ButtonwahlClick(color->Panel1->color(), color->Panel1->text()); });
+    color->setAcceptAction(3, [main, color] {
+        main->Buttonwahl3Click(color->SpinX->value(), color->SpinY->value(), color->Panel1->color(),
+                               color->Panel1->text());
+    });
 }
 
 WindowSet::~WindowSet() = default;

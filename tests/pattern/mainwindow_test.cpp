@@ -1,0 +1,304 @@
+// The pattern editor window driven by its controls, with scripted dialogs.
+#include "app/ui/windowset.h"
+#include "common/ui/colorpanel.h"
+#include "common/ui/imageview.h"
+#include "palette/ataripalette.h"
+#include "palette/ui/color.h"
+#include "pattern/fontfile.h"
+#include "pattern/ui/main.h"
+#include "support/scripteddialogs.h"
+#include "support/testutil.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QScrollArea>
+#include <QTableWidget>
+#include <QTimer>
+#include <QTest>
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        // A start-up file whose pattern 1 of set 1 holds a known byte.
+        PatternEditor seed;
+        seed.store.setPatternByte(1, 1, 0, 0, QStringLiteral("27"));
+        seed.store.setPatternByte(2, 7, 3, 1, QStringLiteral("200"));
+        SaveFontFile(seed, dir.filePath(QStringLiteral("Vorarado.fa8")));
+        form = std::make_unique<TFormmain>(dialogs, dir.path());
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    PatternEditor& editor() { return form->editor(); }
+    QPushButton* button(const char* name) { return Control<QPushButton>(form.get(), name); }
+    void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    QString dataCell(int h, int y) { return form->data->item(y, h)->text(); }
+
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<TFormmain> form;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, StartsOnPatternOneOfSetOneFromTheStartupFile)
+{
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+    EXPECT_EQ(form->Label12->text(), QStringLiteral("Font: Vorarado.fa8"));
+    EXPECT_EQ(dataCell(0, 0), QStringLiteral("27"));
+    EXPECT_EQ(form->grid->item(0, 3)->text(), QStringLiteral("3"));
+    EXPECT_EQ(form->farbe->text(), QStringLiteral("1"));
+    EXPECT_EQ(form->size(), QSize(1029, 734));
+}
+
+TEST_F(MainWindowTest, PaintingLocksLadenUntilDiscarded)
+{
+    editor().paint.text = QStringLiteral("3");
+    QTest::mouseClick(form->PaintBox, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(form->grid->item(0, 0)->text(), QStringLiteral("3"));
+    EXPECT_EQ(dataCell(0, 0), QStringLiteral("219"));
+    EXPECT_FALSE(button("ButtonLaden")->isEnabled());
+    click("ButtonVerwerfen");
+    EXPECT_TRUE(button("ButtonLaden")->isEnabled());
+    click("ButtonLaden");
+    EXPECT_EQ(dataCell(0, 0), QStringLiteral("27"));
+    EXPECT_EQ(form->grid->item(0, 0)->text(), QStringLiteral("0"));
+}
+
+TEST_F(MainWindowTest, SpeichernStoresAndRedrawsTheOverview)
+{
+    editor().paint.text = QStringLiteral("2");
+    QTest::mouseClick(form->PaintBox, Qt::LeftButton, {}, QPoint(7 * 32 + 3, 15 * 16 + 3));
+    click("ButtonSpeichern");
+    EXPECT_TRUE(button("ButtonLaden")->isEnabled());
+    EXPECT_EQ(editor().store.patternByte(1, 1, 15, 1), QStringLiteral("2"));
+    EXPECT_EQ(editor().overview().pixel(28, 30), ToQRgb(editor().registers[2].displayColor));
+}
+
+TEST_F(MainWindowTest, OverviewPointerClickDoubleClickAndContextClick)
+{
+    const QPoint bottomRight(63 * 32 + 5, 7 * 32 + 5);
+    form->paintboxallMouseMove(bottomRight);
+    EXPECT_EQ(form->LabelPattern->text(),
+              QStringLiteral("Wähle ein Pattern durch Doppelklick zum Bearbeiten aus:  Pattern-Set 8  /  Pattern-Nr 64"));
+    form->paintboxallMouseMove(QPoint(1, 1));
+    EXPECT_TRUE(form->LabelPattern->text().endsWith(QStringLiteral("Pattern-Set 1  /  Pattern-Nr 1")));
+
+    form->ScrollBox1->ensureVisible(6 * 32, 32);
+    QTest::mouseClick(form->paintboxall, Qt::LeftButton, {}, QPoint(6 * 32 + 10, 32 + 10));
+    EXPECT_EQ(form->SpinTilenumber->value(), 7);
+    EXPECT_EQ(form->SpinFontsetnumber->value(), 2);
+    EXPECT_EQ(dataCell(0, 0), QStringLiteral("27")) << "a click loads nothing";
+
+    QTest::mouseClick(form->paintboxall, Qt::RightButton, {}, QPoint(4 * 32 + 1, 3 * 32 + 1));
+    EXPECT_EQ(form->copySpinTilenumber->value(), 5);
+    EXPECT_EQ(form->copySpinFontsetnumber->value(), 4);
+    EXPECT_EQ(form->SpinTilenumber->value(), 7) << "the context click leaves the current pattern";
+
+    QTest::mouseDClick(form->paintboxall, Qt::LeftButton, {}, QPoint(6 * 32 + 10, 32 + 10));
+    EXPECT_EQ(dataCell(1, 3), QStringLiteral("200"));
+}
+
+TEST_F(MainWindowTest, EditButtonsWorkOnTheBuffer)
+{
+    // "Spgl LR" on 0 1 2 3 | 0 0 0 3.
+    editor().buffer.setData(1, 0, QStringLiteral("3"));
+    editor().buffer.ReCalcdata();
+    click("Button18");
+    EXPECT_EQ(dataCell(0, 0), QStringLiteral("192")); // 3 0 0 0
+    EXPECT_EQ(dataCell(1, 0), QStringLiteral("228")); // 3 2 1 0
+    for (int i = 0; i < 8; ++i)
+        click("Buttonlinks");
+    EXPECT_EQ(dataCell(1, 0), QStringLiteral("228"));
+    for (int i = 0; i < 16; ++i)
+        click("Buttonhoch");
+    EXPECT_EQ(dataCell(0, 0), QStringLiteral("192"));
+    click("ButtonRunter");
+    EXPECT_EQ(dataCell(0, 1), QStringLiteral("192"));
+    editor().paint.text = QStringLiteral("2");
+    click("ButtonFill");
+    EXPECT_EQ(dataCell(1, 9), QStringLiteral("170"));
+}
+
+TEST_F(MainWindowTest, SwapButtonExchangesPatternsInAllSets)
+{
+    editor().store.setPatternByte(8, 1, 15, 1, QStringLiteral("11"));
+    editor().store.setPatternByte(8, 3, 15, 1, QStringLiteral("33"));
+    form->copySpinTilenumber->setValue(3);
+    click("SpeedButton2");
+    EXPECT_EQ(editor().store.patternByte(8, 1, 15, 1), QStringLiteral("33"));
+    EXPECT_EQ(editor().store.patternByte(8, 3, 15, 1), QStringLiteral("11"));
+    EXPECT_EQ(editor().store.patternByte(1, 3, 0, 0), QStringLiteral("27"));
+}
+
+TEST_F(MainWindowTest, TypingIntoABytePutsHiIntoTheInfoList)
+{
+    form->data->setCurrentCell(2, 1);
+    form->data->editItem(form->data->item(2, 1));
+    auto* editor = form->data->findChild<QLineEdit*>(QStringLiteral("dataEditor"));
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("255"));
+    EXPECT_EQ(form->Memo->toPlainText(), QStringLiteral("hi\nhi\nhi"));
+    EXPECT_EQ(form->grid->item(2, 7)->text(), QStringLiteral("3"));
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_EQ(dialogs.errors[0], QStringLiteral("'' ist kein gültiger Integerwert"));
+}
+
+TEST_F(MainWindowTest, ModeSwitchShowsThePlayerControls)
+{
+    editor().buffer.setData(0, 0, QStringLiteral("85"));
+    form->Combomode->setCurrentText(QStringLiteral("Player"));
+    EXPECT_TRUE(form->DrawGrid1->isVisible());
+    EXPECT_TRUE(button("ButtonFarbeInit")->isVisible());
+    EXPECT_FALSE(form->Farbe4->isVisible());
+    EXPECT_EQ(editor().store.patternByte(1, 1, 0, 0), QStringLiteral("85")) << "stored before the switch";
+    form->Combomode->setCurrentText(QStringLiteral("Char"));
+    EXPECT_FALSE(form->DrawGrid1->isVisible());
+    EXPECT_TRUE(form->Farbe4->isVisible());
+}
+
+TEST_F(MainWindowTest, AnimationDisablesTheEditControlsWhileRunning)
+{
+    form->Editphasen->setText(QStringLiteral("2;3;"));
+    click("Buttonanim");
+    EXPECT_EQ(button("Buttonanim")->text(), QStringLiteral("Stop Anim"));
+    EXPECT_EQ(form->Memo->toPlainText(), QStringLiteral("2\n3\n#2"));
+    for (const char* name : {"ButtonSpeichern", "ButtonLaden", "ButtonVerwerfen", "ButtonFill", "Buttonhoch", "ButtonRunter"})
+        EXPECT_FALSE(button(name)->isEnabled()) << name;
+    EXPECT_FALSE(form->SpinTilenumber->isEnabled());
+    EXPECT_TRUE(form->Timer1->isActive());
+    EXPECT_EQ(form->Timer1->interval(), 300) << "300 ms until the speed is first changed";
+    click("Buttonanim");
+    EXPECT_EQ(button("Buttonanim")->text(), QStringLiteral("Start Anim"));
+    EXPECT_TRUE(button("ButtonLaden")->isEnabled());
+    EXPECT_FALSE(form->Timer1->isActive());
+    form->SpinEdit1->setValue(1);
+    EXPECT_EQ(form->Timer1->interval(), 20);
+}
+
+TEST_F(MainWindowTest, LoadDialogCancelledStillResetsToPatternOne)
+{
+    form->SpinTilenumber->setValue(9);
+    editor().buffer.setData(0, 0, QStringLiteral("99"));
+    click("ButtonLoadFile");
+    ASSERT_EQ(dialogs.openRequests.size(), 1u);
+    const FileDialogRequest& r = dialogs.openRequests[0];
+    EXPECT_EQ(r.filter, QStringLiteral("Tavrel Font Dateien für Atari 8Bit (*.fa8)|*.fa8|Alle Dateien (*.*)|*.*"));
+    EXPECT_EQ(r.filterIndex, 1);
+    EXPECT_EQ(r.fileName, QStringLiteral("Vorarado.fa8"));
+    EXPECT_EQ(form->SpinTilenumber->value(), 1);
+    EXPECT_EQ(dataCell(0, 0), QStringLiteral("27"));
+}
+
+TEST_F(MainWindowTest, SaveAndLoadThroughTheDialogs)
+{
+    const QString target = dir.filePath(QStringLiteral("mine.fa8"));
+    editor().buffer.setData(0, 0, QStringLiteral("77"));
+    click("ButtonSpeichern");
+    dialogs.fileAnswers.push_back(target);
+    click("ButtonSaveFile");
+    ASSERT_EQ(dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(dialogs.saveRequests[0].title, QStringLiteral("Speichern: Dateiname für den Zeichensatz?"));
+    EXPECT_EQ(dialogs.saveRequests[0].defaultExt, QStringLiteral("fa8"));
+    EXPECT_EQ(dialogs.saveRequests[0].fileName, QStringLiteral("Vorarado.fa8"));
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("OK")});
+    EXPECT_EQ(form->Label12->text(), QStringLiteral("Font: mine.fa8"));
+
+    editor().store.setPatternByte(1, 1, 0, 0, QStringLiteral("1"));
+    dialogs.fileAnswers.push_back(target);
+    click("ButtonLoadFile");
+    EXPECT_EQ(dialogs.openRequests.back().fileName, QStringLiteral("mine.fa8"));
+    EXPECT_EQ(dataCell(0, 0), QStringLiteral("77"));
+}
+
+TEST_F(MainWindowTest, FailedSaveKeepsTheOldFileAndReportsTheError)
+{
+    const QString target = dir.filePath(QStringLiteral("Vorarado.fa8"));
+    QFile original(target);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QByteArray before = original.readAll();
+    original.close();
+    // A name below a regular file can never be created, not even by root.
+    dialogs.fileAnswers.push_back(target + QStringLiteral("/x.fa8"));
+    click("ButtonSaveFile");
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].startsWith(QStringLiteral("Datei \"") + target + QStringLiteral("/x.fa8\" kann nicht erstellt werden.")))
+        << qPrintable(dialogs.errors[0]);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    EXPECT_EQ(original.readAll(), before);
+}
+
+TEST_F(MainWindowTest, PartialImportFillsSetsFiveToEight)
+{
+    PatternEditor other;
+    other.registers[0].caption = QStringLiteral("F0: 44");
+    other.registers[0].displayColor = 0x123456;
+    for (int bank = 1; bank <= 16; ++bank)
+        other.store.setEntry(bank, 5, 2, QStringLiteral("%1").arg(bank));
+    const QString file = dir.filePath(QStringLiteral("other.fa8"));
+    SaveFontFile(other, file);
+
+    const PackedColor f0 = editor().registers[0].displayColor;
+    dialogs.fileAnswers.push_back(file);
+    click("ButtonTeilladen");
+    for (int bank = 1; bank <= 8; ++bank) {
+        EXPECT_EQ(editor().store.entry(bank + 8, 5, 2), QString::number(bank));
+        EXPECT_EQ(editor().store.entry(bank, 5, 2), QStringLiteral("0"));
+    }
+    EXPECT_EQ(form->Farbe0->text(), QStringLiteral("F0: 44"));
+    EXPECT_EQ(editor().registers[0].displayColor, f0);
+    EXPECT_EQ(form->Label12->text(), QStringLiteral("Font: Vorarado.fa8"));
+}
+
+TEST(MainWindowStart, MissingStartupFileGivesOneErrorAndTheLabel)
+{
+    QTemporaryDir empty;
+    ScriptedDialogs dialogs;
+    TFormmain form(dialogs, empty.path());
+    form.show();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].startsWith(QStringLiteral("Datei ")));
+    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("Vorarado.fa8 kann nicht geöffnet werden.")));
+    EXPECT_EQ(form.Label12->text(), QStringLiteral("Font: Vorarado.fa8"));
+    EXPECT_EQ(form.Farbe1->text(), QStringLiteral("F1: 75"));
+}
+
+TEST(PaletteRoad, DefiningARegisterThroughThePalette)
+{
+    QTemporaryDir empty;
+    ScriptedDialogs dialogs;
+    RecordingOpener opener;
+    WindowSet windows(dialogs, opener, empty.path());
+    windows.showMain();
+    TFormmain* form = windows.main();
+    TFormcolor* palette = windows.color();
+    form->editor().store.setPatternByte(1, 1, 0, 0, QStringLiteral("64")); // pixel 0 has code 1
+    form->editor().Laden();
+
+    QTest::mouseDClick(form->Farbe1, Qt::LeftButton);
+    ASSERT_TRUE(palette->isVisible());
+    EXPECT_TRUE(palette->Buttonwahl->isVisible());
+    EXPECT_EQ(palette->Panel1->text(), QStringLiteral("75"));
+    // Column 9 of row 10 is "A8".
+    QTest::mouseClick(palette->DrawGrid1, Qt::LeftButton, {}, QPoint(9 * 32 + 5, 10 * 32 + 5));
+    QTest::mouseClick(palette->Buttonwahl, Qt::LeftButton);
+    EXPECT_FALSE(palette->isVisible());
+    EXPECT_EQ(form->Farbe1->text(), QStringLiteral("F1: A8"));
+    EXPECT_EQ(form->Farbe1->color(), PaletteColor(0xA8));
+    EXPECT_EQ(form->editor().overview().pixel(0, 0), ToQRgb(PaletteColor(0xA8)));
+    EXPECT_EQ(form->editor().surface().pixel(10, 8), ToQRgb(PaletteColor(0xA8)));
+}
