@@ -147,6 +147,8 @@ void TFormmain::buildControls()
     header->addWidget(Label1);
     for (auto* p : {Farbe0, Farbe1, Farbe2, Farbe3, Farbe4})
         header->addWidget(p);
+    // In the player mode "Farben Init" takes the place of F4.
+    header->addWidget(ButtonFarbeInit);
     header->addSpacing(12);
     header->addWidget(Label4);
     header->addWidget(farbe);
@@ -258,7 +260,6 @@ void TFormmain::buildControls()
     auto* playerColumn = new QVBoxLayout;
     playerColumn->setSpacing(4);
     playerColumn->addWidget(DrawGrid1);
-    playerColumn->addWidget(ButtonFarbeInit);
     playerColumn->addStretch(1);
     auto* previewColumn = new QVBoxLayout;
     previewColumn->setSpacing(4);
@@ -268,8 +269,12 @@ void TFormmain::buildControls()
     previewColumn->addLayout(anim);
     previewColumn->addStretch(1);
 
+    for (QWidget* w : std::initializer_list<QWidget*>{ButtonLaden, ButtonSpeichern, ButtonVerwerfen, Buttonlinks,
+                                                       Buttonhoch, Buttonrechts, Button18, ButtonRunter, Button19,
+                                                       SpinFontsetnumber, SpinTilenumber, copySpinTilenumber, ButtonFill})
+        w->setFixedWidth(68);
     auto* top = new QHBoxLayout;
-    top->setSpacing(12);
+    top->setSpacing(8);
     top->addLayout(playerColumn);
     top->addWidget(Panel1, 0, Qt::AlignTop);
     top->addLayout(previewColumn);
