@@ -32,11 +32,10 @@ BENCHMARK(BM_UpdateAllPatterns)->Unit(benchmark::kMillisecond);
 void BM_LoadFontFile(benchmark::State& state)
 {
     QTemporaryDir dir;
-    const QString name = dir.filePath(QStringLiteral("bench.fa8"));
-    PatternEditor source;
-    FillStore(source);
-    SaveFontFile(source, name);
     PatternEditor editor;
+    FillStore(editor);
+    const QString name = dir.filePath(QStringLiteral("bench.fa8"));
+    SaveFontFile(editor, name);
     for (auto _ : state)
         LoadFontFile(editor, name);
 }
@@ -46,11 +45,10 @@ BENCHMARK(BM_LoadFontFile)->Unit(benchmark::kMillisecond);
 void BM_SaveFontFile(benchmark::State& state)
 {
     QTemporaryDir dir;
-    const QString name = dir.filePath(QStringLiteral("bench.fa8"));
     PatternEditor editor;
     FillStore(editor);
     for (auto _ : state)
-        SaveFontFile(editor, name);
+        SaveFontFile(editor, dir.filePath(QStringLiteral("bench.fa8")));
 }
 BENCHMARK(BM_SaveFontFile)->Unit(benchmark::kMillisecond);
 

@@ -90,6 +90,14 @@ void WriteLinesRaw(const QString& name, const QStringList& lines)
     f.write(JoinWindows1252Lines(lines));
 }
 
+// Saves the editor into a file of the folder and gives its full name.
+QString Saved(const QTemporaryDir& dir, const char* file, PatternEditor& editor)
+{
+    const QString name = dir.filePath(QLatin1String(file));
+    SaveFontFile(editor, name);
+    return name;
+}
+
 PackedColor At(const QImage& image, int x, int y)
 {
     return FromQColor(image.pixelColor(x, y));
@@ -98,9 +106,8 @@ PackedColor At(const QImage& image, int x, int y)
 TEST(FontFile, LayoutOfTheWrittenFile)
 {
     QTemporaryDir dir;
-    const QString name = dir.filePath(QStringLiteral("layout.fa8"));
     PatternEditor e = Sample();
-    SaveFontFile(e, name);
+    const QString name = Saved(dir, "layout.fa8", e);
     EXPECT_EQ(e.fontLabel, QStringLiteral("Font: layout.fa8"));
 
     const QByteArray raw = ReadRaw(name);
@@ -135,9 +142,8 @@ TEST(FontFile, LayoutOfTheWrittenFile)
 TEST(FontFile, SaveThenLoadGivesTheSameState)
 {
     QTemporaryDir dir;
-    const QString name = dir.filePath(QStringLiteral("round.fa8"));
     PatternEditor a = Sample();
-    SaveFontFile(a, name);
+    const QString name = Saved(dir, "round.fa8", a);
 
     PatternEditor b = Other();
     LoadFontFile(b, name);
@@ -280,9 +286,8 @@ TEST(FontFile, FailedOpenOrCreateChangesNothingButTheLabel)
 TEST(FontFile, ImportUpperSetsTakesBanksOneToEightAndTheCaptions)
 {
     QTemporaryDir dir;
-    const QString name = dir.filePath(QStringLiteral("obere.fa8"));
     PatternEditor a = Sample();
-    SaveFontFile(a, name);
+    const QString name = Saved(dir, "obere.fa8", a);
 
     PatternEditor b = Other();
     b.store.setEntry(1, 5, 5, QStringLiteral("unten"));
