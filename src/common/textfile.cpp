@@ -33,7 +33,9 @@ QByteArray EncodeWindows1252(const QString& text)
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         char b = '?';
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+        // U+0080-U+009F are only ever read from the five bytes the code page leaves undefined:
+        // written back as those bytes, a file survives loading and saving unchanged.
+        if (c <= 0xFF && (c < 0x80 || c >= 0xA0 || kHigh[c - 0x80] == 0)) {
             b = static_cast<char>(c);
         } else {
             for (int k = 0; k < 32; ++k) {

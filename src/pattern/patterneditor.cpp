@@ -8,12 +8,13 @@
 namespace {
 
 // Fills [x0, x1) x [y0, y1) of an RGB32 image; the caller keeps the rectangle inside the image.
+// bits() is taken once per call: scanLine() on a non-const image checks for sharing every time.
 void FillRect(QImage& image, int x0, int y0, int x1, int y1, QRgb color)
 {
-    for (int y = y0; y < y1; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        std::fill(line + x0, line + x1, color);
-    }
+    auto* base = reinterpret_cast<QRgb*>(image.bits());
+    const qsizetype stride = image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    for (int y = y0; y < y1; ++y)
+        std::fill(base + y * stride + x0, base + y * stride + x1, color);
 }
 
 } // namespace
@@ -138,16 +139,18 @@ PackedColor PatternEditor::pixelColor(const QString& code, int row) const
 
 void PatternEditor::drawSurfaceCell(int x, int y, PackedColor color)
 {
-    // A cell is 32 x 16 with its right and bottom line left to the frame colour; the outline is black.
+    // A cell covers 31 x 15 pixels with a black outline; the line right of and below it is left to
+    // the frame colour. The surface is 254 wide and high, so the last column and row lose their
+    // outer outline to the edge.
     const int x0 = 32 * x;
     const int y0 = 16 * y;
-    const int x1 = std::min(x0 + 31, kSurfaceSize);
-    const int y1 = std::min(y0 + 15, kSurfaceSize);
-    if (x0 >= x1 || y0 >= y1)
+    const int x1 = x0 + 31;
+    const int y1 = y0 + 15;
+    const auto clip = [](int v) { return std::clamp(v, 0, kSurfaceSize); };
+    if (x0 >= kSurfaceSize || y0 >= kSurfaceSize)
         return;
-    FillRect(mSurface, x0, y0, x1, y1, qRgb(0, 0, 0));
-    if (x1 - x0 > 2 && y1 - y0 > 2)
-        FillRect(mSurface, x0 + 1, y0 + 1, x1 - 1, y1 - 1, ToQRgb(color));
+    FillRect(mSurface, clip(x0), clip(y0), clip(x1), clip(y1), qRgb(0, 0, 0));
+    FillRect(mSurface, clip(x0 + 1), clip(y0 + 1), clip(x1 - 1), clip(y1 - 1), ToQRgb(color));
 }
 
 void PatternEditor::drawPreviewPixel(int x, int y, PackedColor color)
