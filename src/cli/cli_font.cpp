@@ -1,0 +1,64 @@
+// tavrel-cli commands font-asm and player-asm: the pattern editor's two assembler exports of a pattern file.
+#include "cli/command.h"
+
+#include "pattern/codeexport.h"
+#include "pattern/fontfile.h"
+#include "pattern/patterneditor.h"
+
+namespace {
+
+const QString kOut = QStringLiteral("-o");
+
+// The one pattern file a command works on, loaded into an editor as the window has it after start-up.
+QString FontFileArgument(const CliArguments& args)
+{
+    if (args.positionals().size() != 1)
+        throw UsageError{QStringLiteral("exactly one pattern file expected")};
+    return args.positionals().first();
+}
+
+void LoadInto(PatternEditor& editor, const QString& fileName)
+{
+    editor.create();
+    LoadFontFile(editor, fileName);
+}
+
+int RunFontAsm(const QStringList& argv)
+{
+    const QString from = QStringLiteral("--from");
+    const QString to = QStringLiteral("--to");
+    const CliArguments args(argv, {from, to, kOut});
+    const QString fileName = FontFileArgument(args);
+    const int first = args.intValue(from, 1);
+    const int last = args.intValue(to, 3);
+    PatternEditor editor;
+    LoadInto(editor, fileName);
+    WriteTextOutput(args.value(kOut), FontAssemblerCode(editor, first, last));
+    return 0;
+}
+
+int RunPlayerAsm(const QStringList& argv)
+{
+    const QString pattern = QStringLiteral("--pattern");
+    const QString name = QStringLiteral("--name");
+    const CliArguments args(argv, {pattern, name, kOut});
+    const QString fileName = FontFileArgument(args);
+    const int number = args.intValue(pattern, 1);
+    const QString label = args.value(name, QStringLiteral("Shape"));
+    PatternEditor editor;
+    LoadInto(editor, fileName);
+    // Collected first: a failing set ends the command before anything is written, so a build
+    // script never picks up half an export.
+    QStringList lines;
+    PlayerAssemblerCode(editor, number, label, [&lines](const QString& line) { lines << line; });
+    WriteTextOutput(args.value(kOut), lines);
+    return 0;
+}
+
+const CliRegistration fontAsm(QStringLiteral("font-asm"),
+                              CliCommand{QStringLiteral("font-asm FILE.fa8 [--from N] [--to M] [-o OUT]"), RunFontAsm});
+const CliRegistration playerAsm(
+    QStringLiteral("player-asm"),
+    CliCommand{QStringLiteral("player-asm FILE.fa8 [--pattern N] [--name TEXT] [-o OUT]"), RunPlayerAsm});
+
+} // namespace

@@ -1,0 +1,21 @@
+// Assembler source text for the game's build: character sets from the store and three-colour player shapes.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class PatternEditor;
+
+// The font export: nine header lines (the register colours among them), then for every bank
+// 2 * from - 1 ... 2 * to a block of 7 + 128 lines. from > to gives the header alone.
+// from and to are clamped to 1-8 as the spin fields hold them. Store entries are copied as they
+// stand, unchecked.
+QStringList FontAssemblerCode(const PatternEditor& editor, int from, int to);
+
+// The player export of pattern `pattern` in all eight sets: two lines per set, handed to emitLine
+// as each set is done. Each set is loaded into the edit buffer with Laden(), so a byte cell that is
+// not a number throws ConversionError after the lines of the earlier sets were emitted. Leaves the
+// editor on pattern `pattern` (clamped to 1-64) of set 8.
+void PlayerAssemblerCode(PatternEditor& editor, int pattern, const QString& name,
+                         const std::function<void(const QString&)>& emitLine);
