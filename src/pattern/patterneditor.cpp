@@ -7,15 +7,23 @@
 
 namespace {
 
-// Fills [x0, x1) x [y0, y1) of an RGB32 image; the caller keeps the rectangle inside the image.
-// bits() is taken once per call: scanLine() on a non-const image checks for sharing every time.
-void FillRect(QImage& image, int x0, int y0, int x1, int y1, QRgb color)
-{
-    auto* base = reinterpret_cast<QRgb*>(image.bits());
-    const qsizetype stride = image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
-    for (int y = y0; y < y1; ++y)
-        std::fill(base + y * stride + x0, base + y * stride + x1, color);
-}
+// Direct pixel access to an RGB32 image. Taken once per drawing operation: bits() and scanLine()
+// on a non-const image check for sharing on every call.
+struct Canvas {
+    explicit Canvas(QImage& image)
+        : base(reinterpret_cast<QRgb*>(image.bits())),
+          stride(image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb)))
+    {
+    }
+    // Fills [x0, x1) x [y0, y1); the caller keeps the rectangle inside the image.
+    void fill(int x0, int y0, int x1, int y1, QRgb color) const
+    {
+        for (int y = y0; y < y1; ++y)
+            std::fill(base + y * stride + x0, base + y * stride + x1, color);
+    }
+    QRgb* base;
+    qsizetype stride;
+};
 
 } // namespace
 
@@ -98,6 +106,7 @@ void PatternEditor::UpdatePattern(int x, int y)
     QRgb colors[4];
     for (int k = 0; k < 4; ++k)
         colors[k] = ToQRgb(registers[k].displayColor);
+    const Canvas canvas(mOverview);
     for (int part = 0; part < 2; ++part) {
         const int bank = 2 * y + 1 + part;
         const int o = 16 * part;
@@ -107,7 +116,7 @@ void PatternEditor::UpdatePattern(int x, int y)
                 for (int k = 0; k < 4; ++k) {
                     const int px = 32 * x + 16 * h + 4 * k;
                     const int py = 32 * y + 2 * j + o;
-                    FillRect(mOverview, px, py, px + 4, py + 2, colors[pixels[k]]);
+                    canvas.fill(px, py, px + 4, py + 2, colors[pixels[k]]);
                 }
             }
         }
@@ -149,16 +158,18 @@ void PatternEditor::drawSurfaceCell(int x, int y, PackedColor color)
     const auto clip = [](int v) { return std::clamp(v, 0, kSurfaceSize); };
     if (x0 >= kSurfaceSize || y0 >= kSurfaceSize)
         return;
-    FillRect(mSurface, clip(x0), clip(y0), clip(x1), clip(y1), qRgb(0, 0, 0));
-    FillRect(mSurface, clip(x0 + 1), clip(y0 + 1), clip(x1 - 1), clip(y1 - 1), ToQRgb(color));
+    const Canvas canvas(mSurface);
+    canvas.fill(clip(x0), clip(y0), clip(x1), clip(y1), qRgb(0, 0, 0));
+    canvas.fill(clip(x0 + 1), clip(y0 + 1), clip(x1 - 1), clip(y1 - 1), ToQRgb(color));
 }
 
 void PatternEditor::drawPreviewPixel(int x, int y, PackedColor color)
 {
     const QRgb rgb = ToQRgb(color);
+    const Canvas canvas(mPreview);
     for (int i = 0; i < 5; ++i)
         for (int j = 0; j < 5; ++j)
-            FillRect(mPreview, 32 * i + 4 * x, 32 * j + 2 * y, 32 * i + 4 * x + 4, 32 * j + 2 * y + 2, rgb);
+            canvas.fill(32 * i + 4 * x, 32 * j + 2 * y, 32 * i + 4 * x + 4, 32 * j + 2 * y + 2, rgb);
 }
 
 void PatternEditor::DrawDefine()

@@ -1,9 +1,11 @@
 // The pattern editor window driven by its controls, with scripted dialogs.
+#include "app/ui/asmcode.h"
 #include "app/ui/windowset.h"
 #include "common/ui/colorpanel.h"
 #include "common/ui/imageview.h"
 #include "palette/ataripalette.h"
 #include "palette/ui/color.h"
+#include "pattern/codeexport.h"
 #include "pattern/fontfile.h"
 #include "pattern/ui/main.h"
 #include "support/scripteddialogs.h"
@@ -301,4 +303,35 @@ TEST(PaletteRoad, DefiningARegisterThroughThePalette)
     EXPECT_EQ(form->Farbe1->color(), PaletteColor(0xA8));
     EXPECT_EQ(form->editor().overview().pixel(0, 0), ToQRgb(PaletteColor(0xA8)));
     EXPECT_EQ(form->editor().surface().pixel(10, 8), ToQRgb(PaletteColor(0xA8)));
+}
+
+TEST(ExportButtons, FontExportReplacesAndPlayerExportAppends)
+{
+    QTemporaryDir empty;
+    ScriptedDialogs dialogs;
+    RecordingOpener opener;
+    WindowSet windows(dialogs, opener, empty.path());
+    windows.showMain();
+    TFormmain* form = windows.main();
+    TFormCode* code = windows.code();
+    form->editor().store.setEntry(3, 17, 1, QStringLiteral("60"));
+
+    for (int i = 0; i < 2; ++i)
+        QTest::mouseClick(form->Button1, Qt::LeftButton);
+    EXPECT_TRUE(code->isVisible());
+    const QStringList fontLines = code->code().split(QLatin1Char('\n'));
+    EXPECT_EQ(fontLines.size(), 9 + 6 * 135);
+    EXPECT_EQ(fontLines, FontAssemblerCode(form->editor(), 1, 3));
+
+    code->clearCode();
+    form->EditPlayer->setText(QStringLiteral("Frosch"));
+    form->SpinEdit2->setValue(2);
+    for (int i = 0; i < 2; ++i)
+        QTest::mouseClick(form->Button20, Qt::LeftButton);
+    const QStringList playerLines = code->code().split(QLatin1Char('\n'));
+    ASSERT_EQ(playerLines.size(), 32);
+    EXPECT_TRUE(playerLines[0].startsWith(QStringLiteral("Player0Frosch1:  .byte ")));
+    EXPECT_TRUE(playerLines[31].endsWith(QStringLiteral("  ; Player 1 Line8")));
+    EXPECT_EQ(form->SpinFontsetnumber->value(), 8);
+    EXPECT_EQ(form->SpinTilenumber->value(), 2);
 }

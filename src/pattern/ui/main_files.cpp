@@ -1,9 +1,13 @@
-// The pattern editor window's file handlers: pattern files and the partial import.
+// The pattern editor window's file handlers: pattern files, the partial import and the code exports.
 #include "pattern/ui/main.h"
 
+#include "app/ui/asmcode.h"
+#include "pattern/codeexport.h"
 #include "pattern/fontfile.h"
 
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 
 namespace {
 
@@ -16,6 +20,8 @@ void TFormmain::connectFileHandlers()
     connect(ButtonLoadFile, &QPushButton::clicked, this, [this] { act([&] { ButtonLoadFileClick(); }); });
     connect(ButtonTeilladen, &QPushButton::clicked, this, [this] { act([&] { ButtonTeilladenClick(); }); });
     connect(ButtonSaveFile, &QPushButton::clicked, this, [this] { act([&] { ButtonSaveFileClick(); }); });
+    connect(Button1, &QPushButton::clicked, this, [this] { act([&] { Button1Click(); }); });
+    connect(Button20, &QPushButton::clicked, this, [this] { act([&] { Button20Click(); }); });
 }
 
 FileDialogRequest TFormmain::fontDialog() const
@@ -68,4 +74,26 @@ void TFormmain::ButtonSaveFileClick()
         return;
     SaveFontFile(mEditor, *fileName);
     mDialogs.message(QStringLiteral("OK"));
+}
+
+void TFormmain::Button1Click()
+{
+    if (!mLinks.code)
+        return;
+    mLinks.code->show();
+    mLinks.code->raise();
+    mLinks.code->clearCode();
+    mLinks.code->appendLines(FontAssemblerCode(mEditor, Spinvon->value(), Spinbis->value()));
+}
+
+void TFormmain::Button20Click()
+{
+    if (!mLinks.code)
+        return;
+    mLinks.code->show();
+    mLinks.code->raise();
+    // Lines go out set by set, so those before a failing cell stay in the code window.
+    TFormCode* code = mLinks.code;
+    PlayerAssemblerCode(mEditor, SpinEdit2->value(), EditPlayer->text(),
+                        [code](const QString& line) { code->appendLine(line); });
 }
