@@ -144,27 +144,28 @@ void SoundConverter::shuffle(int blocks, int parts, bool grouped)
     }
 }
 
-QStringList SoundConverter::Shuffled4()
+QStringList SoundConverter::shuffledLinear(NibbleOrder order, int parts, const QString& report)
 {
     const int samples = mLength;
-    const int blocks = packForShuffle(NibbleOrder::FirstHigh);
+    const int blocks = packForShuffle(order);
     const QString packLine = QStringLiteral("Schritt1: ") + PackText(samples, mLength);
-    shuffle(blocks, 4, false);
+    shuffle(blocks, parts, false);
     mLength = blocks * kBlockOut;
-    return {packLine,
-            QStringLiteral("Schritt1: Erzeuge %1 8Bit-Bytes im 4+1 Shuffe-Modus 4*256 + 4*56(64) ").arg(mLength)};
+    return {packLine, report.arg(mLength)};
+}
+
+QStringList SoundConverter::Shuffled4()
+{
+    return shuffledLinear(NibbleOrder::FirstHigh, 4,
+                          QStringLiteral("Schritt1: Erzeuge %1 8Bit-Bytes im 4+1 Shuffe-Modus 4*256 + 4*56(64) "));
 }
 
 QStringList SoundConverter::Shuffled8()
 {
-    const int samples = mLength;
-    const int blocks = packForShuffle(NibbleOrder::FirstLow);
-    const QString packLine = QStringLiteral("Schritt1: ") + PackText(samples, mLength);
-    shuffle(blocks, 8, false);
-    mLength = blocks * kBlockOut;
-    return {packLine,
-            QStringLiteral("Schritt1: Erzeuge %1 8Bit-Bytes im 8/2 +1 Shuffe-Modus 8*128 + 8*28(32)   ")
-                .arg(mLength)};
+    // The one layout that puts the first sample of a pair into the low nibble.
+    return shuffledLinear(
+        NibbleOrder::FirstLow, 8,
+        QStringLiteral("Schritt1: Erzeuge %1 8Bit-Bytes im 8/2 +1 Shuffe-Modus 8*128 + 8*28(32)   "));
 }
 
 QStringList SoundConverter::Modul()

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -21,14 +22,14 @@ public:
     // "Modul" puts six blocks into each 8 KB group and leaves its last 512 bytes free.
     static constexpr int kBlocksPerGroup = 6;
     static constexpr int kGroupGap = 512;
-    // The most blocks any conversion can make: half the largest file, rounded up to a block, plus one.
+    // The block count of the largest file: its packed length div 1248, plus the block begun after it.
     static constexpr int kMaxBlocks = kSampleCapacity / 2 / kBlockIn + 1;
     static constexpr int kPackedCapacity = kMaxBlocks * kBlockIn;
+    static constexpr int kMaxShuffledLength = kMaxBlocks * kBlockOut + kGroupGap * (kMaxBlocks / kBlocksPerGroup);
     // Loading clears one byte past the file; "Modul" of the largest file needs its group gaps too.
-    static constexpr int kOutputCapacity = kSampleCapacity + 1 > kMaxBlocks * kBlockOut
-                                                                 + kGroupGap * (kMaxBlocks / kBlocksPerGroup)
-        ? kSampleCapacity + 1
-        : kMaxBlocks * kBlockOut + kGroupGap * (kMaxBlocks / kBlocksPerGroup);
+    static constexpr int kOutputCapacity = std::max(kSampleCapacity + 1, kMaxShuffledLength);
+    // A second conversion reads as many samples as the first one's length says.
+    static_assert(kMaxShuffledLength <= kSampleCapacity, "every current length must stay within the samples");
     static constexpr int kPlotWidth = 980;
     static constexpr int kPlotHeight = 270;
 
@@ -65,6 +66,8 @@ private:
     // 1024/parts bytes of the first four pages, its tail goes to the fifth page at 256/parts * e,
     // and the spare bytes after each tail (and each group gap when grouped) become zero.
     void shuffle(int blocks, int parts, bool grouped);
+    // Packs, lays out without group gaps, and reports with `report` holding %1 for the new length.
+    QStringList shuffledLinear(NibbleOrder order, int parts, const QString& report);
 
     std::vector<std::uint8_t> mSamples;
     std::vector<std::uint8_t> mPacked;
