@@ -146,6 +146,19 @@ TEST_F(SplitterWindowTest, StopBeforeStartSavesAnEmptyFile)
     EXPECT_EQ(read(out), QByteArray());
 }
 
+TEST_F(SplitterWindowTest, EmptyFileGivesAnEmptyRange)
+{
+    const QString out = write(QStringLiteral("old.bin"), "old content");
+    dialogs.fileAnswers = {write(QStringLiteral("empty.bin"), QByteArray()), out};
+    click("ButtonLoad");
+    EXPECT_EQ(log().mid(1), (QStringList{QStringLiteral("0 Dateigröße"), QStringLiteral("0 wirklich geladen")}));
+    EXPECT_EQ(window.Spinstart->value(), 1);
+    EXPECT_EQ(window.Spinstop->value(), 0);
+    EXPECT_EQ(window.Spinlaenge->value(), 0);
+    click("Buttonsave");
+    EXPECT_EQ(read(out), QByteArray());
+}
+
 TEST_F(SplitterWindowTest, TypedLengthChangesNothingUntilStartOrStopMoves)
 {
     dialogs.fileAnswers = {write(QStringLiteral("six.bin"), sixBytes)};
