@@ -1,10 +1,144 @@
-// The file splitter window.
+// The file splitter window: load a file, choose an inclusive byte range, save it.
 #include "splitter/ui/splitter.h"
+
+#include "app/guard.h"
+#include "palette/ataricolor.h"
+
+#include <QDir>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <limits>
+
+namespace {
+
+QSpinBox* PositionSpin(const char* name, QWidget* parent)
+{
+    auto* spin = new QSpinBox(parent);
+    spin->setObjectName(QLatin1String(name));
+    // Positions are not limited while typing; saving keeps to the loaded file.
+    spin->setRange(-std::numeric_limits<int>::max(), std::numeric_limits<int>::max());
+    spin->setValue(0);
+    spin->setMinimumWidth(130);
+    return spin;
+}
+
+} // namespace
 
 TFormsplitter::TFormsplitter(UserDialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), mDialogs(dialogs)
 {
     setObjectName(QStringLiteral("Formsplitter"));
     setWindowTitle(QStringLiteral("Datei Splitter"));
+    QPalette cream = palette();
+    cream.setColor(QPalette::Window, ToQColor(kCream));
+    setPalette(cream);
+    setAutoFillBackground(true);
+
+    Paneltop = new QLabel(this);
+    Paneltop->setObjectName(QStringLiteral("Paneltop"));
+    Paneltop->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Paneltop->setAlignment(Qt::AlignCenter);
+    Paneltop->setMinimumHeight(28);
+    Paneltop->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+
+    ButtonLoad = new QPushButton(QStringLiteral("Datei laden"), this);
+    ButtonLoad->setObjectName(QStringLiteral("ButtonLoad"));
+    Spinstart = PositionSpin("Spinstart", this);
+    Spinstop = PositionSpin("Spinstop", this);
+    Spinlaenge = PositionSpin("Spinlaenge", this);
+    Buttonsave = new QPushButton(QStringLiteral("Teilstück speichern"), this);
+    Buttonsave->setObjectName(QStringLiteral("Buttonsave"));
+
+    auto* fields = new QFormLayout;
+    fields->addRow(QStringLiteral("Start bei Byte"), Spinstart);
+    fields->addRow(QStringLiteral("Stopp bei Byte"), Spinstop);
+    fields->addRow(QStringLiteral("Länge in Bytes"), Spinlaenge);
+
+    auto* controls = new QVBoxLayout;
+    controls->addWidget(ButtonLoad);
+    controls->addSpacing(8);
+    controls->addLayout(fields);
+    controls->addSpacing(8);
+    controls->addWidget(Buttonsave);
+    controls->addStretch(1);
+
+    auto* body = new QHBoxLayout;
+    body->addWidget(Memo1, 1);
+    body->addLayout(controls);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Paneltop);
+    layout->addLayout(body, 1);
+
+    connect(ButtonLoad, &QPushButton::clicked, this, [this] { ButtonLoadClick(); });
+    connect(Buttonsave, &QPushButton::clicked, this, [this] { ButtonsaveClick(); });
+    connect(Spinstart, &QSpinBox::valueChanged, this, [this] { SpinstartChange(); });
+    connect(Spinstop, &QSpinBox::valueChanged, this, [this] { SpinstopChange(); });
+
     resize(600, 400);
+}
+
+void TFormsplitter::log(const QStringList& lines)
+{
+    if (!lines.isEmpty())
+        Memo1->appendPlainText(lines.join(QLatin1Char('\n')));
+}
+
+void TFormsplitter::updateLength()
+{
+    Spinlaenge->setValue(SplitLength(Spinstart->value(), Spinstop->value()));
+}
+
+void TFormsplitter::SpinstartChange()
+{
+    updateLength();
+}
+
+void TFormsplitter::SpinstopChange()
+{
+    updateLength();
+}
+
+void TFormsplitter::ButtonLoadClick()
+{
+    Guarded(mDialogs, [this] {
+        FileDialogRequest request;
+        request.filter = QStringLiteral("Alle Dateien (*.*)|*.*");
+        request.initialDir = QDir::currentPath();
+        const auto fileName = mDialogs.openFile(request);
+        if (!fileName)
+            return;
+        log({QStringLiteral("Loading: ") + *fileName});
+        log(mBuffer.dateiladen(*fileName));
+        Paneltop->setText(QStringLiteral("%1  (%2 Bytes)").arg(*fileName).arg(mBuffer.size()));
+        Spinstart->setValue(1);
+        Spinstop->setValue(mBuffer.size());
+        // Setting a field to the value it already has sends no change; the length must still follow.
+        updateLength();
+    });
+}
+
+void TFormsplitter::ButtonsaveClick()
+{
+    Guarded(mDialogs, [this] {
+        FileDialogRequest request;
+        request.title = QStringLiteral("Speichern: Dateiname für Teilstück angeben?");
+        request.filter = QStringLiteral("Alle Dateien (*.*)|*.*");
+        request.defaultExt = QStringLiteral("bin");
+        request.fileName = QStringLiteral("Teilstueck.bin");
+        request.initialDir = QDir::currentPath();
+        const auto fileName = mDialogs.saveFile(request);
+        if (!fileName)
+            return;
+        log({QStringLiteral("Speichere Datei: ") + *fileName});
+        mBuffer.Dateispeichern(*fileName, Spinstart->value(), Spinstop->value());
+    });
 }

@@ -1,8 +1,14 @@
 // The file splitter window.
 #pragma once
 
+#include "splitter/splitbuffer.h"
+
 #include <QWidget>
 
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
 class UserDialogs;
 
 class TFormsplitter : public QWidget {
@@ -10,6 +16,25 @@ class TFormsplitter : public QWidget {
 public:
     explicit TFormsplitter(UserDialogs& dialogs, QWidget* parent = nullptr);
 
+    const SplitBuffer& buffer() const { return mBuffer; }
+
+    QLabel* Paneltop;
+    QPlainTextEdit* Memo1;
+    QPushButton* ButtonLoad;
+    QSpinBox* Spinstart;
+    QSpinBox* Spinstop;
+    QSpinBox* Spinlaenge;
+    QPushButton* Buttonsave;
+
+    void ButtonLoadClick();
+    void SpinstartChange();
+    void SpinstopChange();
+    void ButtonsaveClick();
+
 private:
+    void log(const QStringList& lines);
+    void updateLength();
+
     UserDialogs& mDialogs;
+    SplitBuffer mBuffer;
 };

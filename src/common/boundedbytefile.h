@@ -1,0 +1,22 @@
+// Reading a binary file into a buffer of fixed capacity, refusing files that do not fit.
+#pragma once
+
+#include "common/errors.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// A file longer than the buffer it is meant for; nothing was read.
+class FileTooLongError : public TavrelError {
+public:
+    FileTooLongError(const QString& fileName, qint64 capacity);
+};
+
+// Reads the whole file if it holds at most capacity bytes. The size is checked before reading,
+// so a refused file leaves the caller's buffers untouched. Throws FileOpenError,
+// FileTooLongError or StreamReadError.
+QByteArray ReadByteFileUpTo(const QString& fileName, qint64 capacity);
+
+// The two lines a loader logs: the file's size and the number of bytes actually read.
+QStringList LoadReport(qint64 fileSize, qint64 bytesRead);

@@ -1,0 +1,78 @@
+// The sound converter's buffers: 8-bit samples in, 4-bit POKEY layouts out, and the two sample plots.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+// The high nibble of a sample, 0-15: all the POKEY keeps of it.
+constexpr std::uint8_t Acht2Vier(std::uint8_t sample) { return sample >> 4; }
+
+// Every operation returns the log lines it adds, in order, so the window can append them as one block.
+class SoundConverter {
+public:
+    static constexpr int kSampleCapacity = 2097150;
+    // A shuffle block takes 1248 packed bytes and spreads them over five 256-byte pages.
+    static constexpr int kBlockIn = 1248;
+    static constexpr int kBlockOut = 1280;
+    // "Modul" puts six blocks into each 8 KB group and leaves its last 512 bytes free.
+    static constexpr int kBlocksPerGroup = 6;
+    static constexpr int kGroupGap = 512;
+    // The block count of the largest file: its packed length div 1248, plus the block begun after it.
+    static constexpr int kMaxBlocks = kSampleCapacity / 2 / kBlockIn + 1;
+    static constexpr int kPackedCapacity = kMaxBlocks * kBlockIn;
+    static constexpr int kMaxShuffledLength = kMaxBlocks * kBlockOut + kGroupGap * (kMaxBlocks / kBlocksPerGroup);
+    // Loading clears one byte past the file; "Modul" of the largest file needs its group gaps too.
+    static constexpr int kOutputCapacity = std::max(kSampleCapacity + 1, kMaxShuffledLength);
+    // A second conversion reads as many samples as the first one's length says.
+    static_assert(kMaxShuffledLength <= kSampleCapacity, "every current length must stay within the samples");
+    static constexpr int kPlotWidth = 980;
+    static constexpr int kPlotHeight = 270;
+
+    SoundConverter();
+
+    // Fills the sample buffer from the file and clears the output as far as it reaches.
+    // A file that cannot be read, or is longer than the sample buffer, changes nothing.
+    QStringList Soundladen(const QString& fileName);
+    // Replaces the file with the first CurrentLength output bytes.
+    void Soundspeichern(const QString& fileName) const;
+
+    QStringList LowNibble();
+    QStringList Packed();
+    QStringList Shuffled4();
+    QStringList Shuffled8();
+    QStringList Modul();
+
+    // Redraws both plots from the first samples of the buffer, whatever was loaded last.
+    QStringList drawPlots();
+
+    int CurrentLength() const { return mLength; }
+    QByteArray output() const;
+    std::uint8_t sample(int index) const { return mSamples[index]; }
+    std::uint8_t packed(int index) const { return mPacked[index]; }
+    const QImage& plot8() const { return mPlot8; }
+    const QImage& plot4() const { return mPlot4; }
+
+private:
+    enum class NibbleOrder { FirstHigh, FirstLow };
+    // Packs L samples pairwise into the packed buffer, zeroes it up to the end of the last block,
+    // and returns the number of blocks.
+    int packForShuffle(NibbleOrder order);
+    // Lays the packed blocks out in `parts` equal parts: the head of part e fills the e-th
+    // 1024/parts bytes of the first four pages, its tail goes to the fifth page at 256/parts * e,
+    // and the spare bytes after each tail (and each group gap when grouped) become zero.
+    void shuffle(int blocks, int parts, bool grouped);
+    // Packs, lays out without group gaps, and reports with `report` holding %1 for the new length.
+    QStringList shuffledLinear(NibbleOrder order, int parts, const QString& report);
+
+    std::vector<std::uint8_t> mSamples;
+    std::vector<std::uint8_t> mPacked;
+    std::vector<std::uint8_t> mOutput;
+    int mLength = 0;
+    QImage mPlot8;
+    QImage mPlot4;
+};
