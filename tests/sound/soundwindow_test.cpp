@@ -16,19 +16,8 @@ namespace {
 
 class SoundWindowTest : public ::testing::Test {
 protected:
-    QString write(const QString& name, const QByteArray& bytes)
-    {
-        const QString path = dir.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path;
-    }
-    static QByteArray read(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
+    QString write(const QString& name, const QByteArray& bytes) { return WriteTestFile(dir, name, bytes); }
+    static QByteArray read(const QString& path) { return ReadTestFile(path); }
     void click(const char* name) { QTest::mouseClick(Control<QPushButton>(&window, name), Qt::LeftButton); }
     QStringList log() const { return window.Memo1->toPlainText().split(QLatin1Char('\n')); }
 

@@ -22,19 +22,8 @@ constexpr int kMax = std::numeric_limits<int>::max();
 
 class SplitterTest : public ::testing::Test {
 protected:
-    QString write(const QString& name, const QByteArray& bytes)
-    {
-        const QString path = dir.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path;
-    }
-    static QByteArray read(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
+    QString write(const QString& name, const QByteArray& bytes) { return WriteTestFile(dir, name, bytes); }
+    static QByteArray read(const QString& path) { return ReadTestFile(path); }
 
     QTemporaryDir dir;
     const QByteArray sixBytes{"\x00\x01\x02\x03\x04\x05", 6};
