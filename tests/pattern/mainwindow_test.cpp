@@ -335,3 +335,25 @@ TEST(ExportButtons, FontExportReplacesAndPlayerExportAppends)
     EXPECT_EQ(form->SpinFontsetnumber->value(), 8);
     EXPECT_EQ(form->SpinTilenumber->value(), 2);
 }
+
+TEST(PaletteRoad, DoubleClickOnF4DefinesF4NotF3)
+{
+    QTemporaryDir empty;
+    ScriptedDialogs dialogs;
+    RecordingOpener opener;
+    WindowSet windows(dialogs, opener, empty.path());
+    windows.showMain();
+    TFormmain* form = windows.main();
+    TFormcolor* palette = windows.color();
+    // A real double click: click, second press as a double click, release.
+    QTest::mouseClick(form->Farbe4, Qt::LeftButton);
+    EXPECT_EQ(form->farbe->text(), QStringLiteral("3")) << "F4's click selects code 3";
+    QTest::mouseDClick(form->Farbe4, Qt::LeftButton);
+    QTest::mouseRelease(form->Farbe4, Qt::LeftButton);
+    EXPECT_EQ(form->farbe->text(), QStringLiteral("4"));
+    QTest::mouseClick(palette->DrawGrid1, Qt::LeftButton, {}, QPoint(10 * 32 + 5, 12 * 32 + 5));
+    QTest::mouseClick(palette->Buttonwahl, Qt::LeftButton);
+    EXPECT_EQ(form->Farbe4->text(), QStringLiteral("F4: CA"));
+    EXPECT_EQ(form->Farbe4->textColor(), kBlack);
+    EXPECT_EQ(form->Farbe3->text(), QStringLiteral("F3: 1C"));
+}

@@ -47,9 +47,12 @@ private:
     {
         if (fileAnswers.empty())
             return std::nullopt;
-        auto a = fileAnswers.front();
+        const bool chosen = fileAnswers.front().has_value();
+        const QString name = chosen ? *fileAnswers.front() : QString();
         fileAnswers.pop_front();
-        return a;
+        if (!chosen)
+            return std::nullopt;
+        return name;
     }
 };
 

@@ -2,6 +2,7 @@
 #include "common/ui/colorpanel.h"
 
 #include <QMouseEvent>
+#include <utility>
 
 ColorPanel::ColorPanel(QWidget* parent) : QLabel(parent)
 {
@@ -34,14 +35,19 @@ void ColorPanel::restyle()
 
 void ColorPanel::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    // The release that ends a double click is not a click of its own: it would undo what the
+    // double click's request has just set up.
+    const bool endsDoubleClick = std::exchange(mInDoubleClick, false);
+    if (!endsDoubleClick && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
     QLabel::mouseReleaseEvent(event);
 }
 
 void ColorPanel::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
+        mInDoubleClick = true;
         emit doubleClicked();
+    }
     QLabel::mouseDoubleClickEvent(event);
 }

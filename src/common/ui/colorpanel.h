@@ -28,4 +28,5 @@ private:
     void restyle();
     PackedColor mColor = 0;
     PackedColor mTextColor = kWhite;
+    bool mInDoubleClick = false;
 };
