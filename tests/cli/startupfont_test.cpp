@@ -1,8 +1,15 @@
 // The start-up pattern file the build draws from data/art: it loads, and every level element has a picture.
+#include "app/ui/asmcode.h"
+#include "app/ui/windowset.h"
 #include "pattern/fontfile.h"
+#include "pattern/ui/main.h"
+#include "support/scripteddialogs.h"
 #include "pattern/patterneditor.h"
 
 #include <QCoreApplication>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 TEST(StartupFont, LoadsWithArtInEveryPatternOfSetOne)
@@ -27,4 +34,21 @@ TEST(StartupFont, LoadsWithArtInEveryPatternOfSetOne)
             EXPECT_TRUE(framed) << "element " << pattern - 1 << " missing in set " << set;
         }
     }
+}
+
+TEST(StartupFont, CliFontAsmPrintsTheWindowsExport)
+{
+    const QString folder = QCoreApplication::applicationDirPath();
+    ScriptedDialogs dialogs;
+    RecordingOpener opener;
+    WindowSet windows(dialogs, opener, folder);
+    windows.showMain();
+    QTest::mouseClick(windows.main()->Button1, Qt::LeftButton);
+    ASSERT_TRUE(dialogs.errors.isEmpty());
+
+    QProcess cli;
+    cli.start(folder + QStringLiteral("/tavrel-cli"), {QStringLiteral("font-asm"), folder + QStringLiteral("/Vorarado.fa8")});
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    EXPECT_EQ(cli.exitCode(), 0);
+    EXPECT_EQ(QString::fromUtf8(cli.readAllStandardOutput()), windows.code()->code() + QLatin1Char('\n'));
 }

@@ -6,6 +6,7 @@
 #include "pattern/fontfile.h"
 
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -84,6 +85,8 @@ void TFormmain::Button1Click()
     mLinks.code->raise();
     mLinks.code->clearCode();
     mLinks.code->appendLines(FontAssemblerCode(mEditor, Spinvon->value(), Spinbis->value()));
+    // A fresh export is read from its head.
+    mLinks.code->Memocode->moveCursor(QTextCursor::Start);
 }
 
 void TFormmain::Button20Click()
