@@ -50,6 +50,17 @@ protected:
     std::unique_ptr<TFormmain> form;
 };
 
+// The whole window set over a folder without a start-up file.
+class WindowSetTest : public ::testing::Test {
+protected:
+    void SetUp() override { windows.showMain(); }
+
+    QTemporaryDir empty;
+    ScriptedDialogs dialogs;
+    RecordingOpener opener;
+    WindowSet windows{dialogs, opener, empty.path()};
+};
+
 } // namespace
 
 TEST_F(MainWindowTest, StartsOnPatternOneOfSetOneFromTheStartupFile)
@@ -279,13 +290,8 @@ TEST(MainWindowStart, MissingStartupFileGivesOneErrorAndTheLabel)
     EXPECT_EQ(form.Farbe1->text(), QStringLiteral("F1: 75"));
 }
 
-TEST(PaletteRoad, DefiningARegisterThroughThePalette)
+TEST_F(WindowSetTest, DefiningARegisterThroughThePalette)
 {
-    QTemporaryDir empty;
-    ScriptedDialogs dialogs;
-    RecordingOpener opener;
-    WindowSet windows(dialogs, opener, empty.path());
-    windows.showMain();
     TFormmain* form = windows.main();
     TFormcolor* palette = windows.color();
     form->editor().store.setPatternByte(1, 1, 0, 0, QStringLiteral("64")); // pixel 0 has code 1
@@ -305,13 +311,8 @@ TEST(PaletteRoad, DefiningARegisterThroughThePalette)
     EXPECT_EQ(form->editor().surface().pixel(10, 8), ToQRgb(PaletteColor(0xA8)));
 }
 
-TEST(ExportButtons, FontExportReplacesAndPlayerExportAppends)
+TEST_F(WindowSetTest, FontExportReplacesAndPlayerExportAppends)
 {
-    QTemporaryDir empty;
-    ScriptedDialogs dialogs;
-    RecordingOpener opener;
-    WindowSet windows(dialogs, opener, empty.path());
-    windows.showMain();
     TFormmain* form = windows.main();
     TFormCode* code = windows.code();
     form->editor().store.setEntry(3, 17, 1, QStringLiteral("60"));
@@ -336,13 +337,8 @@ TEST(ExportButtons, FontExportReplacesAndPlayerExportAppends)
     EXPECT_EQ(form->SpinTilenumber->value(), 2);
 }
 
-TEST(PaletteRoad, DoubleClickOnF4DefinesF4NotF3)
+TEST_F(WindowSetTest, DoubleClickOnF4DefinesF4NotF3)
 {
-    QTemporaryDir empty;
-    ScriptedDialogs dialogs;
-    RecordingOpener opener;
-    WindowSet windows(dialogs, opener, empty.path());
-    windows.showMain();
     TFormmain* form = windows.main();
     TFormcolor* palette = windows.color();
     // A real double click: click, second press as a double click, release.
