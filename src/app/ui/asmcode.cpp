@@ -1,6 +1,8 @@
 // Code window: a text field and two buttons.
 #include "app/ui/asmcode.h"
 
+#include "common/ui/controls.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
@@ -22,10 +24,8 @@ TFormCode::TFormCode(QWidget* parent) : QWidget(parent, Qt::Window)
     Memocode->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memocode->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    Buttonclose = new QPushButton(QStringLiteral("Fenster schliessen"), this);
-    Buttonclose->setObjectName(QStringLiteral("Buttonclose"));
-    Buttoncopy = new QPushButton(QStringLiteral("Den kompletten Code in die Zwischenablage kopieren"), this);
-    Buttoncopy->setObjectName(QStringLiteral("Buttoncopy"));
+    Buttonclose = NamedButton(QStringLiteral("Fenster schliessen"), "Buttonclose", this);
+    Buttoncopy = NamedButton(QStringLiteral("Den kompletten Code in die Zwischenablage kopieren"), "Buttoncopy", this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Buttoncopy);
@@ -51,8 +51,7 @@ void TFormCode::appendLine(const QString& line)
 
 void TFormCode::appendLines(const QStringList& lines)
 {
-    if (!lines.isEmpty())
-        Memocode->appendPlainText(lines.join(QLatin1Char('\n')));
+    AppendLines(Memocode, lines);
 }
 
 QString TFormCode::code() const

@@ -29,7 +29,6 @@ WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const QString&
     mSplitter = std::make_unique<TFormsplitter>(dialogs);
 
     TFormmain::Links links;
-    links.color = mColor.get();
     links.map = mMap.get();
     links.code = mCode.get();
     links.grafikconverter = mGrafikconverter.get();

@@ -3,6 +3,7 @@
 
 #include "app/guard.h"
 #include "common/ui/colorpanel.h"
+#include "common/ui/controls.h"
 #include "common/ui/imageview.h"
 #include "palette/palettepick.h"
 
@@ -192,9 +193,7 @@ void TFormcolor::request(const PaletteRequest& r)
     // A button another requester opened stays visible beside this one.
     if (QPushButton* accept = acceptButton(r.button))
         accept->show();
-    show();
-    raise();
-    activateWindow();
+    ShowWindow(this);
 }
 
 void TFormcolor::DrawGrid1MouseUp(QPoint position)

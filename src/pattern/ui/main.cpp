@@ -3,6 +3,7 @@
 
 #include "app/guard.h"
 #include "common/ui/colorpanel.h"
+#include "common/ui/controls.h"
 #include "common/ui/imageview.h"
 #include "converter/ui/Grafikconverter.h"
 #include "level/ui/map.h"
@@ -31,28 +32,14 @@
 
 namespace {
 
-template <class W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QPushButton* button(const QString& caption, const char* name, QWidget* parent)
-{
-    auto* b = named(new QPushButton(caption, parent), name);
-    b->setAccessibleName(caption);
-    return b;
-}
-
 QLabel* label(const QString& text, const char* name, QWidget* parent)
 {
-    return named(new QLabel(text, parent), name);
+    return Named(new QLabel(text, parent), name);
 }
 
 QSpinBox* spin(int min, int max, int value, const char* name, QWidget* parent)
 {
-    auto* s = named(new QSpinBox(parent), name);
+    auto* s = Named(new QSpinBox(parent), name);
     s->setRange(min, max);
     s->setValue(value);
     s->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
@@ -62,7 +49,7 @@ QSpinBox* spin(int min, int max, int value, const char* name, QWidget* parent)
 
 QTableWidget* table(int columns, int rows, int cellWidth, int cellHeight, const char* name, QWidget* parent)
 {
-    auto* t = named(new QTableWidget(rows, columns, parent), name);
+    auto* t = Named(new QTableWidget(rows, columns, parent), name);
     t->horizontalHeader()->hide();
     t->verticalHeader()->hide();
     t->horizontalHeader()->setMinimumSectionSize(4);
@@ -108,7 +95,7 @@ void TFormmain::buildControls()
 
     // --- mode and colours ----------------------------------------------------------------------
     Label3 = label(QStringLiteral("Definiere hier das Aussehen des Pattern: "), "Label3", this);
-    Combomode = named(new QComboBox(this), "Combomode");
+    Combomode = Named(new QComboBox(this), "Combomode");
     Combomode->setEditable(true);
     Combomode->addItems({QStringLiteral("Char"), QStringLiteral("Player")});
     Combomode->setCurrentText(QStringLiteral("Char"));
@@ -119,23 +106,23 @@ void TFormmain::buildControls()
     ColorPanel** panels[5] = {&Farbe0, &Farbe1, &Farbe2, &Farbe3, &Farbe4};
     const char* panelNames[5] = {"Farbe0", "Farbe1", "Farbe2", "Farbe3", "Farbe4"};
     for (int k = 0; k < 5; ++k) {
-        *panels[k] = named(new ColorPanel(this), panelNames[k]);
+        *panels[k] = Named(new ColorPanel(this), panelNames[k]);
         (*panels[k])->setFixedSize(52, 24);
     }
     Label4 = label(QStringLiteral("Malfarbe"), "Label4", this);
-    farbe = named(new QLineEdit(QStringLiteral("0"), this), "farbe");
+    farbe = Named(new QLineEdit(QStringLiteral("0"), this), "farbe");
     farbe->setFixedWidth(40);
     farbe->setAlignment(Qt::AlignCenter);
     farbe->setAutoFillBackground(true);
     farbe->setAccessibleName(QStringLiteral("Malfarbe"));
-    DrawGrid1 = named(new ImageView(&mEditor.rowGrid(), this), "DrawGrid1");
+    DrawGrid1 = Named(new ImageView(&mEditor.rowGrid(), this), "DrawGrid1");
     DrawGrid1->setAccessibleName(QStringLiteral("Zeilenfarben"));
     DrawGrid1->hide();
     Labelcolorx = label(QStringLiteral("0"), "Labelcolorx", this);
     Labelcolorx->hide();
     Labelcolory = label(QStringLiteral("0"), "Labelcolory", this);
     Labelcolory->hide();
-    ButtonFarbeInit = button(QStringLiteral("Farben Init"), "ButtonFarbeInit", this);
+    ButtonFarbeInit = NamedButton(QStringLiteral("Farben Init"), "ButtonFarbeInit", this);
     ButtonFarbeInit->hide();
 
     // The header line: mode, register panels and the paint selection.
@@ -155,39 +142,39 @@ void TFormmain::buildControls()
     header->addStretch(1);
 
     // --- editing surface and preview ------------------------------------------------------------
-    Panel1 = named(new QFrame(this), "Panel1");
+    Panel1 = Named(new QFrame(this), "Panel1");
     Panel1->setFixedSize(256, 256);
     QPalette fuchsia = Panel1->palette();
     fuchsia.setColor(QPalette::Window, ToQColor(PatternEditor::kFrameColor));
     Panel1->setPalette(fuchsia);
     Panel1->setAutoFillBackground(true);
-    PaintBox = named(new ImageView(&mEditor.surface(), Panel1), "PaintBox");
+    PaintBox = Named(new ImageView(&mEditor.surface(), Panel1), "PaintBox");
     PaintBox->move(1, 1);
-    Image1 = named(new ImageView(&mEditor.preview(), this), "Image1");
+    Image1 = Named(new ImageView(&mEditor.preview(), this), "Image1");
 
     // --- pattern selection and edit buttons -----------------------------------------------------
     Labelfontset = label(QStringLiteral("Pattern-Set    "), "Labelfontset", this);
     SpinFontsetnumber = spin(1, 8, 1, "SpinFontsetnumber", this);
     Label2 = label(QStringLiteral("Pattern-Nr    (Tauschen mit)"), "Label2", this);
     SpinTilenumber = spin(1, 64, 1, "SpinTilenumber", this);
-    SpeedButton2 = button(QStringLiteral("<->"), "SpeedButton2", this);
+    SpeedButton2 = NamedButton(QStringLiteral("<->"), "SpeedButton2", this);
     SpeedButton2->setAccessibleName(QStringLiteral("Tauschen"));
     SpeedButton2->setFixedWidth(36);
     copySpinTilenumber = spin(1, 64, 1, "copySpinTilenumber", this);
-    SpeedButton1 = button(QStringLiteral("<->"), "SpeedButton1", this);
+    SpeedButton1 = NamedButton(QStringLiteral("<->"), "SpeedButton1", this);
     SpeedButton1->hide();
     copySpinFontsetnumber = spin(1, 8, 1, "copySpinFontsetnumber", this);
     copySpinFontsetnumber->hide();
-    ButtonLaden = button(QStringLiteral("Laden"), "ButtonLaden", this);
-    ButtonSpeichern = button(QStringLiteral("Speichern"), "ButtonSpeichern", this);
-    ButtonVerwerfen = button(QStringLiteral("Verwerfen"), "ButtonVerwerfen", this);
-    ButtonFill = button(QStringLiteral("Füllen"), "ButtonFill", this);
-    Buttonlinks = button(QStringLiteral("Links"), "Buttonlinks", this);
-    Buttonhoch = button(QStringLiteral("Hoch"), "Buttonhoch", this);
-    Buttonrechts = button(QStringLiteral("Rechts"), "Buttonrechts", this);
-    Button18 = button(QStringLiteral("Spgl LR"), "Button18", this);
-    ButtonRunter = button(QStringLiteral("Runter"), "ButtonRunter", this);
-    Button19 = button(QStringLiteral("Spgl HR"), "Button19", this);
+    ButtonLaden = NamedButton(QStringLiteral("Laden"), "ButtonLaden", this);
+    ButtonSpeichern = NamedButton(QStringLiteral("Speichern"), "ButtonSpeichern", this);
+    ButtonVerwerfen = NamedButton(QStringLiteral("Verwerfen"), "ButtonVerwerfen", this);
+    ButtonFill = NamedButton(QStringLiteral("Füllen"), "ButtonFill", this);
+    Buttonlinks = NamedButton(QStringLiteral("Links"), "Buttonlinks", this);
+    Buttonhoch = NamedButton(QStringLiteral("Hoch"), "Buttonhoch", this);
+    Buttonrechts = NamedButton(QStringLiteral("Rechts"), "Buttonrechts", this);
+    Button18 = NamedButton(QStringLiteral("Spgl LR"), "Button18", this);
+    ButtonRunter = NamedButton(QStringLiteral("Runter"), "ButtonRunter", this);
+    Button19 = NamedButton(QStringLiteral("Spgl HR"), "Button19", this);
 
     auto* selection = new QGridLayout;
     selection->setVerticalSpacing(3);
@@ -212,12 +199,12 @@ void TFormmain::buildControls()
 
     // --- animation ------------------------------------------------------------------------------
     Label8 = label(QStringLiteral("Animationsphasen mit ; getrennt"), "Label8", this);
-    Editphasen = named(new QLineEdit(QStringLiteral("1;2;1;3"), this), "Editphasen");
+    Editphasen = Named(new QLineEdit(QStringLiteral("1;2;1;3"), this), "Editphasen");
     Editphasen->setAccessibleName(Label8->text());
     Label7 = label(QStringLiteral("Speed (x/50 Sekunden Dauer)"), "Label7", this);
     SpinEdit1 = spin(1, 100, 16, "SpinEdit1", this);
     SpinEdit1->setAccessibleName(Label7->text());
-    Buttonanim = button(QStringLiteral("Start Anim"), "Buttonanim", this);
+    Buttonanim = NamedButton(QStringLiteral("Start Anim"), "Buttonanim", this);
     auto* anim = new QGridLayout;
     anim->setVerticalSpacing(2);
     anim->addWidget(Label8, 0, 0, 1, 2);
@@ -285,12 +272,12 @@ void TFormmain::buildControls()
 
     // --- overview -------------------------------------------------------------------------------
     LabelPattern = label(QStringLiteral("Wähle ein Pattern durch Doppelklick zum Bearbeiten aus: "), "LabelPattern", this);
-    ScrollBox1 = named(new QScrollArea(this), "ScrollBox1");
+    ScrollBox1 = Named(new QScrollArea(this), "ScrollBox1");
     ScrollBox1->setFixedSize(947, 273);
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox1->setFrameShape(QFrame::NoFrame);
-    paintboxall = named(new ImageView(&mEditor.overview(), ScrollBox1), "paintboxall");
+    paintboxall = Named(new ImageView(&mEditor.overview(), ScrollBox1), "paintboxall");
     ScrollBox1->setWidget(paintboxall);
     auto* leftRows = new QVBoxLayout;
     auto* rightRows = new QVBoxLayout;
@@ -300,7 +287,7 @@ void TFormmain::buildControls()
     }
     for (int i = 0; i < 16; ++i) {
         const QByteArray name = "Button" + QByteArray::number(i + 2);
-        rowButtons[i] = button(QString::number(i % 8 + 1), name.constData(), this);
+        rowButtons[i] = NamedButton(QString::number(i % 8 + 1), name.constData(), this);
         rowButtons[i]->setFixedSize(32, 32);
         rowButtons[i]->setFocusPolicy(Qt::NoFocus);
         (i < 8 ? leftRows : rightRows)->addWidget(rowButtons[i]);
@@ -316,31 +303,31 @@ void TFormmain::buildControls()
     overviewRow->addStretch(1);
 
     // --- bottom panels --------------------------------------------------------------------------
-    Panel5 = named(new QGroupBox(QStringLiteral("Info / Errors"), this), "Panel5");
-    Memo = named(new QPlainTextEdit(Panel5), "Memo");
+    Panel5 = Named(new QGroupBox(QStringLiteral("Info / Errors"), this), "Panel5");
+    Memo = Named(new QPlainTextEdit(Panel5), "Memo");
     Memo->setReadOnly(true);
     Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo->setAccessibleName(QStringLiteral("Info / Errors"));
     (new QVBoxLayout(Panel5))->addWidget(Memo);
 
-    Panel4 = named(new QGroupBox(QStringLiteral("Tavrel Format Datei Funktionen"), this), "Panel4");
+    Panel4 = Named(new QGroupBox(QStringLiteral("Tavrel Format Datei Funktionen"), this), "Panel4");
     Label12 = label(mEditor.fontLabel, "Label12", Panel4);
-    ButtonLoadFile = button(QStringLiteral("Font Datei laden"), "ButtonLoadFile", Panel4);
-    ButtonTeilladen = button(QStringLiteral("Nur Zeilen 5-8"), "ButtonTeilladen", Panel4);
+    ButtonLoadFile = NamedButton(QStringLiteral("Font Datei laden"), "ButtonLoadFile", Panel4);
+    ButtonTeilladen = NamedButton(QStringLiteral("Nur Zeilen 5-8"), "ButtonTeilladen", Panel4);
     ButtonTeilladen->setToolTip(QStringLiteral("Nur die ersten 4 Zeilen einer Datei als Zeile 5-8 importieren"));
-    ButtonSaveFile = button(QStringLiteral("Font Datei speichern"), "ButtonSaveFile", Panel4);
+    ButtonSaveFile = NamedButton(QStringLiteral("Font Datei speichern"), "ButtonSaveFile", Panel4);
     auto* fileLayout = new QGridLayout(Panel4);
     fileLayout->addWidget(Label12, 0, 0, 1, 2);
     fileLayout->addWidget(ButtonLoadFile, 1, 0);
     fileLayout->addWidget(ButtonTeilladen, 1, 1);
     fileLayout->addWidget(ButtonSaveFile, 2, 0, 1, 2);
 
-    Panel3 = named(new QGroupBox(QStringLiteral("Font Data Export"), this), "Panel3");
+    Panel3 = Named(new QGroupBox(QStringLiteral("Font Data Export"), this), "Panel3");
     Label9 = label(QStringLiteral("Font-Zeilen "), "Label9", Panel3);
     Spinvon = spin(1, 8, 1, "Spinvon", Panel3);
     Label10 = label(QStringLiteral("bis"), "Label10", Panel3);
     Spinbis = spin(1, 8, 3, "Spinbis", Panel3);
-    Button1 = button(QStringLiteral("Font Assembler Code generieren"), "Button1", Panel3);
+    Button1 = NamedButton(QStringLiteral("Font Assembler Code generieren"), "Button1", Panel3);
     auto* fontExport = new QGridLayout(Panel3);
     fontExport->addWidget(Label9, 0, 0);
     fontExport->addWidget(Spinvon, 0, 1);
@@ -348,22 +335,22 @@ void TFormmain::buildControls()
     fontExport->addWidget(Spinbis, 0, 3);
     fontExport->addWidget(Button1, 1, 0, 1, 4);
 
-    Panel2 = named(new QGroupBox(QStringLiteral("3farbiger Player Data Export"), this), "Panel2");
+    Panel2 = Named(new QGroupBox(QStringLiteral("3farbiger Player Data Export"), this), "Panel2");
     Label11 = label(QStringLiteral("Nr."), "Label11", Panel2);
     SpinEdit2 = spin(1, 64, 1, "SpinEdit2", Panel2);
-    EditPlayer = named(new QLineEdit(QStringLiteral("Shape"), Panel2), "EditPlayer");
+    EditPlayer = Named(new QLineEdit(QStringLiteral("Shape"), Panel2), "EditPlayer");
     EditPlayer->setAccessibleName(QStringLiteral("Player Name"));
-    Button20 = button(QStringLiteral("Player Assembler Code generieren"), "Button20", Panel2);
+    Button20 = NamedButton(QStringLiteral("Player Assembler Code generieren"), "Button20", Panel2);
     auto* playerExport = new QGridLayout(Panel2);
     playerExport->addWidget(Label11, 0, 0);
     playerExport->addWidget(SpinEdit2, 0, 1);
     playerExport->addWidget(EditPlayer, 0, 2);
     playerExport->addWidget(Button20, 1, 0, 1, 3);
 
-    ButtonMap = button(QStringLiteral("Level Editor"), "ButtonMap", this);
-    Buttonsoundconverter = button(QStringLiteral("Sound Converter"), "Buttonsoundconverter", this);
-    ButtonGrafikconverter = button(QStringLiteral("Grafik Converter"), "ButtonGrafikconverter", this);
-    Button22 = button(QStringLiteral("Datei Splitter"), "Button22", this);
+    ButtonMap = NamedButton(QStringLiteral("Level Editor"), "ButtonMap", this);
+    Buttonsoundconverter = NamedButton(QStringLiteral("Sound Converter"), "Buttonsoundconverter", this);
+    ButtonGrafikconverter = NamedButton(QStringLiteral("Grafik Converter"), "ButtonGrafikconverter", this);
+    Button22 = NamedButton(QStringLiteral("Datei Splitter"), "Button22", this);
     QFont bold = ButtonMap->font();
     bold.setBold(true);
     ButtonMap->setFont(bold);
@@ -391,9 +378,9 @@ void TFormmain::buildControls()
     layout->addLayout(overviewRow);
     layout->addLayout(bottom, 1);
 
-    Timer1 = named(new QTimer(this), "Timer1");
+    Timer1 = Named(new QTimer(this), "Timer1");
     Timer1->setInterval(300);
-    Timer2 = named(new QTimer(this), "Timer2");
+    Timer2 = Named(new QTimer(this), "Timer2");
     Timer2->setInterval(250);
     Timer2->start();
 }
@@ -490,28 +477,10 @@ void TFormmain::ButtonSpeichernClick()
     mEditor.Speichern();
 }
 
-void TFormmain::ButtonMapClick()
-{
-    if (mLinks.map) {
-        mLinks.map->show();
-        mLinks.map->raise();
-    }
-}
-
-namespace {
-void showWindow(QWidget* window)
-{
-    if (!window)
-        return;
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-} // namespace
-
-void TFormmain::ButtonGrafikconverterClick() { showWindow(mLinks.grafikconverter); }
-void TFormmain::ButtonsoundconverterClick() { showWindow(mLinks.soundconverter); }
-void TFormmain::Button22Click() { showWindow(mLinks.splitter); }
+void TFormmain::ButtonMapClick() { ShowWindow(mLinks.map); }
+void TFormmain::ButtonGrafikconverterClick() { ShowWindow(mLinks.grafikconverter); }
+void TFormmain::ButtonsoundconverterClick() { ShowWindow(mLinks.soundconverter); }
+void TFormmain::Button22Click() { ShowWindow(mLinks.splitter); }
 
 QPoint TFormmain::overviewPattern(QPoint position) const
 {

@@ -23,7 +23,6 @@ class QSpinBox;
 class QTableWidget;
 class QTimer;
 class TFormCode;
-class TFormcolor;
 class TFormgrafikconverter;
 class TFormmap;
 class TFormSoundconverter;
@@ -34,7 +33,6 @@ class TFormmain : public QWidget {
 public:
     // The windows the main window reaches; handed over once they all exist.
     struct Links {
-        TFormcolor* color = nullptr;
         TFormmap* map = nullptr;
         TFormCode* code = nullptr;
         TFormgrafikconverter* grafikconverter = nullptr;

@@ -41,7 +41,11 @@ void TFormmain::connectEditHandlers()
 {
     connect(PaintBox, &ImageView::pressed, this, [this](Qt::MouseButton, QPoint p) { act([&] { PaintBoxMouseDown(p); }); });
     connect(PaintBox, &ImageView::moved, this, [this](Qt::MouseButtons held, QPoint p) {
-        act([&] { PaintBoxMouseMove(held, p); });
+        // A bare pointer move only tracks the cell; the controls need refreshing only when it paints.
+        if (held.testFlag(Qt::LeftButton))
+            act([&] { PaintBoxMouseMove(held, p); });
+        else
+            PaintBoxMouseMove(held, p);
     });
     connect(PaintBox, &ImageView::released, this, [this](Qt::MouseButton, QPoint p) { act([&] { PaintBoxMouseUp(p); }); });
     connect(PaintBox, &ImageView::doubleClicked, this, [this](Qt::MouseButton, QPoint) { act([&] { PaintBoxDblClick(); }); });

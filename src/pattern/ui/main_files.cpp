@@ -2,6 +2,7 @@
 #include "pattern/ui/main.h"
 
 #include "app/ui/asmcode.h"
+#include "common/ui/controls.h"
 #include "pattern/codeexport.h"
 #include "pattern/fontfile.h"
 
@@ -81,8 +82,7 @@ void TFormmain::Button1Click()
 {
     if (!mLinks.code)
         return;
-    mLinks.code->show();
-    mLinks.code->raise();
+    ShowWindow(mLinks.code);
     mLinks.code->clearCode();
     mLinks.code->appendLines(FontAssemblerCode(mEditor, Spinvon->value(), Spinbis->value()));
     // A fresh export is read from its head.
@@ -93,8 +93,7 @@ void TFormmain::Button20Click()
 {
     if (!mLinks.code)
         return;
-    mLinks.code->show();
-    mLinks.code->raise();
+    ShowWindow(mLinks.code);
     // Lines go out set by set, so those before a failing cell stay in the code window.
     TFormCode* code = mLinks.code;
     PlayerAssemblerCode(mEditor, SpinEdit2->value(), EditPlayer->text(),

@@ -1,6 +1,8 @@
 // The sound converter window: a thin view over SoundConverter with its plots and log.
 #include "sound/ui/Soundconverter.h"
 
+#include "common/ui/controls.h"
+
 #include "app/guard.h"
 #include "common/ui/imageview.h"
 #include "palette/ataricolor.h"
@@ -14,13 +16,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QPushButton* NamedButton(const QString& caption, const char* name, QWidget* parent)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    return b;
-}
 
 ImageView* Plot(const QImage* image, const char* name, QWidget* parent)
 {
@@ -110,8 +105,7 @@ TFormSoundconverter::TFormSoundconverter(UserDialogs& dialogs, QWidget* parent)
 void TFormSoundconverter::log(const QStringList& lines)
 {
     // One block for many lines keeps the 255 lines of "Modul" from redrawing the log 255 times.
-    if (!lines.isEmpty())
-        Memo1->appendPlainText(lines.join(QLatin1Char('\n')));
+    AppendLines(Memo1, lines);
 }
 
 void TFormSoundconverter::drawPlots()

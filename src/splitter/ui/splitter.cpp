@@ -1,6 +1,8 @@
 // The file splitter window: load a file, choose an inclusive byte range, save it.
 #include "splitter/ui/splitter.h"
 
+#include "common/ui/controls.h"
+
 #include "app/guard.h"
 #include "palette/ataricolor.h"
 
@@ -49,13 +51,11 @@ TFormsplitter::TFormsplitter(UserDialogs& dialogs, QWidget* parent)
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
 
-    ButtonLoad = new QPushButton(QStringLiteral("Datei laden"), this);
-    ButtonLoad->setObjectName(QStringLiteral("ButtonLoad"));
+    ButtonLoad = NamedButton(QStringLiteral("Datei laden"), "ButtonLoad", this);
     Spinstart = PositionSpin("Spinstart", this);
     Spinstop = PositionSpin("Spinstop", this);
     Spinlaenge = PositionSpin("Spinlaenge", this);
-    Buttonsave = new QPushButton(QStringLiteral("Teilstück speichern"), this);
-    Buttonsave->setObjectName(QStringLiteral("Buttonsave"));
+    Buttonsave = NamedButton(QStringLiteral("Teilstück speichern"), "Buttonsave", this);
 
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("Start bei Byte"), Spinstart);
@@ -88,8 +88,7 @@ TFormsplitter::TFormsplitter(UserDialogs& dialogs, QWidget* parent)
 
 void TFormsplitter::log(const QStringList& lines)
 {
-    if (!lines.isEmpty())
-        Memo1->appendPlainText(lines.join(QLatin1Char('\n')));
+    AppendLines(Memo1, lines);
 }
 
 void TFormsplitter::updateLength()

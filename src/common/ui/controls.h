@@ -1,0 +1,39 @@
+// Small helpers every window uses: controls named for tests and accessibility, and logs filled in one block.
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringList>
+
+// Gives a control its objectName, the name tests and accessibility tools find it by.
+template <class W>
+W* Named(W* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+// A named button whose accessible name is its caption.
+inline QPushButton* NamedButton(const QString& caption, const char* name, QWidget* parent)
+{
+    auto* button = Named(new QPushButton(caption, parent), name);
+    button->setAccessibleName(caption);
+    return button;
+}
+
+// Shows a window without waiting for it, or brings it to the front when it is already shown.
+inline void ShowWindow(QWidget* window)
+{
+    if (!window)
+        return;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+// Appends lines to a log as one block, so that many lines cost one redraw.
+inline void AppendLines(QPlainTextEdit* log, const QStringList& lines)
+{
+    if (!lines.isEmpty())
+        log->appendPlainText(lines.join(QLatin1Char('\n')));
+}
