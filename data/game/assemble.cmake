@@ -14,7 +14,9 @@ foreach(unit ${units})
   endif()
   list(APPEND objects ${WORK}/${unit}.o)
 endforeach()
-execute_process(COMMAND ${LD65} -C ${SOURCE}/oxil.cfg -o ${OUTPUT} ${objects} RESULT_VARIABLE rc)
+# The label file names the addresses the tests look at (start, idle, the view position ...).
+execute_process(COMMAND ${LD65} -C ${SOURCE}/oxil.cfg -Ln ${WORK}/oxil.lbl -o ${OUTPUT} ${objects}
+  RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "ld65 failed")
 endif()

@@ -11,12 +11,13 @@
         .include "record.inc"
 
         .import record, bank1, bank2, rows, text
-        .export start, dlist
+        .export start, dlist, idle
+        .exportzp pos
 
 VISIBLE   = 20                          ; cells on screen
 MAXPOS    = (COLUMNS - VISIBLE) * 8     ; last view position in colour clocks (a cell is 8 wide)
-SLOW      = 2                           ; colour clocks per frame
-FAST      = 8                           ; with the button held
+SLOW      = 1                           ; colour clocks per frame
+FAST      = 4                           ; with the button held
 ROWBYTES  = 256                         ; screen bytes of one level row: 128 cells x 2 codes
 
 TEXTBACK  = $00                         ; text lines: background, letters, border
