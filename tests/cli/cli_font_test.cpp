@@ -2,31 +2,12 @@
 #include "pattern/codeexport.h"
 #include "pattern/fontfile.h"
 #include "pattern/patterneditor.h"
+#include "support/clirun.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun RunCli(const QStringList& args)
-{
-    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/tavrel-cli");
-    EXPECT_TRUE(QFileInfo::exists(program)) << "build tavrel-cli first";
-    QProcess process;
-    process.start(program, args);
-    process.waitForFinished(30000);
-    return CliRun{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
-               process.readAllStandardError()};
-}
 
 QByteArray Joined(const QStringList& lines)
 {
