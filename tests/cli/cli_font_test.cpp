@@ -2,11 +2,8 @@
 #include "pattern/codeexport.h"
 #include "pattern/fontfile.h"
 #include "pattern/patterneditor.h"
-#include "cli/clirun.h"
+#include "support/clirun.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 

@@ -1,10 +1,9 @@
-// Runs the built tavrel-cli beside the test program and collects its exit code and output.
+// Runs the built tavrel-cli next to the test program and collects its exit code and output.
 #pragma once
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
-#include <QStringList>
 #include <gtest/gtest.h>
 
 struct CliRun {
