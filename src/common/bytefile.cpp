@@ -41,7 +41,12 @@ void WriteAll(QIODevice& device, const QString& fileName, const QByteArray& byte
 void WriteByteFile(const QString& fileName, const QByteArray& bytes)
 {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    // A writable file in a folder that takes no new file cannot be replaced through a temporary
+    // file beside it; it is written in place then, as the user may write it.
+    file.setDirectWriteFallback(true);
+    // Unbuffered: every write reaches the file system at once and reports how much it took. A
+    // buffered remainder whose flush fails at commit would otherwise pass as written.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw FileCreateError(fileName, file.errorString());
     WriteAll(file, fileName, bytes);
     if (!file.commit())

@@ -1,13 +1,16 @@
 // Windows-1252 line files and whole byte files, including writes that fail.
 #include "common/bytefile.h"
 #include "common/errors.h"
-#include "common/filesizelimit.h"
+#include "support/childprocess.h"
+#include "support/filesizelimit.h"
 #include "common/textfile.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QFileDevice>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -201,6 +204,73 @@ TEST(ByteFile, AWriteThatBreaksHalfWayLeavesTheOldFile)
     }
     EXPECT_EQ(ReadRaw(name), QByteArray("old content"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({QStringLiteral("old.bin")}));
+}
+
+// A save whose last bytes do not fit fails with the file error and leaves the old file, whatever the
+// remainder: a few bytes, a few KiB, or just under the write buffer of the file layer.
+TEST(ByteFile, ASaveThatFallsShortByAFewBytesLeavesTheOldFile)
+{
+    using Writer = std::function<void(const QString&, int)>;
+    const std::pair<const char*, Writer> writers[] = {
+        {"WriteByteFile", [](const QString& name, int size) { WriteByteFile(name, QByteArray(size, 'n')); }},
+        {"WriteLines",
+         [](const QString& name, int size) { WriteLines(name, QStringList(size / 10, QStringLiteral("12345678"))); }},
+    };
+    const struct {
+        int size;
+        int shortBy;
+    } cases[] = {{100000, 3000}, {100000, 1}, {100000, 16000}, {20000, 4000}, {5000, 2000}};
+    for (const auto& [writerName, writer] : writers) {
+        for (const auto& c : cases) {
+            QTemporaryDir dir;
+            const QString name = dir.filePath(QStringLiteral("old.bin"));
+            WriteRaw(name, "old content");
+            const ChildResult result = RunWithFileSizeLimit(c.size - c.shortBy, [&] { writer(name, c.size); });
+            const std::string what = std::string(writerName) + " of " + std::to_string(c.size) + " bytes, "
+                + std::to_string(c.shortBy) + " too many";
+            EXPECT_EQ(result.end, ChildResult::FileCreateError) << what << ": " << ChildEndName(result.end);
+            EXPECT_TRUE(result.message.startsWith(QStringLiteral("Datei \"%1\" kann nicht erstellt werden. ").arg(name)))
+                << what << ": " << result.message.toStdString();
+            const QByteArray now = ReadRaw(name);
+            EXPECT_TRUE(now == "old content") << what << ": the file now holds " << now.size() << " bytes";
+            EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({QStringLiteral("old.bin")})) << what;
+        }
+    }
+}
+
+// A file the user may write in a folder where no new file can be made: the save cannot go through a
+// temporary file beside it, so it writes the file in place. Run as an unprivileged child, because
+// root may create files in any folder.
+TEST(ByteFile, AWritableFileInAReadOnlyFolderIsSavedInPlace)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("nurlesen"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString name = folder + QStringLiteral("/daten.bin");
+    WriteRaw(name, QByteArray(5000, 'o'));
+    const auto all = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    const auto enter = QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+    const auto write = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), all | enter | QFileDevice::WriteOwner));
+    ASSERT_TRUE(QFile::setPermissions(folder, all | enter));
+    ASSERT_TRUE(QFile::setPermissions(name, all | write));
+
+    const ChildResult saved = RunUnprivileged([&] { WriteByteFile(name, "neue Bytes"); });
+    EXPECT_EQ(saved.end, ChildResult::Returned) << ChildEndName(saved.end) << ": " << saved.message.toStdString();
+    EXPECT_EQ(ReadRaw(name), QByteArray("neue Bytes")) << "the old tail must be gone";
+
+    const ChildResult lines = RunUnprivileged([&] { WriteLines(name, {QStringLiteral("a"), QStringLiteral("b")}); });
+    EXPECT_EQ(lines.end, ChildResult::Returned) << ChildEndName(lines.end) << ": " << lines.message.toStdString();
+    EXPECT_EQ(ReadRaw(name), QByteArray("a\r\nb\r\n"));
+
+    // A new file still cannot be made there, and the error says so.
+    const QString fresh = folder + QStringLiteral("/neu.bin");
+    const ChildResult refused = RunUnprivileged([&] { WriteByteFile(fresh, "x"); });
+    EXPECT_EQ(refused.end, ChildResult::FileCreateError) << ChildEndName(refused.end);
+    EXPECT_TRUE(refused.message.startsWith(QStringLiteral("Datei \"%1\" kann nicht erstellt werden. ").arg(fresh)))
+        << refused.message.toStdString();
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({QStringLiteral("daten.bin")}));
+    QFile::setPermissions(folder, all | enter | QFileDevice::WriteOwner);
 }
 
 } // namespace
