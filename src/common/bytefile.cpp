@@ -1,22 +1,29 @@
 // Whole-file binary reading and writing.
 #include "common/bytefile.h"
 
+#include "common/boundedbytefile.h"
 #include "common/errors.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
+
+ByteFileReader::ByteFileReader(const QString& fileName) : mFile(fileName)
+{
+    // Unbuffered: the pieces go straight into the caller's buffer.
+    if (!mFile.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        throw FileOpenError(fileName, mFile.errorString());
+}
+
+qint64 ByteFileReader::read(char* buffer, qint64 maxBytes)
+{
+    const qint64 n = mFile.read(buffer, maxBytes);
+    if (n < 0)
+        throw StreamReadError();
+    return n;
+}
 
 QByteArray ReadByteFile(const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileOpenError(fileName, file.errorString());
-    const qint64 size = file.size();
-    QByteArray bytes = file.readAll();
-    if (bytes.size() != size && file.error() != QFileDevice::NoError)
-        throw StreamReadError();
-    return bytes;
+    return ReadByteFileUpTo(fileName, kMaxByteFileSize);
 }
 
 qint64 ByteFileSize(const QString& fileName)

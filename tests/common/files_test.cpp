@@ -1,4 +1,5 @@
 // Windows-1252 line files and whole byte files, including writes that fail.
+#include "common/boundedbytefile.h"
 #include "common/bytefile.h"
 #include "common/errors.h"
 #include "support/childprocess.h"
@@ -12,6 +13,7 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -271,6 +273,79 @@ TEST(ByteFile, AWritableFileInAReadOnlyFolderIsSavedInPlace)
         << refused.message.toStdString();
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({QStringLiteral("daten.bin")}));
     QFile::setPermissions(folder, all | enter | QFileDevice::WriteOwner);
+}
+
+TEST(TextFile, LinesAreCutToTheLongestLineAFileCanUse)
+{
+    const QByteArray a(2000, 'A');
+    const QByteArray exact(kMaxLineLength, 'E');
+    const struct {
+        QByteArray bytes;
+        QStringList lines;
+    } cases[] = {
+        {a + "\r\nB\r\n", {QString(kMaxLineLength, QLatin1Char('A')), QStringLiteral("B")}},
+        {exact + "\r\n" + exact + "\n" + exact, {QString::fromLatin1(exact), QString::fromLatin1(exact), QString::fromLatin1(exact)}},
+        {exact + "Z\r\nB", {QString::fromLatin1(exact), QStringLiteral("B")}},
+        {exact + "\r", {QString::fromLatin1(exact)}},
+    };
+    for (const auto& c : cases) {
+        LineReader reader = LineReader::fromBytes(c.bytes);
+        EXPECT_EQ(ReadAllLines(reader, 0), c.lines) << c.bytes.size() << " bytes";
+    }
+    LineReader two = LineReader::fromBytes("a\nb\nc\n", 2);
+    EXPECT_EQ(ReadAllLines(two, 1), QStringList({QStringLiteral("a"), QStringLiteral("b"), QString()}));
+}
+
+TEST(TextFile, LinesSplitAcrossReadingPiecesComeOutWhole)
+{
+    // Lines of 12 bytes up to 65 532, then a line whose CR is the last byte of the first 64 KiB
+    // piece and whose LF the first of the next; then an overlong line across the next boundary.
+    QByteArray bytes;
+    for (int i = 0; i < 5461; ++i)
+        bytes += "0123456789\r\n";
+    bytes += "xab\r\n";
+    bytes += QByteArray(2 * 65536 - bytes.size() - 3, 'L') + "\r\n" + QByteArray(5000, 'M') + "\nEnde";
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("stuecke.txt"));
+    WriteRaw(name, bytes);
+    LineReader fromFile(name);
+    LineReader inMemory = LineReader::fromBytes(bytes);
+    const QStringList lines = ReadAllLines(fromFile, 0);
+    EXPECT_EQ(lines, ReadAllLines(inMemory, 0));
+    ASSERT_EQ(lines.size(), 5461 + 4);
+    EXPECT_EQ(lines[5460], QStringLiteral("0123456789"));
+    EXPECT_EQ(lines[5461], QStringLiteral("xab"));
+    EXPECT_EQ(lines[5462], QString(kMaxLineLength, QLatin1Char('L')));
+    EXPECT_EQ(lines[5463], QString(kMaxLineLength, QLatin1Char('M')));
+    EXPECT_EQ(lines[5464], QStringLiteral("Ende"));
+}
+
+// Devices and pipes claim a size of 0 and may never end; readers stop at what their format can use.
+TEST(Reading, EndlessInputsStopAtTheMostTheFormatCanUse)
+{
+    LineReader zeros(QStringLiteral("/dev/zero"), 100);
+    EXPECT_EQ(zeros.lineCount(), 1); // one endless line, cut; nothing after it is read
+    EXPECT_EQ(zeros.next(), QString(kMaxLineLength, QChar(0)));
+    EXPECT_EQ(zeros.next(), QString());
+
+    try {
+        ReadByteFileUpTo(QStringLiteral("/dev/zero"), 5000);
+        FAIL() << "an endless device was taken";
+    } catch (const FileTooLongError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Datei /dev/zero ist zu groß: höchstens 5000 Bytes"));
+    }
+    EXPECT_THROW(ReadByteFile(QStringLiteral("/dev/zero")), FileTooLongError);
+
+    // A pipe that ends is read whole although it claims nothing.
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    const QByteArray sent = QByteArray(3000, 'p') + "\nzwei";
+    ASSERT_EQ(write(ends[1], sent.constData(), static_cast<size_t>(sent.size())), sent.size());
+    close(ends[1]);
+    const QString path = QStringLiteral("/dev/fd/%1").arg(ends[0]);
+    EXPECT_EQ(ByteFileSize(path), 0);
+    EXPECT_EQ(ReadByteFileUpTo(path, 5000), sent);
+    close(ends[0]);
 }
 
 } // namespace

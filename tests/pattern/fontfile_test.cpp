@@ -353,4 +353,23 @@ TEST(FontFile, ASaveThatFallsShortByAFewKiBKeepsTheOldFile)
     EXPECT_TRUE(ReadRaw(name) == oldBytes) << "the old file was replaced";
 }
 
+TEST(FontFile, AFileWithMegabytesAfterItsLinesLoadsLikeTheFileAlone)
+{
+    QTemporaryDir dir;
+    PatternEditor a = Sample();
+    const QString name = Saved(dir, "lang.fa8", a);
+    {
+        QFile f(name);
+        ASSERT_TRUE(f.open(QIODevice::Append));
+        for (int i = 0; i < 100; ++i)
+            f.write(QByteArray(64 * 1024, static_cast<char>('a' + i % 26)) + "\r\n");
+    }
+    PatternEditor b = Other();
+    LoadFontFile(b, name);
+    ExpectSameRegisters(b, a);
+    EXPECT_TRUE(SameStore(b.store, a.store));
+    EXPECT_EQ(b.phases, a.phases);
+    EXPECT_EQ(b.rowColors, a.rowColors);
+}
+
 } // namespace
