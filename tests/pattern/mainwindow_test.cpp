@@ -8,14 +8,17 @@
 #include "pattern/codeexport.h"
 #include "pattern/fontfile.h"
 #include "pattern/ui/main.h"
+#include "support/modaldialogs.h"
 #include "support/scripteddialogs.h"
 #include "support/testutil.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QScrollArea>
@@ -166,6 +169,7 @@ TEST_F(MainWindowTest, TypingIntoABytePutsHiIntoTheInfoList)
     QTest::keyClick(editor, Qt::Key_Backspace);
     QTest::keyClick(editor, Qt::Key_Backspace);
     QTest::keyClick(editor, Qt::Key_Backspace);
+    QCoreApplication::processEvents(); // the box opens once the keystroke is handled
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_EQ(dialogs.errors[0], QStringLiteral("'' ist kein gültiger Integerwert"));
 }
@@ -353,3 +357,67 @@ TEST_F(WindowSetTest, DoubleClickOnF4DefinesF4NotF3)
     EXPECT_EQ(form->Farbe4->textColor(), kBlack);
     EXPECT_EQ(form->Farbe3->text(), QStringLiteral("F3: 1C"));
 }
+
+// A user types into the byte grid: the error box of a non-number is a real modal box that takes the
+// focus away from the cell editor, and the editor must survive it, with Return afterwards.
+class ByteGridTypingTest : public ::testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        PatternEditor seed;
+        seed.store.setPatternByte(1, 1, 0, 0, QStringLiteral("27"));
+        SaveFontFile(seed, dir.filePath(QStringLiteral("Vorarado.fa8")));
+        form = std::make_unique<TFormmain>(dialogs, dir.path());
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    QTemporaryDir dir;
+    ModalErrorDialogs dialogs;
+    std::unique_ptr<TFormmain> form;
+};
+
+TEST_P(ByteGridTypingTest, ErrorBoxWhileTypingLeavesTheProgramAliveAndTheCellAsTyped)
+{
+    QTableWidget* data = form->data;
+    const QRect cell = data->visualItemRect(data->item(0, 0));
+    QTest::mouseDClick(data->viewport(), Qt::LeftButton, {}, cell.center());
+    auto* editor = data->findChild<QLineEdit*>(QStringLiteral("dataEditor"));
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(editor->isVisible());
+    editor->selectAll();
+    const QString typed = QString::fromLatin1(GetParam());
+    if (typed.isEmpty())
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+    else
+        QTest::keyClicks(QApplication::focusWidget(), typed);
+    QTest::qWait(100);
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_EQ(dialogs.errors[0], QStringLiteral("'%1' ist kein gültiger Integerwert").arg(typed));
+    // The cell is still in editing, and gets the keys once the window is active again.
+    ASSERT_EQ(data->findChild<QLineEdit*>(QStringLiteral("dataEditor")), editor);
+    ASSERT_TRUE(editor->isVisible());
+    EXPECT_EQ(form->focusWidget(), editor);
+    QPointer<QLineEdit> closing(editor);
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return closing.isNull(); }, 1000)) << "Return ends the editing";
+    EXPECT_EQ(form->data->item(0, 0)->text(), typed);
+    EXPECT_EQ(form->data->item(0, 1)->text(), QStringLiteral("0"));
+    EXPECT_EQ(form->editor().buffer.data(0, 0), typed);
+    EXPECT_EQ(form->editor().store.patternByte(1, 1, 0, 0), QStringLiteral("27")) << "typing reaches the store only by Speichern";
+    // The grid goes on taking input: a number in the same cell mends the row.
+    QTest::mouseDClick(data->viewport(), Qt::LeftButton, {}, cell.center());
+    auto* next = data->findChild<QLineEdit*>(QStringLiteral("dataEditor"));
+    ASSERT_NE(next, nullptr);
+    next->selectAll();
+    QTest::keyClicks(next, QStringLiteral("85"));
+    QTest::keyClick(next, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialogs.errors.size(), 1);
+    EXPECT_EQ(form->data->item(0, 0)->text(), QStringLiteral("85"));
+    EXPECT_EQ(form->grid->item(0, 3)->text(), QStringLiteral("1"));
+}
+
+INSTANTIATE_TEST_SUITE_P(EmptiedOrLetter, ByteGridTypingTest, ::testing::Values("", "a"));

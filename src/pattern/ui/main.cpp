@@ -549,7 +549,9 @@ void TFormmain::refreshRegisters()
         panels[k]->setColor(mEditor.registers[k].displayColor);
         panels[k]->setTextColor(mEditor.registers[k].textColor);
     }
-    farbe->setText(mEditor.paint.text);
+    // Unchanged texts stay untouched: a user may be typing in the field while the animation refreshes.
+    if (farbe->text() != mEditor.paint.text)
+        farbe->setText(mEditor.paint.text);
     QPalette p = farbe->palette();
     p.setColor(QPalette::Base, ToQColor(mEditor.paint.color));
     p.setColor(QPalette::Text, ToQColor(mEditor.paint.textColor));
