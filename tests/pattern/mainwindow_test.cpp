@@ -12,6 +12,7 @@
 #include "support/scripteddialogs.h"
 #include "support/testutil.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -421,3 +422,56 @@ TEST_P(ByteGridTypingTest, ErrorBoxWhileTypingLeavesTheProgramAliveAndTheCellAsT
 }
 
 INSTANTIATE_TEST_SUITE_P(EmptiedOrLetter, ByteGridTypingTest, ::testing::Values("", "a"));
+
+// A typed number outside a field's range is brought to the nearer limit as soon as the field loses
+// the focus, so the button that takes the focus already acts on the corrected value.
+TEST_F(MainWindowTest, TypedNumbersOutsideTheRangeReachTheNearerLimitBeforeAButtonActs)
+{
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    const struct {
+        QSpinBox* field;
+        const char* typed;
+        int value;
+    } cases[] = {
+        {form->SpinTilenumber, "99", 64}, {form->SpinTilenumber, "0", 1},     {form->SpinFontsetnumber, "9", 8},
+        {form->SpinEdit1, "250", 100},    {form->copySpinTilenumber, "65", 64}, {form->Spinvon, "0", 1},
+        {form->Spinbis, "12", 8},          {form->SpinEdit2, "70", 64},
+    };
+    for (const auto& c : cases) {
+        c.field->setFocus();
+        c.field->selectAll();
+        QTest::keyClicks(c.field, QString::fromLatin1(c.typed));
+        EXPECT_EQ(c.field->text(), QString::fromLatin1(c.typed)) << c.field->objectName().toStdString();
+        QTest::mouseClick(button("ButtonLaden"), Qt::LeftButton);
+        EXPECT_EQ(c.field->value(), c.value) << c.field->objectName().toStdString() << " typed " << c.typed;
+    }
+    EXPECT_EQ(form->Timer1->interval(), 2000) << "speed 100";
+}
+
+// Screen readers name each field by the label beside it, and a button by the caption it shows now.
+TEST_F(MainWindowTest, FieldsAreReadOutByTheirLabelsAndButtonsByTheirCurrentCaption)
+{
+    const auto spoken = [](QWidget* w) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        return a ? a->text(QAccessible::Name) : QStringLiteral("<none>");
+    };
+    const std::pair<QWidget*, QString> cases[] = {
+        {form->SpinFontsetnumber, QStringLiteral("Pattern-Set    ")},
+        {form->SpinTilenumber, QStringLiteral("Pattern-Nr    (Tauschen mit)")},
+        {form->copySpinTilenumber, QStringLiteral("Tauschen mit")},
+        {form->SpinEdit1, QStringLiteral("Speed (x/50 Sekunden Dauer)")},
+        {form->Editphasen, QStringLiteral("Animationsphasen mit ; getrennt")},
+        {form->farbe, QStringLiteral("Malfarbe")},
+        {form->Spinvon, QStringLiteral("Font-Zeilen ")},
+        {form->Spinbis, QStringLiteral("bis")},
+        {form->SpinEdit2, QStringLiteral("Nr.")},
+        {form->data, QStringLiteral("Daten Bytes")},
+    };
+    for (const auto& [w, name] : cases)
+        EXPECT_EQ(spoken(w), name) << w->objectName().toStdString();
+    click("Buttonanim");
+    EXPECT_EQ(spoken(button("Buttonanim")), QStringLiteral("Stop Anim"));
+    click("Buttonanim");
+    EXPECT_EQ(spoken(button("Buttonanim")), QStringLiteral("Start Anim"));
+}
