@@ -2,6 +2,9 @@
 #include "common/textfile.h"
 
 #include "common/bytefile.h"
+#include "common/errors.h"
+
+#include <QFile>
 
 #include <array>
 
@@ -22,7 +25,7 @@ QString DecodeWindows1252(const QByteArray& bytes)
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         // Undefined bytes pass through as the control character of the same number.
-        out[i] = (b >= 0x80 && b < 0xA0 && kHigh[b - 0x80] != 0) ? QChar(kHigh[b - 0x80]) : QChar(b);
+        out[i] = (b >= 0x80 && b < 0xA0 && kHigh[b - 0x80] != 0) ? QChar(kHigh[b - 0x80]) : QChar(char16_t(b));
     }
     return text;
 }
@@ -53,6 +56,31 @@ QByteArray EncodeWindows1252(const QString& text)
 LineReader::LineReader(const QString& fileName)
 {
     split(ReadByteFile(fileName));
+}
+
+LineReader::LineReader(const QString& fileName, qsizetype maxLines, qsizetype maxLineLength)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileOpenError(fileName, file.errorString());
+    while (mLines.size() < maxLines && !file.atEnd()) {
+        QByteArray line = file.readLine(maxLineLength + 2);
+        if (line.isEmpty() && file.error() != QFileDevice::NoError)
+            throw StreamReadError();
+        bool ended = line.endsWith('\n');
+        // The rest of an overlong line is passed over in bounded pieces.
+        while (!ended && !file.atEnd()) {
+            const QByteArray rest = file.readLine(64 * 1024);
+            if (rest.isEmpty() && file.error() != QFileDevice::NoError)
+                throw StreamReadError();
+            ended = rest.endsWith('\n');
+        }
+        if (line.endsWith('\n'))
+            line.chop(1);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        mLines.append(DecodeWindows1252(line.left(maxLineLength)));
+    }
 }
 
 LineReader LineReader::fromBytes(const QByteArray& bytes)

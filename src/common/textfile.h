@@ -14,6 +14,10 @@ QByteArray EncodeWindows1252(const QString& text);
 class LineReader {
 public:
     explicit LineReader(const QString& fileName);
+    // Reads no more than the first maxLines lines, each cut after maxLineLength characters, so that
+    // a file of a fixed number of lines costs no more memory however large it is. Throws FileOpenError
+    // or StreamReadError.
+    LineReader(const QString& fileName, qsizetype maxLines, qsizetype maxLineLength);
     // Builds a reader over text already in memory (for tests and in-memory sources).
     static LineReader fromBytes(const QByteArray& bytes);
 

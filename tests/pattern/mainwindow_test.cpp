@@ -1,5 +1,5 @@
 // The pattern editor window driven by its controls, with scripted dialogs.
-#include "app/ui/asmcode.h"
+#include "common/ui/asmcode.h"
 #include "app/ui/windowset.h"
 #include "common/ui/colorpanel.h"
 #include "common/ui/imageview.h"

@@ -1,7 +1,7 @@
 // The pattern editor window: construction, layout and the links to the other windows.
 #include "pattern/ui/main.h"
 
-#include "app/guard.h"
+#include "common/guard.h"
 #include "common/ui/colorpanel.h"
 #include "common/ui/controls.h"
 #include "common/ui/imageview.h"
