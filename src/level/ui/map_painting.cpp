@@ -63,6 +63,8 @@ void TFormmap::buildUndoKeys()
     connect(redoAction, &QAction::triggered, this, [this] { act([this] { redo(); }); });
     connect(ButtonUndo, &QPushButton::clicked, this, [this] { act([this] { undo(); }); });
     connect(ButtonRedo, &QPushButton::clicked, this, [this] { act([this] { redo(); }); });
+    // The stack's index moves after a step is done, so the tips follow the stack itself.
+    connect(&mDocument.undoStack(), &QUndoStack::indexChanged, this, [this] { refreshUndoTip(); });
 }
 
 void TFormmap::undo()
