@@ -302,3 +302,22 @@ TEST_F(MapWindowTest, CommandLinePictureMatchesTheWindow)
     ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
     EXPECT_EQ(QImage(picture).convertToFormat(QImage::Format_RGB32), map->picture().level().convertToFormat(QImage::Format_RGB32));
 }
+
+TEST_F(MapWindowTest, BannerArrows)
+{
+    open();
+    QWidget* banner = Control<QWidget>(map, "Panel5");
+    const int start = banner->x();
+    EXPECT_EQ(start, map->ScrollBox1->mapTo(map, QPoint(0, 0)).x()); // flush with the level view
+    click("SpeedButton38");
+    EXPECT_EQ(banner->x(), start); // never left of its start
+    click("SpeedButton37");
+    click("SpeedButton37");
+    EXPECT_EQ(banner->x(), start + 64);
+    click("SpeedButton38");
+    EXPECT_EQ(banner->x(), start + 32);
+    for (int i = 0; i < 40; ++i)
+        click("SpeedButton37");
+    EXPECT_LE(banner->x() + banner->width(), map->ScrollBox1->mapTo(map, QPoint(map->ScrollBox1->width(), 0)).x());
+    EXPECT_GT(banner->x() + banner->width() + 32, map->ScrollBox1->mapTo(map, QPoint(map->ScrollBox1->width(), 0)).x());
+}

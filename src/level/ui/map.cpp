@@ -84,6 +84,9 @@ QWidget* TFormmap::buildHeader()
     row->setSpacing(0);
     auto* registersLabel = new QLabel(QStringLiteral("F0:  F1:   F2:  F3:  F4:"), header);
     registersLabel->setFixedWidth(5 * kSwatchWidth);
+    QFont small = registersLabel->font();
+    small.setPointSize(7);
+    registersLabel->setFont(small);
     row->addWidget(registersLabel);
     SpeedButton38 = NamedButton(QStringLiteral("<"), "SpeedButton38", header);
     SpeedButton38->setFixedSize(kRowButtonWidth, 22);
