@@ -484,7 +484,11 @@ void TFormmain::ButtonSpeichernClick()
     mEditor.Speichern();
 }
 
-void TFormmain::ButtonMapClick() { ShowWindow(mLinks.map); }
+void TFormmain::ButtonMapClick()
+{
+    if (mLinks.openLevelEditor)
+        mLinks.openLevelEditor();
+}
 void TFormmain::ButtonGrafikconverterClick() { ShowWindow(mLinks.grafikconverter); }
 void TFormmain::ButtonsoundconverterClick() { ShowWindow(mLinks.soundconverter); }
 void TFormmain::Button22Click() { ShowWindow(mLinks.splitter); }
