@@ -1,16 +1,8 @@
-// Opening a file with the program the desktop associates with it (typically an emulator).
+// The desktop's own file association.
 #pragma once
 
-#include <QString>
+#include "common/desktopopener.h"
 
-class DesktopOpener {
-public:
-    virtual ~DesktopOpener() = default;
-    // True when the desktop accepted the request.
-    virtual bool open(const QString& fileName) = 0;
-};
-
-// The desktop's own file association.
 class SystemDesktopOpener : public DesktopOpener {
 public:
     bool open(const QString& fileName) override;

@@ -56,6 +56,10 @@ void WriteByteFile(const QString& fileName, const QByteArray& bytes)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw FileCreateError(fileName, file.errorString());
     WriteAll(file, fileName, bytes);
+    // Bytes still in the device's buffer are written here; a failure at this point is not seen by
+    // commit(), which would then replace the old file with a cut one.
+    if (!file.flush())
+        throw FileCreateError(fileName, file.errorString());
     if (!file.commit())
         throw FileCreateError(fileName, file.errorString());
 }

@@ -1,6 +1,6 @@
 // The window set as the program builds it: order, captions, start-up file, opening buttons,
 // the code window and the error guard.
-#include "app/ui/asmcode.h"
+#include "common/ui/asmcode.h"
 #include "app/ui/windowset.h"
 #include "common/ui/colorpanel.h"
 #include "converter/ui/Grafikconverter.h"

@@ -1,5 +1,5 @@
 // The start-up pattern file the build draws from data/art: it loads, and every level element has a picture.
-#include "app/ui/asmcode.h"
+#include "common/ui/asmcode.h"
 #include "app/ui/windowset.h"
 #include "pattern/fontfile.h"
 #include "pattern/ui/main.h"

@@ -199,12 +199,15 @@ TEST(ByteFile, AWriteThatBreaksHalfWayLeavesTheOldFile)
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("old.bin"));
     WriteRaw(name, "old content");
-    {
-        FileSizeLimit limit(4096);
-        ASSERT_TRUE(limit.active());
-        EXPECT_THROW(WriteByteFile(name, QByteArray(100000, 'n')), FileCreateError);
+    // A file smaller than the device's buffer breaks only when the buffer is written out.
+    for (const int size : {100000, 10000}) {
+        {
+            FileSizeLimit limit(4096);
+            ASSERT_TRUE(limit.active());
+            EXPECT_THROW(WriteByteFile(name, QByteArray(size, 'n')), FileCreateError) << size;
+        }
+        EXPECT_EQ(ReadRaw(name), QByteArray("old content")) << size;
     }
-    EXPECT_EQ(ReadRaw(name), QByteArray("old content"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({QStringLiteral("old.bin")}));
 }
 

@@ -28,14 +28,15 @@ struct Answer {
 
 class ColorWindowTest : public ::testing::Test {
 protected:
-    ColorWindowTest()
+    // Every request of these tests records the answer it gets back.
+    PaletteRequest recordingRequest(int acceptButton)
     {
-        window.setDialogs(&dialogs);
-        for (int button = 1; button <= 3; ++button)
-            window.setAcceptAction(button, [this, button] {
-                answers.push_back({button, window.Panel1->text(), window.Panel1->color(),
-                                   window.Labelfarbe->text(), window.SpinX->value(), window.SpinY->value()});
-            });
+        PaletteRequest r;
+        r.button = acceptButton;
+        r.answer = [this](const PaletteAnswer& a) {
+            answers.push_back({a.button, a.code, a.color, a.target, a.spinX, a.spinY});
+        };
+        return r;
     }
 
     ImageView* grid() { return Control<ImageView>(&window, "DrawGrid1"); }
@@ -58,13 +59,11 @@ protected:
     }
     void requestFrom(int acceptButton)
     {
-        PaletteRequest r;
-        r.button = acceptButton;
-        window.request(r);
+        window.request(recordingRequest(acceptButton));
     }
 
     ScriptedDialogs dialogs;
-    TFormcolor window;
+    TFormcolor window{dialogs};
     std::vector<Answer> answers;
 };
 
@@ -154,8 +153,7 @@ TEST_F(ColorWindowTest, RequestFillsPreviewAndTargetAndShowsButton)
 
 TEST_F(ColorWindowTest, AcceptHandsBackThePickAndCloses)
 {
-    PaletteRequest r;
-    r.button = 3;
+    PaletteRequest r = recordingRequest(3);
     r.spinX = 0;
     r.spinY = 7;
     window.request(r);
@@ -237,8 +235,9 @@ TEST_F(ColorWindowTest, ShowingAgainResetsInfoButKeepsPreview)
 
 TEST_F(ColorWindowTest, FailingAnswerReachesErrorBoxAndLeavesRequestOpen)
 {
-    window.setAcceptAction(2, [] { throw ConversionError(QStringLiteral("x")); });
-    requestFrom(2);
+    PaletteRequest r = recordingRequest(2);
+    r.answer = [](const PaletteAnswer&) { throw ConversionError(QStringLiteral("x")); };
+    window.request(r);
     QTest::mouseClick(button("Buttonwahl2"), Qt::LeftButton);
     EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("'x' ist kein gültiger Integerwert")});
     EXPECT_TRUE(window.isVisible());

@@ -1,8 +1,8 @@
 // A UserDialogs that answers from a script and records every request, for window tests.
 #pragma once
 
-#include "app/desktopopener.h"
-#include "app/userdialogs.h"
+#include "common/desktopopener.h"
+#include "common/userdialogs.h"
 
 #include <QStringList>
 #include <deque>

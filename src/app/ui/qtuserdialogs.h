@@ -1,7 +1,7 @@
 // The real dialogs: Qt's file dialogs and message boxes.
 #pragma once
 
-#include "app/userdialogs.h"
+#include "common/userdialogs.h"
 
 #include <QMessageBox>
 

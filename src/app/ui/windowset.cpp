@@ -1,7 +1,7 @@
 // Creation and linking of the window set.
 #include "app/ui/windowset.h"
 
-#include "app/ui/asmcode.h"
+#include "common/ui/asmcode.h"
 #include "converter/ui/Grafikconverter.h"
 #include "level/ui/map.h"
 #include "levelio/ui/Mapdata.h"
@@ -10,17 +10,14 @@
 #include "sound/ui/Soundconverter.h"
 #include "splitter/ui/splitter.h"
 
-#include "common/ui/colorpanel.h"
-
 #include <QGuiApplication>
-#include <QSpinBox>
 #include <QScreen>
 
 WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const QString& programFolder)
 {
     Q_UNUSED(opener); // handed to the level editor's test-play once it exists
     mMain = std::make_unique<TFormmain>(dialogs, programFolder);
-    mColor = std::make_unique<TFormcolor>();
+    mColor = std::make_unique<TFormcolor>(dialogs);
     mMap = std::make_unique<TFormmap>();
     mMapData = std::make_unique<TFormMapData>();
     mCode = std::make_unique<TFormCode>();
@@ -37,15 +34,6 @@ WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const QString&
     links.requestColor = [color = mColor.get()](const PaletteRequest& request) { color->request(request); };
     mMain->setLinks(links);
 
-    // The palette's accept buttons hand the picked colour to whoever asked for it.
-    mColor->setDialogs(&dialogs);
-    TFormmain* main = mMain.get();
-    TFormcolor* color = mColor.get();
-    color->setAcceptAction(1, [main, color] { main->ButtonwahlClick(color->Panel1->color(), color->Panel1->text()); });
-    color->setAcceptAction(3, [main, color] {
-        main->Buttonwahl3Click(color->SpinX->value(), color->SpinY->value(), color->Panel1->color(),
-                               color->Panel1->text());
-    });
 }
 
 WindowSet::~WindowSet() = default;

@@ -1,7 +1,7 @@
 // A coloured panel with a caption that reports clicks and double clicks (colour registers, previews).
 #pragma once
 
-#include "palette/ataricolor.h"
+#include "common/packedcolor.h"
 
 #include <QLabel>
 

@@ -1,7 +1,7 @@
 // The Atari palette window: grid, preview, info line and the accept buttons of the request protocol.
 #include "palette/ui/color.h"
 
-#include "app/guard.h"
+#include "common/guard.h"
 #include "common/ui/colorpanel.h"
 #include "common/ui/controls.h"
 #include "common/ui/imageview.h"
@@ -38,7 +38,8 @@ QSpinBox* UnlimitedSpin(const QString& name, QWidget* parent)
 
 } // namespace
 
-TFormcolor::TFormcolor(QWidget* parent) : QWidget(parent, Qt::Window), mGridImage(DrawPaletteGrid())
+TFormcolor::TFormcolor(UserDialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window), mDialogs(dialogs), mGridImage(DrawPaletteGrid())
 {
     setObjectName(QStringLiteral("Formcolor"));
     setWindowTitle(QStringLiteral("Atari Palette"));
@@ -160,12 +161,6 @@ TFormcolor::TFormcolor(QWidget* parent) : QWidget(parent, Qt::Window), mGridImag
     resize(564, 655);
 }
 
-void TFormcolor::setAcceptAction(int button, std::function<void()> action)
-{
-    if (button >= 1 && button <= 3)
-        mAcceptActions[button - 1] = std::move(action);
-}
-
 QPushButton* TFormcolor::acceptButton(int button) const
 {
     switch (button) {
@@ -191,8 +186,10 @@ void TFormcolor::request(const PaletteRequest& r)
     if (r.spinY)
         SpinY->setValue(*r.spinY);
     // A button another requester opened stays visible beside this one.
-    if (QPushButton* accept = acceptButton(r.button))
+    if (QPushButton* accept = acceptButton(r.button)) {
+        mAnswers[r.button - 1] = r.answer;
         accept->show();
+    }
     ShowWindow(this);
 }
 
@@ -226,27 +223,27 @@ void TFormcolor::ButtonwahlClick(int button)
     QPushButton* accept = acceptButton(button);
     if (!accept)
         return;
-    runGuarded([&] {
-        if (const auto& action = mAcceptActions[button - 1])
-            action();
-        // Not reached when the action fails: the request stays open, as the user left it.
+    act([&] {
+        if (const auto& answer = mAnswers[button - 1]) {
+            PaletteAnswer a;
+            a.button = button;
+            a.code = Panel1->text();
+            a.color = Panel1->color();
+            a.target = Labelfarbe->text();
+            a.spinX = SpinX->value();
+            a.spinY = SpinY->value();
+            answer(a);
+        }
+        // Not reached when the answer fails: the request stays open, as the user left it.
         accept->hide();
         close();
     });
 }
 
-void TFormcolor::runGuarded(const std::function<void()>& handler)
+template <class F>
+void TFormcolor::act(F&& handler)
 {
-    if (mDialogs) {
-        Guarded(*mDialogs, handler);
-        return;
-    }
-    // Without dialogs nobody could be told; the error must still not leave the Qt slot.
-    try {
-        handler();
-    } catch (const std::exception& e) {
-        qWarning("%s", e.what());
-    }
+    Guarded(mDialogs, std::forward<F>(handler));
 }
 
 void TFormcolor::showEvent(QShowEvent* event)

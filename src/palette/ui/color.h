@@ -18,17 +18,12 @@ class UserDialogs;
 class TFormcolor : public QWidget {
     Q_OBJECT
 public:
-    explicit TFormcolor(QWidget* parent = nullptr);
-
-    // Errors of accept actions are shown through these dialogs.
-    void setDialogs(UserDialogs* dialogs) { mDialogs = dialogs; }
-
-    // Binds what accept button 1, 2 or 3 (Buttonwahl, Buttonwahl2, Buttonwahl3) hands back. The action
-    // reads Panel1, Labelfarbe, SpinX and SpinY; the window then hides that button and closes itself.
-    void setAcceptAction(int button, std::function<void()> action);
+    // Errors of the requesters' answers are shown through these dialogs.
+    explicit TFormcolor(UserDialogs& dialogs, QWidget* parent = nullptr);
 
     // Fills the preview and the target, makes the named accept button visible and shows the window
-    // without waiting for it.
+    // without waiting for it. Accepting with that button hands a PaletteAnswer to r.answer (read from
+    // Panel1, Labelfarbe, SpinX and SpinY); the window then hides the button and closes itself.
     void request(const PaletteRequest& r);
 
     // The picture DrawGrid1 shows, one 31-pixel cell per hue and even luminance.
@@ -57,9 +52,10 @@ protected:
 
 private:
     QPushButton* acceptButton(int button) const;
-    void runGuarded(const std::function<void()>& handler);
+    template <class F>
+    void act(F&& handler);
 
+    UserDialogs& mDialogs;
     QImage mGridImage;
-    std::array<std::function<void()>, 3> mAcceptActions;
-    UserDialogs* mDialogs = nullptr;
+    std::array<std::function<void(const PaletteAnswer&)>, 3> mAnswers;
 };

@@ -1,8 +1,8 @@
 // The pattern editor window, the program's main window.
 #pragma once
 
-#include "app/guard.h"
-#include "app/userdialogs.h"
+#include "common/guard.h"
+#include "common/userdialogs.h"
 #include "palette/paletterequest.h"
 #include "pattern/patterneditor.h"
 

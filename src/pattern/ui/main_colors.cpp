@@ -41,6 +41,7 @@ void TFormmain::FarbeDblClick(int k)
     r.color = request->color;
     r.textColor = request->textColor;
     r.button = 1;
+    r.answer = [this](const PaletteAnswer& a) { ButtonwahlClick(a.color, a.code); };
     mLinks.requestColor(r);
 }
 
@@ -64,6 +65,7 @@ void TFormmain::DrawGrid1DblClick()
     r.spinX = mEditor.rowSelectionColumn();
     r.spinY = mEditor.rowSelectionRow();
     r.button = 3;
+    r.answer = [this](const PaletteAnswer& a) { Buttonwahl3Click(a.spinX, a.spinY, a.color, a.code); };
     mLinks.requestColor(r);
 }
 

@@ -1,7 +1,7 @@
 // The pattern editor window's file handlers: pattern files, the partial import and the code exports.
 #include "pattern/ui/main.h"
 
-#include "app/ui/asmcode.h"
+#include "common/ui/asmcode.h"
 #include "common/ui/controls.h"
 #include "pattern/codeexport.h"
 #include "pattern/fontfile.h"

@@ -3,7 +3,6 @@
 
 #include "common/ui/controls.h"
 
-#include "app/guard.h"
 #include "common/ui/imageview.h"
 #include "palette/ataricolor.h"
 
@@ -89,15 +88,15 @@ TFormSoundconverter::TFormSoundconverter(UserDialogs& dialogs, QWidget* parent)
     layout->addWidget(paintbox8, 2);
     layout->addLayout(bottom, 1);
 
-    connect(ButtonLoadPicture, &QPushButton::clicked, this, [this] { ButtonLoadPictureClick(); });
-    connect(Button8to4, &QPushButton::clicked, this, [this] { Button8to4Click(); });
-    connect(Button8to4packed, &QPushButton::clicked, this, [this] { Button8to4packedClick(); });
-    connect(Button8to4packedShuffled, &QPushButton::clicked, this, [this] { Button8to4packedShuffledClick(); });
-    connect(Button8to4packedShuffled8, &QPushButton::clicked, this, [this] { Button8to4packedShuffled8Click(); });
+    connect(ButtonLoadPicture, &QPushButton::clicked, this, [this] { act([this] { ButtonLoadPictureClick(); }); });
+    connect(Button8to4, &QPushButton::clicked, this, [this] { act([this] { Button8to4Click(); }); });
+    connect(Button8to4packed, &QPushButton::clicked, this, [this] { act([this] { Button8to4packedClick(); }); });
+    connect(Button8to4packedShuffled, &QPushButton::clicked, this, [this] { act([this] { Button8to4packedShuffledClick(); }); });
+    connect(Button8to4packedShuffled8, &QPushButton::clicked, this, [this] { act([this] { Button8to4packedShuffled8Click(); }); });
     connect(Button8to4packedShuffledModul, &QPushButton::clicked, this,
-            [this] { Button8to4packedShuffledModulClick(); });
-    connect(ButtonRAMsave, &QPushButton::clicked, this, [this] { ButtonRAMsaveClick(); });
-    connect(Buttonende, &QPushButton::clicked, this, [this] { ButtonendeClick(); });
+            [this] { act([this] { Button8to4packedShuffledModulClick(); }); });
+    connect(ButtonRAMsave, &QPushButton::clicked, this, [this] { act([this] { ButtonRAMsaveClick(); }); });
+    connect(Buttonende, &QPushButton::clicked, this, [this] { act([this] { ButtonendeClick(); }); });
 
     resize(1000, 860);
 }
@@ -117,61 +116,57 @@ void TFormSoundconverter::drawPlots()
 
 void TFormSoundconverter::ButtonLoadPictureClick()
 {
-    Guarded(mDialogs, [this] {
-        FileDialogRequest request;
-        request.filter = QStringLiteral("Sounddateien (*.snd)|*.snd|Alle Dateien (*.*)|*.*");
-        request.filterIndex = 1;
-        request.initialDir = QDir::currentPath();
-        if (const auto fileName = mDialogs.openFile(request)) {
-            log({QStringLiteral("Loading: ") + *fileName});
-            log(mConverter.Soundladen(*fileName));
-            Paneltop->setText(QStringLiteral("%1  (%2 Bytes)").arg(*fileName).arg(mConverter.CurrentLength()));
-        }
-        drawPlots();
-    });
+    FileDialogRequest request;
+    request.filter = QStringLiteral("Sounddateien (*.snd)|*.snd|Alle Dateien (*.*)|*.*");
+    request.filterIndex = 1;
+    request.initialDir = QDir::currentPath();
+    if (const auto fileName = mDialogs.openFile(request)) {
+        log({QStringLiteral("Loading: ") + *fileName});
+        log(mConverter.Soundladen(*fileName));
+        Paneltop->setText(QStringLiteral("%1  (%2 Bytes)").arg(*fileName).arg(mConverter.CurrentLength()));
+    }
+    drawPlots();
 }
 
 void TFormSoundconverter::Button8to4Click()
 {
-    Guarded(mDialogs, [this] { log(mConverter.LowNibble()); });
+    log(mConverter.LowNibble());
 }
 
 void TFormSoundconverter::Button8to4packedClick()
 {
-    Guarded(mDialogs, [this] { log(mConverter.Packed()); });
+    log(mConverter.Packed());
 }
 
 void TFormSoundconverter::Button8to4packedShuffledClick()
 {
-    Guarded(mDialogs, [this] { log(mConverter.Shuffled4()); });
+    log(mConverter.Shuffled4());
 }
 
 void TFormSoundconverter::Button8to4packedShuffled8Click()
 {
-    Guarded(mDialogs, [this] { log(mConverter.Shuffled8()); });
+    log(mConverter.Shuffled8());
 }
 
 void TFormSoundconverter::Button8to4packedShuffledModulClick()
 {
-    Guarded(mDialogs, [this] { log(mConverter.Modul()); });
+    log(mConverter.Modul());
 }
 
 void TFormSoundconverter::ButtonRAMsaveClick()
 {
-    Guarded(mDialogs, [this] {
-        FileDialogRequest request;
-        request.title = QStringLiteral("Speichern: Dateiname für die Pokey-Datei?");
-        request.filter = QStringLiteral("Pokey Data RAM Datei  (*.bin)|*.bin|Alle Dateien (*.*)|*.*");
-        request.filterIndex = 1;
-        request.defaultExt = QStringLiteral("bin");
-        request.fileName = QStringLiteral("Pokey.bin");
-        request.initialDir = QDir::currentPath();
-        const auto fileName = mDialogs.saveFile(request);
-        if (!fileName)
-            return;
-        log({QStringLiteral("Speichere Datei: ") + *fileName});
-        mConverter.Soundspeichern(*fileName);
-    });
+    FileDialogRequest request;
+    request.title = QStringLiteral("Speichern: Dateiname für die Pokey-Datei?");
+    request.filter = QStringLiteral("Pokey Data RAM Datei  (*.bin)|*.bin|Alle Dateien (*.*)|*.*");
+    request.filterIndex = 1;
+    request.defaultExt = QStringLiteral("bin");
+    request.fileName = QStringLiteral("Pokey.bin");
+    request.initialDir = QDir::currentPath();
+    const auto fileName = mDialogs.saveFile(request);
+    if (!fileName)
+        return;
+    log({QStringLiteral("Speichere Datei: ") + *fileName});
+    mConverter.Soundspeichern(*fileName);
 }
 
 void TFormSoundconverter::ButtonendeClick()

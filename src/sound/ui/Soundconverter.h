@@ -1,6 +1,8 @@
 // The sound converter window.
 #pragma once
 
+#include "common/guard.h"
+
 #include "sound/soundconverter.h"
 
 #include <QWidget>
@@ -41,6 +43,12 @@ public:
     void ButtonendeClick();
 
 private:
+    // Runs a handler through the error guard; every control's handler goes through here.
+    template <class F>
+    void act(F&& handler)
+    {
+        Guarded(mDialogs, std::forward<F>(handler));
+    }
     void log(const QStringList& lines);
     void drawPlots();
 

@@ -2,8 +2,8 @@
 #include "splitter/ui/splitter.h"
 
 #include "common/ui/controls.h"
+#include "common/ui/rangespinbox.h"
 
-#include "app/guard.h"
 #include "palette/ataricolor.h"
 
 #include <QDir>
@@ -20,11 +20,9 @@ namespace {
 
 QSpinBox* PositionSpin(const char* name, QWidget* parent)
 {
-    auto* spin = new QSpinBox(parent);
-    spin->setObjectName(QLatin1String(name));
     // Positions are not limited while typing; saving keeps to the loaded file.
-    spin->setRange(-std::numeric_limits<int>::max(), std::numeric_limits<int>::max());
-    spin->setValue(0);
+    constexpr int kLimit = std::numeric_limits<int>::max();
+    auto* spin = Named(new RangeSpinBox(-kLimit, kLimit, 0, parent), name);
     spin->setMinimumWidth(130);
     return spin;
 }
@@ -78,10 +76,10 @@ TFormsplitter::TFormsplitter(UserDialogs& dialogs, QWidget* parent)
     layout->addWidget(Paneltop);
     layout->addLayout(body, 1);
 
-    connect(ButtonLoad, &QPushButton::clicked, this, [this] { ButtonLoadClick(); });
-    connect(Buttonsave, &QPushButton::clicked, this, [this] { ButtonsaveClick(); });
-    connect(Spinstart, &QSpinBox::valueChanged, this, [this] { SpinstartChange(); });
-    connect(Spinstop, &QSpinBox::valueChanged, this, [this] { SpinstopChange(); });
+    connect(ButtonLoad, &QPushButton::clicked, this, [this] { act([this] { ButtonLoadClick(); }); });
+    connect(Buttonsave, &QPushButton::clicked, this, [this] { act([this] { ButtonsaveClick(); }); });
+    connect(Spinstart, &QSpinBox::valueChanged, this, [this] { act([this] { SpinstartChange(); }); });
+    connect(Spinstop, &QSpinBox::valueChanged, this, [this] { act([this] { SpinstopChange(); }); });
 
     resize(600, 400);
 }
@@ -108,36 +106,32 @@ void TFormsplitter::SpinstopChange()
 
 void TFormsplitter::ButtonLoadClick()
 {
-    Guarded(mDialogs, [this] {
-        FileDialogRequest request;
-        request.filter = QStringLiteral("Alle Dateien (*.*)|*.*");
-        request.initialDir = QDir::currentPath();
-        const auto fileName = mDialogs.openFile(request);
-        if (!fileName)
-            return;
-        log({QStringLiteral("Loading: ") + *fileName});
-        log(mBuffer.dateiladen(*fileName));
-        Paneltop->setText(QStringLiteral("%1  (%2 Bytes)").arg(*fileName).arg(mBuffer.size()));
-        Spinstart->setValue(1);
-        Spinstop->setValue(mBuffer.size());
-        // Setting a field to the value it already has sends no change; the length must still follow.
-        updateLength();
-    });
+    FileDialogRequest request;
+    request.filter = QStringLiteral("Alle Dateien (*.*)|*.*");
+    request.initialDir = QDir::currentPath();
+    const auto fileName = mDialogs.openFile(request);
+    if (!fileName)
+        return;
+    log({QStringLiteral("Loading: ") + *fileName});
+    log(mBuffer.dateiladen(*fileName));
+    Paneltop->setText(QStringLiteral("%1  (%2 Bytes)").arg(*fileName).arg(mBuffer.size()));
+    Spinstart->setValue(1);
+    Spinstop->setValue(mBuffer.size());
+    // Setting a field to the value it already has sends no change; the length must still follow.
+    updateLength();
 }
 
 void TFormsplitter::ButtonsaveClick()
 {
-    Guarded(mDialogs, [this] {
-        FileDialogRequest request;
-        request.title = QStringLiteral("Speichern: Dateiname für Teilstück angeben?");
-        request.filter = QStringLiteral("Alle Dateien (*.*)|*.*");
-        request.defaultExt = QStringLiteral("bin");
-        request.fileName = QStringLiteral("Teilstueck.bin");
-        request.initialDir = QDir::currentPath();
-        const auto fileName = mDialogs.saveFile(request);
-        if (!fileName)
-            return;
-        log({QStringLiteral("Speichere Datei: ") + *fileName});
-        mBuffer.Dateispeichern(*fileName, Spinstart->value(), Spinstop->value());
-    });
+    FileDialogRequest request;
+    request.title = QStringLiteral("Speichern: Dateiname für Teilstück angeben?");
+    request.filter = QStringLiteral("Alle Dateien (*.*)|*.*");
+    request.defaultExt = QStringLiteral("bin");
+    request.fileName = QStringLiteral("Teilstueck.bin");
+    request.initialDir = QDir::currentPath();
+    const auto fileName = mDialogs.saveFile(request);
+    if (!fileName)
+        return;
+    log({QStringLiteral("Speichere Datei: ") + *fileName});
+    mBuffer.Dateispeichern(*fileName, Spinstart->value(), Spinstop->value());
 }

@@ -1,6 +1,8 @@
 // The file splitter window.
 #pragma once
 
+#include "common/guard.h"
+
 #include "splitter/splitbuffer.h"
 
 #include <QWidget>
@@ -32,6 +34,12 @@ public:
     void ButtonsaveClick();
 
 private:
+    // Runs a handler through the error guard; every control's handler goes through here.
+    template <class F>
+    void act(F&& handler)
+    {
+        Guarded(mDialogs, std::forward<F>(handler));
+    }
     void log(const QStringList& lines);
     void updateLength();
 

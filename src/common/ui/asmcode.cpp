@@ -1,5 +1,5 @@
 // Code window: a text field and two buttons.
-#include "app/ui/asmcode.h"
+#include "common/ui/asmcode.h"
 
 #include "common/ui/controls.h"
 

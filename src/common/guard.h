@@ -1,7 +1,7 @@
 // Runs an event handler so that no error ever leaves it: errors go to the standard error box.
 #pragma once
 
-#include "app/userdialogs.h"
+#include "common/userdialogs.h"
 #include "common/errors.h"
 
 #include <exception>
