@@ -1,5 +1,5 @@
 // The error guard and the real message boxes: every error reaches the user in German and in reach.
-#include "app/guard.h"
+#include "common/guard.h"
 #include "app/ui/qtuserdialogs.h"
 #include "common/displaytext.h"
 #include "support/scripteddialogs.h"

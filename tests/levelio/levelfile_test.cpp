@@ -1,6 +1,6 @@
 // The level file: its layout, the round trip, the time rule and short, long and damaged files.
 #include "common/errors.h"
-#include "common/filesizelimit.h"
+#include "support/filesizelimit.h"
 #include "common/textfile.h"
 #include "level/leveldocument.h"
 #include "levelio/levelfile.h"
