@@ -13,12 +13,12 @@ int RunLevelAsm(const QStringList& argv)
     const QString out = QStringLiteral("-o");
     const CliArguments args(argv, {out});
     if (args.positionals().size() != 1)
-        throw UsageError{QStringLiteral("exactly one level file expected")};
+        throw UsageError{QStringLiteral("genau eine Leveldatei erwartet")};
     LevelDocument document;
     LoadLevelFile(document, args.positionals().first());
     const QStringList lines = LevelAssemblerCode(document);
     // CR LF in Windows-1252 both ways, the form the level editor's text is copied out in.
-    if (args.value(out).isEmpty())
+    if (IsStandardOutput(args.value(out)))
         WriteOutput(QString(), JoinWindows1252Lines(lines));
     else
         WriteLines(args.value(out), lines);
@@ -26,6 +26,6 @@ int RunLevelAsm(const QStringList& argv)
 }
 
 const CliRegistration levelAsm(QStringLiteral("level-asm"),
-                               CliCommand{QStringLiteral("level-asm FILE.la8 [-o OUT]"), RunLevelAsm});
+                               CliCommand{QStringLiteral("level-asm DATEI.la8 [-o AUSGABE]"), RunLevelAsm});
 
 } // namespace

@@ -31,32 +31,40 @@ QString ProposedFontFileName(const QString& fontLabel)
     return colon >= 0 ? fontLabel.mid(colon + 2) : fontLabel.mid(1);
 }
 
-void LoadFontLines(PatternEditor& editor, LineReader& lines)
+// Registers, store, phase list and row colours, line by line, into an editor or a bare content:
+// both name their parts alike.
+template <class Target>
+void ReadFontLines(Target& target, LineReader& lines)
 {
     for (int k = 0; k < ColorRegisterSet::kCount; ++k) {
-        editor.registers[k].caption = lines.next();
-        editor.registers[k].displayColor = ParseColorText(lines.next());
+        target.registers[k].caption = lines.next();
+        target.registers[k].displayColor = ParseColorText(lines.next());
     }
     for (int i = 1; i <= PatternStore::kSlotsI; ++i)
         for (int j = 1; j <= PatternStore::kBanks; ++j)
-            editor.store.setSlot(i, j, lines.next());
+            target.store.setSlot(i, j, lines.next());
     const QString phases = lines.next();
     if (!phases.isEmpty())
-        editor.phases = phases;
+        target.phases = phases;
     for (int c = 0; c < RowColorTable::kColumns; ++c) {
         for (int r = 0; r < RowColorTable::kRows; ++r) {
-            RowColorEntry& entry = editor.rowColors.at(c, r);
+            RowColorEntry& entry = target.rowColors.at(c, r);
             if (const auto color = TryParseColorText(lines.next())) {
                 entry.displayColor = *color;
                 entry.code = lines.next();
             } else {
                 // Files from before the table, or a damaged entry: the register's colours,
                 // and only the one colour line is used up.
-                entry.displayColor = editor.registers[c + 1].displayColor;
-                entry.code = editor.registers[c + 1].code();
+                entry.displayColor = target.registers[c + 1].displayColor;
+                entry.code = target.registers[c + 1].code();
             }
         }
     }
+}
+
+void LoadFontLines(PatternEditor& editor, LineReader& lines)
+{
+    ReadFontLines(editor, lines);
     editor.UpdateAllPatterns();
     SelectFirstColor(editor);
 }
@@ -66,6 +74,12 @@ void LoadFontFile(PatternEditor& editor, const QString& fileName)
     editor.fontLabel = FontLabelFor(fileName);
     LineReader lines(fileName, kFontFileLines);
     LoadFontLines(editor, lines);
+}
+
+void LoadFontFile(FontFileContent& content, const QString& fileName)
+{
+    LineReader lines(fileName, kFontFileLines);
+    ReadFontLines(content, lines);
 }
 
 QStringList FontFileLines(const PatternEditor& editor)
