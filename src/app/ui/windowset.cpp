@@ -21,7 +21,7 @@ WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const QString&
     mMap = std::make_unique<TFormmap>();
     mMapData = std::make_unique<TFormMapData>();
     mCode = std::make_unique<TFormCode>();
-    mGrafikconverter = std::make_unique<TFormgrafikconverter>();
+    mGrafikconverter = std::make_unique<TFormgrafikconverter>(dialogs);
     mSoundconverter = std::make_unique<TFormSoundconverter>(dialogs);
     mSplitter = std::make_unique<TFormsplitter>(dialogs);
 
@@ -33,6 +33,10 @@ WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const QString&
     links.splitter = mSplitter.get();
     links.requestColor = [color = mColor.get()](const PaletteRequest& request) { color->request(request); };
     mMain->setLinks(links);
+
+    TFormgrafikconverter::Links converterLinks;
+    converterLinks.requestColor = links.requestColor;
+    mGrafikconverter->setLinks(converterLinks);
 
 }
 
