@@ -38,6 +38,17 @@ public:
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
+// The converter's file dialogs start in the current folder with "Alle Dateien" preselected.
+FileDialogRequest PictureFileRequest(const QString& filter, const QString& fileName = QString())
+{
+    FileDialogRequest request;
+    request.filter = filter;
+    request.filterIndex = 2;
+    request.fileName = fileName;
+    request.initialDir = QDir::currentPath();
+    return request;
+}
+
 } // namespace
 
 TFormgrafikconverter::TFormgrafikconverter(UserDialogs& dialogs, QWidget* parent)
@@ -245,11 +256,8 @@ void TFormgrafikconverter::ButtonLoadPictureClick()
     act([&] {
         CheckBox1->setChecked(false);
         mConverter.ResetRegisterTable(GraphicsConverter::Headers::RegisterAddresses);
-        FileDialogRequest request;
-        request.filter = QStringLiteral("Bilddateien (*.png)|*.png|Alle Dateien (*.*)|*.*");
-        request.filterIndex = 2;
-        request.initialDir = QDir::currentPath();
-        const auto fileName = mDialogs.openFile(request);
+        const auto fileName =
+            mDialogs.openFile(PictureFileRequest(QStringLiteral("Bilddateien (*.png)|*.png|Alle Dateien (*.*)|*.*")));
         if (!fileName)
             return;
         Panel6->clear();
@@ -282,12 +290,8 @@ void TFormgrafikconverter::Button5Click()
 {
     act([&] {
         CheckBox1->setChecked(false);
-        FileDialogRequest request;
-        request.filter = QStringLiteral("Bilddateien (*.BMP)|*.BMP|Alle Dateien (*.*)|*.*");
-        request.filterIndex = 2;
-        request.fileName = QStringLiteral("datei.bmp");
-        request.initialDir = QDir::currentPath();
-        const auto fileName = mDialogs.saveFile(request);
+        const auto fileName = mDialogs.saveFile(
+            PictureFileRequest(QStringLiteral("Bilddateien (*.BMP)|*.BMP|Alle Dateien (*.*)|*.*"), QStringLiteral("datei.bmp")));
         if (!fileName)
             return;
         Panel6->clear();
@@ -300,12 +304,8 @@ void TFormgrafikconverter::ButtonRAMsaveClick()
 {
     act([&] {
         mConverter.log().clear();
-        FileDialogRequest request;
-        request.filter = QStringLiteral("Bilddateien (*.BIN)|*.BIN|Alle Dateien (*.*)|*.*");
-        request.filterIndex = 2;
-        request.fileName = QStringLiteral("Atari.bin");
-        request.initialDir = QDir::currentPath();
-        const auto fileName = mDialogs.saveFile(request);
+        const auto fileName = mDialogs.saveFile(
+            PictureFileRequest(QStringLiteral("Bilddateien (*.BIN)|*.BIN|Alle Dateien (*.*)|*.*"), QStringLiteral("Atari.bin")));
         if (!fileName)
             return;
         BusyCursor busy;
