@@ -3,6 +3,8 @@
 #include "app/ui/windowset.h"
 #include "common/ui/colorpanel.h"
 #include "common/ui/imageview.h"
+#include "sound/ui/Soundconverter.h"
+#include "splitter/ui/splitter.h"
 #include "palette/ataripalette.h"
 #include "palette/ui/color.h"
 #include "pattern/codeexport.h"
@@ -474,4 +476,84 @@ TEST_F(MainWindowTest, FieldsAreReadOutByTheirLabelsAndButtonsByTheirCurrentCapt
     EXPECT_EQ(spoken(button("Buttonanim")), QStringLiteral("Stop Anim"));
     click("Buttonanim");
     EXPECT_EQ(spoken(button("Buttonanim")), QStringLiteral("Start Anim"));
+}
+
+// The whole road of defining a register without the mouse: Space picks the paint value, F2 asks the
+// palette, the arrows walk its grid, F2 there hands the colour back.
+TEST_F(WindowSetTest, DefiningARegisterByKeyboardOnly)
+{
+    TFormmain* form = windows.main();
+    TFormcolor* palette = windows.color();
+    for (ColorPanel* p : {form->Farbe0, form->Farbe1, form->Farbe2, form->Farbe3, form->Farbe4})
+        EXPECT_EQ(p->focusPolicy(), Qt::StrongFocus) << p->objectName().toStdString();
+    QTest::keyClick(form->Farbe2, Qt::Key_Space);
+    EXPECT_EQ(form->farbe->text(), QStringLiteral("2"));
+    QTest::keyClick(form->Farbe1, Qt::Key_Return);
+    EXPECT_EQ(form->farbe->text(), QStringLiteral("1"));
+
+    QTest::keyClick(form->Farbe1, Qt::Key_F2);
+    ASSERT_TRUE(palette->isVisible());
+    EXPECT_TRUE(palette->Buttonwahl->isVisible());
+    EXPECT_EQ(palette->DrawGrid1->focusPolicy(), Qt::StrongFocus);
+    // From the top-left cell: 9 to the right, 10 down, with a step beyond the edge on the way.
+    QTest::keyClick(palette->DrawGrid1, Qt::Key_Up);
+    for (int i = 0; i < 9; ++i)
+        QTest::keyClick(palette->DrawGrid1, Qt::Key_Right);
+    for (int i = 0; i < 10; ++i)
+        QTest::keyClick(palette->DrawGrid1, Qt::Key_Down);
+    QTest::keyClick(palette->DrawGrid1, Qt::Key_Space);
+    EXPECT_EQ(palette->Panel1->text(), QStringLiteral("A8"));
+    EXPECT_TRUE(palette->isVisible()) << "Space only picks";
+    QTest::keyClick(palette->DrawGrid1, Qt::Key_F2);
+    EXPECT_FALSE(palette->isVisible());
+    EXPECT_EQ(form->Farbe1->text(), QStringLiteral("F1: A8"));
+}
+
+// Tab moves through the window: it never stays in a log or the code window, and never types into them.
+TEST_F(WindowSetTest, LogsAndTheCodeWindowLetTabMoveOn)
+{
+    TFormmain* form = windows.main();
+    QTest::mouseClick(form->Button1, Qt::LeftButton);
+    TFormCode* code = windows.code();
+    const QString before = code->code();
+    for (QPlainTextEdit* log : {form->Memo, code->Memocode,
+                                Control<QPlainTextEdit>(windows.soundconverter(), "Memo1"),
+                                Control<QPlainTextEdit>(windows.splitter(), "Memo1")}) {
+        EXPECT_TRUE(log->tabChangesFocus()) << log->objectName().toStdString();
+    }
+    QApplication::setActiveWindow(code);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(code));
+    code->Memocode->setFocus();
+    QTest::keyClick(code->Memocode, Qt::Key_Tab);
+    EXPECT_FALSE(code->Memocode->hasFocus());
+    EXPECT_EQ(code->code(), before);
+}
+
+// In the byte grid the arrows move from cell to cell; Tab leaves the grid, also from a cell being edited.
+TEST_F(MainWindowTest, TabLeavesTheByteGridArrowsMoveInside)
+{
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTableWidget* data = form->data;
+    data->setFocus();
+    data->setCurrentCell(0, 0);
+    QTest::keyClick(data, Qt::Key_Right);
+    QTest::keyClick(data, Qt::Key_Down);
+    EXPECT_EQ(data->currentRow(), 1);
+    EXPECT_EQ(data->currentColumn(), 1);
+    QTest::keyClick(data, Qt::Key_Tab);
+    EXPECT_FALSE(data->hasFocus());
+    EXPECT_EQ(data->currentRow(), 1) << "Tab does not walk the cells";
+
+    data->setFocus();
+    data->editItem(data->item(2, 0));
+    auto* editor = qobject_cast<QLineEdit*>(data->indexWidget(data->model()->index(2, 0)));
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("12"));
+    QTest::keyClick(editor, Qt::Key_Tab);
+    EXPECT_EQ(data->item(2, 0)->text(), QStringLiteral("12"));
+    QWidget* focus = QApplication::focusWidget();
+    EXPECT_TRUE(focus != data && focus != editor && !data->isAncestorOf(focus))
+        << (focus ? focus->objectName().toStdString() : "none");
 }

@@ -17,8 +17,7 @@ TFormCode::TFormCode(QWidget* parent) : QWidget(parent, Qt::Window)
     setWindowTitle(QStringLiteral("Assembler Code "));
     resize(760, 600);
 
-    Memocode = new QPlainTextEdit(this);
-    Memocode->setObjectName(QStringLiteral("Memocode"));
+    Memocode = NamedLog("Memocode", this);
     Memocode->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memocode->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     Memocode->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -103,6 +103,7 @@ void TFormmain::buildControls()
     for (int k = 0; k < 5; ++k) {
         *panels[k] = Named(new ColorPanel(this), panelNames[k]);
         (*panels[k])->setFixedSize(52, 24);
+        (*panels[k])->setClickable(true);
     }
     Label4 = label(QStringLiteral("Malfarbe"), "Label4", this);
     farbe = Named(new QLineEdit(QStringLiteral("0"), this), "farbe");
@@ -111,6 +112,7 @@ void TFormmain::buildControls()
     farbe->setAutoFillBackground(true);
     DrawGrid1 = Named(new ImageView(&mEditor.rowGrid(), this), "DrawGrid1");
     DrawGrid1->setAccessibleName(QStringLiteral("Zeilenfarben"));
+    DrawGrid1->setKeyboardCells(QSize(21, 16), RowColorTable::kColumns, RowColorTable::kRows);
     DrawGrid1->hide();
     Labelcolorx = label(QStringLiteral("0"), "Labelcolorx", this);
     Labelcolorx->hide();
@@ -222,6 +224,8 @@ void TFormmain::buildControls()
     Label6 = label(QStringLiteral("Daten Bytes"), "Label6", this);
     data = table(2, 16, 38, 15, "data", this);
     data->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // Arrows move inside the grid, Tab leaves it.
+    data->setTabKeyNavigation(false);
     auto* gridColumn = new QVBoxLayout;
     gridColumn->setSpacing(2);
     gridColumn->addWidget(Label5);
@@ -308,7 +312,7 @@ void TFormmain::buildControls()
 
     // --- bottom panels --------------------------------------------------------------------------
     Panel5 = Named(new QGroupBox(QStringLiteral("Info / Errors"), this), "Panel5");
-    Memo = Named(new QPlainTextEdit(Panel5), "Memo");
+    Memo = NamedLog("Memo", Panel5);
     Memo->setReadOnly(true);
     Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo->setAccessibleName(QStringLiteral("Info / Errors"));
