@@ -557,3 +557,30 @@ TEST_F(MainWindowTest, TabLeavesTheByteGridArrowsMoveInside)
     EXPECT_TRUE(focus != data && focus != editor && !data->isAncestorOf(focus))
         << (focus ? focus->objectName().toStdString() : "none");
 }
+
+// Switching to the player mode shows its controls in room kept for them: nothing else moves.
+TEST_F(MainWindowTest, ModeSwitchMovesNoOtherControl)
+{
+    const auto places = [this] {
+        std::map<QString, QRect> at;
+        for (QWidget* w : form->findChildren<QWidget*>())
+            if (!w->objectName().isEmpty() && w->isVisible())
+                at[w->objectName()] = QRect(w->mapTo(form.get(), QPoint(0, 0)), w->size());
+        return at;
+    };
+    const auto charPlaces = places();
+    form->Combomode->setCurrentText(QStringLiteral("Player"));
+    QApplication::processEvents();
+    const auto playerPlaces = places();
+    ASSERT_TRUE(playerPlaces.count(QStringLiteral("DrawGrid1")));
+    ASSERT_TRUE(playerPlaces.count(QStringLiteral("ButtonFarbeInit")));
+    int compared = 0;
+    for (const auto& [name, rect] : charPlaces)
+        if (playerPlaces.count(name)) {
+            EXPECT_EQ(playerPlaces.at(name), rect) << name.toStdString();
+            ++compared;
+        }
+    EXPECT_GT(compared, 40);
+    // Farben Init stands where F4 stood.
+    EXPECT_TRUE(charPlaces.at(QStringLiteral("Farbe4")).intersects(playerPlaces.at(QStringLiteral("ButtonFarbeInit"))));
+}

@@ -128,10 +128,15 @@ void TFormmain::buildControls()
     header->addWidget(Combomode);
     header->addSpacing(12);
     header->addWidget(Label1);
-    for (auto* p : {Farbe0, Farbe1, Farbe2, Farbe3, Farbe4})
+    for (auto* p : {Farbe0, Farbe1, Farbe2, Farbe3})
         header->addWidget(p);
-    // In the player mode "Farben Init" takes the place of F4.
-    header->addWidget(ButtonFarbeInit);
+    // In the player mode "Farben Init" takes the place of F4. Both keep their room while hidden, so
+    // switching the mode moves nothing under the pointer.
+    auto* f4Place = new QGridLayout;
+    f4Place->setContentsMargins(0, 0, 0, 0);
+    f4Place->addWidget(Farbe4, 0, 0, Qt::AlignCenter);
+    f4Place->addWidget(ButtonFarbeInit, 0, 0, Qt::AlignCenter);
+    header->addLayout(f4Place);
     header->addSpacing(12);
     header->addWidget(Label4);
     header->addWidget(farbe);
@@ -240,6 +245,11 @@ void TFormmain::buildControls()
     dataColumn->addStretch(1);
 
     // The row colours stand beside the surface, each table row level with its pattern row.
+    for (QWidget* w : std::initializer_list<QWidget*>{DrawGrid1, Farbe4, ButtonFarbeInit}) {
+        QSizePolicy keep = w->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(keep);
+    }
     auto* playerColumn = new QVBoxLayout;
     playerColumn->setSpacing(4);
     playerColumn->addWidget(DrawGrid1);
