@@ -25,6 +25,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTableWidget>
 #include <QTimer>
 #include <QTest>
@@ -583,4 +585,35 @@ TEST_F(MainWindowTest, ModeSwitchMovesNoOtherControl)
     EXPECT_GT(compared, 40);
     // Farben Init stands where F4 stood.
     EXPECT_TRUE(charPlaces.at(QStringLiteral("Farbe4")).intersects(playerPlaces.at(QStringLiteral("ButtonFarbeInit"))));
+}
+
+// A player export appends to what the code window holds; the view turns to its first line, also
+// after a font export left the view at the head of a long text.
+TEST_F(WindowSetTest, PlayerExportScrollsToItsNewLines)
+{
+    TFormmain* form = windows.main();
+    TFormCode* code = windows.code();
+    QTest::mouseClick(form->Button1, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(code));
+    QPlainTextEdit* memo = code->Memocode;
+    EXPECT_EQ(memo->verticalScrollBar()->value(), 0) << "a font export is read from its head";
+    const int fontLines = memo->blockCount();
+    form->EditPlayer->setText(QStringLiteral("Held"));
+    QTest::mouseClick(form->Button20, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_GT(memo->blockCount(), fontLines);
+    // The first new line is in view (at the top, as far as the text reaches below it).
+    const QTextBlock first = memo->document()->findBlockByNumber(fontLines);
+    EXPECT_TRUE(first.text().contains(QStringLiteral("Held"))) << first.text().toStdString();
+    const QRect line = memo->cursorRect(QTextCursor(first));
+    EXPECT_TRUE(memo->viewport()->rect().contains(line)) << line.top() << " of " << memo->viewport()->height();
+    EXPECT_TRUE(memo->verticalScrollBar()->value() == fontLines
+                || memo->verticalScrollBar()->value() == memo->verticalScrollBar()->maximum());
+    EXPECT_EQ(memo->textCursor().blockNumber(), fontLines);
+
+    // On an empty window the first line of the export is line 0.
+    code->clearCode();
+    QTest::mouseClick(form->Button20, Qt::LeftButton);
+    EXPECT_EQ(memo->verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(memo->document()->firstBlock().text().contains(QStringLiteral("Held")));
 }
