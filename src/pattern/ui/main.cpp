@@ -103,6 +103,7 @@ void TFormmain::buildControls()
     for (int k = 0; k < 5; ++k) {
         *panels[k] = Named(new ColorPanel(this), panelNames[k]);
         (*panels[k])->setFixedSize(52, 24);
+        (*panels[k])->setClickable(true);
     }
     Label4 = label(QStringLiteral("Malfarbe"), "Label4", this);
     farbe = Named(new QLineEdit(QStringLiteral("0"), this), "farbe");
@@ -111,6 +112,7 @@ void TFormmain::buildControls()
     farbe->setAutoFillBackground(true);
     DrawGrid1 = Named(new ImageView(&mEditor.rowGrid(), this), "DrawGrid1");
     DrawGrid1->setAccessibleName(QStringLiteral("Zeilenfarben"));
+    DrawGrid1->setKeyboardCells(QSize(21, 16), RowColorTable::kColumns, RowColorTable::kRows);
     DrawGrid1->hide();
     Labelcolorx = label(QStringLiteral("0"), "Labelcolorx", this);
     Labelcolorx->hide();
@@ -126,10 +128,15 @@ void TFormmain::buildControls()
     header->addWidget(Combomode);
     header->addSpacing(12);
     header->addWidget(Label1);
-    for (auto* p : {Farbe0, Farbe1, Farbe2, Farbe3, Farbe4})
+    for (auto* p : {Farbe0, Farbe1, Farbe2, Farbe3})
         header->addWidget(p);
-    // In the player mode "Farben Init" takes the place of F4.
-    header->addWidget(ButtonFarbeInit);
+    // In the player mode "Farben Init" takes the place of F4. Both keep their room while hidden, so
+    // switching the mode moves nothing under the pointer.
+    auto* f4Place = new QGridLayout;
+    f4Place->setContentsMargins(0, 0, 0, 0);
+    f4Place->addWidget(Farbe4, 0, 0, Qt::AlignCenter);
+    f4Place->addWidget(ButtonFarbeInit, 0, 0, Qt::AlignCenter);
+    header->addLayout(f4Place);
     header->addSpacing(12);
     header->addWidget(Label4);
     header->addWidget(farbe);
@@ -222,6 +229,8 @@ void TFormmain::buildControls()
     Label6 = label(QStringLiteral("Daten Bytes"), "Label6", this);
     data = table(2, 16, 38, 15, "data", this);
     data->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // Arrows move inside the grid, Tab leaves it.
+    data->setTabKeyNavigation(false);
     auto* gridColumn = new QVBoxLayout;
     gridColumn->setSpacing(2);
     gridColumn->addWidget(Label5);
@@ -236,6 +245,11 @@ void TFormmain::buildControls()
     dataColumn->addStretch(1);
 
     // The row colours stand beside the surface, each table row level with its pattern row.
+    for (QWidget* w : std::initializer_list<QWidget*>{DrawGrid1, Farbe4, ButtonFarbeInit}) {
+        QSizePolicy keep = w->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(keep);
+    }
     auto* playerColumn = new QVBoxLayout;
     playerColumn->setSpacing(4);
     playerColumn->addWidget(DrawGrid1);
@@ -308,7 +322,7 @@ void TFormmain::buildControls()
 
     // --- bottom panels --------------------------------------------------------------------------
     Panel5 = Named(new QGroupBox(QStringLiteral("Info / Errors"), this), "Panel5");
-    Memo = Named(new QPlainTextEdit(Panel5), "Memo");
+    Memo = NamedLog("Memo", Panel5);
     Memo->setReadOnly(true);
     Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo->setAccessibleName(QStringLiteral("Info / Errors"));
