@@ -31,7 +31,7 @@ QStringList FontAssemblerCode(const PatternEditor& editor, int from, int to)
     lines << QStringLiteral("//# Made with Tavrel").leftJustified(kRule.size());
     lines << kRule;
     for (int k = 0; k < ColorRegisterSet::kCount; ++k)
-        lines << QStringLiteral("//  Color%1 = $%2").arg(k).arg(editor.registers[k].code());
+        lines << QStringLiteral("//  Color%1 = $%2").arg(k).arg(editor.registers()[k].code());
 
     // The spin fields hold 1-8; other values are clamped the same way so no bank outside the store is read.
     from = std::clamp(from, 1, PatternStore::kSets);
@@ -47,7 +47,7 @@ QStringList FontAssemblerCode(const PatternEditor& editor, int from, int to)
         for (int c = 0; c < PatternStore::kCharacters; ++c) {
             QStringList bytes;
             for (int row = 0; row < PatternStore::kRows; ++row)
-                bytes << editor.store.entry(b, c, row);
+                bytes << editor.store().entry(b, c, row);
             lines << QStringLiteral("        .byte ") + bytes.join(QStringLiteral(", "))
                     + QStringLiteral(" // Bank %1 / Zeichen %2").arg(b).arg(c);
         }
@@ -67,7 +67,7 @@ void PlayerAssemblerCode(PatternEditor& editor, int pattern, const QString& name
         std::array<int, EditBuffer::kHeight> second{};
         for (int r = 0; r < EditBuffer::kHeight; ++r) {
             for (int h = 0; h < 2; ++h) {
-                const auto pixels = DecodeByte(StrToInt(editor.buffer.data(h, r)));
+                const auto pixels = DecodeByte(StrToInt(editor.buffer().data(h, r)));
                 for (int k = 0; k < 4; ++k) {
                     const int bit = 1 << (7 - (4 * h + k));
                     if (pixels[k] & 2)
