@@ -63,7 +63,7 @@ void LoadFontLines(PatternEditor& editor, LineReader& lines)
 void LoadFontFile(PatternEditor& editor, const QString& fileName)
 {
     editor.setFontLabel(FontLabelFor(fileName));
-    LineReader lines(fileName);
+    LineReader lines(fileName, kFontFileLines);
     LoadFontLines(editor, lines);
 }
 
@@ -96,7 +96,7 @@ void SaveFontFile(PatternEditor& editor, const QString& fileName)
 
 void ImportUpperSets(PatternEditor& editor, const QString& fileName)
 {
-    LineReader lines(fileName);
+    LineReader lines(fileName, kFontFileLines);
     // Half a file replaced from disk: a fresh history, as after a load.
     editor.clearHistory();
     PatternDocument& document = editor.document();
