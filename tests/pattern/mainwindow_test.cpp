@@ -475,3 +475,72 @@ TEST_F(MainWindowTest, FieldsAreReadOutByTheirLabelsAndButtonsByTheirCurrentCapt
     click("Buttonanim");
     EXPECT_EQ(spoken(button("Buttonanim")), QStringLiteral("Start Anim"));
 }
+
+namespace {
+
+// A mouse event as the window system delivers it to the editing surface.
+void SendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons held)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, target->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+QStringList DataTexts(const QTableWidget* data)
+{
+    QStringList texts;
+    for (int y = 0; y < data->rowCount(); ++y)
+        for (int h = 0; h < data->columnCount(); ++h)
+            texts << data->item(y, h)->text();
+    return texts;
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, StrokeAndStoreAreUndoneAndRedoneByTheKeys)
+{
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    const QImage surface = editor().surface().copy();
+    const QImage overview = editor().overview().copy();
+    const QStringList data = DataTexts(form->data);
+    EXPECT_EQ(form->PaintBox->toolTip(), QStringLiteral("Rückgängig: Strg+Z, Wiederholen: Strg+Umschalt+Z oder Strg+Y"));
+
+    // A stroke along row 1 with the left button held, then "Speichern".
+    SendMouse(form->PaintBox, QEvent::MouseButtonPress, QPoint(32 + 5, 16 + 5), Qt::LeftButton);
+    for (int x = 2; x <= 6; ++x)
+        SendMouse(form->PaintBox, QEvent::MouseMove, QPoint(32 * x + 5, 16 + 5), Qt::LeftButton);
+    SendMouse(form->PaintBox, QEvent::MouseButtonRelease, QPoint(6 * 32 + 5, 16 + 5), Qt::NoButton);
+    const QStringList painted = DataTexts(form->data);
+    ASSERT_NE(painted, data);
+    EXPECT_EQ(form->grid->item(1, 6)->text(), QStringLiteral("1"));
+    EXPECT_FALSE(button("ButtonLaden")->isEnabled());
+    EXPECT_EQ(form->PaintBox->toolTip(), QStringLiteral("Rückgängig (Strg+Z): Malen"));
+    click("ButtonSpeichern");
+    EXPECT_FALSE(editor().overview() == overview);
+    EXPECT_EQ(form->PaintBox->toolTip(), QStringLiteral("Rückgängig (Strg+Z): Speichern"));
+
+    QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(editor().overview() == overview);
+    EXPECT_FALSE(button("ButtonLaden")->isEnabled()) << "the painted changes are unsaved again";
+    EXPECT_EQ(form->PaintBox->toolTip(),
+              QStringLiteral("Rückgängig (Strg+Z): Malen\nWiederholen (Strg+Umschalt+Z, Strg+Y): Speichern"));
+    QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(editor().surface() == surface);
+    EXPECT_TRUE(editor().overview() == overview);
+    EXPECT_EQ(DataTexts(form->data), data);
+    EXPECT_EQ(form->grid->item(1, 6)->text(), QStringLiteral("0"));
+    EXPECT_TRUE(button("ButtonLaden")->isEnabled());
+    // Past the start nothing happens.
+    QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(DataTexts(form->data), data);
+
+    // Both redo keys, from wherever the focus is in the window.
+    form->ButtonFill->setFocus();
+    QTest::keyClick(form.get(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(DataTexts(form->data), painted);
+    QTest::keyClick(form->ButtonFill, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(editor().overview() == overview);
+    EXPECT_TRUE(button("ButtonLaden")->isEnabled());
+    EXPECT_EQ(form->PaintBox->toolTip(), QStringLiteral("Rückgängig (Strg+Z): Speichern"));
+}
