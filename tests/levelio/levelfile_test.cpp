@@ -227,7 +227,7 @@ TEST(LevelFile, LongFilesAndLinesAreReadOnlyAsFarAsNeeded)
     LevelDocument back;
     LoadLevelFile(back, path);
     EXPECT_EQ(back.gridCodes(), doc.gridCodes());
-    EXPECT_EQ(back.tip2(), QString(4096, QLatin1Char('t')));
+    EXPECT_EQ(back.tip2(), QString(kMaxLineLength, QLatin1Char('t')));
 }
 
 TEST(LevelFile, LoneLineFeedsAreAccepted)
