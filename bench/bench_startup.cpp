@@ -61,7 +61,7 @@ std::unique_ptr<QTemporaryDir> MakeProgramFolder()
     PatternEditor art;
     for (int i = 1; i <= PatternStore::kSlotsI; ++i)
         for (int j = 1; j <= PatternStore::kBanks; ++j)
-            art.store.setSlot(i, j, QString::number((i * 37 + j * 11) % 256));
+            art.document().setSlot(i, j, QString::number((i * 37 + j * 11) % 256));
     SaveFontFile(art, folder->filePath(QStringLiteral("Vorarado.fa8")));
     return folder;
 }

@@ -24,9 +24,9 @@ int RunFontAsm(const QStringList& argv)
     const QString fileName = FontFileArgument(args);
     const int first = args.intValue(from, 1, 1, PatternStore::kSets);
     const int last = args.intValue(to, 3, 1, PatternStore::kSets);
-    FontFileContent content;
+    PatternDocument content;
     LoadFontFile(content, fileName);
-    WriteTextOutput(args.value(kOut), FontAssemblerCode(content.registers, content.store, first, last));
+    WriteTextOutput(args.value(kOut), FontAssemblerCode(content.registers(), content.store(), first, last));
     return 0;
 }
 
@@ -38,12 +38,12 @@ int RunPlayerAsm(const QStringList& argv)
     const QString fileName = FontFileArgument(args);
     const int number = args.intValue(pattern, 1, 1, PatternStore::kPatterns);
     const QString label = args.value(name, QStringLiteral("Shape"));
-    FontFileContent content;
+    PatternDocument content;
     LoadFontFile(content, fileName);
     // Collected first: a failing set ends the command before anything is written, so a build
     // script never picks up half an export.
     QStringList lines;
-    PlayerAssemblerCode(content.store, number, label, [&lines](const QString& line) { lines << line; });
+    PlayerAssemblerCode(content.store(), number, label, [&lines](const QString& line) { lines << line; });
     WriteTextOutput(args.value(kOut), lines);
     return 0;
 }

@@ -41,13 +41,13 @@ int RunRenderLevel(const QStringList& argv)
     // The same road as the windows: the pattern file as the pattern editor takes it (read without an
     // editor, whose pictures nobody would see), the level editor opened once, then the level file
     // loaded with the overlay boxes as asked.
-    FontFileContent patterns;
+    PatternDocument patterns;
     LoadFontFile(patterns, args.value(font));
     LevelDocument document;
-    document.Farben_bernehmen(patterns.registers);
-    LevelPicture picture(document, patterns.registers);
+    document.Farben_bernehmen(patterns.registers());
+    LevelPicture picture(document, patterns.registers());
     LevelEditSession session(document, picture);
-    session.open(patterns.store, patterns.registers);
+    session.open(patterns.store(), patterns.registers());
     picture.FormShow();
     session.showMonsters = overlays;
     session.showSwitches = overlays;

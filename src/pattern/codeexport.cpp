@@ -51,7 +51,7 @@ void EmitPlayerSet(int s, const QString& name, const std::function<QString(int h
 
 QStringList FontAssemblerCode(const PatternEditor& editor, int from, int to)
 {
-    return FontAssemblerCode(editor.registers, editor.store, from, to);
+    return FontAssemblerCode(editor.registers(), editor.store(), from, to);
 }
 
 QStringList FontAssemblerCode(const ColorRegisterSet& registers, const PatternStore& store, int from, int to)
@@ -94,7 +94,7 @@ void PlayerAssemblerCode(PatternEditor& editor, int pattern, const QString& name
         editor.setCurrentSet(s);
         editor.setCurrentPattern(pattern);
         editor.Laden();
-        EmitPlayerSet(s, name, [&editor](int h, int r) { return editor.buffer.data(h, r); }, emitLine);
+        EmitPlayerSet(s, name, [&editor](int h, int r) { return editor.buffer().data(h, r); }, emitLine);
     }
 }
 

@@ -1,24 +1,12 @@
 // The pattern file (.fa8): registers, the whole store, the phase list and the row colours, a value per line.
 #pragma once
 
-#include "pattern/colorregisterset.h"
-#include "pattern/patternstore.h"
-#include "pattern/rowcolortable.h"
-
 #include <QString>
 #include <QStringList>
 
 class LineReader;
+class PatternDocument;
 class PatternEditor;
-
-// What a pattern file holds, read without an editor and without drawing anything (for the
-// command line). phases stays empty when the file's phase line is.
-struct FontFileContent {
-    ColorRegisterSet registers;
-    PatternStore store;
-    QString phases;
-    RowColorTable rowColors;
-};
 
 // Number of lines of a complete file.
 constexpr int kFontFileLines = 16491;
@@ -31,7 +19,7 @@ void LoadFontFile(PatternEditor& editor, const QString& fileName);
 void LoadFontLines(PatternEditor& editor, LineReader& lines);
 // Reads the file's registers, store, phase list and row colours as LoadFontFile takes them.
 // Throws FileOpenError, or ConversionError for a register colour line that is not a colour.
-void LoadFontFile(FontFileContent& content, const QString& fileName);
+void LoadFontFile(PatternDocument& document, const QString& fileName);
 
 // The 16 491 lines of the file for the editor's present state.
 QStringList FontFileLines(const PatternEditor& editor);
