@@ -1,14 +1,13 @@
 // Reading, writing and filling the level disk.
 #include "disk/atrimage.h"
 
+#include "common/boundedbytefile.h"
 #include "common/bytefile.h"
 #include "levelio/disklevelrecord.h"
 #include "levelio/xeximage.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -17,7 +16,7 @@ int Word(const QByteArray& bytes, int at)
     return static_cast<unsigned char>(bytes[at]) | (static_cast<unsigned char>(bytes[at + 1]) << 8);
 }
 
-void CheckLevelDisk(const QString& fileName, const QByteArray& head, qint64 fileSize)
+void CheckLevelDisk(const QString& fileName, const QByteArray& head, qsizetype fileSize)
 {
     if (head.size() < AtrImage::kHeaderSize || Word(head, 0) != 0x0296)
         throw NotALevelDiskError(
@@ -62,11 +61,9 @@ void AtrImage::setSlot(int slot, const QByteArray& record)
 
 void AtrImage::read(const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileOpenError(fileName, file.errorString());
-    const QByteArray bytes = file.read(kSize);
-    CheckLevelDisk(fileName, bytes, std::max<qint64>(file.size(), bytes.size()));
+    // A longer file is read no further than the image reaches; a shorter one tells its length.
+    const QByteArray bytes = ReadByteFileHead(fileName, kSize);
+    CheckLevelDisk(fileName, bytes, bytes.size());
     if (bytes.size() != kSize)
         throw StreamReadError();
     mBytes = bytes;
@@ -74,31 +71,12 @@ void AtrImage::read(const QString& fileName)
 
 void AtrImage::write(const QString& fileName) const
 {
-    QFile old(fileName);
-    const bool hasTail = QFileInfo(fileName).size() > kSize;
-    if (hasTail && !old.open(QIODevice::ReadOnly))
-        throw FileOpenError(fileName, old.errorString());
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw FileCreateError(fileName, file.errorString());
-    WriteAll(file, fileName, mBytes);
-    if (hasTail) {
-        // Whatever the user's disk holds after the level disk's own length stays as it was.
-        if (!old.seek(kSize))
-            throw FileOpenError(fileName, old.errorString());
-        constexpr qint64 kChunk = 64 * 1024;
-        while (!old.atEnd()) {
-            const QByteArray chunk = old.read(kChunk);
-            if (chunk.isEmpty() && old.error() != QFileDevice::NoError)
-                throw StreamReadError();
-            if (chunk.isEmpty())
-                break;
-            WriteAll(file, fileName, chunk);
-        }
-        old.close();
-    }
-    if (!file.flush() || !file.commit())
-        throw FileCreateError(fileName, file.errorString());
+    // Whatever the user's file holds after the level disk's own length stays as it was. It is read
+    // before the save begins, because a save that falls back to writing in place truncates the file.
+    QByteArray bytes = mBytes;
+    if (QFileInfo::exists(fileName))
+        bytes += ReadByteFileUpTo(fileName, kSize + kMaxByteFileSize).mid(kSize);
+    WriteByteFile(fileName, bytes);
 }
 
 QString AtrPathIn(const QString& programFolder)

@@ -39,8 +39,9 @@ public:
     // bytes (StreamReadError).
     void read(const QString& fileName);
     // Replaces the file's first 133 136 bytes with the image through a save file; bytes the file holds
-    // beyond them are carried over unchanged. Throws FileCreateError (the old file stays intact) or
-    // FileOpenError when a longer file cannot be read for its tail.
+    // beyond them are carried over unchanged. Throws FileCreateError (the old file stays intact), or
+    // FileOpenError, StreamReadError or FileTooLongError (more than 16 MB beyond the disk) when a
+    // longer file cannot be read for its tail; nothing is written then.
     void write(const QString& fileName) const;
 
 private:
