@@ -3,7 +3,7 @@
 #include "level/leveldocument.h"
 #include "levelio/levelfile.h"
 #include "pattern/colorregisterset.h"
-#include "cli/clirun.h"
+#include "support/clirun.h"
 #include "support/gamefixtures.h"
 #include "support/scripteddialogs.h"
 #include "support/testutil.h"
