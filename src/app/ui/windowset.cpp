@@ -19,7 +19,7 @@ WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const QString&
     mMain = std::make_unique<TFormmain>(dialogs, programFolder);
     mColor = std::make_unique<TFormcolor>(dialogs);
     mMap = std::make_unique<TFormmap>();
-    mMapData = std::make_unique<TFormMapData>();
+    mMapData = std::make_unique<TFormMapData>(dialogs);
     mCode = std::make_unique<TFormCode>();
     mGrafikconverter = std::make_unique<TFormgrafikconverter>();
     mSoundconverter = std::make_unique<TFormSoundconverter>(dialogs);
