@@ -4,15 +4,13 @@
 #include "common/intconv.h"
 #include "common/textfile.h"
 #include "level/leveldocument.h"
+#include "level/levelpicture.h"
 #include "palette/colortext.h"
 
 #include <QFileInfo>
 #include <vector>
 
 namespace {
-
-// No value of a level file is longer than this; longer lines are cut when read.
-constexpr qsizetype kMaxLineLength = 4096;
 
 // Lower-cases A-Z only; umlauts and every other character stay.
 QString LowerAsciiLetters(const QString& text)
@@ -126,6 +124,16 @@ void LoadLevelLines(LevelDocument& document, LineReader& lines)
 
 void LoadLevelFile(LevelDocument& document, const QString& fileName)
 {
-    LineReader lines(fileName, kLevelFileLines, kMaxLineLength);
+    LineReader lines(fileName, kLevelFileLines);
     LoadLevelLines(document, lines);
+}
+
+void DrawLoadedLevel(LevelPicture& picture, bool monsters, bool switches)
+{
+    // Monsters before switches here, the other way round from drawlevel.
+    picture.drawlevel(false, false);
+    if (monsters)
+        picture.Drawmonster();
+    if (switches)
+        picture.drawschalter();
 }

@@ -1,4 +1,5 @@
 // Runs the built tavrel-cli on pattern files and checks its output and exit codes against the model.
+#include "cli/clirun.h"
 #include "pattern/codeexport.h"
 #include "pattern/fontfile.h"
 #include "pattern/patterneditor.h"
@@ -42,7 +43,7 @@ TEST_F(CliFontTest, FontAsmPrintsTheWindowExport)
     EXPECT_EQ(defaults.out, Joined(FontAssemblerCode(editor, 1, 3)));
 
     const CliRun range = RunCli({QStringLiteral("font-asm"), file(), QStringLiteral("--from"), QStringLiteral("2"),
-                              QStringLiteral("--to"), QStringLiteral("9")});
+                              QStringLiteral("--to"), QStringLiteral("8")});
     EXPECT_EQ(range.exitCode, 0);
     EXPECT_EQ(range.out, Joined(FontAssemblerCode(editor, 2, 8)));
 }
@@ -69,9 +70,9 @@ TEST_F(CliFontTest, ErrorsAndUsage)
     } cases[] = {
         {{"font-asm", dir.filePath(QStringLiteral("missing.fa8"))}, 1, "kann nicht ge"},
         {{"player-asm", dir.filePath(QStringLiteral("broken.fa8"))}, 1, "'abc' ist kein g"},
-        {{"font-asm", file(), "--bogus", "1"}, 2, "usage"},
-        {{"font-asm", file(), "--from", "eins"}, 2, "usage"},
-        {{"player-asm"}, 2, "usage"},
+        {{"font-asm", file(), "--bogus", "1"}, 2, "Aufruf"},
+        {{"font-asm", file(), "--from", "eins"}, 2, "Aufruf"},
+        {{"player-asm"}, 2, "Aufruf"},
     };
     for (const auto& c : cases) {
         const CliRun run = RunCli(c.args);

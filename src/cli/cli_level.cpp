@@ -1,0 +1,69 @@
+// tavrel-cli render-level: the level picture as the level editor draws it after loading a level file.
+#include "cli/command.h"
+
+#include "level/leveldocument.h"
+#include "level/leveleditsession.h"
+#include "level/levelpicture.h"
+#include "pattern/fontfile.h"
+#include "pattern/patterneditor.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+
+namespace {
+
+// PNG or BMP by the output file's extension; PNG on standard output.
+const char* PictureFormat(const QString& outFile)
+{
+    if (outFile.isEmpty())
+        return "PNG";
+    const QString suffix = QFileInfo(outFile).suffix().toLower();
+    if (suffix == QLatin1String("png"))
+        return "PNG";
+    if (suffix == QLatin1String("bmp"))
+        return "BMP";
+    throw UsageError{QStringLiteral("the picture must be a .png or .bmp file")};
+}
+
+int RunRenderLevel(const QStringList& argv)
+{
+    const QString font = QStringLiteral("--font");
+    const QString out = QStringLiteral("-o");
+    const QString overlaysFlag = QStringLiteral("--overlays");
+    QStringList rest = argv;
+    const bool overlays = rest.removeAll(overlaysFlag) > 0;
+    const CliArguments args(rest, {font, out});
+    if (args.positionals().size() != 1)
+        throw UsageError{QStringLiteral("exactly one level file expected")};
+    if (!args.has(font))
+        throw UsageError{QStringLiteral("--font FILE.fa8 is needed")};
+    const char* format = PictureFormat(args.value(out));
+
+    // The same road as the windows: the start-up sequence of the pattern editor and its file, the level
+    // editor opened once, then the level file loaded with the overlay boxes as asked.
+    PatternEditor patterns;
+    patterns.create();
+    LoadFontFile(patterns, args.value(font));
+    LevelDocument document;
+    document.Farben_bernehmen(patterns.registers);
+    LevelPicture picture(document, patterns.registers);
+    LevelEditSession session(document, picture);
+    session.open(patterns.store, patterns.registers);
+    picture.FormShow();
+    session.showMonsters = overlays;
+    session.showSwitches = overlays;
+    session.loadLevel(args.positionals().first());
+
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.level().save(&buffer, format);
+    WriteOutput(args.value(out), bytes);
+    return 0;
+}
+
+const CliRegistration renderLevel(
+    QStringLiteral("render-level"),
+    CliCommand{QStringLiteral("render-level FILE.la8 --font FILE.fa8 [--overlays] [-o PICTURE.png|.bmp]"), RunRenderLevel});
+
+} // namespace

@@ -1,0 +1,170 @@
+// Painting, picking and choosing patterns, opening the level editor and the whole-level steps.
+#include "level/leveleditsession.h"
+
+#include "common/intconv.h"
+#include "level/elementdescriptions.h"
+#include "levelio/levelfile.h"
+#include "pattern/colorregisterset.h"
+#include "pattern/patternstore.h"
+
+#include <algorithm>
+
+namespace {
+
+bool InPicture(QPoint point)
+{
+    return point.x() >= 0 && point.y() >= 0 && point.x() < LevelPicture::kWidth && point.y() < LevelPicture::kHeight;
+}
+
+} // namespace
+
+LevelEditSession::LevelEditSession(LevelDocument& document, LevelPicture& picture)
+    : mDocument(document), mPicture(picture)
+{
+    mCarried = {QStringLiteral("3"), QStringLiteral("10"), QStringLiteral("1")};
+    for (QImage& image : mPreviews) {
+        image = QImage(LevelPicture::kCell, LevelPicture::kCell, QImage::Format_RGB32);
+        image.fill(Qt::white);
+    }
+    // Undo and redo change the texts; the picture follows them here.
+    mRefresh = QObject::connect(&mDocument, &LevelDocument::changed,
+                                [this](const LevelChange& change) { mPicture.refresh(change); });
+}
+
+LevelEditSession::~LevelEditSession() { QObject::disconnect(mRefresh); }
+
+int LevelEditSession::carried(Button b) const { return StrToInt(mCarried[b]); }
+
+void LevelEditSession::setCarried(Button b, int pattern)
+{
+    mCarried[b] = QString::number(pattern);
+    mPicture.UpdatePattern2(pattern, 0, 0, mPreviews[b]);
+}
+
+void LevelEditSession::open(const PatternStore& store, const ColorRegisterSet& registers)
+{
+    // Decoded apart first, so that an entry that is not a number leaves the table as it was.
+    LevelPixelTable table;
+    table.fill(store);
+    mPicture.pixels() = table;
+    if (!mInitialised) {
+        mDocument.InitEmptyLevel(1);
+        mPicture.FormShow();
+        mDocument.Farbenstandard(registers);
+        mInitialised = true;
+    }
+    mPicture.drawChooser();
+    setCarried(Left, 3);
+    setCarried(Middle, 10);
+    setCarried(Right, 1);
+}
+
+QString LevelEditSession::check(int x, int /*y*/, int pattern)
+{
+    const int q = pattern > 64 ? pattern - 64 : pattern;
+    if (q == 44 && x < 9)
+        return QStringLiteral("Oxil darf nicht so weit links starten.");
+    if (q == 44 && x > 118)
+        return QStringLiteral("Oxil darf nicht so weit rechts starten.");
+    if (q == 19 && x < 9)
+        return QStringLiteral("Ein Teleporterdarf nicht so weit links stehen.");
+    if (q == 19 && x > 118)
+        return QStringLiteral("Ein Teleporter darf nicht so weit rechts stehen.");
+    return QStringLiteral("OK");
+}
+
+void LevelEditSession::place(int pattern, int x, int y)
+{
+    const QString answer = check(x, y, pattern);
+    if (answer != QLatin1String("OK")) {
+        if (log)
+            log(answer);
+        return;
+    }
+    mDocument.paintCell(x, y, pattern);
+    mPicture.drawCell(x, y);
+}
+
+int LevelEditSession::paintPattern(unsigned buttons) const
+{
+    if (buttons & MiddleBit)
+        return carried(Middle);
+    if (buttons & RightBit)
+        return carried(Right);
+    return carried(Left);
+}
+
+void LevelEditSession::levelMouseDown(QPoint point, unsigned buttons, bool shift)
+{
+    if (!InPicture(point))
+        return;
+    mDocument.beginStroke();
+    int p = paintPattern(buttons);
+    const QPoint cell = cellAt(point);
+    if (shift) {
+        for (const auto& [bit, button] : {std::pair{LeftBit, Left}, std::pair{MiddleBit, Middle}, std::pair{RightBit, Right}}) {
+            if (buttons & bit) {
+                p = mDocument.cellPattern(cell.x(), cell.y());
+                setCarried(button, p);
+            }
+        }
+    }
+    place(p, cell.x(), cell.y());
+}
+
+void LevelEditSession::levelMouseMove(QPoint point, unsigned buttons, bool paintingPage)
+{
+    if (!InPicture(point))
+        return;
+    const QPoint cell = cellAt(point);
+    const QString where = QStringLiteral("Spalte (X) = %1  /  Zeile (Y) = %2").arg(cell.x()).arg(cell.y());
+    if (!paintingPage) {
+        mBanner = where;
+        return;
+    }
+    mBanner = QStringLiteral("Klicke unten, um das gewählte Pattern zu setzen in:    ") + where;
+    if (buttons & (LeftBit | MiddleBit | RightBit))
+        place(paintPattern(buttons), cell.x(), cell.y());
+}
+
+void LevelEditSession::levelMouseUp() { mDocument.endStroke(); }
+
+int LevelEditSession::chooserPattern(QPoint point)
+{
+    const int column = std::clamp(point.x() / LevelPicture::kCell, 0, LevelPicture::kChooserColumns - 1);
+    const int row = std::clamp(point.y() / LevelPicture::kCell, 0, 3);
+    return LevelPicture::kChooserColumns * row + column;
+}
+
+void LevelEditSession::chooserMouseDown(QPoint point, unsigned buttons)
+{
+    const int p = chooserPattern(point);
+    if (buttons & LeftBit)
+        setCarried(Left, p);
+    if (buttons & RightBit)
+        setCarried(Right, p);
+    if (buttons & MiddleBit)
+        setCarried(Middle, p);
+}
+
+void LevelEditSession::chooserMouseMove(QPoint point)
+{
+    const int p = chooserPattern(point);
+    mChooserText = QStringLiteral("Die Pattern - Klicke um ein Pattern zum Setzen auszuwählen:  Pattern-Nr.  ")
+        + QString::number(p) + QStringLiteral("    (") + ElementDescription(p) + QStringLiteral(")");
+}
+
+QString LevelEditSession::initialiseQuestion() const
+{
+    return QStringLiteral("Soll der gesamte Level mit dem gewählten Pattern ") + mCarried[Left]
+        + QStringLiteral(" initialisiert werden?\rAlle bisherigen Pattern werden gelöscht!");
+}
+
+void LevelEditSession::initialiseLevel() { mDocument.initialiseLevel(carried(Left)); }
+
+void LevelEditSession::loadLevel(const QString& fileName)
+{
+    LoadLevelFile(mDocument, fileName);
+    DrawLoadedLevel(mPicture, showMonsters, showSwitches);
+    setCarried(Left, 0);
+}

@@ -1,0 +1,102 @@
+// What the level editor works with besides the document: carried patterns, painting and picking, the log.
+#pragma once
+
+#include "level/leveldocument.h"
+#include "level/levelpicture.h"
+
+#include <QImage>
+#include <QMetaObject>
+#include <QString>
+#include <array>
+#include <functional>
+
+class ColorRegisterSet;
+class PatternStore;
+
+// Each mouse button carries a pattern, kept as the decimal caption of its label. The session paints with
+// them into the document (one undo step per press-to-release) and draws what it changed; refused
+// placements go to the message log. It also redraws the picture after undo and redo.
+class LevelEditSession {
+public:
+    enum Button { Left = 0, Middle = 1, Right = 2 };
+    // Held mouse buttons as a set of bits.
+    enum ButtonBit : unsigned { LeftBit = 1, MiddleBit = 2, RightBit = 4 };
+
+    LevelEditSession(LevelDocument& document, LevelPicture& picture);
+    ~LevelEditSession();
+    LevelEditSession(const LevelEditSession&) = delete;
+    LevelEditSession& operator=(const LevelEditSession&) = delete;
+
+    LevelDocument& document() { return mDocument; }
+    LevelPicture& picture() { return mPicture; }
+
+    // Lines for the message log.
+    std::function<void(const QString&)> log;
+
+    // --- carried patterns -------------------------------------------------------------------------------
+    const QString& carriedText(Button b) const { return mCarried[b]; }
+    // The caption read back as a number.
+    int carried(Button b) const;
+    // Sets the caption and redraws the button's image in the pattern editor's colours.
+    void setCarried(Button b, int pattern);
+    // The 32 x 32 image of a carried pattern.
+    const QImage& preview(Button b) const { return mPreviews[b]; }
+
+    // --- opening ---------------------------------------------------------------------------------------
+    // LevelEditorOpen up to showing: refills the pixel table from pattern set 1 (throws ConversionError
+    // at an entry that is not a number, before anything else changes), initialises the level on the
+    // first opening only (pattern 1 and the standard colours), redraws the chooser and resets the
+    // carried patterns to 3, 10 and 1.
+    void open(const PatternStore& store, const ColorRegisterSet& registers);
+    bool levelInitialised() const { return mInitialised; }
+
+    // --- the overlays' check boxes ------------------------------------------------------------------------
+    bool showMonsters = false;
+    bool showSwitches = false;
+    // drawlevel with the two boxes.
+    void drawlevel() { mPicture.drawlevel(showSwitches, showMonsters); }
+
+    // --- painting -------------------------------------------------------------------------------------------
+    // "OK", or the refusal for a start point or teleporter too near an end of the level.
+    static QString check(int x, int y, int pattern);
+    // The check, then the cell written and drawn, or the refusal logged.
+    void place(int pattern, int x, int y);
+    // The pattern the held buttons paint: middle over right over left.
+    int paintPattern(unsigned buttons) const;
+    // Mouse down on the level picture on the painting page (point in picture pixels). Opens a paint
+    // stroke; with Shift the held buttons first pick the cell's pattern.
+    void levelMouseDown(QPoint point, unsigned buttons, bool shift);
+    // Mouse move over the level picture: the banner text; on the painting page held buttons paint.
+    void levelMouseMove(QPoint point, unsigned buttons, bool paintingPage);
+    // Closes the paint stroke: everything since the press is one undo step.
+    void levelMouseUp();
+    const QString& bannerText() const { return mBanner; }
+
+    // --- chooser ----------------------------------------------------------------------------------------
+    // The pattern under a chooser point (negative coordinates count as 0).
+    static int chooserPattern(QPoint point);
+    void chooserMouseDown(QPoint point, unsigned buttons);
+    void chooserMouseMove(QPoint point);
+    const QString& chooserText() const { return mChooserText; }
+
+    // --- whole-level steps ------------------------------------------------------------------------------
+    // "Level Initialisieren" after the question: the carried left pattern everywhere, as one undo step.
+    void initialiseLevel();
+    // The question asked before it.
+    QString initialiseQuestion() const;
+    // Loads a level file (fresh history), redraws as after loading and sets the left pattern to 0.
+    // Throws as LoadLevelFile, or ConversionError from the redraw.
+    void loadLevel(const QString& fileName);
+
+private:
+    static QPoint cellAt(QPoint point) { return {point.x() / LevelPicture::kCell, point.y() / LevelPicture::kCell}; }
+
+    LevelDocument& mDocument;
+    LevelPicture& mPicture;
+    std::array<QString, 3> mCarried;
+    std::array<QImage, 3> mPreviews;
+    bool mInitialised = false;
+    QString mBanner;
+    QString mChooserText;
+    QMetaObject::Connection mRefresh;
+};

@@ -1,0 +1,138 @@
+// Drawing level cells, rows, the whole level and the chooser by direct writes into the images' scan lines.
+#include "level/levelpicture.h"
+
+#include "common/errors.h"
+#include "level/leveldocument.h"
+#include "pattern/colorregisterset.h"
+
+#include <cstring>
+
+LevelPicture::LevelPicture(const LevelDocument& document, const ColorRegisterSet& registers)
+    : mDocument(document),
+      mRegisters(registers),
+      mLevel(kWidth, kHeight, QImage::Format_RGB32),
+      mChooser(kChooserWidth, kChooserHeight, QImage::Format_RGB32)
+{
+    mLevel.fill(Qt::white);
+    mChooser.fill(Qt::white);
+}
+
+LevelPicture::Colors LevelPicture::lineColors(int y) const
+{
+    Colors colors;
+    for (int c = 0; c < 5; ++c)
+        colors[c] = ToQRgb(mDocument.colorEntry(c, y + 1).displayColor);
+    return colors;
+}
+
+LevelPicture::Colors LevelPicture::registerColors() const
+{
+    Colors colors;
+    for (int c = 0; c < 5; ++c)
+        colors[c] = ToQRgb(mRegisters[c].displayColor);
+    return colors;
+}
+
+void LevelPicture::drawPattern(int pattern, int x, int y, QImage& image, Colors colors) const
+{
+    const int left = kCell * x;
+    const int top = kCell * y;
+    if (left < 0 || top < 0 || left + kCell > image.width() || top + kCell > image.height())
+        return;
+    int p = pattern;
+    if (p > 63) {
+        p -= 64;
+        colors[3] = colors[4];
+    }
+    for (int j = 0; j < LevelPixelTable::kRows; ++j) {
+        std::array<QRgb, kCell> line;
+        for (int i = 0; i < 2; ++i) {
+            for (int k = 0; k < LevelPixelTable::kPixels; ++k) {
+                const int value = p < 0 ? 0 : mPixels.pixel(2 * p + i, j, k);
+                const QRgb rgb = (value >= 1 && value <= 3) ? colors[value] : colors[0];
+                QRgb* block = line.data() + 16 * i + 4 * k;
+                block[0] = block[1] = block[2] = block[3] = rgb;
+            }
+        }
+        for (int r = 0; r < 2; ++r)
+            std::memcpy(reinterpret_cast<QRgb*>(image.scanLine(top + 2 * j + r)) + left, line.data(), sizeof line);
+    }
+}
+
+void LevelPicture::UpdatePatternLevel(int pattern, int x, int y)
+{
+    // The pixel table ends at pattern 127: like reading an empty table cell.
+    if (pattern > 127)
+        throw ConversionError(QString());
+    if (!LevelDocument::inGrid(x, y))
+        return;
+    drawPattern(pattern, x, y, mLevel, lineColors(y));
+}
+
+void LevelPicture::drawCell(int x, int y)
+{
+    UpdatePatternLevel(mDocument.cellPattern(x, y), x, y);
+}
+
+void LevelPicture::updateline(int y)
+{
+    for (int x = 0; x < LevelDocument::kColumns; ++x)
+        drawCell(x, y);
+}
+
+void LevelPicture::drawlevel(bool switches, bool monsters)
+{
+    for (int y = 0; y < LevelDocument::kRows; ++y)
+        updateline(y);
+    if (switches)
+        drawschalter();
+    if (monsters)
+        Drawmonster();
+}
+
+void LevelPicture::FormShow()
+{
+    for (int y = 0; y < LevelDocument::kRows; ++y) {
+        for (int x = 0; x < LevelDocument::kColumns; ++x) {
+            try {
+                drawCell(x, y);
+            } catch (const ConversionError&) {
+                // passed over, as on showing
+            }
+        }
+    }
+}
+
+void LevelPicture::refresh(const LevelChange& change)
+{
+    if (!change.restored)
+        return;
+    if (change.has(LevelChange::Grid)) {
+        FormShow();
+        return;
+    }
+    auto draw = [this](int x, int y) {
+        try {
+            drawCell(x, y);
+        } catch (const ConversionError&) {
+        }
+    };
+    for (const QPoint& cell : change.cells)
+        draw(cell.x(), cell.y());
+    for (int line : change.colorLines)
+        for (int x = 0; x < LevelDocument::kColumns; ++x)
+            draw(x, line - 1);
+}
+
+void LevelPicture::UpdatePattern2(int pattern, int x, int y, QImage& image) const
+{
+    if (pattern > 127)
+        throw ConversionError(QString());
+    drawPattern(pattern, x, y, image, registerColors());
+}
+
+void LevelPicture::drawChooser()
+{
+    for (int n = 0; n < 128; ++n)
+        UpdatePattern2(n, n % kChooserColumns, n / kChooserColumns, mChooser);
+}

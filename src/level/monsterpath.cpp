@@ -1,0 +1,62 @@
+// Walking a monster's path over the level grid.
+#include "level/monsterpath.h"
+
+#include "common/intconv.h"
+#include "level/leveldocument.h"
+
+namespace {
+
+bool Walkable(const LevelDocument& document, int x, int y)
+{
+    if (!LevelDocument::inGrid(x, y))
+        return false;
+    int code = StrToInt(document.leftCode(x, y));
+    if (code > 128)
+        code -= 128;
+    return code == 2 || (code >= 104 && code <= 110);
+}
+
+} // namespace
+
+std::vector<QPoint> MonsterPath(const LevelDocument& document, int startX, int startY, const QString& facing)
+{
+    QChar d = facing.toUpper().size() == 1 ? facing.toUpper()[0] : QChar();
+    int x = startX;
+    int y = startY;
+    std::vector<QPoint> path;
+    path.reserve(kMonsterPathSteps + 1);
+    path.emplace_back(x, y);
+    for (int step = 0; step < kMonsterPathSteps; ++step) {
+        if (d == u'O')
+            --y;
+        else if (d == u'U')
+            ++y;
+        else if (d == u'L')
+            --x;
+        else if (d == u'R')
+            ++x;
+        bool edge = false;
+        if (y == -1) {
+            y = 0;
+            edge = true;
+        } else if (y == LevelDocument::kRows) {
+            y = LevelDocument::kRows - 1;
+            edge = true;
+        }
+        if (edge || !Walkable(document, x, y)) {
+            if (d == u'O')
+                d = u'U';
+            else if (d == u'U')
+                d = u'O';
+            else if (d == u'L') {
+                d = u'R';
+                ++x;
+            } else if (d == u'R') {
+                d = u'L';
+                --x;
+            }
+        }
+        path.emplace_back(x, y);
+    }
+    return path;
+}
