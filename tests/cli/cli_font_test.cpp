@@ -3,7 +3,6 @@
 #include "pattern/codeexport.h"
 #include "pattern/fontfile.h"
 #include "pattern/patterneditor.h"
-#include "support/clirun.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
