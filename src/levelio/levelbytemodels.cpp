@@ -8,15 +8,36 @@ namespace {
 
 constexpr int kPixelColumns = LevelPixelTable::kCharacters * LevelPixelTable::kPixels;
 
-QVariant Centered()
-{
-    return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
-}
-
 } // namespace
 
+QVariant ByteTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    if (role == Qt::DisplayRole)
+        return cellText(index.row(), index.column());
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    return {};
+}
+
+QVariant ByteTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    return role == Qt::DisplayRole ? QVariant(headerText(section, orientation)) : QVariant();
+}
+
+Qt::ItemFlags ByteTableModel::flags(const QModelIndex& index) const
+{
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+void ByteTableModel::refresh()
+{
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole});
+}
+
 LevelCodeTableModel::LevelCodeTableModel(const LevelDocument& document, QObject* parent)
-    : QAbstractTableModel(parent), mDocument(document)
+    : ByteTableModel(parent), mDocument(document)
 {
     connect(&mDocument, &LevelDocument::changed, this, [this] { refresh(); });
 }
@@ -31,36 +52,18 @@ int LevelCodeTableModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : LevelDocument::kCodes;
 }
 
-QVariant LevelCodeTableModel::data(const QModelIndex& index, int role) const
+QString LevelCodeTableModel::cellText(int row, int column) const
 {
-    if (!index.isValid())
-        return {};
-    if (role == Qt::DisplayRole)
-        return mDocument.code(index.column(), index.row());
-    if (role == Qt::TextAlignmentRole)
-        return Centered();
-    return {};
+    return mDocument.code(column, row);
 }
 
-QVariant LevelCodeTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+QString LevelCodeTableModel::headerText(int section, Qt::Orientation orientation) const
 {
-    if (role != Qt::DisplayRole)
-        return {};
     return QString::number(orientation == Qt::Horizontal ? section : section + 1);
 }
 
-Qt::ItemFlags LevelCodeTableModel::flags(const QModelIndex& index) const
-{
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
-}
-
-void LevelCodeTableModel::refresh()
-{
-    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole});
-}
-
 LevelPixelTableModel::LevelPixelTableModel(const LevelPixelTable& pixels, QObject* parent)
-    : QAbstractTableModel(parent), mPixels(pixels)
+    : ByteTableModel(parent), mPixels(pixels)
 {
 }
 
@@ -74,36 +77,15 @@ int LevelPixelTableModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : kPixelColumns;
 }
 
-QVariant LevelPixelTableModel::data(const QModelIndex& index, int role) const
+QString LevelPixelTableModel::cellText(int row, int column) const
 {
-    if (!index.isValid())
-        return {};
-    if (role == Qt::DisplayRole) {
-        const int c = index.column() / LevelPixelTable::kPixels;
-        const int k = index.column() % LevelPixelTable::kPixels;
-        return QString::number(mPixels.pixel(c, index.row(), k));
-    }
-    if (role == Qt::TextAlignmentRole)
-        return Centered();
-    return {};
+    return QString::number(mPixels.pixel(column / LevelPixelTable::kPixels, row, column % LevelPixelTable::kPixels));
 }
 
-QVariant LevelPixelTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+QString LevelPixelTableModel::headerText(int section, Qt::Orientation orientation) const
 {
-    if (role != Qt::DisplayRole)
-        return {};
     if (orientation == Qt::Horizontal)
         return QString::number(section / LevelPixelTable::kPixels) + QChar(u'a' + section % LevelPixelTable::kPixels);
     const int half = LevelPixelTable::kRows / 2;
     return (section < half ? QStringLiteral("U") : QStringLiteral("L")) + QString::number(section % half + 1);
-}
-
-Qt::ItemFlags LevelPixelTableModel::flags(const QModelIndex& index) const
-{
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
-}
-
-void LevelPixelTableModel::refresh()
-{
-    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole});
 }
