@@ -24,7 +24,7 @@ QString DecodeWindows1252(const QByteArray& bytes)
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         // Undefined bytes pass through as the control character of the same number.
-        out[i] = (b >= 0x80 && b < 0xA0 && kHigh[b - 0x80] != 0) ? QChar(kHigh[b - 0x80]) : QChar(b);
+        out[i] = (b >= 0x80 && b < 0xA0 && kHigh[b - 0x80] != 0) ? QChar(kHigh[b - 0x80]) : QChar(char16_t(b));
     }
     return text;
 }

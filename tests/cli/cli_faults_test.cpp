@@ -1,6 +1,6 @@
 // tavrel-cli under faults: outputs that do not fit, a full standard output, endless inputs, options out
 // of range and messages with odd characters. Each command either does its whole work or says why not.
-#include "cli/clirun.h"
+#include "support/clirun.h"
 #include "common/textfile.h"
 #include "pattern/codeexport.h"
 #include "pattern/fontfile.h"

@@ -1,5 +1,5 @@
 // Runs the built tavrel-cli on pattern files and checks its output and exit codes against the model.
-#include "cli/clirun.h"
+#include "support/clirun.h"
 #include "pattern/codeexport.h"
 #include "pattern/fontfile.h"
 #include "pattern/patterneditor.h"

@@ -4,7 +4,7 @@
 #include "levelio/levelcode.h"
 #include "levelio/levelfile.h"
 #include "pattern/colorregisterset.h"
-#include "cli/clirun.h"
+#include "support/clirun.h"
 #include "support/testutil.h"
 
 #include <QTemporaryDir>

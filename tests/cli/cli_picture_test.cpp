@@ -1,5 +1,5 @@
 // Runs tavrel-cli picture on a small picture and checks every output against the converter model.
-#include "cli/clirun.h"
+#include "support/clirun.h"
 #include "support/testutil.h"
 
 #include "common/textfile.h"

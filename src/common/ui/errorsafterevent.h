@@ -2,7 +2,7 @@
 // the error box opens once that event is over, so its event loop cannot pull the widget away under it.
 #pragma once
 
-#include "app/userdialogs.h"
+#include "common/userdialogs.h"
 
 #include <QObject>
 #include <QTimer>

@@ -1,4 +1,4 @@
-// Runs the built tavrel-cli as a child process and collects its exit code and output.
+// Runs the built tavrel-cli (beside the test program) as a child process and collects its exit code and output.
 #pragma once
 
 #include <QCoreApplication>
