@@ -17,11 +17,8 @@ int RunLevelAsm(const QStringList& argv)
     LevelDocument document;
     LoadLevelFile(document, args.positionals().first());
     const QStringList lines = LevelAssemblerCode(document);
-    // CR LF in Windows-1252 both ways, the form the level editor's text is copied out in.
-    if (IsStandardOutput(args.value(out)))
-        WriteOutput(QString(), JoinWindows1252Lines(lines));
-    else
-        WriteLines(args.value(out), lines);
+    // CR LF in Windows-1252 on standard output too: the form the level editor's text is copied out in.
+    WriteOutput(args.value(out), JoinWindows1252Lines(lines));
     return 0;
 }
 

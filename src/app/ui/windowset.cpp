@@ -18,8 +18,8 @@ WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const QString&
     Q_UNUSED(opener); // handed to the level editor's test-play once it exists
     mMain = std::make_unique<TFormmain>(dialogs, programFolder);
     mColor = std::make_unique<TFormcolor>(dialogs);
-    mMap = std::make_unique<TFormmap>(dialogs, mMain->editor().store, mMain->editor().registers, programFolder);
-    mMapData = std::make_unique<TFormMapData>();
+    mMap = std::make_unique<TFormmap>(dialogs, mMain->editor().store(), mMain->editor().registers(), programFolder);
+    mMapData = std::make_unique<TFormMapData>(dialogs);
     mCode = std::make_unique<TFormCode>();
     mGrafikconverter = std::make_unique<TFormgrafikconverter>(dialogs);
     mSoundconverter = std::make_unique<TFormSoundconverter>(dialogs);
