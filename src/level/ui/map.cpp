@@ -63,6 +63,8 @@ TFormmap::TFormmap(UserDialogs& dialogs, const PatternStore& patterns, const Col
     buildUndoKeys();
     connectPictures();
     connectDataPage();
+    connectMonsterPages();
+    connectColorLines();
     mSession.log = [this](const QString& line) { addLog(line); };
     connect(&mDocument, &LevelDocument::changed, this, [this](const LevelChange& change) { onDocumentChanged(change); });
     addLog(mAtrPath);
