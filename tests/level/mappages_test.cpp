@@ -209,3 +209,40 @@ TEST_F(MapPagesTest, ByteViewOpensOnTheLiveLevel)
     EXPECT_EQ(bits->index(0, 21).data().toString(), QStringLiteral("1"));
     EXPECT_EQ(bits->index(0, 23).data().toString(), QStringLiteral("2"));
 }
+
+TEST_F(MapPagesTest, AktualisiereShowsWhatWasTyped)
+{
+    tick("CheckBoxMonster");
+    QAbstractItemModel* grid = map->MonsterGrid->model();
+    grid->setData(grid->index(0, 3), QStringLiteral("4"));
+    grid->setData(grid->index(1, 3), QStringLiteral("30"));
+    grid->setData(grid->index(2, 3), QStringLiteral("6"));
+    EXPECT_NE(pixel(32 * 30 + 4, 32 * 6 + 2), MonsterRgb(4)); // typing does not redraw
+    click("Button33");
+    EXPECT_EQ(pixel(32 * 30 + 4, 32 * 6 + 2), MonsterRgb(4));
+    // The switch page's button does the same; with a placeholder in a switch it reports the error.
+    map->PageControl1->setCurrentIndex(3);
+    tick("CheckBoxschalter");
+    click("SpeedButton17");
+    click("Button34");
+    EXPECT_EQ(dialogs.errors, QStringList({"'Maus X' ist kein gültiger Integerwert"}));
+}
+
+TEST_F(MapPagesTest, TheLastSwatchDoubleClickedIsAnswered)
+{
+    TFormcolor* palette = set->color();
+    const ColorLineEntry c7 = map->document().colorEntry(2, 7);
+    QTest::mouseDClick(Control<QWidget>(map, "PanelC7"), Qt::LeftButton);
+    QTest::mouseDClick(Control<QWidget>(map, "PanelA2"), Qt::LeftButton);
+    EXPECT_EQ(palette->Labelfarbe->text(), QStringLiteral("A2"));
+    palette->DrawGrid1MouseUp(QPoint(32 * 10 + 5, 32 * 10 + 5)); // "AA"
+    QTest::mouseClick(palette->Buttonwahl2, Qt::LeftButton);
+    EXPECT_EQ(map->document().colorEntry(0, 2).hexText, QStringLiteral("AA"));
+    EXPECT_EQ(map->document().colorEntry(0, 2).textColor, kBlack);
+    EXPECT_EQ(map->document().colorEntry(2, 7), c7);
+    // Cancelling hands nothing back.
+    QTest::mouseDClick(Control<QWidget>(map, "PanelB3"), Qt::LeftButton);
+    palette->DrawGrid1MouseUp(QPoint(5, 5));
+    palette->ButtonAbbrechenClick();
+    EXPECT_NE(map->document().colorEntry(1, 3).hexText, QStringLiteral("00"));
+}
