@@ -2,9 +2,9 @@
 #pragma once
 
 #include "common/guard.h"
+#include "level/levelcolorlines.h"
 #include "level/leveldocument.h"
 #include "level/leveleditsession.h"
-#include "level/levelcolorlines.h"
 #include "level/levelpicture.h"
 #include "level/levelplacement.h"
 #include "level/sessiondrawing.h"
