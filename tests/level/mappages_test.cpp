@@ -246,3 +246,14 @@ TEST_F(MapPagesTest, TheLastSwatchDoubleClickedIsAnswered)
     palette->ButtonAbbrechenClick();
     EXPECT_NE(map->document().colorEntry(1, 3).hexText, QStringLiteral("00"));
 }
+
+TEST_F(MapPagesTest, ATargetChosenWithTheRightButtonStoresTheLeftPattern)
+{
+    click("SpeedButton16"); // "Was" of switch 1
+    choose(40, Qt::RightButton);
+    EXPECT_EQ(carried("Labelnummerloeschen"), QStringLiteral("40"));
+    EXPECT_EQ(map->PageControl1->currentIndex(), 3);
+    EXPECT_EQ(switchCell(5, 1), QStringLiteral("3"));
+    clickCell(50, 2);
+    EXPECT_EQ(QStringList({switchCell(3, 1), switchCell(4, 1), switchCell(5, 1)}), QStringList({"50", "2", "3"}));
+}
