@@ -29,11 +29,9 @@ QString ProposedFontFileName(const QString& fontLabel)
     return colon >= 0 ? fontLabel.mid(colon + 2) : fontLabel.mid(1);
 }
 
-void LoadFontLines(PatternEditor& editor, LineReader& lines)
+// Registers, store, phase list and row colours, line by line, through the document's operations.
+void ReadFontLines(PatternDocument& document, LineReader& lines)
 {
-    // A loaded file starts a fresh history, also when a damaged line ends the load half-way.
-    editor.clearHistory();
-    PatternDocument& document = editor.document();
     for (int k = 0; k < ColorRegisterSet::kCount; ++k) {
         document.setRegisterCaption(k, lines.next());
         document.setRegisterColor(k, ParseColorText(lines.next()));
@@ -56,6 +54,13 @@ void LoadFontLines(PatternEditor& editor, LineReader& lines)
             }
         }
     }
+}
+
+void LoadFontLines(PatternEditor& editor, LineReader& lines)
+{
+    // A loaded file starts a fresh history, also when a damaged line ends the load half-way.
+    editor.clearHistory();
+    ReadFontLines(editor.document(), lines);
     editor.updateAllPatterns();
     SelectFirstColor(editor);
 }
@@ -65,6 +70,12 @@ void LoadFontFile(PatternEditor& editor, const QString& fileName)
     editor.setFontLabel(FontLabelFor(fileName));
     LineReader lines(fileName, kFontFileLines);
     LoadFontLines(editor, lines);
+}
+
+void LoadFontFile(PatternDocument& document, const QString& fileName)
+{
+    LineReader lines(fileName, kFontFileLines);
+    ReadFontLines(document, lines);
 }
 
 QStringList FontFileLines(const PatternEditor& editor)

@@ -1,8 +1,8 @@
 // Runs the built tavrel-cli on pattern files and checks its output and exit codes against the model.
-#include "support/clirun.h"
 #include "pattern/codeexport.h"
 #include "pattern/fontfile.h"
 #include "pattern/patterneditor.h"
+#include "support/clirun.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -155,4 +155,39 @@ TEST(PlayerAssemblerCode, BytesAbove255DecodeAsAllThree)
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Player1S1:  .byte 240, 0,")));
 }
 
+// The command line exports from the store without an editor: the same lines and the same errors.
+TEST(PlayerAssemblerCode, FromTheStoreAloneAsFromTheEditor)
+{
+    PatternEditor editor;
+    Draw(editor, 1, 7, {"33333333", "22222222", "10000001", "03210123"});
+    Draw(editor, 4, 7, {"01230123", "33000000", "22000002"});
+    editor.document().setPatternByte(6, 7, 12, 0, QStringLiteral(" $1F"));
+    editor.document().setPatternByte(6, 7, 13, 1, QStringLiteral("999"));
+    for (const int pattern : {7, 1, 64}) {
+        QStringList fromStore;
+        PlayerAssemblerCode(editor.store(), pattern, QStringLiteral("Frosch"),
+                            [&fromStore](const QString& line) { fromStore << line; });
+        EXPECT_EQ(fromStore, PlayerLines(editor, pattern, QStringLiteral("Frosch"))) << pattern;
+    }
+
+    // A byte that is no number in set 5, and a later one in the same set: the first one is named.
+    editor.document().setPatternByte(5, 7, 2, 1, QStringLiteral("zwei"));
+    editor.document().setPatternByte(5, 7, 3, 0, QStringLiteral("drei"));
+    const auto run = [](const std::function<void(const std::function<void(const QString&)>&)>& exporter) {
+        QStringList lines;
+        QString error;
+        try {
+            exporter([&lines](const QString& line) { lines << line; });
+        } catch (const ConversionError& e) {
+            error = e.message();
+        }
+        return std::make_pair(lines, error);
+    };
+    const auto fromStore = run([&](const auto& sink) { PlayerAssemblerCode(editor.store(), 7, QStringLiteral("S"), sink); });
+    const auto fromEditor = run([&](const auto& sink) { PlayerAssemblerCode(editor, 7, QStringLiteral("S"), sink); });
+    EXPECT_EQ(fromStore.first.size(), 8);
+    EXPECT_EQ(fromStore, fromEditor);
+    EXPECT_EQ(fromStore.second, QStringLiteral("'zwei' ist kein gültiger Integerwert"));
+}
+
 } // namespace

@@ -373,4 +373,30 @@ TEST(FontFile, AFileWithMegabytesAfterItsLinesLoadsLikeTheFileAlone)
     EXPECT_EQ(b.rowColors(), a.rowColors());
 }
 
+TEST(FontFile, ContentReadsAsAnEditorLoadsIt)
+{
+    QTemporaryDir dir;
+    PatternEditor a = Sample();
+    const QString name = Saved(dir, "inhalt.fa8", a);
+    PatternEditor editor;
+    LoadFontFile(editor, name);
+    PatternDocument content;
+    LoadFontFile(content, name);
+    for (int k = 0; k < 5; ++k) {
+        EXPECT_EQ(content.registers()[k].caption, editor.registers()[k].caption) << k;
+        EXPECT_EQ(content.registers()[k].displayColor, editor.registers()[k].displayColor) << k;
+    }
+    EXPECT_TRUE(SameStore(content.store(), editor.store()));
+    EXPECT_EQ(content.phases(), editor.document().phases());
+    EXPECT_EQ(content.rowColors(), editor.rowColors());
+
+    // A file from before the row colours: the table comes from the registers in both.
+    const QString old = dir.filePath(QStringLiteral("alt.fa8"));
+    WriteLinesRaw(old, FontFileLines(a).mid(0, 16395));
+    LoadFontFile(editor, old);
+    LoadFontFile(content, old);
+    EXPECT_EQ(content.rowColors(), editor.rowColors());
+    EXPECT_THROW(LoadFontFile(content, dir.filePath(QStringLiteral("fehlt.fa8"))), FileOpenError);
+}
+
 } // namespace

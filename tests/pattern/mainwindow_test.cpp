@@ -3,6 +3,8 @@
 #include "app/ui/windowset.h"
 #include "common/ui/colorpanel.h"
 #include "common/ui/imageview.h"
+#include "sound/ui/Soundconverter.h"
+#include "splitter/ui/splitter.h"
 #include "palette/ataripalette.h"
 #include "palette/ui/color.h"
 #include "pattern/codeexport.h"
@@ -23,6 +25,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTableWidget>
 #include <QTimer>
 #include <QTest>
@@ -474,6 +478,144 @@ TEST_F(MainWindowTest, FieldsAreReadOutByTheirLabelsAndButtonsByTheirCurrentCapt
     EXPECT_EQ(spoken(button("Buttonanim")), QStringLiteral("Stop Anim"));
     click("Buttonanim");
     EXPECT_EQ(spoken(button("Buttonanim")), QStringLiteral("Start Anim"));
+}
+
+// The whole road of defining a register without the mouse: Space picks the paint value, F2 asks the
+// palette, the arrows walk its grid, F2 there hands the colour back.
+TEST_F(WindowSetTest, DefiningARegisterByKeyboardOnly)
+{
+    TFormmain* form = windows.main();
+    TFormcolor* palette = windows.color();
+    for (ColorPanel* p : {form->Farbe0, form->Farbe1, form->Farbe2, form->Farbe3, form->Farbe4})
+        EXPECT_EQ(p->focusPolicy(), Qt::StrongFocus) << p->objectName().toStdString();
+    QTest::keyClick(form->Farbe2, Qt::Key_Space);
+    EXPECT_EQ(form->farbe->text(), QStringLiteral("2"));
+    QTest::keyClick(form->Farbe1, Qt::Key_Return);
+    EXPECT_EQ(form->farbe->text(), QStringLiteral("1"));
+
+    QTest::keyClick(form->Farbe1, Qt::Key_F2);
+    ASSERT_TRUE(palette->isVisible());
+    EXPECT_TRUE(palette->Buttonwahl->isVisible());
+    EXPECT_EQ(palette->DrawGrid1->focusPolicy(), Qt::StrongFocus);
+    // From the top-left cell: 9 to the right, 10 down, with a step beyond the edge on the way.
+    QTest::keyClick(palette->DrawGrid1, Qt::Key_Up);
+    for (int i = 0; i < 9; ++i)
+        QTest::keyClick(palette->DrawGrid1, Qt::Key_Right);
+    for (int i = 0; i < 10; ++i)
+        QTest::keyClick(palette->DrawGrid1, Qt::Key_Down);
+    QTest::keyClick(palette->DrawGrid1, Qt::Key_Space);
+    EXPECT_EQ(palette->Panel1->text(), QStringLiteral("A8"));
+    EXPECT_TRUE(palette->isVisible()) << "Space only picks";
+    QTest::keyClick(palette->DrawGrid1, Qt::Key_F2);
+    EXPECT_FALSE(palette->isVisible());
+    EXPECT_EQ(form->Farbe1->text(), QStringLiteral("F1: A8"));
+}
+
+// Tab moves through the window: it never stays in a log or the code window, and never types into them.
+TEST_F(WindowSetTest, LogsAndTheCodeWindowLetTabMoveOn)
+{
+    TFormmain* form = windows.main();
+    QTest::mouseClick(form->Button1, Qt::LeftButton);
+    TFormCode* code = windows.code();
+    const QString before = code->code();
+    for (QPlainTextEdit* log : {form->Memo, code->Memocode,
+                                Control<QPlainTextEdit>(windows.soundconverter(), "Memo1"),
+                                Control<QPlainTextEdit>(windows.splitter(), "Memo1")}) {
+        EXPECT_TRUE(log->tabChangesFocus()) << log->objectName().toStdString();
+    }
+    QApplication::setActiveWindow(code);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(code));
+    code->Memocode->setFocus();
+    QTest::keyClick(code->Memocode, Qt::Key_Tab);
+    EXPECT_FALSE(code->Memocode->hasFocus());
+    EXPECT_EQ(code->code(), before);
+}
+
+// In the byte grid the arrows move from cell to cell; Tab leaves the grid, also from a cell being edited.
+TEST_F(MainWindowTest, TabLeavesTheByteGridArrowsMoveInside)
+{
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTableWidget* data = form->data;
+    data->setFocus();
+    data->setCurrentCell(0, 0);
+    QTest::keyClick(data, Qt::Key_Right);
+    QTest::keyClick(data, Qt::Key_Down);
+    EXPECT_EQ(data->currentRow(), 1);
+    EXPECT_EQ(data->currentColumn(), 1);
+    QTest::keyClick(data, Qt::Key_Tab);
+    EXPECT_FALSE(data->hasFocus());
+    EXPECT_EQ(data->currentRow(), 1) << "Tab does not walk the cells";
+
+    data->setFocus();
+    data->editItem(data->item(2, 0));
+    auto* editor = qobject_cast<QLineEdit*>(data->indexWidget(data->model()->index(2, 0)));
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("12"));
+    QTest::keyClick(editor, Qt::Key_Tab);
+    EXPECT_EQ(data->item(2, 0)->text(), QStringLiteral("12"));
+    QWidget* focus = QApplication::focusWidget();
+    EXPECT_TRUE(focus != data && focus != editor && !data->isAncestorOf(focus))
+        << (focus ? focus->objectName().toStdString() : "none");
+}
+
+// Switching to the player mode shows its controls in room kept for them: nothing else moves.
+TEST_F(MainWindowTest, ModeSwitchMovesNoOtherControl)
+{
+    const auto places = [this] {
+        std::map<QString, QRect> at;
+        for (QWidget* w : form->findChildren<QWidget*>())
+            if (!w->objectName().isEmpty() && w->isVisible())
+                at[w->objectName()] = QRect(w->mapTo(form.get(), QPoint(0, 0)), w->size());
+        return at;
+    };
+    const auto charPlaces = places();
+    form->Combomode->setCurrentText(QStringLiteral("Player"));
+    QApplication::processEvents();
+    const auto playerPlaces = places();
+    ASSERT_TRUE(playerPlaces.count(QStringLiteral("DrawGrid1")));
+    ASSERT_TRUE(playerPlaces.count(QStringLiteral("ButtonFarbeInit")));
+    int compared = 0;
+    for (const auto& [name, rect] : charPlaces)
+        if (playerPlaces.count(name)) {
+            EXPECT_EQ(playerPlaces.at(name), rect) << name.toStdString();
+            ++compared;
+        }
+    EXPECT_GT(compared, 40);
+    // Farben Init stands where F4 stood.
+    EXPECT_TRUE(charPlaces.at(QStringLiteral("Farbe4")).intersects(playerPlaces.at(QStringLiteral("ButtonFarbeInit"))));
+}
+
+// A player export appends to what the code window holds; the view turns to its first line, also
+// after a font export left the view at the head of a long text.
+TEST_F(WindowSetTest, PlayerExportScrollsToItsNewLines)
+{
+    TFormmain* form = windows.main();
+    TFormCode* code = windows.code();
+    QTest::mouseClick(form->Button1, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(code));
+    QPlainTextEdit* memo = code->Memocode;
+    EXPECT_EQ(memo->verticalScrollBar()->value(), 0) << "a font export is read from its head";
+    const int fontLines = memo->blockCount();
+    form->EditPlayer->setText(QStringLiteral("Held"));
+    QTest::mouseClick(form->Button20, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_GT(memo->blockCount(), fontLines);
+    // The first new line is in view (at the top, as far as the text reaches below it).
+    const QTextBlock first = memo->document()->findBlockByNumber(fontLines);
+    EXPECT_TRUE(first.text().contains(QStringLiteral("Held"))) << first.text().toStdString();
+    const QRect line = memo->cursorRect(QTextCursor(first));
+    EXPECT_TRUE(memo->viewport()->rect().contains(line)) << line.top() << " of " << memo->viewport()->height();
+    EXPECT_TRUE(memo->verticalScrollBar()->value() == fontLines
+                || memo->verticalScrollBar()->value() == memo->verticalScrollBar()->maximum());
+    EXPECT_EQ(memo->textCursor().blockNumber(), fontLines);
+
+    // On an empty window the first line of the export is line 0.
+    code->clearCode();
+    QTest::mouseClick(form->Button20, Qt::LeftButton);
+    EXPECT_EQ(memo->verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(memo->document()->firstBlock().text().contains(QStringLiteral("Held")));
 }
 
 namespace {

@@ -30,6 +30,14 @@ inline void SetWindowBackground(QWidget* widget, PackedColor color)
     widget->setAutoFillBackground(true);
 }
 
+// A log or code text. Tab moves the focus on, so moving through a window never types a Tab into it.
+inline QPlainTextEdit* NamedLog(const char* name, QWidget* parent)
+{
+    auto* log = Named(new QPlainTextEdit(parent), name);
+    log->setTabChangesFocus(true);
+    return log;
+}
+
 // Shows a window without waiting for it, or brings it to the front when it is already shown.
 inline void ShowWindow(QWidget* window)
 {

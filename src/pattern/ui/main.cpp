@@ -106,6 +106,13 @@ void TFormmain::buildControls()
     layout->addLayout(buildOverview());
     layout->addLayout(buildBottomPanels(), 1);
     nameFieldsByLabels();
+    // The player mode's controls and F4 keep their room while hidden, so switching the mode moves
+    // nothing under the pointer.
+    for (QWidget* w : std::initializer_list<QWidget*>{DrawGrid1, Farbe4, ButtonFarbeInit}) {
+        QSizePolicy keep = w->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(keep);
+    }
 
     Timer1 = Named(new QTimer(this), "Timer1");
     Timer1->setInterval(300);
@@ -144,10 +151,17 @@ QLayout* TFormmain::buildHeader()
         const QByteArray name = "Farbe" + QByteArray::number(k);
         *panels[k] = Named(new ColorPanel(this), name.constData());
         (*panels[k])->setFixedSize(52, 24);
-        header->addWidget(*panels[k]);
+        (*panels[k])->setClickable(true);
+        if (k < 4)
+            header->addWidget(*panels[k]);
     }
-    // In the player mode "Farben Init" takes the place of F4.
-    header->addWidget(ButtonFarbeInit);
+    // In the player mode "Farben Init" takes the place of F4. Both keep their room while hidden, so
+    // switching the mode moves nothing under the pointer.
+    auto* f4Place = new QGridLayout;
+    f4Place->setContentsMargins(0, 0, 0, 0);
+    f4Place->addWidget(Farbe4, 0, 0, Qt::AlignCenter);
+    f4Place->addWidget(ButtonFarbeInit, 0, 0, Qt::AlignCenter);
+    header->addLayout(f4Place);
     header->addSpacing(12);
     header->addWidget(Label4);
     header->addWidget(farbe);
@@ -160,6 +174,7 @@ QLayout* TFormmain::buildRowColorColumn()
     // The row colours stand beside the surface, each table row level with its pattern row.
     DrawGrid1 = Named(new ImageView(&mEditor.rowGrid(), this), "DrawGrid1");
     DrawGrid1->setAccessibleName(QStringLiteral("Zeilenfarben"));
+    DrawGrid1->setKeyboardCells(QSize(21, 16), RowColorTable::kColumns, RowColorTable::kRows);
     DrawGrid1->hide();
     Labelcolorx = label(QStringLiteral("0"), "Labelcolorx", this);
     Labelcolorx->hide();
@@ -284,6 +299,8 @@ QLayout* TFormmain::buildByteGrids()
     Label6->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     data = table(2, 16, 38, 15, "data", this);
     data->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // Arrows move inside the grid, Tab leaves it.
+    data->setTabKeyNavigation(false);
 
     auto* grids = new QHBoxLayout;
     grids->setSpacing(8);
@@ -335,7 +352,7 @@ QLayout* TFormmain::buildOverview()
 QLayout* TFormmain::buildBottomPanels()
 {
     Panel5 = Named(new QGroupBox(QStringLiteral("Info / Errors"), this), "Panel5");
-    Memo = Named(new QPlainTextEdit(Panel5), "Memo");
+    Memo = NamedLog("Memo", Panel5);
     Memo->setReadOnly(true);
     Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo->setAccessibleName(QStringLiteral("Info / Errors"));
@@ -530,7 +547,11 @@ void TFormmain::ButtonSpeichernClick()
     mEditor.Speichern();
 }
 
-void TFormmain::ButtonMapClick() { ShowWindow(mLinks.map); }
+void TFormmain::ButtonMapClick()
+{
+    if (mLinks.openLevelEditor)
+        mLinks.openLevelEditor();
+}
 void TFormmain::ButtonGrafikconverterClick() { ShowWindow(mLinks.grafikconverter); }
 void TFormmain::ButtonsoundconverterClick() { ShowWindow(mLinks.soundconverter); }
 void TFormmain::Button22Click() { ShowWindow(mLinks.splitter); }

@@ -35,6 +35,8 @@ public:
     // The windows the main window reaches; handed over once they all exist.
     struct Links {
         TFormmap* map = nullptr;
+        // The "Level Editor" button: prepares the level editor and shows it.
+        std::function<void()> openLevelEditor;
         TFormCode* code = nullptr;
         TFormgrafikconverter* grafikconverter = nullptr;
         TFormSoundconverter* soundconverter = nullptr;

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyledItemDelegate>
@@ -43,6 +44,21 @@ protected:
         // so the user goes on typing where he was once the box is dismissed.
         if (event->type() == QEvent::FocusOut && QApplication::activeModalWidget())
             return false;
+        // Tab ends the editing and leaves the grid, as it does when no cell is being edited.
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            auto* editor = qobject_cast<QWidget*>(object);
+            if (editor && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+                QWidget* view = editor->parentWidget() ? editor->parentWidget()->parentWidget() : nullptr;
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+                if (view) {
+                    QKeyEvent leave(QEvent::KeyPress, key->key(), key->modifiers());
+                    QCoreApplication::sendEvent(view, &leave);
+                }
+                return true;
+            }
+        }
         return QStyledItemDelegate::eventFilter(object, event);
     }
 

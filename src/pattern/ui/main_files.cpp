@@ -104,8 +104,10 @@ void TFormmain::Button20Click()
     if (!mLinks.code)
         return;
     ShowWindow(mLinks.code);
-    // Lines go out set by set, so those before a failing cell stay in the code window.
+    // Lines go out set by set, so those before a failing cell stay in the code window; the view
+    // turns to the first new line either way.
     TFormCode* code = mLinks.code;
+    const auto showNewLines = qScopeGuard([code, first = code->nextLine()] { code->scrollToLine(first); });
     PlayerAssemblerCode(mEditor, SpinEdit2->value(), EditPlayer->text(),
                         [code](const QString& line) { code->appendLine(line); });
 }
