@@ -65,6 +65,16 @@ QTableWidget* table(int columns, int rows, int cellWidth, int cellHeight, const 
     return t;
 }
 
+// An export panel: a row of fields above the one button that spans them.
+void LayOutRowAndButton(QWidget* panel, std::initializer_list<QWidget*> row, QPushButton* button)
+{
+    auto* layout = new QGridLayout(panel);
+    int column = 0;
+    for (QWidget* w : row)
+        layout->addWidget(w, 0, column++);
+    layout->addWidget(button, 1, 0, 1, column);
+}
+
 } // namespace
 
 TFormmain::TFormmain(UserDialogs& dialogs, const QString& programFolder, QWidget* parent)
@@ -387,12 +397,7 @@ QWidget* TFormmain::buildFontExportPanel()
     Label10 = label(QStringLiteral("bis"), "Label10", Panel3);
     Spinbis = spin(1, 8, 3, "Spinbis", Panel3);
     Button1 = NamedButton(QStringLiteral("Font Assembler Code generieren"), "Button1", Panel3);
-    auto* layout = new QGridLayout(Panel3);
-    layout->addWidget(Label9, 0, 0);
-    layout->addWidget(Spinvon, 0, 1);
-    layout->addWidget(Label10, 0, 2);
-    layout->addWidget(Spinbis, 0, 3);
-    layout->addWidget(Button1, 1, 0, 1, 4);
+    LayOutRowAndButton(Panel3, {Label9, Spinvon, Label10, Spinbis}, Button1);
     return Panel3;
 }
 
@@ -404,11 +409,7 @@ QWidget* TFormmain::buildPlayerExportPanel()
     EditPlayer = Named(new QLineEdit(QStringLiteral("Shape"), Panel2), "EditPlayer");
     EditPlayer->setAccessibleName(QStringLiteral("Player Name"));
     Button20 = NamedButton(QStringLiteral("Player Assembler Code generieren"), "Button20", Panel2);
-    auto* layout = new QGridLayout(Panel2);
-    layout->addWidget(Label11, 0, 0);
-    layout->addWidget(SpinEdit2, 0, 1);
-    layout->addWidget(EditPlayer, 0, 2);
-    layout->addWidget(Button20, 1, 0, 1, 3);
+    LayOutRowAndButton(Panel2, {Label11, SpinEdit2, EditPlayer}, Button20);
     return Panel2;
 }
 
