@@ -1,5 +1,8 @@
-// Build tool: turns the readable art and colour sources in data/art into the start-up pattern file.
+// Build tool: turns the readable art and colour sources in data/art into the start-up pattern file,
+// and optionally the stand-in game's six character sets as raw bytes.
+#include "common/bytefile.h"
 #include "common/errors.h"
+#include "common/intconv.h"
 #include "palette/ataricolor.h"
 #include "palette/ataripalette.h"
 #include "pattern/fontfile.h"
@@ -151,12 +154,25 @@ void ReadColors(PatternEditor& editor, const QString& fileName)
             editor.rowColors.at(c, r) = RowColorEntry{editor.registers[c + 1].displayColor, editor.registers[c + 1].code()};
 }
 
+// Banks 1-6 (pattern sets 1-3) as the game holds them: bank k at 1024 (k - 1), character c at 8 c.
+QByteArray GameBanks(const PatternStore& store)
+{
+    constexpr int kGameBanks = 6;
+    QByteArray bytes;
+    bytes.reserve(kGameBanks * PatternStore::kCharacters * PatternStore::kRows);
+    for (int bank = 1; bank <= kGameBanks; ++bank)
+        for (int c = 0; c < PatternStore::kCharacters; ++c)
+            for (int r = 0; r < PatternStore::kRows; ++r)
+                bytes.append(static_cast<char>(StrToInt(store.entry(bank, c, r)) & 0xFF));
+    return bytes;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: makefont ART_FOLDER OUT.fa8\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: makefont ART_FOLDER OUT.fa8 [BANKS.bin]\n");
         return 2;
     }
     const QString artDir = QString::fromLocal8Bit(argv[1]);
@@ -174,6 +190,8 @@ int main(int argc, char** argv)
                 StorePicture(editor, set, n, patterns[n] ? *patterns[n] : *firstSet[n]);
         }
         SaveFontFile(editor, outFile);
+        if (argc == 4)
+            WriteByteFile(QString::fromLocal8Bit(argv[3]), GameBanks(editor.store));
     } catch (const ArtError& e) {
         std::fprintf(stderr, "makefont: %s\n", qPrintable(e.text));
         return 1;

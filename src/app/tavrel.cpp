@@ -1,5 +1,6 @@
 // The program: creates the window set and runs the event loop until the main window closes.
 #include "app/desktopopener.h"
+#include "app/ui/germantranslations.h"
 #include "app/ui/qtuserdialogs.h"
 #include "app/ui/windowset.h"
 
@@ -8,8 +9,9 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // No display name: the title bars show the window captions exactly.
     QApplication::setApplicationName(QStringLiteral("Tavrel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tavrel"));
+    InstallGermanQtTranslations();
     QtUserDialogs dialogs;
     SystemDesktopOpener opener;
     WindowSet windows(dialogs, opener, QCoreApplication::applicationDirPath());

@@ -13,7 +13,7 @@ const QString kOut = QStringLiteral("-o");
 QString FontFileArgument(const CliArguments& args)
 {
     if (args.positionals().size() != 1)
-        throw UsageError{QStringLiteral("exactly one pattern file expected")};
+        throw UsageError{QStringLiteral("genau eine Musterdatei erwartet")};
     return args.positionals().first();
 }
 
@@ -29,8 +29,8 @@ int RunFontAsm(const QStringList& argv)
     const QString to = QStringLiteral("--to");
     const CliArguments args(argv, {from, to, kOut});
     const QString fileName = FontFileArgument(args);
-    const int first = args.intValue(from, 1);
-    const int last = args.intValue(to, 3);
+    const int first = args.intValue(from, 1, 1, PatternStore::kSets);
+    const int last = args.intValue(to, 3, 1, PatternStore::kSets);
     PatternEditor editor;
     LoadInto(editor, fileName);
     WriteTextOutput(args.value(kOut), FontAssemblerCode(editor, first, last));
@@ -43,7 +43,7 @@ int RunPlayerAsm(const QStringList& argv)
     const QString name = QStringLiteral("--name");
     const CliArguments args(argv, {pattern, name, kOut});
     const QString fileName = FontFileArgument(args);
-    const int number = args.intValue(pattern, 1);
+    const int number = args.intValue(pattern, 1, 1, PatternStore::kPatterns);
     const QString label = args.value(name, QStringLiteral("Shape"));
     PatternEditor editor;
     LoadInto(editor, fileName);
@@ -56,9 +56,9 @@ int RunPlayerAsm(const QStringList& argv)
 }
 
 const CliRegistration fontAsm(QStringLiteral("font-asm"),
-                              CliCommand{QStringLiteral("font-asm FILE.fa8 [--from N] [--to M] [-o OUT]"), RunFontAsm});
+                              CliCommand{QStringLiteral("font-asm DATEI.fa8 [--from 1-8] [--to 1-8] [-o AUSGABE]"), RunFontAsm});
 const CliRegistration playerAsm(
     QStringLiteral("player-asm"),
-    CliCommand{QStringLiteral("player-asm FILE.fa8 [--pattern N] [--name TEXT] [-o OUT]"), RunPlayerAsm});
+    CliCommand{QStringLiteral("player-asm DATEI.fa8 [--pattern 1-64] [--name TEXT] [-o AUSGABE]"), RunPlayerAsm});
 
 } // namespace

@@ -11,7 +11,7 @@ int RunSound(const QStringList& args)
 {
     const CliArguments a(args, {QStringLiteral("-o")});
     if (a.positionals().size() != 2)
-        throw UsageError{QStringLiteral("needs a mode and a sample file")};
+        throw UsageError{QStringLiteral("eine Umwandlung und eine Sounddatei erwartet")};
     const QString mode = a.positionals()[0];
     using Conversion = QStringList (SoundConverter::*)();
     const std::map<QString, Conversion> conversions = {
@@ -23,7 +23,7 @@ int RunSound(const QStringList& args)
     };
     const auto conversion = conversions.find(mode);
     if (conversion == conversions.end())
-        throw UsageError{QStringLiteral("unknown mode %1").arg(mode)};
+        throw UsageError{QStringLiteral("unbekannte Umwandlung %1").arg(mode)};
     SoundConverter converter;
     converter.Soundladen(a.positionals()[1]);
     (converter.*(conversion->second))();
@@ -32,7 +32,7 @@ int RunSound(const QStringList& args)
 }
 
 const CliRegistration reg(QStringLiteral("sound"),
-                          CliCommand{QStringLiteral("sound (lownibble|packed|shuffled4|shuffled8|modul) IN -o OUT"),
+                          CliCommand{QStringLiteral("sound (lownibble|packed|shuffled4|shuffled8|modul) EINGABE [-o AUSGABE]"),
                                      RunSound});
 
 } // namespace

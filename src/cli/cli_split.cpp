@@ -11,7 +11,7 @@ int RunSplit(const QStringList& args)
 {
     const CliArguments a(args, {QStringLiteral("--start"), QStringLiteral("--stop"), QStringLiteral("-o")});
     if (a.positionals().size() != 1)
-        throw UsageError{QStringLiteral("needs one input file")};
+        throw UsageError{QStringLiteral("genau eine Eingabedatei erwartet")};
     const int start = a.intValue(QStringLiteral("--start"), 1);
     // Without --stop the piece runs to the end: the range is cut to the file anyway.
     const int stop = a.intValue(QStringLiteral("--stop"), std::numeric_limits<int>::max());
@@ -22,7 +22,7 @@ int RunSplit(const QStringList& args)
 }
 
 const CliRegistration reg(QStringLiteral("split"),
-                          CliCommand{QStringLiteral("split IN --start N --stop M -o OUT"), RunSplit});
+                          CliCommand{QStringLiteral("split EINGABE [--start N] [--stop M] [-o AUSGABE]"), RunSplit});
 
 } // namespace
 

@@ -14,9 +14,10 @@ struct UsageError {
 };
 
 struct CliCommand {
-    QString usage; // "font-asm FILE.fa8 [--from N] [--to M]"
+    QString usage; // "font-asm DATEI.fa8 [--from N] [--to M]"
     // Runs with the arguments after the command name; returns the exit code.
-    // Program errors (TavrelError) are caught by main: message on standard error, exit 1.
+    // Program errors (TavrelError, and running out of memory) are caught by main: message on
+    // standard error, exit 1.
     std::function<int(const QStringList& args)> run;
 };
 
@@ -41,13 +42,16 @@ public:
     }
     // An option's value as an integer; a value that is not one is a usage error.
     int intValue(const QString& option, int fallback) const;
+    // The same for a field that takes min ... max; a value outside is a usage error naming the range.
+    int intValue(const QString& option, int fallback, int min, int max) const;
 
 private:
     QStringList mPositionals;
     QMap<QString, QString> mOptions;
 };
 
-// Writes bytes to the -o file (through a save file), or to standard output when outFile is empty.
+// Writes bytes to the -o file (through a save file), or to standard output when outFile is empty or "-".
+// Throws FileCreateError when a write fails, standard output included.
 void WriteOutput(const QString& outFile, const QByteArray& bytes);
 // Text output: lines with the platform's line ends on standard output, CR LF Windows-1252 in files.
 void WriteTextOutput(const QString& outFile, const QStringList& lines);

@@ -8,7 +8,12 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <limits>
+#include <new>
+#include <unistd.h>
 
 std::map<QString, CliCommand>& CliCommands()
 {
@@ -22,9 +27,9 @@ CliArguments::CliArguments(const QStringList& args, const QStringList& knownOpti
         const QString& a = args[i];
         if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
             if (!knownOptions.contains(a))
-                throw UsageError{QStringLiteral("unknown option %1").arg(a)};
+                throw UsageError{QStringLiteral("unbekannte Option %1").arg(a)};
             if (i + 1 >= args.size())
-                throw UsageError{QStringLiteral("%1 needs a value").arg(a)};
+                throw UsageError{QStringLiteral("%1 braucht einen Wert").arg(a)};
             mOptions.insert(a, args[++i]);
         } else {
             mPositionals << a;
@@ -34,28 +39,50 @@ CliArguments::CliArguments(const QStringList& args, const QStringList& knownOpti
 
 int CliArguments::intValue(const QString& option, int fallback) const
 {
+    return intValue(option, fallback, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+}
+
+int CliArguments::intValue(const QString& option, int fallback, int min, int max) const
+{
     if (!has(option))
         return fallback;
     const auto v = TryStrToInt(value(option));
     if (!v)
-        throw UsageError{QStringLiteral("%1 takes a whole number").arg(option)};
+        throw UsageError{QStringLiteral("%1 erwartet eine ganze Zahl").arg(option)};
+    if (*v < min || *v > max)
+        throw UsageError{QStringLiteral("%1: erlaubt sind %2 bis %3").arg(option).arg(min).arg(max)};
     return *v;
 }
 
+namespace {
+
+const QString kStandardOutput = QStringLiteral("Standardausgabe");
+
+bool IsStandardOutput(const QString& outFile)
+{
+    return outFile.isEmpty() || outFile == QLatin1String("-");
+}
+
+} // namespace
+
 void WriteOutput(const QString& outFile, const QByteArray& bytes)
 {
-    if (outFile.isEmpty()) {
-        QFile out;
-        if (!out.open(stdout, QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
-            throw FileCreateError(QStringLiteral("-"), out.errorString());
+    if (!IsStandardOutput(outFile)) {
+        WriteByteFile(outFile, bytes);
         return;
     }
-    WriteByteFile(outFile, bytes);
+    // Straight to the descriptor, unbuffered: every write reports what it took, and nothing is
+    // left for a flush at exit whose failure nobody would see.
+    std::fflush(stdout);
+    QFile out;
+    if (!out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
+        throw FileCreateError(kStandardOutput, out.errorString());
+    WriteAll(out, kStandardOutput, bytes);
 }
 
 void WriteTextOutput(const QString& outFile, const QStringList& lines)
 {
-    if (outFile.isEmpty()) {
+    if (IsStandardOutput(outFile)) {
         QByteArray bytes;
         for (const QString& line : lines)
             bytes += line.toUtf8() + '\n';
@@ -67,11 +94,50 @@ void WriteTextOutput(const QString& outFile, const QStringList& lines)
 
 namespace {
 
-void PrintUsage(FILE* to)
+// Prints the text whole, whatever characters it holds (a NUL from a damaged file among them).
+void Print(FILE* to, const QString& text)
 {
-    std::fprintf(to, "usage: tavrel-cli COMMAND ARGS...\ncommands:\n");
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), to);
+}
+
+QString Usage()
+{
+    QString text = QStringLiteral("Aufruf: tavrel-cli BEFEHL ARGUMENTE...\nBefehle:\n");
     for (const auto& [name, command] : CliCommands())
-        std::fprintf(to, "  %s\n", qPrintable(command.usage));
+        text += QStringLiteral("  %1\n").arg(command.usage);
+    return text;
+}
+
+// Standard output is written by the commands themselves; what stdio may still hold (the usage
+// text) must reach it too, or the run failed.
+int FlushedStandardOutput(int exitCode)
+{
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        Print(stderr, FileCreateError(kStandardOutput, QString::fromLocal8Bit(std::strerror(errno))).message()
+                          + QLatin1Char('\n'));
+        return 1;
+    }
+    return exitCode;
+}
+
+int Run(const QString& name, const CliCommand& command, const QStringList& args)
+{
+    try {
+        return command.run(args);
+    } catch (const UsageError& e) {
+        Print(stderr, QStringLiteral("tavrel-cli %1: %2\nAufruf: tavrel-cli %3\n").arg(name, e.text, command.usage));
+        return 2;
+    } catch (const TavrelError& e) {
+        Print(stderr, e.message() + QLatin1Char('\n'));
+        return 1;
+    } catch (const std::bad_alloc&) {
+        Print(stderr, OutOfMemoryMessage() + QLatin1Char('\n'));
+        return 1;
+    } catch (const std::exception& e) {
+        Print(stderr, QString::fromLocal8Bit(e.what()) + QLatin1Char('\n'));
+        return 1;
+    }
 }
 
 } // namespace
@@ -81,24 +147,14 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {
-        PrintUsage(args.isEmpty() ? stderr : stdout);
-        return args.isEmpty() ? 2 : 0;
+        Print(args.isEmpty() ? stderr : stdout, Usage());
+        return FlushedStandardOutput(args.isEmpty() ? 2 : 0);
     }
     const QString name = args.takeFirst();
     const auto it = CliCommands().find(name);
     if (it == CliCommands().end()) {
-        std::fprintf(stderr, "tavrel-cli: unknown command %s\n", qPrintable(name));
-        PrintUsage(stderr);
+        Print(stderr, QStringLiteral("tavrel-cli: unbekannter Befehl %1\n").arg(name) + Usage());
         return 2;
     }
-    try {
-        return it->second.run(args);
-    } catch (const UsageError& e) {
-        std::fprintf(stderr, "tavrel-cli %s: %s\nusage: tavrel-cli %s\n", qPrintable(name), qPrintable(e.text),
-                     qPrintable(it->second.usage));
-        return 2;
-    } catch (const TavrelError& e) {
-        std::fprintf(stderr, "%s\n", e.message().toLocal8Bit().constData());
-        return 1;
-    }
+    return FlushedStandardOutput(Run(name, it->second, args));
 }

@@ -3,6 +3,8 @@
 
 #include "common/bytefile.h"
 
+#include <algorithm>
+
 FileTooLongError::FileTooLongError(const QString& fileName, qint64 capacity)
     : TavrelError(QStringLiteral("Datei %1 ist zu groß: höchstens %2 Bytes").arg(fileName).arg(capacity))
 {
@@ -10,10 +12,25 @@ FileTooLongError::FileTooLongError(const QString& fileName, qint64 capacity)
 
 QByteArray ReadByteFileUpTo(const QString& fileName, qint64 capacity)
 {
-    if (ByteFileSize(fileName) > capacity)
+    constexpr qint64 kPiece = 64 * 1024;
+    ByteFileReader reader(fileName);
+    // A file that claims too much is refused before reading; one that claims too little (a pipe,
+    // a device, a file that grows) is read only one byte past the capacity, which tells it is too long.
+    if (reader.claimedSize() > capacity)
         throw FileTooLongError(fileName, capacity);
-    QByteArray bytes = ReadByteFile(fileName);
-    // The file may have grown between the two looks; the buffer must still never overflow.
+    QByteArray bytes;
+    bytes.reserve(std::min(reader.claimedSize(), capacity) + 1);
+    for (;;) {
+        const qint64 old = bytes.size();
+        const qint64 want = std::min(kPiece, capacity + 1 - old);
+        if (want <= 0)
+            break;
+        bytes.resize(old + want);
+        const qint64 n = reader.read(bytes.data() + old, want);
+        bytes.resize(old + n);
+        if (n == 0)
+            break;
+    }
     if (bytes.size() > capacity)
         throw FileTooLongError(fileName, capacity);
     return bytes;

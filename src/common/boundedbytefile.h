@@ -13,9 +13,10 @@ public:
     FileTooLongError(const QString& fileName, qint64 capacity);
 };
 
-// Reads the whole file if it holds at most capacity bytes. The size is checked before reading,
-// so a refused file leaves the caller's buffers untouched. Throws FileOpenError,
-// FileTooLongError or StreamReadError.
+// Reads the whole file if it holds at most capacity bytes, in bounded pieces, whatever size it
+// claims: a pipe or a device that never ends is read to one byte past the capacity and refused.
+// A refused file leaves the caller's buffers untouched. Throws FileOpenError, FileTooLongError or
+// StreamReadError.
 QByteArray ReadByteFileUpTo(const QString& fileName, qint64 capacity);
 
 // The two lines a loader logs: the file's size and the number of bytes actually read.

@@ -1,15 +1,36 @@
-// Binary files, read and written whole.
+// Binary files, read whole in bounded pieces and written whole through a save file.
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 class QIODevice;
 
-// Reads the whole file. Throws FileOpenError, or StreamReadError when reading fails half way.
+// Larger than any file the program reads whole. A reader that knows its format passes its own bound
+// to ReadByteFileUpTo (common/boundedbytefile.h).
+constexpr qint64 kMaxByteFileSize = 16 * 1024 * 1024;
+
+// A file opened for reading in pieces. The size a file claims is never trusted: pipes and devices
+// claim 0 and may never end, so every reader stops at the most its format can use.
+class ByteFileReader {
+public:
+    // Throws FileOpenError with the system's reason.
+    explicit ByteFileReader(const QString& fileName);
+    // Up to maxBytes bytes into buffer; 0 at the end of the file. Throws StreamReadError.
+    qint64 read(char* buffer, qint64 maxBytes);
+    // The size the file claims: a hint for reserving, 0 for pipes and devices.
+    qint64 claimedSize() const { return mFile.size(); }
+
+private:
+    QFile mFile;
+};
+
+// Reads the whole file, at most kMaxByteFileSize bytes. Throws FileOpenError, FileTooLongError
+// (common/boundedbytefile.h) or StreamReadError.
 QByteArray ReadByteFile(const QString& fileName);
 
-// The size of a file without reading it. Throws FileOpenError when it cannot be opened.
+// The size a file claims without reading it (0 for pipes and devices). Throws FileOpenError.
 qint64 ByteFileSize(const QString& fileName);
 
 // Replaces the file with the bytes, committing only when every byte was written.

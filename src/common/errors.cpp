@@ -22,3 +22,8 @@ FileCreateError::FileCreateError(const QString& fileName, const QString& reason)
 }
 
 StreamReadError::StreamReadError() : TavrelError(QStringLiteral("Stream-Lesefehler")) {}
+
+QString OutOfMemoryMessage()
+{
+    return QStringLiteral("Zu wenig Arbeitsspeicher");
+}

@@ -37,3 +37,6 @@ class StreamReadError : public TavrelError {
 public:
     StreamReadError();
 };
+
+// What the user is told when an allocation fails.
+QString OutOfMemoryMessage();

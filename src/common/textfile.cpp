@@ -2,11 +2,10 @@
 #include "common/textfile.h"
 
 #include "common/bytefile.h"
-#include "common/errors.h"
 
-#include <QFile>
-
+#include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -53,58 +52,82 @@ QByteArray EncodeWindows1252(const QString& text)
     return bytes;
 }
 
-LineReader::LineReader(const QString& fileName)
-{
-    split(ReadByteFile(fileName));
-}
+// Cuts bytes into lines as they come, piece by piece: CR LF or LF ends a line, and a last line
+// without an end counts when it holds a byte. Keeps at most kMaxLineLength characters of a line.
+class LineReader::Splitter {
+public:
+    Splitter(QStringList& lines, qsizetype maxLines) : mLines(lines), mMaxLines(maxLines) {}
 
-LineReader::LineReader(const QString& fileName, qsizetype maxLines, qsizetype maxLineLength)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileOpenError(fileName, file.errorString());
-    while (mLines.size() < maxLines && !file.atEnd()) {
-        QByteArray line = file.readLine(maxLineLength + 2);
-        if (line.isEmpty() && file.error() != QFileDevice::NoError)
-            throw StreamReadError();
-        bool ended = line.endsWith('\n');
-        // The rest of an overlong line is passed over in bounded pieces.
-        while (!ended && !file.atEnd()) {
-            const QByteArray rest = file.readLine(64 * 1024);
-            if (rest.isEmpty() && file.error() != QFileDevice::NoError)
-                throw StreamReadError();
-            ended = rest.endsWith('\n');
+    // Takes the next piece; false once maxLines lines are complete.
+    bool feed(const char* data, qsizetype size)
+    {
+        const char* const end = data + size;
+        while (data < end && !full()) {
+            const auto* lf = static_cast<const char*>(std::memchr(data, '\n', static_cast<size_t>(end - data)));
+            const char* stop = lf ? lf : end;
+            if (stop > data)
+                mOpen = true;
+            // One byte more than a line may hold, so that a CR before the LF can still be told apart.
+            const qsizetype keep = std::min<qsizetype>(stop - data, kMaxLineLength + 1 - mCurrent.size());
+            if (keep > 0)
+                mCurrent.append(data, keep);
+            if (!lf)
+                break;
+            endLine();
+            data = lf + 1;
         }
-        if (line.endsWith('\n'))
-            line.chop(1);
-        if (line.endsWith('\r'))
-            line.chop(1);
-        mLines.append(DecodeWindows1252(line.left(maxLineLength)));
+        return !full();
     }
+    // The end of the input: a last line without a line end.
+    void finish()
+    {
+        if (mOpen && !full())
+            endLine();
+    }
+
+private:
+    bool full() const { return mLines.size() >= mMaxLines; }
+    void endLine()
+    {
+        if (mCurrent.endsWith('\r'))
+            mCurrent.chop(1);
+        mCurrent.truncate(kMaxLineLength);
+        mLines.append(DecodeWindows1252(mCurrent));
+        mCurrent.clear();
+        mOpen = false;
+    }
+
+    QStringList& mLines;
+    qsizetype mMaxLines;
+    QByteArray mCurrent;
+    bool mOpen = false;
+};
+
+LineReader::LineReader(const QString& fileName, qsizetype maxLines)
+{
+    constexpr qsizetype kPiece = 64 * 1024;
+    ByteFileReader file(fileName);
+    Splitter splitter(mLines, maxLines);
+    // The most bytes the lines can take; the skipped rest of overlong lines counts too, so an
+    // endless line ends here.
+    qint64 budget = static_cast<qint64>(maxLines) * (kMaxLineLength + 2);
+    QByteArray piece(kPiece, Qt::Uninitialized);
+    while (budget > 0) {
+        const qint64 n = file.read(piece.data(), std::min<qint64>(kPiece, budget));
+        if (n == 0 || !splitter.feed(piece.constData(), n))
+            break;
+        budget -= n;
+    }
+    splitter.finish();
 }
 
-LineReader LineReader::fromBytes(const QByteArray& bytes)
+LineReader LineReader::fromBytes(const QByteArray& bytes, qsizetype maxLines)
 {
     LineReader reader;
-    reader.split(bytes);
+    Splitter splitter(reader.mLines, maxLines);
+    splitter.feed(bytes.constData(), bytes.size());
+    splitter.finish();
     return reader;
-}
-
-void LineReader::split(const QByteArray& bytes)
-{
-    const QString text = DecodeWindows1252(bytes);
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
-        const bool last = end < 0;
-        if (last)
-            end = text.size();
-        qsizetype stop = end;
-        if (stop > start && text[stop - 1] == QLatin1Char('\r'))
-            --stop;
-        mLines.append(text.mid(start, stop - start));
-        start = end + 1;
-    }
 }
 
 QString LineReader::next()

@@ -9,17 +9,21 @@
 QString DecodeWindows1252(const QByteArray& bytes);
 QByteArray EncodeWindows1252(const QString& text);
 
-// Reads a whole text file; accepts CR LF and lone LF. Throws FileOpenError.
-// Lines past the end read as empty texts through LineReader.
+// The longest line the program's line files can use; the rest of a longer line is skipped.
+constexpr qsizetype kMaxLineLength = 1024;
+// The most lines any of the program's line files has (a pattern file); readers pass their own count.
+constexpr qsizetype kMaxTextFileLines = 16491;
+
+// Reads the lines of a text file that its format uses: at most maxLines lines of at most
+// kMaxLineLength characters, and never more bytes than such lines take, whatever size the file
+// claims (a pipe, a device, a huge file chosen by mistake). Accepts CR LF and lone LF.
+// Lines past the end, or past what was read, read as empty texts.
+// Throws FileOpenError, or StreamReadError when reading fails half way.
 class LineReader {
 public:
-    explicit LineReader(const QString& fileName);
-    // Reads no more than the first maxLines lines, each cut after maxLineLength characters, so that
-    // a file of a fixed number of lines costs no more memory however large it is. Throws FileOpenError
-    // or StreamReadError.
-    LineReader(const QString& fileName, qsizetype maxLines, qsizetype maxLineLength);
+    explicit LineReader(const QString& fileName, qsizetype maxLines = kMaxTextFileLines);
     // Builds a reader over text already in memory (for tests and in-memory sources).
-    static LineReader fromBytes(const QByteArray& bytes);
+    static LineReader fromBytes(const QByteArray& bytes, qsizetype maxLines = kMaxTextFileLines);
 
     // The next line, or an empty text once the file is used up.
     QString next();
@@ -27,8 +31,8 @@ public:
     qsizetype lineCount() const { return mLines.size(); }
 
 private:
+    class Splitter;
     LineReader() = default;
-    void split(const QByteArray& bytes);
     QStringList mLines;
     qsizetype mPos = 0;
 };

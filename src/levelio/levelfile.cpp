@@ -12,9 +12,6 @@
 
 namespace {
 
-// No value of a level file is longer than this; longer lines are cut when read.
-constexpr qsizetype kMaxLineLength = 4096;
-
 // Lower-cases A-Z only; umlauts and every other character stay.
 QString LowerAsciiLetters(const QString& text)
 {
@@ -127,7 +124,7 @@ void LoadLevelLines(LevelDocument& document, LineReader& lines)
 
 void LoadLevelFile(LevelDocument& document, const QString& fileName)
 {
-    LineReader lines(fileName, kLevelFileLines, kMaxLineLength);
+    LineReader lines(fileName, kLevelFileLines);
     LoadLevelLines(document, lines);
 }
 

@@ -125,7 +125,7 @@ void PatternEditor::ToggleAnimation()
         addInfo(token);
         const int set = StrToInt(token);
         if (set < 1 || set > PatternStore::kSets)
-            throw ConversionError(token);
+            throw TavrelError(QStringLiteral("Phase %1 liegt nicht zwischen 1 und %2").arg(set).arg(PatternStore::kSets));
         if (count <= kMaxPhases)
             mPhaseTable[count - 1] = set - 1;
     } while (count < 2 || !rest.isEmpty());

@@ -64,7 +64,7 @@ void LoadFontLines(PatternEditor& editor, LineReader& lines)
 void LoadFontFile(PatternEditor& editor, const QString& fileName)
 {
     editor.fontLabel = FontLabelFor(fileName);
-    LineReader lines(fileName);
+    LineReader lines(fileName, kFontFileLines);
     LoadFontLines(editor, lines);
 }
 
@@ -97,7 +97,7 @@ void SaveFontFile(PatternEditor& editor, const QString& fileName)
 
 void ImportUpperSets(PatternEditor& editor, const QString& fileName)
 {
-    LineReader lines(fileName);
+    LineReader lines(fileName, kFontFileLines);
     for (int k = 0; k < ColorRegisterSet::kCount; ++k) {
         editor.registers[k].caption = lines.next();
         lines.next(); // the colour stays

@@ -1,14 +1,19 @@
 // Windows-1252 line files and whole byte files, including writes that fail.
+#include "common/boundedbytefile.h"
 #include "common/bytefile.h"
 #include "common/errors.h"
-#include "common/filesizelimit.h"
+#include "support/childprocess.h"
+#include "support/filesizelimit.h"
 #include "common/textfile.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QFileDevice>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -204,6 +209,146 @@ TEST(ByteFile, AWriteThatBreaksHalfWayLeavesTheOldFile)
         EXPECT_EQ(ReadRaw(name), QByteArray("old content")) << size;
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({QStringLiteral("old.bin")}));
+}
+
+// A save whose last bytes do not fit fails with the file error and leaves the old file, whatever the
+// remainder: a few bytes, a few KiB, or just under the write buffer of the file layer.
+TEST(ByteFile, ASaveThatFallsShortByAFewBytesLeavesTheOldFile)
+{
+    using Writer = std::function<void(const QString&, int)>;
+    const std::pair<const char*, Writer> writers[] = {
+        {"WriteByteFile", [](const QString& name, int size) { WriteByteFile(name, QByteArray(size, 'n')); }},
+        {"WriteLines",
+         [](const QString& name, int size) { WriteLines(name, QStringList(size / 10, QStringLiteral("12345678"))); }},
+    };
+    const struct {
+        int size;
+        int shortBy;
+    } cases[] = {{100000, 3000}, {100000, 1}, {100000, 16000}, {20000, 4000}, {5000, 2000}};
+    for (const auto& [writerName, writer] : writers) {
+        for (const auto& c : cases) {
+            QTemporaryDir dir;
+            const QString name = dir.filePath(QStringLiteral("old.bin"));
+            WriteRaw(name, "old content");
+            const ChildResult result = RunWithFileSizeLimit(c.size - c.shortBy, [&] { writer(name, c.size); });
+            const std::string what = std::string(writerName) + " of " + std::to_string(c.size) + " bytes, "
+                + std::to_string(c.shortBy) + " too many";
+            EXPECT_EQ(result.end, ChildResult::FileCreateError) << what << ": " << ChildEndName(result.end);
+            EXPECT_TRUE(result.message.startsWith(QStringLiteral("Datei \"%1\" kann nicht erstellt werden. ").arg(name)))
+                << what << ": " << result.message.toStdString();
+            const QByteArray now = ReadRaw(name);
+            EXPECT_TRUE(now == "old content") << what << ": the file now holds " << now.size() << " bytes";
+            EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({QStringLiteral("old.bin")})) << what;
+        }
+    }
+}
+
+// A file the user may write in a folder where no new file can be made: the save cannot go through a
+// temporary file beside it, so it writes the file in place. Run as an unprivileged child, because
+// root may create files in any folder.
+TEST(ByteFile, AWritableFileInAReadOnlyFolderIsSavedInPlace)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("nurlesen"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString name = folder + QStringLiteral("/daten.bin");
+    WriteRaw(name, QByteArray(5000, 'o'));
+    const auto all = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    const auto enter = QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+    const auto write = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), all | enter | QFileDevice::WriteOwner));
+    ASSERT_TRUE(QFile::setPermissions(folder, all | enter));
+    ASSERT_TRUE(QFile::setPermissions(name, all | write));
+
+    const ChildResult saved = RunUnprivileged([&] { WriteByteFile(name, "neue Bytes"); });
+    EXPECT_EQ(saved.end, ChildResult::Returned) << ChildEndName(saved.end) << ": " << saved.message.toStdString();
+    EXPECT_EQ(ReadRaw(name), QByteArray("neue Bytes")) << "the old tail must be gone";
+
+    const ChildResult lines = RunUnprivileged([&] { WriteLines(name, {QStringLiteral("a"), QStringLiteral("b")}); });
+    EXPECT_EQ(lines.end, ChildResult::Returned) << ChildEndName(lines.end) << ": " << lines.message.toStdString();
+    EXPECT_EQ(ReadRaw(name), QByteArray("a\r\nb\r\n"));
+
+    // A new file still cannot be made there, and the error says so.
+    const QString fresh = folder + QStringLiteral("/neu.bin");
+    const ChildResult refused = RunUnprivileged([&] { WriteByteFile(fresh, "x"); });
+    EXPECT_EQ(refused.end, ChildResult::FileCreateError) << ChildEndName(refused.end);
+    EXPECT_TRUE(refused.message.startsWith(QStringLiteral("Datei \"%1\" kann nicht erstellt werden. ").arg(fresh)))
+        << refused.message.toStdString();
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({QStringLiteral("daten.bin")}));
+    QFile::setPermissions(folder, all | enter | QFileDevice::WriteOwner);
+}
+
+TEST(TextFile, LinesAreCutToTheLongestLineAFileCanUse)
+{
+    const QByteArray a(2000, 'A');
+    const QByteArray exact(kMaxLineLength, 'E');
+    const struct {
+        QByteArray bytes;
+        QStringList lines;
+    } cases[] = {
+        {a + "\r\nB\r\n", {QString(kMaxLineLength, QLatin1Char('A')), QStringLiteral("B")}},
+        {exact + "\r\n" + exact + "\n" + exact, {QString::fromLatin1(exact), QString::fromLatin1(exact), QString::fromLatin1(exact)}},
+        {exact + "Z\r\nB", {QString::fromLatin1(exact), QStringLiteral("B")}},
+        {exact + "\r", {QString::fromLatin1(exact)}},
+    };
+    for (const auto& c : cases) {
+        LineReader reader = LineReader::fromBytes(c.bytes);
+        EXPECT_EQ(ReadAllLines(reader, 0), c.lines) << c.bytes.size() << " bytes";
+    }
+    LineReader two = LineReader::fromBytes("a\nb\nc\n", 2);
+    EXPECT_EQ(ReadAllLines(two, 1), QStringList({QStringLiteral("a"), QStringLiteral("b"), QString()}));
+}
+
+TEST(TextFile, LinesSplitAcrossReadingPiecesComeOutWhole)
+{
+    // Lines of 12 bytes up to 65 532, then a line whose CR is the last byte of the first 64 KiB
+    // piece and whose LF the first of the next; then an overlong line across the next boundary.
+    QByteArray bytes;
+    for (int i = 0; i < 5461; ++i)
+        bytes += "0123456789\r\n";
+    bytes += "xab\r\n";
+    bytes += QByteArray(2 * 65536 - bytes.size() - 3, 'L') + "\r\n" + QByteArray(5000, 'M') + "\nEnde";
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("stuecke.txt"));
+    WriteRaw(name, bytes);
+    LineReader fromFile(name);
+    LineReader inMemory = LineReader::fromBytes(bytes);
+    const QStringList lines = ReadAllLines(fromFile, 0);
+    EXPECT_EQ(lines, ReadAllLines(inMemory, 0));
+    ASSERT_EQ(lines.size(), 5461 + 4);
+    EXPECT_EQ(lines[5460], QStringLiteral("0123456789"));
+    EXPECT_EQ(lines[5461], QStringLiteral("xab"));
+    EXPECT_EQ(lines[5462], QString(kMaxLineLength, QLatin1Char('L')));
+    EXPECT_EQ(lines[5463], QString(kMaxLineLength, QLatin1Char('M')));
+    EXPECT_EQ(lines[5464], QStringLiteral("Ende"));
+}
+
+// Devices and pipes claim a size of 0 and may never end; readers stop at what their format can use.
+TEST(Reading, EndlessInputsStopAtTheMostTheFormatCanUse)
+{
+    LineReader zeros(QStringLiteral("/dev/zero"), 100);
+    EXPECT_EQ(zeros.lineCount(), 1); // one endless line, cut; nothing after it is read
+    EXPECT_EQ(zeros.next(), QString(kMaxLineLength, QChar(0)));
+    EXPECT_EQ(zeros.next(), QString());
+
+    try {
+        ReadByteFileUpTo(QStringLiteral("/dev/zero"), 5000);
+        FAIL() << "an endless device was taken";
+    } catch (const FileTooLongError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Datei /dev/zero ist zu groß: höchstens 5000 Bytes"));
+    }
+    EXPECT_THROW(ReadByteFile(QStringLiteral("/dev/zero")), FileTooLongError);
+
+    // A pipe that ends is read whole although it claims nothing.
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    const QByteArray sent = QByteArray(3000, 'p') + "\nzwei";
+    ASSERT_EQ(write(ends[1], sent.constData(), static_cast<size_t>(sent.size())), sent.size());
+    close(ends[1]);
+    const QString path = QStringLiteral("/dev/fd/%1").arg(ends[0]);
+    EXPECT_EQ(ByteFileSize(path), 0);
+    EXPECT_EQ(ReadByteFileUpTo(path, 5000), sent);
+    close(ends[0]);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // The level file: its layout, the round trip, the time rule and short, long and damaged files.
 #include "common/errors.h"
-#include "common/filesizelimit.h"
+#include "support/filesizelimit.h"
 #include "common/textfile.h"
 #include "level/leveldocument.h"
 #include "levelio/levelfile.h"
@@ -227,7 +227,7 @@ TEST(LevelFile, LongFilesAndLinesAreReadOnlyAsFarAsNeeded)
     LevelDocument back;
     LoadLevelFile(back, path);
     EXPECT_EQ(back.gridCodes(), doc.gridCodes());
-    EXPECT_EQ(back.tip2(), QString(4096, QLatin1Char('t')));
+    EXPECT_EQ(back.tip2(), QString(kMaxLineLength, QLatin1Char('t')));
 }
 
 TEST(LevelFile, LoneLineFeedsAreAccepted)

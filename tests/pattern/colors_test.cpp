@@ -175,18 +175,28 @@ TEST(Animation, StartStoresAndStopReloads)
 
 TEST(Animation, BadPhaseListsAreRefused)
 {
+    // A token that is no number gets the conversion error; a number that names no pattern set says so.
     const struct {
         const char* list;
-        const char* bad;
-    } cases[] = {{"1", ""}, {"1;x;2", "x"}, {"1;9", "9"}, {"0;1", "0"}, {";", ""}};
+        const char* message;
+    } cases[] = {
+        {"1", "'' ist kein gültiger Integerwert"},
+        {"1;x;2", "'x' ist kein gültiger Integerwert"},
+        {";", "'' ist kein gültiger Integerwert"},
+        {"1;9", "Phase 9 liegt nicht zwischen 1 und 8"},
+        {"0;1", "Phase 0 liegt nicht zwischen 1 und 8"},
+        {"170", "Phase 170 liegt nicht zwischen 1 und 8"},
+        {"2; $AA", "Phase 170 liegt nicht zwischen 1 und 8"},
+        {"1;-3", "Phase -3 liegt nicht zwischen 1 und 8"},
+    };
     for (const auto& c : cases) {
         PatternEditor e;
         e.phases = QLatin1String(c.list);
         try {
             e.ToggleAnimation();
             ADD_FAILURE() << c.list << " accepted";
-        } catch (const ConversionError& error) {
-            EXPECT_EQ(error.message(), QStringLiteral("'%1' ist kein gültiger Integerwert").arg(QLatin1String(c.bad)));
+        } catch (const TavrelError& error) {
+            EXPECT_EQ(error.message(), QString::fromUtf8(c.message)) << c.list;
         }
         EXPECT_FALSE(e.animationRunning()) << c.list;
     }

@@ -1,6 +1,7 @@
 // The pattern file: writing, loading, partial import, the font label and failures on the way.
 #include "common/errors.h"
-#include "common/filesizelimit.h"
+#include "support/childprocess.h"
+#include "support/filesizelimit.h"
 #include "common/textfile.h"
 #include "palette/colortext.h"
 #include "pattern/fontfile.h"
@@ -335,6 +336,40 @@ TEST(FontFile, LabelAndProposedName)
     EXPECT_EQ(FontLabelFor(QStringLiteral("/tmp/x/Mein Font.fa8")), QStringLiteral("Font: Mein Font.fa8"));
     EXPECT_EQ(FontLabelFor(QStringLiteral("b.fa8")), QStringLiteral("Font: b.fa8"));
     EXPECT_EQ(ProposedFontFileName(FontLabelFor(QStringLiteral("/tmp/x/Mein Font.fa8"))), QStringLiteral("Mein Font.fa8"));
+}
+
+TEST(FontFile, ASaveThatFallsShortByAFewKiBKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    PatternEditor a = Sample();
+    const qsizetype size = ReadRaw(Saved(dir, "probe.fa8", a)).size();
+    PatternEditor old = Other();
+    const QString name = Saved(dir, "alt.fa8", old);
+    const QByteArray oldBytes = ReadRaw(name);
+    const ChildResult result = RunWithFileSizeLimit(size - 3000, [&] { SaveFontFile(a, name); });
+    EXPECT_EQ(result.end, ChildResult::FileCreateError) << ChildEndName(result.end);
+    EXPECT_TRUE(result.message.startsWith(QStringLiteral("Datei \"%1\" kann nicht erstellt werden. ").arg(name)))
+        << result.message.toStdString();
+    EXPECT_TRUE(ReadRaw(name) == oldBytes) << "the old file was replaced";
+}
+
+TEST(FontFile, AFileWithMegabytesAfterItsLinesLoadsLikeTheFileAlone)
+{
+    QTemporaryDir dir;
+    PatternEditor a = Sample();
+    const QString name = Saved(dir, "lang.fa8", a);
+    {
+        QFile f(name);
+        ASSERT_TRUE(f.open(QIODevice::Append));
+        for (int i = 0; i < 100; ++i)
+            f.write(QByteArray(64 * 1024, static_cast<char>('a' + i % 26)) + "\r\n");
+    }
+    PatternEditor b = Other();
+    LoadFontFile(b, name);
+    ExpectSameRegisters(b, a);
+    EXPECT_TRUE(SameStore(b.store, a.store));
+    EXPECT_EQ(b.phases, a.phases);
+    EXPECT_EQ(b.rowColors, a.rowColors);
 }
 
 } // namespace

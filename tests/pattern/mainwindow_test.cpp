@@ -8,14 +8,18 @@
 #include "pattern/codeexport.h"
 #include "pattern/fontfile.h"
 #include "pattern/ui/main.h"
+#include "support/modaldialogs.h"
 #include "support/scripteddialogs.h"
 #include "support/testutil.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QScrollArea>
@@ -166,6 +170,7 @@ TEST_F(MainWindowTest, TypingIntoABytePutsHiIntoTheInfoList)
     QTest::keyClick(editor, Qt::Key_Backspace);
     QTest::keyClick(editor, Qt::Key_Backspace);
     QTest::keyClick(editor, Qt::Key_Backspace);
+    QCoreApplication::processEvents(); // the box opens once the keystroke is handled
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_EQ(dialogs.errors[0], QStringLiteral("'' ist kein gültiger Integerwert"));
 }
@@ -352,4 +357,121 @@ TEST_F(WindowSetTest, DoubleClickOnF4DefinesF4NotF3)
     EXPECT_EQ(form->Farbe4->text(), QStringLiteral("F4: CA"));
     EXPECT_EQ(form->Farbe4->textColor(), kBlack);
     EXPECT_EQ(form->Farbe3->text(), QStringLiteral("F3: 1C"));
+}
+
+// A user types into the byte grid: the error box of a non-number is a real modal box that takes the
+// focus away from the cell editor, and the editor must survive it, with Return afterwards.
+class ByteGridTypingTest : public ::testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        PatternEditor seed;
+        seed.store.setPatternByte(1, 1, 0, 0, QStringLiteral("27"));
+        SaveFontFile(seed, dir.filePath(QStringLiteral("Vorarado.fa8")));
+        form = std::make_unique<TFormmain>(dialogs, dir.path());
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    QTemporaryDir dir;
+    ModalErrorDialogs dialogs;
+    std::unique_ptr<TFormmain> form;
+};
+
+TEST_P(ByteGridTypingTest, ErrorBoxWhileTypingLeavesTheProgramAliveAndTheCellAsTyped)
+{
+    QTableWidget* data = form->data;
+    const QRect cell = data->visualItemRect(data->item(0, 0));
+    QTest::mouseDClick(data->viewport(), Qt::LeftButton, {}, cell.center());
+    auto* editor = data->findChild<QLineEdit*>(QStringLiteral("dataEditor"));
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(editor->isVisible());
+    editor->selectAll();
+    const QString typed = QString::fromLatin1(GetParam());
+    if (typed.isEmpty())
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+    else
+        QTest::keyClicks(QApplication::focusWidget(), typed);
+    QTest::qWait(100);
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_EQ(dialogs.errors[0], QStringLiteral("'%1' ist kein gültiger Integerwert").arg(typed));
+    // The cell is still in editing, and gets the keys once the window is active again.
+    ASSERT_EQ(data->findChild<QLineEdit*>(QStringLiteral("dataEditor")), editor);
+    ASSERT_TRUE(editor->isVisible());
+    EXPECT_EQ(form->focusWidget(), editor);
+    QPointer<QLineEdit> closing(editor);
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return closing.isNull(); }, 1000)) << "Return ends the editing";
+    EXPECT_EQ(form->data->item(0, 0)->text(), typed);
+    EXPECT_EQ(form->data->item(0, 1)->text(), QStringLiteral("0"));
+    EXPECT_EQ(form->editor().buffer.data(0, 0), typed);
+    EXPECT_EQ(form->editor().store.patternByte(1, 1, 0, 0), QStringLiteral("27")) << "typing reaches the store only by Speichern";
+    // The grid goes on taking input: a number in the same cell mends the row.
+    QTest::mouseDClick(data->viewport(), Qt::LeftButton, {}, cell.center());
+    auto* next = data->findChild<QLineEdit*>(QStringLiteral("dataEditor"));
+    ASSERT_NE(next, nullptr);
+    next->selectAll();
+    QTest::keyClicks(next, QStringLiteral("85"));
+    QTest::keyClick(next, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialogs.errors.size(), 1);
+    EXPECT_EQ(form->data->item(0, 0)->text(), QStringLiteral("85"));
+    EXPECT_EQ(form->grid->item(0, 3)->text(), QStringLiteral("1"));
+}
+
+INSTANTIATE_TEST_SUITE_P(EmptiedOrLetter, ByteGridTypingTest, ::testing::Values("", "a"));
+
+// A typed number outside a field's range is brought to the nearer limit as soon as the field loses
+// the focus, so the button that takes the focus already acts on the corrected value.
+TEST_F(MainWindowTest, TypedNumbersOutsideTheRangeReachTheNearerLimitBeforeAButtonActs)
+{
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    const struct {
+        QSpinBox* field;
+        const char* typed;
+        int value;
+    } cases[] = {
+        {form->SpinTilenumber, "99", 64}, {form->SpinTilenumber, "0", 1},     {form->SpinFontsetnumber, "9", 8},
+        {form->SpinEdit1, "250", 100},    {form->copySpinTilenumber, "65", 64}, {form->Spinvon, "0", 1},
+        {form->Spinbis, "12", 8},          {form->SpinEdit2, "70", 64},
+    };
+    for (const auto& c : cases) {
+        c.field->setFocus();
+        c.field->selectAll();
+        QTest::keyClicks(c.field, QString::fromLatin1(c.typed));
+        EXPECT_EQ(c.field->text(), QString::fromLatin1(c.typed)) << c.field->objectName().toStdString();
+        QTest::mouseClick(button("ButtonLaden"), Qt::LeftButton);
+        EXPECT_EQ(c.field->value(), c.value) << c.field->objectName().toStdString() << " typed " << c.typed;
+    }
+    EXPECT_EQ(form->Timer1->interval(), 2000) << "speed 100";
+}
+
+// Screen readers name each field by the label beside it, and a button by the caption it shows now.
+TEST_F(MainWindowTest, FieldsAreReadOutByTheirLabelsAndButtonsByTheirCurrentCaption)
+{
+    const auto spoken = [](QWidget* w) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        return a ? a->text(QAccessible::Name) : QStringLiteral("<none>");
+    };
+    const std::pair<QWidget*, QString> cases[] = {
+        {form->SpinFontsetnumber, QStringLiteral("Pattern-Set    ")},
+        {form->SpinTilenumber, QStringLiteral("Pattern-Nr    (Tauschen mit)")},
+        {form->copySpinTilenumber, QStringLiteral("Tauschen mit")},
+        {form->SpinEdit1, QStringLiteral("Speed (x/50 Sekunden Dauer)")},
+        {form->Editphasen, QStringLiteral("Animationsphasen mit ; getrennt")},
+        {form->farbe, QStringLiteral("Malfarbe")},
+        {form->Spinvon, QStringLiteral("Font-Zeilen ")},
+        {form->Spinbis, QStringLiteral("bis")},
+        {form->SpinEdit2, QStringLiteral("Nr.")},
+        {form->data, QStringLiteral("Daten Bytes")},
+    };
+    for (const auto& [w, name] : cases)
+        EXPECT_EQ(spoken(w), name) << w->objectName().toStdString();
+    click("Buttonanim");
+    EXPECT_EQ(spoken(button("Buttonanim")), QStringLiteral("Stop Anim"));
+    click("Buttonanim");
+    EXPECT_EQ(spoken(button("Buttonanim")), QStringLiteral("Start Anim"));
 }

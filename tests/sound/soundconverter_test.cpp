@@ -1,6 +1,7 @@
 // The sound converter's conversions: nibble orders, block layouts, lengths, log lines and refusals.
 #include "common/boundedbytefile.h"
 #include "common/errors.h"
+#include "support/childprocess.h"
 #include "sound/soundconverter.h"
 #include "support/testutil.h"
 
@@ -254,6 +255,18 @@ TEST_F(SoundConverterTest, PlotsDrawBarsOfTheFirstSamples)
     EXPECT_EQ(p8.pixel(13, 260), cream);
     EXPECT_EQ(p8.pixel(500, 3), red);
     EXPECT_EQ(p4.pixel(500, 3), blue);
+}
+
+TEST_F(SoundConverterTest, ASaveThatFallsShortByAFewKiBKeepsTheOldFile)
+{
+    load(Noise(20000, 3));
+    converter->Packed();
+    const QString name = write(QByteArray("old pokey data"), QStringLiteral("Pokey.bin"));
+    const ChildResult result = RunWithFileSizeLimit(10000 - 3000, [&] { converter->Soundspeichern(name); });
+    EXPECT_EQ(result.end, ChildResult::FileCreateError) << ChildEndName(result.end);
+    EXPECT_TRUE(result.message.startsWith(QStringLiteral("Datei \"%1\" kann nicht erstellt werden. ").arg(name)))
+        << result.message.toStdString();
+    EXPECT_TRUE(ReadTestFile(name) == "old pokey data") << "the old file was replaced";
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The file splitter: ranges cut to the loaded file, the length field, loading failures, the window.
 #include "common/boundedbytefile.h"
 #include "common/errors.h"
+#include "support/childprocess.h"
 #include "splitter/splitbuffer.h"
 #include "splitter/ui/splitter.h"
 #include "support/scripteddialogs.h"
@@ -190,6 +191,18 @@ TEST_F(SplitterWindowTest, SaveIntoUnwritableFolderShowsTheFileErrorAndKeepsTheO
     EXPECT_EQ(read(out), QByteArray("keep me"));
     click("Buttonsave");
     EXPECT_EQ(read(out), sixBytes);
+}
+
+TEST_F(SplitterTest, ASaveThatFallsShortByAFewKiBKeepsTheOldFile)
+{
+    SplitBuffer buffer;
+    buffer.dateiladen(write(QStringLiteral("in.bin"), QByteArray(30000, 'x')));
+    const QString name = write(QStringLiteral("Teilstueck.bin"), "old piece");
+    const ChildResult result = RunWithFileSizeLimit(20000 - 3000, [&] { buffer.Dateispeichern(name, 1001, 21000); });
+    EXPECT_EQ(result.end, ChildResult::FileCreateError) << ChildEndName(result.end);
+    EXPECT_TRUE(result.message.startsWith(QStringLiteral("Datei \"%1\" kann nicht erstellt werden. ").arg(name)))
+        << result.message.toStdString();
+    EXPECT_TRUE(read(name) == "old piece") << "the old file was replaced";
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "app/ui/qtuserdialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -25,8 +26,13 @@ std::optional<QString> QtUserDialogs::run(const FileDialogRequest& request, bool
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     const QStringList filters = qtFilters(request.filter);
     dialog.setNameFilters(filters);
+    // The dialog keeps its filters with single blanks; selecting goes by that form.
     if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
-        dialog.selectNameFilter(filters[request.filterIndex - 1]);
+        dialog.selectNameFilter(filters[request.filterIndex - 1].simplified());
+    // The list shows them as written ("Pokey Data RAM Datei  (*.bin)"); the dialog filters by index.
+    if (auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo")); types && types->count() == filters.size())
+        for (int i = 0; i < filters.size(); ++i)
+            types->setItemText(i, filters[i]);
     if (!request.defaultExt.isEmpty())
         dialog.setDefaultSuffix(request.defaultExt);
     if (!request.fileName.isEmpty())

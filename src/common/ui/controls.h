@@ -13,12 +13,10 @@ W* Named(W* widget, const char* name)
     return widget;
 }
 
-// A named button whose accessible name is its caption.
+// A named button. Screen readers read its caption as shown, also after it changes ("Start Anim").
 inline QPushButton* NamedButton(const QString& caption, const char* name, QWidget* parent)
 {
-    auto* button = Named(new QPushButton(caption, parent), name);
-    button->setAccessibleName(caption);
-    return button;
+    return Named(new QPushButton(caption, parent), name);
 }
 
 // Shows a window without waiting for it, or brings it to the front when it is already shown.

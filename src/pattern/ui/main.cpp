@@ -5,6 +5,7 @@
 #include "common/ui/colorpanel.h"
 #include "common/ui/controls.h"
 #include "common/ui/imageview.h"
+#include "common/ui/rangespinbox.h"
 #include "converter/ui/Grafikconverter.h"
 #include "level/ui/map.h"
 #include "pattern/fontfile.h"
@@ -39,12 +40,7 @@ QLabel* label(const QString& text, const char* name, QWidget* parent)
 
 QSpinBox* spin(int min, int max, int value, const char* name, QWidget* parent)
 {
-    auto* s = Named(new QSpinBox(parent), name);
-    s->setRange(min, max);
-    s->setValue(value);
-    s->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
-    s->setAccessibleName(QLatin1String(name));
-    return s;
+    return Named(new RangeSpinBox(min, max, value, parent), name);
 }
 
 QTableWidget* table(int columns, int rows, int cellWidth, int cellHeight, const char* name, QWidget* parent)
@@ -99,7 +95,6 @@ void TFormmain::buildControls()
     Combomode->setEditable(true);
     Combomode->addItems({QStringLiteral("Char"), QStringLiteral("Player")});
     Combomode->setCurrentText(QStringLiteral("Char"));
-    Combomode->setAccessibleName(QStringLiteral("Modus"));
     Label1 = label(QStringLiteral("Farben: Klick wählt Malfarbe, Doppelklick = Definition"), "Label1", this);
     Label1->setWordWrap(true);
     Label1->setFixedWidth(190);
@@ -114,7 +109,6 @@ void TFormmain::buildControls()
     farbe->setFixedWidth(40);
     farbe->setAlignment(Qt::AlignCenter);
     farbe->setAutoFillBackground(true);
-    farbe->setAccessibleName(QStringLiteral("Malfarbe"));
     DrawGrid1 = Named(new ImageView(&mEditor.rowGrid(), this), "DrawGrid1");
     DrawGrid1->setAccessibleName(QStringLiteral("Zeilenfarben"));
     DrawGrid1->hide();
@@ -200,10 +194,8 @@ void TFormmain::buildControls()
     // --- animation ------------------------------------------------------------------------------
     Label8 = label(QStringLiteral("Animationsphasen mit ; getrennt"), "Label8", this);
     Editphasen = Named(new QLineEdit(QStringLiteral("1;2;1;3"), this), "Editphasen");
-    Editphasen->setAccessibleName(Label8->text());
     Label7 = label(QStringLiteral("Speed (x/50 Sekunden Dauer)"), "Label7", this);
     SpinEdit1 = spin(1, 100, 16, "SpinEdit1", this);
-    SpinEdit1->setAccessibleName(Label7->text());
     Buttonanim = NamedButton(QStringLiteral("Start Anim"), "Buttonanim", this);
     auto* anim = new QGridLayout;
     anim->setVerticalSpacing(2);
@@ -270,6 +262,18 @@ void TFormmain::buildControls()
     top->addLayout(dataColumn);
     top->addStretch(1);
 
+    // Fields are named by the labels beside them, for the keyboard (mnemonics) and for screen readers.
+    const std::pair<QLabel*, QWidget*> buddies[] = {
+        {Label3, Combomode},     {Label4, farbe},      {Labelfontset, SpinFontsetnumber}, {Label2, SpinTilenumber},
+        {Label5, grid},          {Label6, data},       {Label8, Editphasen},              {Label7, SpinEdit1},
+    };
+    for (const auto& [l, field] : buddies)
+        l->setBuddy(field);
+    // Tables are not named by buddies.
+    grid->setAccessibleName(Label5->text());
+    data->setAccessibleName(Label6->text());
+    copySpinTilenumber->setAccessibleName(QStringLiteral("Tauschen mit"));
+
     // --- overview -------------------------------------------------------------------------------
     LabelPattern = label(QStringLiteral("Wähle ein Pattern durch Doppelklick zum Bearbeiten aus: "), "LabelPattern", this);
     ScrollBox1 = Named(new QScrollArea(this), "ScrollBox1");
@@ -328,6 +332,8 @@ void TFormmain::buildControls()
     Label10 = label(QStringLiteral("bis"), "Label10", Panel3);
     Spinbis = spin(1, 8, 3, "Spinbis", Panel3);
     Button1 = NamedButton(QStringLiteral("Font Assembler Code generieren"), "Button1", Panel3);
+    Label9->setBuddy(Spinvon);
+    Label10->setBuddy(Spinbis);
     auto* fontExport = new QGridLayout(Panel3);
     fontExport->addWidget(Label9, 0, 0);
     fontExport->addWidget(Spinvon, 0, 1);
@@ -341,6 +347,7 @@ void TFormmain::buildControls()
     EditPlayer = Named(new QLineEdit(QStringLiteral("Shape"), Panel2), "EditPlayer");
     EditPlayer->setAccessibleName(QStringLiteral("Player Name"));
     Button20 = NamedButton(QStringLiteral("Player Assembler Code generieren"), "Button20", Panel2);
+    Label11->setBuddy(SpinEdit2);
     auto* playerExport = new QGridLayout(Panel2);
     playerExport->addWidget(Label11, 0, 0);
     playerExport->addWidget(SpinEdit2, 0, 1);
@@ -553,7 +560,9 @@ void TFormmain::refreshRegisters()
         panels[k]->setColor(mEditor.registers[k].displayColor);
         panels[k]->setTextColor(mEditor.registers[k].textColor);
     }
-    farbe->setText(mEditor.paint.text);
+    // Unchanged texts stay untouched: a user may be typing in the field while the animation refreshes.
+    if (farbe->text() != mEditor.paint.text)
+        farbe->setText(mEditor.paint.text);
     QPalette p = farbe->palette();
     p.setColor(QPalette::Base, ToQColor(mEditor.paint.color));
     p.setColor(QPalette::Text, ToQColor(mEditor.paint.textColor));

@@ -2,9 +2,12 @@
 #include "pattern/ui/main.h"
 
 #include "common/ui/colorpanel.h"
+#include "common/ui/errorsafterevent.h"
 #include "common/ui/imageview.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyledItemDelegate>
@@ -29,6 +32,16 @@ public:
         QObject::connect(editor, &QLineEdit::textEdited, mForm,
                          [form = mForm, half, row](const QString& text) { form->dataEdited(half, row, text); });
         return editor;
+    }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        // An error box about the typed text takes the focus for a moment; the cell stays in editing,
+        // so the user goes on typing where he was once the box is dismissed.
+        if (event->type() == QEvent::FocusOut && QApplication::activeModalWidget())
+            return false;
+        return QStyledItemDelegate::eventFilter(object, event);
     }
 
 private:
@@ -106,7 +119,11 @@ void TFormmain::SpeedButton2Click() { mEditor.Swap(); }
 
 void TFormmain::dataEdited(int half, int y, const QString& text)
 {
-    act([&] { mEditor.TypeData(half, y, text); });
+    // This runs inside the cell editor's key handling: the error box waits until that is over,
+    // because its event loop may delete the editor under the keystroke.
+    ErrorsAfterEvent later(mDialogs, this);
+    Guarded(later, [&] { mEditor.TypeData(half, y, text); });
+    refresh();
 }
 
 void TFormmain::CombomodeChange(const QString& text)

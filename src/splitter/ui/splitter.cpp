@@ -2,6 +2,7 @@
 #include "splitter/ui/splitter.h"
 
 #include "common/ui/controls.h"
+#include "common/ui/rangespinbox.h"
 
 #include "palette/ataricolor.h"
 
@@ -19,11 +20,9 @@ namespace {
 
 QSpinBox* PositionSpin(const char* name, QWidget* parent)
 {
-    auto* spin = new QSpinBox(parent);
-    spin->setObjectName(QLatin1String(name));
     // Positions are not limited while typing; saving keeps to the loaded file.
-    spin->setRange(-std::numeric_limits<int>::max(), std::numeric_limits<int>::max());
-    spin->setValue(0);
+    constexpr int kLimit = std::numeric_limits<int>::max();
+    auto* spin = Named(new RangeSpinBox(-kLimit, kLimit, 0, parent), name);
     spin->setMinimumWidth(130);
     return spin;
 }

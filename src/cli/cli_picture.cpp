@@ -1,0 +1,66 @@
+// tavrel-cli picture: load and quantise a picture as the graphics converter does, analyse it and
+// write the code, the RAM image, the table and the quantised picture that were asked for.
+#include "cli/command.h"
+
+#include "common/bytefile.h"
+#include "common/textfile.h"
+#include "converter/graphicsconverter.h"
+#include "converter/graphicsexport.h"
+
+namespace {
+
+// Rows 0 ... H and columns 0 ... 19 as the window shows them, comma-separated.
+QStringList TableLines(const RegisterTable& table)
+{
+    QStringList lines;
+    for (int row = 0; row < table.rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < RegisterTable::kShownColumns; ++column)
+            cells << table.cell(column, row);
+        lines << cells.join(QLatin1Char(','));
+    }
+    return lines;
+}
+
+int RunPicture(const QStringList& argv)
+{
+    const QString code = QStringLiteral("--code");
+    const QString ram = QStringLiteral("--ram");
+    const QString table = QStringLiteral("--table");
+    const QString picture = QStringLiteral("--picture");
+    const CliArguments args(argv, {code, ram, table, picture});
+    if (args.positionals().size() != 2)
+        throw UsageError{QStringLiteral("an analysis (compact or isolated) and one picture file expected")};
+    const QString analysis = args.positionals().at(0);
+    if (analysis != QLatin1String("compact") && analysis != QLatin1String("isolated"))
+        throw UsageError{QStringLiteral("unknown analysis %1").arg(analysis)};
+
+    // As the window on a fresh start: the table reset with the address headers, then the load.
+    GraphicsConverter converter;
+    converter.ResetRegisterTable(GraphicsConverter::Headers::RegisterAddresses);
+    converter.LoadPicture(args.positionals().at(1));
+    if (analysis == QLatin1String("compact"))
+        converter.ErmittleFarbenKompakt();
+    else
+        converter.ErmittleFarbenIsoliert();
+
+    if (args.has(code)) {
+        converter.CodeGenerieren();
+        WriteLines(args.value(code), converter.log().lines());
+    }
+    if (args.has(ram))
+        WriteByteFile(args.value(ram), AtariRamImage(converter.picture(), converter.table()));
+    if (args.has(table))
+        WriteLines(args.value(table), TableLines(converter.table()));
+    if (args.has(picture))
+        converter.SavePicture(args.value(picture));
+    return 0;
+}
+
+const CliRegistration picture(
+    QStringLiteral("picture"),
+    CliCommand{QStringLiteral("picture (compact|isolated) IN [--code FILE] [--ram FILE] [--table FILE.csv] "
+                              "[--picture OUT.bmp]"),
+               RunPicture});
+
+} // namespace

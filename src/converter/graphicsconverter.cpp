@@ -1,0 +1,222 @@
+// Loading, the table operations and the two analyses of the graphics converter.
+#include "converter/graphicsconverter.h"
+
+#include "common/bytefile.h"
+#include "converter/colortextcache.h"
+#include "converter/graphicsexport.h"
+#include "converter/nearestpalettecolor.h"
+#include "converter/pictureloader.h"
+
+#include <QHash>
+#include <utility>
+
+namespace {
+
+const QString kBlackText = QStringLiteral("clBlack");
+
+} // namespace
+
+GraphicsConverter::GraphicsConverter() = default;
+
+void GraphicsConverter::writeRowStarts(int rows)
+{
+    for (int r = 1; r <= rows; ++r) {
+        mTable.setCell(0, r, QString::number(r));
+        mTable.setCell(1, r, kBlackText);
+    }
+}
+
+void GraphicsConverter::ResetRegisterTable(Headers headers)
+{
+    // Every column of every row: a wide or tall earlier picture leaves nothing behind that an
+    // analysis or an export of the next one could pick up.
+    mTable.clearRows();
+    writeRowStarts(mTable.rowCount());
+    for (int c = 1; c <= 9; ++c)
+        mTable.setCell(c, 0, headers == Headers::RegisterAddresses ? RegisterAddressHeader(c)
+                                                                     : QStringLiteral("Reg %1").arg(c + 703));
+    emit tableChanged();
+}
+
+void GraphicsConverter::LoadPicture(const QString& fileName)
+{
+    TakePicture(ReadPicture(fileName));
+}
+
+void GraphicsConverter::TakePicture(QImage picture)
+{
+    mPicture = std::move(picture);
+    PaletteQuantizer quantizer;
+    quantizer.quantize(mPicture);
+    mTable.setSize(RegisterTable::kShownColumns, mPicture.height() + 1);
+    writeRowStarts(mPicture.height() + 1);
+    emit pictureReplaced();
+    emit tableChanged();
+}
+
+void GraphicsConverter::ErmittleFarbenKompakt()
+{
+    const int width = pictureWidth();
+    const int height = pictureHeight();
+    if (width == 0 || height == 0)
+        return;
+    ColorTextCache texts;
+    // stamp[id] == generation: the colour is known to stand in columns 1-15 of the current line.
+    // Overwriting column 15 starts a new generation, since it may have removed a colour.
+    std::vector<int> stamp;
+    int generation = 0;
+    for (int y = 1; y <= height; ++y) {
+        ++generation;
+        const auto* line = reinterpret_cast<const QRgb*>(mPicture.constScanLine(y - 1));
+        for (int x = width; x >= 1; --x) {
+            const int id = texts.idOf(line[x - 1]);
+            if (id >= static_cast<int>(stamp.size()))
+                stamp.resize(id + 1, 0);
+            if (stamp[id] == generation)
+                continue;
+            const QString& c = texts.text(id);
+            bool found = false;
+            for (int k = 1; k <= 15 && !found; ++k)
+                found = mTable.cell(k, y) == c;
+            if (!found) {
+                int free = 0;
+                for (int k = 1; k <= 14 && free == 0; ++k)
+                    if (mTable.cell(k, y).trimmed().isEmpty())
+                        free = k;
+                if (free != 0) {
+                    mTable.setCell(free, y, c);
+                } else {
+                    mTable.setCell(15, y, c);
+                    ++generation;
+                }
+            }
+            stamp[id] = generation;
+        }
+    }
+    mLog.appendPixelWalk(width, height, ConverterLog::Walk::RightToLeft);
+    emit tableChanged();
+}
+
+void GraphicsConverter::ErmittleFarbenIsoliert()
+{
+    ResetRegisterTable(Headers::RegisterAddresses);
+    const int width = pictureWidth();
+    const int height = pictureHeight();
+    if (width == 0 || height == 0)
+        return;
+    constexpr int kSearched = 19;
+    ColorTextCache texts;
+    // First column (row by row, then column by column) of each text in the lines above, columns 1-19.
+    QHash<QString, int> earlier;
+    // Last column of each text in the current line, columns 1-19.
+    QHash<QString, int> current;
+    // Columns past 19 that a colour was given: found again there, so it takes only one.
+    QHash<QString, int> beyond;
+    // stamp[id] == y: the colour was placed on line y already; later pixels of it land on the same
+    // cell again, which changes nothing.
+    std::vector<int> stamp;
+    int n = 1;
+    for (int y = 1; y <= height; ++y) {
+        current.clear();
+        for (int k = 1; k <= kSearched; ++k)
+            if (!mTable.cell(k, y).isEmpty())
+                current.insert(mTable.cell(k, y), k);
+        const auto* line = reinterpret_cast<const QRgb*>(mPicture.constScanLine(y - 1));
+        for (int x = 1; x <= width; ++x) {
+            const int id = texts.idOf(line[x - 1]);
+            if (id >= static_cast<int>(stamp.size()))
+                stamp.resize(id + 1, 0);
+            if (stamp[id] == y)
+                continue;
+            const QString& c = texts.text(id);
+            int p = earlier.value(c, 0);
+            if (p == 0)
+                p = current.value(c, 0);
+            if (p == 0)
+                p = beyond.value(c, 0);
+            const QString& there = mTable.cell(p, y);
+            if (there != c && !there.isEmpty())
+                p = ++n;
+            mTable.setCell(p, y, c);
+            if (p >= 1 && p <= kSearched) {
+                if (current.value(c, 0) < p)
+                    current.insert(c, p);
+            } else if (p > kSearched && !beyond.contains(c)) {
+                beyond.insert(c, p);
+            }
+            stamp[id] = y;
+        }
+        for (int k = 1; k <= kSearched; ++k) {
+            const QString& t = mTable.cell(k, y);
+            if (!t.isEmpty() && !earlier.contains(t))
+                earlier.insert(t, k);
+        }
+    }
+    mLog.appendPixelWalk(width, height, ConverterLog::Walk::LeftToRight);
+    emit tableChanged();
+}
+
+void GraphicsConverter::setCellText(int column, int row, const QString& text)
+{
+    if (mTable.cell(column, row) == text)
+        return;
+    mTable.setCell(column, row, text);
+    emit cellChanged(column, row);
+}
+
+void GraphicsConverter::swapCells(int column1, int row1, int column2, int row2)
+{
+    const QString first = mTable.cell(column1, row1);
+    const QString second = mTable.cell(column2, row2);
+    mTable.setCell(column2, row2, first);
+    mTable.setCell(column1, row1, second);
+    emit cellChanged(column1, row1);
+    emit cellChanged(column2, row2);
+}
+
+void GraphicsConverter::moveColumn(int from, int to)
+{
+    mTable.moveColumn(from, to);
+    emit tableChanged();
+}
+
+std::optional<PackedColor> GraphicsConverter::pixel(int x, int y) const
+{
+    if (!mPicture.valid(x, y))
+        return std::nullopt;
+    return FromPixel(reinterpret_cast<const QRgb*>(mPicture.constScanLine(y))[x]);
+}
+
+void GraphicsConverter::setPixel(int x, int y, PackedColor color)
+{
+    if (!mPicture.valid(x, y))
+        return;
+    reinterpret_cast<QRgb*>(mPicture.scanLine(y))[x] = ToPixel(color);
+    emit pixelsChanged(QRect(x, y, 1, 1));
+}
+
+void GraphicsConverter::CodeGenerieren()
+{
+    for (int c = 1; c <= 9; ++c)
+        mTable.setCell(c, 0, RegisterAddressHeader(c));
+    emit tableChanged();
+    mLog.clear();
+    mLog.append(AssemblerCode(mTable));
+}
+
+QByteArray GraphicsConverter::AtariRam()
+{
+    const QByteArray bytes = AtariRamImage(mPicture, mTable);
+    mLog.appendRamBytes(bytes, pictureWidth() / 2);
+    return bytes;
+}
+
+void GraphicsConverter::SaveAtariRam(const QString& fileName)
+{
+    WriteByteFile(fileName, AtariRam());
+}
+
+void GraphicsConverter::SavePicture(const QString& fileName) const
+{
+    WriteByteFile(fileName, WindowsBitmap32(mPicture));
+}

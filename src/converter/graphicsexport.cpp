@@ -1,0 +1,142 @@
+// Colour-register code, RAM image and bitmap file of a converted picture.
+#include "converter/graphicsexport.h"
+
+#include "converter/colortextcache.h"
+
+#include <QtEndian>
+#include <array>
+
+namespace {
+
+struct Operand {
+    const char* key;
+    const char* operand;
+};
+
+// Fixed values, written for the game's own colours; they do not follow from the palette.
+constexpr Operand kOperands[] = {
+    {"clblack", "#$00"},   {"$00406060", "#$E2"}, {"$00404040", "#$04"}, {"$00404000", "#$A0"},
+    {"$0040a0e0", "#$22"}, {"$00008060", "#$C4"}, {"$0000c0a0", "#$C8"}, {"$00404080", "#$30"},
+    {"clgray", "#$0A"},    {"$000080c0", "#$4C"}, {"$0000c0e0", "#$1E"}, {"clcream", "#$0F"},
+    {"$00006040", "#$B2"}, {"clmedgray", "#$0A"}, {"", "#$FF"},
+};
+
+const QString kEight = QStringLiteral("        ");
+
+} // namespace
+
+QString ColorOperand(const QString& cellText)
+{
+    const QString key = cellText.trimmed().toLower();
+    for (const auto& o : kOperands)
+        if (key == QLatin1String(o.key))
+            return QString::fromLatin1(o.operand);
+    return QString();
+}
+
+QString RegisterAddressHeader(int column)
+{
+    return column == 9 ? QStringLiteral("$D01A") : QStringLiteral("$D01%1").arg(column + 1);
+}
+
+QStringList AssemblerCode(const RegisterTable& table)
+{
+    QStringList lines;
+    for (int c = 1; c <= 9; ++c) {
+        lines << kEight + QStringLiteral("LDA ") + ColorOperand(table.cell(c, 1));
+        lines << kEight + QStringLiteral("STA $2c%1").arg(c - 1);
+        lines << kEight + QStringLiteral("STA ") + RegisterAddressHeader(c);
+        lines << kEight;
+    }
+    lines << QStringLiteral(" //#####################################       ") << kEight;
+    for (int j = 2; j <= 50; ++j) {
+        lines << QStringLiteral(" //################ %1 ##################        ").arg(j);
+        lines << QStringLiteral(" ");
+        lines << QStringLiteral("        STA WSYNC ");
+        lines << QStringLiteral("   //pre");
+        for (int c = 1; c <= 9; ++c) {
+            if (table.cell(c, j - 1) != table.cell(c, j)) {
+                lines << kEight + QStringLiteral("LDA ") + ColorOperand(table.cell(c, j));
+                lines << kEight + QStringLiteral("STA ") + table.cell(c, 0);
+            }
+        }
+        lines << QStringLiteral("   //post");
+        lines << kEight;
+        for (int k = 0; k < 3; ++k)
+            lines << QStringLiteral("   //pre2") << QStringLiteral("        STA WSYNC") << QStringLiteral("   //post2")
+                  << QStringLiteral(" ");
+    }
+    return lines;
+}
+
+QByteArray AtariRamImage(const QImage& picture, const RegisterTable& table)
+{
+    const int width = picture.width();
+    const int height = picture.height();
+    const int perLine = width / 2;
+    QByteArray bytes(qsizetype{perLine} * height, Qt::Uninitialized);
+    ColorTextCache texts;
+    // Register number per colour, worked out once per line: stamp = line it was found for.
+    std::vector<int> stamp;
+    std::vector<int> number;
+    auto registerOf = [&](QRgb pixel, int y) {
+        const int id = texts.idOf(pixel);
+        if (id >= static_cast<int>(stamp.size())) {
+            stamp.resize(id + 1, 0);
+            number.resize(id + 1, 0);
+        }
+        if (stamp[id] != y) {
+            stamp[id] = y;
+            number[id] = 0;
+            const QString& t = texts.text(id);
+            for (int k = 8; k >= 1; --k)
+                if (table.cell(k + 1, y) == t) {
+                    number[id] = k;
+                    break;
+                }
+        }
+        return number[id];
+    };
+    char* out = bytes.data();
+    for (int y = 1; y <= height; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y - 1));
+        for (int q = 0; q < perLine; ++q)
+            *out++ = static_cast<char>(registerOf(line[2 * q], y) * 16 + registerOf(line[2 * q + 1], y));
+    }
+    return bytes;
+}
+
+QByteArray WindowsBitmap32(const QImage& source)
+{
+    const QImage picture = source.convertToFormat(QImage::Format_RGB32);
+    const quint32 width = picture.width();
+    const quint32 height = picture.height();
+    const quint32 headerSize = 14 + 40;
+    const quint32 dataSize = width * height * 4;
+    QByteArray bytes(headerSize + dataSize, '\0');
+    auto* p = reinterpret_cast<uchar*>(bytes.data());
+    p[0] = 'B';
+    p[1] = 'M';
+    qToLittleEndian<quint32>(headerSize + dataSize, p + 2);
+    qToLittleEndian<quint32>(headerSize, p + 10);
+    qToLittleEndian<quint32>(40, p + 14);
+    qToLittleEndian<qint32>(width, p + 18);
+    qToLittleEndian<qint32>(height, p + 22); // positive: rows stored bottom-up
+    qToLittleEndian<quint16>(1, p + 26);
+    qToLittleEndian<quint16>(32, p + 28);
+    qToLittleEndian<quint32>(0, p + 30); // no compression
+    qToLittleEndian<quint32>(dataSize, p + 34);
+    qToLittleEndian<qint32>(3780, p + 38); // 96 dots per inch
+    qToLittleEndian<qint32>(3780, p + 42);
+    uchar* row = p + headerSize;
+    for (int y = static_cast<int>(height) - 1; y >= 0; --y) {
+        const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        for (quint32 x = 0; x < width; ++x) {
+            *row++ = qBlue(line[x]);
+            *row++ = qGreen(line[x]);
+            *row++ = qRed(line[x]);
+            *row++ = 0;
+        }
+    }
+    return bytes;
+}

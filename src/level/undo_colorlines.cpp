@@ -1,0 +1,25 @@
+// Undo and redo of colour line entries.
+#include "level/undo_colorlines.h"
+
+ColorLinesCommand::ColorLinesCommand(LevelDocument& document, const QString& text, std::vector<ColorLineEdit> edits)
+    : QUndoCommand(text), mDocument(document), mEdits(std::move(edits))
+{
+}
+
+void ColorLinesCommand::undo()
+{
+    LevelDocument::Restoring restoring(mDocument);
+    for (const ColorLineEdit& e : mEdits)
+        mDocument.setColorEntry(e.column, e.line, e.before);
+    mDone = false;
+}
+
+void ColorLinesCommand::redo()
+{
+    if (mDone)
+        return;
+    LevelDocument::Restoring restoring(mDocument);
+    for (const ColorLineEdit& e : mEdits)
+        mDocument.setColorEntry(e.column, e.line, e.after);
+    mDone = true;
+}

@@ -1,0 +1,27 @@
+// A change of colour line entries (a swatch, the standard colours, the take-over) as one undo step.
+#pragma once
+
+#include "level/leveldocument.h"
+
+#include <QUndoCommand>
+#include <vector>
+
+struct ColorLineEdit {
+    int column; // 0-4 = A-E
+    int line;   // 1-10
+    ColorLineEntry before, after;
+};
+
+// Holds only the entries that changed; pushed when already done, so the first redo does nothing.
+// Undo and redo announce the lines as restored, and the level picture redraws them.
+class ColorLinesCommand : public QUndoCommand {
+public:
+    ColorLinesCommand(LevelDocument& document, const QString& text, std::vector<ColorLineEdit> edits);
+    void undo() override;
+    void redo() override;
+
+private:
+    LevelDocument& mDocument;
+    std::vector<ColorLineEdit> mEdits;
+    bool mDone = true;
+};

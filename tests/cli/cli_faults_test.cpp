@@ -1,0 +1,197 @@
+// tavrel-cli under faults: outputs that do not fit, a full standard output, endless inputs, options out
+// of range and messages with odd characters. Each command either does its whole work or says why not.
+#include "cli/clirun.h"
+#include "common/textfile.h"
+#include "pattern/codeexport.h"
+#include "pattern/fontfile.h"
+#include "pattern/patterneditor.h"
+#include "support/testutil.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString Q(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+std::string Shown(const QStringList& args)
+{
+    return args.join(QLatin1Char(' ')).toStdString();
+}
+
+class CliFaultsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        PatternEditor editor;
+        for (int i = 1; i <= PatternStore::kSlotsI; ++i)
+            for (int j = 1; j <= PatternStore::kBanks; ++j)
+                editor.store.setSlot(i, j, QString::number((i * 3 + j) % 256));
+        SaveFontFile(editor, font());
+        QByteArray bytes(30000, Qt::Uninitialized);
+        for (int i = 0; i < bytes.size(); ++i)
+            bytes[i] = static_cast<char>(i * 7 + (i >> 8));
+        WriteTestFile(dir, QStringLiteral("in.bin"), bytes);
+    }
+    QString font() const { return dir.filePath(QStringLiteral("muster.fa8")); }
+    QString input() const { return dir.filePath(QStringLiteral("in.bin")); }
+    QString out() const { return dir.filePath(QStringLiteral("out.bin")); }
+
+    // A command of each kind that writes its result with -o: text lines, a byte range, a sound layout.
+    QList<QStringList> writers() const
+    {
+        return {
+            {Q("font-asm"), font(), Q("-o"), out()},
+            {Q("split"), input(), Q("--start"), Q("11"), Q("--stop"), Q("25010"), Q("-o"), out()},
+            {Q("sound"), Q("packed"), input(), Q("-o"), out()},
+        };
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(CliFaultsTest, AnOutputFileThatDoesNotFitKeepsTheOldFile)
+{
+    for (const QStringList& args : writers()) {
+        const CliRun full = RunCli(args);
+        ASSERT_EQ(full.exitCode, 0) << Shown(args) << full.err.toStdString();
+        const qsizetype size = ReadTestFile(out()).size();
+        ASSERT_GT(size, 8000) << Shown(args);
+
+        WriteTestFile(dir, QStringLiteral("out.bin"), "old output");
+        CliSetup limited;
+        limited.fileSizeLimit = static_cast<rlim_t>(size - 3000);
+        const CliRun cut = RunCli(args, limited);
+        EXPECT_EQ(cut.exitCode, 1) << Shown(args);
+        EXPECT_TRUE(cut.err.startsWith(QStringLiteral("Datei \"%1\" kann nicht erstellt werden. ").arg(out()).toUtf8()))
+            << Shown(args) << ": " << cut.err.toStdString();
+        EXPECT_TRUE(ReadTestFile(out()) == "old output") << Shown(args) << ": the old file was replaced";
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3) << Shown(args) << ": a temporary file was left";
+    }
+}
+
+TEST_F(CliFaultsTest, AFullStandardOutputIsTheFileError)
+{
+    // Small outputs too: they fit into any write buffer and fail only when it is flushed.
+    const QList<QStringList> commands = {
+        {Q("font-asm"), font()},
+        {Q("player-asm"), font()},
+        {Q("split"), input(), Q("--start"), Q("1"), Q("--stop"), Q("10")},
+        {Q("sound"), Q("packed"), input(), Q("-o"), Q("-")},
+    };
+    for (const QStringList& args : commands) {
+        CliSetup full;
+        full.stdoutFile = QStringLiteral("/dev/full");
+        const CliRun run = RunCli(args, full);
+        EXPECT_EQ(run.exitCode, 1) << Shown(args);
+        EXPECT_TRUE(run.err.startsWith("Datei \"Standardausgabe\" kann nicht erstellt werden. "))
+            << Shown(args) << ": " << run.err.toStdString();
+        EXPECT_GT(run.err.size(), qsizetype(strlen("Datei \"Standardausgabe\" kann nicht erstellt werden. ")) + 2)
+            << "the system's reason is missing";
+    }
+}
+
+TEST_F(CliFaultsTest, DashAsOutputFileIsStandardOutput)
+{
+    for (const QStringList& args : writers()) {
+        const CliRun toFile = RunCli(args);
+        ASSERT_EQ(toFile.exitCode, 0) << Shown(args);
+        QStringList dash = args;
+        dash.last() = QStringLiteral("-");
+        CliSetup here;
+        here.workingDirectory = dir.path();
+        const CliRun toOut = RunCli(dash, here);
+        EXPECT_EQ(toOut.exitCode, 0) << Shown(dash) << toOut.err.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("-"))));
+        EXPECT_FALSE(toOut.out.isEmpty());
+        if (args.first() == QLatin1String("font-asm")) // text goes to a terminal with plain line ends
+            EXPECT_EQ(toOut.out, ReadTestFile(out()).replace("\r\n", "\n")) << Shown(dash);
+        else
+            EXPECT_TRUE(toOut.out == ReadTestFile(out())) << Shown(dash);
+    }
+}
+
+// Pipes and devices claim a size of 0; the readers must stop at what their format can use anyway.
+TEST_F(CliFaultsTest, EndlessZerosAreRefusedPromptly)
+{
+    const struct {
+        QStringList args;
+        bool piped;
+        QByteArray err;
+    } cases[] = {
+        {{Q("sound"), Q("packed"), Q("/dev/stdin"), Q("-o"), out()}, true,
+         "Datei /dev/stdin ist zu groß: höchstens 2097150 Bytes\n"},
+        {{Q("split"), Q("/dev/stdin"), Q("-o"), out()}, true, "Datei /dev/stdin ist zu groß: höchstens 2097150 Bytes\n"},
+        {{Q("sound"), Q("lownibble"), Q("/dev/zero"), Q("-o"), out()}, false,
+         "Datei /dev/zero ist zu groß: höchstens 2097150 Bytes\n"},
+        // The first line is all zeros, so the colour line after it is empty.
+        {{Q("font-asm"), Q("/dev/stdin")}, true, "'' ist kein gültiger Integerwert\n"},
+        {{Q("player-asm"), Q("/dev/zero")}, false, "'' ist kein gültiger Integerwert\n"},
+    };
+    for (const auto& c : cases) {
+        CliSetup setup;
+        if (c.piped)
+            setup.stdinProducer = {QStringLiteral("cat"), QStringLiteral("/dev/zero")};
+        const CliRun run = RunCli(c.args, setup);
+        EXPECT_EQ(run.exitCode, 1) << Shown(c.args);
+        EXPECT_EQ(run.err, c.err) << Shown(c.args);
+        EXPECT_TRUE(run.out.isEmpty()) << Shown(c.args);
+        EXPECT_LT(run.milliseconds, 5000) << Shown(c.args);
+        EXPECT_FALSE(QFileInfo::exists(out())) << Shown(c.args);
+    }
+}
+
+TEST_F(CliFaultsTest, OptionsOutsideTheirFieldsAreRefused)
+{
+    const struct {
+        QStringList args;
+        QByteArray err;
+    } cases[] = {
+        {{Q("font-asm"), font(), Q("--from"), Q("0")}, "--from: erlaubt sind 1 bis 8"},
+        {{Q("font-asm"), font(), Q("--from"), Q("0"), Q("--to"), Q("9")}, "--from: erlaubt sind 1 bis 8"},
+        {{Q("font-asm"), font(), Q("--to"), Q("9")}, "--to: erlaubt sind 1 bis 8"},
+        {{Q("font-asm"), font(), Q("--to"), Q("-2147483648")}, "--to: erlaubt sind 1 bis 8"},
+        {{Q("player-asm"), font(), Q("--pattern"), Q("0")}, "--pattern: erlaubt sind 1 bis 64"},
+        {{Q("player-asm"), font(), Q("--pattern"), Q("65")}, "--pattern: erlaubt sind 1 bis 64"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunCli(c.args);
+        EXPECT_EQ(run.exitCode, 2) << Shown(c.args);
+        EXPECT_TRUE(run.err.contains(c.err)) << Shown(c.args) << ": " << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains("Aufruf: tavrel-cli ")) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << Shown(c.args);
+    }
+    // The edges of the fields are taken.
+    EXPECT_EQ(RunCli({Q("font-asm"), font(), Q("--from"), Q("8"), Q("--to"), Q("8")}).exitCode, 0);
+    EXPECT_EQ(RunCli({Q("player-asm"), font(), Q("--pattern"), Q("64")}).exitCode, 0);
+}
+
+TEST_F(CliFaultsTest, UsageIsGerman)
+{
+    const CliRun none = RunCli({});
+    EXPECT_EQ(none.exitCode, 2);
+    EXPECT_TRUE(none.err.startsWith("Aufruf: tavrel-cli BEFEHL ARGUMENTE...\nBefehle:\n")) << none.err.toStdString();
+    const CliRun unknown = RunCli({Q("zaubern")});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.err.startsWith("tavrel-cli: unbekannter Befehl zaubern\n")) << unknown.err.toStdString();
+    const CliRun missing = RunCli({Q("font-asm"), font(), Q("--from")});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_TRUE(missing.err.contains("--from braucht einen Wert")) << missing.err.toStdString();
+}
+
+TEST_F(CliFaultsTest, AMessageWithANulCharacterIsPrintedWhole)
+{
+    const QString broken = dir.filePath(QStringLiteral("nul.fa8"));
+    WriteTestFile(dir, QStringLiteral("nul.fa8"), QByteArray("F0: 00\r\nab\0cd\xE4\r\n", 16));
+    const CliRun run = RunCli({Q("font-asm"), broken});
+    EXPECT_EQ(run.exitCode, 1);
+    const QByteArray expected = QByteArray("'ab") + '\0' + "cd\xC3\xA4' ist kein g\xC3\xBCltiger Integerwert\n";
+    EXPECT_EQ(run.err, expected);
+}
+
+} // namespace

@@ -1,0 +1,224 @@
+// Placing monsters, switches and targets by mouse, the placeholders, the table resets and their undo steps.
+#include "common/errors.h"
+#include "level/leveldocument.h"
+#include "level/levelplacement.h"
+#include "support/recordingdrawing.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kMausX = QStringLiteral("Maus X");
+const QString kMausY = QStringLiteral("Maus Y");
+
+class PlacementTest : public ::testing::Test {
+protected:
+    PlacementTest() { doc.InitEmptyLevel(1); }
+
+    QStringList monster(int n) const
+    {
+        QStringList cells;
+        for (int row = 1; row <= 3; ++row)
+            cells << doc.monsterCell(row, n);
+        return cells;
+    }
+    QStringList switchCells(int n) const
+    {
+        QStringList cells;
+        for (int row = 1; row <= 5; ++row)
+            cells << doc.switchCell(row, n);
+        return cells;
+    }
+    // A switch standing at (x, y) as an earlier placement left it.
+    void standSwitch(int n, int x, int y)
+    {
+        doc.setTableCell(LevelTable::Switches, 1, n, QString::number(x));
+        doc.setTableCell(LevelTable::Switches, 2, n, QString::number(y));
+        doc.writeCell(x, y, 28);
+    }
+
+    LevelDocument doc;
+    RecordingDrawing drawing;
+    LevelPlacement placement{doc, drawing};
+};
+
+} // namespace
+
+TEST_F(PlacementTest, MonsterFiveAtFortyThree)
+{
+    doc.setTableCell(LevelTable::Monsters, 1, 5, QStringLiteral("5"));
+    doc.setTableCell(LevelTable::Monsters, 2, 5, QStringLiteral("7"));
+    doc.setTableCell(LevelTable::Monsters, 3, 5, QStringLiteral("2"));
+
+    placement.SetMonster(5);
+    EXPECT_EQ(monster(5), QStringList({"0", "0", "0"}));
+    EXPECT_EQ(drawing.calls, QStringList({"drawlevel"})); // gone from the overlay
+    EXPECT_EQ(placement.PlacementMode(), QStringLiteral("monster"));
+    EXPECT_EQ(placement.PlacementSlot(), 5);
+
+    // Other pages leave it pending; its own page completes it.
+    EXPECT_FALSE(placement.levelMouseDown(LevelPage::Schalter, 40, 3, 3));
+    EXPECT_FALSE(placement.levelMouseDown(LevelPage::Spielelemente, 40, 3, 3));
+    EXPECT_EQ(monster(5), QStringList({"0", "0", "0"}));
+    EXPECT_TRUE(placement.levelMouseDown(LevelPage::Gegner, 40, 3, 3));
+    EXPECT_EQ(monster(5), QStringList({"5", "40", "3"}));
+    EXPECT_EQ(drawing.calls, QStringList({"drawlevel", "monsters"}));
+    EXPECT_EQ(placement.PlacementMode(), QString());
+    EXPECT_FALSE(placement.levelMouseDown(LevelPage::Gegner, 41, 3, 3)); // nothing pending any more
+    EXPECT_EQ(doc.cellPattern(40, 3), 1);                                 // the cell is not looked at
+
+    // Press and click are one step; undo gives back the old place and redraws with the overlays.
+    ASSERT_EQ(doc.undoStack().count(), 1);
+    drawing.calls.clear();
+    doc.undoStack().undo();
+    EXPECT_EQ(monster(5), QStringList({"5", "7", "2"}));
+    EXPECT_EQ(drawing.calls, QStringList({"drawlevel"}));
+    doc.undoStack().redo();
+    EXPECT_EQ(monster(5), QStringList({"5", "40", "3"}));
+}
+
+TEST_F(PlacementTest, PressWithoutClickLeavesTheMonsterInactive)
+{
+    placement.SetMonster(1);
+    EXPECT_EQ(monster(1), QStringList({"0", "0", "0"}));
+    EXPECT_EQ(doc.undoStack().count(), 0); // nothing changed
+    // A later button replaces the pending placement.
+    placement.SetMonster(2);
+    EXPECT_EQ(placement.PlacementSlot(), 2);
+    placement.levelMouseDown(LevelPage::Gegner, 9, 9, 3);
+    EXPECT_EQ(monster(1), QStringList({"0", "0", "0"}));
+    EXPECT_EQ(monster(2), QStringList({"2", "9", "9"}));
+}
+
+TEST_F(PlacementTest, SwitchMovedLeavesFloorAndShowsPatternTwentyEight)
+{
+    standSwitch(4, 12, 4);
+    placement.SetSchalter(4);
+    EXPECT_EQ(doc.cellPattern(12, 4), 1);
+    EXPECT_EQ(doc.rightCode(12, 4), QStringLiteral("3"));
+    EXPECT_EQ(switchCells(4).mid(0, 2), QStringList({kMausX, kMausY}));
+    EXPECT_EQ(drawing.calls, QStringList({"drawlevel"}));
+    EXPECT_EQ(placement.PlacementMode(), QStringLiteral("schalter"));
+
+    EXPECT_FALSE(placement.levelMouseDown(LevelPage::Gegner, 20, 6, 3));
+    EXPECT_TRUE(placement.levelMouseDown(LevelPage::Schalter, 20, 6, 3));
+    EXPECT_EQ(switchCells(4).mid(0, 2), QStringList({"20", "6"}));
+    EXPECT_EQ(doc.leftCode(20, 6), QStringLiteral("56"));
+    EXPECT_EQ(doc.rightCode(20, 6), QStringLiteral("57"));
+    EXPECT_EQ(drawing.calls, QStringList({"drawlevel", "cell 20,6", "drawlevel"}));
+    EXPECT_EQ(placement.PlacementMode(), QString());
+
+    ASSERT_EQ(doc.undoStack().count(), 1);
+    doc.undoStack().undo();
+    EXPECT_EQ(doc.cellPattern(12, 4), 28);
+    EXPECT_EQ(doc.cellPattern(20, 6), 1);
+    EXPECT_EQ(switchCells(4).mid(0, 2), QStringList({"12", "4"}));
+}
+
+TEST_F(PlacementTest, SwitchInRowZeroOrColumnZeroIsNotCleared)
+{
+    standSwitch(1, 12, 0);
+    placement.SetSchalter(1);
+    EXPECT_EQ(doc.cellPattern(12, 0), 28);
+    EXPECT_TRUE(drawing.calls.isEmpty()); // no redraw either
+
+    standSwitch(2, 0, 5);
+    placement.SetSchalter(2);
+    EXPECT_EQ(doc.cellPattern(0, 5), 28);
+    EXPECT_EQ(switchCells(2).mid(0, 2), QStringList({kMausX, kMausY}));
+}
+
+TEST_F(PlacementTest, PlaceholderStopsTheNextWoWithTheConversionError)
+{
+    placement.SetSchalter(2);
+    placement.SetZiel(4);
+    try {
+        placement.SetSchalter(2);
+        FAIL() << "no conversion error";
+    } catch (const ConversionError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("'Maus Y' ist kein gültiger Integerwert"));
+    }
+    EXPECT_EQ(switchCells(2).mid(0, 2), QStringList({kMausX, kMausY}));
+    EXPECT_EQ(placement.PlacementMode(), QStringLiteral("ziel"));
+    EXPECT_EQ(placement.PlacementSlot(), 4);
+
+    // Typed text that is not a number stops it alike.
+    doc.setTableCell(LevelTable::Switches, 1, 3, QStringLiteral("x"));
+    doc.setTableCell(LevelTable::Switches, 2, 3, QStringLiteral("4"));
+    EXPECT_THROW(placement.SetSchalter(3), ConversionError);
+    EXPECT_EQ(doc.switchCell(1, 3), QStringLiteral("x"));
+}
+
+TEST_F(PlacementTest, TargetOfSwitchThreeThroughTheChooser)
+{
+    standSwitch(3, 30, 2);
+    EXPECT_EQ(placement.chooserMouseUp(12), std::nullopt); // nothing pending: nothing happens
+    EXPECT_EQ(placement.SetZiel(3), LevelPage::Spielelemente);
+    EXPECT_EQ(placement.PlacementMode(), QStringLiteral("ziel"));
+    EXPECT_EQ(doc.undoStack().count(), 0);
+
+    EXPECT_EQ(placement.chooserMouseUp(12), LevelPage::Schalter);
+    EXPECT_EQ(switchCells(3), QStringList({"30", "2", kMausX, kMausY, "12"}));
+    EXPECT_EQ(placement.PlacementMode(), QStringLiteral("ziel")); // still pending
+
+    // A click on the level writes the left button's pattern of that moment.
+    EXPECT_FALSE(placement.levelMouseDown(LevelPage::Gegner, 100, 7, 40));
+    EXPECT_TRUE(placement.levelMouseDown(LevelPage::Schalter, 100, 7, 12));
+    EXPECT_EQ(switchCells(3), QStringList({"30", "2", "100", "7", "12"}));
+    EXPECT_EQ(doc.cellPattern(100, 7), 1); // the target cell itself is not changed
+    EXPECT_EQ(drawing.calls, QStringList({"drawlevel"}));
+    EXPECT_EQ(placement.PlacementMode(), QString());
+
+    ASSERT_EQ(doc.undoStack().count(), 1);
+    doc.undoStack().undo();
+    EXPECT_EQ(switchCells(3), QStringList({"30", "2", "0", "0", "0"}));
+}
+
+TEST_F(PlacementTest, AStepBetweenPressAndClickKeepsThemApart)
+{
+    doc.setTableCell(LevelTable::Monsters, 2, 6, QStringLiteral("50"));
+    placement.SetMonster(6);
+    doc.editTableCell(LevelTable::Monsters, 4, 6, QStringLiteral("3"));
+    placement.levelMouseDown(LevelPage::Gegner, 60, 1, 3);
+    ASSERT_EQ(doc.undoStack().count(), 3);
+    doc.undoStack().undo();
+    EXPECT_EQ(monster(6), QStringList({"0", "0", "0"}));
+    doc.undoStack().undo();
+    doc.undoStack().undo();
+    EXPECT_EQ(monster(6), QStringList({"0", "50", "0"}));
+    EXPECT_EQ(doc.monsterCell(4, 6), QStringLiteral("1"));
+}
+
+TEST_F(PlacementTest, AFailedRedrawKeepsWhatChangedAsAStep)
+{
+    doc.setTableCell(LevelTable::Monsters, 1, 7, QStringLiteral("7"));
+    drawing.failDrawlevel = true;
+    drawing.failDrawlevelWith = QStringLiteral("q");
+    EXPECT_THROW(placement.SetMonster(7), ConversionError);
+    EXPECT_EQ(doc.monsterCell(1, 7), QStringLiteral("0"));
+    EXPECT_EQ(placement.PlacementMode(), QString()); // the placement was not armed
+    ASSERT_EQ(doc.undoStack().count(), 1);
+    doc.undoStack().undo(); // the redraw of an undo swallows the error
+    EXPECT_EQ(doc.monsterCell(1, 7), QStringLiteral("7"));
+}
+
+TEST_F(PlacementTest, TableResetsAreStepsAndDoNotRedraw)
+{
+    doc.setTableCell(LevelTable::Monsters, 7, 3, QStringLiteral("R"));
+    doc.setTableCell(LevelTable::Switches, 5, 8, QStringLiteral("12"));
+    placement.resetTable(LevelTable::Monsters);
+    EXPECT_EQ(doc.monsterCell(7, 3), QStringLiteral("L"));
+    EXPECT_EQ(doc.switchCell(5, 8), QStringLiteral("12"));
+    placement.resetTable(LevelTable::Switches);
+    EXPECT_EQ(doc.switchCell(5, 8), QStringLiteral("0"));
+    placement.resetTable(LevelTable::Switches); // nothing to reset: no step
+    EXPECT_EQ(doc.undoStack().count(), 2);
+    EXPECT_TRUE(drawing.calls.isEmpty());
+    doc.undoStack().undo();
+    doc.undoStack().undo();
+    EXPECT_EQ(doc.monsterCell(7, 3), QStringLiteral("R"));
+    EXPECT_EQ(doc.switchCell(5, 8), QStringLiteral("12"));
+
+    placement.Aktualisiere();
+    EXPECT_EQ(drawing.calls, QStringList({"drawlevel"}));
+}
