@@ -2,7 +2,6 @@
 #pragma once
 
 #include "level/leveldocument.h"
-#include "level/leveldrawing.h"
 #include "level/levelpicture.h"
 
 #include <QImage>
@@ -16,16 +15,15 @@ class PatternStore;
 
 // Each mouse button carries a pattern, kept as the decimal caption of its label. The session paints with
 // them into the document (one undo step per press-to-release) and draws what it changed; refused
-// placements go to the message log. It also redraws the picture after undo and redo, and draws for
-// the monster, switch and colour operations (LevelDrawing) with the two overlay boxes.
-class LevelEditSession : public LevelDrawing {
+// placements go to the message log. It also redraws the picture after undo and redo.
+class LevelEditSession {
 public:
     enum Button { Left = 0, Middle = 1, Right = 2 };
     // Held mouse buttons as a set of bits.
     enum ButtonBit : unsigned { LeftBit = 1, MiddleBit = 2, RightBit = 4 };
 
     LevelEditSession(LevelDocument& document, LevelPicture& picture);
-    ~LevelEditSession() override;
+    ~LevelEditSession();
     LevelEditSession(const LevelEditSession&) = delete;
     LevelEditSession& operator=(const LevelEditSession&) = delete;
 
@@ -56,14 +54,7 @@ public:
     bool showMonsters = false;
     bool showSwitches = false;
     // drawlevel with the two boxes.
-    void drawlevel() override { mPicture.drawlevel(showSwitches, showMonsters); }
-    void drawCell(int x, int y) override { mPicture.drawCell(x, y); }
-    void updateline(int y) override { mPicture.updateline(y); }
-    void drawMonstersIfShown() override
-    {
-        if (showMonsters)
-            mPicture.Drawmonster();
-    }
+    void drawlevel() { mPicture.drawlevel(showSwitches, showMonsters); }
 
     // --- painting -------------------------------------------------------------------------------------------
     // "OK", or the refusal for a start point or teleporter too near an end of the level.

@@ -65,9 +65,9 @@ TEST_F(CliLevelAsmTest, ErrorsAndUsage)
     } cases[] = {
         {{"level-asm", dir.filePath(QStringLiteral("missing.la8"))}, 1, "kann nicht ge"},
         {{"level-asm", broken}, 1, "'keine Farbe' ist kein g"},
-        {{"level-asm"}, 2, "usage"},
-        {{"level-asm", file(), file()}, 2, "usage"},
-        {{"level-asm", file(), "--from", "1"}, 2, "usage"},
+        {{"level-asm"}, 2, "Aufruf"},
+        {{"level-asm", file(), file()}, 2, "Aufruf"},
+        {{"level-asm", file(), "--from", "1"}, 2, "Aufruf"},
     };
     for (const auto& c : cases) {
         const CliRun run = RunCli(c.args);

@@ -4,6 +4,7 @@
 #include "converter/nearestpalettecolor.h"
 #include "palette/ataripalette.h"
 #include "palette/colortext.h"
+#include "support/testutil.h"
 
 #include <QImage>
 #include <initializer_list>
@@ -17,7 +18,7 @@ inline QImage PaletteImage(const std::vector<std::vector<AtariColor>>& rows)
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, ToPixel(PaletteColor(rows[y][x])));
+            image.setPixel(x, y, ToQRgb(PaletteColor(rows[y][x])));
     return image;
 }
 
@@ -38,9 +39,3 @@ inline std::vector<AtariColor> DistinctColors(int count)
     return colors;
 }
 
-// Readable QStrings in test failures.
-#include <ostream>
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
