@@ -9,6 +9,7 @@
 #include "support/scripteddialogs.h"
 #include "support/testutil.h"
 
+#include <QScrollArea>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
