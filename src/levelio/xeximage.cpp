@@ -1,11 +1,13 @@
 // Reading, writing and checking the game executable image.
 #include "levelio/xeximage.h"
 
+#include "common/boundedbytefile.h"
 #include "common/bytefile.h"
 #include "common/errors.h"
 
 #include <QDir>
 #include <QFile>
+#include <vector>
 
 int XexImage::at(int offset) const
 {
@@ -34,11 +36,8 @@ QString XexPathIn(const QString& programFolder)
 
 void ReadXexImage(XexImage& image, const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileOpenError(fileName, file.errorString());
     // A longer file is read no further than the image reaches.
-    const QByteArray bytes = file.read(XexImage::kSize);
+    const QByteArray bytes = ReadByteFileHead(fileName, XexImage::kSize);
     if (bytes.size() != XexImage::kSize)
         throw StreamReadError();
     image.mBytes = bytes;

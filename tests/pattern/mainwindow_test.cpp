@@ -3,6 +3,8 @@
 #include "app/ui/windowset.h"
 #include "common/ui/colorpanel.h"
 #include "common/ui/imageview.h"
+#include "sound/ui/Soundconverter.h"
+#include "splitter/ui/splitter.h"
 #include "palette/ataripalette.h"
 #include "palette/ui/color.h"
 #include "pattern/codeexport.h"
@@ -23,6 +25,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTableWidget>
 #include <QTimer>
 #include <QTest>
@@ -36,8 +40,8 @@ protected:
         ASSERT_TRUE(dir.isValid());
         // A start-up file whose pattern 1 of set 1 holds a known byte.
         PatternEditor seed;
-        seed.store.setPatternByte(1, 1, 0, 0, QStringLiteral("27"));
-        seed.store.setPatternByte(2, 7, 3, 1, QStringLiteral("200"));
+        seed.document().setPatternByte(1, 1, 0, 0, QStringLiteral("27"));
+        seed.document().setPatternByte(2, 7, 3, 1, QStringLiteral("200"));
         SaveFontFile(seed, dir.filePath(QStringLiteral("Vorarado.fa8")));
         form = std::make_unique<TFormmain>(dialogs, dir.path());
         form->show();
@@ -79,7 +83,7 @@ TEST_F(MainWindowTest, StartsOnPatternOneOfSetOneFromTheStartupFile)
 
 TEST_F(MainWindowTest, PaintingLocksLadenUntilDiscarded)
 {
-    editor().paint.text = QStringLiteral("3");
+    editor().setPaintText(QStringLiteral("3"));
     QTest::mouseClick(form->PaintBox, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(form->grid->item(0, 0)->text(), QStringLiteral("3"));
     EXPECT_EQ(dataCell(0, 0), QStringLiteral("219"));
@@ -93,12 +97,12 @@ TEST_F(MainWindowTest, PaintingLocksLadenUntilDiscarded)
 
 TEST_F(MainWindowTest, SpeichernStoresAndRedrawsTheOverview)
 {
-    editor().paint.text = QStringLiteral("2");
+    editor().setPaintText(QStringLiteral("2"));
     QTest::mouseClick(form->PaintBox, Qt::LeftButton, {}, QPoint(7 * 32 + 3, 15 * 16 + 3));
     click("ButtonSpeichern");
     EXPECT_TRUE(button("ButtonLaden")->isEnabled());
-    EXPECT_EQ(editor().store.patternByte(1, 1, 15, 1), QStringLiteral("2"));
-    EXPECT_EQ(editor().overview().pixel(28, 30), ToQRgb(editor().registers[2].displayColor));
+    EXPECT_EQ(editor().store().patternByte(1, 1, 15, 1), QStringLiteral("2"));
+    EXPECT_EQ(editor().overview().pixel(28, 30), ToQRgb(editor().registers()[2].displayColor));
 }
 
 TEST_F(MainWindowTest, OverviewPointerClickDoubleClickAndContextClick)
@@ -128,8 +132,8 @@ TEST_F(MainWindowTest, OverviewPointerClickDoubleClickAndContextClick)
 TEST_F(MainWindowTest, EditButtonsWorkOnTheBuffer)
 {
     // "Spgl LR" on 0 1 2 3 | 0 0 0 3.
-    editor().buffer.setData(1, 0, QStringLiteral("3"));
-    editor().buffer.ReCalcdata();
+    editor().setDataCell(1, 0, QStringLiteral("3"));
+    editor().ReCalcdata();
     click("Button18");
     EXPECT_EQ(dataCell(0, 0), QStringLiteral("192")); // 3 0 0 0
     EXPECT_EQ(dataCell(1, 0), QStringLiteral("228")); // 3 2 1 0
@@ -141,20 +145,20 @@ TEST_F(MainWindowTest, EditButtonsWorkOnTheBuffer)
     EXPECT_EQ(dataCell(0, 0), QStringLiteral("192"));
     click("ButtonRunter");
     EXPECT_EQ(dataCell(0, 1), QStringLiteral("192"));
-    editor().paint.text = QStringLiteral("2");
+    editor().setPaintText(QStringLiteral("2"));
     click("ButtonFill");
     EXPECT_EQ(dataCell(1, 9), QStringLiteral("170"));
 }
 
 TEST_F(MainWindowTest, SwapButtonExchangesPatternsInAllSets)
 {
-    editor().store.setPatternByte(8, 1, 15, 1, QStringLiteral("11"));
-    editor().store.setPatternByte(8, 3, 15, 1, QStringLiteral("33"));
+    editor().document().setPatternByte(8, 1, 15, 1, QStringLiteral("11"));
+    editor().document().setPatternByte(8, 3, 15, 1, QStringLiteral("33"));
     form->copySpinTilenumber->setValue(3);
     click("SpeedButton2");
-    EXPECT_EQ(editor().store.patternByte(8, 1, 15, 1), QStringLiteral("33"));
-    EXPECT_EQ(editor().store.patternByte(8, 3, 15, 1), QStringLiteral("11"));
-    EXPECT_EQ(editor().store.patternByte(1, 3, 0, 0), QStringLiteral("27"));
+    EXPECT_EQ(editor().store().patternByte(8, 1, 15, 1), QStringLiteral("33"));
+    EXPECT_EQ(editor().store().patternByte(8, 3, 15, 1), QStringLiteral("11"));
+    EXPECT_EQ(editor().store().patternByte(1, 3, 0, 0), QStringLiteral("27"));
 }
 
 TEST_F(MainWindowTest, TypingIntoABytePutsHiIntoTheInfoList)
@@ -177,12 +181,12 @@ TEST_F(MainWindowTest, TypingIntoABytePutsHiIntoTheInfoList)
 
 TEST_F(MainWindowTest, ModeSwitchShowsThePlayerControls)
 {
-    editor().buffer.setData(0, 0, QStringLiteral("85"));
+    editor().setDataCell(0, 0, QStringLiteral("85"));
     form->Combomode->setCurrentText(QStringLiteral("Player"));
     EXPECT_TRUE(form->DrawGrid1->isVisible());
     EXPECT_TRUE(button("ButtonFarbeInit")->isVisible());
     EXPECT_FALSE(form->Farbe4->isVisible());
-    EXPECT_EQ(editor().store.patternByte(1, 1, 0, 0), QStringLiteral("85")) << "stored before the switch";
+    EXPECT_EQ(editor().store().patternByte(1, 1, 0, 0), QStringLiteral("85")) << "stored before the switch";
     form->Combomode->setCurrentText(QStringLiteral("Char"));
     EXPECT_FALSE(form->DrawGrid1->isVisible());
     EXPECT_TRUE(form->Farbe4->isVisible());
@@ -210,7 +214,7 @@ TEST_F(MainWindowTest, AnimationDisablesTheEditControlsWhileRunning)
 TEST_F(MainWindowTest, LoadDialogCancelledStillResetsToPatternOne)
 {
     form->SpinTilenumber->setValue(9);
-    editor().buffer.setData(0, 0, QStringLiteral("99"));
+    editor().setDataCell(0, 0, QStringLiteral("99"));
     click("ButtonLoadFile");
     ASSERT_EQ(dialogs.openRequests.size(), 1u);
     const FileDialogRequest& r = dialogs.openRequests[0];
@@ -224,7 +228,7 @@ TEST_F(MainWindowTest, LoadDialogCancelledStillResetsToPatternOne)
 TEST_F(MainWindowTest, SaveAndLoadThroughTheDialogs)
 {
     const QString target = dir.filePath(QStringLiteral("mine.fa8"));
-    editor().buffer.setData(0, 0, QStringLiteral("77"));
+    editor().setDataCell(0, 0, QStringLiteral("77"));
     click("ButtonSpeichern");
     dialogs.fileAnswers.push_back(target);
     click("ButtonSaveFile");
@@ -235,7 +239,7 @@ TEST_F(MainWindowTest, SaveAndLoadThroughTheDialogs)
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("OK")});
     EXPECT_EQ(form->Label12->text(), QStringLiteral("Font: mine.fa8"));
 
-    editor().store.setPatternByte(1, 1, 0, 0, QStringLiteral("1"));
+    editor().document().setPatternByte(1, 1, 0, 0, QStringLiteral("1"));
     dialogs.fileAnswers.push_back(target);
     click("ButtonLoadFile");
     EXPECT_EQ(dialogs.openRequests.back().fileName, QStringLiteral("mine.fa8"));
@@ -263,22 +267,22 @@ TEST_F(MainWindowTest, FailedSaveKeepsTheOldFileAndReportsTheError)
 TEST_F(MainWindowTest, PartialImportFillsSetsFiveToEight)
 {
     PatternEditor other;
-    other.registers[0].caption = QStringLiteral("F0: 44");
-    other.registers[0].displayColor = 0x123456;
+    other.document().setRegisterCaption(0, QStringLiteral("F0: 44"));
+    other.document().setRegisterColor(0, 0x123456);
     for (int bank = 1; bank <= 16; ++bank)
-        other.store.setEntry(bank, 5, 2, QStringLiteral("%1").arg(bank));
+        other.document().setEntry(bank, 5, 2, QStringLiteral("%1").arg(bank));
     const QString file = dir.filePath(QStringLiteral("other.fa8"));
     SaveFontFile(other, file);
 
-    const PackedColor f0 = editor().registers[0].displayColor;
+    const PackedColor f0 = editor().registers()[0].displayColor;
     dialogs.fileAnswers.push_back(file);
     click("ButtonTeilladen");
     for (int bank = 1; bank <= 8; ++bank) {
-        EXPECT_EQ(editor().store.entry(bank + 8, 5, 2), QString::number(bank));
-        EXPECT_EQ(editor().store.entry(bank, 5, 2), QStringLiteral("0"));
+        EXPECT_EQ(editor().store().entry(bank + 8, 5, 2), QString::number(bank));
+        EXPECT_EQ(editor().store().entry(bank, 5, 2), QStringLiteral("0"));
     }
     EXPECT_EQ(form->Farbe0->text(), QStringLiteral("F0: 44"));
-    EXPECT_EQ(editor().registers[0].displayColor, f0);
+    EXPECT_EQ(editor().registers()[0].displayColor, f0);
     EXPECT_EQ(form->Label12->text(), QStringLiteral("Font: Vorarado.fa8"));
 }
 
@@ -299,7 +303,7 @@ TEST_F(WindowSetTest, DefiningARegisterThroughThePalette)
 {
     TFormmain* form = windows.main();
     TFormcolor* palette = windows.color();
-    form->editor().store.setPatternByte(1, 1, 0, 0, QStringLiteral("64")); // pixel 0 has code 1
+    form->editor().document().setPatternByte(1, 1, 0, 0, QStringLiteral("64")); // pixel 0 has code 1
     form->editor().Laden();
 
     QTest::mouseDClick(form->Farbe1, Qt::LeftButton);
@@ -320,7 +324,7 @@ TEST_F(WindowSetTest, FontExportReplacesAndPlayerExportAppends)
 {
     TFormmain* form = windows.main();
     TFormCode* code = windows.code();
-    form->editor().store.setEntry(3, 17, 1, QStringLiteral("60"));
+    form->editor().document().setEntry(3, 17, 1, QStringLiteral("60"));
 
     for (int i = 0; i < 2; ++i)
         QTest::mouseClick(form->Button1, Qt::LeftButton);
@@ -367,7 +371,7 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         PatternEditor seed;
-        seed.store.setPatternByte(1, 1, 0, 0, QStringLiteral("27"));
+        seed.document().setPatternByte(1, 1, 0, 0, QStringLiteral("27"));
         SaveFontFile(seed, dir.filePath(QStringLiteral("Vorarado.fa8")));
         form = std::make_unique<TFormmain>(dialogs, dir.path());
         form->show();
@@ -406,8 +410,8 @@ TEST_P(ByteGridTypingTest, ErrorBoxWhileTypingLeavesTheProgramAliveAndTheCellAsT
     EXPECT_TRUE(QTest::qWaitFor([&] { return closing.isNull(); }, 1000)) << "Return ends the editing";
     EXPECT_EQ(form->data->item(0, 0)->text(), typed);
     EXPECT_EQ(form->data->item(0, 1)->text(), QStringLiteral("0"));
-    EXPECT_EQ(form->editor().buffer.data(0, 0), typed);
-    EXPECT_EQ(form->editor().store.patternByte(1, 1, 0, 0), QStringLiteral("27")) << "typing reaches the store only by Speichern";
+    EXPECT_EQ(form->editor().buffer().data(0, 0), typed);
+    EXPECT_EQ(form->editor().store().patternByte(1, 1, 0, 0), QStringLiteral("27")) << "typing reaches the store only by Speichern";
     // The grid goes on taking input: a number in the same cell mends the row.
     QTest::mouseDClick(data->viewport(), Qt::LeftButton, {}, cell.center());
     auto* next = data->findChild<QLineEdit*>(QStringLiteral("dataEditor"));
@@ -474,4 +478,211 @@ TEST_F(MainWindowTest, FieldsAreReadOutByTheirLabelsAndButtonsByTheirCurrentCapt
     EXPECT_EQ(spoken(button("Buttonanim")), QStringLiteral("Stop Anim"));
     click("Buttonanim");
     EXPECT_EQ(spoken(button("Buttonanim")), QStringLiteral("Start Anim"));
+}
+
+// The whole road of defining a register without the mouse: Space picks the paint value, F2 asks the
+// palette, the arrows walk its grid, F2 there hands the colour back.
+TEST_F(WindowSetTest, DefiningARegisterByKeyboardOnly)
+{
+    TFormmain* form = windows.main();
+    TFormcolor* palette = windows.color();
+    for (ColorPanel* p : {form->Farbe0, form->Farbe1, form->Farbe2, form->Farbe3, form->Farbe4})
+        EXPECT_EQ(p->focusPolicy(), Qt::StrongFocus) << p->objectName().toStdString();
+    QTest::keyClick(form->Farbe2, Qt::Key_Space);
+    EXPECT_EQ(form->farbe->text(), QStringLiteral("2"));
+    QTest::keyClick(form->Farbe1, Qt::Key_Return);
+    EXPECT_EQ(form->farbe->text(), QStringLiteral("1"));
+
+    QTest::keyClick(form->Farbe1, Qt::Key_F2);
+    ASSERT_TRUE(palette->isVisible());
+    EXPECT_TRUE(palette->Buttonwahl->isVisible());
+    EXPECT_EQ(palette->DrawGrid1->focusPolicy(), Qt::StrongFocus);
+    // From the top-left cell: 9 to the right, 10 down, with a step beyond the edge on the way.
+    QTest::keyClick(palette->DrawGrid1, Qt::Key_Up);
+    for (int i = 0; i < 9; ++i)
+        QTest::keyClick(palette->DrawGrid1, Qt::Key_Right);
+    for (int i = 0; i < 10; ++i)
+        QTest::keyClick(palette->DrawGrid1, Qt::Key_Down);
+    QTest::keyClick(palette->DrawGrid1, Qt::Key_Space);
+    EXPECT_EQ(palette->Panel1->text(), QStringLiteral("A8"));
+    EXPECT_TRUE(palette->isVisible()) << "Space only picks";
+    QTest::keyClick(palette->DrawGrid1, Qt::Key_F2);
+    EXPECT_FALSE(palette->isVisible());
+    EXPECT_EQ(form->Farbe1->text(), QStringLiteral("F1: A8"));
+}
+
+// Tab moves through the window: it never stays in a log or the code window, and never types into them.
+TEST_F(WindowSetTest, LogsAndTheCodeWindowLetTabMoveOn)
+{
+    TFormmain* form = windows.main();
+    QTest::mouseClick(form->Button1, Qt::LeftButton);
+    TFormCode* code = windows.code();
+    const QString before = code->code();
+    for (QPlainTextEdit* log : {form->Memo, code->Memocode,
+                                Control<QPlainTextEdit>(windows.soundconverter(), "Memo1"),
+                                Control<QPlainTextEdit>(windows.splitter(), "Memo1")}) {
+        EXPECT_TRUE(log->tabChangesFocus()) << log->objectName().toStdString();
+    }
+    QApplication::setActiveWindow(code);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(code));
+    code->Memocode->setFocus();
+    QTest::keyClick(code->Memocode, Qt::Key_Tab);
+    EXPECT_FALSE(code->Memocode->hasFocus());
+    EXPECT_EQ(code->code(), before);
+}
+
+// In the byte grid the arrows move from cell to cell; Tab leaves the grid, also from a cell being edited.
+TEST_F(MainWindowTest, TabLeavesTheByteGridArrowsMoveInside)
+{
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTableWidget* data = form->data;
+    data->setFocus();
+    data->setCurrentCell(0, 0);
+    QTest::keyClick(data, Qt::Key_Right);
+    QTest::keyClick(data, Qt::Key_Down);
+    EXPECT_EQ(data->currentRow(), 1);
+    EXPECT_EQ(data->currentColumn(), 1);
+    QTest::keyClick(data, Qt::Key_Tab);
+    EXPECT_FALSE(data->hasFocus());
+    EXPECT_EQ(data->currentRow(), 1) << "Tab does not walk the cells";
+
+    data->setFocus();
+    data->editItem(data->item(2, 0));
+    auto* editor = qobject_cast<QLineEdit*>(data->indexWidget(data->model()->index(2, 0)));
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("12"));
+    QTest::keyClick(editor, Qt::Key_Tab);
+    EXPECT_EQ(data->item(2, 0)->text(), QStringLiteral("12"));
+    QWidget* focus = QApplication::focusWidget();
+    EXPECT_TRUE(focus != data && focus != editor && !data->isAncestorOf(focus))
+        << (focus ? focus->objectName().toStdString() : "none");
+}
+
+// Switching to the player mode shows its controls in room kept for them: nothing else moves.
+TEST_F(MainWindowTest, ModeSwitchMovesNoOtherControl)
+{
+    const auto places = [this] {
+        std::map<QString, QRect> at;
+        for (QWidget* w : form->findChildren<QWidget*>())
+            if (!w->objectName().isEmpty() && w->isVisible())
+                at[w->objectName()] = QRect(w->mapTo(form.get(), QPoint(0, 0)), w->size());
+        return at;
+    };
+    const auto charPlaces = places();
+    form->Combomode->setCurrentText(QStringLiteral("Player"));
+    QApplication::processEvents();
+    const auto playerPlaces = places();
+    ASSERT_TRUE(playerPlaces.count(QStringLiteral("DrawGrid1")));
+    ASSERT_TRUE(playerPlaces.count(QStringLiteral("ButtonFarbeInit")));
+    int compared = 0;
+    for (const auto& [name, rect] : charPlaces)
+        if (playerPlaces.count(name)) {
+            EXPECT_EQ(playerPlaces.at(name), rect) << name.toStdString();
+            ++compared;
+        }
+    EXPECT_GT(compared, 40);
+    // Farben Init stands where F4 stood.
+    EXPECT_TRUE(charPlaces.at(QStringLiteral("Farbe4")).intersects(playerPlaces.at(QStringLiteral("ButtonFarbeInit"))));
+}
+
+// A player export appends to what the code window holds; the view turns to its first line, also
+// after a font export left the view at the head of a long text.
+TEST_F(WindowSetTest, PlayerExportScrollsToItsNewLines)
+{
+    TFormmain* form = windows.main();
+    TFormCode* code = windows.code();
+    QTest::mouseClick(form->Button1, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(code));
+    QPlainTextEdit* memo = code->Memocode;
+    EXPECT_EQ(memo->verticalScrollBar()->value(), 0) << "a font export is read from its head";
+    const int fontLines = memo->blockCount();
+    form->EditPlayer->setText(QStringLiteral("Held"));
+    QTest::mouseClick(form->Button20, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_GT(memo->blockCount(), fontLines);
+    // The first new line is in view (at the top, as far as the text reaches below it).
+    const QTextBlock first = memo->document()->findBlockByNumber(fontLines);
+    EXPECT_TRUE(first.text().contains(QStringLiteral("Held"))) << first.text().toStdString();
+    const QRect line = memo->cursorRect(QTextCursor(first));
+    EXPECT_TRUE(memo->viewport()->rect().contains(line)) << line.top() << " of " << memo->viewport()->height();
+    EXPECT_TRUE(memo->verticalScrollBar()->value() == fontLines
+                || memo->verticalScrollBar()->value() == memo->verticalScrollBar()->maximum());
+    EXPECT_EQ(memo->textCursor().blockNumber(), fontLines);
+
+    // On an empty window the first line of the export is line 0.
+    code->clearCode();
+    QTest::mouseClick(form->Button20, Qt::LeftButton);
+    EXPECT_EQ(memo->verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(memo->document()->firstBlock().text().contains(QStringLiteral("Held")));
+}
+
+namespace {
+
+// A mouse event as the window system delivers it to the editing surface.
+void SendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons held)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, target->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+QStringList DataTexts(const QTableWidget* data)
+{
+    QStringList texts;
+    for (int y = 0; y < data->rowCount(); ++y)
+        for (int h = 0; h < data->columnCount(); ++h)
+            texts << data->item(y, h)->text();
+    return texts;
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, StrokeAndStoreAreUndoneAndRedoneByTheKeys)
+{
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    const QImage surface = editor().surface().copy();
+    const QImage overview = editor().overview().copy();
+    const QStringList data = DataTexts(form->data);
+    EXPECT_EQ(form->PaintBox->toolTip(), QStringLiteral("Rückgängig: Strg+Z, Wiederholen: Strg+Umschalt+Z oder Strg+Y"));
+
+    // A stroke along row 1 with the left button held, then "Speichern".
+    SendMouse(form->PaintBox, QEvent::MouseButtonPress, QPoint(32 + 5, 16 + 5), Qt::LeftButton);
+    for (int x = 2; x <= 6; ++x)
+        SendMouse(form->PaintBox, QEvent::MouseMove, QPoint(32 * x + 5, 16 + 5), Qt::LeftButton);
+    SendMouse(form->PaintBox, QEvent::MouseButtonRelease, QPoint(6 * 32 + 5, 16 + 5), Qt::NoButton);
+    const QStringList painted = DataTexts(form->data);
+    ASSERT_NE(painted, data);
+    EXPECT_EQ(form->grid->item(1, 6)->text(), QStringLiteral("1"));
+    EXPECT_FALSE(button("ButtonLaden")->isEnabled());
+    EXPECT_EQ(form->PaintBox->toolTip(), QStringLiteral("Rückgängig (Strg+Z): Malen"));
+    click("ButtonSpeichern");
+    EXPECT_FALSE(editor().overview() == overview);
+    EXPECT_EQ(form->PaintBox->toolTip(), QStringLiteral("Rückgängig (Strg+Z): Speichern"));
+
+    QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(editor().overview() == overview);
+    EXPECT_FALSE(button("ButtonLaden")->isEnabled()) << "the painted changes are unsaved again";
+    EXPECT_EQ(form->PaintBox->toolTip(),
+              QStringLiteral("Rückgängig (Strg+Z): Malen\nWiederholen (Strg+Umschalt+Z, Strg+Y): Speichern"));
+    QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(editor().surface() == surface);
+    EXPECT_TRUE(editor().overview() == overview);
+    EXPECT_EQ(DataTexts(form->data), data);
+    EXPECT_EQ(form->grid->item(1, 6)->text(), QStringLiteral("0"));
+    EXPECT_TRUE(button("ButtonLaden")->isEnabled());
+    // Past the start nothing happens.
+    QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(DataTexts(form->data), data);
+
+    // Both redo keys, from wherever the focus is in the window.
+    form->ButtonFill->setFocus();
+    QTest::keyClick(form.get(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(DataTexts(form->data), painted);
+    QTest::keyClick(form->ButtonFill, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(editor().overview() == overview);
+    EXPECT_TRUE(button("ButtonLaden")->isEnabled());
+    EXPECT_EQ(form->PaintBox->toolTip(), QStringLiteral("Rückgängig (Strg+Z): Speichern"));
 }

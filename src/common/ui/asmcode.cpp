@@ -9,7 +9,10 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QVBoxLayout>
+#include <algorithm>
 
 TFormCode::TFormCode(QWidget* parent) : QWidget(parent, Qt::Window)
 {
@@ -17,8 +20,7 @@ TFormCode::TFormCode(QWidget* parent) : QWidget(parent, Qt::Window)
     setWindowTitle(QStringLiteral("Assembler Code "));
     resize(760, 600);
 
-    Memocode = new QPlainTextEdit(this);
-    Memocode->setObjectName(QStringLiteral("Memocode"));
+    Memocode = NamedLog("Memocode", this);
     Memocode->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memocode->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     Memocode->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -57,6 +59,20 @@ void TFormCode::appendLines(const QStringList& lines)
 QString TFormCode::code() const
 {
     return Memocode->toPlainText();
+}
+
+int TFormCode::nextLine() const
+{
+    // The first line appended to an empty text fills the empty block the text starts with.
+    return Memocode->document()->isEmpty() ? 0 : Memocode->blockCount();
+}
+
+void TFormCode::scrollToLine(int n)
+{
+    const QTextBlock block = Memocode->document()->findBlockByNumber(std::clamp(n, 0, Memocode->blockCount() - 1));
+    Memocode->setTextCursor(QTextCursor(block));
+    // Lines do not wrap here, so the scroll bar counts lines.
+    Memocode->verticalScrollBar()->setValue(block.blockNumber());
 }
 
 void TFormCode::ButtoncopyClick()

@@ -15,6 +15,10 @@ public:
     void appendLine(const QString& line);
     void appendLines(const QStringList& lines);
     QString code() const;
+    // The line number the next appended line gets (0 for the first).
+    int nextLine() const;
+    // Scrolls so that line n stands at the top of the view, and puts the cursor there.
+    void scrollToLine(int n);
 
     void ButtoncopyClick();
     void ButtoncloseClick();

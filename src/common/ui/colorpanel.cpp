@@ -1,7 +1,9 @@
 // Colour panel drawing and clicks.
 #include "common/ui/colorpanel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <utility>
 
 ColorPanel::ColorPanel(QWidget* parent) : QLabel(parent)
@@ -11,6 +13,43 @@ ColorPanel::ColorPanel(QWidget* parent) : QLabel(parent)
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(1);
     restyle();
+}
+
+void ColorPanel::setClickable(bool clickable)
+{
+    setFocusPolicy(clickable ? Qt::StrongFocus : Qt::NoFocus);
+    setAccessibleDescription(clickable ? QStringLiteral("Leertaste: Klick, F2: Doppelklick") : QString());
+}
+
+void ColorPanel::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit clicked();
+        return;
+    case Qt::Key_F2:
+        // As with the mouse, a double click comes after a click.
+        emit clicked();
+        emit doubleClicked();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void ColorPanel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    const QRect r = rect().adjusted(3, 3, -4, -4);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(r);
+    painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+    painter.drawRect(r);
 }
 
 void ColorPanel::setColor(PackedColor color)

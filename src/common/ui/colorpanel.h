@@ -1,4 +1,5 @@
 // A coloured panel with a caption that reports clicks and double clicks (colour registers, previews).
+// Panels that report clicks can be used by keyboard: Space or Return click, F2 double-clicks.
 #pragma once
 
 #include "common/packedcolor.h"
@@ -15,6 +16,8 @@ public:
     void setTextColor(PackedColor color);
     PackedColor textColor() const { return mTextColor; }
     // The caption is the QLabel text.
+    // Panels that report clicks are made clickable for the keyboard; previews take no focus.
+    void setClickable(bool clickable);
 
 signals:
     void clicked();
@@ -22,6 +25,8 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:

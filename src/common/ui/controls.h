@@ -19,6 +19,14 @@ inline QPushButton* NamedButton(const QString& caption, const char* name, QWidge
     return Named(new QPushButton(caption, parent), name);
 }
 
+// A log or code text. Tab moves the focus on, so moving through a window never types a Tab into it.
+inline QPlainTextEdit* NamedLog(const char* name, QWidget* parent)
+{
+    auto* log = Named(new QPlainTextEdit(parent), name);
+    log->setTabChangesFocus(true);
+    return log;
+}
+
 // Shows a window without waiting for it, or brings it to the front when it is already shown.
 inline void ShowWindow(QWidget* window)
 {

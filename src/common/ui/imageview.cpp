@@ -1,8 +1,10 @@
 // Blitting a model picture and translating mouse events.
 #include "common/ui/imageview.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 ImageView::ImageView(const QImage* image, QWidget* parent) : QWidget(parent), mImage(image)
@@ -42,6 +44,71 @@ void ImageView::paintEvent(QPaintEvent*)
         painter.drawImage(rect(), *mImage);
     else
         painter.drawImage(0, 0, *mImage);
+    if (hasFocus() && !mCells.isEmpty()) {
+        // A frame in two tones that shows on every colour.
+        const QRect r = cellRect(mCell).adjusted(0, 0, -1, -1);
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawRect(r);
+        painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+        painter.drawRect(r);
+    }
+}
+
+void ImageView::setKeyboardCells(QSize pitch, int columns, int rows)
+{
+    mPitch = pitch;
+    mCells = QSize(columns, rows);
+    mCell = QPoint(0, 0);
+    setFocusPolicy(mCells.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
+}
+
+QRect ImageView::cellRect(QPoint cell) const
+{
+    return QRect(QPoint(cell.x() * mPitch.width(), cell.y() * mPitch.height()), mPitch);
+}
+
+void ImageView::keyPressEvent(QKeyEvent* event)
+{
+    if (mCells.isEmpty()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    QPoint cell = mCell;
+    switch (event->key()) {
+    case Qt::Key_Left: cell.rx() -= 1; break;
+    case Qt::Key_Right: cell.rx() += 1; break;
+    case Qt::Key_Up: cell.ry() -= 1; break;
+    case Qt::Key_Down: cell.ry() += 1; break;
+    case Qt::Key_Home: cell.rx() = 0; break;
+    case Qt::Key_End: cell.rx() = mCells.width() - 1; break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit released(Qt::LeftButton, cellRect(mCell).center());
+        return;
+    case Qt::Key_F2:
+        // A double click always comes after a click.
+        emit released(Qt::LeftButton, cellRect(mCell).center());
+        emit doubleClicked(Qt::LeftButton, cellRect(mCell).center());
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    mCell = QPoint(std::clamp(cell.x(), 0, mCells.width() - 1), std::clamp(cell.y(), 0, mCells.height() - 1));
+    update();
+}
+
+void ImageView::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void ImageView::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 QPoint ImageView::toImage(const QPointF& position) const
@@ -65,7 +132,14 @@ void ImageView::mouseMoveEvent(QMouseEvent* event)
 
 void ImageView::mouseReleaseEvent(QMouseEvent* event)
 {
-    emit released(event->button(), toImage(event->position()));
+    const QPoint p = toImage(event->position());
+    if (!mCells.isEmpty() && rect().contains(event->position().toPoint())) {
+        // The keyboard goes on from the cell last clicked.
+        mCell = QPoint(std::clamp(p.x() / mPitch.width(), 0, mCells.width() - 1),
+                       std::clamp(p.y() / mPitch.height(), 0, mCells.height() - 1));
+        update();
+    }
+    emit released(event->button(), p);
 }
 
 void ImageView::mouseDoubleClickEvent(QMouseEvent* event)

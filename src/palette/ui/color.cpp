@@ -77,6 +77,9 @@ TFormcolor::TFormcolor(UserDialogs& dialogs, QWidget* parent)
     DrawGrid1 = new ImageView(&mGridImage, this);
     DrawGrid1->setObjectName(QStringLiteral("DrawGrid1"));
     DrawGrid1->setCursor(Qt::PointingHandCursor);
+    DrawGrid1->setKeyboardCells(QSize(kPaletteCellPitch, kPaletteCellPitch), kPaletteGridCells, kPaletteGridCells);
+    DrawGrid1->setAccessibleName(QStringLiteral("Atari Farben"));
+    DrawGrid1->setAccessibleDescription(QStringLiteral("Pfeiltasten wählen, Leertaste: Klick, F2: Doppelklick"));
 
     auto* gridRow = new QHBoxLayout;
     gridRow->setSpacing(0);

@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -72,7 +73,7 @@ TFormmain::TFormmain(UserDialogs& dialogs, const QString& programFolder, QWidget
     setObjectName(QStringLiteral("Formmain"));
     setWindowTitle(QStringLiteral(
         "Oxils Quest Tavrel - Font and Level Editor & Graphic and Sound Converter - Version 02.04.2016b"));
-    mEditor.info = [this](const QString& line) { addInfo(line); };
+    mEditor.setInfoHandler([this](const QString& line) { addInfo(line); });
     buildControls();
     connectHandlers();
     FormCreate();
@@ -103,6 +104,7 @@ void TFormmain::buildControls()
     for (int k = 0; k < 5; ++k) {
         *panels[k] = Named(new ColorPanel(this), panelNames[k]);
         (*panels[k])->setFixedSize(52, 24);
+        (*panels[k])->setClickable(true);
     }
     Label4 = label(QStringLiteral("Malfarbe"), "Label4", this);
     farbe = Named(new QLineEdit(QStringLiteral("0"), this), "farbe");
@@ -111,6 +113,7 @@ void TFormmain::buildControls()
     farbe->setAutoFillBackground(true);
     DrawGrid1 = Named(new ImageView(&mEditor.rowGrid(), this), "DrawGrid1");
     DrawGrid1->setAccessibleName(QStringLiteral("Zeilenfarben"));
+    DrawGrid1->setKeyboardCells(QSize(21, 16), RowColorTable::kColumns, RowColorTable::kRows);
     DrawGrid1->hide();
     Labelcolorx = label(QStringLiteral("0"), "Labelcolorx", this);
     Labelcolorx->hide();
@@ -126,10 +129,15 @@ void TFormmain::buildControls()
     header->addWidget(Combomode);
     header->addSpacing(12);
     header->addWidget(Label1);
-    for (auto* p : {Farbe0, Farbe1, Farbe2, Farbe3, Farbe4})
+    for (auto* p : {Farbe0, Farbe1, Farbe2, Farbe3})
         header->addWidget(p);
-    // In the player mode "Farben Init" takes the place of F4.
-    header->addWidget(ButtonFarbeInit);
+    // In the player mode "Farben Init" takes the place of F4. Both keep their room while hidden, so
+    // switching the mode moves nothing under the pointer.
+    auto* f4Place = new QGridLayout;
+    f4Place->setContentsMargins(0, 0, 0, 0);
+    f4Place->addWidget(Farbe4, 0, 0, Qt::AlignCenter);
+    f4Place->addWidget(ButtonFarbeInit, 0, 0, Qt::AlignCenter);
+    header->addLayout(f4Place);
     header->addSpacing(12);
     header->addWidget(Label4);
     header->addWidget(farbe);
@@ -222,6 +230,8 @@ void TFormmain::buildControls()
     Label6 = label(QStringLiteral("Daten Bytes"), "Label6", this);
     data = table(2, 16, 38, 15, "data", this);
     data->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // Arrows move inside the grid, Tab leaves it.
+    data->setTabKeyNavigation(false);
     auto* gridColumn = new QVBoxLayout;
     gridColumn->setSpacing(2);
     gridColumn->addWidget(Label5);
@@ -236,6 +246,11 @@ void TFormmain::buildControls()
     dataColumn->addStretch(1);
 
     // The row colours stand beside the surface, each table row level with its pattern row.
+    for (QWidget* w : std::initializer_list<QWidget*>{DrawGrid1, Farbe4, ButtonFarbeInit}) {
+        QSizePolicy keep = w->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(keep);
+    }
     auto* playerColumn = new QVBoxLayout;
     playerColumn->setSpacing(4);
     playerColumn->addWidget(DrawGrid1);
@@ -308,14 +323,14 @@ void TFormmain::buildControls()
 
     // --- bottom panels --------------------------------------------------------------------------
     Panel5 = Named(new QGroupBox(QStringLiteral("Info / Errors"), this), "Panel5");
-    Memo = Named(new QPlainTextEdit(Panel5), "Memo");
+    Memo = NamedLog("Memo", Panel5);
     Memo->setReadOnly(true);
     Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo->setAccessibleName(QStringLiteral("Info / Errors"));
     (new QVBoxLayout(Panel5))->addWidget(Memo);
 
     Panel4 = Named(new QGroupBox(QStringLiteral("Tavrel Format Datei Funktionen"), this), "Panel4");
-    Label12 = label(mEditor.fontLabel, "Label12", Panel4);
+    Label12 = label(mEditor.fontLabel(), "Label12", Panel4);
     ButtonLoadFile = NamedButton(QStringLiteral("Font Datei laden"), "ButtonLoadFile", Panel4);
     ButtonTeilladen = NamedButton(QStringLiteral("Nur Zeilen 5-8"), "ButtonTeilladen", Panel4);
     ButtonTeilladen->setToolTip(QStringLiteral("Nur die ersten 4 Zeilen einer Datei als Zeile 5-8 importieren"));
@@ -448,6 +463,8 @@ void TFormmain::FormCreate()
 
 void TFormmain::FormShow()
 {
+    // The session starts here: the first load is no step to undo.
+    const auto fresh = qScopeGuard([this] { mEditor.clearHistory(); });
     mEditor.setCurrentPattern(1);
     mEditor.setCurrentSet(1);
     mEditor.Laden();
@@ -484,7 +501,11 @@ void TFormmain::ButtonSpeichernClick()
     mEditor.Speichern();
 }
 
-void TFormmain::ButtonMapClick() { ShowWindow(mLinks.map); }
+void TFormmain::ButtonMapClick()
+{
+    if (mLinks.openLevelEditor)
+        mLinks.openLevelEditor();
+}
 void TFormmain::ButtonGrafikconverterClick() { ShowWindow(mLinks.grafikconverter); }
 void TFormmain::ButtonsoundconverterClick() { ShowWindow(mLinks.soundconverter); }
 void TFormmain::Button22Click() { ShowWindow(mLinks.splitter); }
@@ -526,25 +547,49 @@ void TFormmain::paintboxallContextClick(QPoint position)
 void TFormmain::Timer2Timer()
 {
     mEditor.DrawDefine();
-    refreshImages();
-    mEditor.DrawRowColorGrid();
+    PaintBox->update();
+    Image1->update();
+    mEditor.drawRowColorGrid();
     DrawGrid1->update();
 }
 
 void TFormmain::refresh()
 {
+    mEditor.takeChanges();
+    refresh(~EditorParts());
+}
+
+void TFormmain::refresh(EditorParts parts)
+{
     mRefreshing = true;
-    refreshRegisters();
-    SpinFontsetnumber->setValue(mEditor.currentSet());
-    SpinTilenumber->setValue(mEditor.currentPattern());
-    copySpinTilenumber->setValue(mEditor.swapPattern());
-    copySpinFontsetnumber->setValue(mEditor.swapSet());
-    ButtonLaden->setEnabled(mEditor.ladenEnabled && !mEditor.animationRunning());
-    Label12->setText(mEditor.fontLabel);
-    if (Editphasen->text() != mEditor.phases)
-        Editphasen->setText(mEditor.phases);
-    refreshGrids();
-    refreshImages();
+    if (parts & EditorPart::Registers)
+        refreshRegisters();
+    if (parts & EditorPart::Paint)
+        refreshPaint();
+    if (parts & EditorPart::RowColors)
+        refreshRowColors();
+    if (parts & EditorPart::Selection) {
+        SpinFontsetnumber->setValue(mEditor.currentSet());
+        SpinTilenumber->setValue(mEditor.currentPattern());
+        copySpinTilenumber->setValue(mEditor.swapPattern());
+        copySpinFontsetnumber->setValue(mEditor.swapSet());
+    }
+    if (parts & (EditorPart::Guard | EditorPart::Animation))
+        ButtonLaden->setEnabled(mEditor.ladenEnabled() && !mEditor.animationRunning());
+    if (parts & EditorPart::FontLabel)
+        Label12->setText(mEditor.fontLabel());
+    if (parts & EditorPart::Phases && Editphasen->text() != mEditor.document().phases())
+        Editphasen->setText(mEditor.document().phases());
+    if (parts & EditorPart::Buffer)
+        refreshGrids();
+    if (parts & EditorPart::Surface) {
+        PaintBox->update();
+        Image1->update();
+    }
+    if (parts & EditorPart::Overview)
+        paintboxall->update();
+    if (parts & EditorPart::History)
+        refreshHistory();
     mRefreshing = false;
 }
 
@@ -552,18 +597,27 @@ void TFormmain::refreshRegisters()
 {
     ColorPanel* panels[5] = {Farbe0, Farbe1, Farbe2, Farbe3, Farbe4};
     for (int k = 0; k < 5; ++k) {
-        panels[k]->setText(mEditor.registers[k].caption);
-        panels[k]->setColor(mEditor.registers[k].displayColor);
-        panels[k]->setTextColor(mEditor.registers[k].textColor);
+        const ColorRegister& f = mEditor.registers()[k];
+        panels[k]->setText(f.caption);
+        panels[k]->setColor(f.displayColor);
+        panels[k]->setTextColor(f.textColor);
     }
+}
+
+void TFormmain::refreshPaint()
+{
     // Unchanged texts stay untouched: a user may be typing in the field while the animation refreshes.
-    if (farbe->text() != mEditor.paint.text)
-        farbe->setText(mEditor.paint.text);
+    if (farbe->text() != mEditor.paint().text)
+        farbe->setText(mEditor.paint().text);
     QPalette p = farbe->palette();
-    p.setColor(QPalette::Base, ToQColor(mEditor.paint.color));
-    p.setColor(QPalette::Text, ToQColor(mEditor.paint.textColor));
+    p.setColor(QPalette::Base, ToQColor(mEditor.paint().color));
+    p.setColor(QPalette::Text, ToQColor(mEditor.paint().textColor));
     farbe->setPalette(p);
-    mEditor.DrawRowColorGrid();
+}
+
+void TFormmain::refreshRowColors()
+{
+    mEditor.drawRowColorGrid();
     DrawGrid1->update();
     Labelcolorx->setText(QString::number(mEditor.rowSelectionColumn()));
     Labelcolory->setText(QString::number(mEditor.rowSelectionRow()));
@@ -574,20 +628,14 @@ void TFormmain::refreshGrids()
     for (int y = 0; y < EditBuffer::kHeight; ++y) {
         for (int x = 0; x < EditBuffer::kWidth; ++x) {
             QTableWidgetItem* item = grid->item(y, x);
-            if (item->text() != mEditor.buffer.grid(x, y))
-                item->setText(mEditor.buffer.grid(x, y));
+            if (item->text() != mEditor.buffer().grid(x, y))
+                item->setText(mEditor.buffer().grid(x, y));
         }
         for (int h = 0; h < 2; ++h) {
             QTableWidgetItem* item = data->item(y, h);
-            if (item->text() != mEditor.buffer.data(h, y))
-                item->setText(mEditor.buffer.data(h, y));
+            if (item->text() != mEditor.buffer().data(h, y))
+                item->setText(mEditor.buffer().data(h, y));
         }
     }
 }
 
-void TFormmain::refreshImages()
-{
-    PaintBox->update();
-    Image1->update();
-    paintboxall->update();
-}

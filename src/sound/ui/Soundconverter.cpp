@@ -49,8 +49,7 @@ TFormSoundconverter::TFormSoundconverter(UserDialogs& dialogs, QWidget* parent)
     paintbox = Plot(&mConverter.plot8(), "paintbox", this);
     paintbox8 = Plot(&mConverter.plot4(), "paintbox8", this);
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1 = NamedLog("Memo1", this);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setMinimumHeight(120);
 

@@ -46,8 +46,7 @@ TFormsplitter::TFormsplitter(UserDialogs& dialogs, QWidget* parent)
     Paneltop->setMinimumHeight(28);
     Paneltop->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1 = NamedLog("Memo1", this);
 
     ButtonLoad = NamedButton(QStringLiteral("Datei laden"), "ButtonLoad", this);
     Spinstart = PositionSpin("Spinstart", this);
