@@ -1,17 +1,19 @@
-// From the level editor to the Atari screen: a level that the level editor's own record builder puts
-// into the stand-in shows, pixel for pixel, as the level editor pictures it, in the Atari's colours.
+// From the level editor to the Atari screen: a level saved by the level editor and put into the stand-in
+// by `tavrel-cli level-xex` shows, pixel for pixel, as the level editor pictures it, in the Atari's colours.
 #include "standinfixture.h"
 
 #include "common/packedcolor.h"
 #include "level/leveldocument.h"
 #include "level/leveleditsession.h"
 #include "level/levelpicture.h"
-#include "levelio/gamelevelrecord.h"
+#include "levelio/levelfile.h"
 #include "palette/ataripalette.h"
 #include "pattern/fontfile.h"
 #include "pattern/patterneditor.h"
+#include "support/clirun.h"
+#include "support/testutil.h"
 
-#include <QStringList>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 TEST(StandinWithEditor, PlayedLevelLooksLikeTheLevelEditorsPicture)
@@ -22,10 +24,10 @@ TEST(StandinWithEditor, PlayedLevelLooksLikeTheLevelEditorsPicture)
     patterns.create();
     LoadFontFile(patterns, BinFile("Vorarado.fa8"));
     LevelDocument document;
-    document.Farben_bernehmen(patterns.registers);
-    LevelPicture picture(document, patterns.registers);
+    document.Farben_bernehmen(patterns.registers());
+    LevelPicture picture(document, patterns.registers());
     LevelEditSession session(document, picture);
-    session.open(patterns.store, patterns.registers);
+    session.open(patterns.store(), patterns.registers());
     // Every pattern somewhere, the fifth colour's included, and row 3 in colours of its own.
     for (int y = 0; y < 10; ++y)
         for (int x = 6; x < 123; ++x)
@@ -35,12 +37,15 @@ TEST(StandinWithEditor, PlayedLevelLooksLikeTheLevelEditorsPicture)
         document.setColorEntry(c, 4, ColorLineEntry{QString::number(own[c], 16).toUpper(), PaletteColor(own[c]), kWhite});
     session.drawlevel();
 
-    XexImage image;
-    ReadXexImage(image, BinFile("oxil.xex"));
-    QStringList log;
-    BuildGameLevelRecord(document, image, 1, log);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    SaveLevelFile(document, dir.filePath(QStringLiteral("level.la8")));
+    const QString played = dir.filePath(QStringLiteral("oxil-neu.xex"));
+    const CliRun run = RunCli({QStringLiteral("level-xex"), dir.filePath(QStringLiteral("level.la8")), QStringLiteral("--xex"),
+                               BinFile("oxil.xex"), QStringLiteral("-o"), played});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
 
-    AtariMachine atari(image.bytes());
+    AtariMachine atari(ReadTestFile(played));
     atari.boot();
     atari.verticalBlank();
     int position = 0;
