@@ -1,12 +1,11 @@
 // The pattern file (.fa8): registers, the whole store, the phase list and the row colours, a value per line.
 #pragma once
 
-#include "pattern/patterndocument.h"
-
 #include <QString>
 #include <QStringList>
 
 class LineReader;
+class PatternDocument;
 class PatternEditor;
 
 // Number of lines of a complete file.
