@@ -17,7 +17,7 @@ void FillStore(PatternEditor& editor)
 {
     for (int i = 1; i <= PatternStore::kSlotsI; ++i)
         for (int j = 1; j <= PatternStore::kBanks; ++j)
-            editor.store.setSlot(i, j, QString::number((i * 37 + j * 11) % 256));
+            editor.document().setSlot(i, j, QString::number((i * 37 + j * 11) % 256));
 }
 
 // Budget: 5 ms for all 512 patterns.
@@ -26,7 +26,7 @@ void BM_UpdateAllPatterns(benchmark::State& state)
     PatternEditor editor;
     FillStore(editor);
     for (auto _ : state) {
-        editor.UpdateAllPatterns();
+        editor.updateAllPatterns();
         benchmark::DoNotOptimize(editor.overview().constBits());
     }
     state.counters["patterns/s"] = benchmark::Counter(512.0 * state.iterations(), benchmark::Counter::kIsRate);

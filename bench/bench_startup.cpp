@@ -1,7 +1,9 @@
-// Start-up speed. The budget compares whole program starts: a child process that builds the window set
-// as the program does and quits on the main window's first paint, against a child that shows a bare
-// QMainWindow and quits on its first paint (at most 4 times that). A warm in-process build of the
-// window set is measured too, to show where the time goes once Qt itself is loaded.
+// Start-up speed. The budget compares whole program starts in CPU time: a child process that builds the
+// window set as the program does and quits on the main window's first paint, against a child that shows
+// a bare QMainWindow and quits on its first paint (at most 2 times that). Each child reports the CPU time
+// it used from its start to its first paint, so the load of other programs on the machine does not count.
+// A warm in-process build of the window set is measured too, to show where the time goes once Qt itself
+// is loaded.
 #include "app/desktopopener.h"
 #include "app/ui/qtuserdialogs.h"
 #include "app/ui/windowset.h"
@@ -16,7 +18,10 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <ctime>
 #include <memory>
 
 namespace {
@@ -26,6 +31,7 @@ using Clock = std::chrono::steady_clock;
 const char* const kChildVariable = "TAVREL_BENCH_CHILD";   // "full" or "bare": run as a child
 const char* const kFolderVariable = "TAVREL_BENCH_FOLDER"; // the child's program folder
 constexpr int kPaintedExitCode = 42;
+const char* const kCpuMarker = "TAVREL_CHILD_CPU_SECONDS=";
 
 // Notes the first paint event of the watched window.
 class PaintWatch : public QObject {
@@ -55,7 +61,7 @@ std::unique_ptr<QTemporaryDir> MakeProgramFolder()
     PatternEditor art;
     for (int i = 1; i <= PatternStore::kSlotsI; ++i)
         for (int j = 1; j <= PatternStore::kBanks; ++j)
-            art.store.setSlot(i, j, QString::number((i * 37 + j * 11) % 256));
+            art.document().setSlot(i, j, QString::number((i * 37 + j * 11) % 256));
     SaveFontFile(art, folder->filePath(QStringLiteral("Vorarado.fa8")));
     return folder;
 }
@@ -89,6 +95,10 @@ void ChildStartup(benchmark::State& state)
     const bool full = qgetenv(kChildVariable) == "full";
     for (auto _ : state) {
         const bool painted = full ? StartWindowSet(QString::fromLocal8Bit(qgetenv(kFolderVariable))) : ShowBareWindow();
+        timespec cpu{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+        std::printf("\n%s%.6f\n", kCpuMarker, static_cast<double>(cpu.tv_sec) + cpu.tv_nsec / 1e9);
+        std::fflush(stdout);
         // Quit at once, as the measured program would end its start-up here; teardown is not start-up.
         // A code of its own, so that a child which ran nothing is not taken for a success.
         std::_Exit(painted ? kPaintedExitCode : 3);
@@ -100,7 +110,12 @@ void ChildStartup(benchmark::State& state)
 
 // --- parent side --------------------------------------------------------------------------------
 
-double ChildSeconds(const char* kind, const QString& folder, benchmark::State& state)
+struct ChildTimes {
+    double wall = 0;
+    double cpu = 0;
+};
+
+ChildTimes ChildSeconds(const char* kind, const QString& folder, benchmark::State& state)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QString::fromLatin1(kChildVariable), QString::fromLatin1(kind));
@@ -108,31 +123,45 @@ double ChildSeconds(const char* kind, const QString& folder, benchmark::State& s
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     QProcess child;
     child.setProcessEnvironment(env);
-    child.setStandardOutputFile(QProcess::nullDevice());
     child.setStandardErrorFile(QProcess::nullDevice());
     const auto start = Clock::now();
     child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--benchmark_filter=^ChildStartup")});
     if (!child.waitForFinished(20000) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != kPaintedExitCode)
         state.SkipWithError("the child start-up failed");
-    return std::chrono::duration<double>(Clock::now() - start).count();
+    ChildTimes times;
+    times.wall = std::chrono::duration<double>(Clock::now() - start).count();
+    const QByteArray out = child.readAllStandardOutput();
+    const qsizetype at = out.indexOf(kCpuMarker);
+    if (at < 0)
+        state.SkipWithError("the child did not report its CPU time");
+    else
+        times.cpu = out.mid(at + qsizetype(std::strlen(kCpuMarker))).split('\n').first().toDouble();
+    return times;
 }
 
-// The budget check: a program start with the window set, and, interleaved so that both see the same
-// machine load, a bare main window's program start. Counters: bare_ms and ratio (budget: ratio <= 4).
+// The budget check: a program start with the window set, and, interleaved, a bare main window's
+// program start. The time shown is the window set's CPU time to its first paint. Counters: cpu_ms and
+// bare_cpu_ms (means), cpu_ratio (budget: <= 2), and the wall-clock figures for comparison.
 void BM_ProgramStartToFirstPaint(benchmark::State& state)
 {
     const auto folder = MakeProgramFolder();
-    double full = 0;
-    double bare = 0;
+    ChildTimes full;
+    ChildTimes bare;
     for (auto _ : state) {
-        const double f = ChildSeconds("full", folder->path(), state);
-        full += f;
-        state.SetIterationTime(f);
-        bare += ChildSeconds("bare", folder->path(), state);
+        const ChildTimes f = ChildSeconds("full", folder->path(), state);
+        const ChildTimes b = ChildSeconds("bare", folder->path(), state);
+        full.wall += f.wall;
+        full.cpu += f.cpu;
+        bare.wall += b.wall;
+        bare.cpu += b.cpu;
+        state.SetIterationTime(f.cpu);
     }
     const double n = static_cast<double>(state.iterations());
-    state.counters["bare_ms"] = 1000.0 * bare / n;
-    state.counters["ratio"] = bare > 0 ? full / bare : 0;
+    state.counters["cpu_ms"] = 1000.0 * full.cpu / n;
+    state.counters["bare_cpu_ms"] = 1000.0 * bare.cpu / n;
+    state.counters["cpu_ratio"] = bare.cpu > 0 ? full.cpu / bare.cpu : 0;
+    state.counters["wall_ms"] = 1000.0 * full.wall / n;
+    state.counters["bare_wall_ms"] = 1000.0 * bare.wall / n;
 }
 
 // The window set built again inside a running program: Qt, fonts and styles already loaded.

@@ -112,7 +112,7 @@ void StorePicture(PatternEditor& editor, int set, int element, const Picture& pi
             const auto& p = picture[y];
             const int value = EncodePixels(p[4 * h], p[4 * h + 1], p[4 * h + 2], p[4 * h + 3]);
             // Level element n is pattern n + 1 of the set.
-            editor.store.setPatternByte(set, element + 1, y, h, QString::number(value));
+            editor.document().setPatternByte(set, element + 1, y, h, QString::number(value));
         }
     }
 }
@@ -129,8 +129,8 @@ void ReadColors(PatternEditor& editor, const QString& fileName)
         if (IsSkipped(line))
             continue;
         if (line.startsWith(QLatin1String("phases "))) {
-            editor.phases = line.mid(7).trimmed();
-            phases = !editor.phases.isEmpty();
+            editor.document().setPhases(line.mid(7).trimmed());
+            phases = !editor.document().phases().isEmpty();
             continue;
         }
         const auto match = reg.match(line);
@@ -138,9 +138,8 @@ void ReadColors(PatternEditor& editor, const QString& fileName)
             Fail(fileName, i + 1, QStringLiteral("expected \"Fk XX\" or \"phases LIST\", found \"%1\"").arg(line));
         const int k = match.captured(1).toInt();
         const AtariColor color = static_cast<AtariColor>(match.captured(2).toInt(nullptr, 16));
-        editor.registers[k].caption = QStringLiteral("F%1: %2").arg(k).arg(ColorCodeOf(color));
-        editor.registers[k].displayColor = PaletteColor(color);
-        editor.registers[k].textColor = ContrastTextColor(Luminance(color));
+        editor.document().setRegister(k, {QStringLiteral("F%1: %2").arg(k).arg(ColorCodeOf(color)), PaletteColor(color),
+                                          ContrastTextColor(Luminance(color))});
         seen[k] = true;
     }
     for (int k = 0; k < ColorRegisterSet::kCount; ++k)
@@ -151,7 +150,7 @@ void ReadColors(PatternEditor& editor, const QString& fileName)
     // The player mode's row colours start as the registers F1-F3.
     for (int c = 0; c < RowColorTable::kColumns; ++c)
         for (int r = 0; r < RowColorTable::kRows; ++r)
-            editor.rowColors.at(c, r) = RowColorEntry{editor.registers[c + 1].displayColor, editor.registers[c + 1].code()};
+            editor.document().setRowColor(c, r, {editor.registers()[c + 1].displayColor, editor.registers()[c + 1].code()});
 }
 
 // Banks 1-6 (pattern sets 1-3) as the game holds them: bank k at 1024 (k - 1), character c at 8 c.
@@ -191,7 +190,7 @@ int main(int argc, char** argv)
         }
         SaveFontFile(editor, outFile);
         if (argc == 4)
-            WriteByteFile(QString::fromLocal8Bit(argv[3]), GameBanks(editor.store));
+            WriteByteFile(QString::fromLocal8Bit(argv[3]), GameBanks(editor.store()));
     } catch (const ArtError& e) {
         std::fprintf(stderr, "makefont: %s\n", qPrintable(e.text));
         return 1;

@@ -12,7 +12,6 @@
 
         .import record, bank1, bank2, rows, text
         .export start, dlist, idle
-        .exportzp pos
 
 VISIBLE   = 20                          ; cells on screen
 MAXPOS    = (COLUMNS - VISIBLE) * 8     ; last view position in colour clocks (a cell is 8 wide)
@@ -257,9 +256,9 @@ right:  clc
         rts
 
 ; View position pos (colour clocks) -> HSCROL and the LMS addresses of the 20 level lines.
-; With scrolling on, byte k of a fetched line appears 16 - HSCROL + 4 k colour clocks right of
-; the playfield's left edge minus 16. Writing c = pos div 4 and f = pos mod 4, the line starts
-; at c - 1 and HSCROL = 12 - f, so character c begins f colour clocks left of the edge.
+; With scrolling on, byte k of a fetched line starts 4 k + HSCROL - 16 colour clocks from the left
+; edge of the normal playfield. With c = pos div 4 and f = pos mod 4, each line starts at byte
+; c - 1 of its row and HSCROL = 12 - f, so character c begins f colour clocks left of the edge.
 place:
         lda pos
         and #3

@@ -3,24 +3,17 @@
 
 #include "pattern/codeexport.h"
 #include "pattern/fontfile.h"
-#include "pattern/patterneditor.h"
 
 namespace {
 
 const QString kOut = QStringLiteral("-o");
 
-// The one pattern file a command works on, loaded into an editor as the window has it after start-up.
+// The one pattern file a command works on. It is read without an editor: nothing is drawn here.
 QString FontFileArgument(const CliArguments& args)
 {
     if (args.positionals().size() != 1)
         throw UsageError{QStringLiteral("genau eine Musterdatei erwartet")};
     return args.positionals().first();
-}
-
-void LoadInto(PatternEditor& editor, const QString& fileName)
-{
-    editor.create();
-    LoadFontFile(editor, fileName);
 }
 
 int RunFontAsm(const QStringList& argv)
@@ -31,9 +24,9 @@ int RunFontAsm(const QStringList& argv)
     const QString fileName = FontFileArgument(args);
     const int first = args.intValue(from, 1, 1, PatternStore::kSets);
     const int last = args.intValue(to, 3, 1, PatternStore::kSets);
-    PatternEditor editor;
-    LoadInto(editor, fileName);
-    WriteTextOutput(args.value(kOut), FontAssemblerCode(editor, first, last));
+    PatternDocument content;
+    LoadFontFile(content, fileName);
+    WriteTextOutput(args.value(kOut), FontAssemblerCode(content.registers(), content.store(), first, last));
     return 0;
 }
 
@@ -45,12 +38,12 @@ int RunPlayerAsm(const QStringList& argv)
     const QString fileName = FontFileArgument(args);
     const int number = args.intValue(pattern, 1, 1, PatternStore::kPatterns);
     const QString label = args.value(name, QStringLiteral("Shape"));
-    PatternEditor editor;
-    LoadInto(editor, fileName);
+    PatternDocument content;
+    LoadFontFile(content, fileName);
     // Collected first: a failing set ends the command before anything is written, so a build
     // script never picks up half an export.
     QStringList lines;
-    PlayerAssemblerCode(editor, number, label, [&lines](const QString& line) { lines << line; });
+    PlayerAssemblerCode(content.store(), number, label, [&lines](const QString& line) { lines << line; });
     WriteTextOutput(args.value(kOut), lines);
     return 0;
 }

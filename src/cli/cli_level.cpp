@@ -5,7 +5,6 @@
 #include "level/leveleditsession.h"
 #include "level/levelpicture.h"
 #include "pattern/fontfile.h"
-#include "pattern/patterneditor.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -15,14 +14,14 @@ namespace {
 // PNG or BMP by the output file's extension; PNG on standard output.
 const char* PictureFormat(const QString& outFile)
 {
-    if (outFile.isEmpty())
+    if (IsStandardOutput(outFile))
         return "PNG";
     const QString suffix = QFileInfo(outFile).suffix().toLower();
     if (suffix == QLatin1String("png"))
         return "PNG";
     if (suffix == QLatin1String("bmp"))
         return "BMP";
-    throw UsageError{QStringLiteral("the picture must be a .png or .bmp file")};
+    throw UsageError{QStringLiteral("das Bild muss eine .png- oder .bmp-Datei sein")};
 }
 
 int RunRenderLevel(const QStringList& argv)
@@ -34,21 +33,21 @@ int RunRenderLevel(const QStringList& argv)
     const bool overlays = rest.removeAll(overlaysFlag) > 0;
     const CliArguments args(rest, {font, out});
     if (args.positionals().size() != 1)
-        throw UsageError{QStringLiteral("exactly one level file expected")};
+        throw UsageError{QStringLiteral("genau eine Leveldatei erwartet")};
     if (!args.has(font))
-        throw UsageError{QStringLiteral("--font FILE.fa8 is needed")};
+        throw UsageError{QStringLiteral("--font DATEI.fa8 fehlt")};
     const char* format = PictureFormat(args.value(out));
 
-    // The same road as the windows: the start-up sequence of the pattern editor and its file, the level
-    // editor opened once, then the level file loaded with the overlay boxes as asked.
-    PatternEditor patterns;
-    patterns.create();
+    // The same road as the windows: the pattern file as the pattern editor takes it (read without an
+    // editor, whose pictures nobody would see), the level editor opened once, then the level file
+    // loaded with the overlay boxes as asked.
+    PatternDocument patterns;
     LoadFontFile(patterns, args.value(font));
     LevelDocument document;
-    document.Farben_bernehmen(patterns.registers);
-    LevelPicture picture(document, patterns.registers);
+    document.Farben_bernehmen(patterns.registers());
+    LevelPicture picture(document, patterns.registers());
     LevelEditSession session(document, picture);
-    session.open(patterns.store, patterns.registers);
+    session.open(patterns.store(), patterns.registers());
     picture.FormShow();
     session.showMonsters = overlays;
     session.showSwitches = overlays;
@@ -64,6 +63,6 @@ int RunRenderLevel(const QStringList& argv)
 
 const CliRegistration renderLevel(
     QStringLiteral("render-level"),
-    CliCommand{QStringLiteral("render-level FILE.la8 --font FILE.fa8 [--overlays] [-o PICTURE.png|.bmp]"), RunRenderLevel});
+    CliCommand{QStringLiteral("render-level DATEI.la8 --font DATEI.fa8 [--overlays] [-o BILD.png|.bmp]"), RunRenderLevel});
 
 } // namespace

@@ -13,19 +13,16 @@ int RunLevelAsm(const QStringList& argv)
     const QString out = QStringLiteral("-o");
     const CliArguments args(argv, {out});
     if (args.positionals().size() != 1)
-        throw UsageError{QStringLiteral("exactly one level file expected")};
+        throw UsageError{QStringLiteral("genau eine Leveldatei erwartet")};
     LevelDocument document;
     LoadLevelFile(document, args.positionals().first());
     const QStringList lines = LevelAssemblerCode(document);
-    // CR LF in Windows-1252 both ways, the form the level editor's text is copied out in.
-    if (args.value(out).isEmpty())
-        WriteOutput(QString(), JoinWindows1252Lines(lines));
-    else
-        WriteLines(args.value(out), lines);
+    // CR LF in Windows-1252 on standard output too: the form the level editor's text is copied out in.
+    WriteOutput(args.value(out), JoinWindows1252Lines(lines));
     return 0;
 }
 
 const CliRegistration levelAsm(QStringLiteral("level-asm"),
-                               CliCommand{QStringLiteral("level-asm FILE.la8 [-o OUT]"), RunLevelAsm});
+                               CliCommand{QStringLiteral("level-asm DATEI.la8 [-o AUSGABE]"), RunLevelAsm});
 
 } // namespace

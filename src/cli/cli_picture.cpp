@@ -30,10 +30,10 @@ int RunPicture(const QStringList& argv)
     const QString picture = QStringLiteral("--picture");
     const CliArguments args(argv, {code, ram, table, picture});
     if (args.positionals().size() != 2)
-        throw UsageError{QStringLiteral("an analysis (compact or isolated) and one picture file expected")};
+        throw UsageError{QStringLiteral("eine Analyse (compact oder isolated) und eine Bilddatei erwartet")};
     const QString analysis = args.positionals().at(0);
     if (analysis != QLatin1String("compact") && analysis != QLatin1String("isolated"))
-        throw UsageError{QStringLiteral("unknown analysis %1").arg(analysis)};
+        throw UsageError{QStringLiteral("unbekannte Analyse %1").arg(analysis)};
 
     // As the window on a fresh start: the table reset with the address headers, then the load.
     GraphicsConverter converter;
@@ -59,8 +59,8 @@ int RunPicture(const QStringList& argv)
 
 const CliRegistration picture(
     QStringLiteral("picture"),
-    CliCommand{QStringLiteral("picture (compact|isolated) IN [--code FILE] [--ram FILE] [--table FILE.csv] "
-                              "[--picture OUT.bmp]"),
+    CliCommand{QStringLiteral("picture (compact|isolated) BILD [--code DATEI] [--ram DATEI] [--table DATEI.csv] "
+                              "[--picture AUSGABE.bmp]"),
                RunPicture});
 
 } // namespace

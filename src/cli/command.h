@@ -50,6 +50,9 @@ private:
     QMap<QString, QString> mOptions;
 };
 
+// An -o value that means standard output: none, or "-".
+bool IsStandardOutput(const QString& outFile);
+
 // Writes bytes to the -o file (through a save file), or to standard output when outFile is empty or "-".
 // Throws FileCreateError when a write fails, standard output included.
 void WriteOutput(const QString& outFile, const QByteArray& bytes);

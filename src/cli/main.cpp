@@ -58,12 +58,12 @@ namespace {
 
 const QString kStandardOutput = QStringLiteral("Standardausgabe");
 
+} // namespace
+
 bool IsStandardOutput(const QString& outFile)
 {
     return outFile.isEmpty() || outFile == QLatin1String("-");
 }
-
-} // namespace
 
 void WriteOutput(const QString& outFile, const QByteArray& bytes)
 {

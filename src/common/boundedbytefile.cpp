@@ -10,19 +10,16 @@ FileTooLongError::FileTooLongError(const QString& fileName, qint64 capacity)
 {
 }
 
-QByteArray ReadByteFileUpTo(const QString& fileName, qint64 capacity)
+namespace {
+
+constexpr qint64 kPiece = 64 * 1024;
+
+// Appends pieces until the buffer holds `limit` bytes or the file ends.
+void ReadPieces(ByteFileReader& reader, QByteArray& bytes, qint64 limit)
 {
-    constexpr qint64 kPiece = 64 * 1024;
-    ByteFileReader reader(fileName);
-    // A file that claims too much is refused before reading; one that claims too little (a pipe,
-    // a device, a file that grows) is read only one byte past the capacity, which tells it is too long.
-    if (reader.claimedSize() > capacity)
-        throw FileTooLongError(fileName, capacity);
-    QByteArray bytes;
-    bytes.reserve(std::min(reader.claimedSize(), capacity) + 1);
     for (;;) {
         const qint64 old = bytes.size();
-        const qint64 want = std::min(kPiece, capacity + 1 - old);
+        const qint64 want = std::min(kPiece, limit - old);
         if (want <= 0)
             break;
         bytes.resize(old + want);
@@ -31,6 +28,29 @@ QByteArray ReadByteFileUpTo(const QString& fileName, qint64 capacity)
         if (n == 0)
             break;
     }
+}
+
+} // namespace
+
+QByteArray ReadByteFileHead(const QString& fileName, qint64 count)
+{
+    ByteFileReader reader(fileName);
+    QByteArray bytes;
+    bytes.reserve(count);
+    ReadPieces(reader, bytes, count);
+    return bytes;
+}
+
+QByteArray ReadByteFileUpTo(const QString& fileName, qint64 capacity)
+{
+    ByteFileReader reader(fileName);
+    // A file that claims too much is refused before reading; one that claims too little (a pipe,
+    // a device, a file that grows) is read only one byte past the capacity, which tells it is too long.
+    if (reader.claimedSize() > capacity)
+        throw FileTooLongError(fileName, capacity);
+    QByteArray bytes;
+    bytes.reserve(std::min(reader.claimedSize(), capacity) + 1);
+    ReadPieces(reader, bytes, capacity + 1);
     if (bytes.size() > capacity)
         throw FileTooLongError(fileName, capacity);
     return bytes;

@@ -19,5 +19,9 @@ public:
 // StreamReadError.
 QByteArray ReadByteFileUpTo(const QString& fileName, qint64 capacity);
 
+// The first count bytes of the file, or all of it when it ends before, read in bounded pieces.
+// Throws FileOpenError or StreamReadError.
+QByteArray ReadByteFileHead(const QString& fileName, qint64 count);
+
 // The two lines a loader logs: the file's size and the number of bytes actually read.
 QStringList LoadReport(qint64 fileSize, qint64 bytesRead);

@@ -5,6 +5,7 @@
 #include "common/errors.h"
 
 #include <exception>
+#include <new>
 #include <utility>
 
 template <class Handler>
@@ -14,6 +15,8 @@ void Guarded(UserDialogs& dialogs, Handler&& handler)
         std::forward<Handler>(handler)();
     } catch (const TavrelError& e) {
         dialogs.error(e.message());
+    } catch (const std::bad_alloc&) {
+        dialogs.error(OutOfMemoryMessage());
     } catch (const std::exception& e) {
         dialogs.error(QString::fromLocal8Bit(e.what()));
     }

@@ -191,7 +191,7 @@ void GraphicsConverter::setPixel(int x, int y, PackedColor color)
 {
     if (!mPicture.valid(x, y))
         return;
-    reinterpret_cast<QRgb*>(mPicture.scanLine(y))[x] = ToPixel(color);
+    reinterpret_cast<QRgb*>(mPicture.scanLine(y))[x] = ToQRgb(color);
     emit pixelsChanged(QRect(x, y, 1, 1));
 }
 

@@ -1,9 +1,6 @@
 // The line zoom: each picture line drawn as tall as a table row, so line y stands beside row y.
 #pragma once
 
-#include <QPoint>
-#include <optional>
-
 constexpr int kDefaultLineZoom = 8;
 constexpr int kMinLineZoom = 1;
 constexpr int kMaxLineZoom = 100;
@@ -16,6 +13,3 @@ int LineZoomAfterResize(int scrollBoxHeight, int tableRowCount);
 // The height of the drawn picture: one line pitch (zoom + 1) per table row below the header.
 int PictureDisplayHeight(int lineZoom, int tableRowCount);
 
-// The picture pixel under a pointer position over the drawn picture (drawn width x height,
-// picture width x height): real divisions truncated towards zero. Nothing without a picture.
-std::optional<QPoint> PicturePixelAt(int x, int y, int drawnWidth, int drawnHeight, int width, int height);

@@ -118,7 +118,7 @@ void PaletteQuantizer::quantize(QImage& picture)
             const QRgb in = line[x];
             if (!haveLast || in != lastIn) {
                 lastIn = in;
-                lastOut = ToPixel(nearest(FromPixel(in)));
+                lastOut = ToQRgb(nearest(FromPixel(in)));
                 haveLast = true;
             }
             line[x] = lastOut;

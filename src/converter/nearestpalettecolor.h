@@ -33,6 +33,5 @@ private:
     std::vector<PackedColor> mValues;
 };
 
-// Screen colours and the 32-bit pixels of a QImage (0xffRRGGBB).
+// The screen colour of a 32-bit pixel of a QImage (ToQRgb goes the other way).
 constexpr PackedColor FromPixel(QRgb pixel) { return PackRgb(qRed(pixel), qGreen(pixel), qBlue(pixel)); }
-constexpr QRgb ToPixel(PackedColor color) { return 0xff000000u | (Red(color) << 16) | (Green(color) << 8) | Blue(color); }

@@ -1,6 +1,7 @@
 // Reading, writing and checking the game executable image.
 #include "levelio/xeximage.h"
 
+#include "common/boundedbytefile.h"
 #include "common/bytefile.h"
 #include "common/errors.h"
 
@@ -35,11 +36,8 @@ QString XexPathIn(const QString& programFolder)
 
 void ReadXexImage(XexImage& image, const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileOpenError(fileName, file.errorString());
     // A longer file is read no further than the image reaches.
-    const QByteArray bytes = file.read(XexImage::kSize);
+    const QByteArray bytes = ReadByteFileHead(fileName, XexImage::kSize);
     if (bytes.size() != XexImage::kSize)
         throw StreamReadError();
     image.mBytes = bytes;
@@ -62,45 +60,54 @@ QString Hex4(int value)
     return QString::number(value, 16).toUpper().rightJustified(4, QLatin1Char('0'));
 }
 
-struct Span {
-    qsizetype first, last; // file offsets, inclusive
-};
-
 } // namespace
 
-std::optional<QString> BinaryLoadProblem(const QByteArray& bytes)
+BinaryLoadLayout ParseBinaryLoad(const QByteArray& bytes)
 {
-    if (bytes.size() < 2 || Word(bytes, 0) != 0xFFFF)
-        return QStringLiteral("keine Atari-Binärdatei: die Kennung FF FF fehlt am Anfang");
-    std::vector<Span> data;
+    BinaryLoadLayout layout;
+    if (bytes.size() < 2 || Word(bytes, 0) != 0xFFFF) {
+        layout.problem = QStringLiteral("keine Atari-Binärdatei: die Kennung FF FF fehlt am Anfang");
+        return layout;
+    }
     qsizetype pos = 2;
     while (pos < bytes.size()) {
         const qsizetype header = pos;
         // A segment may repeat the FF FF mark in front of its addresses.
         if (pos + 2 <= bytes.size() && Word(bytes, pos) == 0xFFFF)
             pos += 2;
-        if (pos + 4 > bytes.size())
-            return QStringLiteral("der Segmentkopf bei Offset %1 ist unvollständig").arg(header);
-        const int start = Word(bytes, pos);
-        const int end = Word(bytes, pos + 2);
-        pos += 4;
-        if (end < start)
-            return QStringLiteral("das Segment bei Offset %1 endet vor seinem Anfang ($%2 bis $%3)")
-                .arg(header)
-                .arg(Hex4(start), Hex4(end));
-        const qsizetype length = end - start + 1;
-        if (pos + length > bytes.size())
-            return QStringLiteral("das Segment bei Offset %1 reicht %2 Bytes über das Dateiende hinaus")
-                .arg(header)
-                .arg(pos + length - bytes.size());
-        data.push_back({pos, pos + length - 1});
-        pos += length;
+        if (pos + 4 > bytes.size()) {
+            layout.problem = QStringLiteral("der Segmentkopf bei Offset %1 ist unvollständig").arg(header);
+            return layout;
+        }
+        const BinaryLoadSegment segment{header, pos + 4, Word(bytes, pos), Word(bytes, pos + 2)};
+        if (segment.last < segment.first) {
+            layout.problem = QStringLiteral("das Segment bei Offset %1 endet vor seinem Anfang ($%2 bis $%3)")
+                                 .arg(header)
+                                 .arg(Hex4(segment.first), Hex4(segment.last));
+            return layout;
+        }
+        if (segment.dataOffset + segment.size() > bytes.size()) {
+            layout.problem = QStringLiteral("das Segment bei Offset %1 reicht %2 Bytes über das Dateiende hinaus")
+                                 .arg(header)
+                                 .arg(segment.dataOffset + segment.size() - bytes.size());
+            return layout;
+        }
+        layout.segments.push_back(segment);
+        pos = segment.dataOffset + segment.size();
     }
+    return layout;
+}
+
+std::optional<QString> BinaryLoadProblem(const QByteArray& bytes)
+{
+    const BinaryLoadLayout layout = ParseBinaryLoad(bytes);
+    if (layout.problem)
+        return layout.problem;
     for (qsizetype offset = XexImage::kRecordOffset; offset < XexImage::kRecordOffset + XexImage::kRecordSize;
          ++offset) {
         bool inData = false;
-        for (const Span& span : data)
-            inData = inData || (offset >= span.first && offset <= span.last);
+        for (const BinaryLoadSegment& s : layout.segments)
+            inData = inData || (offset >= s.dataOffset && offset < s.dataOffset + s.size());
         if (!inData)
             return QStringLiteral("der Level-Datensatz (Offset %1 bis %2) liegt bei Offset %3 nicht in Segmentdaten")
                 .arg(XexImage::kRecordOffset)

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 #include <optional>
+#include <vector>
 
 // The first 38 677 bytes of the game executable. Only fixed offsets of the one game build are used;
 // every other byte is carried through as read. Zeros until the first read.
@@ -44,6 +45,23 @@ void ReadXexImage(XexImage& image, const QString& fileName);
 
 // Writes the 38 677 bytes through a save file. Throws FileCreateError; an old file stays intact then.
 void WriteXexImage(const XexImage& image, const QString& fileName);
+
+// One segment of a binary-load file: where its header and its data sit in the file, and the
+// addresses its first and last byte load to.
+struct BinaryLoadSegment {
+    qsizetype headerOffset = 0;
+    qsizetype dataOffset = 0;
+    int first = 0;
+    int last = 0;
+    qsizetype size() const { return last - first + 1; }
+};
+
+// The segments of a binary-load file as far as they parse, and what stopped the parse, if anything.
+struct BinaryLoadLayout {
+    std::vector<BinaryLoadSegment> segments;
+    std::optional<QString> problem;
+};
+BinaryLoadLayout ParseBinaryLoad(const QByteArray& bytes);
 
 // What is wrong with bytes meant as a binary-load file whose level record the game reads, or nothing:
 // the FF FF mark at the start, every segment header complete with its end not below its start, the

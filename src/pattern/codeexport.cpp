@@ -20,9 +20,41 @@ QString PlayerLine(const QString& label, const std::array<int, EditBuffer::kHeig
     return label + QStringLiteral(":  .byte ") + values.join(QStringLiteral(", ")) + QStringLiteral("  ; ") + comment;
 }
 
+// The two lines of set s. byteText(h, r) is the byte of half h in row r as the edit buffer holds it
+// after "Laden"; all are converted before a line is emitted, in the order "Laden" converts them,
+// so a byte that is no number fails the set as loading it would.
+void EmitPlayerSet(int s, const QString& name, const std::function<QString(int h, int r)>& byteText,
+                   const std::function<void(const QString&)>& emitLine)
+{
+    // A pixel's high bit belongs to the first player, its low bit to the second.
+    std::array<int, EditBuffer::kHeight> first{};
+    std::array<int, EditBuffer::kHeight> second{};
+    for (int r = 0; r < EditBuffer::kHeight; ++r) {
+        for (int h = 0; h < 2; ++h) {
+            const auto pixels = DecodeByte(StrToInt(byteText(h, r)));
+            for (int k = 0; k < 4; ++k) {
+                const int bit = 1 << (7 - (4 * h + k));
+                if (pixels[k] & 2)
+                    first[r] |= bit;
+                if (pixels[k] & 1)
+                    second[r] |= bit;
+            }
+        }
+    }
+    emitLine(PlayerLine(QStringLiteral("Player0") + name + QString::number(s), first,
+                        QStringLiteral("Player 0 Line%1").arg(s)));
+    emitLine(PlayerLine(QStringLiteral("Player1") + name + QString::number(s), second,
+                        QStringLiteral("Player 1 Line%1").arg(s)));
+}
+
 } // namespace
 
 QStringList FontAssemblerCode(const PatternEditor& editor, int from, int to)
+{
+    return FontAssemblerCode(editor.registers(), editor.store(), from, to);
+}
+
+QStringList FontAssemblerCode(const ColorRegisterSet& registers, const PatternStore& store, int from, int to)
 {
     QStringList lines;
     lines << kRule;
@@ -31,7 +63,7 @@ QStringList FontAssemblerCode(const PatternEditor& editor, int from, int to)
     lines << QStringLiteral("//# Made with Tavrel").leftJustified(kRule.size());
     lines << kRule;
     for (int k = 0; k < ColorRegisterSet::kCount; ++k)
-        lines << QStringLiteral("//  Color%1 = $%2").arg(k).arg(editor.registers[k].code());
+        lines << QStringLiteral("//  Color%1 = $%2").arg(k).arg(registers[k].code());
 
     // The spin fields hold 1-8; other values are clamped the same way so no bank outside the store is read.
     from = std::clamp(from, 1, PatternStore::kSets);
@@ -47,7 +79,7 @@ QStringList FontAssemblerCode(const PatternEditor& editor, int from, int to)
         for (int c = 0; c < PatternStore::kCharacters; ++c) {
             QStringList bytes;
             for (int row = 0; row < PatternStore::kRows; ++row)
-                bytes << editor.store.entry(b, c, row);
+                bytes << store.entry(b, c, row);
             lines << QStringLiteral("        .byte ") + bytes.join(QStringLiteral(", "))
                     + QStringLiteral(" // Bank %1 / Zeichen %2").arg(b).arg(c);
         }
@@ -62,24 +94,14 @@ void PlayerAssemblerCode(PatternEditor& editor, int pattern, const QString& name
         editor.setCurrentSet(s);
         editor.setCurrentPattern(pattern);
         editor.Laden();
-        // A pixel's high bit belongs to the first player, its low bit to the second.
-        std::array<int, EditBuffer::kHeight> first{};
-        std::array<int, EditBuffer::kHeight> second{};
-        for (int r = 0; r < EditBuffer::kHeight; ++r) {
-            for (int h = 0; h < 2; ++h) {
-                const auto pixels = DecodeByte(StrToInt(editor.buffer.data(h, r)));
-                for (int k = 0; k < 4; ++k) {
-                    const int bit = 1 << (7 - (4 * h + k));
-                    if (pixels[k] & 2)
-                        first[r] |= bit;
-                    if (pixels[k] & 1)
-                        second[r] |= bit;
-                }
-            }
-        }
-        emitLine(PlayerLine(QStringLiteral("Player0") + name + QString::number(s), first,
-                            QStringLiteral("Player 0 Line%1").arg(s)));
-        emitLine(PlayerLine(QStringLiteral("Player1") + name + QString::number(s), second,
-                            QStringLiteral("Player 1 Line%1").arg(s)));
+        EmitPlayerSet(s, name, [&editor](int h, int r) { return editor.buffer().data(h, r); }, emitLine);
     }
+}
+
+void PlayerAssemblerCode(const PatternStore& store, int pattern, const QString& name,
+                         const std::function<void(const QString&)>& emitLine)
+{
+    pattern = std::clamp(pattern, 1, PatternStore::kPatterns);
+    for (int s = 1; s <= PatternStore::kSets; ++s)
+        EmitPlayerSet(s, name, [&](int h, int r) { return store.patternByte(s, pattern, r, h); }, emitLine);
 }

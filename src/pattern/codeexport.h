@@ -5,17 +5,24 @@
 #include <QStringList>
 #include <functional>
 
+class ColorRegisterSet;
 class PatternEditor;
+class PatternStore;
 
 // The font export: nine header lines (the register colours among them), then for every bank
 // 2 * from - 1 ... 2 * to a block of 7 + 128 lines. from > to gives the header alone.
 // from and to are clamped to 1-8 as the spin fields hold them. Store entries are copied as they
 // stand, unchecked.
 QStringList FontAssemblerCode(const PatternEditor& editor, int from, int to);
+// The same from registers and store alone.
+QStringList FontAssemblerCode(const ColorRegisterSet& registers, const PatternStore& store, int from, int to);
 
 // The player export of pattern `pattern` in all eight sets: two lines per set, handed to emitLine
 // as each set is done. Each set is loaded into the edit buffer with Laden(), so a byte cell that is
 // not a number throws ConversionError after the lines of the earlier sets were emitted. Leaves the
 // editor on pattern `pattern` (clamped to 1-64) of set 8.
 void PlayerAssemblerCode(PatternEditor& editor, int pattern, const QString& name,
+                         const std::function<void(const QString&)>& emitLine);
+// The same lines and errors straight from the store, with no editor to leave anywhere.
+void PlayerAssemblerCode(const PatternStore& store, int pattern, const QString& name,
                          const std::function<void(const QString&)>& emitLine);

@@ -11,6 +11,8 @@ struct ColorRegister {
     PackedColor textColor = kWhite;
 
     QString code() const { return caption.mid(4, 2); }
+
+    bool operator==(const ColorRegister&) const = default;
 };
 
 // F0 background, F1-F3 pixel codes 1-3, F4 for code 3 of inverse level patterns.

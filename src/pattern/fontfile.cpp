@@ -12,9 +12,7 @@ namespace {
 // Paint value "1" with F1's colours, as after every load.
 void SelectFirstColor(PatternEditor& editor)
 {
-    editor.paint.text = QStringLiteral("1");
-    editor.paint.color = editor.registers[1].displayColor;
-    editor.paint.textColor = editor.registers[1].textColor;
+    editor.setPaint({QStringLiteral("1"), editor.registers()[1].displayColor, editor.registers()[1].textColor});
 }
 
 } // namespace
@@ -31,41 +29,53 @@ QString ProposedFontFileName(const QString& fontLabel)
     return colon >= 0 ? fontLabel.mid(colon + 2) : fontLabel.mid(1);
 }
 
-void LoadFontLines(PatternEditor& editor, LineReader& lines)
+// Registers, store, phase list and row colours, line by line, through the document's operations.
+void ReadFontLines(PatternDocument& document, LineReader& lines)
 {
     for (int k = 0; k < ColorRegisterSet::kCount; ++k) {
-        editor.registers[k].caption = lines.next();
-        editor.registers[k].displayColor = ParseColorText(lines.next());
+        document.setRegisterCaption(k, lines.next());
+        document.setRegisterColor(k, ParseColorText(lines.next()));
     }
     for (int i = 1; i <= PatternStore::kSlotsI; ++i)
         for (int j = 1; j <= PatternStore::kBanks; ++j)
-            editor.store.setSlot(i, j, lines.next());
+            document.setSlot(i, j, lines.next());
     const QString phases = lines.next();
     if (!phases.isEmpty())
-        editor.phases = phases;
+        document.setPhases(phases);
     for (int c = 0; c < RowColorTable::kColumns; ++c) {
         for (int r = 0; r < RowColorTable::kRows; ++r) {
-            RowColorEntry& entry = editor.rowColors.at(c, r);
             if (const auto color = TryParseColorText(lines.next())) {
-                entry.displayColor = *color;
-                entry.code = lines.next();
+                document.setRowColor(c, r, {*color, lines.next()});
             } else {
                 // Files from before the table, or a damaged entry: the register's colours,
                 // and only the one colour line is used up.
-                entry.displayColor = editor.registers[c + 1].displayColor;
-                entry.code = editor.registers[c + 1].code();
+                const ColorRegister& f = document.registers()[c + 1];
+                document.setRowColor(c, r, {f.displayColor, f.code()});
             }
         }
     }
-    editor.UpdateAllPatterns();
+}
+
+void LoadFontLines(PatternEditor& editor, LineReader& lines)
+{
+    // A loaded file starts a fresh history, also when a damaged line ends the load half-way.
+    editor.clearHistory();
+    ReadFontLines(editor.document(), lines);
+    editor.updateAllPatterns();
     SelectFirstColor(editor);
 }
 
 void LoadFontFile(PatternEditor& editor, const QString& fileName)
 {
-    editor.fontLabel = FontLabelFor(fileName);
+    editor.setFontLabel(FontLabelFor(fileName));
     LineReader lines(fileName, kFontFileLines);
     LoadFontLines(editor, lines);
+}
+
+void LoadFontFile(PatternDocument& document, const QString& fileName)
+{
+    LineReader lines(fileName, kFontFileLines);
+    ReadFontLines(document, lines);
 }
 
 QStringList FontFileLines(const PatternEditor& editor)
@@ -73,17 +83,17 @@ QStringList FontFileLines(const PatternEditor& editor)
     QStringList lines;
     lines.reserve(kFontFileLines);
     for (int k = 0; k < ColorRegisterSet::kCount; ++k) {
-        lines << editor.registers[k].caption;
-        lines << FormatColorText(editor.registers[k].displayColor);
+        lines << editor.registers()[k].caption;
+        lines << FormatColorText(editor.registers()[k].displayColor);
     }
     for (int i = 1; i <= PatternStore::kSlotsI; ++i)
         for (int j = 1; j <= PatternStore::kBanks; ++j)
-            lines << editor.store.slot(i, j);
-    lines << editor.phases;
+            lines << editor.store().slot(i, j);
+    lines << editor.document().phases();
     for (int c = 0; c < RowColorTable::kColumns; ++c) {
         for (int r = 0; r < RowColorTable::kRows; ++r) {
-            lines << FormatColorText(editor.rowColors.at(c, r).displayColor);
-            lines << editor.rowColors.at(c, r).code;
+            lines << FormatColorText(editor.rowColors().at(c, r).displayColor);
+            lines << editor.rowColors().at(c, r).code;
         }
     }
     return lines;
@@ -91,24 +101,27 @@ QStringList FontFileLines(const PatternEditor& editor)
 
 void SaveFontFile(PatternEditor& editor, const QString& fileName)
 {
-    editor.fontLabel = FontLabelFor(fileName);
+    editor.setFontLabel(FontLabelFor(fileName));
     WriteLines(fileName, FontFileLines(editor));
 }
 
 void ImportUpperSets(PatternEditor& editor, const QString& fileName)
 {
     LineReader lines(fileName, kFontFileLines);
+    // Half a file replaced from disk: a fresh history, as after a load.
+    editor.clearHistory();
+    PatternDocument& document = editor.document();
     for (int k = 0; k < ColorRegisterSet::kCount; ++k) {
-        editor.registers[k].caption = lines.next();
+        document.setRegisterCaption(k, lines.next());
         lines.next(); // the colour stays
     }
     for (int i = 1; i <= PatternStore::kSlotsI; ++i) {
         for (int j = 1; j <= PatternStore::kBanks; ++j) {
             const QString line = lines.next();
             if (j <= 8)
-                editor.store.setSlot(i, j + 8, line);
+                document.setSlot(i, j + 8, line);
         }
     }
-    editor.UpdateAllPatterns();
+    editor.updateAllPatterns();
     SelectFirstColor(editor);
 }

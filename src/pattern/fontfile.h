@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class LineReader;
+class PatternDocument;
 class PatternEditor;
 
 // Number of lines of a complete file.
@@ -16,6 +17,9 @@ constexpr int kFontFileLines = 16491;
 void LoadFontFile(PatternEditor& editor, const QString& fileName);
 // The same from lines already read (the label is left to the caller).
 void LoadFontLines(PatternEditor& editor, LineReader& lines);
+// Reads the file's registers, store, phase list and row colours as LoadFontFile takes them.
+// Throws FileOpenError, or ConversionError for a register colour line that is not a colour.
+void LoadFontFile(PatternDocument& document, const QString& fileName);
 
 // The 16 491 lines of the file for the editor's present state.
 QStringList FontFileLines(const PatternEditor& editor);

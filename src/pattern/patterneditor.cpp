@@ -1,9 +1,11 @@
-// Store access, the colour rule and the drawing of the overview, editing surface and preview.
+// The session state, store access, the colour rule and the drawing of the overview, editing surface and preview.
 #include "pattern/patterneditor.h"
 
 #include "common/intconv.h"
 
+#include <QUndoStack>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -37,82 +39,193 @@ PatternEditor::PatternEditor()
     mSurface.fill(ToQRgb(kFrameColor));
     mPreview.fill(Qt::black);
     resetRowColorsToRegisters();
-    DrawRowColorGrid();
+    drawRowColorGrid();
+    mDocument.takeChanges();
 }
 
-void PatternEditor::setCurrentSet(int set) { mSet = std::clamp(set, 1, PatternStore::kSets); }
-void PatternEditor::setCurrentPattern(int pattern) { mPattern = std::clamp(pattern, 1, PatternStore::kPatterns); }
-void PatternEditor::setSwapPattern(int pattern) { mSwapPattern = std::clamp(pattern, 1, PatternStore::kPatterns); }
-void PatternEditor::setSwapSet(int set) { mSwapSet = std::clamp(set, 1, PatternStore::kSets); }
+UndoHistory::UndoHistory() : mStack(std::make_unique<QUndoStack>())
+{
+    mStack->setUndoLimit(PatternEditor::kHistoryLimit);
+}
+
+UndoHistory::UndoHistory(const UndoHistory&) : UndoHistory() {}
+
+UndoHistory& UndoHistory::operator=(const UndoHistory&)
+{
+    mStack->clear();
+    return *this;
+}
+
+UndoHistory::~UndoHistory() = default;
+
+void PatternEditor::setCurrentSet(int set)
+{
+    mSet = std::clamp(set, 1, PatternStore::kSets);
+    note(EditorPart::Selection);
+}
+
+void PatternEditor::setCurrentPattern(int pattern)
+{
+    mPattern = std::clamp(pattern, 1, PatternStore::kPatterns);
+    note(EditorPart::Selection);
+}
+
+void PatternEditor::setSwapPattern(int pattern)
+{
+    mSwapPattern = std::clamp(pattern, 1, PatternStore::kPatterns);
+    note(EditorPart::Selection);
+}
+
+void PatternEditor::setSwapSet(int set)
+{
+    mSwapSet = std::clamp(set, 1, PatternStore::kSets);
+    note(EditorPart::Selection);
+}
+
+void PatternEditor::setGridCell(int x, int y, const QString& text)
+{
+    mBuffer.setGrid(x, y, text);
+    note(EditorPart::Buffer);
+}
+
+void PatternEditor::setDataCell(int half, int y, const QString& text)
+{
+    mBuffer.setData(half, y, text);
+    note(EditorPart::Buffer);
+}
+
+void PatternEditor::Calcdata()
+{
+    note(EditorPart::Buffer);
+    mBuffer.Calcdata();
+}
+
+void PatternEditor::ReCalcdata()
+{
+    // Noted first: a failing conversion leaves the cells before it changed.
+    note(EditorPart::Buffer);
+    mBuffer.ReCalcdata();
+}
+
+void PatternEditor::setPaint(const PaintValue& paint)
+{
+    mPaint = paint;
+    note(EditorPart::Paint);
+}
+
+void PatternEditor::setPaintText(const QString& text)
+{
+    mPaint.text = text;
+    note(EditorPart::Paint);
+}
+
+void PatternEditor::setMode(const QString& mode)
+{
+    mMode = mode;
+    note(EditorPart::Mode);
+}
+
+void PatternEditor::setFontLabel(const QString& label)
+{
+    mFontLabel = label;
+    note(EditorPart::FontLabel);
+}
+
+void PatternEditor::setLadenEnabled(bool enabled)
+{
+    mLadenEnabled = enabled;
+    note(EditorPart::Guard);
+}
+
+EditorParts PatternEditor::takeChanges()
+{
+    const PatternParts parts = mDocument.takeChanges();
+    if (parts & PatternPart::Registers)
+        mChanges |= EditorPart::Registers;
+    if (parts & PatternPart::RowColors)
+        mChanges |= EditorPart::RowColors;
+    if (parts & PatternPart::Phases)
+        mChanges |= EditorPart::Phases;
+    return std::exchange(mChanges, {});
+}
 
 void PatternEditor::resetRowColorsToRegisters()
 {
     for (int r = 0; r < RowColorTable::kRows; ++r)
-        for (int c = 0; c < RowColorTable::kColumns; ++c)
-            rowColors.at(c, r).displayColor = registers[c + 1].displayColor;
+        for (int c = 0; c < RowColorTable::kColumns; ++c) {
+            RowColorEntry entry = rowColors().at(c, r);
+            entry.displayColor = registers()[c + 1].displayColor;
+            mDocument.setRowColor(c, r, entry);
+        }
 }
 
 void PatternEditor::create()
 {
     // "Füllen" with the paint value "0": every byte of the edit buffer becomes "0".
-    buffer.fillData(QStringLiteral("0"));
-    buffer.ReCalcdata();
+    mBuffer.fillData(QStringLiteral("0"));
+    ReCalcdata();
     DrawDefine();
     resetRowColorsToRegisters();
-    buffer.fillGrid(QStringLiteral("0"));
-    store.clear();
-    UpdateAllPatterns();
+    mBuffer.fillGrid(QStringLiteral("0"));
+    mDocument.clearStore();
+    updateAllPatterns();
     try {
-        buffer.ReCalcdata();
+        ReCalcdata();
         DrawDefine();
     } catch (...) {
         // Nothing here can fail on a freshly cleared buffer; errors at this step are ignored.
     }
+    clearHistory();
 }
 
 void PatternEditor::loadDataFrom(int set, int pattern)
 {
     for (int y = 0; y < EditBuffer::kHeight; ++y)
         for (int h = 0; h < 2; ++h)
-            buffer.setData(h, y, store.patternByte(set, pattern, y, h));
-    buffer.ReCalcdata();
+            mBuffer.setData(h, y, store().patternByte(set, pattern, y, h));
+    ReCalcdata();
     DrawDefine();
 }
 
 void PatternEditor::Laden()
 {
+    const StepScope step(*this, StepKind::Buffer, QStringLiteral("Laden"));
     loadDataFrom(mSet, mPattern);
 }
 
 void PatternEditor::addInfo(const QString& line)
 {
-    if (info)
-        info(line);
+    if (mInfo)
+        mInfo(line);
 }
 
 void PatternEditor::Speichern()
 {
+    const StepScope step(*this, StepKind::Store, QStringLiteral("Speichern"));
     for (int y = 0; y < EditBuffer::kHeight; ++y)
         for (int h = 0; h < 2; ++h)
-            store.setPatternByte(mSet, mPattern, y, h, buffer.data(h, y));
+            mDocument.setPatternByte(mSet, mPattern, y, h, mBuffer.data(h, y));
     UpdatePattern(mPattern - 1, mSet - 1);
-    ladenEnabled = true;
+    setLadenEnabled(true);
 }
 
 void PatternEditor::UpdatePattern(int x, int y)
 {
     if (x < 0 || x >= PatternStore::kPatterns || y < 0 || y >= PatternStore::kSets)
         return;
+    if (mStepDepth > 0)
+        mStepRedrawn.set(PatternStore::kPatterns * y + x);
+    note(EditorPart::Overview);
     QRgb colors[4];
     for (int k = 0; k < 4; ++k)
-        colors[k] = ToQRgb(registers[k].displayColor);
+        colors[k] = ToQRgb(registers()[k].displayColor);
     const Canvas canvas(mOverview);
     for (int part = 0; part < 2; ++part) {
         const int bank = 2 * y + 1 + part;
         const int o = 16 * part;
         for (int h = 0; h < 2; ++h) {
             for (int j = 0; j < 8; ++j) {
-                const auto pixels = DecodeByte(StrToIntDef(store.entry(bank, 2 * x + h, j), 0));
+                const auto pixels = DecodeByte(StrToIntDef(store().entry(bank, 2 * x + h, j), 0));
                 for (int k = 0; k < 4; ++k) {
                     const int px = 32 * x + 16 * h + 4 * k;
                     const int py = 32 * y + 2 * j + o;
@@ -123,7 +236,7 @@ void PatternEditor::UpdatePattern(int x, int y)
     }
 }
 
-void PatternEditor::UpdateAllPatterns()
+void PatternEditor::updateAllPatterns()
 {
     for (int y = 0; y < PatternStore::kSets; ++y)
         for (int x = 0; x < PatternStore::kPatterns; ++x)
@@ -140,10 +253,10 @@ PackedColor PatternEditor::pixelColor(const QString& code, int row) const
     else if (code == QLatin1String("3"))
         k = 3;
     if (k == 0)
-        return registers[0].displayColor;
+        return registers()[0].displayColor;
     if (isPlayerMode() && row >= 0 && row < RowColorTable::kRows)
-        return rowColors.at(k - 1, row).displayColor;
-    return registers[k].displayColor;
+        return rowColors().at(k - 1, row).displayColor;
+    return registers()[k].displayColor;
 }
 
 void PatternEditor::drawSurfaceCell(int x, int y, PackedColor color)
@@ -158,6 +271,7 @@ void PatternEditor::drawSurfaceCell(int x, int y, PackedColor color)
     const auto clip = [](int v) { return std::clamp(v, 0, kSurfaceSize); };
     if (x0 >= kSurfaceSize || y0 >= kSurfaceSize)
         return;
+    note(EditorPart::Surface);
     const Canvas canvas(mSurface);
     canvas.fill(clip(x0), clip(y0), clip(x1), clip(y1), qRgb(0, 0, 0));
     canvas.fill(clip(x0 + 1), clip(y0 + 1), clip(x1 - 1), clip(y1 - 1), ToQRgb(color));
@@ -165,6 +279,7 @@ void PatternEditor::drawSurfaceCell(int x, int y, PackedColor color)
 
 void PatternEditor::drawPreviewPixel(int x, int y, PackedColor color)
 {
+    note(EditorPart::Surface);
     const QRgb rgb = ToQRgb(color);
     const Canvas canvas(mPreview);
     for (int i = 0; i < 5; ++i)
@@ -176,7 +291,7 @@ void PatternEditor::DrawDefine()
 {
     for (int l = 0; l < EditBuffer::kHeight; ++l) {
         for (int k = 0; k < EditBuffer::kWidth; ++k) {
-            const PackedColor color = pixelColor(buffer.grid(k, l), l);
+            const PackedColor color = pixelColor(mBuffer.grid(k, l), l);
             drawSurfaceCell(k, l, color);
             drawPreviewPixel(k, l, color);
         }

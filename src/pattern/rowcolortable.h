@@ -24,6 +24,7 @@ public:
     // Whole rows, as the vertical shifts and mirrors move them.
     using Row = std::array<RowColorEntry, kColumns>;
     Row& row(int r) { return mEntries[r]; }
+    const Row& row(int r) const { return mEntries[r]; }
 
     bool operator==(const RowColorTable&) const = default;
 

@@ -21,8 +21,15 @@ QString PackText(int samples, int packed)
     return QStringLiteral("Packe %1 8Bit-Bytes auf %2 4Bit Doppel-Nibble").arg(samples).arg(packed);
 }
 
+// Makes the buffer at least n entries long; new entries are 0, as in a buffer cleared at start-up.
+void Reach(std::vector<std::uint8_t>& buffer, int n)
+{
+    if (buffer.size() < static_cast<size_t>(n))
+        buffer.resize(static_cast<size_t>(n), 0);
+}
+
 // Cream plot area, the full-scale line, then one bar per sample column.
-void DrawPlot(QImage& image, const std::uint8_t* samples, PackedColor barColor, bool fourBit)
+void DrawPlot(QImage& image, const SoundConverter& samples, PackedColor barColor, bool fourBit)
 {
     const int w = image.width();
     const int h = image.height();
@@ -38,7 +45,7 @@ void DrawPlot(QImage& image, const std::uint8_t* samples, PackedColor barColor, 
     std::fill(top + kPlotMargin, top + w - kPlotMargin, bar);
     const int base = h - kPlotMargin;
     for (int i = 1; i <= w - 2 * kPlotMargin; ++i) {
-        const int v = samples[i - 1];
+        const int v = samples.sample(i - 1);
         const int height = fourBit ? (v / 16) * 16 : v;
         const int x = i + kPlotMargin;
         if (x >= w)
@@ -51,22 +58,15 @@ void DrawPlot(QImage& image, const std::uint8_t* samples, PackedColor barColor, 
 
 } // namespace
 
-SoundConverter::SoundConverter()
-    : mSamples(kSampleCapacity, 0),
-      mPacked(kPackedCapacity, 0),
-      mOutput(kOutputCapacity, 0),
-      mPlot8(kPlotWidth, kPlotHeight, QImage::Format_RGB32),
-      mPlot4(kPlotWidth, kPlotHeight, QImage::Format_RGB32)
-{
-    mPlot8.fill(ToQColor(kCream));
-    mPlot4.fill(ToQColor(kCream));
-}
+SoundConverter::SoundConverter() = default;
 
 QStringList SoundConverter::Soundladen(const QString& fileName)
 {
     const QByteArray bytes = ReadByteFileUpTo(fileName, kSampleCapacity);
     const int n = static_cast<int>(bytes.size());
+    Reach(mSamples, n);
     std::memcpy(mSamples.data(), bytes.constData(), static_cast<size_t>(n));
+    Reach(mOutput, n + 1);
     std::fill(mOutput.begin(), mOutput.begin() + n + 1, 0);
     mLength = n;
     return LoadReport(n, n);
@@ -84,6 +84,8 @@ QByteArray SoundConverter::output() const
 
 QStringList SoundConverter::LowNibble()
 {
+    Reach(mSamples, mLength);
+    Reach(mOutput, mLength);
     const std::uint8_t* s = mSamples.data();
     std::uint8_t* o = mOutput.data();
     for (int k = 0; k < mLength; ++k)
@@ -94,6 +96,8 @@ QStringList SoundConverter::LowNibble()
 QStringList SoundConverter::Packed()
 {
     const int m = mLength / 2;
+    Reach(mSamples, mLength);
+    Reach(mOutput, m);
     const std::uint8_t* s = mSamples.data();
     std::uint8_t* o = mOutput.data();
     for (int k = 0; k < m; ++k)
@@ -106,6 +110,9 @@ QStringList SoundConverter::Packed()
 int SoundConverter::packForShuffle(NibbleOrder order)
 {
     const int m = mLength / 2;
+    const int blocks = m / kBlockIn + 1;
+    Reach(mSamples, mLength);
+    Reach(mPacked, blocks * kBlockIn);
     const std::uint8_t* s = mSamples.data();
     std::uint8_t* p = mPacked.data();
     if (order == NibbleOrder::FirstHigh) {
@@ -115,7 +122,6 @@ int SoundConverter::packForShuffle(NibbleOrder order)
         for (int k = 0; k < m; ++k)
             p[k] = static_cast<std::uint8_t>((s[2 * k + 1] & 0xF0) | Acht2Vier(s[2 * k]));
     }
-    const int blocks = m / kBlockIn + 1;
     // The last block reaches past the packed data; zeros there keep the output free of older files.
     std::fill(mPacked.begin() + m, mPacked.begin() + blocks * kBlockIn, 0);
     mLength = m;
@@ -124,6 +130,7 @@ int SoundConverter::packForShuffle(NibbleOrder order)
 
 void SoundConverter::shuffle(int blocks, int parts, bool grouped)
 {
+    Reach(mOutput, blocks * kBlockOut + (grouped ? kGroupGap * (blocks / kBlocksPerGroup) : 0));
     const int partIn = kBlockIn / parts;
     const int head = 1024 / parts;
     const int tail = partIn - head;
@@ -188,7 +195,14 @@ QStringList SoundConverter::Modul()
 
 QStringList SoundConverter::drawPlots()
 {
-    DrawPlot(mPlot8, mSamples.data(), kPlotRed, false);
-    DrawPlot(mPlot4, mSamples.data(), kPlotBlue, true);
+    // Made on the first drawing: a converter that is never used draws nothing.
+    for (QImage* plot : {&mPlot8, &mPlot4}) {
+        if (plot->isNull()) {
+            *plot = QImage(kPlotWidth, kPlotHeight, QImage::Format_RGB32);
+            plot->fill(ToQColor(kCream));
+        }
+    }
+    DrawPlot(mPlot8, *this, kPlotRed, false);
+    DrawPlot(mPlot4, *this, kPlotBlue, true);
     return {QString::number(mPlot8.width())};
 }

@@ -24,15 +24,13 @@ public:
     static constexpr int kGroupGap = 512;
     // The block count of the largest file: its packed length div 1248, plus the block begun after it.
     static constexpr int kMaxBlocks = kSampleCapacity / 2 / kBlockIn + 1;
-    static constexpr int kPackedCapacity = kMaxBlocks * kBlockIn;
     static constexpr int kMaxShuffledLength = kMaxBlocks * kBlockOut + kGroupGap * (kMaxBlocks / kBlocksPerGroup);
-    // Loading clears one byte past the file; "Modul" of the largest file needs its group gaps too.
-    static constexpr int kOutputCapacity = std::max(kSampleCapacity + 1, kMaxShuffledLength);
     // A second conversion reads as many samples as the first one's length says.
     static_assert(kMaxShuffledLength <= kSampleCapacity, "every current length must stay within the samples");
     static constexpr int kPlotWidth = 980;
     static constexpr int kPlotHeight = 270;
 
+    // Holds no buffer and no plot yet: each is made on first use, as long as what was loaded needs.
     SoundConverter();
 
     // Fills the sample buffer from the file and clears the output as far as it reaches.
@@ -52,12 +50,20 @@ public:
 
     int CurrentLength() const { return mLength; }
     QByteArray output() const;
-    std::uint8_t sample(int index) const { return mSamples[index]; }
-    std::uint8_t packed(int index) const { return mPacked[index]; }
+    // Entries past what any action reached read as 0, as in buffers cleared at start-up.
+    std::uint8_t sample(int index) const { return At(mSamples, index); }
+    std::uint8_t packed(int index) const { return At(mPacked, index); }
+    // Null until the plots are first drawn.
     const QImage& plot8() const { return mPlot8; }
     const QImage& plot4() const { return mPlot4; }
+    // Bytes held by the sample, packed and output buffers.
+    size_t bufferBytes() const { return mSamples.capacity() + mPacked.capacity() + mOutput.capacity(); }
 
 private:
+    static std::uint8_t At(const std::vector<std::uint8_t>& buffer, int index)
+    {
+        return index >= 0 && static_cast<size_t>(index) < buffer.size() ? buffer[static_cast<size_t>(index)] : 0;
+    }
     enum class NibbleOrder { FirstHigh, FirstLow };
     // Packs L samples pairwise into the packed buffer, zeroes it up to the end of the last block,
     // and returns the number of blocks.

@@ -37,13 +37,13 @@ protected:
         const char* captions[5] = {"F0: 04", "F1: 36", "F2: 9A", "F3: EC", "F4: 28"};
         const PackedColor colors[5] = {0x404040, 0x4C4696, 0xFACE49, 0x12CDFF, 0x1E5ACF};
         for (int k = 0; k < 5; ++k) {
-            e.registers[k].caption = QString::fromLatin1(captions[k]);
-            e.registers[k].displayColor = colors[k];
+            e.document().setRegisterCaption(k, QString::fromLatin1(captions[k]));
+            e.document().setRegisterColor(k, colors[k]);
         }
         for (int p = 1; p <= 64; ++p)
             for (int y = 0; y < 16; ++y)
                 for (int h = 0; h < 2; ++h)
-                    e.store.setPatternByte(1, p, y, h, QString::number((p * 16 + y * 2 + h) % 256));
+                    e.document().setPatternByte(1, p, y, h, QString::number((p * 16 + y * 2 + h) % 256));
         change(e);
         SaveFontFile(e, folder.filePath(QStringLiteral("Vorarado.fa8")));
         return e;
@@ -117,7 +117,7 @@ TEST_F(WindowSetTest, MissingStartupFileGivesOneErrorAndAnEmptyEditor)
     EXPECT_EQ(FromQColor(overview.pixelColor(2047, 255)), kBlack);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 8; ++x)
-            ASSERT_EQ(main->editor().buffer.grid(x, y), QStringLiteral("0"));
+            ASSERT_EQ(main->editor().buffer().grid(x, y), QStringLiteral("0"));
 }
 
 TEST_F(WindowSetTest, ValidStartupFileFillsTheRegistersAndTheFirstPattern)
@@ -130,8 +130,8 @@ TEST_F(WindowSetTest, ValidStartupFileFillsTheRegistersAndTheFirstPattern)
     for (int k = 0; k < 5; ++k) {
         auto* panel = Control<ColorPanel>(main, names[k]);
         ASSERT_NE(panel, nullptr);
-        EXPECT_EQ(panel->text(), file.registers[k].caption) << k;
-        EXPECT_EQ(panel->color(), file.registers[k].displayColor) << k;
+        EXPECT_EQ(panel->text(), file.registers()[k].caption) << k;
+        EXPECT_EQ(panel->color(), file.registers()[k].displayColor) << k;
     }
     EXPECT_EQ(Control<QLabel>(main, "Label12")->text(), QStringLiteral("Font: Vorarado.fa8"));
 
@@ -142,7 +142,7 @@ TEST_F(WindowSetTest, ValidStartupFileFillsTheRegistersAndTheFirstPattern)
     EXPECT_EQ(Control<QSpinBox>(main, "SpinTilenumber")->value(), 1);
     for (int y = 0; y < 16; ++y)
         for (int h = 0; h < 2; ++h)
-            EXPECT_EQ(main->editor().buffer.data(h, y), file.store.patternByte(1, 1, y, h)) << y << "," << h;
+            EXPECT_EQ(main->editor().buffer().data(h, y), file.store().patternByte(1, 1, y, h)) << y << "," << h;
 }
 
 TEST_F(WindowSetTest, CodeWindowCopiesAllItsTextAndKeepsItWhenHidden)
@@ -266,7 +266,7 @@ TEST_F(WindowSetTest, ErrorGuardShowsTheErrorAndTheWindowGoesOn)
     set->showMain();
     ASSERT_TRUE(dialogs.errors.isEmpty());
     TFormmain* main = set->main();
-    main->editor().store.setPatternByte(1, 1, 3, 1, QStringLiteral("xyz"));
+    main->editor().document().setPatternByte(1, 1, 3, 1, QStringLiteral("xyz"));
 
     auto* laden = Control<QPushButton>(main, "ButtonLaden");
     QTest::mouseClick(laden, Qt::LeftButton);
@@ -279,13 +279,13 @@ TEST_F(WindowSetTest, ErrorGuardShowsTheErrorAndTheWindowGoesOn)
     EXPECT_EQ(main->editor().currentPattern(), 2);
     for (int y = 0; y < 16; ++y)
         for (int h = 0; h < 2; ++h)
-            EXPECT_EQ(main->editor().buffer.data(h, y), file.store.patternByte(1, 2, y, h)) << y << "," << h;
+            EXPECT_EQ(main->editor().buffer().data(h, y), file.store().patternByte(1, 2, y, h)) << y << "," << h;
 }
 
 TEST_F(WindowSetTest, ADamagedFirstPatternReportsOnceWhenShown)
 {
     // Loading the file takes any store text; the first showing's "Laden" is where it fails.
-    writeStartupFile([](PatternEditor& e) { e.store.setPatternByte(1, 1, 0, 0, QStringLiteral("abc")); });
+    writeStartupFile([](PatternEditor& e) { e.document().setPatternByte(1, 1, 0, 0, QStringLiteral("abc")); });
     build();
     EXPECT_TRUE(dialogs.errors.isEmpty());
     set->showMain();

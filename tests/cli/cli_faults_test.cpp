@@ -31,7 +31,7 @@ protected:
         PatternEditor editor;
         for (int i = 1; i <= PatternStore::kSlotsI; ++i)
             for (int j = 1; j <= PatternStore::kBanks; ++j)
-                editor.store.setSlot(i, j, QString::number((i * 3 + j) % 256));
+                editor.document().setSlot(i, j, QString::number((i * 3 + j) % 256));
         SaveFontFile(editor, font());
         QByteArray bytes(30000, Qt::Uninitialized);
         for (int i = 0; i < bytes.size(); ++i)

@@ -1,8 +1,8 @@
 // Runs the built tavrel-cli on pattern files and checks its output and exit codes against the model.
-#include "support/clirun.h"
 #include "pattern/codeexport.h"
 #include "pattern/fontfile.h"
 #include "pattern/patterneditor.h"
+#include "support/clirun.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -23,10 +23,10 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        editor.registers[2].caption = QStringLiteral("F2: 44");
-        editor.store.setEntry(3, 17, 1, QStringLiteral("60"));
-        editor.store.setPatternByte(2, 4, 3, 0, QStringLiteral("228"));
-        editor.store.setPatternByte(7, 4, 3, 0, QStringLiteral("228"));
+        editor.document().setRegisterCaption(2, QStringLiteral("F2: 44"));
+        editor.document().setEntry(3, 17, 1, QStringLiteral("60"));
+        editor.document().setPatternByte(2, 4, 3, 0, QStringLiteral("228"));
+        editor.document().setPatternByte(7, 4, 3, 0, QStringLiteral("228"));
         SaveFontFile(editor, file());
     }
     QString file() const { return dir.filePath(QStringLiteral("fixture.fa8")); }
@@ -60,7 +60,7 @@ TEST_F(CliFontTest, PlayerAsmPrintsTheSixteenLines)
 
 TEST_F(CliFontTest, ErrorsAndUsage)
 {
-    editor.store.setPatternByte(5, 1, 0, 0, QStringLiteral("abc"));
+    editor.document().setPatternByte(5, 1, 0, 0, QStringLiteral("abc"));
     SaveFontFile(editor, dir.filePath(QStringLiteral("broken.fa8")));
     const struct {
         QStringList args;

@@ -35,10 +35,10 @@ protected:
         // Pattern graphics and registers of our own.
         for (int c = 0; c < 128; ++c)
             for (int r = 0; r < 8; ++r) {
-                patterns.store.setEntry(1, c, r, QString::number((c * 29 + r * 7) % 256));
-                patterns.store.setEntry(2, c, r, QString::number((c * 13 + r * 51) % 256));
+                patterns.document().setEntry(1, c, r, QString::number((c * 29 + r * 7) % 256));
+                patterns.document().setEntry(2, c, r, QString::number((c * 13 + r * 51) % 256));
             }
-        patterns.store.setEntry(1, 8, 0, QStringLiteral("400")); // a byte beyond 255
+        patterns.document().setEntry(1, 8, 0, QStringLiteral("400")); // a byte beyond 255
         SaveFontFile(patterns, fontFile());
         // A level with colours, patterns 64-127, monsters and switches.
         level.InitEmptyLevel(1);
@@ -65,8 +65,8 @@ protected:
         loaded.create();
         LoadFontFile(loaded, fontFile());
         LevelDocument doc;
-        LevelPicture picture(doc, loaded.registers);
-        picture.pixels().fill(loaded.store);
+        LevelPicture picture(doc, loaded.registers());
+        picture.pixels().fill(loaded.store());
         LoadLevelFile(doc, levelFile());
         DrawLoadedLevel(picture, overlays, overlays);
         return picture.level().convertToFormat(QImage::Format_RGB32);

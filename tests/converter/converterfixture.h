@@ -17,7 +17,7 @@ inline QImage PaletteImage(const std::vector<std::vector<AtariColor>>& rows)
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, ToPixel(PaletteColor(rows[y][x])));
+            image.setPixel(x, y, ToQRgb(PaletteColor(rows[y][x])));
     return image;
 }
 

@@ -85,7 +85,7 @@ TEST(PaletteQuantizer, ReplacesEveryPixelAndKeepsThePictureSize)
             EXPECT_EQ(FromPixel(picture.pixel(x, y)), NearestPaletteColor(FromPixel(original.pixel(x, y))));
 }
 
-TEST(LineZoom, LoadResizeAndPointerRules)
+TEST(LineZoom, LoadAndResizeRules)
 {
     // 600 / 51 - 1 = 10 is more than 8; 300 / 51 - 1 = 4 keeps the current value.
     EXPECT_EQ(LineZoomAfterLoad(600, 50, 3), 10);
@@ -94,13 +94,6 @@ TEST(LineZoom, LoadResizeAndPointerRules)
     EXPECT_EQ(LineZoomAfterResize(300, 51), 8);
     EXPECT_EQ(LineZoomAfterResize(1000, 51), 18);
     EXPECT_EQ(PictureDisplayHeight(8, 51), 450);
-
-    // A line 160 pixels wide drawn 800 wide: the last pixel is 160 counted from 1.
-    const auto last = PicturePixelAt(799, 0, 800, 450, 160, 50);
-    ASSERT_TRUE(last.has_value());
-    EXPECT_EQ(last->x() + 1, 160);
-    EXPECT_EQ(PicturePixelAt(0, 449, 800, 450, 160, 50)->y(), 49);
-    EXPECT_FALSE(PicturePixelAt(5, 5, 800, 450, 0, 0).has_value());
 }
 
 } // namespace

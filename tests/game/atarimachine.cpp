@@ -1,49 +1,18 @@
-// Binary-load parsing, the label file, and a frame drawn the way ANTIC and GTIA draw modes 2 and 4.
+// The run address, the label file, and a frame drawn the way ANTIC and GTIA draw modes 2 and 4.
 #include "atarimachine.h"
 
 #include <QFile>
 #include <QRegularExpression>
 #include <QTextStream>
 
-XexLayout ParseXex(const QByteArray& file)
+std::optional<int> RunAddress(const QByteArray& file, const BinaryLoadLayout& layout)
 {
-    XexLayout layout;
-    auto byteAt = [&file](int i) { return static_cast<uint8_t>(file[i]); };
-    auto wordAt = [&](int i) { return byteAt(i) | (byteAt(i + 1) << 8); };
-    if (file.size() < 2 || wordAt(0) != 0xFFFF) {
-        layout.error = QStringLiteral("no $FFFF header");
-        return layout;
-    }
-    int at = 2;
-    while (at < file.size()) {
-        if (at + 4 > file.size()) {
-            layout.error = QStringLiteral("segment header cut at offset %1").arg(at);
-            return layout;
+    for (const BinaryLoadSegment& s : layout.segments)
+        if (s.first <= 0x02E0 && s.last >= 0x02E1) {
+            const qsizetype at = s.dataOffset + 0x02E0 - s.first;
+            return static_cast<uint8_t>(file[at]) | (static_cast<uint8_t>(file[at + 1]) << 8);
         }
-        int header = at;
-        if (wordAt(at) == 0xFFFF) { // a repeated $FFFF may stand before any segment
-            at += 2;
-            header = at;
-            if (at + 4 > file.size()) {
-                layout.error = QStringLiteral("segment header cut at offset %1").arg(at);
-                return layout;
-            }
-        }
-        XexSegment segment{header, at + 4, wordAt(at), wordAt(at + 2)};
-        if (segment.last < segment.first) {
-            layout.error = QStringLiteral("segment at offset %1 ends before it starts").arg(header);
-            return layout;
-        }
-        if (segment.dataOffset + segment.size() > file.size()) {
-            layout.error = QStringLiteral("segment at offset %1 runs past the end").arg(header);
-            return layout;
-        }
-        if (segment.first <= 0x02E0 && segment.last >= 0x02E1)
-            layout.runAddress = wordAt(segment.dataOffset + 0x02E0 - segment.first);
-        layout.segments.push_back(segment);
-        at = segment.dataOffset + segment.size();
-    }
-    return layout;
+    return std::nullopt;
 }
 
 QHash<QString, int> ReadLabels(const QString& fileName)
@@ -64,13 +33,14 @@ QHash<QString, int> ReadLabels(const QString& fileName)
 
 AtariMachine::AtariMachine(const QByteArray& xex)
 {
-    const XexLayout layout = ParseXex(xex);
-    if (!layout.error.isEmpty() || !layout.runAddress)
-        throw std::runtime_error("not a runnable binary-load file: " + layout.error.toStdString());
-    for (const XexSegment& segment : layout.segments)
-        for (int k = 0; k < segment.size(); ++k)
+    const BinaryLoadLayout layout = ParseBinaryLoad(xex);
+    const std::optional<int> run = RunAddress(xex, layout);
+    if (layout.problem || !run)
+        throw std::runtime_error("not a runnable binary-load file: " + layout.problem.value_or(QString()).toStdString());
+    for (const BinaryLoadSegment& segment : layout.segments)
+        for (qsizetype k = 0; k < segment.size(); ++k)
             cpu.memory[segment.first + k] = static_cast<uint8_t>(xex[segment.dataOffset + k]);
-    runAddress = *layout.runAddress;
+    runAddress = *run;
     cpu.readChip = [this](uint16_t address) -> uint8_t {
         switch (address) {
         case reg::PORTA: return porta;

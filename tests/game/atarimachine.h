@@ -1,8 +1,9 @@
 // The stand-in game in the 6502 interpreter, with just enough of the Atari's video chips to draw
-// its screen, and the helpers that read the binary-load file and the linker's label file.
+// its screen, and helpers for its run address and the linker's label file.
 #pragma once
 
 #include "cpu6502.h"
+#include "levelio/xeximage.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -11,22 +12,8 @@
 #include <optional>
 #include <vector>
 
-// One segment of a binary-load file: where its header and data sit in the file, where it loads.
-struct XexSegment {
-    int headerOffset = 0;
-    int dataOffset = 0;
-    int first = 0; // load address of the first and last byte
-    int last = 0;
-    int size() const { return last - first + 1; }
-};
-
-// The segments of a binary-load file, or the first thing wrong with it.
-struct XexLayout {
-    std::vector<XexSegment> segments;
-    std::optional<int> runAddress;
-    QString error; // empty when the file parses exactly to its end
-};
-XexLayout ParseXex(const QByteArray& file);
+// The run address of a binary-load file: the word a segment loads to $02E0, if one does.
+std::optional<int> RunAddress(const QByteArray& file, const BinaryLoadLayout& layout);
 
 // "al 002047 .start" lines of ld65's label file -> name: address.
 QHash<QString, int> ReadLabels(const QString& fileName);

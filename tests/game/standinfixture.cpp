@@ -16,7 +16,7 @@ const PatternStore& StartupStore()
     static const PatternStore store = [] {
         PatternEditor editor;
         LoadFontFile(editor, BinFile("Vorarado.fa8"));
-        return editor.store;
+        return editor.store();
     }();
     return store;
 }

@@ -12,9 +12,9 @@
 
 class PatternStore;
 
-constexpr int kXexSize = 38677;
-constexpr int kRecordOffset = 8969;
-constexpr int kRecordSize = 1590;
+constexpr int kXexSize = XexImage::kSize;
+constexpr int kRecordOffset = XexImage::kRecordOffset;
+constexpr int kRecordSize = XexImage::kRecordSize;
 constexpr int kBanksOffset = 3645;
 constexpr int kBanksSize = 6144;
 constexpr int kTitle = 1280, kLevelLine = 1376, kColours = 1536;

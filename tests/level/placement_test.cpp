@@ -1,9 +1,16 @@
-// Placing monsters, switches and targets by mouse, the placeholders, the table resets and their undo steps.
+// Placing monsters, switches and targets by mouse, the placeholders, the table resets and their undo steps,
+// on a recording drawing and on the level picture.
 #include "common/errors.h"
+#include "level/levelcolorlines.h"
 #include "level/leveldocument.h"
+#include "level/leveleditsession.h"
 #include "level/levelplacement.h"
+#include "level/sessiondrawing.h"
+#include "pattern/colorregisterset.h"
+#include "pattern/patternstore.h"
 #include "support/recordingdrawing.h"
 
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -221,4 +228,99 @@ TEST_F(PlacementTest, TableResetsAreStepsAndDoNotRedraw)
 
     placement.Aktualisiere();
     EXPECT_EQ(drawing.calls, QStringList({"drawlevel"}));
+}
+
+// --- with the level picture ---------------------------------------------------------------------------
+
+namespace {
+
+// The level editor after its first opening, both overlays ticked; pattern 28 looks unlike the floor.
+class PlacementPictureTest : public ::testing::Test {
+protected:
+    PlacementPictureTest()
+    {
+        store.setEntry(1, 56, 3, QStringLiteral("170"));
+        session.open(store, registers);
+        session.showMonsters = true;
+        session.showSwitches = true;
+        session.drawlevel();
+    }
+    QRgb at(int x, int y) const { return picture.level().pixel(x, y); }
+
+    PatternStore store;
+    ColorRegisterSet registers;
+    LevelDocument doc;
+    LevelPicture picture{doc, registers};
+    LevelEditSession session{doc, picture};
+    SessionDrawing drawing{session};
+    LevelPlacement placement{doc, drawing};
+};
+
+} // namespace
+
+TEST_F(PlacementPictureTest, UndoOfAMonsterGivesBackTableAndPicture)
+{
+    const QImage before = picture.level();
+    placement.SetMonster(5);
+    placement.levelMouseDown(LevelPage::Gegner, 40, 3, 3);
+    // The label box in monster 5's colour at the cell's top left, the path running left along row 3.
+    EXPECT_EQ(at(32 * 40 + 4, 32 * 3 + 2), qRgb(255 - 14 * 5, 0, 0));
+    EXPECT_NE(picture.level(), before);
+
+    doc.undoStack().undo();
+    EXPECT_EQ(doc.monsterCell(1, 5), QStringLiteral("0"));
+    EXPECT_EQ(doc.monsterCell(2, 5), QStringLiteral("0"));
+    EXPECT_EQ(picture.level(), before);
+
+    doc.undoStack().redo();
+    EXPECT_EQ(doc.monsterCell(2, 5), QStringLiteral("40"));
+    EXPECT_EQ(at(32 * 40 + 4, 32 * 3 + 2), qRgb(255 - 14 * 5, 0, 0));
+}
+
+TEST_F(PlacementPictureTest, UndoOfAMovedSwitchGivesBackCellsAndOverlay)
+{
+    placement.SetSchalter(2);
+    placement.levelMouseDown(LevelPage::Schalter, 12, 4, 3);
+    const QImage standing = picture.level();
+    EXPECT_EQ(at(32 * 12 + 3, 32 * 4 + 15), qRgb(0, 255 - 14 * 2, 0)); // the label " 2 "
+
+    placement.SetSchalter(2);
+    // Between press and click the switch cells hold placeholders: the overlay cannot be drawn.
+    EXPECT_THROW(placement.Aktualisiere(), ConversionError);
+    placement.levelMouseDown(LevelPage::Schalter, 20, 6, 3);
+    EXPECT_EQ(doc.cellPattern(12, 4), 1);
+    EXPECT_EQ(doc.cellPattern(20, 6), 28);
+    EXPECT_EQ(at(32 * 20 + 3, 32 * 6 + 15), qRgb(0, 255 - 14 * 2, 0));
+
+    doc.undoStack().undo();
+    EXPECT_EQ(doc.cellPattern(12, 4), 28);
+    EXPECT_EQ(doc.cellPattern(20, 6), 1);
+    EXPECT_EQ(picture.level(), standing);
+}
+
+TEST_F(PlacementPictureTest, ColourHandBackRedrawsOnlyItsRow)
+{
+    LevelColorLines lines{doc, drawing};
+    // A cell of pixel value 2 (column C) in rows 5, 6 and 7.
+    for (int y : {5, 6, 7})
+        doc.writeCell(60, y, 28);
+    picture.drawlevel(false, false);
+    const QImage before = picture.level();
+    PaletteAnswer a;
+    a.target = QStringLiteral("C7");
+    a.code = QStringLiteral("1E");
+    a.color = PackRgb(250, 0, 250);
+    lines.accept(a);
+    const QImage after = picture.level();
+    int changed = 0;
+    for (int y = 0; y < LevelPicture::kHeight; ++y) {
+        const bool same = std::memcmp(before.constScanLine(y), after.constScanLine(y), before.bytesPerLine()) == 0;
+        if (y / 32 != 6)
+            ASSERT_TRUE(same) << "picture line " << y;
+        changed += same ? 0 : 1;
+    }
+    EXPECT_EQ(changed, 2); // the two picture lines of pattern row 3
+    EXPECT_EQ(after.pixel(32 * 60, 32 * 6 + 6), qRgb(250, 0, 250));
+    doc.undoStack().undo(); // the row follows the restored colour
+    EXPECT_EQ(picture.level(), before);
 }

@@ -16,7 +16,7 @@ void Draw(PatternEditor& editor, int set, int pattern, const QStringList& rows)
         for (int h = 0; h < 2; ++h) {
             const QString px = rows[y].mid(4 * h, 4);
             const int v = EncodePixels(px[0].digitValue(), px[1].digitValue(), px[2].digitValue(), px[3].digitValue());
-            editor.store.setPatternByte(set, pattern, y, h, QString::number(v));
+            editor.document().setPatternByte(set, pattern, y, h, QString::number(v));
         }
     }
 }
@@ -33,8 +33,8 @@ TEST(FontAssemblerCode, DefaultRangeHasHeaderAndSixBanks)
     PatternEditor editor;
     const QList<int> bytes{0, 60, 255, 255, 60, 0, 0, 0};
     for (int row = 0; row < 8; ++row)
-        editor.store.setEntry(3, 17, row, QString::number(bytes[row]));
-    editor.store.setEntry(5, 0, 0, QStringLiteral("x7")); // copied unchecked
+        editor.document().setEntry(3, 17, row, QString::number(bytes[row]));
+    editor.document().setEntry(5, 0, 0, QStringLiteral("x7")); // copied unchecked
 
     const QStringList lines = FontAssemblerCode(editor, 1, 3);
 
@@ -133,7 +133,7 @@ TEST(PlayerAssemblerCode, NameIsInsertedUnchanged)
 TEST(PlayerAssemblerCode, NonNumericCellStopsAfterEarlierSets)
 {
     PatternEditor editor;
-    editor.store.setPatternByte(3, 2, 9, 1, QStringLiteral("zwei"));
+    editor.document().setPatternByte(3, 2, 9, 1, QStringLiteral("zwei"));
     QStringList lines;
     try {
         PlayerAssemblerCode(editor, 2, QStringLiteral("Shape"), [&lines](const QString& line) { lines << line; });
@@ -148,11 +148,46 @@ TEST(PlayerAssemblerCode, NonNumericCellStopsAfterEarlierSets)
 TEST(PlayerAssemblerCode, BytesAbove255DecodeAsAllThree)
 {
     PatternEditor editor;
-    editor.store.setPatternByte(1, 1, 0, 0, QStringLiteral("300"));
-    editor.store.setPatternByte(1, 1, 0, 1, QStringLiteral("-5"));
+    editor.document().setPatternByte(1, 1, 0, 0, QStringLiteral("300"));
+    editor.document().setPatternByte(1, 1, 0, 1, QStringLiteral("-5"));
     const QStringList lines = PlayerLines(editor, 1, QStringLiteral("S"));
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Player0S1:  .byte 240, 0,")));
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Player1S1:  .byte 240, 0,")));
+}
+
+// The command line exports from the store without an editor: the same lines and the same errors.
+TEST(PlayerAssemblerCode, FromTheStoreAloneAsFromTheEditor)
+{
+    PatternEditor editor;
+    Draw(editor, 1, 7, {"33333333", "22222222", "10000001", "03210123"});
+    Draw(editor, 4, 7, {"01230123", "33000000", "22000002"});
+    editor.store.setPatternByte(6, 7, 12, 0, QStringLiteral(" $1F"));
+    editor.store.setPatternByte(6, 7, 13, 1, QStringLiteral("999"));
+    for (const int pattern : {7, 1, 64}) {
+        QStringList fromStore;
+        PlayerAssemblerCode(editor.store, pattern, QStringLiteral("Frosch"),
+                            [&fromStore](const QString& line) { fromStore << line; });
+        EXPECT_EQ(fromStore, PlayerLines(editor, pattern, QStringLiteral("Frosch"))) << pattern;
+    }
+
+    // A byte that is no number in set 5, and a later one in the same set: the first one is named.
+    editor.store.setPatternByte(5, 7, 2, 1, QStringLiteral("zwei"));
+    editor.store.setPatternByte(5, 7, 3, 0, QStringLiteral("drei"));
+    const auto run = [](const std::function<void(const std::function<void(const QString&)>&)>& exporter) {
+        QStringList lines;
+        QString error;
+        try {
+            exporter([&lines](const QString& line) { lines << line; });
+        } catch (const ConversionError& e) {
+            error = e.message();
+        }
+        return std::make_pair(lines, error);
+    };
+    const auto fromStore = run([&](const auto& sink) { PlayerAssemblerCode(editor.store, 7, QStringLiteral("S"), sink); });
+    const auto fromEditor = run([&](const auto& sink) { PlayerAssemblerCode(editor, 7, QStringLiteral("S"), sink); });
+    EXPECT_EQ(fromStore.first.size(), 8);
+    EXPECT_EQ(fromStore, fromEditor);
+    EXPECT_EQ(fromStore.second, QStringLiteral("'zwei' ist kein gültiger Integerwert"));
 }
 
 } // namespace

@@ -9,7 +9,7 @@ namespace {
 
 void SetRegister(PatternEditor& e, int k, const QString& code)
 {
-    e.registers[k].caption = QStringLiteral("F%1: %2").arg(k).arg(code);
+    e.document().setRegisterCaption(k, QStringLiteral("F%1: %2").arg(k).arg(code));
 }
 
 } // namespace
@@ -22,14 +22,14 @@ TEST(Colors, Calc3AddsDigitsLimitedTo15)
     for (const auto& c : cases) {
         PatternEditor e;
         QStringList info;
-        e.info = [&](const QString& line) { info << line; };
+        e.setInfoHandler([&](const QString& line) { info << line; });
         SetRegister(e, 1, QLatin1String(c.f1));
         SetRegister(e, 2, QLatin1String(c.f2));
-        const PackedColor textBefore = e.registers[3].textColor;
+        const PackedColor textBefore = e.registers()[3].textColor;
         e.calc3();
-        EXPECT_EQ(e.registers[3].caption, QStringLiteral("F3: ") + QLatin1String(c.f3)) << c.f1 << "+" << c.f2;
-        EXPECT_EQ(e.registers[3].displayColor, PaletteColor(QString::fromLatin1(c.f3).toInt(nullptr, 16)));
-        EXPECT_EQ(e.registers[3].textColor, textBefore);
+        EXPECT_EQ(e.registers()[3].caption, QStringLiteral("F3: ") + QLatin1String(c.f3)) << c.f1 << "+" << c.f2;
+        EXPECT_EQ(e.registers()[3].displayColor, PaletteColor(QString::fromLatin1(c.f3).toInt(nullptr, 16)));
+        EXPECT_EQ(e.registers()[3].textColor, textBefore);
         EXPECT_EQ(info, QStringList{QString()});
     }
 }
@@ -37,91 +37,91 @@ TEST(Colors, Calc3AddsDigitsLimitedTo15)
 TEST(Colors, PanelClicksSelectThePaintValue)
 {
     PatternEditor e;
-    e.SelectRegister(2);
-    EXPECT_EQ(e.paint.text, QStringLiteral("2"));
-    EXPECT_EQ(e.paint.color, e.registers[2].displayColor);
-    EXPECT_EQ(e.paint.textColor, e.registers[2].textColor);
-    e.SelectRegister(4); // F4 has no code of its own
-    EXPECT_EQ(e.paint.text, QStringLiteral("3"));
-    EXPECT_EQ(e.paint.color, e.registers[3].displayColor);
+    e.selectRegister(2);
+    EXPECT_EQ(e.paint().text, QStringLiteral("2"));
+    EXPECT_EQ(e.paint().color, e.registers()[2].displayColor);
+    EXPECT_EQ(e.paint().textColor, e.registers()[2].textColor);
+    e.selectRegister(4); // F4 has no code of its own
+    EXPECT_EQ(e.paint().text, QStringLiteral("3"));
+    EXPECT_EQ(e.paint().color, e.registers()[3].displayColor);
 }
 
 TEST(Colors, RegisterRequestAndAnswer)
 {
     PatternEditor e;
-    e.buffer.setData(0, 0, QStringLiteral("99"));
-    const auto request = e.RequestRegister(4);
+    e.setDataCell(0, 0, QStringLiteral("99"));
+    const auto request = e.requestRegister(4);
     ASSERT_TRUE(request);
     EXPECT_EQ(request->code, QStringLiteral("36"));
-    EXPECT_EQ(e.paint.text, QStringLiteral("4"));
-    EXPECT_EQ(e.store.patternByte(1, 1, 0, 0), QStringLiteral("99")) << "the request stores the edit buffer";
+    EXPECT_EQ(e.paint().text, QStringLiteral("4"));
+    EXPECT_EQ(e.store().patternByte(1, 1, 0, 0), QStringLiteral("99")) << "the request stores the edit buffer";
 
-    e.AcceptRegister(PaletteColor(0xA8), QStringLiteral("A8"));
-    EXPECT_EQ(e.registers[4].caption, QStringLiteral("F4: A8"));
-    EXPECT_EQ(e.registers[4].displayColor, PaletteColor(0xA8));
-    EXPECT_EQ(e.registers[4].textColor, kWhite);
-    EXPECT_EQ(e.paint.color, PaletteColor(0xA8));
+    e.acceptRegister(PaletteColor(0xA8), QStringLiteral("A8"));
+    EXPECT_EQ(e.registers()[4].caption, QStringLiteral("F4: A8"));
+    EXPECT_EQ(e.registers()[4].displayColor, PaletteColor(0xA8));
+    EXPECT_EQ(e.registers()[4].textColor, kWhite);
+    EXPECT_EQ(e.paint().color, PaletteColor(0xA8));
 
-    e.RequestRegister(1);
-    e.AcceptRegister(PaletteColor(0xAA), QStringLiteral("AA"));
-    EXPECT_EQ(e.registers[1].caption, QStringLiteral("F1: AA"));
-    EXPECT_EQ(e.registers[1].textColor, kBlack);
-    EXPECT_EQ(e.registers[3].caption, QStringLiteral("F3: 1C")) << "F3 is derived only in the player mode";
+    e.requestRegister(1);
+    e.acceptRegister(PaletteColor(0xAA), QStringLiteral("AA"));
+    EXPECT_EQ(e.registers()[1].caption, QStringLiteral("F1: AA"));
+    EXPECT_EQ(e.registers()[1].textColor, kBlack);
+    EXPECT_EQ(e.registers()[3].caption, QStringLiteral("F3: 1C")) << "F3 is derived only in the player mode";
     // The overview is redrawn with the new colour: pixel code 3 of the stored byte 99 (01 10 00 11).
-    EXPECT_EQ(e.overview().pixel(12, 0), ToQRgb(e.registers[3].displayColor));
-    EXPECT_EQ(e.overview().pixel(0, 0), ToQRgb(e.registers[1].displayColor));
+    EXPECT_EQ(e.overview().pixel(12, 0), ToQRgb(e.registers()[3].displayColor));
+    EXPECT_EQ(e.overview().pixel(0, 0), ToQRgb(e.registers()[1].displayColor));
 }
 
 TEST(Colors, PlayerModeDerivesF3AndRefusesItsDefinition)
 {
     PatternEditor e;
-    e.mode = QStringLiteral("Player");
-    EXPECT_FALSE(e.RequestRegister(3));
-    e.RequestRegister(2);
-    e.AcceptRegister(PaletteColor(0x09), QStringLiteral("09"));
-    EXPECT_EQ(e.registers[3].caption, QStringLiteral("F3: 7E"));
+    e.setMode(QStringLiteral("Player"));
+    EXPECT_FALSE(e.requestRegister(3));
+    e.requestRegister(2);
+    e.acceptRegister(PaletteColor(0x09), QStringLiteral("09"));
+    EXPECT_EQ(e.registers()[3].caption, QStringLiteral("F3: 7E"));
 }
 
 TEST(Colors, RowColourRequestsAndAnswers)
 {
     PatternEditor e;
-    e.paint.text = QStringLiteral("2");
-    EXPECT_FALSE(e.RequestRowColor(2));
-    EXPECT_EQ(e.paint.text, QStringLiteral("0"));
-    EXPECT_TRUE(e.RequestRowColor(1));
+    e.setPaintText(QStringLiteral("2"));
+    EXPECT_FALSE(e.requestRowColor(2));
+    EXPECT_EQ(e.paint().text, QStringLiteral("0"));
+    EXPECT_TRUE(e.requestRowColor(1));
 
-    e.rowColors.at(0, 7).code = QStringLiteral("75");
-    e.AcceptRowColor(1, 7, PaletteColor(0x9C), QStringLiteral("9C"));
-    EXPECT_EQ(e.rowColors.at(1, 7), (RowColorEntry{PaletteColor(0x9C), QStringLiteral("9C")}));
-    EXPECT_EQ(e.rowColors.at(2, 7), (RowColorEntry{PaletteColor(0xFF), QStringLiteral("FF")}));
+    e.document().setRowColor(0, 7, {e.rowColors().at(0, 7).displayColor, QStringLiteral("75")});
+    e.acceptRowColor(1, 7, PaletteColor(0x9C), QStringLiteral("9C"));
+    EXPECT_EQ(e.rowColors().at(1, 7), (RowColorEntry{PaletteColor(0x9C), QStringLiteral("9C")}));
+    EXPECT_EQ(e.rowColors().at(2, 7), (RowColorEntry{PaletteColor(0xFF), QStringLiteral("FF")}));
 
-    const RowColorTable before = e.rowColors;
+    const RowColorTable before = e.rowColors();
     for (const QPoint target : {QPoint(3, 0), QPoint(-1, 0), QPoint(0, 16), QPoint(0, -1)})
-        e.AcceptRowColor(target.x(), target.y(), 0x123456, QStringLiteral("12"));
-    EXPECT_EQ(e.rowColors, before);
+        e.acceptRowColor(target.x(), target.y(), 0x123456, QStringLiteral("12"));
+    EXPECT_EQ(e.rowColors(), before);
 }
 
 TEST(Colors, FarbenInitCopiesTheRegistersIntoEveryRow)
 {
     PatternEditor e;
-    e.rowColors.at(1, 9) = {0x1, QStringLiteral("xx")};
-    e.FarbenInit();
+    e.document().setRowColor(1, 9, {0x1, QStringLiteral("xx")});
+    e.farbenInit();
     for (int r = 0; r < 16; ++r)
         for (int c = 0; c < 3; ++c)
-            ASSERT_EQ(e.rowColors.at(c, r), (RowColorEntry{e.registers[c + 1].displayColor, e.registers[c + 1].code()}));
-    EXPECT_EQ(e.registers[3].caption, QStringLiteral("F3: 7E"));
+            ASSERT_EQ(e.rowColors().at(c, r), (RowColorEntry{e.registers()[c + 1].displayColor, e.registers()[c + 1].code()}));
+    EXPECT_EQ(e.registers()[3].caption, QStringLiteral("F3: 7E"));
 }
 
 TEST(Colors, RowGridSelectionStaysInsideTheTable)
 {
     PatternEditor e;
-    e.SelectRowColorCell(45, 100);
+    e.selectRowColorCell(45, 100);
     EXPECT_EQ(e.rowSelectionColumn(), 2);
     EXPECT_EQ(e.rowSelectionRow(), 6);
-    e.SelectRowColorCell(500, 900);
+    e.selectRowColorCell(500, 900);
     EXPECT_EQ(e.rowSelectionColumn(), 2);
     EXPECT_EQ(e.rowSelectionRow(), 15);
-    e.SelectRowColorCell(-50, -50);
+    e.selectRowColorCell(-50, -50);
     EXPECT_EQ(e.rowSelectionColumn(), 0);
     EXPECT_EQ(e.rowSelectionRow(), 0);
 }
@@ -131,7 +131,7 @@ TEST(Animation, SpeedSetsTheInterval)
     PatternEditor e;
     EXPECT_EQ(e.animationInterval(), 300);
     for (const auto& [speed, ms] : {std::pair{16, 320}, {1, 20}, {100, 2000}}) {
-        e.SetSpeed(speed);
+        e.setSpeed(speed);
         EXPECT_EQ(e.animationInterval(), ms);
     }
 }
@@ -141,18 +141,18 @@ TEST(Animation, PhaseListsAlternateTheirSets)
     for (const char* list : {"2;3", "2;3;"}) {
         PatternEditor e;
         QStringList info;
-        e.info = [&](const QString& line) { info << line; };
+        e.setInfoHandler([&](const QString& line) { info << line; });
         e.setCurrentPattern(4);
-        e.store.setPatternByte(2, 4, 0, 0, QStringLiteral("2"));
-        e.store.setPatternByte(3, 4, 0, 0, QStringLiteral("3"));
-        e.phases = QLatin1String(list);
-        e.ToggleAnimation();
+        e.document().setPatternByte(2, 4, 0, 0, QStringLiteral("2"));
+        e.document().setPatternByte(3, 4, 0, 0, QStringLiteral("3"));
+        e.document().setPhases(QLatin1String(list));
+        e.toggleAnimation();
         EXPECT_TRUE(e.animationRunning());
         EXPECT_EQ(info, QStringList({"2", "3", "#2"})) << list;
         QStringList seen;
         for (int i = 0; i < 4; ++i) {
-            e.AnimationStep();
-            seen << e.buffer.data(0, 0);
+            e.animationStep();
+            seen << e.buffer().data(0, 0);
         }
         EXPECT_EQ(seen, QStringList({"2", "3", "2", "3"}));
         EXPECT_EQ(e.currentSet(), 1);
@@ -162,15 +162,15 @@ TEST(Animation, PhaseListsAlternateTheirSets)
 TEST(Animation, StartStoresAndStopReloads)
 {
     PatternEditor e;
-    e.buffer.setData(0, 0, QStringLiteral("42"));
-    e.ToggleAnimation();
-    EXPECT_EQ(e.store.patternByte(1, 1, 0, 0), QStringLiteral("42"));
-    e.AnimationStep(); // set 1
-    e.AnimationStep(); // set 2: empty
-    EXPECT_EQ(e.buffer.data(0, 0), QStringLiteral("0"));
-    e.ToggleAnimation();
+    e.setDataCell(0, 0, QStringLiteral("42"));
+    e.toggleAnimation();
+    EXPECT_EQ(e.store().patternByte(1, 1, 0, 0), QStringLiteral("42"));
+    e.animationStep(); // set 1
+    e.animationStep(); // set 2: empty
+    EXPECT_EQ(e.buffer().data(0, 0), QStringLiteral("0"));
+    e.toggleAnimation();
     EXPECT_FALSE(e.animationRunning());
-    EXPECT_EQ(e.buffer.data(0, 0), QStringLiteral("42"));
+    EXPECT_EQ(e.buffer().data(0, 0), QStringLiteral("42"));
 }
 
 TEST(Animation, BadPhaseListsAreRefused)
@@ -191,9 +191,9 @@ TEST(Animation, BadPhaseListsAreRefused)
     };
     for (const auto& c : cases) {
         PatternEditor e;
-        e.phases = QLatin1String(c.list);
+        e.document().setPhases(QLatin1String(c.list));
         try {
-            e.ToggleAnimation();
+            e.toggleAnimation();
             ADD_FAILURE() << c.list << " accepted";
         } catch (const TavrelError& error) {
             EXPECT_EQ(error.message(), QString::fromUtf8(c.message)) << c.list;
@@ -208,10 +208,10 @@ TEST(Animation, MoreThan64PhasesKeepTheFirst64)
     QStringList phases;
     for (int i = 0; i < 70; ++i)
         phases << QString::number(i % 8 + 1);
-    e.phases = phases.join(QLatin1Char(';'));
+    e.document().setPhases(phases.join(QLatin1Char(';')));
     QStringList info;
-    e.info = [&](const QString& line) { info << line; };
-    e.ToggleAnimation();
+    e.setInfoHandler([&](const QString& line) { info << line; });
+    e.toggleAnimation();
     EXPECT_EQ(e.phaseCount(), 64);
     EXPECT_EQ(info.last(), QStringLiteral("#70"));
     EXPECT_EQ(e.phaseEntry(63), 63 % 8);

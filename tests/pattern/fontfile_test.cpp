@@ -33,21 +33,19 @@ PatternEditor Sample()
     const char* captions[5] = {"F0: 00", "F1: 94", "F2: 3A", "F3: C6", "F4: 1F"};
     const PackedColor colors[5] = {kBlack, 0x0C5A7E, 0x4AA0D8, 0x92C25E, 0xFF0000};
     for (int k = 0; k < 5; ++k) {
-        e.registers[k].caption = QString::fromLatin1(captions[k]);
-        e.registers[k].displayColor = colors[k];
-        e.registers[k].textColor = k % 2 ? kBlack : kWhite;
+        e.document().setRegister(k, {QString::fromLatin1(captions[k]), colors[k], k % 2 ? kBlack : kWhite});
     }
     for (int i = 1; i <= 1024; ++i)
         for (int j = 1; j <= 16; ++j)
-            e.store.setSlot(i, j, QString::number((i * 7 + j * 13) % 256));
-    e.store.setSlot(5, 3, QStringLiteral("300"));
-    e.store.setSlot(6, 3, QStringLiteral(" 7"));   // store lines are taken as they stand
-    e.store.setSlot(7, 3, QStringLiteral("-5"));
-    e.store.setSlot(8, 3, QStringLiteral("Grün"));
-    e.phases = QStringLiteral("1;2;3;2;1;4");
+            e.document().setSlot(i, j, QString::number((i * 7 + j * 13) % 256));
+    e.document().setSlot(5, 3, QStringLiteral("300"));
+    e.document().setSlot(6, 3, QStringLiteral(" 7"));   // store lines are taken as they stand
+    e.document().setSlot(7, 3, QStringLiteral("-5"));
+    e.document().setSlot(8, 3, QStringLiteral("Grün"));
+    e.document().setPhases(QStringLiteral("1;2;3;2;1;4"));
     for (int c = 0; c < 3; ++c)
         for (int r = 0; r < 16; ++r)
-            e.rowColors.at(c, r) = {RowColorFor(c, r), ColorCodeOf(c * 5 + 1, r)};
+            e.document().setRowColor(c, r, {RowColorFor(c, r), ColorCodeOf(c * 5 + 1, r)});
     return e;
 }
 
@@ -57,21 +55,24 @@ PatternEditor Other()
     for (int b = 1; b <= 16; ++b)
         for (int c = 0; c < 128; ++c)
             for (int r = 0; r < 8; ++r)
-                e.store.setEntry(b, c, r, QStringLiteral("170"));
-    e.phases = QStringLiteral("9;9");
+                e.document().setEntry(b, c, r, QStringLiteral("170"));
+    e.document().setPhases(QStringLiteral("9;9"));
     for (int c = 0; c < 3; ++c)
         for (int r = 0; r < 16; ++r)
-            e.rowColors.at(c, r) = {0x010203, QStringLiteral("00")};
-    for (int k = 0; k < 5; ++k)
-        e.registers[k].textColor = 0x00FF00; // a text colour no file can hold
+            e.document().setRowColor(c, r, {0x010203, QStringLiteral("00")});
+    for (int k = 0; k < 5; ++k) {
+        ColorRegister f = e.registers()[k];
+        f.textColor = 0x00FF00; // a text colour no file can hold
+        e.document().setRegister(k, f);
+    }
     return e;
 }
 
 void ExpectSameRegisters(const PatternEditor& a, const PatternEditor& b, int count = 5)
 {
     for (int k = 0; k < count; ++k) {
-        EXPECT_EQ(a.registers[k].caption, b.registers[k].caption) << k;
-        EXPECT_EQ(a.registers[k].displayColor, b.registers[k].displayColor) << k;
+        EXPECT_EQ(a.registers()[k].caption, b.registers()[k].caption) << k;
+        EXPECT_EQ(a.registers()[k].displayColor, b.registers()[k].displayColor) << k;
     }
 }
 
@@ -109,7 +110,7 @@ TEST(FontFile, LayoutOfTheWrittenFile)
     QTemporaryDir dir;
     PatternEditor e = Sample();
     const QString name = Saved(dir, "layout.fa8", e);
-    EXPECT_EQ(e.fontLabel, QStringLiteral("Font: layout.fa8"));
+    EXPECT_EQ(e.fontLabel(), QStringLiteral("Font: layout.fa8"));
 
     const QByteArray raw = ReadRaw(name);
     EXPECT_EQ(raw.count("\r\n"), kFontFileLines);
@@ -125,10 +126,10 @@ TEST(FontFile, LayoutOfTheWrittenFile)
         QStringList({"F0: 00", "clBlack", "F1: 94", "$000C5A7E", "F2: 3A", "$004AA0D8", "F3: C6", "$0092C25E",
             "F4: 1F", "clBlue"}));
     // Store line of slot [i][j] is 11 + 16 (i - 1) + (j - 1), 1-based.
-    EXPECT_EQ(lines[10], e.store.slot(1, 1));
+    EXPECT_EQ(lines[10], e.store().slot(1, 1));
     EXPECT_EQ(lines[10 + 16 * 4 + 2], QStringLiteral("300"));
     EXPECT_EQ(lines[10 + 16 * 7 + 2], QStringLiteral("Grün"));
-    EXPECT_EQ(lines[16393], e.store.entry(16, 127, 7));
+    EXPECT_EQ(lines[16393], e.store().entry(16, 127, 7));
     EXPECT_EQ(lines[16394], QStringLiteral("1;2;3;2;1;4"));
     // Row colour entry (c, r): colour text at 16 396 + 32c + 2r, code one line later.
     for (int c = 0; c < 3; ++c)
@@ -150,18 +151,18 @@ TEST(FontFile, SaveThenLoadGivesTheSameState)
     LoadFontFile(b, name);
     ExpectSameRegisters(a, b);
     for (int k = 0; k < 5; ++k)
-        EXPECT_EQ(b.registers[k].textColor, 0x00FF00u) << "text colours are not in the file";
-    EXPECT_TRUE(SameStore(a.store, b.store));
-    EXPECT_EQ(b.phases, a.phases);
-    EXPECT_EQ(b.rowColors, a.rowColors);
-    EXPECT_EQ(b.fontLabel, QStringLiteral("Font: round.fa8"));
+        EXPECT_EQ(b.registers()[k].textColor, 0x00FF00u) << "text colours are not in the file";
+    EXPECT_TRUE(SameStore(a.store(), b.store()));
+    EXPECT_EQ(b.document().phases(), a.document().phases());
+    EXPECT_EQ(b.rowColors(), a.rowColors());
+    EXPECT_EQ(b.fontLabel(), QStringLiteral("Font: round.fa8"));
     // After a load the paint value is "1" with F1's colours, and the overview shows the new store.
-    EXPECT_EQ(b.paint.text, QStringLiteral("1"));
-    EXPECT_EQ(b.paint.color, a.registers[1].displayColor);
-    EXPECT_EQ(b.paint.textColor, b.registers[1].textColor);
-    const auto px = DecodeByte(a.store.entry(1, 0, 0).toInt());
-    EXPECT_EQ(At(b.overview(), 0, 0), a.registers[px[0]].displayColor);
-    EXPECT_EQ(At(b.overview(), 4 * 3, 0), a.registers[px[3]].displayColor);
+    EXPECT_EQ(b.paint().text, QStringLiteral("1"));
+    EXPECT_EQ(b.paint().color, a.registers()[1].displayColor);
+    EXPECT_EQ(b.paint().textColor, b.registers()[1].textColor);
+    const auto px = DecodeByte(a.store().entry(1, 0, 0).toInt());
+    EXPECT_EQ(At(b.overview(), 0, 0), a.registers()[px[0]].displayColor);
+    EXPECT_EQ(At(b.overview(), 4 * 3, 0), a.registers()[px[3]].displayColor);
 }
 
 TEST(FontFile, ShortFilesFallBackToEmptyEntriesAndTheRegisters)
@@ -174,12 +175,12 @@ TEST(FontFile, ShortFilesFallBackToEmptyEntriesAndTheRegisters)
     WriteLinesRaw(name, full.mid(0, 16395));
     PatternEditor b = Other();
     LoadFontFile(b, name);
-    EXPECT_TRUE(SameStore(Sample().store, b.store));
-    EXPECT_EQ(b.phases, QStringLiteral("1;2;3;2;1;4"));
+    EXPECT_TRUE(SameStore(Sample().store(), b.store()));
+    EXPECT_EQ(b.document().phases(), QStringLiteral("1;2;3;2;1;4"));
     for (int c = 0; c < 3; ++c)
         for (int r = 0; r < 16; ++r) {
-            EXPECT_EQ(b.rowColors.at(c, r).displayColor, b.registers[c + 1].displayColor) << c << "," << r;
-            EXPECT_EQ(b.rowColors.at(c, r).code, b.registers[c + 1].caption.mid(4, 2)) << c << "," << r;
+            EXPECT_EQ(b.rowColors().at(c, r).displayColor, b.registers()[c + 1].displayColor) << c << "," << r;
+            EXPECT_EQ(b.rowColors().at(c, r).code, b.registers()[c + 1].caption.mid(4, 2)) << c << "," << r;
         }
 
     // A damaged table entry takes its register's colours and uses up only its colour line.
@@ -189,10 +190,10 @@ TEST(FontFile, ShortFilesFallBackToEmptyEntriesAndTheRegisters)
     WriteLinesRaw(name, damaged);
     PatternEditor c = Other();
     LoadFontFile(c, name);
-    EXPECT_EQ(c.rowColors.at(0, 0), (RowColorEntry{c.registers[1].displayColor, QStringLiteral("94")}));
+    EXPECT_EQ(c.rowColors().at(0, 0), (RowColorEntry{c.registers()[1].displayColor, QStringLiteral("94")}));
     // Entry (0, 1) now reads the code line of the old entry (0, 0) as its colour: "10" is a number.
-    EXPECT_EQ(c.rowColors.at(0, 1).displayColor, 10u);
-    EXPECT_EQ(c.rowColors.at(0, 1).code, FormatColorText(RowColorFor(0, 1)));
+    EXPECT_EQ(c.rowColors().at(0, 1).displayColor, 10u);
+    EXPECT_EQ(c.rowColors().at(0, 1).code, FormatColorText(RowColorFor(0, 1)));
 
     // Ten lines only: empty store entries, phase list kept, table from the registers.
     WriteLinesRaw(name, full.mid(0, 10));
@@ -200,10 +201,10 @@ TEST(FontFile, ShortFilesFallBackToEmptyEntriesAndTheRegisters)
     LoadFontFile(d, name);
     for (int i = 1; i <= 1024; ++i)
         for (int j = 1; j <= 16; ++j)
-            ASSERT_EQ(d.store.slot(i, j), QString()) << i << "," << j;
-    EXPECT_EQ(d.phases, QStringLiteral("9;9"));
-    EXPECT_EQ(d.rowColors.at(2, 15).displayColor, d.registers[3].displayColor);
-    EXPECT_EQ(At(d.overview(), 2047, 255), d.registers[0].displayColor); // empty entries draw as background
+            ASSERT_EQ(d.store().slot(i, j), QString()) << i << "," << j;
+    EXPECT_EQ(d.document().phases(), QStringLiteral("9;9"));
+    EXPECT_EQ(d.rowColors().at(2, 15).displayColor, d.registers()[3].displayColor);
+    EXPECT_EQ(At(d.overview(), 2047, 255), d.registers()[0].displayColor); // empty entries draw as background
 }
 
 TEST(FontFile, AnEmptyPhaseLineKeepsThePhaseList)
@@ -215,8 +216,8 @@ TEST(FontFile, AnEmptyPhaseLineKeepsThePhaseList)
     WriteLinesRaw(name, lines);
     PatternEditor b = Other();
     LoadFontFile(b, name);
-    EXPECT_EQ(b.phases, QStringLiteral("9;9"));
-    EXPECT_EQ(b.rowColors, Sample().rowColors); // the lines after it are still read in place
+    EXPECT_EQ(b.document().phases(), QStringLiteral("9;9"));
+    EXPECT_EQ(b.rowColors(), Sample().rowColors()); // the lines after it are still read in place
 }
 
 TEST(FontFile, ARegisterColourThatIsNoColourStopsTheLoad)
@@ -237,15 +238,15 @@ TEST(FontFile, ARegisterColourThatIsNoColourStopsTheLoad)
         EXPECT_EQ(e.message(), QStringLiteral("'xyz' ist kein gültiger Integerwert"));
     }
     ExpectSameRegisters(Sample(), b, 2);
-    EXPECT_EQ(b.registers[2].caption, QStringLiteral("F2: 3A"));
-    EXPECT_EQ(b.registers[2].displayColor, before.registers[2].displayColor);
-    EXPECT_EQ(b.registers[3].caption, before.registers[3].caption);
-    EXPECT_EQ(b.registers[4].displayColor, before.registers[4].displayColor);
-    EXPECT_TRUE(SameStore(b.store, before.store));
-    EXPECT_EQ(b.phases, before.phases);
-    EXPECT_EQ(b.rowColors, before.rowColors);
+    EXPECT_EQ(b.registers()[2].caption, QStringLiteral("F2: 3A"));
+    EXPECT_EQ(b.registers()[2].displayColor, before.registers()[2].displayColor);
+    EXPECT_EQ(b.registers()[3].caption, before.registers()[3].caption);
+    EXPECT_EQ(b.registers()[4].displayColor, before.registers()[4].displayColor);
+    EXPECT_TRUE(SameStore(b.store(), before.store()));
+    EXPECT_EQ(b.document().phases(), before.document().phases());
+    EXPECT_EQ(b.rowColors(), before.rowColors());
     EXPECT_EQ(b.overview(), overview);
-    EXPECT_EQ(b.fontLabel, QStringLiteral("Font: bad.fa8"));
+    EXPECT_EQ(b.fontLabel(), QStringLiteral("Font: bad.fa8"));
 }
 
 TEST(FontFile, FailedOpenOrCreateChangesNothingButTheLabel)
@@ -254,8 +255,8 @@ TEST(FontFile, FailedOpenOrCreateChangesNothingButTheLabel)
     PatternEditor b = Other();
     const QString missing = dir.filePath(QStringLiteral("fehlt.fa8"));
     EXPECT_THROW(LoadFontFile(b, missing), FileOpenError);
-    EXPECT_EQ(b.fontLabel, QStringLiteral("Font: fehlt.fa8"));
-    EXPECT_TRUE(SameStore(b.store, Other().store));
+    EXPECT_EQ(b.fontLabel(), QStringLiteral("Font: fehlt.fa8"));
+    EXPECT_TRUE(SameStore(b.store(), Other().store()));
     ExpectSameRegisters(b, PatternEditor());
 
     // The old file survives a save that breaks half way.
@@ -280,7 +281,7 @@ TEST(FontFile, FailedOpenOrCreateChangesNothingButTheLabel)
         EXPECT_TRUE(e.message().startsWith(QStringLiteral("Datei \"%1\" kann nicht erstellt werden. ").arg(below)))
             << e.message().toStdString();
     }
-    EXPECT_EQ(a.fontLabel, QStringLiteral("Font: neu.fa8"));
+    EXPECT_EQ(a.fontLabel(), QStringLiteral("Font: neu.fa8"));
     EXPECT_EQ(ReadRaw(name), oldBytes);
 }
 
@@ -291,28 +292,28 @@ TEST(FontFile, ImportUpperSetsTakesBanksOneToEightAndTheCaptions)
     const QString name = Saved(dir, "obere.fa8", a);
 
     PatternEditor b = Other();
-    b.store.setEntry(1, 5, 5, QStringLiteral("unten"));
-    b.fontLabel = QStringLiteral("Font: mein.fa8");
+    b.document().setEntry(1, 5, 5, QStringLiteral("unten"));
+    b.setFontLabel(QStringLiteral("Font: mein.fa8"));
     const PatternEditor before = b;
     ImportUpperSets(b, name);
     for (int bank = 1; bank <= 16; ++bank)
         for (int c = 0; c < 128; ++c)
             for (int r = 0; r < 8; ++r)
-                ASSERT_EQ(b.store.entry(bank, c, r),
-                    bank <= 8 ? before.store.entry(bank, c, r) : a.store.entry(bank - 8, c, r))
+                ASSERT_EQ(b.store().entry(bank, c, r),
+                    bank <= 8 ? before.store().entry(bank, c, r) : a.store().entry(bank - 8, c, r))
                     << bank << "," << c << "," << r;
     for (int k = 0; k < 5; ++k) {
-        EXPECT_EQ(b.registers[k].caption, a.registers[k].caption) << k;
-        EXPECT_EQ(b.registers[k].displayColor, before.registers[k].displayColor) << k;
+        EXPECT_EQ(b.registers()[k].caption, a.registers()[k].caption) << k;
+        EXPECT_EQ(b.registers()[k].displayColor, before.registers()[k].displayColor) << k;
     }
-    EXPECT_EQ(b.phases, before.phases);
-    EXPECT_EQ(b.rowColors, before.rowColors);
-    EXPECT_EQ(b.fontLabel, QStringLiteral("Font: mein.fa8"));
-    EXPECT_EQ(b.paint.text, QStringLiteral("1"));
-    EXPECT_EQ(b.paint.color, before.registers[1].displayColor);
+    EXPECT_EQ(b.document().phases(), before.document().phases());
+    EXPECT_EQ(b.rowColors(), before.rowColors());
+    EXPECT_EQ(b.fontLabel(), QStringLiteral("Font: mein.fa8"));
+    EXPECT_EQ(b.paint().text, QStringLiteral("1"));
+    EXPECT_EQ(b.paint().color, before.registers()[1].displayColor);
     // Set 5 of the overview now shows set 1 of the file.
-    const auto px = DecodeByte(a.store.entry(1, 0, 0).toInt());
-    EXPECT_EQ(At(b.overview(), 0, 32 * 4), b.registers[px[0]].displayColor);
+    const auto px = DecodeByte(a.store().entry(1, 0, 0).toInt());
+    EXPECT_EQ(At(b.overview(), 0, 32 * 4), b.registers()[px[0]].displayColor);
 
     EXPECT_THROW(ImportUpperSets(b, dir.filePath(QStringLiteral("fehlt.fa8"))), FileOpenError);
 }
@@ -367,9 +368,35 @@ TEST(FontFile, AFileWithMegabytesAfterItsLinesLoadsLikeTheFileAlone)
     PatternEditor b = Other();
     LoadFontFile(b, name);
     ExpectSameRegisters(b, a);
-    EXPECT_TRUE(SameStore(b.store, a.store));
-    EXPECT_EQ(b.phases, a.phases);
-    EXPECT_EQ(b.rowColors, a.rowColors);
+    EXPECT_TRUE(SameStore(b.store(), a.store()));
+    EXPECT_EQ(b.document().phases(), a.document().phases());
+    EXPECT_EQ(b.rowColors(), a.rowColors());
+}
+
+TEST(FontFile, ContentReadsAsAnEditorLoadsIt)
+{
+    QTemporaryDir dir;
+    PatternEditor a = Sample();
+    const QString name = Saved(dir, "inhalt.fa8", a);
+    PatternEditor editor;
+    LoadFontFile(editor, name);
+    PatternDocument content;
+    LoadFontFile(content, name);
+    for (int k = 0; k < 5; ++k) {
+        EXPECT_EQ(content.registers()[k].caption, editor.registers()[k].caption) << k;
+        EXPECT_EQ(content.registers()[k].displayColor, editor.registers()[k].displayColor) << k;
+    }
+    EXPECT_TRUE(SameStore(content.store(), editor.store()));
+    EXPECT_EQ(content.phases(), editor.document().phases());
+    EXPECT_EQ(content.rowColors(), editor.rowColors());
+
+    // A file from before the row colours: the table comes from the registers in both.
+    const QString old = dir.filePath(QStringLiteral("alt.fa8"));
+    WriteLinesRaw(old, FontFileLines(a).mid(0, 16395));
+    LoadFontFile(editor, old);
+    LoadFontFile(content, old);
+    EXPECT_EQ(content.rowColors(), editor.rowColors());
+    EXPECT_THROW(LoadFontFile(content, dir.filePath(QStringLiteral("fehlt.fa8"))), FileOpenError);
 }
 
 } // namespace

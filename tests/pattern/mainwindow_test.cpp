@@ -40,8 +40,8 @@ protected:
         ASSERT_TRUE(dir.isValid());
         // A start-up file whose pattern 1 of set 1 holds a known byte.
         PatternEditor seed;
-        seed.store.setPatternByte(1, 1, 0, 0, QStringLiteral("27"));
-        seed.store.setPatternByte(2, 7, 3, 1, QStringLiteral("200"));
+        seed.document().setPatternByte(1, 1, 0, 0, QStringLiteral("27"));
+        seed.document().setPatternByte(2, 7, 3, 1, QStringLiteral("200"));
         SaveFontFile(seed, dir.filePath(QStringLiteral("Vorarado.fa8")));
         form = std::make_unique<TFormmain>(dialogs, dir.path());
         form->show();
@@ -83,7 +83,7 @@ TEST_F(MainWindowTest, StartsOnPatternOneOfSetOneFromTheStartupFile)
 
 TEST_F(MainWindowTest, PaintingLocksLadenUntilDiscarded)
 {
-    editor().paint.text = QStringLiteral("3");
+    editor().setPaintText(QStringLiteral("3"));
     QTest::mouseClick(form->PaintBox, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(form->grid->item(0, 0)->text(), QStringLiteral("3"));
     EXPECT_EQ(dataCell(0, 0), QStringLiteral("219"));
@@ -97,12 +97,12 @@ TEST_F(MainWindowTest, PaintingLocksLadenUntilDiscarded)
 
 TEST_F(MainWindowTest, SpeichernStoresAndRedrawsTheOverview)
 {
-    editor().paint.text = QStringLiteral("2");
+    editor().setPaintText(QStringLiteral("2"));
     QTest::mouseClick(form->PaintBox, Qt::LeftButton, {}, QPoint(7 * 32 + 3, 15 * 16 + 3));
     click("ButtonSpeichern");
     EXPECT_TRUE(button("ButtonLaden")->isEnabled());
-    EXPECT_EQ(editor().store.patternByte(1, 1, 15, 1), QStringLiteral("2"));
-    EXPECT_EQ(editor().overview().pixel(28, 30), ToQRgb(editor().registers[2].displayColor));
+    EXPECT_EQ(editor().store().patternByte(1, 1, 15, 1), QStringLiteral("2"));
+    EXPECT_EQ(editor().overview().pixel(28, 30), ToQRgb(editor().registers()[2].displayColor));
 }
 
 TEST_F(MainWindowTest, OverviewPointerClickDoubleClickAndContextClick)
@@ -132,8 +132,8 @@ TEST_F(MainWindowTest, OverviewPointerClickDoubleClickAndContextClick)
 TEST_F(MainWindowTest, EditButtonsWorkOnTheBuffer)
 {
     // "Spgl LR" on 0 1 2 3 | 0 0 0 3.
-    editor().buffer.setData(1, 0, QStringLiteral("3"));
-    editor().buffer.ReCalcdata();
+    editor().setDataCell(1, 0, QStringLiteral("3"));
+    editor().ReCalcdata();
     click("Button18");
     EXPECT_EQ(dataCell(0, 0), QStringLiteral("192")); // 3 0 0 0
     EXPECT_EQ(dataCell(1, 0), QStringLiteral("228")); // 3 2 1 0
@@ -145,20 +145,20 @@ TEST_F(MainWindowTest, EditButtonsWorkOnTheBuffer)
     EXPECT_EQ(dataCell(0, 0), QStringLiteral("192"));
     click("ButtonRunter");
     EXPECT_EQ(dataCell(0, 1), QStringLiteral("192"));
-    editor().paint.text = QStringLiteral("2");
+    editor().setPaintText(QStringLiteral("2"));
     click("ButtonFill");
     EXPECT_EQ(dataCell(1, 9), QStringLiteral("170"));
 }
 
 TEST_F(MainWindowTest, SwapButtonExchangesPatternsInAllSets)
 {
-    editor().store.setPatternByte(8, 1, 15, 1, QStringLiteral("11"));
-    editor().store.setPatternByte(8, 3, 15, 1, QStringLiteral("33"));
+    editor().document().setPatternByte(8, 1, 15, 1, QStringLiteral("11"));
+    editor().document().setPatternByte(8, 3, 15, 1, QStringLiteral("33"));
     form->copySpinTilenumber->setValue(3);
     click("SpeedButton2");
-    EXPECT_EQ(editor().store.patternByte(8, 1, 15, 1), QStringLiteral("33"));
-    EXPECT_EQ(editor().store.patternByte(8, 3, 15, 1), QStringLiteral("11"));
-    EXPECT_EQ(editor().store.patternByte(1, 3, 0, 0), QStringLiteral("27"));
+    EXPECT_EQ(editor().store().patternByte(8, 1, 15, 1), QStringLiteral("33"));
+    EXPECT_EQ(editor().store().patternByte(8, 3, 15, 1), QStringLiteral("11"));
+    EXPECT_EQ(editor().store().patternByte(1, 3, 0, 0), QStringLiteral("27"));
 }
 
 TEST_F(MainWindowTest, TypingIntoABytePutsHiIntoTheInfoList)
@@ -181,12 +181,12 @@ TEST_F(MainWindowTest, TypingIntoABytePutsHiIntoTheInfoList)
 
 TEST_F(MainWindowTest, ModeSwitchShowsThePlayerControls)
 {
-    editor().buffer.setData(0, 0, QStringLiteral("85"));
+    editor().setDataCell(0, 0, QStringLiteral("85"));
     form->Combomode->setCurrentText(QStringLiteral("Player"));
     EXPECT_TRUE(form->DrawGrid1->isVisible());
     EXPECT_TRUE(button("ButtonFarbeInit")->isVisible());
     EXPECT_FALSE(form->Farbe4->isVisible());
-    EXPECT_EQ(editor().store.patternByte(1, 1, 0, 0), QStringLiteral("85")) << "stored before the switch";
+    EXPECT_EQ(editor().store().patternByte(1, 1, 0, 0), QStringLiteral("85")) << "stored before the switch";
     form->Combomode->setCurrentText(QStringLiteral("Char"));
     EXPECT_FALSE(form->DrawGrid1->isVisible());
     EXPECT_TRUE(form->Farbe4->isVisible());
@@ -214,7 +214,7 @@ TEST_F(MainWindowTest, AnimationDisablesTheEditControlsWhileRunning)
 TEST_F(MainWindowTest, LoadDialogCancelledStillResetsToPatternOne)
 {
     form->SpinTilenumber->setValue(9);
-    editor().buffer.setData(0, 0, QStringLiteral("99"));
+    editor().setDataCell(0, 0, QStringLiteral("99"));
     click("ButtonLoadFile");
     ASSERT_EQ(dialogs.openRequests.size(), 1u);
     const FileDialogRequest& r = dialogs.openRequests[0];
@@ -228,7 +228,7 @@ TEST_F(MainWindowTest, LoadDialogCancelledStillResetsToPatternOne)
 TEST_F(MainWindowTest, SaveAndLoadThroughTheDialogs)
 {
     const QString target = dir.filePath(QStringLiteral("mine.fa8"));
-    editor().buffer.setData(0, 0, QStringLiteral("77"));
+    editor().setDataCell(0, 0, QStringLiteral("77"));
     click("ButtonSpeichern");
     dialogs.fileAnswers.push_back(target);
     click("ButtonSaveFile");
@@ -239,7 +239,7 @@ TEST_F(MainWindowTest, SaveAndLoadThroughTheDialogs)
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("OK")});
     EXPECT_EQ(form->Label12->text(), QStringLiteral("Font: mine.fa8"));
 
-    editor().store.setPatternByte(1, 1, 0, 0, QStringLiteral("1"));
+    editor().document().setPatternByte(1, 1, 0, 0, QStringLiteral("1"));
     dialogs.fileAnswers.push_back(target);
     click("ButtonLoadFile");
     EXPECT_EQ(dialogs.openRequests.back().fileName, QStringLiteral("mine.fa8"));
@@ -267,22 +267,22 @@ TEST_F(MainWindowTest, FailedSaveKeepsTheOldFileAndReportsTheError)
 TEST_F(MainWindowTest, PartialImportFillsSetsFiveToEight)
 {
     PatternEditor other;
-    other.registers[0].caption = QStringLiteral("F0: 44");
-    other.registers[0].displayColor = 0x123456;
+    other.document().setRegisterCaption(0, QStringLiteral("F0: 44"));
+    other.document().setRegisterColor(0, 0x123456);
     for (int bank = 1; bank <= 16; ++bank)
-        other.store.setEntry(bank, 5, 2, QStringLiteral("%1").arg(bank));
+        other.document().setEntry(bank, 5, 2, QStringLiteral("%1").arg(bank));
     const QString file = dir.filePath(QStringLiteral("other.fa8"));
     SaveFontFile(other, file);
 
-    const PackedColor f0 = editor().registers[0].displayColor;
+    const PackedColor f0 = editor().registers()[0].displayColor;
     dialogs.fileAnswers.push_back(file);
     click("ButtonTeilladen");
     for (int bank = 1; bank <= 8; ++bank) {
-        EXPECT_EQ(editor().store.entry(bank + 8, 5, 2), QString::number(bank));
-        EXPECT_EQ(editor().store.entry(bank, 5, 2), QStringLiteral("0"));
+        EXPECT_EQ(editor().store().entry(bank + 8, 5, 2), QString::number(bank));
+        EXPECT_EQ(editor().store().entry(bank, 5, 2), QStringLiteral("0"));
     }
     EXPECT_EQ(form->Farbe0->text(), QStringLiteral("F0: 44"));
-    EXPECT_EQ(editor().registers[0].displayColor, f0);
+    EXPECT_EQ(editor().registers()[0].displayColor, f0);
     EXPECT_EQ(form->Label12->text(), QStringLiteral("Font: Vorarado.fa8"));
 }
 
@@ -303,7 +303,7 @@ TEST_F(WindowSetTest, DefiningARegisterThroughThePalette)
 {
     TFormmain* form = windows.main();
     TFormcolor* palette = windows.color();
-    form->editor().store.setPatternByte(1, 1, 0, 0, QStringLiteral("64")); // pixel 0 has code 1
+    form->editor().document().setPatternByte(1, 1, 0, 0, QStringLiteral("64")); // pixel 0 has code 1
     form->editor().Laden();
 
     QTest::mouseDClick(form->Farbe1, Qt::LeftButton);
@@ -324,7 +324,7 @@ TEST_F(WindowSetTest, FontExportReplacesAndPlayerExportAppends)
 {
     TFormmain* form = windows.main();
     TFormCode* code = windows.code();
-    form->editor().store.setEntry(3, 17, 1, QStringLiteral("60"));
+    form->editor().document().setEntry(3, 17, 1, QStringLiteral("60"));
 
     for (int i = 0; i < 2; ++i)
         QTest::mouseClick(form->Button1, Qt::LeftButton);
@@ -371,7 +371,7 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         PatternEditor seed;
-        seed.store.setPatternByte(1, 1, 0, 0, QStringLiteral("27"));
+        seed.document().setPatternByte(1, 1, 0, 0, QStringLiteral("27"));
         SaveFontFile(seed, dir.filePath(QStringLiteral("Vorarado.fa8")));
         form = std::make_unique<TFormmain>(dialogs, dir.path());
         form->show();
@@ -410,8 +410,8 @@ TEST_P(ByteGridTypingTest, ErrorBoxWhileTypingLeavesTheProgramAliveAndTheCellAsT
     EXPECT_TRUE(QTest::qWaitFor([&] { return closing.isNull(); }, 1000)) << "Return ends the editing";
     EXPECT_EQ(form->data->item(0, 0)->text(), typed);
     EXPECT_EQ(form->data->item(0, 1)->text(), QStringLiteral("0"));
-    EXPECT_EQ(form->editor().buffer.data(0, 0), typed);
-    EXPECT_EQ(form->editor().store.patternByte(1, 1, 0, 0), QStringLiteral("27")) << "typing reaches the store only by Speichern";
+    EXPECT_EQ(form->editor().buffer().data(0, 0), typed);
+    EXPECT_EQ(form->editor().store().patternByte(1, 1, 0, 0), QStringLiteral("27")) << "typing reaches the store only by Speichern";
     // The grid goes on taking input: a number in the same cell mends the row.
     QTest::mouseDClick(data->viewport(), Qt::LeftButton, {}, cell.center());
     auto* next = data->findChild<QLineEdit*>(QStringLiteral("dataEditor"));
@@ -616,4 +616,73 @@ TEST_F(WindowSetTest, PlayerExportScrollsToItsNewLines)
     QTest::mouseClick(form->Button20, Qt::LeftButton);
     EXPECT_EQ(memo->verticalScrollBar()->value(), 0);
     EXPECT_TRUE(memo->document()->firstBlock().text().contains(QStringLiteral("Held")));
+}
+
+namespace {
+
+// A mouse event as the window system delivers it to the editing surface.
+void SendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons held)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, target->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+QStringList DataTexts(const QTableWidget* data)
+{
+    QStringList texts;
+    for (int y = 0; y < data->rowCount(); ++y)
+        for (int h = 0; h < data->columnCount(); ++h)
+            texts << data->item(y, h)->text();
+    return texts;
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, StrokeAndStoreAreUndoneAndRedoneByTheKeys)
+{
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    const QImage surface = editor().surface().copy();
+    const QImage overview = editor().overview().copy();
+    const QStringList data = DataTexts(form->data);
+    EXPECT_EQ(form->PaintBox->toolTip(), QStringLiteral("Rückgängig: Strg+Z, Wiederholen: Strg+Umschalt+Z oder Strg+Y"));
+
+    // A stroke along row 1 with the left button held, then "Speichern".
+    SendMouse(form->PaintBox, QEvent::MouseButtonPress, QPoint(32 + 5, 16 + 5), Qt::LeftButton);
+    for (int x = 2; x <= 6; ++x)
+        SendMouse(form->PaintBox, QEvent::MouseMove, QPoint(32 * x + 5, 16 + 5), Qt::LeftButton);
+    SendMouse(form->PaintBox, QEvent::MouseButtonRelease, QPoint(6 * 32 + 5, 16 + 5), Qt::NoButton);
+    const QStringList painted = DataTexts(form->data);
+    ASSERT_NE(painted, data);
+    EXPECT_EQ(form->grid->item(1, 6)->text(), QStringLiteral("1"));
+    EXPECT_FALSE(button("ButtonLaden")->isEnabled());
+    EXPECT_EQ(form->PaintBox->toolTip(), QStringLiteral("Rückgängig (Strg+Z): Malen"));
+    click("ButtonSpeichern");
+    EXPECT_FALSE(editor().overview() == overview);
+    EXPECT_EQ(form->PaintBox->toolTip(), QStringLiteral("Rückgängig (Strg+Z): Speichern"));
+
+    QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(editor().overview() == overview);
+    EXPECT_FALSE(button("ButtonLaden")->isEnabled()) << "the painted changes are unsaved again";
+    EXPECT_EQ(form->PaintBox->toolTip(),
+              QStringLiteral("Rückgängig (Strg+Z): Malen\nWiederholen (Strg+Umschalt+Z, Strg+Y): Speichern"));
+    QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(editor().surface() == surface);
+    EXPECT_TRUE(editor().overview() == overview);
+    EXPECT_EQ(DataTexts(form->data), data);
+    EXPECT_EQ(form->grid->item(1, 6)->text(), QStringLiteral("0"));
+    EXPECT_TRUE(button("ButtonLaden")->isEnabled());
+    // Past the start nothing happens.
+    QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(DataTexts(form->data), data);
+
+    // Both redo keys, from wherever the focus is in the window.
+    form->ButtonFill->setFocus();
+    QTest::keyClick(form.get(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(DataTexts(form->data), painted);
+    QTest::keyClick(form->ButtonFill, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(editor().overview() == overview);
+    EXPECT_TRUE(button("ButtonLaden")->isEnabled());
+    EXPECT_EQ(form->PaintBox->toolTip(), QStringLiteral("Rückgängig (Strg+Z): Speichern"));
 }

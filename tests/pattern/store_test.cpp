@@ -13,7 +13,7 @@ constexpr PackedColor kF[5] = {0x102030, 0x0000FF, 0x00FF00, 0xFF0000, 0x777777}
 void SetRegisters(PatternEditor& editor)
 {
     for (int k = 0; k < 5; ++k)
-        editor.registers[k].displayColor = kF[k];
+        editor.document().setRegisterColor(k, kF[k]);
 }
 
 PackedColor At(const QImage& image, int x, int y)
@@ -24,12 +24,12 @@ PackedColor At(const QImage& image, int x, int y)
 // A pattern as 16 rows of eight pixel codes, written into the store as byte texts.
 using Picture = std::array<const char*, 16>;
 
-void PutPicture(PatternStore& store, int set, int pattern, const Picture& rows)
+void PutPicture(PatternDocument& document, int set, int pattern, const Picture& rows)
 {
     for (int y = 0; y < 16; ++y)
         for (int h = 0; h < 2; ++h) {
             const char* p = rows[y] + 4 * h;
-            store.setPatternByte(set, pattern, y, h,
+            document.setPatternByte(set, pattern, y, h,
                 QString::number(EncodePixels(p[0] - '0', p[1] - '0', p[2] - '0', p[3] - '0')));
         }
 }
@@ -160,49 +160,49 @@ TEST(PatternEditor, LadenAndSpeichernCopyTheTextsAsTheyStand)
     editor.setCurrentPattern(17);
     for (int y = 0; y < 16; ++y)
         for (int h = 0; h < 2; ++h)
-            editor.store.setPatternByte(3, 17, y, h, QString::number(10 * y + h));
-    editor.store.setPatternByte(3, 17, 2, 1, QStringLiteral("007"));
-    editor.store.setPatternByte(3, 17, 3, 0, QStringLiteral(" 300"));
+            editor.document().setPatternByte(3, 17, y, h, QString::number(10 * y + h));
+    editor.document().setPatternByte(3, 17, 2, 1, QStringLiteral("007"));
+    editor.document().setPatternByte(3, 17, 3, 0, QStringLiteral(" 300"));
     editor.Laden();
     for (int y = 0; y < 16; ++y)
         for (int h = 0; h < 2; ++h)
-            EXPECT_EQ(editor.buffer.data(h, y), editor.store.patternByte(3, 17, y, h)) << y << "," << h;
-    EXPECT_EQ(editor.buffer.grid(7, 2), QStringLiteral("3"));
-    EXPECT_EQ(editor.buffer.grid(0, 3), QStringLiteral("3"));
+            EXPECT_EQ(editor.buffer().data(h, y), editor.store().patternByte(3, 17, y, h)) << y << "," << h;
+    EXPECT_EQ(editor.buffer().grid(7, 2), QStringLiteral("3"));
+    EXPECT_EQ(editor.buffer().grid(0, 3), QStringLiteral("3"));
 
     // Stored into another pattern: the same 32 texts, nothing else touched.
-    const PatternStore before = editor.store;
-    editor.buffer.setData(1, 15, QStringLiteral("+12"));
+    const PatternStore before = editor.store();
+    editor.setDataCell(1, 15, QStringLiteral("+12"));
     editor.setCurrentSet(8);
     editor.setCurrentPattern(64);
-    editor.ladenEnabled = false;
+    editor.setLadenEnabled(false);
     editor.Speichern();
-    EXPECT_TRUE(editor.ladenEnabled);
+    EXPECT_TRUE(editor.ladenEnabled());
     int changed = 0;
     for (int b = 1; b <= 16; ++b)
         for (int c = 0; c < 128; ++c)
             for (int r = 0; r < 8; ++r)
-                changed += editor.store.entry(b, c, r) != before.entry(b, c, r);
+                changed += editor.store().entry(b, c, r) != before.entry(b, c, r);
     EXPECT_EQ(changed, 32 - 1); // the pattern held "0"; one of the copied bytes is "0" too
     for (int y = 0; y < 16; ++y)
         for (int h = 0; h < 2; ++h)
-            EXPECT_EQ(editor.store.patternByte(8, 64, y, h), editor.buffer.data(h, y));
-    EXPECT_EQ(editor.store.entry(16, 127, 7), QStringLiteral("+12"));
+            EXPECT_EQ(editor.store().patternByte(8, 64, y, h), editor.buffer().data(h, y));
+    EXPECT_EQ(editor.store().entry(16, 127, 7), QStringLiteral("+12"));
 }
 
 TEST(PatternEditor, LadenOfADamagedEntryCopiesAllThenRaises)
 {
     PatternEditor editor;
-    editor.store.setPatternByte(1, 1, 0, 1, QStringLiteral("xyz"));
-    editor.store.setPatternByte(1, 1, 15, 1, QStringLiteral("228"));
+    editor.document().setPatternByte(1, 1, 0, 1, QStringLiteral("xyz"));
+    editor.document().setPatternByte(1, 1, 15, 1, QStringLiteral("228"));
     try {
         editor.Laden();
         FAIL() << "no error";
     } catch (const ConversionError& e) {
         EXPECT_EQ(e.message(), QStringLiteral("'xyz' ist kein gültiger Integerwert"));
     }
-    EXPECT_EQ(editor.buffer.data(1, 0), QStringLiteral("xyz"));
-    EXPECT_EQ(editor.buffer.data(1, 15), QStringLiteral("228"));
+    EXPECT_EQ(editor.buffer().data(1, 0), QStringLiteral("xyz"));
+    EXPECT_EQ(editor.buffer().data(1, 15), QStringLiteral("228"));
 }
 
 TEST(PatternEditor, UpdatePatternDrawsFourByTwoPixelsWithTheRegisterColours)
@@ -210,15 +210,15 @@ TEST(PatternEditor, UpdatePatternDrawsFourByTwoPixelsWithTheRegisterColours)
     for (const auto& [set, pattern] : {std::pair{1, 1}, std::pair{3, 10}, std::pair{8, 64}}) {
         PatternEditor editor;
         SetRegisters(editor);
-        editor.UpdateAllPatterns();
-        PutPicture(editor.store, set, pattern, kPicture);
-        editor.store.setPatternByte(set, pattern, 1, 0, QStringLiteral("xyz")); // drawn as background
-        editor.store.setPatternByte(set, pattern, 1, 1, QStringLiteral("300")); // all 3
+        editor.updateAllPatterns();
+        PutPicture(editor.document(), set, pattern, kPicture);
+        editor.document().setPatternByte(set, pattern, 1, 0, QStringLiteral("xyz")); // drawn as background
+        editor.document().setPatternByte(set, pattern, 1, 1, QStringLiteral("300")); // all 3
         // Player mode with other row colours does not change the overview.
-        editor.mode = QStringLiteral("Player");
+        editor.setMode(QStringLiteral("Player"));
         for (int r = 0; r < 16; ++r)
             for (int c = 0; c < 3; ++c)
-                editor.rowColors.at(c, r).displayColor = 0x010101 * (16 * r + c + 1);
+                editor.document().setRowColor(c, r, {0x010101 * (16 * r + c + 1), editor.rowColors().at(c, r).code});
         editor.UpdatePattern(pattern - 1, set - 1);
 
         const int ox = 32 * (pattern - 1);
@@ -249,7 +249,7 @@ TEST(PatternEditor, ColourRule)
     SetRegisters(editor);
     for (int r = 0; r < 16; ++r)
         for (int c = 0; c < 3; ++c)
-            editor.rowColors.at(c, r).displayColor = 0x010000 * (16 * r + c + 1);
+            editor.document().setRowColor(c, r, {0x010000 * (16 * r + c + 1), editor.rowColors().at(c, r).code});
     struct Case {
         const char* code;
         int row;
@@ -268,28 +268,28 @@ TEST(PatternEditor, ColourRule)
         {"x", 3, kF[0], kF[0]},
     };
     for (const Case& c : cases) {
-        editor.mode = QStringLiteral("Char");
+        editor.setMode(QStringLiteral("Char"));
         EXPECT_EQ(editor.pixelColor(QString::fromLatin1(c.code), c.row), c.charColor) << c.code;
-        editor.mode = QStringLiteral("Player");
+        editor.setMode(QStringLiteral("Player"));
         EXPECT_EQ(editor.pixelColor(QString::fromLatin1(c.code), c.row), c.playerColor) << c.code;
-        editor.mode = QStringLiteral("player"); // only the exact text selects the row colours
+        editor.setMode(QStringLiteral("player")); // only the exact text selects the row colours
         EXPECT_EQ(editor.pixelColor(QString::fromLatin1(c.code), c.row), c.charColor) << c.code;
     }
 }
 
 // The grid of codes 0-3 in a pattern that shows position: code = (x + y) mod 4.
-void FillDiagonal(EditBuffer& buffer)
+void FillDiagonal(PatternEditor& editor)
 {
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 8; ++x)
-            buffer.setGrid(x, y, QString::number((x + y) % 4));
+            editor.setGridCell(x, y, QString::number((x + y) % 4));
 }
 
 TEST(PatternEditor, DrawDefineDrawsOutlinedCellsAndThePreviewTiles)
 {
     PatternEditor editor;
     SetRegisters(editor);
-    FillDiagonal(editor.buffer);
+    FillDiagonal(editor);
     editor.DrawDefine();
     const QImage& s = editor.surface();
     const PackedColor black = 0;
@@ -330,7 +330,7 @@ TEST(PatternEditor, DrawDefineOfTheLastColumnAndRowIsOpenTowardsTheFrame)
     // outside the 254-pixel surface, so pixel 253 shows the fill colour.
     PatternEditor editor;
     SetRegisters(editor);
-    FillDiagonal(editor.buffer);
+    FillDiagonal(editor);
     editor.DrawDefine();
     EXPECT_EQ(At(editor.surface(), 253, 5), kF[(7 + 0) % 4]);
     EXPECT_EQ(At(editor.surface(), 5, 253), kF[(0 + 15) % 4]);
@@ -342,11 +342,11 @@ TEST(PatternEditor, PlayerModeColoursTheSurfaceByRowsButNotTheOverview)
     PatternEditor editor;
     SetRegisters(editor);
     for (int r = 0; r < 16; ++r)
-        editor.rowColors.at(0, r).displayColor = 0x000100 * (10 * r + 5);
-    editor.mode = QStringLiteral("Player");
+        editor.document().setRowColor(0, r, {0x000100 * (10 * r + 5), editor.rowColors().at(0, r).code});
+    editor.setMode(QStringLiteral("Player"));
     for (int y = 0; y < 16; ++y)
         for (int h = 0; h < 2; ++h)
-            editor.store.setPatternByte(1, 1, y, h, QStringLiteral("85")); // code 1 in every pixel
+            editor.document().setPatternByte(1, 1, y, h, QStringLiteral("85")); // code 1 in every pixel
     editor.Laden();
     editor.UpdatePattern(0, 0);
     for (int l = 0; l < 16; ++l) {
@@ -360,26 +360,26 @@ TEST(PatternEditor, CreateClearsEverythingToBackground)
 {
     PatternEditor editor;
     SetRegisters(editor);
-    PutPicture(editor.store, 2, 5, kPicture);
-    editor.store.setEntry(16, 127, 7, QStringLiteral("xyz"));
-    FillDiagonal(editor.buffer);
-    editor.buffer.setData(1, 15, QStringLiteral("xyz"));
-    editor.rowColors.at(2, 9) = {0x123456, QStringLiteral("A4")};
+    PutPicture(editor.document(), 2, 5, kPicture);
+    editor.document().setEntry(16, 127, 7, QStringLiteral("xyz"));
+    FillDiagonal(editor);
+    editor.setDataCell(1, 15, QStringLiteral("xyz"));
+    editor.document().setRowColor(2, 9, {0x123456, QStringLiteral("A4")});
     editor.create();
 
     for (int b = 1; b <= 16; ++b)
         for (int c = 0; c < 128; ++c)
             for (int r = 0; r < 8; ++r)
-                ASSERT_EQ(editor.store.entry(b, c, r), QStringLiteral("0"));
+                ASSERT_EQ(editor.store().entry(b, c, r), QStringLiteral("0"));
     for (int y = 0; y < 16; ++y) {
         for (int x = 0; x < 8; ++x)
-            EXPECT_EQ(editor.buffer.grid(x, y), QStringLiteral("0"));
+            EXPECT_EQ(editor.buffer().grid(x, y), QStringLiteral("0"));
         for (int h = 0; h < 2; ++h)
-            EXPECT_EQ(editor.buffer.data(h, y), QStringLiteral("0"));
+            EXPECT_EQ(editor.buffer().data(h, y), QStringLiteral("0"));
         for (int c = 0; c < 3; ++c)
-            EXPECT_EQ(editor.rowColors.at(c, y).displayColor, kF[c + 1]);
+            EXPECT_EQ(editor.rowColors().at(c, y).displayColor, kF[c + 1]);
     }
-    EXPECT_EQ(editor.rowColors.at(2, 9).code, QStringLiteral("A4")); // the codes are left as they are
+    EXPECT_EQ(editor.rowColors().at(2, 9).code, QStringLiteral("A4")); // the codes are left as they are
     for (int y = 0; y < PatternEditor::kOverviewHeight; y += 3)
         for (int x = 0; x < PatternEditor::kOverviewWidth; x += 5)
             ASSERT_EQ(At(editor.overview(), x, y), kF[0]) << x << "," << y;

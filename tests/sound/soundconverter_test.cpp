@@ -269,4 +269,25 @@ TEST_F(SoundConverterTest, ASaveThatFallsShortByAFewKiBKeepsTheOldFile)
     EXPECT_TRUE(ReadTestFile(name) == "old pokey data") << "the old file was replaced";
 }
 
+TEST_F(SoundConverterTest, BuffersAndPlotsAreMadeOnFirstUseAsLargeAsNeeded)
+{
+    EXPECT_EQ(converter->bufferBytes(), 0u);
+    EXPECT_TRUE(converter->plot8().isNull());
+    EXPECT_TRUE(converter->plot4().isNull());
+    EXPECT_EQ(converter->sample(2097149), 0);
+
+    load(QByteArray(100, '\x33'));
+    EXPECT_LT(converter->bufferBytes(), 1000u);
+    converter->Shuffled4(); // one block: 1248 packed bytes, 1280 output bytes
+    EXPECT_LT(converter->bufferBytes(), 4000u);
+    EXPECT_EQ(converter->output().size(), 1280);
+    // Samples the block reaches beyond the file read as zeros, as in a buffer cleared at start-up.
+    converter->LowNibble();
+    EXPECT_EQ(converter->output(), QByteArray(100, '\x03') + QByteArray(1180, '\0'));
+    EXPECT_TRUE(converter->plot8().isNull());
+    converter->drawPlots();
+    EXPECT_EQ(converter->plot8().size(), QSize(980, 270));
+    EXPECT_EQ(converter->plot4().size(), QSize(980, 270));
+}
+
 } // namespace

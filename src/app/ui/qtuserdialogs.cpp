@@ -1,6 +1,8 @@
 // Qt implementation of the user dialogs.
 #include "app/ui/qtuserdialogs.h"
 
+#include "common/displaytext.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
@@ -52,11 +54,22 @@ std::optional<QString> QtUserDialogs::saveFile(const FileDialogRequest& request)
     return run(request, true);
 }
 
+int QtUserDialogs::showBox(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons)
+{
+    // A text too long for the screen is shown cut, so the box and its buttons stay within reach;
+    // the whole text stays in the details for copying.
+    const QString shown = DisplayText(text);
+    QMessageBox box(icon, QApplication::applicationDisplayName(), shown, buttons,
+                    mParent ? mParent : QApplication::activeWindow());
+    if (shown != text)
+        box.setDetailedText(text);
+    return box.exec();
+}
+
 UserDialogs::Answer QtUserDialogs::confirm(const QString& text)
 {
-    const auto button = QMessageBox::question(mParent ? mParent : QApplication::activeWindow(),
-                                              QApplication::applicationDisplayName(), text,
-                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    const int button =
+        showBox(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (button == QMessageBox::Yes)
         return Answer::Yes;
     return button == QMessageBox::No ? Answer::No : Answer::Cancel;
@@ -64,12 +77,10 @@ UserDialogs::Answer QtUserDialogs::confirm(const QString& text)
 
 void QtUserDialogs::message(const QString& text)
 {
-    QMessageBox::information(mParent ? mParent : QApplication::activeWindow(),
-                             QApplication::applicationDisplayName(), text);
+    showBox(QMessageBox::Information, text, QMessageBox::Ok);
 }
 
 void QtUserDialogs::error(const QString& text)
 {
-    QMessageBox::critical(mParent ? mParent : QApplication::activeWindow(),
-                          QApplication::applicationDisplayName(), text);
+    showBox(QMessageBox::Critical, text, QMessageBox::Ok);
 }

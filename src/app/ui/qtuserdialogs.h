@@ -3,6 +3,8 @@
 
 #include "common/userdialogs.h"
 
+#include <QMessageBox>
+
 class QWidget;
 
 class QtUserDialogs : public UserDialogs {
@@ -21,5 +23,7 @@ public:
 
 private:
     std::optional<QString> run(const FileDialogRequest& request, bool save);
+    // A modal message box with the text cut to the screen; returns the button pressed.
+    int showBox(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons);
     QWidget* mParent;
 };

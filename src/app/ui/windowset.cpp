@@ -18,21 +18,27 @@ WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const QString&
     Q_UNUSED(opener); // handed to the level editor's test-play once it exists
     mMain = std::make_unique<TFormmain>(dialogs, programFolder);
     mColor = std::make_unique<TFormcolor>(dialogs);
-    mMap = std::make_unique<TFormmap>();
-    mMapData = std::make_unique<TFormMapData>();
+    mMap = std::make_unique<TFormmap>(dialogs, mMain->editor().store(), mMain->editor().registers(), programFolder);
+    mMapData = std::make_unique<TFormMapData>(dialogs);
     mCode = std::make_unique<TFormCode>();
-    mGrafikconverter = std::make_unique<TFormgrafikconverter>();
+    mGrafikconverter = std::make_unique<TFormgrafikconverter>(dialogs);
     mSoundconverter = std::make_unique<TFormSoundconverter>(dialogs);
     mSplitter = std::make_unique<TFormsplitter>(dialogs);
 
     TFormmain::Links links;
     links.map = mMap.get();
+    links.openLevelEditor = [map = mMap.get()] { map->LevelEditorOpen(); };
     links.code = mCode.get();
     links.grafikconverter = mGrafikconverter.get();
     links.soundconverter = mSoundconverter.get();
     links.splitter = mSplitter.get();
     links.requestColor = [color = mColor.get()](const PaletteRequest& request) { color->request(request); };
     mMain->setLinks(links);
+    mMap->requestColor = links.requestColor;
+
+    TFormgrafikconverter::Links converterLinks;
+    converterLinks.requestColor = links.requestColor;
+    mGrafikconverter->setLinks(converterLinks);
 
 }
 

@@ -1,9 +1,343 @@
-// The graphics converter window; its contents come with the picture analysis.
+// The graphics converter window: its controls, the layout and the button actions.
 #include "converter/ui/Grafikconverter.h"
 
-TFormgrafikconverter::TFormgrafikconverter(QWidget* parent) : QWidget(parent, Qt::Window)
+#include "common/ui/colorpanel.h"
+#include "common/ui/controls.h"
+#include "common/ui/imageview.h"
+#include "common/userdialogs.h"
+#include "converter/linezoom.h"
+#include "converter/ui/logview.h"
+#include "converter/ui/registertablemodel.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+// The table's columns are 64 pixels wide, each followed by its grid line.
+constexpr int kColumnPitch = 65;
+
+// A busy cursor while an action runs on a big picture.
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+// The converter's file dialogs start in the current folder with "Alle Dateien" preselected.
+FileDialogRequest PictureFileRequest(const QString& filter, const QString& fileName = QString())
+{
+    FileDialogRequest request;
+    request.filter = filter;
+    request.filterIndex = 2;
+    request.fileName = fileName;
+    request.initialDir = QDir::currentPath();
+    return request;
+}
+
+} // namespace
+
+TFormgrafikconverter::TFormgrafikconverter(UserDialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window), mDialogs(dialogs)
 {
     setObjectName(QStringLiteral("Formgrafikconverter"));
     setWindowTitle(QStringLiteral("Grafik Converter"));
+    QPalette cream = palette();
+    cream.setColor(QPalette::Window, ToQColor(kCream));
+    setPalette(cream);
+    setAutoFillBackground(true);
+
+    buildControls();
+    connectControls();
+    linkScrolling();
     resize(1100, 760);
+    setWindowState(Qt::WindowMaximized);
+}
+
+TFormgrafikconverter::~TFormgrafikconverter()
+{
+    // The views read the converter, which as a member goes before QWidget deletes its children.
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+}
+
+void TFormgrafikconverter::buildControls()
+{
+    Splitter1 = Named(new QSplitter(Qt::Horizontal, this), "Splitter1");
+    Splitter1->addWidget(buildPicturePanel());
+    Splitter1->addWidget(buildTablePanel());
+    Splitter1->setStretchFactor(0, 1);
+    Splitter1->setStretchFactor(1, 1);
+    Splitter1->setChildrenCollapsible(false);
+    // Half and half to begin with; the user moves the divider.
+    Splitter1->setSizes({1000, 1000});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(Splitter1, 1);
+    layout->addWidget(buildButtonBar());
+}
+
+QWidget* TFormgrafikconverter::buildPicturePanel()
+{
+    auto* panel = new QWidget(this);
+    Panel5 = Named(new QWidget(panel), "Panel5");
+    Image1 = Named(new ImageView(&mConverter.picture(), panel), "Image1");
+    Image1->setStretched(true);
+    Image1->setFixedSize(1, 1);
+    ScrollBox1 = Named(new QScrollArea(panel), "ScrollBox1");
+    ScrollBox1->setWidget(Image1);
+    ScrollBox1->setWidgetResizable(false);
+    ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ScrollBox1->setFrameShape(QFrame::NoFrame);
+    Panel6 = Named(new QLabel(panel), "Panel6");
+    Panel6->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel6->setMinimumHeight(22);
+    Panel6->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(Panel5);
+    layout->addWidget(ScrollBox1, 1);
+    layout->addWidget(Panel6);
+    return panel;
+}
+
+QWidget* TFormgrafikconverter::buildTablePanel()
+{
+    grid = Named(new QTableView(this), "grid");
+    mTableModel = new RegisterTableModel(mConverter, grid);
+    grid->setModel(mTableModel);
+    // Rows as thin as a picture line needs; small type so that the texts still show.
+    QFont small = grid->font();
+    small.setPixelSize(9);
+    grid->setFont(small);
+    grid->verticalHeader()->setMinimumSectionSize(1);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->horizontalHeader()->setMinimumSectionSize(8);
+    grid->horizontalHeader()->setDefaultSectionSize(kColumnPitch);
+    grid->horizontalHeader()->setSectionsMovable(true);
+    grid->horizontalHeader()->setHighlightSections(false);
+    grid->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    grid->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    // Typing edits at once; a double click asks the palette instead.
+    grid->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed
+                          | QAbstractItemView::SelectedClicked);
+    grid->setWordWrap(false);
+    grid->viewport()->installEventFilter(this);
+    return grid;
+}
+
+QWidget* TFormgrafikconverter::buildButtonBar()
+{
+    auto* bar = new QWidget(this);
+    ButtonLoadPicture = NamedButton(QStringLiteral("Windows Bild laden"), "ButtonLoadPicture", bar);
+    SpinEdit1 = Named(new QSpinBox(bar), "SpinEdit1");
+    SpinEdit1->setRange(kMinLineZoom, kMaxLineZoom);
+    SpinEdit1->setValue(kDefaultLineZoom);
+    Buttonzoom = NamedButton(QStringLiteral("Line Zoom"), "Buttonzoom", bar);
+    Button5 = NamedButton(QStringLiteral("Windows Bild speichern"), "Button5", bar);
+    ButtonRAMsave = NamedButton(QStringLiteral("Atari RAM speichern"), "ButtonRAMsave", bar);
+    Panel7 = Named(new ColorPanel(bar), "Panel7");
+    Panel7->setMinimumSize(110, 26);
+    CheckBox1 = Named(new QCheckBox(QStringLiteral("Bildpixel änderbar"), bar), "CheckBox1");
+    Button3 = NamedButton(QStringLiteral("Tabelle leeren"), "Button3", bar);
+    ButtonAssembler = NamedButton(QStringLiteral("Code generieren"), "ButtonAssembler", bar);
+    Button1 = NamedButton(QStringLiteral("Ermittle Farben Kompakt"), "Button1", bar);
+    Button2 = NamedButton(QStringLiteral("Ermittle Farben Isoliert"), "Button2", bar);
+    Memo1 = Named(new LogView(mConverter.log(), bar), "Memo1");
+    Memo1->setMinimumWidth(260);
+
+    // Picture work in the first row, table work in the second; the log beside both.
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(ButtonLoadPicture, 0, 0);
+    buttons->addWidget(SpinEdit1, 0, 1);
+    buttons->addWidget(Buttonzoom, 0, 2);
+    buttons->addWidget(Button5, 0, 3);
+    buttons->addWidget(ButtonRAMsave, 0, 4);
+    buttons->addWidget(Panel7, 1, 0);
+    buttons->addWidget(CheckBox1, 1, 1, 1, 2);
+    buttons->addWidget(Button3, 2, 0);
+    buttons->addWidget(ButtonAssembler, 2, 1, 1, 2);
+    buttons->addWidget(Button1, 2, 3);
+    buttons->addWidget(Button2, 2, 4);
+    buttons->setRowStretch(3, 1);
+
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(0, 4, 0, 0);
+    layout->addLayout(buttons);
+    layout->addWidget(Memo1, 1);
+    bar->setFixedHeight(150);
+    return bar;
+}
+
+void TFormgrafikconverter::connectControls()
+{
+    connect(ButtonLoadPicture, &QPushButton::clicked, this, [this] { ButtonLoadPictureClick(); });
+    connect(Buttonzoom, &QPushButton::clicked, this, [this] { ButtonzoomClick(); });
+    connect(Button5, &QPushButton::clicked, this, [this] { Button5Click(); });
+    connect(ButtonRAMsave, &QPushButton::clicked, this, [this] { ButtonRAMsaveClick(); });
+    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+    connect(ButtonAssembler, &QPushButton::clicked, this, [this] { ButtonAssemblerClick(); });
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { gridSelectCell(current); });
+    connect(grid, &QTableView::doubleClicked, this, [this] { gridDblClick(); });
+    connect(grid->horizontalHeader(), &QHeaderView::sectionMoved, this,
+            [this](int, int from, int to) { gridColumnMoved(from, to); });
+    connect(Image1, &ImageView::moved, this, [this](Qt::MouseButtons held, QPoint p) { Image1MouseMove(held, p); });
+    connect(Image1, &ImageView::released, this, [this](Qt::MouseButton b, QPoint p) { Image1MouseUp(b, p); });
+    // The model announces every change; the views redraw what it names.
+    connect(&mConverter, &GraphicsConverter::pictureReplaced, Image1, qOverload<>(&QWidget::update));
+    connect(&mConverter, &GraphicsConverter::pixelsChanged, Image1, qOverload<>(&QWidget::update));
+}
+
+void TFormgrafikconverter::linkScrolling()
+{
+    // Picture line y stands beside table row y: both scroll together.
+    QScrollBar* picture = ScrollBox1->verticalScrollBar();
+    QScrollBar* table = grid->verticalScrollBar();
+    connect(table, &QScrollBar::valueChanged, picture, &QScrollBar::setValue);
+    connect(picture, &QScrollBar::valueChanged, table, &QScrollBar::setValue);
+    // The picture's range follows the table's after a zoom or a load, a moment later.
+    connect(picture, &QScrollBar::rangeChanged, table, [picture, table] { picture->setValue(table->value()); });
+}
+
+int TFormgrafikconverter::scrollBoxHeight() const
+{
+    return ScrollBox1->height();
+}
+
+bool TFormgrafikconverter::hasPicture() const
+{
+    return !mConverter.picture().isNull() && mConverter.pictureWidth() > 0 && mConverter.pictureHeight() > 0;
+}
+
+void TFormgrafikconverter::fitPictureWidth()
+{
+    const int height = PictureDisplayHeight(SpinEdit1->value(), mConverter.table().rowCount());
+    Image1->setFixedSize(std::max(1, ScrollBox1->viewport()->width()), std::max(1, height));
+}
+
+void TFormgrafikconverter::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    act([&] {
+        if (!Panel6->text().trimmed().isEmpty()) {
+            SpinEdit1->setValue(kDefaultLineZoom);
+            SpinEdit1->setValue(LineZoomAfterResize(scrollBoxHeight(), mConverter.table().rowCount()));
+            ButtonzoomClick();
+        } else {
+            fitPictureWidth();
+        }
+    });
+}
+
+void TFormgrafikconverter::ButtonLoadPictureClick()
+{
+    act([&] {
+        CheckBox1->setChecked(false);
+        mConverter.ResetRegisterTable(GraphicsConverter::Headers::RegisterAddresses);
+        const auto fileName =
+            mDialogs.openFile(PictureFileRequest(QStringLiteral("Bilddateien (*.png)|*.png|Alle Dateien (*.*)|*.*")));
+        if (!fileName)
+            return;
+        Panel6->clear();
+        {
+            BusyCursor busy;
+            mConverter.LoadPicture(*fileName);
+        }
+        Panel6->setText(*fileName);
+        SpinEdit1->setValue(LineZoomAfterLoad(scrollBoxHeight(), mConverter.pictureHeight(), SpinEdit1->value()));
+        ButtonzoomClick();
+        grid->scrollToTop();
+    });
+}
+
+void TFormgrafikconverter::ButtonzoomClick()
+{
+    act([&] {
+        const int v = SpinEdit1->value();
+        // The header row and the spacer above the picture are one height, so line y stays beside
+        // row y; never lower than the header's text needs.
+        const int header = std::max(v + 1, grid->horizontalHeader()->sizeHint().height());
+        grid->horizontalHeader()->setFixedHeight(header);
+        Panel5->setFixedHeight(header);
+        grid->verticalHeader()->setDefaultSectionSize(v + 1);
+        fitPictureWidth();
+    });
+}
+
+void TFormgrafikconverter::Button5Click()
+{
+    act([&] {
+        CheckBox1->setChecked(false);
+        const auto fileName = mDialogs.saveFile(
+            PictureFileRequest(QStringLiteral("Bilddateien (*.BMP)|*.BMP|Alle Dateien (*.*)|*.*"), QStringLiteral("datei.bmp")));
+        if (!fileName)
+            return;
+        Panel6->clear();
+        mConverter.SavePicture(*fileName);
+        Panel6->setText(*fileName);
+    });
+}
+
+void TFormgrafikconverter::ButtonRAMsaveClick()
+{
+    act([&] {
+        mConverter.log().clear();
+        const auto fileName = mDialogs.saveFile(
+            PictureFileRequest(QStringLiteral("Bilddateien (*.BIN)|*.BIN|Alle Dateien (*.*)|*.*"), QStringLiteral("Atari.bin")));
+        if (!fileName)
+            return;
+        BusyCursor busy;
+        mConverter.SaveAtariRam(*fileName);
+    });
+}
+
+void TFormgrafikconverter::Button3Click()
+{
+    act([&] { mConverter.TabelleLeeren(); });
+}
+
+void TFormgrafikconverter::ButtonAssemblerClick()
+{
+    act([&] {
+        mConverter.CodeGenerieren();
+        Memo1->scrollToTop();
+    });
+}
+
+void TFormgrafikconverter::Button1Click()
+{
+    act([&] {
+        BusyCursor busy;
+        mConverter.ErmittleFarbenKompakt();
+    });
+}
+
+void TFormgrafikconverter::Button2Click()
+{
+    act([&] {
+        BusyCursor busy;
+        mConverter.ErmittleFarbenIsoliert();
+    });
 }

@@ -1,9 +1,336 @@
-// The level editor window; its contents come with the level editor itself.
+// The level editor window: construction, the header, the level area and the row below it, opening and showing.
 #include "level/ui/map.h"
 
-TFormmap::TFormmap(QWidget* parent) : QWidget(parent, Qt::Window)
+#include "common/ui/colorpanel.h"
+#include "common/ui/controls.h"
+#include "level/ui/levelpictureview.h"
+#include "pattern/colorregisterset.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kSwatchWidth = 24;
+constexpr int kRowButtonWidth = 20;
+constexpr int kLevelViewWidth = 910;
+constexpr int kLevelViewHeight = 337;
+
+} // namespace
+
+TFormmap::TFormmap(UserDialogs& dialogs, const PatternStore& patterns, const ColorRegisterSet& registers,
+                   const QString& programFolder, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      mDialogs(dialogs),
+      mPatterns(patterns),
+      mRegisters(registers),
+      mPicture(mDocument, registers),
+      mSession(mDocument, mPicture)
 {
     setObjectName(QStringLiteral("Formmap"));
     setWindowTitle(QStringLiteral("Tavrel Level Editor für Oxil's Quest"));
-    resize(1200, 800);
+    mDocument.Farben_bernehmen(mRegisters);
+    mAtrPath = QDir(programFolder).filePath(QStringLiteral("oxildisk.atr"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(3);
+    layout->addWidget(buildHeader());
+    layout->addWidget(buildLevelArea());
+    layout->addWidget(buildBelowLevel());
+    PageControl1 = Named(new QTabWidget(this), "PageControl1");
+    PageControl1->addTab(buildDataPage(), QStringLiteral("Daten laden und speichern"));
+    PageControl1->addTab(buildElementsPage(), QStringLiteral("Spielelemente setzen"));
+    PageControl1->addTab(buildTablePage(LevelTable::Monsters), QStringLiteral("Gegner verwalten"));
+    PageControl1->addTab(buildTablePage(LevelTable::Switches), QStringLiteral("Schalter verwalten"));
+    PageControl1->setCurrentIndex(2);
+    layout->addWidget(PageControl1, 1);
+    resize(1096, 734);
+
+    Panel5->raise();
+    buildUndoKeys();
+    connectPictures();
+    connectDataPage();
+    mSession.log = [this](const QString& line) { addLog(line); };
+    connect(&mDocument, &LevelDocument::changed, this, [this](const LevelChange& change) { onDocumentChanged(change); });
+    addLog(mAtrPath);
+    refreshColorPanels();
+    refreshTextsAndTime();
+    refresh();
+}
+
+TFormmap::~TFormmap() = default;
+
+// --- building --------------------------------------------------------------------------------------------
+
+QWidget* TFormmap::buildHeader()
+{
+    auto* header = new QWidget(this);
+    header->setFixedHeight(24);
+    auto* row = new QHBoxLayout(header);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    auto* registersLabel = new QLabel(QStringLiteral("F0:  F1:   F2:  F3:  F4:"), header);
+    registersLabel->setFixedWidth(5 * kSwatchWidth);
+    QFont small = registersLabel->font();
+    small.setPointSize(7);
+    registersLabel->setFont(small);
+    row->addWidget(registersLabel);
+    SpeedButton38 = NamedButton(QStringLiteral("<"), "SpeedButton38", header);
+    SpeedButton38->setFixedSize(kRowButtonWidth, 22);
+    row->addWidget(SpeedButton38);
+    row->addStretch(1);
+    Label18 = Named(new QLabel(QStringLiteral("Drücke Shift und eine der Maustasten zum Element aufpicken"), header), "Label18");
+    row->addWidget(Label18);
+    SpeedButton37 = NamedButton(QStringLiteral(">"), "SpeedButton37", header);
+    SpeedButton37->setFixedSize(kRowButtonWidth, 22);
+    row->addWidget(SpeedButton37);
+
+    // The banner is moved by the arrows in steps of 32 pixels, so it stands outside the layout.
+    Panel5 = Named(new QWidget(this), "Panel5");
+    Panel5->setAutoFillBackground(true);
+    QPalette green = Panel5->palette();
+    green.setColor(QPalette::Window, QColor(0, 128, 0));
+    green.setColor(QPalette::WindowText, Qt::white);
+    Panel5->setPalette(green);
+    auto* bannerLayout = new QHBoxLayout(Panel5);
+    bannerLayout->setContentsMargins(6, 0, 6, 0);
+    LabelPattern = Named(new QLabel(QStringLiteral("Der Level - Klicke um gewähltes Pattern hier zu setzen"), Panel5),
+                         "LabelPattern");
+    QFont bold = LabelPattern->font();
+    bold.setBold(true);
+    LabelPattern->setFont(bold);
+    bannerLayout->addWidget(LabelPattern);
+    Panel5->setFixedSize(520, 22);
+    connect(SpeedButton38, &QPushButton::clicked, this, [this] { act([this] { SpeedButton38Click(); }); });
+    connect(SpeedButton37, &QPushButton::clicked, this, [this] { act([this] { SpeedButton37Click(); }); });
+    return header;
+}
+
+QWidget* TFormmap::buildColorPanels()
+{
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    QFont small = box->font();
+    small.setPointSize(7);
+    for (int c = 0; c < LevelDocument::kColorColumns; ++c) {
+        for (int line = 1; line <= LevelDocument::kColorLines; ++line) {
+            const QByteArray name = "Panel" + QByteArray(1, char('A' + c)) + QByteArray::number(line);
+            auto* panel = Named(new ColorPanel(box), name.constData());
+            panel->setFixedSize(kSwatchWidth, LevelPicture::kCell);
+            panel->setFont(small);
+            panel->setToolTip(QStringLiteral("Doppelklick definiert Farbe"));
+            colorPanels[c][line - 1] = panel;
+            grid->addWidget(panel, line - 1, c);
+        }
+    }
+    return box;
+}
+
+QWidget* TFormmap::buildRowButtons(const char* prefix)
+{
+    auto* column = new QWidget(this);
+    auto* box = new QVBoxLayout(column);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(0);
+    for (int y = 0; y < LevelDocument::kRows; ++y) {
+        const QByteArray name = QByteArray(prefix) + QByteArray::number(y);
+        auto* button = NamedButton(QString::number(y), name.constData(), column);
+        button->setFixedSize(kRowButtonWidth, LevelPicture::kCell);
+        box->addWidget(button);
+    }
+    box->addStretch(1);
+    return column;
+}
+
+QWidget* TFormmap::buildLevelArea()
+{
+    auto* area = new QWidget(this);
+    auto* row = new QHBoxLayout(area);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    auto* colors = buildColorPanels();
+    row->addWidget(colors, 0, Qt::AlignTop);
+    row->addWidget(buildRowButtons("ButtonRowLeft"), 0, Qt::AlignTop);
+
+    ScrollBox1 = Named(new QScrollArea(area), "ScrollBox1");
+    ScrollBox1->setFrameShape(QFrame::NoFrame);
+    ScrollBox1->setMinimumSize(kLevelViewWidth, kLevelViewHeight);
+    ScrollBox1->setFixedHeight(kLevelViewHeight);
+    ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ScrollBox1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette magenta = ScrollBox1->palette();
+    magenta.setColor(QPalette::Window, QColor(255, 0, 255));
+    ScrollBox1->setPalette(magenta);
+    ScrollBox1->setBackgroundRole(QPalette::Window);
+    ScrollBox1->horizontalScrollBar()->setTracking(true);
+    paintboxLevel = Named(new LevelPictureView(&mPicture.level()), "paintboxLevel");
+    ScrollBox1->setWidget(paintboxLevel);
+    row->addWidget(ScrollBox1, 1);
+
+    row->addWidget(buildRowButtons("ButtonRowRight"), 0, Qt::AlignTop);
+    return area;
+}
+
+QWidget* TFormmap::buildBelowLevel()
+{
+    auto* strip = new QWidget(this);
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(0, 0, 0, 0);
+    ButtonStandardfarbe = NamedButton(QStringLiteral("Standardfarbe setzen"), "ButtonStandardfarbe", strip);
+    row->addWidget(ButtonStandardfarbe);
+    row->addWidget(new QLabel(QStringLiteral("Doppelklick definiert Farbe"), strip));
+    CheckBoxMonster = Named(new QCheckBox(QStringLiteral("Zeige die Monster in der Karte an"), strip), "CheckBoxMonster");
+    CheckBoxschalter = Named(new QCheckBox(QStringLiteral("Zeige die Schalter in der Karte an"), strip), "CheckBoxschalter");
+    row->addWidget(CheckBoxMonster);
+    row->addWidget(CheckBoxschalter);
+    row->addStretch(1);
+    ButtonUndo = NamedButton(QStringLiteral("↶"), "ButtonUndo", strip);
+    ButtonRedo = NamedButton(QStringLiteral("↷"), "ButtonRedo", strip);
+    for (QPushButton* b : {ButtonUndo, ButtonRedo}) {
+        b->setFixedWidth(30);
+        row->addWidget(b);
+    }
+    ButtonPlayMatrix = NamedButton(QStringLiteral("Play Level"), "ButtonPlayMatrix", strip);
+    ButtonFont = NamedButton(QStringLiteral("Zurück zum Font Editor"), "ButtonFont", strip);
+    row->addWidget(ButtonPlayMatrix);
+    row->addWidget(ButtonFont);
+    connect(CheckBoxMonster, &QCheckBox::clicked, this, [this] { act([this] { CheckBoxMonsterClick(); }); });
+    connect(CheckBoxschalter, &QCheckBox::clicked, this, [this] { act([this] { CheckBoxschalterClick(); }); });
+    connect(ButtonFont, &QPushButton::clicked, this, [this] { act([this] { ButtonFontClick(); }); });
+    return strip;
+}
+
+// --- opening and showing --------------------------------------------------------------------------------
+
+void TFormmap::LevelEditorOpen()
+{
+    act([this] {
+        mSession.open(mPatterns, mRegisters);
+        refreshColorPanels();
+        if (!mShownOnce) {
+            if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+                QRect frame(QPoint(0, 0), size());
+                frame.moveCenter(screen->availableGeometry().center());
+                move(frame.topLeft());
+            }
+        }
+        ShowWindow(this);
+    });
+}
+
+void TFormmap::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+    mShownOnce = true;
+    placeBanner();
+}
+
+void TFormmap::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    placeBanner();
+}
+
+void TFormmap::FormShow()
+{
+    mPicture.FormShow();
+    paintboxLevel->update();
+}
+
+void TFormmap::placeBanner()
+{
+    // The banner sits over the header, its left edge flush with the level view plus the arrows' offset.
+    const QPoint levelTopLeft = ScrollBox1->mapTo(this, QPoint(0, 0));
+    Panel5->move(levelTopLeft.x() + mBannerOffset, SpeedButton38->mapTo(this, QPoint(0, 0)).y());
+}
+
+void TFormmap::SpeedButton38Click()
+{
+    if (Panel5->x() >= ScrollBox1->mapTo(this, QPoint(0, 0)).x() + 32) {
+        mBannerOffset -= 32;
+        placeBanner();
+    }
+}
+
+void TFormmap::SpeedButton37Click()
+{
+    const int scrollRight = ScrollBox1->mapTo(this, QPoint(ScrollBox1->width(), 0)).x();
+    if (Panel5->x() + Panel5->width() + 32 <= scrollRight) {
+        mBannerOffset += 32;
+        placeBanner();
+    }
+}
+
+void TFormmap::ButtonFontClick() { hide(); }
+
+void TFormmap::CheckBoxMonsterClick()
+{
+    mSession.showMonsters = CheckBoxMonster->isChecked();
+    mSession.drawlevel();
+}
+
+void TFormmap::CheckBoxschalterClick()
+{
+    mSession.showSwitches = CheckBoxschalter->isChecked();
+    mSession.drawlevel();
+}
+
+// --- refreshing -------------------------------------------------------------------------------------------
+
+void TFormmap::addLog(const QString& line) { Memo->appendPlainText(line); }
+
+void TFormmap::onDocumentChanged(const LevelChange& change)
+{
+    if (change.has(LevelChange::ColorLines))
+        refreshColorPanels();
+    if (change.has(LevelChange::Texts) || change.has(LevelChange::Time))
+        refreshTextsAndTime();
+    paintboxLevel->update();
+    refreshUndoTip();
+}
+
+void TFormmap::refreshColorPanels()
+{
+    for (int c = 0; c < LevelDocument::kColorColumns; ++c) {
+        for (int line = 1; line <= LevelDocument::kColorLines; ++line) {
+            const ColorLineEntry& entry = mDocument.colorEntry(c, line);
+            ColorPanel* panel = colorPanels[c][line - 1];
+            if (panel->color() != entry.displayColor)
+                panel->setColor(entry.displayColor);
+            if (panel->textColor() != entry.textColor)
+                panel->setTextColor(entry.textColor);
+            if (panel->text() != entry.hexText)
+                panel->setText(entry.hexText);
+        }
+    }
+}
+
+void TFormmap::refresh()
+{
+    if (LabelPattern->text() != mSession.bannerText() && !mSession.bannerText().isEmpty())
+        LabelPattern->setText(mSession.bannerText());
+    if (!mSession.chooserText().isEmpty() && LabelAuswahl->text() != mSession.chooserText())
+        LabelAuswahl->setText(mSession.chooserText());
+    refreshCarried();
+    refreshUndoTip();
+    paintboxLevel->update();
+    paintboxpattern->update();
 }

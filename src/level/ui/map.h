@@ -1,10 +1,160 @@
-// The level editor window.
+// The level editor window: the level picture with its colour lines, the chooser and the four pages.
 #pragma once
 
+#include "common/guard.h"
+#include "level/leveldocument.h"
+#include "level/leveleditsession.h"
+#include "level/levelpicture.h"
+
 #include <QWidget>
+#include <array>
+#include <functional>
+
+class ColorPanel;
+class ColorRegisterSet;
+class ImageView;
+class LevelPictureView;
+class LevelTableModel;
+class PatternStore;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollArea;
+class QSpinBox;
+class QTabWidget;
+class QTableView;
+class QToolButton;
+class QVBoxLayout;
+class UserDialogs;
+struct PaletteRequest;
 
 class TFormmap : public QWidget {
     Q_OBJECT
 public:
-    explicit TFormmap(QWidget* parent = nullptr);
+    // The pattern editor's store and registers: the level is drawn from pattern set 1 and the
+    // registers, read on every opening and draw. The disk path's folder is programFolder.
+    TFormmap(UserDialogs& dialogs, const PatternStore& patterns, const ColorRegisterSet& registers,
+             const QString& programFolder, QWidget* parent = nullptr);
+    ~TFormmap() override;
+
+    LevelDocument& document() { return mDocument; }
+    LevelPicture& picture() { return mPicture; }
+    LevelEditSession& session() { return mSession; }
+    // The level disk's full file name, the first line of the message log.
+    const QString& atrPath() const { return mAtrPath; }
+    // Appends a line to the message log.
+    void addLog(const QString& line);
+    // Brings every control in line with the model.
+    void refresh();
+
+    // Asks the palette window for a colour (handed over by the window set).
+    std::function<void(const PaletteRequest&)> requestColor;
+
+    // --- handlers ----------------------------------------------------------------------------------------
+    // The pattern editor's "Level Editor" button: prepares the level editor and shows it. An entry of
+    // pattern set 1 that is not a number shows the conversion error and the window stays as it was.
+    void LevelEditorOpen();
+    void FormShow();
+    void ButtonSaveFileClick();
+    void ButtonLoadFileClick();
+    void Button32Click();
+    void ButtonFontClick();
+    void SpeedButton38Click();
+    void SpeedButton37Click();
+    void CheckBoxMonsterClick();
+    void CheckBoxschalterClick();
+    void undo();
+    void redo();
+
+    QPushButton* ButtonUndo = nullptr;
+    QPushButton* ButtonRedo = nullptr;
+
+    // --- controls ---------------------------------------------------------------------------------------
+    QLabel* LabelPattern = nullptr;
+    QLabel* Label18 = nullptr;
+    QWidget* Panel5 = nullptr;
+    QPushButton* SpeedButton38 = nullptr;
+    QPushButton* SpeedButton37 = nullptr;
+    std::array<std::array<ColorPanel*, 10>, 5> colorPanels{}; // [column A-E][line 1-10 - 1]
+    QScrollArea* ScrollBox1 = nullptr;
+    LevelPictureView* paintboxLevel = nullptr;
+    QPushButton* ButtonStandardfarbe = nullptr;
+    QCheckBox* CheckBoxMonster = nullptr;
+    QCheckBox* CheckBoxschalter = nullptr;
+    QPushButton* ButtonPlayMatrix = nullptr;
+    QPushButton* ButtonFont = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    // page 0
+    QLabel* Label13 = nullptr;
+    QPushButton* ButtonSaveFile = nullptr;
+    QPushButton* ButtonLoadFile = nullptr;
+    QLineEdit* editautor = nullptr;
+    QLineEdit* edittitel = nullptr;
+    QLineEdit* Edittipp1 = nullptr;
+    QLineEdit* Edittipp2 = nullptr;
+    std::array<QSpinBox*, 4> timeSpins{}; // SpinTime1, Spintime2, Spintime3, Spintime4
+    QLabel* LabelATRname = nullptr;
+    QSpinBox* SpinATRlevel = nullptr;
+    // page 1
+    QLabel* LabelAuswahl = nullptr;
+    QScrollArea* ScrollBox2 = nullptr;
+    LevelPictureView* paintboxpattern = nullptr;
+    std::array<ImageView*, 3> carriedImages{}; // Imageauswahl, Imagemitte, ImageLoeschen
+    std::array<QLabel*, 3> carriedLabels{};    // labelnummer, Labelnummermitte, Labelnummerloeschen
+    QPushButton* Button32 = nullptr;
+    QPlainTextEdit* Memo = nullptr;
+    // pages 2 and 3
+    QTableView* MonsterGrid = nullptr;
+    QTableView* Schaltergrid = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QWidget* buildHeader();
+    QWidget* buildLevelArea();
+    QWidget* buildColorPanels();
+    QWidget* buildRowButtons(const char* prefix);
+    QWidget* buildBelowLevel();
+    QWidget* buildDataPage();
+    QWidget* buildFilePanels();
+    QWidget* buildGamePanels();
+    QWidget* buildTextsAndTime();
+    QWidget* buildElementsPage();
+    QWidget* buildChooser();
+    QWidget* buildCarriedPanels();
+    QWidget* buildTablePage(LevelTable table);
+    void buildUndoKeys();
+    void connectPictures();
+    void connectDataPage();
+    void onDocumentChanged(const LevelChange& change);
+    void refreshColorPanels();
+    void refreshCarried();
+    void refreshTextsAndTime();
+    void refreshUndoTip();
+    bool paintingPage() const;
+    void placeBanner();
+    FileDialogRequest levelDialog() const;
+    template <class F>
+    void act(F&& handler)
+    {
+        Guarded(mDialogs, std::forward<F>(handler));
+        refresh();
+    }
+
+    UserDialogs& mDialogs;
+    const PatternStore& mPatterns;
+    const ColorRegisterSet& mRegisters;
+    LevelDocument mDocument;
+    LevelPicture mPicture;
+    LevelEditSession mSession;
+    LevelTableModel* mMonsterModel = nullptr;
+    LevelTableModel* mSwitchModel = nullptr;
+    QString mAtrPath;
+    bool mShownOnce = false;
+    int mBannerOffset = 0; // the banner's distance from the level view's left edge
+    QString mLastUndoTip;
 };

@@ -1,9 +1,107 @@
-// The level byte view window; its tables come with the level files.
+// The level byte view window.
 #include "levelio/ui/Mapdata.h"
 
-TFormMapData::TFormMapData(QWidget* parent) : QWidget(parent, Qt::Window)
+#include "common/ui/controls.h"
+#include "levelio/levelbytemodels.h"
+
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kCellWidth = 30;
+constexpr int kCellHeight = 20;
+// The pixel table's headers ("127d") need a little more than a cell of the code table.
+constexpr int kPixelCellWidth = 34;
+
+QLabel* CaptionBar(const QString& text, const char* name, QWidget* parent)
+{
+    auto* bar = Named(new QLabel(text, parent), name);
+    bar->setWordWrap(true);
+    bar->setFrameShape(QFrame::Panel);
+    bar->setFrameShadow(QFrame::Raised);
+    bar->setMargin(4);
+    return bar;
+}
+
+} // namespace
+
+TFormMapData::TFormMapData(UserDialogs& dialogs, QWidget* parent) : QWidget(parent, Qt::Window), mDialogs(dialogs)
 {
     setObjectName(QStringLiteral("FormMapData"));
     setWindowTitle(QStringLiteral("Level Byte Data "));
-    resize(900, 600);
+    resize(969, 762);
+
+    Panel1 = CaptionBar(QStringLiteral("Die Daten des Levels: 256 Spalten, 10 Zeilen:"), "Panel1", this);
+    GridLeveldata = makeTable("GridLeveldata", this);
+    Panel2 = CaptionBar(QStringLiteral("Die Daten der Farb-Pixel: Pro Byte 4 Spalten. Die Werte sind von 0 bis 3 - kodieren "
+                                       "also 4 Farben.  Die obenen 8 Zeilen liegen in Font-Set 1, die unteren 8 Zeilen "
+                                       "liegen in Font-Set 2."),
+                        "Panel2", this);
+    GridBit = makeTable("GridBit", this);
+    GridBit->horizontalHeader()->setDefaultSectionSize(kPixelCellWidth);
+    Button1 = NamedButton(QStringLiteral("Tabellen aktualisieren"), "Button1", this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Panel1);
+    layout->addWidget(GridLeveldata, 1);
+    layout->addWidget(Panel2);
+    layout->addWidget(GridBit, 2);
+    layout->addWidget(Button1, 0, Qt::AlignLeft);
+
+    connect(Button1, &QPushButton::clicked, this, [this] { act([&] { Button1Click(); }); });
+}
+
+QTableView* TFormMapData::makeTable(const char* name, QWidget* parent)
+{
+    auto* table = Named(new QTableView(parent), name);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setWordWrap(false);
+    table->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // Fixed sizes: the view never measures its 5000 and 8000 cells.
+    for (QHeaderView* header : {table->horizontalHeader(), table->verticalHeader()})
+        header->setSectionResizeMode(QHeaderView::Fixed);
+    table->horizontalHeader()->setDefaultSectionSize(kCellWidth);
+    table->horizontalHeader()->setMinimumSectionSize(kCellWidth);
+    table->verticalHeader()->setMinimumSectionSize(kCellHeight);
+    table->verticalHeader()->setDefaultSectionSize(kCellHeight);
+    return table;
+}
+
+void TFormMapData::setSources(const LevelDocument& document, const LevelPixelTable& pixels)
+{
+    delete mCodes;
+    delete mPixels;
+    mCodes = new LevelCodeTableModel(document, this);
+    mPixels = new LevelPixelTableModel(pixels, this);
+    GridLeveldata->setModel(mCodes);
+    GridBit->setModel(mPixels);
+}
+
+void TFormMapData::Button1Click()
+{
+    if (mCodes)
+        mCodes->refresh();
+    if (mPixels)
+        mPixels->refresh();
+}
+
+void TFormMapData::showEvent(QShowEvent* event)
+{
+    // Centred on the screen when first shown; later it keeps the place the user gave it.
+    if (!mPlaced) {
+        mPlaced = true;
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame(QPoint(0, 0), size());
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+    QWidget::showEvent(event);
 }

@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -72,7 +73,7 @@ TFormmain::TFormmain(UserDialogs& dialogs, const QString& programFolder, QWidget
     setObjectName(QStringLiteral("Formmain"));
     setWindowTitle(QStringLiteral(
         "Oxils Quest Tavrel - Font and Level Editor & Graphic and Sound Converter - Version 02.04.2016b"));
-    mEditor.info = [this](const QString& line) { addInfo(line); };
+    mEditor.setInfoHandler([this](const QString& line) { addInfo(line); });
     buildControls();
     connectHandlers();
     FormCreate();
@@ -329,7 +330,7 @@ void TFormmain::buildControls()
     (new QVBoxLayout(Panel5))->addWidget(Memo);
 
     Panel4 = Named(new QGroupBox(QStringLiteral("Tavrel Format Datei Funktionen"), this), "Panel4");
-    Label12 = label(mEditor.fontLabel, "Label12", Panel4);
+    Label12 = label(mEditor.fontLabel(), "Label12", Panel4);
     ButtonLoadFile = NamedButton(QStringLiteral("Font Datei laden"), "ButtonLoadFile", Panel4);
     ButtonTeilladen = NamedButton(QStringLiteral("Nur Zeilen 5-8"), "ButtonTeilladen", Panel4);
     ButtonTeilladen->setToolTip(QStringLiteral("Nur die ersten 4 Zeilen einer Datei als Zeile 5-8 importieren"));
@@ -462,6 +463,8 @@ void TFormmain::FormCreate()
 
 void TFormmain::FormShow()
 {
+    // The session starts here: the first load is no step to undo.
+    const auto fresh = qScopeGuard([this] { mEditor.clearHistory(); });
     mEditor.setCurrentPattern(1);
     mEditor.setCurrentSet(1);
     mEditor.Laden();
@@ -498,7 +501,11 @@ void TFormmain::ButtonSpeichernClick()
     mEditor.Speichern();
 }
 
-void TFormmain::ButtonMapClick() { ShowWindow(mLinks.map); }
+void TFormmain::ButtonMapClick()
+{
+    if (mLinks.openLevelEditor)
+        mLinks.openLevelEditor();
+}
 void TFormmain::ButtonGrafikconverterClick() { ShowWindow(mLinks.grafikconverter); }
 void TFormmain::ButtonsoundconverterClick() { ShowWindow(mLinks.soundconverter); }
 void TFormmain::Button22Click() { ShowWindow(mLinks.splitter); }
@@ -540,25 +547,49 @@ void TFormmain::paintboxallContextClick(QPoint position)
 void TFormmain::Timer2Timer()
 {
     mEditor.DrawDefine();
-    refreshImages();
-    mEditor.DrawRowColorGrid();
+    PaintBox->update();
+    Image1->update();
+    mEditor.drawRowColorGrid();
     DrawGrid1->update();
 }
 
 void TFormmain::refresh()
 {
+    mEditor.takeChanges();
+    refresh(~EditorParts());
+}
+
+void TFormmain::refresh(EditorParts parts)
+{
     mRefreshing = true;
-    refreshRegisters();
-    SpinFontsetnumber->setValue(mEditor.currentSet());
-    SpinTilenumber->setValue(mEditor.currentPattern());
-    copySpinTilenumber->setValue(mEditor.swapPattern());
-    copySpinFontsetnumber->setValue(mEditor.swapSet());
-    ButtonLaden->setEnabled(mEditor.ladenEnabled && !mEditor.animationRunning());
-    Label12->setText(mEditor.fontLabel);
-    if (Editphasen->text() != mEditor.phases)
-        Editphasen->setText(mEditor.phases);
-    refreshGrids();
-    refreshImages();
+    if (parts & EditorPart::Registers)
+        refreshRegisters();
+    if (parts & EditorPart::Paint)
+        refreshPaint();
+    if (parts & EditorPart::RowColors)
+        refreshRowColors();
+    if (parts & EditorPart::Selection) {
+        SpinFontsetnumber->setValue(mEditor.currentSet());
+        SpinTilenumber->setValue(mEditor.currentPattern());
+        copySpinTilenumber->setValue(mEditor.swapPattern());
+        copySpinFontsetnumber->setValue(mEditor.swapSet());
+    }
+    if (parts & (EditorPart::Guard | EditorPart::Animation))
+        ButtonLaden->setEnabled(mEditor.ladenEnabled() && !mEditor.animationRunning());
+    if (parts & EditorPart::FontLabel)
+        Label12->setText(mEditor.fontLabel());
+    if (parts & EditorPart::Phases && Editphasen->text() != mEditor.document().phases())
+        Editphasen->setText(mEditor.document().phases());
+    if (parts & EditorPart::Buffer)
+        refreshGrids();
+    if (parts & EditorPart::Surface) {
+        PaintBox->update();
+        Image1->update();
+    }
+    if (parts & EditorPart::Overview)
+        paintboxall->update();
+    if (parts & EditorPart::History)
+        refreshHistory();
     mRefreshing = false;
 }
 
@@ -566,18 +597,27 @@ void TFormmain::refreshRegisters()
 {
     ColorPanel* panels[5] = {Farbe0, Farbe1, Farbe2, Farbe3, Farbe4};
     for (int k = 0; k < 5; ++k) {
-        panels[k]->setText(mEditor.registers[k].caption);
-        panels[k]->setColor(mEditor.registers[k].displayColor);
-        panels[k]->setTextColor(mEditor.registers[k].textColor);
+        const ColorRegister& f = mEditor.registers()[k];
+        panels[k]->setText(f.caption);
+        panels[k]->setColor(f.displayColor);
+        panels[k]->setTextColor(f.textColor);
     }
+}
+
+void TFormmain::refreshPaint()
+{
     // Unchanged texts stay untouched: a user may be typing in the field while the animation refreshes.
-    if (farbe->text() != mEditor.paint.text)
-        farbe->setText(mEditor.paint.text);
+    if (farbe->text() != mEditor.paint().text)
+        farbe->setText(mEditor.paint().text);
     QPalette p = farbe->palette();
-    p.setColor(QPalette::Base, ToQColor(mEditor.paint.color));
-    p.setColor(QPalette::Text, ToQColor(mEditor.paint.textColor));
+    p.setColor(QPalette::Base, ToQColor(mEditor.paint().color));
+    p.setColor(QPalette::Text, ToQColor(mEditor.paint().textColor));
     farbe->setPalette(p);
-    mEditor.DrawRowColorGrid();
+}
+
+void TFormmain::refreshRowColors()
+{
+    mEditor.drawRowColorGrid();
     DrawGrid1->update();
     Labelcolorx->setText(QString::number(mEditor.rowSelectionColumn()));
     Labelcolory->setText(QString::number(mEditor.rowSelectionRow()));
@@ -588,20 +628,14 @@ void TFormmain::refreshGrids()
     for (int y = 0; y < EditBuffer::kHeight; ++y) {
         for (int x = 0; x < EditBuffer::kWidth; ++x) {
             QTableWidgetItem* item = grid->item(y, x);
-            if (item->text() != mEditor.buffer.grid(x, y))
-                item->setText(mEditor.buffer.grid(x, y));
+            if (item->text() != mEditor.buffer().grid(x, y))
+                item->setText(mEditor.buffer().grid(x, y));
         }
         for (int h = 0; h < 2; ++h) {
             QTableWidgetItem* item = data->item(y, h);
-            if (item->text() != mEditor.buffer.data(h, y))
-                item->setText(mEditor.buffer.data(h, y));
+            if (item->text() != mEditor.buffer().data(h, y))
+                item->setText(mEditor.buffer().data(h, y));
         }
     }
 }
 
-void TFormmain::refreshImages()
-{
-    PaintBox->update();
-    Image1->update();
-    paintboxall->update();
-}

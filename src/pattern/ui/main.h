@@ -34,6 +34,8 @@ public:
     // The windows the main window reaches; handed over once they all exist.
     struct Links {
         TFormmap* map = nullptr;
+        // The "Level Editor" button: prepares the level editor and shows it.
+        std::function<void()> openLevelEditor;
         TFormCode* code = nullptr;
         TFormgrafikconverter* grafikconverter = nullptr;
         TFormSoundconverter* soundconverter = nullptr;
@@ -49,6 +51,8 @@ public:
     PatternEditor& editor() { return mEditor; }
     // Brings every control in line with the model.
     void refresh();
+    // Brings the controls showing these parts in line with the model.
+    void refresh(EditorParts parts);
 
     // --- handlers ----------------------------------------------------------------------------
     void FormCreate();
@@ -191,21 +195,25 @@ private:
     void connectEditHandlers();
     void connectColorHandlers();
     void connectFileHandlers();
+    void connectHistoryKeys();
     void showModeControls();
     void setAnimationControlsEnabled(bool enabled);
     void resetToFirstPattern();
     FileDialogRequest fontDialog() const;
     void addInfo(const QString& line);
-    // Runs a handler through the error guard, then refreshes the controls.
+    // Runs a handler through the error guard, then refreshes the controls showing what the model
+    // announced as changed, also when the handler failed half-way.
     template <class F>
     void act(F&& handler)
     {
         Guarded(mDialogs, std::forward<F>(handler));
-        refresh();
+        refresh(mEditor.takeChanges());
     }
     void refreshRegisters();
+    void refreshPaint();
+    void refreshRowColors();
     void refreshGrids();
-    void refreshImages();
+    void refreshHistory();
     QPoint overviewPattern(QPoint position) const;
 
     UserDialogs& mDialogs;

@@ -22,18 +22,18 @@ void TFormmain::connectColorHandlers()
     connect(ButtonFarbeInit, &QPushButton::clicked, this, [this] { act([&] { ButtonFarbeInitClick(); }); });
     connect(SpinEdit1, &QSpinBox::valueChanged, this, [this](int v) { act([&] { SpinEdit1Change(v); }); });
     connect(Buttonanim, &QPushButton::clicked, this, [this] { act([&] { ButtonanimClick(); }); });
-    connect(Editphasen, &QLineEdit::textChanged, this, [this](const QString& text) { mEditor.phases = text; });
+    connect(Editphasen, &QLineEdit::textChanged, this, [this](const QString& text) { mEditor.document().setPhases(text); });
     connect(Timer1, &QTimer::timeout, this, [this] { act([&] { Timer1Timer(); }); });
 }
 
 void TFormmain::FarbeClick(int k)
 {
-    mEditor.SelectRegister(k);
+    mEditor.selectRegister(k);
 }
 
 void TFormmain::FarbeDblClick(int k)
 {
-    const auto request = mEditor.RequestRegister(k);
+    const auto request = mEditor.requestRegister(k);
     if (!request || !mLinks.requestColor)
         return;
     PaletteRequest r;
@@ -47,21 +47,21 @@ void TFormmain::FarbeDblClick(int k)
 
 void TFormmain::ButtonwahlClick(PackedColor color, const QString& code)
 {
-    act([&] { mEditor.AcceptRegister(color, code); });
+    act([&] { mEditor.acceptRegister(color, code); });
 }
 
 void TFormmain::DrawGrid1MouseUp(QPoint position)
 {
-    mEditor.SelectRowColorCell(position.x(), position.y());
+    mEditor.selectRowColorCell(position.x(), position.y());
 }
 
 void TFormmain::DrawGrid1DblClick()
 {
-    if (!mEditor.RequestRowColor(mEditor.rowSelectionColumn()) || !mLinks.requestColor)
+    if (!mEditor.requestRowColor(mEditor.rowSelectionColumn()) || !mLinks.requestColor)
         return;
     PaletteRequest r;
-    r.caption = mEditor.registers[0].code();
-    r.textColor = mEditor.registers[0].textColor;
+    r.caption = mEditor.registers()[0].code();
+    r.textColor = mEditor.registers()[0].textColor;
     r.spinX = mEditor.rowSelectionColumn();
     r.spinY = mEditor.rowSelectionRow();
     r.button = 3;
@@ -71,17 +71,17 @@ void TFormmain::DrawGrid1DblClick()
 
 void TFormmain::Buttonwahl3Click(int column, int row, PackedColor color, const QString& code)
 {
-    act([&] { mEditor.AcceptRowColor(column, row, color, code); });
+    act([&] { mEditor.acceptRowColor(column, row, color, code); });
 }
 
 void TFormmain::ButtonFarbeInitClick()
 {
-    mEditor.FarbenInit();
+    mEditor.farbenInit();
 }
 
 void TFormmain::SpinEdit1Change(int value)
 {
-    mEditor.SetSpeed(value);
+    mEditor.setSpeed(value);
     Timer1->setInterval(mEditor.animationInterval());
 }
 
@@ -94,8 +94,8 @@ void TFormmain::setAnimationControlsEnabled(bool enabled)
 
 void TFormmain::ButtonanimClick()
 {
-    mEditor.phases = Editphasen->text();
-    mEditor.ToggleAnimation();
+    mEditor.document().setPhases(Editphasen->text());
+    mEditor.toggleAnimation();
     const bool running = mEditor.animationRunning();
     Buttonanim->setText(running ? QStringLiteral("Stop Anim") : QStringLiteral("Start Anim"));
     setAnimationControlsEnabled(!running);
@@ -109,5 +109,5 @@ void TFormmain::ButtonanimClick()
 
 void TFormmain::Timer1Timer()
 {
-    mEditor.AnimationStep();
+    mEditor.animationStep();
 }

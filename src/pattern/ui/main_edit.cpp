@@ -2,9 +2,11 @@
 #include "pattern/ui/main.h"
 
 #include "common/ui/colorpanel.h"
+#include "common/ui/controls.h"
 #include "common/ui/errorsafterevent.h"
 #include "common/ui/imageview.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
@@ -94,7 +96,38 @@ void TFormmain::connectEditHandlers()
         if (!mRefreshing)
             act([&] { CombomodeChange(text); });
     });
-    connect(farbe, &QLineEdit::textEdited, this, [this](const QString& text) { mEditor.paint.text = text; });
+    connect(farbe, &QLineEdit::textEdited, this, [this](const QString& text) { mEditor.setPaintText(text); });
+    connectHistoryKeys();
+}
+
+void TFormmain::connectHistoryKeys()
+{
+    // Window-wide keys; a text field with the focus keeps its own undo of what is typed into it.
+    auto* undo = Named(new QAction(this), "actionUndo");
+    undo->setShortcuts(QKeySequence::Undo);
+    undo->setShortcutContext(Qt::WindowShortcut);
+    auto* redo = Named(new QAction(this), "actionRedo");
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence& key : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
+        if (!redoKeys.contains(key))
+            redoKeys << key;
+    redo->setShortcuts(redoKeys);
+    redo->setShortcutContext(Qt::WindowShortcut);
+    addActions({undo, redo});
+    connect(undo, &QAction::triggered, this, [this] { act([this] { mEditor.undo(); }); });
+    connect(redo, &QAction::triggered, this, [this] { act([this] { mEditor.redo(); }); });
+}
+
+void TFormmain::refreshHistory()
+{
+    QStringList lines;
+    if (mEditor.canUndo())
+        lines << QStringLiteral("Rückgängig (Strg+Z): ") + mEditor.undoText();
+    if (mEditor.canRedo())
+        lines << QStringLiteral("Wiederholen (Strg+Umschalt+Z, Strg+Y): ") + mEditor.redoText();
+    if (lines.isEmpty())
+        lines << QStringLiteral("Rückgängig: Strg+Z, Wiederholen: Strg+Umschalt+Z oder Strg+Y");
+    PaintBox->setToolTip(lines.join(QLatin1Char('\n')));
 }
 
 void TFormmain::PaintBoxMouseDown(QPoint position)
@@ -121,31 +154,31 @@ void TFormmain::PaintBoxDblClick()
 
 void TFormmain::ButtonVerwerfenClick()
 {
-    mEditor.ladenEnabled = true;
+    mEditor.setLadenEnabled(true);
 }
 
-void TFormmain::ButtonFillClick() { mEditor.Fill(); }
-void TFormmain::ButtonhochClick() { mEditor.RotateUp(); }
-void TFormmain::ButtonRunterClick() { mEditor.RotateDown(); }
-void TFormmain::ButtonlinksClick() { mEditor.RotateLeft(); }
-void TFormmain::ButtonrechtsClick() { mEditor.RotateRight(); }
-void TFormmain::Button18Click() { mEditor.MirrorLeftRight(); }
-void TFormmain::Button19Click() { mEditor.MirrorTopBottom(); }
-void TFormmain::SpeedButton2Click() { mEditor.Swap(); }
+void TFormmain::ButtonFillClick() { mEditor.fill(); }
+void TFormmain::ButtonhochClick() { mEditor.rotateUp(); }
+void TFormmain::ButtonRunterClick() { mEditor.rotateDown(); }
+void TFormmain::ButtonlinksClick() { mEditor.rotateLeft(); }
+void TFormmain::ButtonrechtsClick() { mEditor.rotateRight(); }
+void TFormmain::Button18Click() { mEditor.mirrorLeftRight(); }
+void TFormmain::Button19Click() { mEditor.mirrorTopBottom(); }
+void TFormmain::SpeedButton2Click() { mEditor.swapPatterns(); }
 
 void TFormmain::dataEdited(int half, int y, const QString& text)
 {
     // This runs inside the cell editor's key handling: the error box waits until that is over,
     // because its event loop may delete the editor under the keystroke.
     ErrorsAfterEvent later(mDialogs, this);
-    Guarded(later, [&] { mEditor.TypeData(half, y, text); });
-    refresh();
+    Guarded(later, [&] { mEditor.typeData(half, y, text); });
+    refresh(mEditor.takeChanges());
 }
 
 void TFormmain::CombomodeChange(const QString& text)
 {
     showModeControls();
-    mEditor.ChangeMode(text);
+    mEditor.changeMode(text);
 }
 
 void TFormmain::showModeControls()

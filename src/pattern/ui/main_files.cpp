@@ -45,13 +45,18 @@ void TFormmain::resetToFirstPattern()
 void TFormmain::ButtonLoadFileClick()
 {
     FileDialogRequest request = fontDialog();
-    request.fileName = ProposedFontFileName(mEditor.fontLabel);
+    request.fileName = ProposedFontFileName(mEditor.fontLabel());
     mOpenDialogName = request.fileName;
-    if (const auto fileName = mDialogs.openFile(request)) {
-        mOpenDialogName = *fileName;
-        LoadFontFile(mEditor, *fileName);
+    const auto fileName = mDialogs.openFile(request);
+    if (!fileName) {
+        // Cancelled, the editor starts again on pattern 1 of set 1 all the same.
+        resetToFirstPattern();
+        return;
     }
-    // Confirmed or cancelled, the editor starts again on pattern 1 of set 1.
+    mOpenDialogName = *fileName;
+    LoadFontFile(mEditor, *fileName);
+    // The load of the new file's first pattern is no step to undo either.
+    const auto fresh = qScopeGuard([this] { mEditor.clearHistory(); });
     resetToFirstPattern();
 }
 
@@ -59,10 +64,14 @@ void TFormmain::ButtonTeilladenClick()
 {
     FileDialogRequest request = fontDialog();
     request.fileName = mOpenDialogName;
-    if (const auto fileName = mDialogs.openFile(request)) {
-        mOpenDialogName = *fileName;
-        ImportUpperSets(mEditor, *fileName);
+    const auto fileName = mDialogs.openFile(request);
+    if (!fileName) {
+        resetToFirstPattern();
+        return;
     }
+    mOpenDialogName = *fileName;
+    ImportUpperSets(mEditor, *fileName);
+    const auto fresh = qScopeGuard([this] { mEditor.clearHistory(); });
     resetToFirstPattern();
 }
 
@@ -71,7 +80,7 @@ void TFormmain::ButtonSaveFileClick()
     FileDialogRequest request = fontDialog();
     request.title = QStringLiteral("Speichern: Dateiname für den Zeichensatz?");
     request.defaultExt = QStringLiteral("fa8");
-    request.fileName = ProposedFontFileName(mEditor.fontLabel);
+    request.fileName = ProposedFontFileName(mEditor.fontLabel());
     const auto fileName = mDialogs.saveFile(request);
     if (!fileName)
         return;

@@ -7,6 +7,8 @@
 
 namespace {
 
+const QString kPaintStep = QStringLiteral("Malen");
+
 // The pixel code painting writes for a paint value text: "0"-"3" as they are, "4" (the selection
 // F4's definition leaves behind) as 3, the code F4 stands in for. Anything else paints nothing.
 std::optional<QString> PaintCode(const QString& text)
@@ -26,12 +28,6 @@ std::array<int, 8> RowPixels(const EditBuffer& buffer, int y)
     return {left[0], left[1], left[2], left[3], right[0], right[1], right[2], right[3]};
 }
 
-void SetRowPixels(EditBuffer& buffer, int y, const std::array<int, 8>& p)
-{
-    buffer.setData(0, y, QString::number(EncodePixels(p[0], p[1], p[2], p[3])));
-    buffer.setData(1, y, QString::number(EncodePixels(p[4], p[5], p[6], p[7])));
-}
-
 bool InsidePattern(int x, int y)
 {
     return x >= 0 && x < EditBuffer::kWidth && y >= 0 && y < EditBuffer::kHeight;
@@ -44,15 +40,16 @@ void PatternEditor::paintCurrentCell(bool withPreview)
     // Positions past the right or bottom edge lie outside the pattern: they change nothing.
     if (!InsidePattern(mCursorX, mCursorY))
         return;
-    const auto code = PaintCode(paint.text);
+    const auto code = PaintCode(mPaint.text);
     if (!code)
         return;
-    drawSurfaceCell(mCursorX, mCursorY, paint.color);
-    buffer.setGrid(mCursorX, mCursorY, *code);
-    buffer.Calcdata();
-    ladenEnabled = false;
+    const StepScope step(*this, StepKind::Buffer, kPaintStep);
+    drawSurfaceCell(mCursorX, mCursorY, mPaint.color);
+    setGridCell(mCursorX, mCursorY, *code);
+    Calcdata();
+    setLadenEnabled(false);
     if (withPreview)
-        drawPreviewPixel(mCursorX, mCursorY, paint.color);
+        drawPreviewPixel(mCursorX, mCursorY, mPaint.color);
 }
 
 void PatternEditor::surfaceMouseMove(int x, int y, bool leftHeld)
@@ -62,10 +59,12 @@ void PatternEditor::surfaceMouseMove(int x, int y, bool leftHeld)
     if (!leftHeld)
         return;
     if (isPlayerMode() && InsidePattern(mCursorX, mCursorY)) {
-        if (paint.text == QLatin1String("0")) {
-            paint.color = registers[0].displayColor;
-        } else if (const auto code = PaintCode(paint.text)) {
-            paint.color = rowColors.at(code->toInt() - 1, mCursorY).displayColor;
+        if (mPaint.text == QLatin1String("0")) {
+            mPaint.color = registers()[0].displayColor;
+            note(EditorPart::Paint);
+        } else if (const auto code = PaintCode(mPaint.text)) {
+            mPaint.color = rowColors().at(code->toInt() - 1, mCursorY).displayColor;
+            note(EditorPart::Paint);
         }
     }
     paintCurrentCell(true);
@@ -73,6 +72,9 @@ void PatternEditor::surfaceMouseMove(int x, int y, bool leftHeld)
 
 void PatternEditor::surfaceMousePress()
 {
+    closeStroke();
+    openStep(StepKind::Buffer, kPaintStep);
+    mStrokeOpen = true;
     paintCurrentCell(false);
 }
 
@@ -80,10 +82,11 @@ void PatternEditor::surfaceMouseRelease(int x, int y)
 {
     mCursorX = std::max(0, x / 32);
     mCursorY = std::max(0, y / 16);
-    if (!InsidePattern(mCursorX, mCursorY))
-        return;
-    drawSurfaceCell(mCursorX, mCursorY, paint.color);
-    drawPreviewPixel(mCursorX, mCursorY, paint.color);
+    if (InsidePattern(mCursorX, mCursorY)) {
+        drawSurfaceCell(mCursorX, mCursorY, mPaint.color);
+        drawPreviewPixel(mCursorX, mCursorY, mPaint.color);
+    }
+    closeStroke();
 }
 
 void PatternEditor::surfaceDoubleClick()
@@ -91,12 +94,13 @@ void PatternEditor::surfaceDoubleClick()
     paintCurrentCell(true);
 }
 
-void PatternEditor::Fill()
+void PatternEditor::fill()
 {
+    const StepScope step(*this, StepKind::Buffer, QStringLiteral("Füllen"));
     // The byte with all four pixels v; v is kept a pixel code so no byte leaves 0-255.
-    const int v = std::clamp(StrToIntDef(paint.text, 0), 0, 3);
-    buffer.fillData(QString::number(v * 85));
-    buffer.ReCalcdata();
+    const int v = std::clamp(StrToIntDef(mPaint.text, 0), 0, 3);
+    mBuffer.fillData(QString::number(v * 85));
+    ReCalcdata();
     DrawDefine();
 }
 
@@ -107,77 +111,94 @@ void PatternEditor::rotateRows(int shift)
     std::array<RowColorTable::Row, RowColorTable::kRows> colors;
     for (int r = 0; r < EditBuffer::kHeight; ++r) {
         const int to = (r + shift + EditBuffer::kHeight) % EditBuffer::kHeight;
-        data[to] = {buffer.data(0, r), buffer.data(1, r)};
-        colors[to] = rowColors.row(r);
+        data[to] = {mBuffer.data(0, r), mBuffer.data(1, r)};
+        colors[to] = rowColors().row(r);
     }
     for (int r = 0; r < EditBuffer::kHeight; ++r) {
-        buffer.setData(0, r, data[r][0]);
-        buffer.setData(1, r, data[r][1]);
-        rowColors.row(r) = colors[r];
+        mBuffer.setData(0, r, data[r][0]);
+        mBuffer.setData(1, r, data[r][1]);
+        mDocument.setRowColorRow(r, colors[r]);
     }
-    buffer.ReCalcdata();
+    ReCalcdata();
     DrawDefine();
 }
 
-void PatternEditor::RotateUp() { rotateRows(-1); }
-void PatternEditor::RotateDown() { rotateRows(1); }
+void PatternEditor::rotateUp()
+{
+    const StepScope step(*this, StepKind::Buffer, QStringLiteral("Hoch"));
+    rotateRows(-1);
+}
+
+void PatternEditor::rotateDown()
+{
+    const StepScope step(*this, StepKind::Buffer, QStringLiteral("Runter"));
+    rotateRows(1);
+}
 
 template <class Transform>
-void PatternEditor::transformRows(Transform transform)
+void PatternEditor::transformRows(const QString& name, Transform transform)
 {
-    for (int y = 0; y < EditBuffer::kHeight; ++y)
-        SetRowPixels(buffer, y, transform(RowPixels(buffer, y)));
-    buffer.ReCalcdata();
+    const StepScope step(*this, StepKind::Buffer, name);
+    for (int y = 0; y < EditBuffer::kHeight; ++y) {
+        const std::array<int, 8> p = transform(RowPixels(mBuffer, y));
+        mBuffer.setData(0, y, QString::number(EncodePixels(p[0], p[1], p[2], p[3])));
+        mBuffer.setData(1, y, QString::number(EncodePixels(p[4], p[5], p[6], p[7])));
+    }
+    ReCalcdata();
     DrawDefine();
 }
 
-void PatternEditor::RotateLeft()
+void PatternEditor::rotateLeft()
 {
-    transformRows([](const std::array<int, 8>& p) {
+    transformRows(QStringLiteral("Links"), [](const std::array<int, 8>& p) {
         return std::array<int, 8>{p[1], p[2], p[3], p[4], p[5], p[6], p[7], p[0]};
     });
 }
 
-void PatternEditor::RotateRight()
+void PatternEditor::rotateRight()
 {
-    transformRows([](const std::array<int, 8>& p) {
+    transformRows(QStringLiteral("Rechts"), [](const std::array<int, 8>& p) {
         return std::array<int, 8>{p[7], p[0], p[1], p[2], p[3], p[4], p[5], p[6]};
     });
 }
 
-void PatternEditor::MirrorLeftRight()
+void PatternEditor::mirrorLeftRight()
 {
-    transformRows([](const std::array<int, 8>& p) {
+    transformRows(QStringLiteral("Spgl LR"), [](const std::array<int, 8>& p) {
         return std::array<int, 8>{p[7], p[6], p[5], p[4], p[3], p[2], p[1], p[0]};
     });
 }
 
-void PatternEditor::MirrorTopBottom()
+void PatternEditor::mirrorTopBottom()
 {
+    const StepScope step(*this, StepKind::Buffer, QStringLiteral("Spgl HR"));
     for (int r = 0; r < 8; ++r) {
         const int other = 15 - r;
         for (int h = 0; h < 2; ++h) {
-            const QString t = buffer.data(h, r);
-            buffer.setData(h, r, buffer.data(h, other));
-            buffer.setData(h, other, t);
+            const QString t = mBuffer.data(h, r);
+            mBuffer.setData(h, r, mBuffer.data(h, other));
+            mBuffer.setData(h, other, t);
         }
-        std::swap(rowColors.row(r), rowColors.row(other));
+        const RowColorTable::Row upper = rowColors().row(r);
+        mDocument.setRowColorRow(r, rowColors().row(other));
+        mDocument.setRowColorRow(other, upper);
     }
-    buffer.ReCalcdata();
+    ReCalcdata();
     DrawDefine();
 }
 
-void PatternEditor::Swap()
+void PatternEditor::swapPatterns()
 {
+    const StepScope step(*this, StepKind::Store, QStringLiteral("<->"));
     Speichern();
     const int p = mPattern;
     const int q = mSwapPattern;
     for (int s = 1; s <= PatternStore::kSets; ++s) {
         for (int y = 0; y < EditBuffer::kHeight; ++y) {
             for (int h = 0; h < 2; ++h) {
-                const QString t = store.patternByte(s, p, y, h);
-                store.setPatternByte(s, p, y, h, store.patternByte(s, q, y, h));
-                store.setPatternByte(s, q, y, h, t);
+                const QString t = store().patternByte(s, p, y, h);
+                mDocument.setPatternByte(s, p, y, h, store().patternByte(s, q, y, h));
+                mDocument.setPatternByte(s, q, y, h, t);
             }
         }
         UpdatePattern(p - 1, s - 1);
@@ -186,19 +207,21 @@ void PatternEditor::Swap()
     Laden();
 }
 
-void PatternEditor::TypeData(int half, int y, const QString& text)
+void PatternEditor::typeData(int half, int y, const QString& text)
 {
     if (half < 0 || half > 1 || y < 0 || y >= EditBuffer::kHeight)
         return;
-    buffer.setData(half, y, text);
+    mTypedCell = half * EditBuffer::kHeight + y;
+    const StepScope step(*this, StepKind::Buffer, QStringLiteral("Eingabe"));
+    setDataCell(half, y, text);
     addInfo(QStringLiteral("hi"));
-    buffer.ReCalcdata();
+    ReCalcdata();
     DrawDefine();
 }
 
-void PatternEditor::ChangeMode(const QString& text)
+void PatternEditor::changeMode(const QString& text)
 {
     Speichern();
-    mode = text;
+    setMode(text);
     Laden();
 }

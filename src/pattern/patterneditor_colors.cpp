@@ -7,6 +7,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -31,86 +32,88 @@ PackedColor TextColorFor(const QString& code)
 
 } // namespace
 
-void PatternEditor::SelectRegister(int k)
+void PatternEditor::selectRegister(int k)
 {
     if (k < 0 || k >= ColorRegisterSet::kCount)
         return;
     // F4 has no pixel code of its own: its panel selects code 3.
     const int code = std::min(k, 3);
-    paint.text = QString::number(code);
-    paint.color = registers[code].displayColor;
-    paint.textColor = registers[code].textColor;
+    setPaint({QString::number(code), registers()[code].displayColor, registers()[code].textColor});
 }
 
-std::optional<PatternEditor::ColorRequest> PatternEditor::RequestRegister(int k)
+std::optional<PatternEditor::ColorRequest> PatternEditor::requestRegister(int k)
 {
     if (k < 0 || k >= ColorRegisterSet::kCount || (k == 3 && isPlayerMode()))
         return std::nullopt;
     Speichern();
-    paint.text = QString::number(k);
-    return ColorRequest{registers[k].code(), registers[k].displayColor, registers[k].textColor};
+    setPaintText(QString::number(k));
+    return ColorRequest{registers()[k].code(), registers()[k].displayColor, registers()[k].textColor};
 }
 
-void PatternEditor::AcceptRegister(PackedColor color, const QString& code)
+void PatternEditor::acceptRegister(PackedColor color, const QString& code)
 {
-    paint.color = color;
-    paint.textColor = TextColorFor(code);
-    const auto k = TryStrToInt(paint.text);
-    if (k && *k >= 0 && *k < ColorRegisterSet::kCount && paint.text.size() == 1) {
-        registers[*k].displayColor = color;
-        registers[*k].caption = QStringLiteral("F%1: %2").arg(*k).arg(code);
-        registers[*k].textColor = TextColorFor(code);
-    }
+    const StepScope step(*this, StepKind::Color, QStringLiteral("Farbe F%1").arg(mPaint.text));
+    mPaint.color = color;
+    mPaint.textColor = TextColorFor(code);
+    note(EditorPart::Paint);
+    const auto k = TryStrToInt(mPaint.text);
+    if (k && *k >= 0 && *k < ColorRegisterSet::kCount && mPaint.text.size() == 1)
+        mDocument.setRegister(*k, {QStringLiteral("F%1: %2").arg(*k).arg(code), color, TextColorFor(code)});
     if (isPlayerMode())
         calc3();
-    UpdateAllPatterns();
+    updateAllPatterns();
     DrawDefine();
 }
 
 void PatternEditor::calc3()
 {
-    const QString code = DerivedCode(registers[1].code(), registers[2].code());
-    registers[3].caption = QStringLiteral("F3: ") + code;
-    registers[3].displayColor = ColorOfCode(code);
+    const QString code = DerivedCode(registers()[1].code(), registers()[2].code());
+    ColorRegister f3 = registers()[3];
+    f3.caption = QStringLiteral("F3: ") + code;
+    f3.displayColor = ColorOfCode(code);
+    mDocument.setRegister(3, f3);
     addInfo(QString());
 }
 
-bool PatternEditor::RequestRowColor(int column)
+bool PatternEditor::requestRowColor(int column)
 {
-    paint.text = QStringLiteral("0");
+    setPaintText(QStringLiteral("0"));
     return column >= 0 && column < 2;
 }
 
-void PatternEditor::AcceptRowColor(int column, int row, PackedColor color, const QString& code)
+void PatternEditor::acceptRowColor(int column, int row, PackedColor color, const QString& code)
 {
     // The target comes back through the palette's two number fields: never trust it as an index.
     if (column < 0 || column >= RowColorTable::kColumns || row < 0 || row >= RowColorTable::kRows)
         return;
-    rowColors.at(column, row) = {color, code};
-    const QString derived = DerivedCode(rowColors.at(0, row).code, rowColors.at(1, row).code);
-    rowColors.at(2, row) = {ColorOfCode(derived), derived};
+    const StepScope step(*this, StepKind::Color, QStringLiteral("Zeilenfarbe"));
+    mDocument.setRowColor(column, row, {color, code});
+    const QString derived = DerivedCode(rowColors().at(0, row).code, rowColors().at(1, row).code);
+    mDocument.setRowColor(2, row, {ColorOfCode(derived), derived});
     DrawDefine();
 }
 
-void PatternEditor::FarbenInit()
+void PatternEditor::farbenInit()
 {
+    const StepScope step(*this, StepKind::Color, QStringLiteral("Farben Init"));
     calc3();
     for (int r = 0; r < RowColorTable::kRows; ++r)
         for (int c = 0; c < RowColorTable::kColumns; ++c)
-            rowColors.at(c, r) = {registers[c + 1].displayColor, registers[c + 1].code()};
+            mDocument.setRowColor(c, r, {registers()[c + 1].displayColor, registers()[c + 1].code()});
     DrawDefine();
 }
 
-void PatternEditor::SetSpeed(int value)
+void PatternEditor::setSpeed(int value)
 {
     mInterval = value * 1000 / 50;
+    note(EditorPart::Animation);
 }
 
-void PatternEditor::ToggleAnimation()
+void PatternEditor::toggleAnimation()
 {
     mPhasePosition = -1;
     mPhaseTable.fill(0);
-    QString rest = phases;
+    QString rest = mDocument.phases();
     if (!rest.endsWith(QLatin1Char(';')))
         rest += QLatin1Char(';');
     // Each token is listed, converted and stored; the loop takes at least two tokens, so a
@@ -132,17 +135,22 @@ void PatternEditor::ToggleAnimation()
     addInfo(QStringLiteral("#%1").arg(count));
     mPhaseCount = std::min(count, kMaxPhases);
 
+    note(EditorPart::Animation);
     if (!mAnimating) {
         Speichern();
         mAnimating = true;
+        mBufferBeforeAnimation = mBuffer;
     } else {
+        // The frames shown are no steps: the reload is undone to the buffer as the animation found it.
         mAnimating = false;
-        ladenEnabled = true;
-        Laden();
+        const StepScope step(*this, StepKind::Buffer, QStringLiteral("Laden"));
+        restartStepFrom(std::exchange(mBufferBeforeAnimation, std::nullopt));
+        setLadenEnabled(true);
+        loadDataFrom(mSet, mPattern);
     }
 }
 
-void PatternEditor::AnimationStep()
+void PatternEditor::animationStep()
 {
     if (mPhaseCount <= 0)
         return;
@@ -152,13 +160,13 @@ void PatternEditor::AnimationStep()
     loadDataFrom(mPhaseTable[mPhasePosition] + 1, mPattern);
 }
 
-void PatternEditor::DrawRowColorGrid()
+void PatternEditor::drawRowColorGrid()
 {
     QPainter painter(&mRowGrid);
     painter.fillRect(mRowGrid.rect(), QColor(128, 128, 128));
     for (int r = 0; r < RowColorTable::kRows; ++r)
         for (int c = 0; c < RowColorTable::kColumns; ++c)
-            painter.fillRect(21 * c, 16 * r, 20, 15, ToQColor(rowColors.at(c, r).displayColor));
+            painter.fillRect(21 * c, 16 * r, 20, 15, ToQColor(rowColors().at(c, r).displayColor));
     // The selected cell gets a two-tone frame that shows on any colour.
     const QRect cell(21 * mRowColumn, 16 * mRowRow, 19, 14);
     painter.setPen(QPen(Qt::white, 1));
@@ -167,9 +175,10 @@ void PatternEditor::DrawRowColorGrid()
     painter.drawRect(cell);
 }
 
-void PatternEditor::SelectRowColorCell(int x, int y)
+void PatternEditor::selectRowColorCell(int x, int y)
 {
     mRowColumn = std::clamp(x / 20, 0, RowColorTable::kColumns - 1);
     mRowRow = std::clamp(y / 16, 0, RowColorTable::kRows - 1);
-    DrawRowColorGrid();
+    note(EditorPart::RowColors);
+    drawRowColorGrid();
 }

@@ -1,0 +1,88 @@
+// Export, disk load and save, and test-play of the level being edited.
+#include "disk/levelgamefiles.h"
+
+#include "common/desktopopener.h"
+#include "level/leveldocument.h"
+#include "levelio/disklevelrecord.h"
+#include "levelio/gamelevelrecord.h"
+#include "levelio/levelbinaryfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+void BuildIntoExecutable(const LevelDocument& document, int slot, const QString& xexFile, XexImage& image,
+                         QStringList& log)
+{
+    ReadXexImage(image, xexFile);
+    BuildGameLevelRecord(document, image, slot, log);
+}
+
+void LoadLevelFromDisk(LevelDocument& document, int slot, const QString& atrFile, AtrImage& atr, XexImage& image)
+{
+    atr.read(atrFile);
+    TakeLevelFromSlot(atr, slot, image);
+    ReadDiskLevelRecord(document, image);
+}
+
+void SaveLevelToDisk(const LevelDocument& document, int slot, const QString& atrFile, AtrImage& atr)
+{
+    atr.read(atrFile);
+    PutLevelIntoSlot(document, slot, atr);
+    atr.write(atrFile);
+}
+
+QString PlayLevelFailedMessage()
+{
+    return QStringLiteral("Es ist ein Fehler aufgetreten beim Starten der Atari-Datei");
+}
+
+QString TestAtrFailedMessage(const QString& atrPath)
+{
+    return QStringLiteral("Es ist ein Fehler aufgetreten beim Starten der Atari-Datei: \r") + atrPath;
+}
+
+LevelGameFiles::LevelGameFiles(const QString& programFolder)
+    : mProgramFolder(programFolder), mAtrPath(AtrPathIn(programFolder)), mAtrLabel(QFileInfo(mAtrPath).fileName())
+{
+}
+
+void LevelGameFiles::chooseAtr(const QString& fileName)
+{
+    mAtrPath = fileName;
+    mAtrLabel = QStringLiteral("ATR: ") + QFileInfo(fileName).fileName();
+}
+
+QString LevelGameFiles::playFileName()
+{
+    return QDir::current().absoluteFilePath(QStringLiteral("oxil-neu.xex"));
+}
+
+QString LevelGameFiles::saveBinary15(const LevelDocument& document, int slot, const QImage& picture, QStringList& log)
+{
+    BuildIntoExecutable(document, slot, xexPath(), mXex, log);
+    const QString name = LevelBinaryFileName(mProgramFolder, slot, document.author(), document.title());
+    SaveLevelBinaryFile(mXex, name);
+    saveaspic(picture, LevelPictureNameFor(name));
+    return name;
+}
+
+std::optional<QString> LevelGameFiles::playLevel(const LevelDocument& document, int slot, DesktopOpener& opener,
+                                                 QStringList& log)
+{
+    BuildIntoExecutable(document, slot, xexPath(), mXex, log);
+    const QString name = playFileName();
+    WriteXexImage(mXex, name);
+    if (const std::optional<QString> problem = BinaryLoadProblem(mXex.bytes()))
+        log << QStringLiteral("Achtung, %1 ist keine saubere Atari-Binärdatei: %2.")
+                   .arg(QFileInfo(name).fileName(), *problem);
+    if (!opener.open(name))
+        return PlayLevelFailedMessage();
+    return std::nullopt;
+}
+
+std::optional<QString> LevelGameFiles::testAtr(DesktopOpener& opener) const
+{
+    if (!opener.open(mAtrPath))
+        return TestAtrFailedMessage(mAtrPath);
+    return std::nullopt;
+}

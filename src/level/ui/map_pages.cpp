@@ -1,0 +1,299 @@
+// The level editor's four pages: data, game elements, monsters and switches.
+#include "level/ui/map.h"
+
+#include "common/ui/controls.h"
+#include "common/ui/imageview.h"
+#include "level/ui/levelpictureview.h"
+#include "level/ui/leveltablemodel.h"
+#include "levelio/levelfile.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+QGroupBox* Panel(const QString& caption, const char* name, QWidget* parent)
+{
+    auto* box = Named(new QGroupBox(caption, parent), name);
+    return box;
+}
+
+QSpinBox* TimeSpin(const char* name, QWidget* parent)
+{
+    auto* spin = Named(new QSpinBox(parent), name);
+    spin->setRange(0, 9);
+    spin->setAccessibleName(QLatin1String(name));
+    spin->setFixedWidth(44);
+    return spin;
+}
+
+QLabel* WrappedLabel(const QString& text, const char* name, QWidget* parent)
+{
+    auto* label = Named(new QLabel(text, parent), name);
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+// --- page 0: "Daten laden und speichern" -----------------------------------------------------------------
+
+QWidget* TFormmap::buildDataPage()
+{
+    auto* page = new QWidget(this);
+    auto* row = new QHBoxLayout(page);
+    row->addWidget(buildTextsAndTime(), 1);
+    row->addWidget(buildFilePanels());
+    row->addWidget(buildGamePanels());
+    return page;
+}
+
+QWidget* TFormmap::buildTextsAndTime()
+{
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    editautor = Named(new QLineEdit(box), "editautor");
+    edittitel = Named(new QLineEdit(box), "edittitel");
+    Edittipp1 = Named(new QLineEdit(box), "Edittipp1");
+    Edittipp2 = Named(new QLineEdit(box), "Edittipp2");
+    grid->addWidget(new QLabel(QStringLiteral("Level-Autor: (16 Zeichen)"), box), 0, 0);
+    grid->addWidget(editautor, 1, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Level-Name: (31 Zeichen)"), box), 2, 0);
+    grid->addWidget(edittitel, 3, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Tipps zum Level : (2 x 31 Zeichen)"), box), 4, 0);
+    grid->addWidget(Edittipp1, 5, 0);
+    grid->addWidget(Edittipp2, 6, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Zeit im Level in Sekunden"), box), 7, 0);
+    auto* digits = new QHBoxLayout;
+    const std::array<const char*, 4> names = {"SpinTime1", "Spintime2", "Spintime3", "Spintime4"};
+    for (int i = 0; i < LevelDocument::kTimeDigits; ++i) {
+        timeSpins[i] = TimeSpin(names[i], box);
+        digits->addWidget(timeSpins[i]);
+    }
+    digits->addStretch(1);
+    grid->addLayout(digits, 8, 0);
+    grid->setRowStretch(9, 1);
+    return box;
+}
+
+QWidget* TFormmap::buildFilePanels()
+{
+    auto* column = new QWidget(this);
+    auto* box = new QVBoxLayout(column);
+    box->setContentsMargins(0, 0, 0, 0);
+
+    auto* panel4 = Panel(QStringLiteral("Tavrel Format Datei Funktionen"), "Panel4", column);
+    auto* p4 = new QVBoxLayout(panel4);
+    Label13 = Named(new QLabel(InitialLevelLabel(), panel4), "Label13");
+    ButtonSaveFile = NamedButton(QStringLiteral("Level Datei speichern"), "ButtonSaveFile", panel4);
+    ButtonLoadFile = NamedButton(QStringLiteral("Level Datei laden"), "ButtonLoadFile", panel4);
+    p4->addWidget(Label13);
+    p4->addWidget(ButtonSaveFile);
+    p4->addWidget(ButtonLoadFile);
+    box->addWidget(panel4);
+
+    auto* panel3 = Panel(QStringLiteral("Level Data Generator Export"), "Panel3", column);
+    auto* p3 = new QVBoxLayout(panel3);
+    p3->addWidget(NamedButton(QStringLiteral("Assembler Code generieren"), "Button1", panel3));
+    p3->addWidget(NamedButton(QStringLiteral("Level Data Bytes anzeigen"), "Button30", panel3));
+    box->addWidget(panel3);
+    box->addStretch(1);
+    return column;
+}
+
+QWidget* TFormmap::buildGamePanels()
+{
+    auto* column = new QWidget(this);
+    auto* box = new QVBoxLayout(column);
+    box->setContentsMargins(0, 0, 0, 0);
+
+    auto* panel1 = Panel(QStringLiteral("     ATR Disk V1.x  Funktionen"), "Panel1", column);
+    auto* p1 = new QGridLayout(panel1);
+    LabelATRname = Named(new QLabel(QStringLiteral("oxildisk.atr"), panel1), "LabelATRname");
+    SpinATRlevel = Named(new QSpinBox(panel1), "SpinATRlevel");
+    SpinATRlevel->setRange(1, 40);
+    SpinATRlevel->setValue(1);
+    p1->addWidget(LabelATRname, 0, 0, 1, 2);
+    p1->addWidget(NamedButton(QStringLiteral("ATR"), "SpeedButton13", panel1), 1, 0);
+    p1->addWidget(NamedButton(QStringLiteral("Test ATR"), "SpeedButton14", panel1), 1, 1);
+    p1->addWidget(SpinATRlevel, 2, 0);
+    p1->addWidget(NamedButton(QStringLiteral("Level von ATR laden"), "ButtonAtrLoad", panel1), 3, 0, 1, 2);
+    p1->addWidget(NamedButton(QStringLiteral("Level auf ATR speichern"), "ButtonAtrSave", panel1), 4, 0, 1, 2);
+    box->addWidget(panel1);
+
+    auto* panel6 = Panel(QStringLiteral("Binär Format V2.x Datei Export"), "Panel6", column);
+    auto* p6 = new QVBoxLayout(panel6);
+    p6->addWidget(NamedButton(QStringLiteral("Level Binär 15 Sektoren speichern"), "ButtonBinarySave15", panel6));
+    p6->addWidget(NamedButton(QStringLiteral("Level als Bild speichern"), "Button31", panel6));
+    box->addWidget(panel6);
+    box->addStretch(1);
+    return column;
+}
+
+void TFormmap::connectDataPage()
+{
+    connect(ButtonSaveFile, &QPushButton::clicked, this, [this] { act([this] { ButtonSaveFileClick(); }); });
+    connect(ButtonLoadFile, &QPushButton::clicked, this, [this] { act([this] { ButtonLoadFileClick(); }); });
+    connect(editautor, &QLineEdit::textEdited, this, [this](const QString& t) { mDocument.setAuthor(t); });
+    connect(edittitel, &QLineEdit::textEdited, this, [this](const QString& t) { mDocument.setTitle(t); });
+    connect(Edittipp1, &QLineEdit::textEdited, this, [this](const QString& t) { mDocument.setTip1(t); });
+    connect(Edittipp2, &QLineEdit::textEdited, this, [this](const QString& t) { mDocument.setTip2(t); });
+    for (int i = 0; i < LevelDocument::kTimeDigits; ++i)
+        connect(timeSpins[i], &QSpinBox::valueChanged, this, [this, i](int v) { mDocument.setTimeDigit(i, v); });
+}
+
+void TFormmap::refreshTextsAndTime()
+{
+    const std::array<std::pair<QLineEdit*, const QString*>, 4> texts = {
+        std::pair{editautor, &mDocument.author()}, std::pair{edittitel, &mDocument.title()},
+        std::pair{Edittipp1, &mDocument.tip1()}, std::pair{Edittipp2, &mDocument.tip2()}};
+    for (const auto& [edit, text] : texts)
+        if (edit->text() != *text)
+            edit->setText(*text);
+    for (int i = 0; i < LevelDocument::kTimeDigits; ++i) {
+        const QSignalBlocker block(timeSpins[i]);
+        timeSpins[i]->setValue(mDocument.timeDigit(i).toInt());
+    }
+}
+
+// --- page 1: "Spielelemente setzen" --------------------------------------------------------------------
+
+QWidget* TFormmap::buildElementsPage()
+{
+    auto* page = new QWidget(this);
+    auto* box = new QVBoxLayout(page);
+    box->setContentsMargins(4, 2, 4, 2);
+    LabelAuswahl = Named(new QLabel(QStringLiteral("Die Pattern - Klicke um ein Pattern zum Setzen auszuwählen"), page),
+                         "LabelAuswahl");
+    box->addWidget(LabelAuswahl);
+    box->addWidget(buildChooser());
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(buildCarriedPanels());
+    Memo = Named(new QPlainTextEdit(page), "Memo");
+    Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    lower->addWidget(Memo, 1);
+    box->addLayout(lower, 1);
+    return page;
+}
+
+QWidget* TFormmap::buildChooser()
+{
+    auto* strip = new QWidget(this);
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    auto rowButtons = [strip](const std::array<std::pair<const char*, int>, 4>& buttons) {
+        auto* column = new QVBoxLayout;
+        column->setSpacing(0);
+        for (const auto& [name, number] : buttons) {
+            auto* button = NamedButton(QString::number(number), name, strip);
+            button->setFixedSize(30, LevelPicture::kCell);
+            column->addWidget(button);
+        }
+        column->addStretch(1);
+        return column;
+    };
+    row->addLayout(rowButtons({{{"Button23", 0}, {"Button22", 32}, {"Button24", 64}, {"Button25", 96}}}));
+    ScrollBox2 = Named(new QScrollArea(strip), "ScrollBox2");
+    ScrollBox2->setFrameShape(QFrame::NoFrame);
+    ScrollBox2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ScrollBox2->setFixedHeight(LevelPicture::kChooserHeight + 17);
+    paintboxpattern = Named(new LevelPictureView(&mPicture.chooser()), "paintboxpattern");
+    ScrollBox2->setWidget(paintboxpattern);
+    row->addWidget(ScrollBox2, 1);
+    row->addLayout(rowButtons({{{"Button27", 31}, {"Button26", 63}, {"Button28", 95}, {"Button29", 127}}}));
+    return strip;
+}
+
+QWidget* TFormmap::buildCarriedPanels()
+{
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(Named(new QLabel(QStringLiteral("gewählte  Pattern auf die Maus-Tasten legen"), box), "Label17"), 0, 0, 1, 3);
+    const std::array<std::array<const char*, 3>, 3> names = {{{"PanelPattern", "Imageauswahl", "labelnummer"},
+                                                               {"Panel2", "Imagemitte", "Labelnummermitte"},
+                                                               {"Panelpatternloeschen", "ImageLoeschen", "Labelnummerloeschen"}}};
+    for (int b = 0; b < 3; ++b) {
+        auto* panel = Named(new QFrame(box), names[b][0]);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        panel->setAutoFillBackground(true);
+        QPalette silver = panel->palette();
+        silver.setColor(QPalette::Window, QColor(192, 192, 192));
+        panel->setPalette(silver);
+        auto* inside = new QHBoxLayout(panel);
+        carriedImages[b] = Named(new ImageView(&mSession.preview(LevelEditSession::Button(b)), panel), names[b][1]);
+        carriedLabels[b] = Named(new QLabel(panel), names[b][2]);
+        carriedLabels[b]->setMinimumWidth(28);
+        inside->addWidget(carriedImages[b]);
+        inside->addWidget(carriedLabels[b]);
+        grid->addWidget(panel, 1, b);
+    }
+    grid->addWidget(Named(new QLabel(QStringLiteral("Linke  MT            Mittlere MT         Rechte MT"), box), "Label3"),
+                    2, 0, 1, 3);
+    Button32 = NamedButton(QStringLiteral("Level Initialisieren"), "Button32", box);
+    grid->addWidget(Button32, 3, 0, 1, 3);
+    grid->setRowStretch(4, 1);
+    connect(Button32, &QPushButton::clicked, this, [this] { act([this] { Button32Click(); }); });
+    return box;
+}
+
+void TFormmap::refreshCarried()
+{
+    for (int b = 0; b < 3; ++b) {
+        const QString& text = mSession.carriedText(LevelEditSession::Button(b));
+        if (carriedLabels[b]->text() != text)
+            carriedLabels[b]->setText(text);
+        carriedImages[b]->update();
+    }
+}
+
+// --- pages 2 and 3: monsters and switches ----------------------------------------------------------------
+
+QWidget* TFormmap::buildTablePage(LevelTable table)
+{
+    const bool monsters = table == LevelTable::Monsters;
+    auto* page = new QWidget(this);
+    auto* box = new QVBoxLayout(page);
+    box->setContentsMargins(4, 2, 4, 2);
+    box->addWidget(WrappedLabel(
+        monsters ? QStringLiteral("Hier werden die Gegner definiert. Maximal 10 Gegner insgesamt.  Maximal 4 Gegner pro "
+                                  "Schirm (Rest unsichtbar). Maximal 1 Gegner pro Zeile (2 = flackern, mehr sind "
+                                  "eventuell umsichtbar)")
+                 : QStringLiteral("Hier werden die Schalter definiert. 8 Schalter pro Level. Schalter dürfen keine "
+                                  "anderen Schalter erschaffen."),
+        monsters ? "Label4" : "Label5", page));
+    auto* model = new LevelTableModel(mDocument, table, this);
+    (monsters ? mMonsterModel : mSwitchModel) = model;
+    auto* view = Named(new QTableView(page), monsters ? "MonsterGrid" : "Schaltergrid");
+    view->setModel(model);
+    view->horizontalHeader()->setDefaultSectionSize(50);
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(24);
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setFixedWidth(460);
+    view->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The game's own column and hint widths; a smaller font lets "Mon #10" and the hints fit.
+    QFont small = view->font();
+    small.setPointSize(8);
+    view->horizontalHeader()->setFont(small);
+    view->verticalHeader()->setFont(small);
+    (monsters ? MonsterGrid : Schaltergrid) = view;
+    box->addWidget(view, 1);
+    return page;
+}

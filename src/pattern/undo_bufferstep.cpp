@@ -1,0 +1,29 @@
+// Edit-buffer steps and which of them merge.
+#include "pattern/undo_bufferstep.h"
+
+namespace {
+
+enum StepId { kSingle = -1, kTyping = 1, kLoading = 2 };
+
+} // namespace
+
+BufferStep::BufferStep(PatternEditor& editor, const QString& name, StepChanges changes, int typedCell)
+    : PatternStep(editor, name, std::move(changes)), mTypedCell(typedCell)
+{
+}
+
+int BufferStep::id() const
+{
+    if (mTypedCell >= 0)
+        return kTyping;
+    return text() == QLatin1String("Laden") ? kLoading : kSingle;
+}
+
+bool BufferStep::mergeWith(const QUndoCommand* other)
+{
+    const auto* later = static_cast<const BufferStep*>(other);
+    if (later->mTypedCell != mTypedCell)
+        return false;
+    mChanges.append(later->mChanges);
+    return true;
+}

@@ -1,0 +1,87 @@
+// What an undo step of the pattern editor holds: the texts it changed, before and after, and the
+// overview patterns its operation drew; and the command base that puts them back.
+#pragma once
+
+#include "pattern/patterneditor.h"
+
+#include <QList>
+#include <QUndoCommand>
+#include <optional>
+
+// A cell of the pixel grid (data false: column 0-7) or the byte grid (data true: half 0-1).
+struct BufferCellChange {
+    bool data = false;
+    quint8 column = 0;
+    quint8 row = 0;
+    QString before;
+    QString after;
+};
+
+struct RowColorChange {
+    quint8 column = 0;
+    quint8 row = 0;
+    RowColorEntry before;
+    RowColorEntry after;
+};
+
+struct RegisterChange {
+    quint8 k = 0;
+    ColorRegister before;
+    ColorRegister after;
+};
+
+struct StoreEntryChange {
+    quint8 bank = 0; // 1-16
+    quint8 character = 0;
+    quint8 row = 0;
+    QString before;
+    QString after;
+};
+
+// The changed texts of one step; empty lists cost no allocation.
+struct StepChanges {
+    QList<BufferCellChange> cells;
+    QList<RowColorChange> rowColors;
+    QList<RegisterChange> registers;
+    QList<StoreEntryChange> entries;
+    bool guardBefore = true;
+    bool guardAfter = true;
+    // Overview patterns to redraw (set * 64 + pattern, from 0); all of them when redrawAll.
+    QList<quint16> redrawn;
+    bool redrawAll = false;
+
+    bool changesTexts() const;
+    // Puts the texts before (after false) or after the step back and redraws what the step drew.
+    void apply(PatternEditor& editor, bool after) const;
+    // Takes a later step on top of this one: its after texts win, its before texts count where this
+    // step had not touched the text yet.
+    void append(const StepChanges& later);
+};
+
+// The editor as a step found it. Copies of implicitly shared texts: taking one costs no text copy.
+struct StepSnapshot {
+    EditBuffer buffer;
+    RowColorTable rowColors;
+    ColorRegisterSet registers;
+    bool guard = true;
+    std::optional<PatternStore> store; // only for steps that change the store
+
+    static StepSnapshot take(const PatternEditor& editor, bool withStore);
+    // The texts that differ between this snapshot and the editor now.
+    StepChanges changesTo(const PatternEditor& editor) const;
+};
+
+// A step that has already been done when it is pushed: the first redo() is skipped.
+class PatternStep : public QUndoCommand {
+public:
+    PatternStep(PatternEditor& editor, const QString& name, StepChanges changes);
+    void undo() override;
+    void redo() override;
+
+protected:
+    PatternEditor& mEditor;
+    StepChanges mChanges;
+
+private:
+    bool mDone = true;
+};

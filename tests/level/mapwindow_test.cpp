@@ -1,0 +1,323 @@
+// The level editor window in the window set, driven by its controls with scripted dialogs.
+#include "app/ui/windowset.h"
+#include "level/ui/levelpictureview.h"
+#include "level/ui/map.h"
+#include "common/textfile.h"
+#include "levelio/levelfile.h"
+#include "pattern/fontfile.h"
+#include "pattern/ui/main.h"
+#include "support/scripteddialogs.h"
+#include "support/testutil.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MapWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        // A start-up file whose set 1 draws every pattern differently.
+        PatternEditor e;
+        for (int c = 0; c < 128; ++c)
+            for (int r = 0; r < 8; ++r) {
+                e.store.setEntry(1, c, r, QString::number((c * 29 + r * 7 + 1) % 256));
+                e.store.setEntry(2, c, r, QString::number((c * 13 + r * 51) % 256));
+            }
+        SaveFontFile(e, fontFile());
+        set = std::make_unique<WindowSet>(dialogs, opener, dir.path());
+        set->showMain();
+        map = set->map();
+    }
+    QString fontFile() const { return dir.filePath(QStringLiteral("Vorarado.fa8")); }
+    void open() { QTest::mouseClick(Control<QPushButton>(set->main(), "ButtonMap"), Qt::LeftButton); }
+    void click(const char* name) { QTest::mouseClick(Control<QPushButton>(map, name), Qt::LeftButton); }
+    QString carried(const char* label) { return Control<QLabel>(map, label)->text(); }
+    QStringList log() { return map->Memo->toPlainText().split(QLatin1Char('\n')); }
+    void toPaintingPage() { map->PageControl1->setCurrentIndex(1); }
+
+    // Mouse events with held buttons and modifiers, as the system sends them.
+    static void send(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held,
+                     Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QMouseEvent event(type, QPointF(at), w->mapToGlobal(QPointF(at)), button, held, mods);
+        QApplication::sendEvent(w, &event);
+    }
+    static QPoint cell(int x, int y) { return {32 * x + 9, 32 * y + 20}; }
+    void clickCell(int x, int y, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        send(map->paintboxLevel, QEvent::MouseButtonPress, cell(x, y), button, button, mods);
+        send(map->paintboxLevel, QEvent::MouseButtonRelease, cell(x, y), button, Qt::NoButton, mods);
+    }
+    void drag(QPoint from, QPoint to, int steps)
+    {
+        send(map->paintboxLevel, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        for (int i = 1; i <= steps; ++i)
+            send(map->paintboxLevel, QEvent::MouseMove, from + (to - from) * i / steps, Qt::NoButton, Qt::LeftButton);
+        send(map->paintboxLevel, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    }
+    void choose(int pattern, Qt::MouseButton button = Qt::LeftButton)
+    {
+        const QPoint at(32 * (pattern % 32) + 5, 32 * (pattern / 32) + 5);
+        send(map->paintboxpattern, QEvent::MouseButtonPress, at, button, button);
+        send(map->paintboxpattern, QEvent::MouseButtonRelease, at, button, Qt::NoButton);
+    }
+
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    RecordingOpener opener;
+    std::unique_ptr<WindowSet> set;
+    TFormmap* map = nullptr;
+};
+
+} // namespace
+
+TEST_F(MapWindowTest, CreatedHiddenWithTheDiskPathAndTheRegisterColours)
+{
+    EXPECT_FALSE(map->isVisible());
+    EXPECT_EQ(log(), QStringList({dir.filePath(QStringLiteral("oxildisk.atr"))}));
+    EXPECT_EQ(map->document().colorEntry(2, 7).hexText, set->main()->editor().registers[2].code());
+    EXPECT_TRUE(map->document().code(0, 0).isEmpty()); // no codes before the first opening
+    EXPECT_EQ(map->PageControl1->count(), 4);
+    const QStringList pages = {"Daten laden und speichern", "Spielelemente setzen", "Gegner verwalten", "Schalter verwalten"};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(map->PageControl1->tabText(i), pages[i]);
+    EXPECT_EQ(map->MonsterGrid->model()->headerData(9, Qt::Horizontal).toString(), QStringLiteral("Mon #10"));
+    EXPECT_EQ(map->Schaltergrid->model()->index(4, 7).data().toString(), QStringLiteral("0"));
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(MapWindowTest, OpeningTwice)
+{
+    open();
+    ASSERT_TRUE(map->isVisible());
+    EXPECT_EQ(map->PageControl1->currentIndex(), 2); // "Gegner verwalten" in front
+    EXPECT_EQ(map->size(), QSize(1096, 734));
+    EXPECT_EQ(map->document().cellPattern(60, 5), 1);
+    EXPECT_EQ(map->document().colorEntry(4, 1).hexText, QStringLiteral("9E"));
+    EXPECT_EQ(QStringList({carried("labelnummer"), carried("Labelnummermitte"), carried("Labelnummerloeschen")}),
+              QStringList({"3", "10", "1"}));
+    // Edits in between: a painted cell, chosen patterns, and new graphics in the pattern editor.
+    toPaintingPage();
+    clickCell(60, 5);
+    choose(17, Qt::RightButton);
+    EXPECT_EQ(carried("Labelnummerloeschen"), QStringLiteral("17"));
+    const QImage before = map->picture().level().copy();
+    set->main()->editor().store.setEntry(1, 2, 0, QStringLiteral("255")); // pattern 1, row 0
+    click("ButtonFont");
+    EXPECT_FALSE(map->isVisible());
+    open();
+    EXPECT_EQ(map->document().cellPattern(60, 5), 3);
+    EXPECT_EQ(QStringList({carried("labelnummer"), carried("Labelnummermitte"), carried("Labelnummerloeschen")}),
+              QStringList({"3", "10", "1"}));
+    const QColor d = QColor::fromRgb(map->picture().level().pixel(50 * 32, 2 * 32)); // a floor cell, row 0 of pattern 1
+    EXPECT_NE(map->picture().level().pixel(50 * 32, 2 * 32), before.pixel(50 * 32, 2 * 32)) << d.name().toStdString();
+    EXPECT_EQ(map->picture().level().pixel(50 * 32, 2 * 32) & 0xFFFFFF,
+              ToQRgb(map->document().colorEntry(3, 3).displayColor) & 0xFFFFFF);
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(MapWindowTest, ADamagedPatternSetStopsTheOpening)
+{
+    set->main()->editor().store.setEntry(2, 5, 3, QStringLiteral("zehn"));
+    open();
+    EXPECT_EQ(dialogs.errors, QStringList({"'zehn' ist kein gültiger Integerwert"}));
+    EXPECT_FALSE(map->isVisible());
+    EXPECT_TRUE(map->document().code(0, 0).isEmpty());
+}
+
+TEST_F(MapWindowTest, PaintByDragAndUndo)
+{
+    open();
+    toPaintingPage();
+    const std::vector<QString> codes = map->document().gridCodes();
+    const QImage before = map->picture().level().copy();
+    drag(cell(10, 4), cell(29, 4), 40);
+    for (int x = 10; x < 30; ++x)
+        EXPECT_EQ(map->document().cellPattern(x, 4), 3) << x;
+    EXPECT_EQ(map->LabelPattern->text(),
+              QStringLiteral("Klicke unten, um das gewählte Pattern zu setzen in:    Spalte (X) = 29  /  Zeile (Y) = 4"));
+    const QImage painted = map->picture().level().copy();
+    auto* undoButton = Control<QPushButton>(map, "ButtonUndo");
+    EXPECT_EQ(undoButton->toolTip(), QStringLiteral("Rückgängig (Strg+Z): Malen"));
+    map->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(map));
+    QTest::keyClick(map, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(map->document().gridCodes(), codes);
+    EXPECT_EQ(map->picture().level(), before);
+    QTest::keyClick(map, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(map->picture().level(), painted);
+    QTest::keyClick(map, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(map, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(map->picture().level(), painted);
+    EXPECT_FALSE(undoButton->toolTip().isEmpty());
+}
+
+TEST_F(MapWindowTest, RefusesAStartPointInColumnEight)
+{
+    open();
+    toPaintingPage();
+    choose(44);
+    EXPECT_EQ(carried("labelnummer"), QStringLiteral("44"));
+    clickCell(8, 2);
+    EXPECT_EQ(map->document().cellPattern(8, 2), 1);
+    EXPECT_EQ(log().last(), QStringLiteral("Oxil darf nicht so weit links starten."));
+    clickCell(9, 2);
+    EXPECT_EQ(map->document().cellPattern(9, 2), 44);
+    // Shift + left picks the goal flag without changing the cell; middle + right paints the middle pattern.
+    map->document().writeCell(30, 1, 17);
+    clickCell(30, 1, Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(carried("labelnummer"), QStringLiteral("17"));
+    EXPECT_EQ(map->document().cellPattern(30, 1), 17);
+    send(map->paintboxLevel, QEvent::MouseButtonPress, cell(31, 1), Qt::MiddleButton, Qt::MiddleButton | Qt::RightButton);
+    send(map->paintboxLevel, QEvent::MouseButtonRelease, cell(31, 1), Qt::MiddleButton, Qt::RightButton);
+    EXPECT_EQ(map->document().cellPattern(31, 1), 10);
+    // Chooser text.
+    send(map->paintboxpattern, QEvent::MouseMove, QPoint(6 * 32 + 3, 2 * 32 + 3), Qt::NoButton, Qt::NoButton);
+    EXPECT_TRUE(map->LabelAuswahl->text().endsWith(QStringLiteral("Pattern-Nr.  70    (Mauer: versperrt den Weg)")));
+}
+
+TEST_F(MapWindowTest, OtherPagesOnlyTellThePosition)
+{
+    open();
+    const std::vector<QString> codes = map->document().gridCodes();
+    clickCell(40, 3);
+    send(map->paintboxLevel, QEvent::MouseMove, cell(41, 3), Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(map->document().gridCodes(), codes);
+    EXPECT_EQ(map->LabelPattern->text(), QStringLiteral("Spalte (X) = 41  /  Zeile (Y) = 3"));
+}
+
+TEST_F(MapWindowTest, InitialiseAsksFirst)
+{
+    open();
+    toPaintingPage();
+    choose(2);
+    dialogs.confirmAnswers = {UserDialogs::Answer::No, UserDialogs::Answer::Cancel, UserDialogs::Answer::Yes};
+    click("Button32");
+    click("Button32");
+    EXPECT_EQ(map->document().cellPattern(60, 5), 1);
+    click("Button32");
+    EXPECT_EQ(dialogs.confirmations.last(),
+              QStringLiteral("Soll der gesamte Level mit dem gewählten Pattern 2 initialisiert werden?\rAlle bisherigen "
+                             "Pattern werden gelöscht!"));
+    EXPECT_EQ(map->document().cellPattern(60, 5), 2);
+    EXPECT_EQ(Control<QPushButton>(map, "ButtonUndo")->toolTip(), QStringLiteral("Rückgängig (Strg+Z): Level Initialisieren"));
+    click("ButtonUndo");
+    EXPECT_EQ(map->document().cellPattern(60, 5), 1);
+}
+
+TEST_F(MapWindowTest, SaveAndLoadThroughTheDialogs)
+{
+    open();
+    toPaintingPage();
+    clickCell(20, 7);
+    QTest::keyClicks(map->editautor, QStringLiteral("Ein Autor Mit Langem Namen"));
+    EXPECT_EQ(map->document().author(), QStringLiteral("Ein Autor Mit Langem Namen"));
+    const QString path = dir.filePath(QStringLiteral("Welt.la8"));
+    dialogs.fileAnswers = {std::nullopt, path};
+    click("ButtonSaveFile"); // cancelled: nothing
+    EXPECT_EQ(Control<QLabel>(map, "Label13")->text(), QStringLiteral(" Kein Level geladen"));
+    click("ButtonSaveFile");
+    ASSERT_EQ(dialogs.saveRequests.size(), 2u);
+    const FileDialogRequest& r = dialogs.saveRequests.back();
+    EXPECT_EQ(r.title, QStringLiteral("Speichern: Dateiname für die Leveldaten?"));
+    EXPECT_EQ(r.filter, QStringLiteral("Tavrel Level Dateien für Atari 8Bit (*.la8)|*.la8|Alle Dateien (*.*)|*.*"));
+    EXPECT_EQ(r.fileName, QStringLiteral("Kein Level geladen"));
+    EXPECT_EQ(r.defaultExt, QStringLiteral("la8"));
+    EXPECT_EQ(dialogs.messages, QStringList({"OK"}));
+    EXPECT_EQ(Control<QLabel>(map, "Label13")->text(), QStringLiteral("Level: Welt.la8"));
+    EXPECT_EQ(map->editautor->text(), QStringLiteral("Ein Autor Mit Langem Namen"));
+
+    clickCell(21, 7, Qt::RightButton);
+    dialogs.fileAnswers = {path};
+    click("ButtonLoadFile");
+    EXPECT_EQ(dialogs.openRequests.back().fileName, QStringLiteral("Welt.la8"));
+    EXPECT_TRUE(dialogs.openRequests.back().title.isEmpty());
+    EXPECT_EQ(map->document().cellPattern(20, 7), 3);
+    EXPECT_EQ(map->editautor->text(), QStringLiteral("ein autor mit la"));
+    EXPECT_EQ(carried("labelnummer"), QStringLiteral("0"));
+    EXPECT_EQ(map->document().undoStack().count(), 0);
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(MapWindowTest, ALevelThatCannotBeDrawnLeavesTheEditorUsable)
+{
+    open();
+    const QString path = WriteTestFile(dir, QStringLiteral("kurz.la8"), JoinWindows1252Lines(LevelFileLines(map->document()).mid(0, 100)));
+    dialogs.fileAnswers = {path};
+    click("ButtonLoadFile");
+    EXPECT_EQ(dialogs.errors, QStringList({"'' ist kein gültiger Integerwert"}));
+    EXPECT_EQ(Control<QLabel>(map, "Label13")->text(), QStringLiteral("Level: kurz.la8"));
+    EXPECT_EQ(map->timeSpins[0]->value(), 9);
+    toPaintingPage();
+    clickCell(30, 3);
+    EXPECT_EQ(map->document().cellPattern(30, 3), 3);
+}
+
+TEST_F(MapWindowTest, TablesEditAsUndoSteps)
+{
+    open();
+    QAbstractItemModel* model = map->MonsterGrid->model();
+    ASSERT_TRUE(model->setData(model->index(6, 1), QStringLiteral("R")));
+    EXPECT_EQ(map->document().monsterCell(7, 2), QStringLiteral("R"));
+    click("ButtonUndo");
+    EXPECT_EQ(model->index(6, 1).data().toString(), QStringLiteral("L"));
+}
+
+TEST_F(MapWindowTest, CommandLinePictureMatchesTheWindow)
+{
+    open();
+    toPaintingPage();
+    for (int x = 9; x < 40; ++x)
+        clickCell(x, x % 10);
+    map->document().setTableCell(LevelTable::Monsters, 2, 1, QStringLiteral("20"));
+    map->document().setTableCell(LevelTable::Monsters, 3, 1, QStringLiteral("4"));
+    map->document().setTableCell(LevelTable::Switches, 1, 3, QStringLiteral("12"));
+    map->document().setTableCell(LevelTable::Switches, 3, 3, QStringLiteral("50"));
+    const QString level = dir.filePath(QStringLiteral("cli.la8"));
+    dialogs.fileAnswers = {level, level};
+    click("ButtonSaveFile");
+    map->CheckBoxMonster->click();
+    map->CheckBoxschalter->click();
+    click("ButtonLoadFile");
+    ASSERT_TRUE(dialogs.errors.isEmpty());
+    const QString picture = dir.filePath(QStringLiteral("cli.png"));
+    QProcess cli;
+    cli.start(QCoreApplication::applicationDirPath() + QStringLiteral("/tavrel-cli"),
+              {QStringLiteral("render-level"), level, QStringLiteral("--font"), fontFile(), QStringLiteral("--overlays"),
+               QStringLiteral("-o"), picture});
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    EXPECT_EQ(QImage(picture).convertToFormat(QImage::Format_RGB32), map->picture().level().convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(MapWindowTest, BannerArrows)
+{
+    open();
+    QWidget* banner = Control<QWidget>(map, "Panel5");
+    const int start = banner->x();
+    EXPECT_EQ(start, map->ScrollBox1->mapTo(map, QPoint(0, 0)).x()); // flush with the level view
+    click("SpeedButton38");
+    EXPECT_EQ(banner->x(), start); // never left of its start
+    click("SpeedButton37");
+    click("SpeedButton37");
+    EXPECT_EQ(banner->x(), start + 64);
+    click("SpeedButton38");
+    EXPECT_EQ(banner->x(), start + 32);
+    for (int i = 0; i < 40; ++i)
+        click("SpeedButton37");
+    EXPECT_LE(banner->x() + banner->width(), map->ScrollBox1->mapTo(map, QPoint(map->ScrollBox1->width(), 0)).x());
+    EXPECT_GT(banner->x() + banner->width() + 32, map->ScrollBox1->mapTo(map, QPoint(map->ScrollBox1->width(), 0)).x());
+}
