@@ -38,9 +38,5 @@ inline std::vector<AtariColor> DistinctColors(int count)
     return colors;
 }
 
-// Readable QStrings in test failures.
-#include <ostream>
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+// Readable QStrings in test failures come from the shared test helpers.
+#include "support/testutil.h"
