@@ -4,6 +4,7 @@
 #include "converter/nearestpalettecolor.h"
 #include "palette/ataripalette.h"
 #include "palette/colortext.h"
+#include "support/testutil.h"
 
 #include <QImage>
 #include <initializer_list>
@@ -38,5 +39,3 @@ inline std::vector<AtariColor> DistinctColors(int count)
     return colors;
 }
 
-// Readable QStrings in test failures come from the shared test helpers.
-#include "support/testutil.h"
