@@ -222,7 +222,7 @@ int main(int argc, char** argv)
         for (int slot = 1; slot <= AtrImage::kSlots; ++slot) {
             LevelDocument doc;
             doc.InitEmptyLevel(1);
-            doc.Farbenstandard(editor.registers);
+            doc.Farbenstandard(editor.registers());
             const QString source = levelDir + QStringLiteral("/level%1.txt").arg(slot, 2, 10, QLatin1Char('0'));
             if (QFileInfo::exists(source)) {
                 ReadLevel(doc, source, legend);

@@ -3,6 +3,7 @@
 
 #include "pattern/codeexport.h"
 #include "pattern/fontfile.h"
+#include "pattern/patterndocument.h"
 
 namespace {
 

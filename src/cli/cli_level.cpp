@@ -5,6 +5,7 @@
 #include "level/leveleditsession.h"
 #include "level/levelpicture.h"
 #include "pattern/fontfile.h"
+#include "pattern/patterndocument.h"
 
 #include <QBuffer>
 #include <QFileInfo>

@@ -4,6 +4,7 @@
 #include "converter/nearestpalettecolor.h"
 #include "palette/ataripalette.h"
 #include "palette/colortext.h"
+#include "support/testutil.h"
 
 #include <QImage>
 #include <initializer_list>
@@ -38,9 +39,3 @@ inline std::vector<AtariColor> DistinctColors(int count)
     return colors;
 }
 
-// Readable QStrings in test failures.
-#include <ostream>
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}

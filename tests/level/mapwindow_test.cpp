@@ -9,6 +9,7 @@
 #include "support/scripteddialogs.h"
 #include "support/testutil.h"
 
+#include <QScrollArea>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -33,8 +35,8 @@ protected:
         PatternEditor e;
         for (int c = 0; c < 128; ++c)
             for (int r = 0; r < 8; ++r) {
-                e.store.setEntry(1, c, r, QString::number((c * 29 + r * 7 + 1) % 256));
-                e.store.setEntry(2, c, r, QString::number((c * 13 + r * 51) % 256));
+                e.document().setEntry(1, c, r, QString::number((c * 29 + r * 7 + 1) % 256));
+                e.document().setEntry(2, c, r, QString::number((c * 13 + r * 51) % 256));
             }
         SaveFontFile(e, fontFile());
         set = std::make_unique<WindowSet>(dialogs, opener, dir.path());
@@ -88,7 +90,7 @@ TEST_F(MapWindowTest, CreatedHiddenWithTheDiskPathAndTheRegisterColours)
 {
     EXPECT_FALSE(map->isVisible());
     EXPECT_EQ(log(), QStringList({dir.filePath(QStringLiteral("oxildisk.atr"))}));
-    EXPECT_EQ(map->document().colorEntry(2, 7).hexText, set->main()->editor().registers[2].code());
+    EXPECT_EQ(map->document().colorEntry(2, 7).hexText, set->main()->editor().registers()[2].code());
     EXPECT_TRUE(map->document().code(0, 0).isEmpty()); // no codes before the first opening
     EXPECT_EQ(map->PageControl1->count(), 4);
     const QStringList pages = {"Daten laden und speichern", "Spielelemente setzen", "Gegner verwalten", "Schalter verwalten"};
@@ -115,7 +117,7 @@ TEST_F(MapWindowTest, OpeningTwice)
     choose(17, Qt::RightButton);
     EXPECT_EQ(carried("Labelnummerloeschen"), QStringLiteral("17"));
     const QImage before = map->picture().level().copy();
-    set->main()->editor().store.setEntry(1, 2, 0, QStringLiteral("255")); // pattern 1, row 0
+    set->main()->editor().document().setEntry(1, 2, 0, QStringLiteral("255")); // pattern 1, row 0
     click("ButtonFont");
     EXPECT_FALSE(map->isVisible());
     open();
@@ -131,7 +133,7 @@ TEST_F(MapWindowTest, OpeningTwice)
 
 TEST_F(MapWindowTest, ADamagedPatternSetStopsTheOpening)
 {
-    set->main()->editor().store.setEntry(2, 5, 3, QStringLiteral("zehn"));
+    set->main()->editor().document().setEntry(2, 5, 3, QStringLiteral("zehn"));
     open();
     EXPECT_EQ(dialogs.errors, QStringList({"'zehn' ist kein gültiger Integerwert"}));
     EXPECT_FALSE(map->isVisible());

@@ -161,18 +161,18 @@ TEST(PlayerAssemblerCode, FromTheStoreAloneAsFromTheEditor)
     PatternEditor editor;
     Draw(editor, 1, 7, {"33333333", "22222222", "10000001", "03210123"});
     Draw(editor, 4, 7, {"01230123", "33000000", "22000002"});
-    editor.store.setPatternByte(6, 7, 12, 0, QStringLiteral(" $1F"));
-    editor.store.setPatternByte(6, 7, 13, 1, QStringLiteral("999"));
+    editor.document().setPatternByte(6, 7, 12, 0, QStringLiteral(" $1F"));
+    editor.document().setPatternByte(6, 7, 13, 1, QStringLiteral("999"));
     for (const int pattern : {7, 1, 64}) {
         QStringList fromStore;
-        PlayerAssemblerCode(editor.store, pattern, QStringLiteral("Frosch"),
+        PlayerAssemblerCode(editor.store(), pattern, QStringLiteral("Frosch"),
                             [&fromStore](const QString& line) { fromStore << line; });
         EXPECT_EQ(fromStore, PlayerLines(editor, pattern, QStringLiteral("Frosch"))) << pattern;
     }
 
     // A byte that is no number in set 5, and a later one in the same set: the first one is named.
-    editor.store.setPatternByte(5, 7, 2, 1, QStringLiteral("zwei"));
-    editor.store.setPatternByte(5, 7, 3, 0, QStringLiteral("drei"));
+    editor.document().setPatternByte(5, 7, 2, 1, QStringLiteral("zwei"));
+    editor.document().setPatternByte(5, 7, 3, 0, QStringLiteral("drei"));
     const auto run = [](const std::function<void(const std::function<void(const QString&)>&)>& exporter) {
         QStringList lines;
         QString error;
@@ -183,7 +183,7 @@ TEST(PlayerAssemblerCode, FromTheStoreAloneAsFromTheEditor)
         }
         return std::make_pair(lines, error);
     };
-    const auto fromStore = run([&](const auto& sink) { PlayerAssemblerCode(editor.store, 7, QStringLiteral("S"), sink); });
+    const auto fromStore = run([&](const auto& sink) { PlayerAssemblerCode(editor.store(), 7, QStringLiteral("S"), sink); });
     const auto fromEditor = run([&](const auto& sink) { PlayerAssemblerCode(editor, 7, QStringLiteral("S"), sink); });
     EXPECT_EQ(fromStore.first.size(), 8);
     EXPECT_EQ(fromStore, fromEditor);

@@ -1,6 +1,8 @@
 // Small helpers every window uses: controls named for tests and accessibility, and logs filled in one block.
 #pragma once
 
+#include "common/packedcolor.h"
+
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringList>
@@ -17,6 +19,15 @@ W* Named(W* widget, const char* name)
 inline QPushButton* NamedButton(const QString& caption, const char* name, QWidget* parent)
 {
     return Named(new QPushButton(caption, parent), name);
+}
+
+// The one place a window or panel gets its background colour (cream for most windows).
+inline void SetWindowBackground(QWidget* widget, PackedColor color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, ToQColor(color));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
 }
 
 // A log or code text. Tab moves the focus on, so moving through a window never types a Tab into it.

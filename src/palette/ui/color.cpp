@@ -43,10 +43,7 @@ TFormcolor::TFormcolor(UserDialogs& dialogs, QWidget* parent)
 {
     setObjectName(QStringLiteral("Formcolor"));
     setWindowTitle(QStringLiteral("Atari Palette"));
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, ToQColor(kCream));
-    setPalette(p);
+    SetWindowBackground(this, kCream);
 
     LabelHeading = new QLabel(QStringLiteral("Bitte eine Atari Farbe durch Anklicken auswählen:"), this);
     LabelHeading->setObjectName(QStringLiteral("LabelHeading"));

@@ -65,6 +65,16 @@ QTableWidget* table(int columns, int rows, int cellWidth, int cellHeight, const 
     return t;
 }
 
+// An export panel: a row of fields above the one button that spans them.
+void LayOutRowAndButton(QWidget* panel, std::initializer_list<QWidget*> row, QPushButton* button)
+{
+    auto* layout = new QGridLayout(panel);
+    int column = 0;
+    for (QWidget* w : row)
+        layout->addWidget(w, 0, column++);
+    layout->addWidget(button, 1, 0, 1, column);
+}
+
 } // namespace
 
 TFormmain::TFormmain(UserDialogs& dialogs, const QString& programFolder, QWidget* parent)
@@ -81,16 +91,49 @@ TFormmain::TFormmain(UserDialogs& dialogs, const QString& programFolder, QWidget
 
 void TFormmain::buildControls()
 {
-    QPalette cream = palette();
-    cream.setColor(QPalette::Window, ToQColor(kCream));
-    setPalette(cream);
-    setAutoFillBackground(true);
+    SetWindowBackground(this, kCream);
     setFixedSize(1029, 734);
     QFont compact = font();
     compact.setPointSize(9);
     setFont(compact);
 
-    // --- mode and colours ----------------------------------------------------------------------
+    auto* top = new QHBoxLayout;
+    top->setSpacing(8);
+    top->addLayout(buildRowColorColumn());
+    top->addWidget(buildSurface(), 0, Qt::AlignTop);
+    top->addLayout(buildPreviewColumn());
+    top->addLayout(buildSelectionColumn());
+    top->addLayout(buildByteGrids());
+    top->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 6);
+    layout->setSpacing(4);
+    layout->addLayout(buildHeader());
+    layout->addLayout(top);
+    layout->addWidget(LabelPattern = label(QStringLiteral("Wähle ein Pattern durch Doppelklick zum Bearbeiten aus: "),
+                                           "LabelPattern", this));
+    layout->addLayout(buildOverview());
+    layout->addLayout(buildBottomPanels(), 1);
+    nameFieldsByLabels();
+    // The player mode's controls and F4 keep their room while hidden, so switching the mode moves
+    // nothing under the pointer.
+    for (QWidget* w : std::initializer_list<QWidget*>{DrawGrid1, Farbe4, ButtonFarbeInit}) {
+        QSizePolicy keep = w->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(keep);
+    }
+
+    Timer1 = Named(new QTimer(this), "Timer1");
+    Timer1->setInterval(300);
+    Timer2 = Named(new QTimer(this), "Timer2");
+    Timer2->setInterval(250);
+    Timer2->start();
+}
+
+QLayout* TFormmain::buildHeader()
+{
+    // The header line: mode, register panels and the paint selection.
     Label3 = label(QStringLiteral("Definiere hier das Aussehen des Pattern: "), "Label3", this);
     Combomode = Named(new QComboBox(this), "Combomode");
     Combomode->setEditable(true);
@@ -99,38 +142,29 @@ void TFormmain::buildControls()
     Label1 = label(QStringLiteral("Farben: Klick wählt Malfarbe, Doppelklick = Definition"), "Label1", this);
     Label1->setWordWrap(true);
     Label1->setFixedWidth(190);
-    ColorPanel** panels[5] = {&Farbe0, &Farbe1, &Farbe2, &Farbe3, &Farbe4};
-    const char* panelNames[5] = {"Farbe0", "Farbe1", "Farbe2", "Farbe3", "Farbe4"};
-    for (int k = 0; k < 5; ++k) {
-        *panels[k] = Named(new ColorPanel(this), panelNames[k]);
-        (*panels[k])->setFixedSize(52, 24);
-        (*panels[k])->setClickable(true);
-    }
     Label4 = label(QStringLiteral("Malfarbe"), "Label4", this);
     farbe = Named(new QLineEdit(QStringLiteral("0"), this), "farbe");
     farbe->setFixedWidth(40);
     farbe->setAlignment(Qt::AlignCenter);
     farbe->setAutoFillBackground(true);
-    DrawGrid1 = Named(new ImageView(&mEditor.rowGrid(), this), "DrawGrid1");
-    DrawGrid1->setAccessibleName(QStringLiteral("Zeilenfarben"));
-    DrawGrid1->setKeyboardCells(QSize(21, 16), RowColorTable::kColumns, RowColorTable::kRows);
-    DrawGrid1->hide();
-    Labelcolorx = label(QStringLiteral("0"), "Labelcolorx", this);
-    Labelcolorx->hide();
-    Labelcolory = label(QStringLiteral("0"), "Labelcolory", this);
-    Labelcolory->hide();
     ButtonFarbeInit = NamedButton(QStringLiteral("Farben Init"), "ButtonFarbeInit", this);
     ButtonFarbeInit->hide();
 
-    // The header line: mode, register panels and the paint selection.
     auto* header = new QHBoxLayout;
     header->setSpacing(6);
     header->addWidget(Label3);
     header->addWidget(Combomode);
     header->addSpacing(12);
     header->addWidget(Label1);
-    for (auto* p : {Farbe0, Farbe1, Farbe2, Farbe3})
-        header->addWidget(p);
+    ColorPanel** panels[ColorRegisterSet::kCount] = {&Farbe0, &Farbe1, &Farbe2, &Farbe3, &Farbe4};
+    for (int k = 0; k < ColorRegisterSet::kCount; ++k) {
+        const QByteArray name = "Farbe" + QByteArray::number(k);
+        *panels[k] = Named(new ColorPanel(this), name.constData());
+        (*panels[k])->setFixedSize(52, 24);
+        (*panels[k])->setClickable(true);
+        if (k < 4)
+            header->addWidget(*panels[k]);
+    }
     // In the player mode "Farben Init" takes the place of F4. Both keep their room while hidden, so
     // switching the mode moves nothing under the pointer.
     auto* f4Place = new QGridLayout;
@@ -142,19 +176,66 @@ void TFormmain::buildControls()
     header->addWidget(Label4);
     header->addWidget(farbe);
     header->addStretch(1);
+    return header;
+}
 
-    // --- editing surface and preview ------------------------------------------------------------
+QLayout* TFormmain::buildRowColorColumn()
+{
+    // The row colours stand beside the surface, each table row level with its pattern row.
+    DrawGrid1 = Named(new ImageView(&mEditor.rowGrid(), this), "DrawGrid1");
+    DrawGrid1->setAccessibleName(QStringLiteral("Zeilenfarben"));
+    DrawGrid1->setKeyboardCells(QSize(21, 16), RowColorTable::kColumns, RowColorTable::kRows);
+    DrawGrid1->hide();
+    Labelcolorx = label(QStringLiteral("0"), "Labelcolorx", this);
+    Labelcolorx->hide();
+    Labelcolory = label(QStringLiteral("0"), "Labelcolory", this);
+    Labelcolory->hide();
+    auto* column = new QVBoxLayout;
+    column->setSpacing(4);
+    column->addWidget(DrawGrid1);
+    column->addStretch(1);
+    return column;
+}
+
+QWidget* TFormmain::buildSurface()
+{
+    // The fuchsia frame shows in the gaps between the cells of the editing surface.
     Panel1 = Named(new QFrame(this), "Panel1");
     Panel1->setFixedSize(256, 256);
-    QPalette fuchsia = Panel1->palette();
-    fuchsia.setColor(QPalette::Window, ToQColor(PatternEditor::kFrameColor));
-    Panel1->setPalette(fuchsia);
-    Panel1->setAutoFillBackground(true);
+    SetWindowBackground(Panel1, PatternEditor::kFrameColor);
     PaintBox = Named(new ImageView(&mEditor.surface(), Panel1), "PaintBox");
     PaintBox->move(1, 1);
-    Image1 = Named(new ImageView(&mEditor.preview(), this), "Image1");
+    return Panel1;
+}
 
-    // --- pattern selection and edit buttons -----------------------------------------------------
+QLayout* TFormmain::buildPreviewColumn()
+{
+    Image1 = Named(new ImageView(&mEditor.preview(), this), "Image1");
+    Label8 = label(QStringLiteral("Animationsphasen mit ; getrennt"), "Label8", this);
+    Editphasen = Named(new QLineEdit(QStringLiteral("1;2;1;3"), this), "Editphasen");
+    Editphasen->setFixedWidth(160);
+    Label7 = label(QStringLiteral("Speed (x/50 Sekunden Dauer)"), "Label7", this);
+    SpinEdit1 = spin(1, 100, 16, "SpinEdit1", this);
+    Buttonanim = NamedButton(QStringLiteral("Start Anim"), "Buttonanim", this);
+    auto* anim = new QGridLayout;
+    anim->setVerticalSpacing(2);
+    anim->addWidget(Label8, 0, 0, 1, 2);
+    anim->addWidget(Editphasen, 1, 0, 1, 2);
+    anim->addWidget(Label7, 2, 0, 1, 2);
+    anim->addWidget(SpinEdit1, 3, 0);
+    anim->addWidget(Buttonanim, 3, 1);
+
+    auto* column = new QVBoxLayout;
+    column->setSpacing(4);
+    column->addWidget(Image1);
+    column->addSpacing(4);
+    column->addLayout(anim);
+    column->addStretch(1);
+    return column;
+}
+
+QLayout* TFormmain::buildSelectionColumn()
+{
     Labelfontset = label(QStringLiteral("Pattern-Set    "), "Labelfontset", this);
     SpinFontsetnumber = spin(1, 8, 1, "SpinFontsetnumber", this);
     Label2 = label(QStringLiteral("Pattern-Nr    (Tauschen mit)"), "Label2", this);
@@ -167,17 +248,7 @@ void TFormmain::buildControls()
     SpeedButton1->hide();
     copySpinFontsetnumber = spin(1, 8, 1, "copySpinFontsetnumber", this);
     copySpinFontsetnumber->hide();
-    ButtonLaden = NamedButton(QStringLiteral("Laden"), "ButtonLaden", this);
-    ButtonSpeichern = NamedButton(QStringLiteral("Speichern"), "ButtonSpeichern", this);
-    ButtonVerwerfen = NamedButton(QStringLiteral("Verwerfen"), "ButtonVerwerfen", this);
     ButtonFill = NamedButton(QStringLiteral("Füllen"), "ButtonFill", this);
-    Buttonlinks = NamedButton(QStringLiteral("Links"), "Buttonlinks", this);
-    Buttonhoch = NamedButton(QStringLiteral("Hoch"), "Buttonhoch", this);
-    Buttonrechts = NamedButton(QStringLiteral("Rechts"), "Buttonrechts", this);
-    Button18 = NamedButton(QStringLiteral("Spgl LR"), "Button18", this);
-    ButtonRunter = NamedButton(QStringLiteral("Runter"), "ButtonRunter", this);
-    Button19 = NamedButton(QStringLiteral("Spgl HR"), "Button19", this);
-
     auto* selection = new QGridLayout;
     selection->setVerticalSpacing(3);
     selection->addWidget(Labelfontset, 0, 0, 1, 3);
@@ -187,40 +258,46 @@ void TFormmain::buildControls()
     selection->addWidget(SpinTilenumber, 3, 0);
     selection->addWidget(SpeedButton2, 3, 1);
     selection->addWidget(copySpinTilenumber, 3, 2);
+
+    // Laden, Speichern, Verwerfen in a row, the shifts and mirrors in a grid of two rows below.
+    const struct {
+        QPushButton** button;
+        const char* caption;
+        const char* name;
+    } buttons[] = {
+        {&ButtonLaden, "Laden", "ButtonLaden"},   {&ButtonSpeichern, "Speichern", "ButtonSpeichern"},
+        {&ButtonVerwerfen, "Verwerfen", "ButtonVerwerfen"},
+        {&Buttonlinks, "Links", "Buttonlinks"},   {&Buttonhoch, "Hoch", "Buttonhoch"},
+        {&Buttonrechts, "Rechts", "Buttonrechts"},
+        {&Button18, "Spgl LR", "Button18"},       {&ButtonRunter, "Runter", "ButtonRunter"},
+        {&Button19, "Spgl HR", "Button19"},
+    };
     auto* storeButtons = new QHBoxLayout;
-    storeButtons->addWidget(ButtonLaden);
-    storeButtons->addWidget(ButtonSpeichern);
-    storeButtons->addWidget(ButtonVerwerfen);
     auto* shiftButtons = new QGridLayout;
-    shiftButtons->addWidget(Buttonlinks, 0, 0);
-    shiftButtons->addWidget(Buttonhoch, 0, 1);
-    shiftButtons->addWidget(Buttonrechts, 0, 2);
-    shiftButtons->addWidget(Button18, 1, 0);
-    shiftButtons->addWidget(ButtonRunter, 1, 1);
-    shiftButtons->addWidget(Button19, 1, 2);
+    for (int i = 0; i < int(std::size(buttons)); ++i) {
+        QPushButton* b = NamedButton(QString::fromUtf8(buttons[i].caption), buttons[i].name, this);
+        *buttons[i].button = b;
+        if (i < 3)
+            storeButtons->addWidget(b);
+        else
+            shiftButtons->addWidget(b, i / 3 - 1, i % 3);
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{ButtonLaden, ButtonSpeichern, ButtonVerwerfen, Buttonlinks,
+                                                       Buttonhoch, Buttonrechts, Button18, ButtonRunter, Button19,
+                                                       SpinFontsetnumber, SpinTilenumber, copySpinTilenumber, ButtonFill})
+        w->setFixedWidth(68);
 
-    // --- animation ------------------------------------------------------------------------------
-    Label8 = label(QStringLiteral("Animationsphasen mit ; getrennt"), "Label8", this);
-    Editphasen = Named(new QLineEdit(QStringLiteral("1;2;1;3"), this), "Editphasen");
-    Label7 = label(QStringLiteral("Speed (x/50 Sekunden Dauer)"), "Label7", this);
-    SpinEdit1 = spin(1, 100, 16, "SpinEdit1", this);
-    Buttonanim = NamedButton(QStringLiteral("Start Anim"), "Buttonanim", this);
-    auto* anim = new QGridLayout;
-    anim->setVerticalSpacing(2);
-    anim->addWidget(Label8, 0, 0, 1, 2);
-    anim->addWidget(Editphasen, 1, 0, 1, 2);
-    anim->addWidget(Label7, 2, 0, 1, 2);
-    anim->addWidget(SpinEdit1, 3, 0);
-    anim->addWidget(Buttonanim, 3, 1);
+    auto* column = new QVBoxLayout;
+    column->setSpacing(4);
+    column->addLayout(selection);
+    column->addLayout(storeButtons);
+    column->addLayout(shiftButtons);
+    column->addStretch(1);
+    return column;
+}
 
-    auto* controlColumn = new QVBoxLayout;
-    controlColumn->setSpacing(4);
-    controlColumn->addLayout(selection);
-    controlColumn->addLayout(storeButtons);
-    controlColumn->addLayout(shiftButtons);
-    controlColumn->addStretch(1);
-
-    // --- pixel and byte grids -------------------------------------------------------------------
+QLayout* TFormmain::buildByteGrids()
+{
     Label5 = label(QStringLiteral("2-Bit-Codierung der Pixel (Werte von 0 bis 3)"), "Label5", this);
     Label5->setWordWrap(true);
     Label5->setFixedWidth(8 * 19 + 2);
@@ -228,69 +305,28 @@ void TFormmain::buildControls()
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setFocusPolicy(Qt::NoFocus);
     Label6 = label(QStringLiteral("Daten Bytes"), "Label6", this);
+    Label6->setMinimumHeight(Label5->sizeHint().height());
+    Label6->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     data = table(2, 16, 38, 15, "data", this);
     data->setEditTriggers(QAbstractItemView::AllEditTriggers);
     // Arrows move inside the grid, Tab leaves it.
     data->setTabKeyNavigation(false);
-    auto* gridColumn = new QVBoxLayout;
-    gridColumn->setSpacing(2);
-    gridColumn->addWidget(Label5);
-    gridColumn->addWidget(grid);
-    gridColumn->addStretch(1);
-    auto* dataColumn = new QVBoxLayout;
-    dataColumn->setSpacing(2);
-    Label6->setMinimumHeight(Label5->sizeHint().height());
-    Label6->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    dataColumn->addWidget(Label6);
-    dataColumn->addWidget(data);
-    dataColumn->addStretch(1);
 
-    // The row colours stand beside the surface, each table row level with its pattern row.
-    for (QWidget* w : std::initializer_list<QWidget*>{DrawGrid1, Farbe4, ButtonFarbeInit}) {
-        QSizePolicy keep = w->sizePolicy();
-        keep.setRetainSizeWhenHidden(true);
-        w->setSizePolicy(keep);
+    auto* grids = new QHBoxLayout;
+    grids->setSpacing(8);
+    for (const auto& [caption, table] : {std::pair<QLabel*, QTableWidget*>{Label5, grid}, {Label6, data}}) {
+        auto* column = new QVBoxLayout;
+        column->setSpacing(2);
+        column->addWidget(caption);
+        column->addWidget(table);
+        column->addStretch(1);
+        grids->addLayout(column);
     }
-    auto* playerColumn = new QVBoxLayout;
-    playerColumn->setSpacing(4);
-    playerColumn->addWidget(DrawGrid1);
-    playerColumn->addStretch(1);
-    auto* previewColumn = new QVBoxLayout;
-    previewColumn->setSpacing(4);
-    previewColumn->addWidget(Image1);
-    Editphasen->setFixedWidth(160);
-    previewColumn->addSpacing(4);
-    previewColumn->addLayout(anim);
-    previewColumn->addStretch(1);
+    return grids;
+}
 
-    for (QWidget* w : std::initializer_list<QWidget*>{ButtonLaden, ButtonSpeichern, ButtonVerwerfen, Buttonlinks,
-                                                       Buttonhoch, Buttonrechts, Button18, ButtonRunter, Button19,
-                                                       SpinFontsetnumber, SpinTilenumber, copySpinTilenumber, ButtonFill})
-        w->setFixedWidth(68);
-    auto* top = new QHBoxLayout;
-    top->setSpacing(8);
-    top->addLayout(playerColumn);
-    top->addWidget(Panel1, 0, Qt::AlignTop);
-    top->addLayout(previewColumn);
-    top->addLayout(controlColumn);
-    top->addLayout(gridColumn);
-    top->addLayout(dataColumn);
-    top->addStretch(1);
-
-    // Fields are named by the labels beside them, for the keyboard (mnemonics) and for screen readers.
-    const std::pair<QLabel*, QWidget*> buddies[] = {
-        {Label3, Combomode},     {Label4, farbe},      {Labelfontset, SpinFontsetnumber}, {Label2, SpinTilenumber},
-        {Label5, grid},          {Label6, data},       {Label8, Editphasen},              {Label7, SpinEdit1},
-    };
-    for (const auto& [l, field] : buddies)
-        l->setBuddy(field);
-    // Tables are not named by buddies.
-    grid->setAccessibleName(Label5->text());
-    data->setAccessibleName(Label6->text());
-    copySpinTilenumber->setAccessibleName(QStringLiteral("Tauschen mit"));
-
-    // --- overview -------------------------------------------------------------------------------
-    LabelPattern = label(QStringLiteral("Wähle ein Pattern durch Doppelklick zum Bearbeiten aus: "), "LabelPattern", this);
+QLayout* TFormmain::buildOverview()
+{
     ScrollBox1 = Named(new QScrollArea(this), "ScrollBox1");
     ScrollBox1->setFixedSize(947, 273);
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -298,30 +334,33 @@ void TFormmain::buildControls()
     ScrollBox1->setFrameShape(QFrame::NoFrame);
     paintboxall = Named(new ImageView(&mEditor.overview(), ScrollBox1), "paintboxall");
     ScrollBox1->setWidget(paintboxall);
-    auto* leftRows = new QVBoxLayout;
-    auto* rightRows = new QVBoxLayout;
-    for (auto* l : {leftRows, rightRows}) {
-        l->setSpacing(0);
-        l->setContentsMargins(0, 0, 0, 0);
+    // The set numbers 1-8 beside the overview, twice on each side.
+    QVBoxLayout* sides[2] = {new QVBoxLayout, new QVBoxLayout};
+    for (auto* side : sides) {
+        side->setSpacing(0);
+        side->setContentsMargins(0, 0, 0, 0);
     }
     for (int i = 0; i < 16; ++i) {
         const QByteArray name = "Button" + QByteArray::number(i + 2);
         rowButtons[i] = NamedButton(QString::number(i % 8 + 1), name.constData(), this);
         rowButtons[i]->setFixedSize(32, 32);
         rowButtons[i]->setFocusPolicy(Qt::NoFocus);
-        (i < 8 ? leftRows : rightRows)->addWidget(rowButtons[i]);
+        sides[i / 8]->addWidget(rowButtons[i]);
     }
-    leftRows->addStretch(1);
-    rightRows->addStretch(1);
-    auto* overviewRow = new QHBoxLayout;
-    overviewRow->setSpacing(4);
-    overviewRow->addStretch(1);
-    overviewRow->addLayout(leftRows);
-    overviewRow->addWidget(ScrollBox1);
-    overviewRow->addLayout(rightRows);
-    overviewRow->addStretch(1);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(4);
+    row->addStretch(1);
+    row->addLayout(sides[0]);
+    row->addWidget(ScrollBox1);
+    row->addLayout(sides[1]);
+    row->addStretch(1);
+    for (auto* side : sides)
+        side->addStretch(1);
+    return row;
+}
 
-    // --- bottom panels --------------------------------------------------------------------------
+QLayout* TFormmain::buildBottomPanels()
+{
     Panel5 = Named(new QGroupBox(QStringLiteral("Info / Errors"), this), "Panel5");
     Memo = NamedLog("Memo", Panel5);
     Memo->setReadOnly(true);
@@ -341,70 +380,78 @@ void TFormmain::buildControls()
     fileLayout->addWidget(ButtonTeilladen, 1, 1);
     fileLayout->addWidget(ButtonSaveFile, 2, 0, 1, 2);
 
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(Panel5, 2);
+    bottom->addWidget(Panel4, 2);
+    bottom->addWidget(buildFontExportPanel(), 2);
+    bottom->addWidget(buildPlayerExportPanel(), 2);
+    bottom->addLayout(buildToolButtons(), 1);
+    return bottom;
+}
+
+QWidget* TFormmain::buildFontExportPanel()
+{
     Panel3 = Named(new QGroupBox(QStringLiteral("Font Data Export"), this), "Panel3");
     Label9 = label(QStringLiteral("Font-Zeilen "), "Label9", Panel3);
     Spinvon = spin(1, 8, 1, "Spinvon", Panel3);
     Label10 = label(QStringLiteral("bis"), "Label10", Panel3);
     Spinbis = spin(1, 8, 3, "Spinbis", Panel3);
     Button1 = NamedButton(QStringLiteral("Font Assembler Code generieren"), "Button1", Panel3);
-    Label9->setBuddy(Spinvon);
-    Label10->setBuddy(Spinbis);
-    auto* fontExport = new QGridLayout(Panel3);
-    fontExport->addWidget(Label9, 0, 0);
-    fontExport->addWidget(Spinvon, 0, 1);
-    fontExport->addWidget(Label10, 0, 2);
-    fontExport->addWidget(Spinbis, 0, 3);
-    fontExport->addWidget(Button1, 1, 0, 1, 4);
+    LayOutRowAndButton(Panel3, {Label9, Spinvon, Label10, Spinbis}, Button1);
+    return Panel3;
+}
 
+QWidget* TFormmain::buildPlayerExportPanel()
+{
     Panel2 = Named(new QGroupBox(QStringLiteral("3farbiger Player Data Export"), this), "Panel2");
     Label11 = label(QStringLiteral("Nr."), "Label11", Panel2);
     SpinEdit2 = spin(1, 64, 1, "SpinEdit2", Panel2);
     EditPlayer = Named(new QLineEdit(QStringLiteral("Shape"), Panel2), "EditPlayer");
     EditPlayer->setAccessibleName(QStringLiteral("Player Name"));
     Button20 = NamedButton(QStringLiteral("Player Assembler Code generieren"), "Button20", Panel2);
-    Label11->setBuddy(SpinEdit2);
-    auto* playerExport = new QGridLayout(Panel2);
-    playerExport->addWidget(Label11, 0, 0);
-    playerExport->addWidget(SpinEdit2, 0, 1);
-    playerExport->addWidget(EditPlayer, 0, 2);
-    playerExport->addWidget(Button20, 1, 0, 1, 3);
+    LayOutRowAndButton(Panel2, {Label11, SpinEdit2, EditPlayer}, Button20);
+    return Panel2;
+}
 
-    ButtonMap = NamedButton(QStringLiteral("Level Editor"), "ButtonMap", this);
-    Buttonsoundconverter = NamedButton(QStringLiteral("Sound Converter"), "Buttonsoundconverter", this);
-    ButtonGrafikconverter = NamedButton(QStringLiteral("Grafik Converter"), "ButtonGrafikconverter", this);
-    Button22 = NamedButton(QStringLiteral("Datei Splitter"), "Button22", this);
+QLayout* TFormmain::buildToolButtons()
+{
+    const struct {
+        QPushButton** button;
+        const char* caption;
+        const char* name;
+    } tools[] = {
+        {&ButtonMap, "Level Editor", "ButtonMap"},
+        {&ButtonGrafikconverter, "Grafik Converter", "ButtonGrafikconverter"},
+        {&Buttonsoundconverter, "Sound Converter", "Buttonsoundconverter"},
+        {&Button22, "Datei Splitter", "Button22"},
+    };
+    auto* column = new QVBoxLayout;
+    column->setSpacing(3);
+    for (const auto& t : tools) {
+        *t.button = NamedButton(QString::fromUtf8(t.caption), t.name, this);
+        column->addWidget(*t.button);
+    }
+    column->addStretch(1);
     QFont bold = ButtonMap->font();
     bold.setBold(true);
     ButtonMap->setFont(bold);
-    auto* tools = new QVBoxLayout;
-    tools->setSpacing(3);
-    tools->addWidget(ButtonMap);
-    tools->addWidget(ButtonGrafikconverter);
-    tools->addWidget(Buttonsoundconverter);
-    tools->addWidget(Button22);
-    tools->addStretch(1);
+    return column;
+}
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(Panel5, 2);
-    bottom->addWidget(Panel4, 2);
-    bottom->addWidget(Panel3, 2);
-    bottom->addWidget(Panel2, 2);
-    bottom->addLayout(tools, 1);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 6, 8, 6);
-    layout->setSpacing(4);
-    layout->addLayout(header);
-    layout->addLayout(top);
-    layout->addWidget(LabelPattern);
-    layout->addLayout(overviewRow);
-    layout->addLayout(bottom, 1);
-
-    Timer1 = Named(new QTimer(this), "Timer1");
-    Timer1->setInterval(300);
-    Timer2 = Named(new QTimer(this), "Timer2");
-    Timer2->setInterval(250);
-    Timer2->start();
+void TFormmain::nameFieldsByLabels()
+{
+    // Fields are named by the labels beside them, for the keyboard (mnemonics) and for screen readers.
+    const std::pair<QLabel*, QWidget*> buddies[] = {
+        {Label3, Combomode}, {Label4, farbe},      {Labelfontset, SpinFontsetnumber}, {Label2, SpinTilenumber},
+        {Label5, grid},      {Label6, data},       {Label8, Editphasen},              {Label7, SpinEdit1},
+        {Label9, Spinvon},   {Label10, Spinbis},   {Label11, SpinEdit2},
+    };
+    for (const auto& [l, field] : buddies)
+        l->setBuddy(field);
+    // Tables are not named by buddies.
+    grid->setAccessibleName(Label5->text());
+    data->setAccessibleName(Label6->text());
+    copySpinTilenumber->setAccessibleName(QStringLiteral("Tauschen mit"));
 }
 
 void TFormmain::connectHandlers()

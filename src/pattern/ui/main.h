@@ -15,6 +15,7 @@ class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -190,7 +191,20 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Layout: one build function per panel; each creates its controls and returns its layout.
     void buildControls();
+    QLayout* buildHeader();
+    QLayout* buildRowColorColumn();
+    QWidget* buildSurface();
+    QLayout* buildPreviewColumn();
+    QLayout* buildSelectionColumn();
+    QLayout* buildByteGrids();
+    QLayout* buildOverview();
+    QLayout* buildBottomPanels();
+    QWidget* buildFontExportPanel();
+    QWidget* buildPlayerExportPanel();
+    QLayout* buildToolButtons();
+    void nameFieldsByLabels();
     void connectHandlers();
     void connectEditHandlers();
     void connectColorHandlers();

@@ -34,10 +34,7 @@ TFormSoundconverter::TFormSoundconverter(UserDialogs& dialogs, QWidget* parent)
 {
     setObjectName(QStringLiteral("FormSoundconverter"));
     setWindowTitle(QStringLiteral("Zwerbel Soundconverter "));
-    QPalette cream = palette();
-    cream.setColor(QPalette::Window, ToQColor(kCream));
-    setPalette(cream);
-    setAutoFillBackground(true);
+    SetWindowBackground(this, kCream);
 
     Paneltop = new QLabel(QStringLiteral("Keine Datei geladen"), this);
     Paneltop->setObjectName(QStringLiteral("Paneltop"));

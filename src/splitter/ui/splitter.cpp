@@ -34,10 +34,7 @@ TFormsplitter::TFormsplitter(UserDialogs& dialogs, QWidget* parent)
 {
     setObjectName(QStringLiteral("Formsplitter"));
     setWindowTitle(QStringLiteral("Datei Splitter"));
-    QPalette cream = palette();
-    cream.setColor(QPalette::Window, ToQColor(kCream));
-    setPalette(cream);
-    setAutoFillBackground(true);
+    SetWindowBackground(this, kCream);
 
     Paneltop = new QLabel(this);
     Paneltop->setObjectName(QStringLiteral("Paneltop"));
