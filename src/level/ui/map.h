@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/guard.h"
+#include "disk/levelgamefiles.h"
 #include "level/leveldocument.h"
 #include "level/leveleditsession.h"
 #include "level/levelpicture.h"
@@ -11,6 +12,7 @@
 #include <functional>
 
 class ColorPanel;
+class DesktopOpener;
 class ColorRegisterSet;
 class ImageView;
 class LevelPictureView;
@@ -43,7 +45,9 @@ public:
     LevelPicture& picture() { return mPicture; }
     LevelEditSession& session() { return mSession; }
     // The level disk's full file name, the first line of the message log.
-    const QString& atrPath() const { return mAtrPath; }
+    const QString& atrPath() const { return mGameFiles.atrPath(); }
+    // The game executable, the level disk and test-play.
+    LevelGameFiles& gameFiles() { return mGameFiles; }
     // Appends a line to the message log.
     void addLog(const QString& line);
     // Brings every control in line with the model.
@@ -51,6 +55,8 @@ public:
 
     // Asks the palette window for a colour (handed over by the window set).
     std::function<void(const PaletteRequest&)> requestColor;
+    // Opens the game files for a test (handed over by the window set); without it a test start fails.
+    DesktopOpener* desktopOpener = nullptr;
 
     // --- handlers ----------------------------------------------------------------------------------------
     // The pattern editor's "Level Editor" button: prepares the level editor and shows it. An entry of
@@ -67,6 +73,14 @@ public:
     void CheckBoxschalterClick();
     void undo();
     void redo();
+    // The game formats and the level disk (map_game.cpp).
+    void ButtonBinarySave15Click();
+    void Button31Click();
+    void SpeedButton13Click();
+    void SpeedButton14Click();
+    void AtrLoad();
+    void ButtonAtrSaveClick();
+    void ButtonPlayMatrixClick();
 
     QPushButton* ButtonUndo = nullptr;
     QPushButton* ButtonRedo = nullptr;
@@ -130,6 +144,7 @@ private:
     void buildUndoKeys();
     void connectPictures();
     void connectDataPage();
+    void connectGamePanels();
     void onDocumentChanged(const LevelChange& change);
     void refreshColorPanels();
     void refreshCarried();
@@ -153,7 +168,7 @@ private:
     LevelEditSession mSession;
     LevelTableModel* mMonsterModel = nullptr;
     LevelTableModel* mSwitchModel = nullptr;
-    QString mAtrPath;
+    LevelGameFiles mGameFiles;
     bool mShownOnce = false;
     int mBannerOffset = 0; // the banner's distance from the level view's left edge
     QString mLastUndoTip;
