@@ -1,10 +1,12 @@
 // tavrel-cli level-asm against the level code text of the same file, and its errors.
 #include "common/textfile.h"
 #include "level/leveldocument.h"
+#include "level/ui/map.h"
 #include "levelio/levelcode.h"
 #include "levelio/levelfile.h"
 #include "pattern/colorregisterset.h"
 #include "support/clirun.h"
+#include "support/mapwindowfixture.h"
 #include "support/testutil.h"
 
 #include <QTemporaryDir>
@@ -75,4 +77,34 @@ TEST_F(CliLevelAsmTest, ErrorsAndUsage)
         EXPECT_TRUE(run.err.contains(c.errPart)) << run.err.toStdString();
         EXPECT_TRUE(run.out.isEmpty()) << c.args.join(' ').toStdString();
     }
+}
+
+namespace {
+
+class CliLevelAsmWindowTest : public MapWindowFixture {};
+
+} // namespace
+
+// The level editor loads the file and writes its code; the command prints the same lines.
+TEST_F(CliLevelAsmWindowTest, PrintsWhatTheWindowWrites)
+{
+    open();
+    LevelDocument doc;
+    doc.InitEmptyLevel(17);
+    doc.writeCell(77, 8, 100);
+    doc.setCode(30, 1, QStringLiteral("x"));
+    doc.setColorEntry(3, 4, {QStringLiteral("C4"), 0, 0});
+    const QString level = dir.filePath(QStringLiteral("window.la8"));
+    SaveLevelFile(doc, level);
+    dialogs.fileAnswers = {level};
+    map->PageControl1->setCurrentIndex(0);
+    click("ButtonLoadFile");
+    click("Button1");
+    const QStringList written = map->Memo->toPlainText().split(QLatin1Char('\n'));
+    ASSERT_EQ(written.size(), kLevelCodeLines);
+    EXPECT_TRUE(written[18].contains(QStringLiteral(", x, ")));
+
+    const CliRun run = RunCli({QStringLiteral("level-asm"), level});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, JoinWindows1252Lines(written));
 }

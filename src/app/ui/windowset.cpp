@@ -2,6 +2,7 @@
 #include "app/ui/windowset.h"
 
 #include "common/ui/asmcode.h"
+#include "common/ui/controls.h"
 #include "converter/ui/Grafikconverter.h"
 #include "level/ui/map.h"
 #include "levelio/ui/Mapdata.h"
@@ -35,6 +36,8 @@ WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const QString&
     mMain->setLinks(links);
     mMap->requestColor = links.requestColor;
     mMap->desktopOpener = &opener;
+    mMapData->setSources(mMap->document(), mMap->picture().pixels());
+    mMap->showByteView = [view = mMapData.get()] { ShowWindow(view); };
 
     TFormgrafikconverter::Links converterLinks;
     converterLinks.requestColor = links.requestColor;

@@ -64,6 +64,8 @@ TFormmap::TFormmap(UserDialogs& dialogs, const PatternStore& patterns, const Col
     connectPictures();
     connectDataPage();
     connectGamePanels();
+    connectMonsterPages();
+    connectColorLines();
     mSession.log = [this](const QString& line) { addLog(line); };
     connect(&mDocument, &LevelDocument::changed, this, [this](const LevelChange& change) { onDocumentChanged(change); });
     addLog(mGameFiles.atrPath());

@@ -3,9 +3,12 @@
 
 #include "common/guard.h"
 #include "disk/levelgamefiles.h"
+#include "level/levelcolorlines.h"
 #include "level/leveldocument.h"
 #include "level/leveleditsession.h"
 #include "level/levelpicture.h"
+#include "level/levelplacement.h"
+#include "level/sessiondrawing.h"
 
 #include <QWidget>
 #include <array>
@@ -30,6 +33,7 @@ class QTableView;
 class QToolButton;
 class QVBoxLayout;
 class UserDialogs;
+struct PaletteAnswer;
 struct PaletteRequest;
 
 class TFormmap : public QWidget {
@@ -57,6 +61,8 @@ public:
     std::function<void(const PaletteRequest&)> requestColor;
     // Opens the game files for a test (handed over by the window set); without it a test start fails.
     DesktopOpener* desktopOpener = nullptr;
+    // Shows the level byte view (handed over by the window set).
+    std::function<void()> showByteView;
 
     // --- handlers ----------------------------------------------------------------------------------------
     // The pattern editor's "Level Editor" button: prepares the level editor and shows it. An entry of
@@ -81,6 +87,27 @@ public:
     void AtrLoad();
     void ButtonAtrSaveClick();
     void ButtonPlayMatrixClick();
+
+    // monster and switch pages (map_monsters.cpp)
+    void SetMonster(int n);
+    void SetSchalter(int n);
+    void SetZiel(int n);
+    void BitBtn1Click();
+    void buttoninitschaltergridClick();
+    // "Aktualisiere" of either page (Button33, Button34).
+    void Button33Click();
+    // A press on the level picture while a page other than "Spielelemente setzen" is in front.
+    void placementMouseDown(QPoint at);
+    void paintboxpatternMouseUp();
+
+    // colour lines, level code and byte view (map_colors.cpp)
+    // Double click on swatch (column 0-4 = A-E, line 1-10).
+    void PanelDblClick(int column, int line);
+    // The palette's Buttonwahl2 answer for a colour line.
+    void Buttonwahl2Click(const PaletteAnswer& answer);
+    void ButtonStandardfarbeClick();
+    void Button1Click();
+    void Button30Click();
 
     QPushButton* ButtonUndo = nullptr;
     QPushButton* ButtonRedo = nullptr;
@@ -122,6 +149,16 @@ public:
     // pages 2 and 3
     QTableView* MonsterGrid = nullptr;
     QTableView* Schaltergrid = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* Button33 = nullptr;
+    std::array<QPushButton*, 10> monsterButtons{}; // SpeedButton1 ... SpeedButton5, SpeedButton7 ... SpeedButton11
+    QPushButton* buttoninitschaltergrid = nullptr;
+    QPushButton* Button34 = nullptr;
+    std::array<QPushButton*, 8> woButtons{};  // "Wo" of switches 1-8
+    std::array<QPushButton*, 8> wasButtons{}; // "Was" of switches 1-8
+    // page 0, panel "Level Data Generator Export"
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button30 = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -141,6 +178,10 @@ private:
     QWidget* buildChooser();
     QWidget* buildCarriedPanels();
     QWidget* buildTablePage(LevelTable table);
+    QWidget* buildMonsterButtons();
+    QWidget* buildSwitchButtons();
+    void connectMonsterPages();
+    void connectColorLines();
     void buildUndoKeys();
     void connectPictures();
     void connectDataPage();
@@ -166,6 +207,9 @@ private:
     LevelDocument mDocument;
     LevelPicture mPicture;
     LevelEditSession mSession;
+    SessionDrawing mDrawing{mSession};
+    LevelPlacement mPlacement{mDocument, mDrawing};
+    LevelColorLines mColorLines{mDocument, mDrawing};
     LevelTableModel* mMonsterModel = nullptr;
     LevelTableModel* mSwitchModel = nullptr;
     LevelGameFiles mGameFiles;

@@ -107,8 +107,10 @@ QWidget* TFormmap::buildFilePanels()
 
     auto* panel3 = Panel(QStringLiteral("Level Data Generator Export"), "Panel3", column);
     auto* p3 = new QVBoxLayout(panel3);
-    p3->addWidget(NamedButton(QStringLiteral("Assembler Code generieren"), "Button1", panel3));
-    p3->addWidget(NamedButton(QStringLiteral("Level Data Bytes anzeigen"), "Button30", panel3));
+    Button1 = NamedButton(QStringLiteral("Assembler Code generieren"), "Button1", panel3);
+    Button30 = NamedButton(QStringLiteral("Level Data Bytes anzeigen"), "Button30", panel3);
+    p3->addWidget(Button1);
+    p3->addWidget(Button30);
     box->addWidget(panel3);
     box->addStretch(1);
     return column;
@@ -295,5 +297,6 @@ QWidget* TFormmap::buildTablePage(LevelTable table)
     view->verticalHeader()->setFont(small);
     (monsters ? MonsterGrid : Schaltergrid) = view;
     box->addWidget(view, 1);
+    box->addWidget(monsters ? buildMonsterButtons() : buildSwitchButtons());
     return page;
 }

@@ -21,9 +21,10 @@ void TFormmap::connectPictures()
 {
     connect(paintboxLevel, &LevelPictureView::pressedWith, this,
             [this](Qt::MouseButtons held, Qt::KeyboardModifiers modifiers, QPoint at) {
-                // Placing monsters and switches on the other pages comes with their buttons.
-                if (!paintingPage())
+                if (!paintingPage()) {
+                    act([&] { placementMouseDown(at); });
                     return;
+                }
                 act([&] { mSession.levelMouseDown(at, SessionButtons(held), modifiers & Qt::ShiftModifier); });
             });
     connect(paintboxLevel, &ImageView::moved, this, [this](Qt::MouseButtons held, QPoint at) {

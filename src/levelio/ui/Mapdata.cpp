@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -16,6 +17,7 @@ namespace {
 
 constexpr int kCellWidth = 30;
 constexpr int kCellHeight = 20;
+constexpr int kHeaderHeight = 22;
 // The pixel table's headers ("127d") need a little more than a cell of the code table.
 constexpr int kPixelCellWidth = 34;
 
@@ -47,11 +49,15 @@ TFormMapData::TFormMapData(UserDialogs& dialogs, QWidget* parent) : QWidget(pare
     GridBit->horizontalHeader()->setDefaultSectionSize(kPixelCellWidth);
     Button1 = NamedButton(QStringLiteral("Tabellen aktualisieren"), "Button1", this);
 
+    // The ten level rows are shown whole; the pixel table takes the rest.
+    GridLeveldata->setFixedHeight(GridLeveldata->horizontalHeader()->height() + 10 * kCellHeight
+                                  + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * GridLeveldata->frameWidth());
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Panel1);
-    layout->addWidget(GridLeveldata, 1);
+    layout->addWidget(GridLeveldata);
     layout->addWidget(Panel2);
-    layout->addWidget(GridBit, 2);
+    layout->addWidget(GridBit, 1);
     layout->addWidget(Button1, 0, Qt::AlignLeft);
 
     connect(Button1, &QPushButton::clicked, this, [this] { act([&] { Button1Click(); }); });
@@ -71,6 +77,7 @@ QTableView* TFormMapData::makeTable(const char* name, QWidget* parent)
     table->horizontalHeader()->setMinimumSectionSize(kCellWidth);
     table->verticalHeader()->setMinimumSectionSize(kCellHeight);
     table->verticalHeader()->setDefaultSectionSize(kCellHeight);
+    table->horizontalHeader()->setFixedHeight(kHeaderHeight);
     return table;
 }
 

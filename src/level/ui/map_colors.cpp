@@ -1,0 +1,62 @@
+// The level editor's colour lines: swatch double clicks, the palette's hand-back and the standard colours;
+// the level code export and the byte view.
+#include "level/ui/map.h"
+
+#include "common/ui/colorpanel.h"
+#include "common/ui/controls.h"
+#include "levelio/levelcode.h"
+#include "palette/paletterequest.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+void TFormmap::connectColorLines()
+{
+    for (int c = 0; c < LevelDocument::kColorColumns; ++c)
+        for (int line = 1; line <= LevelDocument::kColorLines; ++line)
+            connect(colorPanels[c][line - 1], &ColorPanel::doubleClicked, this,
+                    [this, c, line] { act([this, c, line] { PanelDblClick(c, line); }); });
+    connect(ButtonStandardfarbe, &QPushButton::clicked, this, [this] { act([this] { ButtonStandardfarbeClick(); }); });
+    connect(Button1, &QPushButton::clicked, this, [this] { act([this] { Button1Click(); }); });
+    connect(Button30, &QPushButton::clicked, this, [this] { act([this] { Button30Click(); }); });
+}
+
+void TFormmap::PanelDblClick(int column, int line)
+{
+    if (!requestColor)
+        return;
+    PaletteRequest r = mColorLines.request(column, line);
+    r.answer = [this](const PaletteAnswer& answer) { Buttonwahl2Click(answer); };
+    requestColor(r);
+}
+
+void TFormmap::Buttonwahl2Click(const PaletteAnswer& answer)
+{
+    // A failing row redraw goes to the palette's guard: the error is shown and the palette stays open.
+    try {
+        mColorLines.accept(answer);
+    } catch (...) {
+        refresh();
+        throw;
+    }
+    refresh();
+}
+
+void TFormmap::ButtonStandardfarbeClick()
+{
+    const QString question = QStringLiteral("Sollen die 5 Standard-Farben aus dem Font-Editor für alle diese Zeilen gesetzt werden??");
+    if (mDialogs.confirm(question) == UserDialogs::Answer::Yes)
+        mColorLines.standardColors(mRegisters);
+}
+
+void TFormmap::Button1Click()
+{
+    Memo->clear();
+    AppendLines(Memo, LevelAssemblerCode(mDocument));
+}
+
+void TFormmap::Button30Click()
+{
+    if (showByteView)
+        showByteView();
+}

@@ -1,0 +1,147 @@
+// The level editor's monster and switch pages: position buttons, table resets, redraws and placing by mouse.
+#include "level/ui/map.h"
+
+#include "common/ui/controls.h"
+#include "level/ui/levelpictureview.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace {
+
+// The speed buttons of the ten monsters and of the eight switches' "Wo" and "Was", in slot order.
+constexpr std::array<const char*, LevelDocument::kMonsters> kMonsterButtons = {
+    "SpeedButton1", "SpeedButton2", "SpeedButton3", "SpeedButton4",  "SpeedButton5",
+    "SpeedButton7", "SpeedButton8", "SpeedButton9", "SpeedButton10", "SpeedButton11"};
+constexpr std::array<const char*, LevelDocument::kSwitches> kWoButtons = {
+    "SpeedButton15", "SpeedButton17", "SpeedButton21", "SpeedButton25",
+    "SpeedButton27", "SpeedButton29", "SpeedButton31", "SpeedButton35"};
+constexpr std::array<const char*, LevelDocument::kSwitches> kWasButtons = {
+    "SpeedButton16", "SpeedButton18", "SpeedButton22", "SpeedButton26",
+    "SpeedButton28", "SpeedButton30", "SpeedButton32", "SpeedButton36"};
+
+QPushButton* SpeedButton(const QString& caption, const char* name, QWidget* parent)
+{
+    auto* button = NamedButton(caption, name, parent);
+    button->setFixedSize(40, 24);
+    return button;
+}
+
+QString ResetQuestion(const QString& table)
+{
+    return QStringLiteral("Soll die gesammte ") + table
+        + QStringLiteral(" neu initialisiert werden?\rAlle bisherigen Einträge werden gelöscht!");
+}
+
+} // namespace
+
+// --- building ---------------------------------------------------------------------------------------------
+
+QWidget* TFormmap::buildMonsterButtons()
+{
+    auto* strip = new QWidget(this);
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(0, 0, 0, 0);
+    BitBtn1 = NamedButton(QStringLiteral("Init Table"), "BitBtn1", strip);
+    Button33 = NamedButton(QStringLiteral("Aktualisiere"), "Button33", strip);
+    row->addWidget(BitBtn1);
+    row->addWidget(Button33);
+    row->addSpacing(20);
+    row->addWidget(Named(new QLabel(QStringLiteral("Setze Position im Level:"), strip), "Label11"));
+    for (int n = 1; n <= LevelDocument::kMonsters; ++n) {
+        monsterButtons[n - 1] = SpeedButton(QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')), kMonsterButtons[n - 1], strip);
+        row->addWidget(monsterButtons[n - 1]);
+    }
+    row->addStretch(1);
+    return strip;
+}
+
+QWidget* TFormmap::buildSwitchButtons()
+{
+    auto* strip = new QWidget(this);
+    auto* grid = new QGridLayout(strip);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(2);
+    buttoninitschaltergrid = NamedButton(QStringLiteral("Init Table"), "buttoninitschaltergrid", strip);
+    Button34 = NamedButton(QStringLiteral("Aktualisiere"), "Button34", strip);
+    grid->addWidget(buttoninitschaltergrid, 0, 0);
+    grid->addWidget(Button34, 1, 0);
+    grid->setColumnMinimumWidth(1, 20);
+    grid->addWidget(Named(new QLabel(QStringLiteral("Wo steht der Schalter:"), strip), "Label15"), 0, 2);
+    grid->addWidget(Named(new QLabel(QStringLiteral("Was schaltet er um:"), strip), "Label16"), 1, 2);
+    for (int n = 1; n <= LevelDocument::kSwitches; ++n) {
+        woButtons[n - 1] = SpeedButton(QStringLiteral("Wo"), kWoButtons[n - 1], strip);
+        wasButtons[n - 1] = SpeedButton(QStringLiteral("Was"), kWasButtons[n - 1], strip);
+        grid->addWidget(woButtons[n - 1], 0, 2 + n);
+        grid->addWidget(wasButtons[n - 1], 1, 2 + n);
+    }
+    grid->setColumnStretch(3 + LevelDocument::kSwitches, 1);
+    return strip;
+}
+
+void TFormmap::connectMonsterPages()
+{
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { act([this] { BitBtn1Click(); }); });
+    connect(buttoninitschaltergrid, &QPushButton::clicked, this, [this] { act([this] { buttoninitschaltergridClick(); }); });
+    for (QPushButton* redraw : {Button33, Button34})
+        connect(redraw, &QPushButton::clicked, this, [this] { act([this] { Button33Click(); }); });
+    for (int n = 1; n <= LevelDocument::kMonsters; ++n)
+        connect(monsterButtons[n - 1], &QPushButton::clicked, this, [this, n] { act([this, n] { SetMonster(n); }); });
+    for (int n = 1; n <= LevelDocument::kSwitches; ++n) {
+        connect(woButtons[n - 1], &QPushButton::clicked, this, [this, n] { act([this, n] { SetSchalter(n); }); });
+        connect(wasButtons[n - 1], &QPushButton::clicked, this, [this, n] { act([this, n] { SetZiel(n); }); });
+    }
+    connect(paintboxpattern, &ImageView::released, this, [this](Qt::MouseButton, QPoint) {
+        act([this] { paintboxpatternMouseUp(); });
+    });
+}
+
+// --- handlers -----------------------------------------------------------------------------------------------
+
+void TFormmap::SetMonster(int n)
+{
+    mPlacement.SetMonster(n);
+}
+
+void TFormmap::SetSchalter(int n)
+{
+    mPlacement.SetSchalter(n);
+}
+
+void TFormmap::SetZiel(int n)
+{
+    PageControl1->setCurrentIndex(static_cast<int>(mPlacement.SetZiel(n)));
+}
+
+void TFormmap::BitBtn1Click()
+{
+    if (mDialogs.confirm(ResetQuestion(QStringLiteral("Monstertabelle"))) == UserDialogs::Answer::Yes)
+        mPlacement.resetTable(LevelTable::Monsters);
+}
+
+void TFormmap::buttoninitschaltergridClick()
+{
+    if (mDialogs.confirm(ResetQuestion(QStringLiteral("Schaltertabelle"))) == UserDialogs::Answer::Yes)
+        mPlacement.resetTable(LevelTable::Switches);
+}
+
+void TFormmap::Button33Click()
+{
+    mPlacement.Aktualisiere();
+}
+
+void TFormmap::placementMouseDown(QPoint at)
+{
+    const auto page = static_cast<LevelPage>(PageControl1->currentIndex());
+    mPlacement.levelMouseDown(page, at.x() / LevelPicture::kCell, at.y() / LevelPicture::kCell,
+                              mSession.carried(LevelEditSession::Left));
+}
+
+void TFormmap::paintboxpatternMouseUp()
+{
+    if (const auto page = mPlacement.chooserMouseUp(mSession.carried(LevelEditSession::Left)))
+        PageControl1->setCurrentIndex(static_cast<int>(*page));
+}

@@ -1,0 +1,80 @@
+// The level editor in a fresh window set over a start-up file whose pattern set 1 draws every pattern
+// differently, with helpers that press, drag and choose as the system sends mouse events.
+#pragma once
+
+#include "app/ui/windowset.h"
+#include "level/ui/levelpictureview.h"
+#include "level/ui/map.h"
+#include "pattern/fontfile.h"
+#include "pattern/ui/main.h"
+#include "support/scripteddialogs.h"
+#include "support/testutil.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+class MapWindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        // A start-up file whose set 1 draws every pattern differently.
+        PatternEditor e;
+        for (int c = 0; c < 128; ++c)
+            for (int r = 0; r < 8; ++r) {
+                e.document().setEntry(1, c, r, QString::number((c * 29 + r * 7 + 1) % 256));
+                e.document().setEntry(2, c, r, QString::number((c * 13 + r * 51) % 256));
+            }
+        SaveFontFile(e, fontFile());
+        set = std::make_unique<WindowSet>(dialogs, opener, dir.path());
+        set->showMain();
+        map = set->map();
+    }
+    QString fontFile() const { return dir.filePath(QStringLiteral("Vorarado.fa8")); }
+    void open() { QTest::mouseClick(Control<QPushButton>(set->main(), "ButtonMap"), Qt::LeftButton); }
+    void click(const char* name) { QTest::mouseClick(Control<QPushButton>(map, name), Qt::LeftButton); }
+    QString carried(const char* label) { return Control<QLabel>(map, label)->text(); }
+    QStringList log() { return map->Memo->toPlainText().split(QLatin1Char('\n')); }
+    void toPaintingPage() { map->PageControl1->setCurrentIndex(1); }
+
+    // Mouse events with held buttons and modifiers, as the system sends them.
+    static void send(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held,
+                     Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QMouseEvent event(type, QPointF(at), w->mapToGlobal(QPointF(at)), button, held, mods);
+        QApplication::sendEvent(w, &event);
+    }
+    static QPoint cell(int x, int y) { return {32 * x + 9, 32 * y + 20}; }
+    void clickCell(int x, int y, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        send(map->paintboxLevel, QEvent::MouseButtonPress, cell(x, y), button, button, mods);
+        send(map->paintboxLevel, QEvent::MouseButtonRelease, cell(x, y), button, Qt::NoButton, mods);
+    }
+    void drag(QPoint from, QPoint to, int steps)
+    {
+        send(map->paintboxLevel, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        for (int i = 1; i <= steps; ++i)
+            send(map->paintboxLevel, QEvent::MouseMove, from + (to - from) * i / steps, Qt::NoButton, Qt::LeftButton);
+        send(map->paintboxLevel, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    }
+    void choose(int pattern, Qt::MouseButton button = Qt::LeftButton)
+    {
+        const QPoint at(32 * (pattern % 32) + 5, 32 * (pattern / 32) + 5);
+        send(map->paintboxpattern, QEvent::MouseButtonPress, at, button, button);
+        send(map->paintboxpattern, QEvent::MouseButtonRelease, at, button, Qt::NoButton);
+    }
+
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    RecordingOpener opener;
+    std::unique_ptr<WindowSet> set;
+    TFormmap* map = nullptr;
+};
