@@ -57,11 +57,16 @@
         cell $21, 64 + 8        ; !  door, vertical, fifth colour (inverse)
 
 .macro row cells
-        .assert .strlen(cells) = COLUMNS, error, "a level row needs 128 cells"
+        .if .strlen(cells) <> COLUMNS
+        .error .sprintf("a level row needs 128 cells, this one has %d", .strlen(cells))
+        .else
         .repeat COLUMNS, i
-        .assert .strat(cells, i) <> $FF, error, .sprintf("row character %d is not in the legend", i + 1)
+        .if .strat(cells, i) = $FF
+        .error .sprintf("row character %d is not in the legend", i + 1)
+        .endif
         .endrepeat
         .byte cells
+        .endif
 .endmacro
 
         .segment "RECORD"

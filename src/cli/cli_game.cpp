@@ -24,7 +24,7 @@ QString Needed(const CliArguments& args, const QString& option, const QString& w
 int Slot(const CliArguments& args, bool needed)
 {
     if (needed)
-        Needed(args, kSlot, QStringLiteral("N"));
+        Needed(args, kSlot, QStringLiteral("1-40"));
     return args.intValue(kSlot, 1, 1, AtrImage::kSlots);
 }
 
@@ -43,7 +43,7 @@ XexImage BuiltImage(const QStringList& argv, QString& outFile)
     const CliArguments args(argv, {kXex, kSlot, kOut});
     LevelDocument document;
     LoadLevelArgument(args, document);
-    const QString xex = Needed(args, kXex, QStringLiteral("GAME.xex"));
+    const QString xex = Needed(args, kXex, QStringLiteral("SPIEL.xex"));
     const int slot = Slot(args, false);
     outFile = args.value(kOut);
     XexImage image;
@@ -73,7 +73,7 @@ int RunAtrPut(const QStringList& argv)
     const CliArguments args(argv, {kAtr, kSlot});
     LevelDocument document;
     LoadLevelArgument(args, document);
-    const QString atrFile = Needed(args, kAtr, QStringLiteral("DISK.atr"));
+    const QString atrFile = Needed(args, kAtr, QStringLiteral("DISKETTE.atr"));
     AtrImage atr;
     SaveLevelToDisk(document, Slot(args, true), atrFile, atr);
     return 0;
@@ -84,7 +84,7 @@ int RunAtrGet(const QStringList& argv)
     const CliArguments args(argv, {kAtr, kSlot, kOut});
     if (!args.positionals().isEmpty())
         throw UsageError{QStringLiteral("keine weiteren Argumente erwartet")};
-    const QString atrFile = Needed(args, kAtr, QStringLiteral("DISK.atr"));
+    const QString atrFile = Needed(args, kAtr, QStringLiteral("DISKETTE.atr"));
     const int slot = Slot(args, true);
     // A fresh level: the disk record replaces everything the level file holds.
     LevelDocument document;
@@ -98,13 +98,13 @@ int RunAtrGet(const QStringList& argv)
 
 const CliRegistration levelXex(
     QStringLiteral("level-xex"),
-    CliCommand{QStringLiteral("level-xex FILE.la8 --xex GAME.xex [--slot N] [-o OUT.xex]"), RunLevelXex});
+    CliCommand{QStringLiteral("level-xex DATEI.la8 --xex SPIEL.xex [--slot 1-40] [-o AUSGABE.xex]"), RunLevelXex});
 const CliRegistration levelBin(
     QStringLiteral("level-bin"),
-    CliCommand{QStringLiteral("level-bin FILE.la8 --xex GAME.xex [--slot N] [-o OUT.bin]"), RunLevelBin});
+    CliCommand{QStringLiteral("level-bin DATEI.la8 --xex SPIEL.xex [--slot 1-40] [-o AUSGABE.bin]"), RunLevelBin});
 const CliRegistration atrPut(QStringLiteral("atr-put"),
-                             CliCommand{QStringLiteral("atr-put FILE.la8 --atr DISK.atr --slot N"), RunAtrPut});
+                             CliCommand{QStringLiteral("atr-put DATEI.la8 --atr DISKETTE.atr --slot 1-40"), RunAtrPut});
 const CliRegistration atrGet(
-    QStringLiteral("atr-get"), CliCommand{QStringLiteral("atr-get --atr DISK.atr --slot N [-o FILE.la8]"), RunAtrGet});
+    QStringLiteral("atr-get"), CliCommand{QStringLiteral("atr-get --atr DISKETTE.atr --slot 1-40 [-o DATEI.la8]"), RunAtrGet});
 
 } // namespace

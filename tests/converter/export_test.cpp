@@ -74,6 +74,17 @@ TEST(CodeGenerieren, OneLinePictureGivesFortyNineBlocks)
     EXPECT_EQ(RegisterAddressHeader(1), QStringLiteral("$D012"));
 }
 
+TEST(CodeGenerieren, WithoutAPictureStillWritesEveryBlock)
+{
+    GraphicsConverter converter;
+    converter.CodeGenerieren();
+    const QStringList code = converter.log().lines();
+    ASSERT_EQ(code.size(), 9 * 4 + 2 + 49 * Block(2, {}).size());
+    EXPECT_EQ(code[0], QStringLiteral("        LDA #$FF"));
+    EXPECT_EQ(code.mid(38, Block(2, {}).size()), Block(2, {}));
+    EXPECT_EQ(code.last(), QStringLiteral(" "));
+}
+
 TEST(CodeGenerieren, ChangedCellsOnlyAndUnknownColoursLeaveTheOperandEmpty)
 {
     GraphicsConverter converter;

@@ -16,7 +16,6 @@
 
 WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const QString& programFolder)
 {
-    Q_UNUSED(opener); // handed to the level editor's test-play once it exists
     mMain = std::make_unique<TFormmain>(dialogs, programFolder);
     mColor = std::make_unique<TFormcolor>(dialogs);
     mMap = std::make_unique<TFormmap>(dialogs, mMain->editor().store(), mMain->editor().registers(), programFolder);
@@ -36,6 +35,7 @@ WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const QString&
     links.requestColor = [color = mColor.get()](const PaletteRequest& request) { color->request(request); };
     mMain->setLinks(links);
     mMap->requestColor = links.requestColor;
+    mMap->desktopOpener = &opener;
     mMapData->setSources(mMap->document(), mMap->picture().pixels());
     mMap->showByteView = [view = mMapData.get()] { ShowWindow(view); };
 

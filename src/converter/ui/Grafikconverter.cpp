@@ -71,6 +71,8 @@ TFormgrafikconverter::TFormgrafikconverter(UserDialogs& dialogs, QWidget* parent
 TFormgrafikconverter::~TFormgrafikconverter()
 {
     // The views read the converter, which as a member goes before QWidget deletes its children.
+    mGridViewport->removeEventFilter(this);
+    mGridViewport = nullptr;
     qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }
 
@@ -141,7 +143,8 @@ QWidget* TFormgrafikconverter::buildTablePanel()
     grid->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed
                           | QAbstractItemView::SelectedClicked);
     grid->setWordWrap(false);
-    grid->viewport()->installEventFilter(this);
+    mGridViewport = grid->viewport();
+    mGridViewport->installEventFilter(this);
     return grid;
 }
 

@@ -103,6 +103,7 @@ private:
     Links mLinks;
     GraphicsConverter mConverter;
     RegisterTableModel* mTableModel = nullptr;
+    QWidget* mGridViewport = nullptr;
     struct DragSource {
         int column = 0;
         int row = 0;

@@ -23,7 +23,8 @@ void ShowDrawingColor(ColorPanel* panel, PackedColor color)
 
 bool TFormgrafikconverter::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == grid->viewport()) {
+    // Compared by address only: while the window is taken down the table may be half destroyed.
+    if (watched == mGridViewport) {
         if (event->type() == QEvent::MouseButtonPress) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             gridMouseDown(mouse->button(), mouse->position().toPoint());

@@ -37,12 +37,12 @@ TFormmap::TFormmap(UserDialogs& dialogs, const PatternStore& patterns, const Col
       mPatterns(patterns),
       mRegisters(registers),
       mPicture(mDocument, registers),
-      mSession(mDocument, mPicture)
+      mSession(mDocument, mPicture),
+      mGameFiles(programFolder)
 {
     setObjectName(QStringLiteral("Formmap"));
     setWindowTitle(QStringLiteral("Tavrel Level Editor für Oxil's Quest"));
     mDocument.Farben_bernehmen(mRegisters);
-    mAtrPath = QDir(programFolder).filePath(QStringLiteral("oxildisk.atr"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -63,11 +63,12 @@ TFormmap::TFormmap(UserDialogs& dialogs, const PatternStore& patterns, const Col
     buildUndoKeys();
     connectPictures();
     connectDataPage();
+    connectGamePanels();
     connectMonsterPages();
     connectColorLines();
     mSession.log = [this](const QString& line) { addLog(line); };
     connect(&mDocument, &LevelDocument::changed, this, [this](const LevelChange& change) { onDocumentChanged(change); });
-    addLog(mAtrPath);
+    addLog(mGameFiles.atrPath());
     refreshColorPanels();
     refreshTextsAndTime();
     refresh();

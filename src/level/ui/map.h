@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/guard.h"
+#include "disk/levelgamefiles.h"
 #include "level/levelcolorlines.h"
 #include "level/leveldocument.h"
 #include "level/leveleditsession.h"
@@ -14,6 +15,7 @@
 #include <functional>
 
 class ColorPanel;
+class DesktopOpener;
 class ColorRegisterSet;
 class ImageView;
 class LevelPictureView;
@@ -47,7 +49,9 @@ public:
     LevelPicture& picture() { return mPicture; }
     LevelEditSession& session() { return mSession; }
     // The level disk's full file name, the first line of the message log.
-    const QString& atrPath() const { return mAtrPath; }
+    const QString& atrPath() const { return mGameFiles.atrPath(); }
+    // The game executable, the level disk and test-play.
+    LevelGameFiles& gameFiles() { return mGameFiles; }
     // Appends a line to the message log.
     void addLog(const QString& line);
     // Brings every control in line with the model.
@@ -55,6 +59,8 @@ public:
 
     // Asks the palette window for a colour (handed over by the window set).
     std::function<void(const PaletteRequest&)> requestColor;
+    // Opens the game files for a test (handed over by the window set); without it a test start fails.
+    DesktopOpener* desktopOpener = nullptr;
     // Shows the level byte view (handed over by the window set).
     std::function<void()> showByteView;
 
@@ -73,6 +79,14 @@ public:
     void CheckBoxschalterClick();
     void undo();
     void redo();
+    // The game formats and the level disk (map_game.cpp).
+    void ButtonBinarySave15Click();
+    void Button31Click();
+    void SpeedButton13Click();
+    void SpeedButton14Click();
+    void AtrLoad();
+    void ButtonAtrSaveClick();
+    void ButtonPlayMatrixClick();
 
     // monster and switch pages (map_monsters.cpp)
     void SetMonster(int n);
@@ -171,6 +185,7 @@ private:
     void buildUndoKeys();
     void connectPictures();
     void connectDataPage();
+    void connectGamePanels();
     void onDocumentChanged(const LevelChange& change);
     void refreshColorPanels();
     void refreshCarried();
@@ -197,7 +212,7 @@ private:
     LevelColorLines mColorLines{mDocument, mDrawing};
     LevelTableModel* mMonsterModel = nullptr;
     LevelTableModel* mSwitchModel = nullptr;
-    QString mAtrPath;
+    LevelGameFiles mGameFiles;
     bool mShownOnce = false;
     int mBannerOffset = 0; // the banner's distance from the level view's left edge
     QString mLastUndoTip;

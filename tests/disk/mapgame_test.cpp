@@ -1,0 +1,201 @@
+// The level editor's game buttons in the window set: test-play, the level disk, the 15-sector export and the picture.
+#include "app/ui/windowset.h"
+#include "disk/atrimage.h"
+#include "level/ui/map.h"
+#include "levelio/disklevelrecord.h"
+#include "pattern/ui/main.h"
+#include "support/scripteddialogs.h"
+#include "support/testutil.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A program folder with copies of the shipped start-up file, game and disk, and another current folder.
+class MapGameTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(programDir.isValid() && workDir.isValid());
+        const QDir shipped(QCoreApplication::applicationDirPath());
+        for (const char* name : {"Vorarado.fa8", "oxil.xex", "oxildisk.atr"})
+            ASSERT_TRUE(QFile::copy(shipped.filePath(QLatin1String(name)), programDir.filePath(QLatin1String(name))))
+                << name << ": build the shipped data first";
+        oldCurrent = QDir::currentPath();
+        QDir::setCurrent(workDir.path());
+        set = std::make_unique<WindowSet>(dialogs, opener, programDir.path());
+        set->showMain();
+        map = set->map();
+    }
+    void TearDown() override
+    {
+        set.reset();
+        QDir::setCurrent(oldCurrent);
+    }
+    void openEditor() { QTest::mouseClick(Control<QPushButton>(set->main(), "ButtonMap"), Qt::LeftButton); }
+    void click(const char* name) { QTest::mouseClick(Control<QPushButton>(map, name), Qt::LeftButton); }
+    QStringList log() const { return map->Memo->toPlainText().split(QLatin1Char('\n')); }
+    QString program(const char* name) const { return programDir.filePath(QLatin1String(name)); }
+    QString work(const char* name) const { return workDir.filePath(QLatin1String(name)); }
+
+    QTemporaryDir programDir, workDir;
+    QString oldCurrent;
+    ScriptedDialogs dialogs;
+    RecordingOpener opener;
+    std::unique_ptr<WindowSet> set;
+    TFormmap* map = nullptr;
+};
+
+} // namespace
+
+TEST_F(MapGameTest, FreshStartPlayLevelAndTestAtrReachTheDesktop)
+{
+    openEditor();
+    click("ButtonPlayMatrix");
+    ASSERT_EQ(opener.opened, QStringList{work("oxil-neu.xex")});
+    const QByteArray played = ReadTestFile(work("oxil-neu.xex"));
+    const QByteArray game = ReadTestFile(program("oxil.xex"));
+    ASSERT_EQ(played.size(), 38677);
+    for (int i = 0; i < played.size(); ++i)
+        if (i < 8969 || i > 10558)
+            ASSERT_EQ(played[i], game[i]) << "offset " << i;
+    const QStringList lines = log();
+    ASSERT_EQ(lines.size(), 1 + 1280); // the disk path, then the build; the shipped game is well formed
+    EXPECT_EQ(lines[1], QStringLiteral("Zeichen  8970 / 1 / 1 / 0"));
+    EXPECT_EQ(lines.last(), QStringLiteral("Zeichen  10249 / 255 / 10 / 0"));
+
+    click("SpeedButton14");
+    ASSERT_EQ(opener.opened.size(), 2);
+    EXPECT_EQ(opener.opened[1], program("oxildisk.atr"));
+    EXPECT_EQ(QFileInfo(opener.opened[1]).size(), 133136);
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(MapGameTest, PlayLevelBeforeTheFirstOpeningStopsAtTheEmptyGrid)
+{
+    click("ButtonPlayMatrix");
+    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("'' ist kein gültiger Integerwert")});
+    EXPECT_TRUE(opener.opened.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(work("oxil-neu.xex")));
+}
+
+TEST_F(MapGameTest, DesktopThatRefusesShowsTheMessages)
+{
+    openEditor();
+    opener.answer = false;
+    click("ButtonPlayMatrix");
+    click("SpeedButton14");
+    EXPECT_EQ(dialogs.messages,
+              QStringList({QStringLiteral("Es ist ein Fehler aufgetreten beim Starten der Atari-Datei"),
+                           QStringLiteral("Es ist ein Fehler aufgetreten beim Starten der Atari-Datei: \r") +
+                               program("oxildisk.atr")}));
+    EXPECT_TRUE(QFileInfo::exists(work("oxil-neu.xex")));
+    EXPECT_EQ(log().size(), 1 + 1280); // the build lines are in the log before the message
+}
+
+TEST_F(MapGameTest, FailedDiskLoadShowsOneMessageAndChangesNothing)
+{
+    openEditor();
+    const std::vector<QString> codes = map->document().gridCodes();
+    const QImage picture = map->picture().level().copy();
+    const QStringList before = log();
+    const QString missing = work("nichts.atr");
+    dialogs.fileAnswers.push_back(missing);
+    click("SpeedButton13");
+    ASSERT_EQ(dialogs.openRequests.size(), 1u);
+    EXPECT_EQ(dialogs.openRequests[0].filter,
+              QStringLiteral("Tavrel ATR Dateien für Atari 8Bit (*.atr)|*.atr|Alle Dateien (*.*)|*.*"));
+    EXPECT_EQ(dialogs.openRequests[0].fileName, program("oxildisk.atr"));
+    EXPECT_EQ(Control<QLabel>(map, "LabelATRname")->text(), QStringLiteral("ATR: nichts.atr"));
+
+    click("ButtonAtrLoad");
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith(QStringLiteral("Fehler: Datei %1 kann nicht geöffnet werden. ").arg(missing)))
+        << dialogs.messages[0].toStdString();
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+    EXPECT_EQ(map->document().gridCodes(), codes);
+    EXPECT_EQ(map->picture().level(), picture);
+    EXPECT_EQ(log(), before);
+
+    // A file that is no level disk: refused in the same way, and "Level auf ATR speichern" never writes it.
+    const QString text = WriteTestFile(workDir, QStringLiteral("text.atr"), QByteArray("kein Diskettenabbild"));
+    dialogs.fileAnswers.push_back(text);
+    click("SpeedButton13");
+    click("ButtonAtrLoad");
+    ASSERT_EQ(dialogs.messages.size(), 2);
+    EXPECT_EQ(dialogs.messages[1],
+              QStringLiteral("Fehler: Datei %1 ist keine ATR-Diskette: die Kennung 96 02 fehlt am Anfang.").arg(text));
+    click("ButtonAtrSave");
+    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("Datei %1 ist keine ATR-Diskette: die Kennung 96 02 fehlt am "
+                                                         "Anfang.")
+                                              .arg(text)});
+    EXPECT_EQ(ReadTestFile(text), QByteArray("kein Diskettenabbild"));
+    EXPECT_EQ(map->document().gridCodes(), codes);
+}
+
+TEST_F(MapGameTest, LoadASlotDrawItAndSaveItIntoAnother)
+{
+    openEditor();
+    const QByteArray disk = ReadTestFile(program("oxildisk.atr"));
+    map->SpinATRlevel->setValue(2);
+    const QImage before = map->picture().level().copy();
+    click("ButtonAtrLoad");
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_TRUE(map->document().title().startsWith(QStringLiteral("GLATTEIS")));
+    EXPECT_NE(map->picture().level(), before);
+    EXPECT_FALSE(map->document().undoStack().canUndo());
+
+    map->SpinATRlevel->setValue(9);
+    click("ButtonAtrSave");
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+    const QByteArray after = ReadTestFile(program("oxildisk.atr"));
+    ASSERT_EQ(after.size(), disk.size());
+    const int slot9 = AtrImage::slotOffset(9);
+    EXPECT_EQ(after.left(slot9), disk.left(slot9));
+    EXPECT_EQ(after.mid(slot9 + 3200), disk.mid(slot9 + 3200));
+    // Slot 9 now holds slot 2's level, but for the level number in its level line.
+    EXPECT_EQ(after.mid(slot9, 2656), disk.mid(AtrImage::slotOffset(2), 2656));
+    EXPECT_EQ(after.mid(slot9 + 2656, 14), QByteArray("LEVEL 09: FROM"));
+}
+
+TEST_F(MapGameTest, BinaryExportAndPicture)
+{
+    openEditor();
+    map->SpinATRlevel->setValue(4);
+    map->document().setAuthor(QStringLiteral(" Ich "));
+    map->document().setTitle(QStringLiteral("Wald"));
+    click("ButtonBinarySave15");
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'|').toStdString();
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    const QByteArray bin = ReadTestFile(program("DAD-Level-4-Ich-Wald.bin"));
+    ASSERT_EQ(bin.size(), 1920);
+    EXPECT_EQ(bin, map->gameFiles().xexImage().mid(8777, 1920));
+    QImage saved(program("DAD-Level-4-Ich-Wald.bmp"));
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), map->picture().level().convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(log().size(), 1 + 1280);
+
+    click("Button31");
+    const QByteArray bmp = ReadTestFile(work("bild.bmp"));
+    ASSERT_EQ(bmp.size(), 54 + 4096 * 320 * 4);
+    EXPECT_EQ(static_cast<unsigned char>(bmp[28]), 32);
+    EXPECT_EQ(QImage(work("bild.bmp")).convertToFormat(QImage::Format_RGB32),
+              map->picture().level().convertToFormat(QImage::Format_RGB32));
+
+    // A title the file system cannot take stops the export before anything is written.
+    map->document().setTitle(QStringLiteral("Wer?"));
+    click("ButtonBinarySave15");
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].startsWith(QStringLiteral("Datei \"%1\" kann nicht erstellt werden.")
+                                                 .arg(program("DAD-Level-4-Ich-Wer?.bin"))));
+    EXPECT_FALSE(QFileInfo::exists(program("DAD-Level-4-Ich-Wer?.bmp")));
+}
