@@ -1,9 +1,10 @@
 // Colour-register code, RAM image and bitmap file of a converted picture.
 #include "converter/graphicsexport.h"
 
+#include "common/bitmapfile.h"
+
 #include "converter/colortextcache.h"
 
-#include <QtEndian>
 #include <array>
 
 namespace {
@@ -108,35 +109,5 @@ QByteArray AtariRamImage(const QImage& picture, const RegisterTable& table)
 
 QByteArray WindowsBitmap32(const QImage& source)
 {
-    const QImage picture = source.convertToFormat(QImage::Format_RGB32);
-    const quint32 width = picture.width();
-    const quint32 height = picture.height();
-    const quint32 headerSize = 14 + 40;
-    const quint32 dataSize = width * height * 4;
-    QByteArray bytes(headerSize + dataSize, '\0');
-    auto* p = reinterpret_cast<uchar*>(bytes.data());
-    p[0] = 'B';
-    p[1] = 'M';
-    qToLittleEndian<quint32>(headerSize + dataSize, p + 2);
-    qToLittleEndian<quint32>(headerSize, p + 10);
-    qToLittleEndian<quint32>(40, p + 14);
-    qToLittleEndian<qint32>(width, p + 18);
-    qToLittleEndian<qint32>(height, p + 22); // positive: rows stored bottom-up
-    qToLittleEndian<quint16>(1, p + 26);
-    qToLittleEndian<quint16>(32, p + 28);
-    qToLittleEndian<quint32>(0, p + 30); // no compression
-    qToLittleEndian<quint32>(dataSize, p + 34);
-    qToLittleEndian<qint32>(3780, p + 38); // 96 dots per inch
-    qToLittleEndian<qint32>(3780, p + 42);
-    uchar* row = p + headerSize;
-    for (int y = static_cast<int>(height) - 1; y >= 0; --y) {
-        const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
-        for (quint32 x = 0; x < width; ++x) {
-            *row++ = qBlue(line[x]);
-            *row++ = qGreen(line[x]);
-            *row++ = qRed(line[x]);
-            *row++ = 0;
-        }
-    }
-    return bytes;
+    return Bitmap32Bytes(source);
 }

@@ -24,5 +24,5 @@ QStringList AssemblerCode(const RegisterTable& table);
 // Two pixels per byte, left one in bits 7-4; width div 2 bytes per line, an odd last pixel dropped.
 QByteArray AtariRamImage(const QImage& picture, const RegisterTable& table);
 
-// The picture as a Windows bitmap file of 32 bits per pixel, bottom-up.
+// "Windows Bild speichern": the picture as a Windows bitmap file of 32 bits per pixel (the shared writer).
 QByteArray WindowsBitmap32(const QImage& picture);
