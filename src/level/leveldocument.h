@@ -18,15 +18,15 @@
 // Two kinds of operations change the document:
 //   - plain operations (writeCell, setCode, setColorEntry, InitEmptyLevel, InitMonsterTable, setTableCell ...)
 //     change the texts and announce it; they push nothing onto the undo stack. Loaders and the undo
-//     commands use them, and so do operations of the specification that are not undoable.
+//     commands use them, and so do the editor's operations that are not undoable.
 //   - undoable steps push one QUndoCommand each: a paint stroke (beginStroke / paintCell / endStroke:
 //     press to release is one step), initialiseLevel ("Level Initialisieren"), editTableCell (a cell of
 //     the monster or switch table typed in a table view).
 // Loading a file calls clearHistory(): a fresh history starts.
 //
 // changed(LevelChange) names what changed: single cells, the whole grid, colour lines, time, the
-// tables, the texts. Plain operations never redraw: the caller draws what the operation of the
-// specification draws. A change that comes from undo or redo has `restored` set: then whoever shows
+// tables, the texts. Plain operations never redraw: the caller draws what its operation
+// draws. A change that comes from undo or redo has `restored` set: then whoever shows
 // the pictures redraws what the change names (LevelPicture::refresh).
 // Batch groups many plain operations into one announcement (a file load announces once).
 
