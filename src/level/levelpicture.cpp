@@ -6,15 +6,22 @@
 #include "pattern/colorregisterset.h"
 
 #include <cstring>
+#include <new>
 
 LevelPicture::LevelPicture(const LevelDocument& document, const ColorRegisterSet& registers)
-    : mDocument(document),
-      mRegisters(registers),
-      mLevel(kWidth, kHeight, QImage::Format_RGB32),
-      mChooser(kChooserWidth, kChooserHeight, QImage::Format_RGB32)
+    : mDocument(document), mRegisters(registers)
 {
-    mLevel.fill(Qt::white);
-    mChooser.fill(Qt::white);
+}
+
+QImage& LevelPicture::Made(QImage& image, int width, int height)
+{
+    if (image.isNull()) {
+        image = QImage(width, height, QImage::Format_RGB32);
+        if (image.isNull())
+            throw std::bad_alloc();
+        image.fill(Qt::white);
+    }
+    return image;
 }
 
 LevelPicture::Colors LevelPicture::lineColors(int y) const
@@ -66,7 +73,7 @@ void LevelPicture::UpdatePatternLevel(int pattern, int x, int y)
         throw ConversionError(QString());
     if (!LevelDocument::inGrid(x, y))
         return;
-    drawPattern(pattern, x, y, mLevel, lineColors(y));
+    drawPattern(pattern, x, y, levelImage(), lineColors(y));
 }
 
 void LevelPicture::drawCell(int x, int y)
@@ -134,5 +141,5 @@ void LevelPicture::UpdatePattern2(int pattern, int x, int y, QImage& image) cons
 void LevelPicture::drawChooser()
 {
     for (int n = 0; n < 128; ++n)
-        UpdatePattern2(n, n % kChooserColumns, n / kChooserColumns, mChooser);
+        UpdatePattern2(n, n % kChooserColumns, n / kChooserColumns, chooserImage());
 }

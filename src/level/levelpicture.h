@@ -27,8 +27,10 @@ public:
     // Both are read on every draw; the registers are the pattern editor's.
     LevelPicture(const LevelDocument& document, const ColorRegisterSet& registers);
 
-    const QImage& level() const { return mLevel; }
-    const QImage& chooser() const { return mChooser; }
+    // Both pictures are made, white, when first drawn or shown, so that a level editor that is never
+    // opened costs no memory for them.
+    const QImage& level() const { return Made(mLevel, kWidth, kHeight); }
+    const QImage& chooser() const { return Made(mChooser, kChooserWidth, kChooserHeight); }
     LevelPixelTable& pixels() { return mPixels; }
     const LevelPixelTable& pixels() const { return mPixels; }
 
@@ -67,6 +69,9 @@ public:
 
 private:
     using Colors = std::array<QRgb, 5>;
+    static QImage& Made(QImage& image, int width, int height);
+    QImage& levelImage() { return Made(mLevel, kWidth, kHeight); }
+    QImage& chooserImage() { return Made(mChooser, kChooserWidth, kChooserHeight); }
     void drawPattern(int pattern, int x, int y, QImage& image, Colors colors) const;
     Colors lineColors(int y) const;
     Colors registerColors() const;
@@ -74,6 +79,6 @@ private:
     const LevelDocument& mDocument;
     const ColorRegisterSet& mRegisters;
     LevelPixelTable mPixels;
-    QImage mLevel;
-    QImage mChooser;
+    mutable QImage mLevel;
+    mutable QImage mChooser;
 };

@@ -94,9 +94,9 @@ void LevelPicture::drawschalter()
         if (StrToInt(mDocument.switchCell(1, n)) == 0 || at.x() == -1)
             continue;
         const PackedColor color = switchColor(n);
-        DrawLabel(mLevel, kCell * at.x() + 2, kCell * at.y() + 14, QStringLiteral(" %1 ").arg(n), color);
+        DrawLabel(levelImage(), kCell * at.x() + 2, kCell * at.y() + 14, QStringLiteral(" %1 ").arg(n), color);
         const QPoint target = Position(mDocument.switchCell(3, n), mDocument.switchCell(4, n));
-        QPainter painter(&mLevel);
+        QPainter painter(&levelImage());
         painter.setPen(WidePen(color));
         painter.drawLine(kCell * at.x() + 16, kCell * at.y() + 12, kCell * target.x() + 16, kCell * target.y() + 16);
         painter.setBrush(QBrush(ToQColor(color), Qt::BDiagPattern));
@@ -111,11 +111,11 @@ void LevelPicture::Drawmonster()
         if (StrToInt(mDocument.monsterCell(2, n)) == 0)
             continue;
         const PackedColor color = monsterColor(n);
-        DrawLabel(mLevel, kCell * at.x() + 4, kCell * at.y() + 2, QStringLiteral("Mon"), color);
-        DrawLabel(mLevel, kCell * at.x() + 4, kCell * at.y() + 14,
+        DrawLabel(levelImage(), kCell * at.x() + 4, kCell * at.y() + 2, QStringLiteral("Mon"), color);
+        DrawLabel(levelImage(), kCell * at.x() + 4, kCell * at.y() + 14,
                   QStringLiteral("#") + (QStringLiteral("0") + QString::number(n)).right(2), color);
         const std::vector<QPoint> path = MonsterPath(mDocument, at.x(), at.y(), mDocument.monsterCell(7, n));
-        QPainter painter(&mLevel);
+        QPainter painter(&levelImage());
         painter.setPen(WidePen(color));
         for (size_t i = 1; i < path.size(); ++i) {
             const QPoint& a = path[i - 1];

@@ -3,6 +3,8 @@
 #include "common/ui/asmcode.h"
 #include "app/ui/windowset.h"
 #include "common/ui/colorpanel.h"
+#include "common/ui/deferredwindow.h"
+#include "level/ui/map.h"
 #include "converter/ui/Grafikconverter.h"
 #include "pattern/fontfile.h"
 #include "pattern/ui/main.h"
@@ -196,6 +198,41 @@ TEST_F(WindowSetTest, ClosingASecondaryWindowOnlyHidesIt)
     }
     EXPECT_EQ(set->code()->code(), QStringLiteral("bleibt"));
     EXPECT_TRUE(set->main()->isVisible());
+}
+
+TEST_F(WindowSetTest, SecondaryWindowsBuildTheirControlsWhenFirstOpened)
+{
+    writeStartupFile();
+    build();
+    set->showMain();
+    // Found among the top-level windows, so that no accessor of the set builds them.
+    QList<DeferredWindow*> deferred;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<DeferredWindow*>(w))
+            deferred.append(d);
+    ASSERT_EQ(deferred.size(), 4);
+    DeferredWindow* map = nullptr;
+    for (DeferredWindow* d : deferred) {
+        EXPECT_FALSE(d->controlsBuilt()) << d->metaObject()->className();
+        EXPECT_TRUE(d->findChildren<QWidget*>().isEmpty()) << d->metaObject()->className();
+        if (d->inherits("TFormmap"))
+            map = d;
+    }
+    ASSERT_NE(map, nullptr);
+
+    // The level editor opens built, with the line it logged at start-up first in its log.
+    QTest::mouseClick(Control<QPushButton>(set->main(), "ButtonMap"), Qt::LeftButton);
+    EXPECT_TRUE(map->isVisible());
+    EXPECT_TRUE(map->controlsBuilt());
+    auto* levelEditor = static_cast<TFormmap*>(map);
+    EXPECT_EQ(levelEditor->Memo->toPlainText().split(QLatin1Char('\n')).first(), levelEditor->atrPath());
+    EXPECT_FALSE(levelEditor->picture().level().isNull());
+
+    // The font export writes into the code window, which is built on the way.
+    QTest::mouseClick(Control<QPushButton>(set->main(), "Button1"), Qt::LeftButton);
+    EXPECT_TRUE(set->code()->isVisible());
+    EXPECT_FALSE(set->code()->code().isEmpty());
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(WindowSetTest, OpeningButtonsShowTheirWindows)

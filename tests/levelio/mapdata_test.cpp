@@ -23,8 +23,13 @@ protected:
         doc.InitEmptyLevel(1);
         window.setSources(doc, pixels);
     }
-    QAbstractItemModel* codes() { return Control<QTableView>(&window, "GridLeveldata")->model(); }
-    QAbstractItemModel* bits() { return Control<QTableView>(&window, "GridBit")->model(); }
+    QTableView* table(const char* name)
+    {
+        window.ensureControls();
+        return Control<QTableView>(&window, name);
+    }
+    QAbstractItemModel* codes() { return table("GridLeveldata")->model(); }
+    QAbstractItemModel* bits() { return table("GridBit")->model(); }
     static QString text(QAbstractItemModel* m, int row, int column) { return m->index(row, column).data().toString(); }
     static QString header(QAbstractItemModel* m, Qt::Orientation o, int section)
     {
@@ -43,6 +48,11 @@ TEST_F(MapDataTest, WindowAndCaptions)
 {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Level Byte Data "));
     EXPECT_EQ(window.size(), QSize(969, 762));
+    // The controls are built when the window is first shown, over the sources given before.
+    EXPECT_TRUE(window.findChildren<QWidget*>().isEmpty());
+    window.show();
+    ASSERT_TRUE(window.controlsBuilt());
+    EXPECT_EQ(codes()->rowCount(), 10);
     EXPECT_EQ(Control<QLabel>(&window, "Panel1")->text(), QStringLiteral("Die Daten des Levels: 256 Spalten, 10 Zeilen:"));
     EXPECT_TRUE(Control<QLabel>(&window, "Panel2")->text().startsWith(QStringLiteral("Die Daten der Farb-Pixel: Pro Byte 4")));
     EXPECT_EQ(Control<QPushButton>(&window, "Button1")->text(), QStringLiteral("Tabellen aktualisieren"));
@@ -102,10 +112,10 @@ TEST_F(MapDataTest, PixelTableHeadersAndValues)
 
 TEST_F(MapDataTest, FixedCellSizes)
 {
-    auto* grid = Control<QTableView>(&window, "GridLeveldata");
+    auto* grid = table("GridLeveldata");
     EXPECT_EQ(grid->horizontalHeader()->sectionSize(100), 30);
     EXPECT_EQ(grid->verticalHeader()->sectionSize(5), 20);
     EXPECT_EQ(grid->horizontalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
-    auto* bit = Control<QTableView>(&window, "GridBit");
+    auto* bit = table("GridBit");
     EXPECT_EQ(bit->verticalHeader()->sectionSize(15), 20);
 }

@@ -47,10 +47,25 @@ WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const QString&
 
 WindowSet::~WindowSet() = default;
 
+namespace {
+
+template <class W>
+W* Built(const std::unique_ptr<W>& window)
+{
+    window->ensureControls();
+    return window.get();
+}
+
+} // namespace
+
+TFormmap* WindowSet::map() const { return Built(mMap); }
+TFormMapData* WindowSet::mapData() const { return Built(mMapData); }
+TFormCode* WindowSet::code() const { return Built(mCode); }
+TFormgrafikconverter* WindowSet::grafikconverter() const { return Built(mGrafikconverter); }
+
 QList<QWidget*> WindowSet::windows() const
 {
-    return {mMain.get(), mColor.get(), mMap.get(), mMapData.get(),
-            mCode.get(), mGrafikconverter.get(), mSoundconverter.get(), mSplitter.get()};
+    return {mMain.get(), mColor.get(), map(), mapData(), code(), grafikconverter(), mSoundconverter.get(), mSplitter.get()};
 }
 
 void WindowSet::showMain()

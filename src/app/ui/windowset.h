@@ -24,16 +24,19 @@ public:
     WindowSet(const WindowSet&) = delete;
     WindowSet& operator=(const WindowSet&) = delete;
 
+    // All eight windows exist from the start. The level editor, the byte view, the code window and the
+    // graphics converter build their controls when first shown; a caller that reaches for one of them
+    // here gets it with its controls built.
     TFormmain* main() const { return mMain.get(); }
     TFormcolor* color() const { return mColor.get(); }
-    TFormmap* map() const { return mMap.get(); }
-    TFormMapData* mapData() const { return mMapData.get(); }
-    TFormCode* code() const { return mCode.get(); }
-    TFormgrafikconverter* grafikconverter() const { return mGrafikconverter.get(); }
+    TFormmap* map() const;
+    TFormMapData* mapData() const;
+    TFormCode* code() const;
+    TFormgrafikconverter* grafikconverter() const;
     TFormSoundconverter* soundconverter() const { return mSoundconverter.get(); }
     TFormsplitter* splitter() const { return mSplitter.get(); }
 
-    // In creation order.
+    // In creation order, each with its controls built.
     QList<QWidget*> windows() const;
 
     // Shows the main window centred on the screen.

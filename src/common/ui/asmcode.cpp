@@ -14,12 +14,15 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-TFormCode::TFormCode(QWidget* parent) : QWidget(parent, Qt::Window)
+TFormCode::TFormCode(QWidget* parent) : DeferredWindow(parent)
 {
     setObjectName(QStringLiteral("FormCode"));
     setWindowTitle(QStringLiteral("Assembler Code "));
     resize(760, 600);
+}
 
+void TFormCode::buildControls()
+{
     Memocode = NamedLog("Memocode", this);
     Memocode->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memocode->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -43,32 +46,36 @@ TFormCode::TFormCode(QWidget* parent) : QWidget(parent, Qt::Window)
 
 void TFormCode::clearCode()
 {
+    ensureControls();
     Memocode->clear();
 }
 
 void TFormCode::appendLine(const QString& line)
 {
+    ensureControls();
     Memocode->appendPlainText(line);
 }
 
 void TFormCode::appendLines(const QStringList& lines)
 {
+    ensureControls();
     AppendLines(Memocode, lines);
 }
 
 QString TFormCode::code() const
 {
-    return Memocode->toPlainText();
+    return Memocode ? Memocode->toPlainText() : QString();
 }
 
 int TFormCode::nextLine() const
 {
     // The first line appended to an empty text fills the empty block the text starts with.
-    return Memocode->document()->isEmpty() ? 0 : Memocode->blockCount();
+    return !Memocode || Memocode->document()->isEmpty() ? 0 : Memocode->blockCount();
 }
 
 void TFormCode::scrollToLine(int n)
 {
+    ensureControls();
     const QTextBlock block = Memocode->document()->findBlockByNumber(std::clamp(n, 0, Memocode->blockCount() - 1));
     Memocode->setTextCursor(QTextCursor(block));
     // Lines do not wrap here, so the scroll bar counts lines.
@@ -77,6 +84,7 @@ void TFormCode::scrollToLine(int n)
 
 void TFormCode::ButtoncopyClick()
 {
+    ensureControls();
     Memocode->selectAll();
     QApplication::clipboard()->setText(Memocode->toPlainText());
 }

@@ -1,12 +1,12 @@
 // The shared code window into which the pattern editor writes its assembler exports.
 #pragma once
 
-#include <QWidget>
+#include "common/ui/deferredwindow.h"
 
 class QPlainTextEdit;
 class QPushButton;
 
-class TFormCode : public QWidget {
+class TFormCode : public DeferredWindow {
     Q_OBJECT
 public:
     explicit TFormCode(QWidget* parent = nullptr);
@@ -23,7 +23,11 @@ public:
     void ButtoncopyClick();
     void ButtoncloseClick();
 
-    QPlainTextEdit* Memocode;
-    QPushButton* Buttonclose;
-    QPushButton* Buttoncopy;
+    // Built with the controls (see DeferredWindow).
+    QPlainTextEdit* Memocode = nullptr;
+    QPushButton* Buttonclose = nullptr;
+    QPushButton* Buttoncopy = nullptr;
+
+protected:
+    void buildControls() override;
 };

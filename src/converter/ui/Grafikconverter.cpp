@@ -52,7 +52,7 @@ FileDialogRequest PictureFileRequest(const QString& filter, const QString& fileN
 } // namespace
 
 TFormgrafikconverter::TFormgrafikconverter(UserDialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window), mDialogs(dialogs)
+    : DeferredWindow(parent), mDialogs(dialogs)
 {
     setObjectName(QStringLiteral("Formgrafikconverter"));
     setWindowTitle(QStringLiteral("Grafik Converter"));
@@ -60,10 +60,6 @@ TFormgrafikconverter::TFormgrafikconverter(UserDialogs& dialogs, QWidget* parent
     cream.setColor(QPalette::Window, ToQColor(kCream));
     setPalette(cream);
     setAutoFillBackground(true);
-
-    buildControls();
-    connectControls();
-    linkScrolling();
     resize(1100, 760);
     setWindowState(Qt::WindowMaximized);
 }
@@ -71,7 +67,8 @@ TFormgrafikconverter::TFormgrafikconverter(UserDialogs& dialogs, QWidget* parent
 TFormgrafikconverter::~TFormgrafikconverter()
 {
     // The views read the converter, which as a member goes before QWidget deletes its children.
-    mGridViewport->removeEventFilter(this);
+    if (mGridViewport)
+        mGridViewport->removeEventFilter(this);
     mGridViewport = nullptr;
     qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }
@@ -91,6 +88,8 @@ void TFormgrafikconverter::buildControls()
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(Splitter1, 1);
     layout->addWidget(buildButtonBar());
+    connectControls();
+    linkScrolling();
 }
 
 QWidget* TFormgrafikconverter::buildPicturePanel()
@@ -243,6 +242,8 @@ void TFormgrafikconverter::fitPictureWidth()
 void TFormgrafikconverter::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    if (!controlsBuilt())
+        return;
     act([&] {
         if (!Panel6->text().trimmed().isEmpty()) {
             SpinEdit1->setValue(kDefaultLineZoom);

@@ -2,11 +2,11 @@
 #pragma once
 
 #include "common/guard.h"
+#include "common/ui/deferredwindow.h"
 #include "converter/graphicsconverter.h"
 #include "palette/paletterequest.h"
 
 #include <QModelIndex>
-#include <QWidget>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -24,7 +24,7 @@ class QTableView;
 class RegisterTableModel;
 class UserDialogs;
 
-class TFormgrafikconverter : public QWidget {
+class TFormgrafikconverter : public DeferredWindow {
     Q_OBJECT
 public:
     // The windows and services the converter reaches; handed over once they all exist.
@@ -39,24 +39,25 @@ public:
 
     GraphicsConverter& converter() { return mConverter; }
 
-    QPushButton* ButtonLoadPicture;
-    QSpinBox* SpinEdit1;
-    QPushButton* Buttonzoom;
-    QPushButton* Button5;
-    QPushButton* ButtonRAMsave;
-    ColorPanel* Panel7;
-    QCheckBox* CheckBox1;
-    QPushButton* Button3;
-    QPushButton* ButtonAssembler;
-    QPushButton* Button1;
-    QPushButton* Button2;
-    LogView* Memo1;
-    QScrollArea* ScrollBox1;
-    ImageView* Image1;
-    QWidget* Panel5;
-    QLabel* Panel6;
-    QTableView* grid;
-    QSplitter* Splitter1;
+    // Built with the controls (see DeferredWindow).
+    QPushButton* ButtonLoadPicture = nullptr;
+    QSpinBox* SpinEdit1 = nullptr;
+    QPushButton* Buttonzoom = nullptr;
+    QPushButton* Button5 = nullptr;
+    QPushButton* ButtonRAMsave = nullptr;
+    ColorPanel* Panel7 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QPushButton* ButtonAssembler = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    LogView* Memo1 = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
+    ImageView* Image1 = nullptr;
+    QWidget* Panel5 = nullptr;
+    QLabel* Panel6 = nullptr;
+    QTableView* grid = nullptr;
+    QSplitter* Splitter1 = nullptr;
 
     // --- handlers ----------------------------------------------------------------------------
     void ButtonLoadPictureClick();
@@ -78,6 +79,7 @@ public:
     void PaletteAnswered(const PaletteAnswer& answer);
 
 protected:
+    void buildControls() override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -89,7 +91,6 @@ private:
     {
         Guarded(mDialogs, std::forward<F>(handler));
     }
-    void buildControls();
     QWidget* buildPicturePanel();
     QWidget* buildTablePanel();
     QWidget* buildButtonBar();

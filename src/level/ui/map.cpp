@@ -32,7 +32,7 @@ constexpr int kLevelViewHeight = 337;
 
 TFormmap::TFormmap(UserDialogs& dialogs, const PatternStore& patterns, const ColorRegisterSet& registers,
                    const QString& programFolder, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    : DeferredWindow(parent),
       mDialogs(dialogs),
       mPatterns(patterns),
       mRegisters(registers),
@@ -42,8 +42,20 @@ TFormmap::TFormmap(UserDialogs& dialogs, const PatternStore& patterns, const Col
 {
     setObjectName(QStringLiteral("Formmap"));
     setWindowTitle(QStringLiteral("Tavrel Level Editor für Oxil's Quest"));
+    resize(1096, 734);
+    // The colour lines start as the registers of the start-up pattern file.
     mDocument.Farben_bernehmen(mRegisters);
+    mSession.log = [this](const QString& line) { addLog(line); };
+    connect(&mDocument, &LevelDocument::changed, this, [this](const LevelChange& change) { onDocumentChanged(change); });
+    addLog(mGameFiles.atrPath());
+}
 
+TFormmap::~TFormmap() = default;
+
+// --- building --------------------------------------------------------------------------------------------
+
+void TFormmap::buildControls()
+{
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(3);
@@ -57,7 +69,6 @@ TFormmap::TFormmap(UserDialogs& dialogs, const PatternStore& patterns, const Col
     PageControl1->addTab(buildTablePage(LevelTable::Switches), QStringLiteral("Schalter verwalten"));
     PageControl1->setCurrentIndex(2);
     layout->addWidget(PageControl1, 1);
-    resize(1096, 734);
 
     Panel5->raise();
     buildUndoKeys();
@@ -66,17 +77,12 @@ TFormmap::TFormmap(UserDialogs& dialogs, const PatternStore& patterns, const Col
     connectGamePanels();
     connectMonsterPages();
     connectColorLines();
-    mSession.log = [this](const QString& line) { addLog(line); };
-    connect(&mDocument, &LevelDocument::changed, this, [this](const LevelChange& change) { onDocumentChanged(change); });
-    addLog(mGameFiles.atrPath());
+    AppendLines(Memo, mPendingLog);
+    mPendingLog.clear();
     refreshColorPanels();
     refreshTextsAndTime();
     refresh();
 }
-
-TFormmap::~TFormmap() = default;
-
-// --- building --------------------------------------------------------------------------------------------
 
 QWidget* TFormmap::buildHeader()
 {
@@ -223,6 +229,7 @@ QWidget* TFormmap::buildBelowLevel()
 
 void TFormmap::LevelEditorOpen()
 {
+    ensureControls();
     act([this] {
         mSession.open(mPatterns, mRegisters);
         refreshColorPanels();
@@ -249,7 +256,8 @@ void TFormmap::showEvent(QShowEvent* event)
 void TFormmap::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    placeBanner();
+    if (controlsBuilt())
+        placeBanner();
 }
 
 void TFormmap::FormShow()
@@ -298,10 +306,19 @@ void TFormmap::CheckBoxschalterClick()
 
 // --- refreshing -------------------------------------------------------------------------------------------
 
-void TFormmap::addLog(const QString& line) { Memo->appendPlainText(line); }
+void TFormmap::addLog(const QString& line)
+{
+    if (Memo)
+        Memo->appendPlainText(line);
+    else
+        mPendingLog.append(line);
+}
 
 void TFormmap::onDocumentChanged(const LevelChange& change)
 {
+    // Before the controls exist there is nothing to bring in line; building them shows the model.
+    if (!controlsBuilt())
+        return;
     if (change.has(LevelChange::ColorLines))
         refreshColorPanels();
     if (change.has(LevelChange::Texts) || change.has(LevelChange::Time))
@@ -328,6 +345,8 @@ void TFormmap::refreshColorPanels()
 
 void TFormmap::refresh()
 {
+    if (!controlsBuilt())
+        return;
     if (LabelPattern->text() != mSession.bannerText() && !mSession.bannerText().isEmpty())
         LabelPattern->setText(mSession.bannerText());
     if (!mSession.chooserText().isEmpty() && LabelAuswahl->text() != mSession.chooserText())

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/guard.h"
+#include "common/ui/deferredwindow.h"
 #include "disk/levelgamefiles.h"
 #include "level/levelcolorlines.h"
 #include "level/leveldocument.h"
@@ -10,7 +11,6 @@
 #include "level/levelplacement.h"
 #include "level/sessiondrawing.h"
 
-#include <QWidget>
 #include <array>
 #include <functional>
 
@@ -36,7 +36,7 @@ class UserDialogs;
 struct PaletteAnswer;
 struct PaletteRequest;
 
-class TFormmap : public QWidget {
+class TFormmap : public DeferredWindow {
     Q_OBJECT
 public:
     // The pattern editor's store and registers: the level is drawn from pattern set 1 and the
@@ -52,9 +52,9 @@ public:
     const QString& atrPath() const { return mGameFiles.atrPath(); }
     // The game executable, the level disk and test-play.
     LevelGameFiles& gameFiles() { return mGameFiles; }
-    // Appends a line to the message log.
+    // Appends a line to the message log; lines logged before the controls exist wait for them.
     void addLog(const QString& line);
-    // Brings every control in line with the model.
+    // Brings every control in line with the model (nothing to do before the controls are built).
     void refresh();
 
     // Asks the palette window for a colour (handed over by the window set).
@@ -112,7 +112,7 @@ public:
     QPushButton* ButtonUndo = nullptr;
     QPushButton* ButtonRedo = nullptr;
 
-    // --- controls ---------------------------------------------------------------------------------------
+    // --- controls, built when first needed (see DeferredWindow) ----------------------------------------
     QLabel* LabelPattern = nullptr;
     QLabel* Label18 = nullptr;
     QWidget* Panel5 = nullptr;
@@ -161,6 +161,7 @@ public:
     QPushButton* Button30 = nullptr;
 
 protected:
+    void buildControls() override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -213,6 +214,7 @@ private:
     LevelTableModel* mMonsterModel = nullptr;
     LevelTableModel* mSwitchModel = nullptr;
     LevelGameFiles mGameFiles;
+    QStringList mPendingLog; // logged before the controls were built
     bool mShownOnce = false;
     int mBannerOffset = 0; // the banner's distance from the level view's left edge
     QString mLastUndoTip;

@@ -33,11 +33,15 @@ QLabel* CaptionBar(const QString& text, const char* name, QWidget* parent)
 
 } // namespace
 
-TFormMapData::TFormMapData(UserDialogs& dialogs, QWidget* parent) : QWidget(parent, Qt::Window), mDialogs(dialogs)
+TFormMapData::TFormMapData(UserDialogs& dialogs, QWidget* parent) : DeferredWindow(parent), mDialogs(dialogs)
 {
     setObjectName(QStringLiteral("FormMapData"));
     setWindowTitle(QStringLiteral("Level Byte Data "));
     resize(969, 762);
+}
+
+void TFormMapData::buildControls()
+{
 
     Panel1 = CaptionBar(QStringLiteral("Die Daten des Levels: 256 Spalten, 10 Zeilen:"), "Panel1", this);
     GridLeveldata = makeTable("GridLeveldata", this);
@@ -61,6 +65,7 @@ TFormMapData::TFormMapData(UserDialogs& dialogs, QWidget* parent) : QWidget(pare
     layout->addWidget(Button1, 0, Qt::AlignLeft);
 
     connect(Button1, &QPushButton::clicked, this, [this] { act([&] { Button1Click(); }); });
+    attachModels();
 }
 
 QTableView* TFormMapData::makeTable(const char* name, QWidget* parent)
@@ -83,10 +88,21 @@ QTableView* TFormMapData::makeTable(const char* name, QWidget* parent)
 
 void TFormMapData::setSources(const LevelDocument& document, const LevelPixelTable& pixels)
 {
+    mDocument = &document;
+    mPixelTable = &pixels;
+    // Measuring the tables' headers is the costly part: it waits until the tables are built.
+    if (controlsBuilt())
+        attachModels();
+}
+
+void TFormMapData::attachModels()
+{
+    if (!mDocument || !mPixelTable)
+        return;
     delete mCodes;
     delete mPixels;
-    mCodes = new LevelCodeTableModel(document, this);
-    mPixels = new LevelPixelTableModel(pixels, this);
+    mCodes = new LevelCodeTableModel(*mDocument, this);
+    mPixels = new LevelPixelTableModel(*mPixelTable, this);
     GridLeveldata->setModel(mCodes);
     GridBit->setModel(mPixels);
 }

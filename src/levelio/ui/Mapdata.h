@@ -2,9 +2,8 @@
 #pragma once
 
 #include "common/guard.h"
+#include "common/ui/deferredwindow.h"
 #include "common/userdialogs.h"
-
-#include <QWidget>
 
 class LevelCodeTableModel;
 class LevelDocument;
@@ -14,7 +13,7 @@ class QLabel;
 class QPushButton;
 class QTableView;
 
-class TFormMapData : public QWidget {
+class TFormMapData : public DeferredWindow {
     Q_OBJECT
 public:
     explicit TFormMapData(UserDialogs& dialogs, QWidget* parent = nullptr);
@@ -24,13 +23,15 @@ public:
     // "Tabellen aktualisieren": both tables show the current values.
     void Button1Click();
 
-    QLabel* Panel1;
-    QTableView* GridLeveldata;
-    QLabel* Panel2;
-    QTableView* GridBit;
-    QPushButton* Button1;
+    // Built with the controls (see DeferredWindow).
+    QLabel* Panel1 = nullptr;
+    QTableView* GridLeveldata = nullptr;
+    QLabel* Panel2 = nullptr;
+    QTableView* GridBit = nullptr;
+    QPushButton* Button1 = nullptr;
 
 protected:
+    void buildControls() override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -40,8 +41,11 @@ private:
         Guarded(mDialogs, std::forward<F>(handler));
     }
     static QTableView* makeTable(const char* name, QWidget* parent);
+    void attachModels();
 
     UserDialogs& mDialogs;
+    const LevelDocument* mDocument = nullptr;
+    const LevelPixelTable* mPixelTable = nullptr;
     LevelCodeTableModel* mCodes = nullptr;
     LevelPixelTableModel* mPixels = nullptr;
     bool mPlaced = false;
