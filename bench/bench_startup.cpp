@@ -2,19 +2,33 @@
 // window set as the program does and quits on the main window's first paint, against a child that shows
 // a bare QMainWindow and quits on its first paint (at most 2 times that). Each child reports the CPU time
 // it used from its start to its first paint, so the load of other programs on the machine does not count.
+// A third child shows a window of the same stock controls as the main window (kinds and numbers) with
+// none of the program's code: what Qt itself needs for such a window, the floor under the window set.
 // A warm in-process build of the window set is measured too, to show where the time goes once Qt itself
 // is loaded.
 #include "app/desktopopener.h"
+#include "app/ui/germantranslations.h"
 #include "app/ui/qtuserdialogs.h"
 #include "app/ui/windowset.h"
 #include "pattern/fontfile.h"
 #include "pattern/patterneditor.h"
 #include "pattern/ui/main.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -28,7 +42,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-const char* const kChildVariable = "TAVREL_BENCH_CHILD";   // "full" or "bare": run as a child
+const char* const kChildVariable = "TAVREL_BENCH_CHILD";   // "full", "bare" or "stock": run as a child
 const char* const kFolderVariable = "TAVREL_BENCH_FOLDER"; // the child's program folder
 constexpr int kPaintedExitCode = 42;
 const char* const kCpuMarker = "TAVREL_CHILD_CPU_SECONDS=";
@@ -69,6 +83,8 @@ std::unique_ptr<QTemporaryDir> MakeProgramFolder()
 // Builds the window set as the program does and returns once the main window has painted.
 bool StartWindowSet(const QString& programFolder)
 {
+    static const bool translated = InstallGermanQtTranslations();
+    (void)translated;
     static QtUserDialogs dialogs;
     static SystemDesktopOpener opener;
     WindowSet windows(dialogs, opener, programFolder);
@@ -88,13 +104,56 @@ bool ShowBareWindow()
     return WaitForPaint(watch);
 }
 
+// The main window's stock controls, kinds and numbers, in a plain grid, without any of the program's code.
+bool ShowStockControlsWindow()
+{
+    QWidget window;
+    window.resize(1029, 734);
+    auto* grid = new QGridLayout(&window);
+    int at = 0;
+    const auto add = [&](QWidget* control) {
+        grid->addWidget(control, at / 8, at % 8);
+        ++at;
+    };
+    for (int i = 0; i < 39; ++i)
+        add(new QPushButton(QStringLiteral("Knopf %1").arg(i)));
+    for (int i = 0; i < 16; ++i)
+        add(new QLabel(QStringLiteral("Beschriftung %1").arg(i)));
+    for (int i = 0; i < 12; ++i)
+        add(new QLineEdit(QString::number(7 * i)));
+    for (int i = 0; i < 8; ++i)
+        add(new QSpinBox);
+    for (int i = 0; i < 4; ++i)
+        add(new QGroupBox(QStringLiteral("Gruppe %1").arg(i)));
+    auto* combo = new QComboBox;
+    combo->addItems({QStringLiteral("Char"), QStringLiteral("Player")});
+    add(combo);
+    add(new QPlainTextEdit);
+    add(new QScrollArea);
+    for (const int columns : {8, 2}) {
+        auto* table = new QTableWidget(16, columns);
+        table->horizontalHeader()->hide();
+        table->verticalHeader()->hide();
+        for (int r = 0; r < 16; ++r)
+            for (int c = 0; c < columns; ++c)
+                table->setItem(r, c, new QTableWidgetItem(QStringLiteral("0")));
+        add(table);
+    }
+    PaintWatch watch;
+    window.installEventFilter(&watch);
+    window.show();
+    return WaitForPaint(watch);
+}
+
 // --- child side: registered only in a child process, which ends at the first paint -----------------
 
 void ChildStartup(benchmark::State& state)
 {
-    const bool full = qgetenv(kChildVariable) == "full";
+    const QByteArray kind = qgetenv(kChildVariable);
     for (auto _ : state) {
-        const bool painted = full ? StartWindowSet(QString::fromLocal8Bit(qgetenv(kFolderVariable))) : ShowBareWindow();
+        const bool painted = kind == "full"    ? StartWindowSet(QString::fromLocal8Bit(qgetenv(kFolderVariable)))
+                             : kind == "stock" ? ShowStockControlsWindow()
+                                               : ShowBareWindow();
         timespec cpu{};
         clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
         std::printf("\n%s%.6f\n", kCpuMarker, static_cast<double>(cpu.tv_sec) + cpu.tv_nsec / 1e9);
@@ -139,27 +198,33 @@ ChildTimes ChildSeconds(const char* kind, const QString& folder, benchmark::Stat
     return times;
 }
 
-// The budget check: a program start with the window set, and, interleaved, a bare main window's
-// program start. The time shown is the window set's CPU time to its first paint. Counters: cpu_ms and
-// bare_cpu_ms (means), cpu_ratio (budget: <= 2), and the wall-clock figures for comparison.
+// The budget check: a program start with the window set and, interleaved, a bare main window's program
+// start and the stock controls' program start. The time shown is the window set's CPU time to its first
+// paint. Counters: cpu_ms, bare_cpu_ms and stock_cpu_ms (means), cpu_ratio (budget: <= 2), stock_ratio
+// (the stock controls against the bare window), and the wall-clock figures for comparison.
 void BM_ProgramStartToFirstPaint(benchmark::State& state)
 {
     const auto folder = MakeProgramFolder();
     ChildTimes full;
     ChildTimes bare;
+    ChildTimes stock;
     for (auto _ : state) {
         const ChildTimes f = ChildSeconds("full", folder->path(), state);
         const ChildTimes b = ChildSeconds("bare", folder->path(), state);
+        const ChildTimes s = ChildSeconds("stock", folder->path(), state);
         full.wall += f.wall;
         full.cpu += f.cpu;
         bare.wall += b.wall;
         bare.cpu += b.cpu;
+        stock.cpu += s.cpu;
         state.SetIterationTime(f.cpu);
     }
     const double n = static_cast<double>(state.iterations());
     state.counters["cpu_ms"] = 1000.0 * full.cpu / n;
     state.counters["bare_cpu_ms"] = 1000.0 * bare.cpu / n;
+    state.counters["stock_cpu_ms"] = 1000.0 * stock.cpu / n;
     state.counters["cpu_ratio"] = bare.cpu > 0 ? full.cpu / bare.cpu : 0;
+    state.counters["stock_ratio"] = bare.cpu > 0 ? stock.cpu / bare.cpu : 0;
     state.counters["wall_ms"] = 1000.0 * full.wall / n;
     state.counters["bare_wall_ms"] = 1000.0 * bare.wall / n;
 }

@@ -17,16 +17,25 @@ constexpr std::array<char16_t, 32> kHigh = {
 
 } // namespace
 
-QString DecodeWindows1252(const QByteArray& bytes)
+namespace {
+
+QString DecodeWindows1252(const char* bytes, qsizetype size)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
+    QString text(size, Qt::Uninitialized);
     QChar* out = text.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
+    for (qsizetype i = 0; i < size; ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         // Undefined bytes pass through as the control character of the same number.
         out[i] = (b >= 0x80 && b < 0xA0 && kHigh[b - 0x80] != 0) ? QChar(kHigh[b - 0x80]) : QChar(char16_t(b));
     }
     return text;
+}
+
+} // namespace
+
+QString DecodeWindows1252(const QByteArray& bytes)
+{
+    return DecodeWindows1252(bytes.constData(), bytes.size());
 }
 
 QByteArray EncodeWindows1252(const QString& text)
@@ -56,7 +65,10 @@ QByteArray EncodeWindows1252(const QString& text)
 // without an end counts when it holds a byte. Keeps at most kMaxLineLength characters of a line.
 class LineReader::Splitter {
 public:
-    Splitter(QStringList& lines, qsizetype maxLines) : mLines(lines), mMaxLines(maxLines) {}
+    Splitter(QStringList& lines, qsizetype maxLines) : mLines(lines), mMaxLines(maxLines)
+    {
+        mLines.reserve(std::min<qsizetype>(maxLines, kMaxTextFileLines));
+    }
 
     // Takes the next piece; false once maxLines lines are complete.
     bool feed(const char* data, qsizetype size)
@@ -65,6 +77,13 @@ public:
         while (data < end && !full()) {
             const auto* lf = static_cast<const char*>(std::memchr(data, '\n', static_cast<size_t>(end - data)));
             const char* stop = lf ? lf : end;
+            // The usual case: a whole line within the piece goes straight into its text.
+            if (lf && !mOpen) {
+                const char* lineEnd = stop > data && stop[-1] == '\r' ? stop - 1 : stop;
+                mLines.append(DecodeWindows1252(data, std::min<qsizetype>(lineEnd - data, kMaxLineLength)));
+                data = lf + 1;
+                continue;
+            }
             if (stop > data)
                 mOpen = true;
             // One byte more than a line may hold, so that a CR before the LF can still be told apart.

@@ -168,7 +168,9 @@ void PatternEditor::create()
     resetRowColorsToRegisters();
     mBuffer.fillGrid(QStringLiteral("0"));
     mDocument.clearStore();
-    updateAllPatterns();
+    // Every pattern of the cleared store has only pixel value 0: the whole overview takes F0.
+    note(EditorPart::Overview);
+    mOverview.fill(ToQRgb(registers()[0].displayColor));
     try {
         ReCalcdata();
         DrawDefine();
