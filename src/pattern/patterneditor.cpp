@@ -227,12 +227,12 @@ void PatternEditor::UpdatePattern(int x, int y)
         const int o = 16 * part;
         for (int h = 0; h < 2; ++h) {
             for (int j = 0; j < 8; ++j) {
+                // A byte is 16 screen pixels wide (4 pixels of 4) and 2 lines high.
                 const auto pixels = DecodeByte(StrToIntDef(store().entry(bank, 2 * x + h, j), 0));
-                for (int k = 0; k < 4; ++k) {
-                    const int px = 32 * x + 16 * h + 4 * k;
-                    const int py = 32 * y + 2 * j + o;
-                    canvas.fill(px, py, px + 4, py + 2, colors[pixels[k]]);
-                }
+                QRgb* line = canvas.base + (32 * y + 2 * j + o) * canvas.stride + 32 * x + 16 * h;
+                for (int k = 0; k < 4; ++k)
+                    std::fill(line + 4 * k, line + 4 * k + 4, colors[pixels[k]]);
+                std::copy(line, line + 16, line + canvas.stride);
             }
         }
     }
