@@ -210,7 +210,7 @@ TEST_F(WindowSetTest, SecondaryWindowsBuildTheirControlsWhenFirstOpened)
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* d = qobject_cast<DeferredWindow*>(w))
             deferred.append(d);
-    ASSERT_EQ(deferred.size(), 4);
+    ASSERT_EQ(deferred.size(), 7);
     DeferredWindow* map = nullptr;
     for (DeferredWindow* d : deferred) {
         EXPECT_FALSE(d->controlsBuilt()) << d->metaObject()->className();

@@ -28,6 +28,7 @@ struct Answer {
 
 class ColorWindowTest : public ::testing::Test {
 protected:
+    ColorWindowTest() { window.ensureControls(); }
     // Every request of these tests records the answer it gets back.
     PaletteRequest recordingRequest(int acceptButton)
     {

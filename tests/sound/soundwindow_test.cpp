@@ -16,6 +16,7 @@ namespace {
 
 class SoundWindowTest : public ::testing::Test {
 protected:
+    SoundWindowTest() { window.ensureControls(); }
     QString write(const QString& name, const QByteArray& bytes) { return WriteTestFile(dir, name, bytes); }
     static QByteArray read(const QString& path) { return ReadTestFile(path); }
     void click(const char* name) { QTest::mouseClick(Control<QPushButton>(&window, name), Qt::LeftButton); }

@@ -75,6 +75,7 @@ TEST_F(SplitterTest, FailedLoadKeepsTheBuffer)
 
 class SplitterWindowTest : public SplitterTest {
 protected:
+    SplitterWindowTest() { window.ensureControls(); }
     void click(const char* name) { QTest::mouseClick(Control<QPushButton>(&window, name), Qt::LeftButton); }
     QStringList log() const { return window.Memo1->toPlainText().split(QLatin1Char('\n')); }
 

@@ -58,14 +58,17 @@ W* Built(const std::unique_ptr<W>& window)
 
 } // namespace
 
+TFormcolor* WindowSet::color() const { return Built(mColor); }
 TFormmap* WindowSet::map() const { return Built(mMap); }
 TFormMapData* WindowSet::mapData() const { return Built(mMapData); }
 TFormCode* WindowSet::code() const { return Built(mCode); }
 TFormgrafikconverter* WindowSet::grafikconverter() const { return Built(mGrafikconverter); }
+TFormSoundconverter* WindowSet::soundconverter() const { return Built(mSoundconverter); }
+TFormsplitter* WindowSet::splitter() const { return Built(mSplitter); }
 
 QList<QWidget*> WindowSet::windows() const
 {
-    return {mMain.get(), mColor.get(), map(), mapData(), code(), grafikconverter(), mSoundconverter.get(), mSplitter.get()};
+    return {mMain.get(), color(), map(), mapData(), code(), grafikconverter(), soundconverter(), splitter()};
 }
 
 void WindowSet::showMain()

@@ -24,17 +24,16 @@ public:
     WindowSet(const WindowSet&) = delete;
     WindowSet& operator=(const WindowSet&) = delete;
 
-    // All eight windows exist from the start. The level editor, the byte view, the code window and the
-    // graphics converter build their controls when first shown; a caller that reaches for one of them
-    // here gets it with its controls built.
+    // All eight windows exist from the start; the seven besides the main window build their controls
+    // when first shown. A caller that reaches for one of them here gets it with its controls built.
     TFormmain* main() const { return mMain.get(); }
-    TFormcolor* color() const { return mColor.get(); }
+    TFormcolor* color() const;
     TFormmap* map() const;
     TFormMapData* mapData() const;
     TFormCode* code() const;
     TFormgrafikconverter* grafikconverter() const;
-    TFormSoundconverter* soundconverter() const { return mSoundconverter.get(); }
-    TFormsplitter* splitter() const { return mSplitter.get(); }
+    TFormSoundconverter* soundconverter() const;
+    TFormsplitter* splitter() const;
 
     // In creation order, each with its controls built.
     QList<QWidget*> windows() const;

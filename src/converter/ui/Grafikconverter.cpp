@@ -61,7 +61,6 @@ TFormgrafikconverter::TFormgrafikconverter(UserDialogs& dialogs, QWidget* parent
     setPalette(cream);
     setAutoFillBackground(true);
     resize(1100, 760);
-    setWindowState(Qt::WindowMaximized);
 }
 
 TFormgrafikconverter::~TFormgrafikconverter()
@@ -90,6 +89,8 @@ void TFormgrafikconverter::buildControls()
     layout->addWidget(buildButtonBar());
     connectControls();
     linkScrolling();
+    // Set here rather than at creation: a window state makes the system window at once.
+    setWindowState(Qt::WindowMaximized);
 }
 
 QWidget* TFormgrafikconverter::buildPicturePanel()

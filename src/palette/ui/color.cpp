@@ -39,11 +39,16 @@ QSpinBox* UnlimitedSpin(const QString& name, QWidget* parent)
 } // namespace
 
 TFormcolor::TFormcolor(UserDialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window), mDialogs(dialogs), mGridImage(DrawPaletteGrid())
+    : DeferredWindow(parent), mDialogs(dialogs), mGridImage(DrawPaletteGrid())
 {
     setObjectName(QStringLiteral("Formcolor"));
     setWindowTitle(QStringLiteral("Atari Palette"));
     SetWindowBackground(this, kCream);
+    resize(564, 655);
+}
+
+void TFormcolor::buildControls()
+{
 
     LabelHeading = new QLabel(QStringLiteral("Bitte eine Atari Farbe durch Anklicken auswählen:"), this);
     LabelHeading->setObjectName(QStringLiteral("LabelHeading"));
@@ -157,8 +162,6 @@ TFormcolor::TFormcolor(UserDialogs& dialogs, QWidget* parent)
             DrawGrid1DblClick();
     });
     connect(ButtonAbbrechen, &QPushButton::clicked, this, [this] { ButtonAbbrechenClick(); });
-
-    resize(564, 655);
 }
 
 QPushButton* TFormcolor::acceptButton(int button) const
@@ -173,6 +176,7 @@ QPushButton* TFormcolor::acceptButton(int button) const
 
 void TFormcolor::request(const PaletteRequest& r)
 {
+    ensureControls();
     if (r.caption)
         Panel1->setText(*r.caption);
     if (r.color)
@@ -256,8 +260,10 @@ void TFormcolor::showEvent(QShowEvent* event)
 
 void TFormcolor::closeEvent(QCloseEvent* event)
 {
-    Buttonwahl->hide();
-    Buttonwahl2->hide();
-    Buttonwahl3->hide();
+    if (controlsBuilt()) {
+        Buttonwahl->hide();
+        Buttonwahl2->hide();
+        Buttonwahl3->hide();
+    }
     QWidget::closeEvent(event);
 }

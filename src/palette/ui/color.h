@@ -1,10 +1,10 @@
 // The Atari palette window: the user picks one Atari colour for the window that asked for it.
 #pragma once
 
+#include "common/ui/deferredwindow.h"
 #include "palette/paletterequest.h"
 
 #include <QImage>
-#include <QWidget>
 #include <array>
 #include <functional>
 
@@ -15,7 +15,7 @@ class QPushButton;
 class QSpinBox;
 class UserDialogs;
 
-class TFormcolor : public QWidget {
+class TFormcolor : public DeferredWindow {
     Q_OBJECT
 public:
     // Errors of the requesters' answers are shown through these dialogs.
@@ -29,17 +29,18 @@ public:
     // The picture DrawGrid1 shows, one 31-pixel cell per hue and even luminance.
     const QImage& gridImage() const { return mGridImage; }
 
-    QLabel* LabelHeading;
-    ImageView* DrawGrid1;
-    ColorPanel* Panel1;
-    QLabel* labelinfo;
-    QPushButton* ButtonAbbrechen;
-    QLabel* Labelfarbe;
-    QSpinBox* SpinX;
-    QSpinBox* SpinY;
-    QPushButton* Buttonwahl;
-    QPushButton* Buttonwahl2;
-    QPushButton* Buttonwahl3;
+    // Built with the controls (see DeferredWindow).
+    QLabel* LabelHeading = nullptr;
+    ImageView* DrawGrid1 = nullptr;
+    ColorPanel* Panel1 = nullptr;
+    QLabel* labelinfo = nullptr;
+    QPushButton* ButtonAbbrechen = nullptr;
+    QLabel* Labelfarbe = nullptr;
+    QSpinBox* SpinX = nullptr;
+    QSpinBox* SpinY = nullptr;
+    QPushButton* Buttonwahl = nullptr;
+    QPushButton* Buttonwahl2 = nullptr;
+    QPushButton* Buttonwahl3 = nullptr;
 
     void DrawGrid1MouseUp(QPoint position);
     void DrawGrid1DblClick();
@@ -47,6 +48,7 @@ public:
     void ButtonwahlClick(int button);
 
 protected:
+    void buildControls() override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

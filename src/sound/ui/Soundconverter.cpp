@@ -30,11 +30,16 @@ ImageView* Plot(const QImage* image, const char* name, QWidget* parent)
 } // namespace
 
 TFormSoundconverter::TFormSoundconverter(UserDialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window), mDialogs(dialogs)
+    : DeferredWindow(parent), mDialogs(dialogs)
 {
     setObjectName(QStringLiteral("FormSoundconverter"));
     setWindowTitle(QStringLiteral("Zwerbel Soundconverter "));
     SetWindowBackground(this, kCream);
+    resize(1000, 860);
+}
+
+void TFormSoundconverter::buildControls()
+{
 
     Paneltop = new QLabel(QStringLiteral("Keine Datei geladen"), this);
     Paneltop->setObjectName(QStringLiteral("Paneltop"));
@@ -93,8 +98,6 @@ TFormSoundconverter::TFormSoundconverter(UserDialogs& dialogs, QWidget* parent)
             [this] { act([this] { Button8to4packedShuffledModulClick(); }); });
     connect(ButtonRAMsave, &QPushButton::clicked, this, [this] { act([this] { ButtonRAMsaveClick(); }); });
     connect(Buttonende, &QPushButton::clicked, this, [this] { act([this] { ButtonendeClick(); }); });
-
-    resize(1000, 860);
 }
 
 void TFormSoundconverter::log(const QStringList& lines)

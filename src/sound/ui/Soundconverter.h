@@ -2,10 +2,9 @@
 #pragma once
 
 #include "common/guard.h"
+#include "common/ui/deferredwindow.h"
 
 #include "sound/soundconverter.h"
-
-#include <QWidget>
 
 class ImageView;
 class QLabel;
@@ -13,25 +12,26 @@ class QPlainTextEdit;
 class QPushButton;
 class UserDialogs;
 
-class TFormSoundconverter : public QWidget {
+class TFormSoundconverter : public DeferredWindow {
     Q_OBJECT
 public:
     explicit TFormSoundconverter(UserDialogs& dialogs, QWidget* parent = nullptr);
 
     SoundConverter& converter() { return mConverter; }
 
-    QLabel* Paneltop;
-    ImageView* paintbox;
-    ImageView* paintbox8;
-    QPlainTextEdit* Memo1;
-    QPushButton* ButtonLoadPicture;
-    QPushButton* Button8to4;
-    QPushButton* Button8to4packed;
-    QPushButton* Button8to4packedShuffled;
-    QPushButton* Button8to4packedShuffled8;
-    QPushButton* Button8to4packedShuffledModul;
-    QPushButton* ButtonRAMsave;
-    QPushButton* Buttonende;
+    // Built with the controls (see DeferredWindow).
+    QLabel* Paneltop = nullptr;
+    ImageView* paintbox = nullptr;
+    ImageView* paintbox8 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QPushButton* ButtonLoadPicture = nullptr;
+    QPushButton* Button8to4 = nullptr;
+    QPushButton* Button8to4packed = nullptr;
+    QPushButton* Button8to4packedShuffled = nullptr;
+    QPushButton* Button8to4packedShuffled8 = nullptr;
+    QPushButton* Button8to4packedShuffledModul = nullptr;
+    QPushButton* ButtonRAMsave = nullptr;
+    QPushButton* Buttonende = nullptr;
 
     void ButtonLoadPictureClick();
     void Button8to4Click();
@@ -41,6 +41,9 @@ public:
     void Button8to4packedShuffledModulClick();
     void ButtonRAMsaveClick();
     void ButtonendeClick();
+
+protected:
+    void buildControls() override;
 
 private:
     // Runs a handler through the error guard; every control's handler goes through here.

@@ -30,11 +30,16 @@ QSpinBox* PositionSpin(const char* name, QWidget* parent)
 } // namespace
 
 TFormsplitter::TFormsplitter(UserDialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window), mDialogs(dialogs)
+    : DeferredWindow(parent), mDialogs(dialogs)
 {
     setObjectName(QStringLiteral("Formsplitter"));
     setWindowTitle(QStringLiteral("Datei Splitter"));
     SetWindowBackground(this, kCream);
+    resize(600, 400);
+}
+
+void TFormsplitter::buildControls()
+{
 
     Paneltop = new QLabel(this);
     Paneltop->setObjectName(QStringLiteral("Paneltop"));
@@ -76,8 +81,6 @@ TFormsplitter::TFormsplitter(UserDialogs& dialogs, QWidget* parent)
     connect(Buttonsave, &QPushButton::clicked, this, [this] { act([this] { ButtonsaveClick(); }); });
     connect(Spinstart, &QSpinBox::valueChanged, this, [this] { act([this] { SpinstartChange(); }); });
     connect(Spinstop, &QSpinBox::valueChanged, this, [this] { act([this] { SpinstopChange(); }); });
-
-    resize(600, 400);
 }
 
 void TFormsplitter::log(const QStringList& lines)

@@ -2,10 +2,9 @@
 #pragma once
 
 #include "common/guard.h"
+#include "common/ui/deferredwindow.h"
 
 #include "splitter/splitbuffer.h"
-
-#include <QWidget>
 
 class QLabel;
 class QPlainTextEdit;
@@ -13,25 +12,29 @@ class QPushButton;
 class QSpinBox;
 class UserDialogs;
 
-class TFormsplitter : public QWidget {
+class TFormsplitter : public DeferredWindow {
     Q_OBJECT
 public:
     explicit TFormsplitter(UserDialogs& dialogs, QWidget* parent = nullptr);
 
     const SplitBuffer& buffer() const { return mBuffer; }
 
-    QLabel* Paneltop;
-    QPlainTextEdit* Memo1;
-    QPushButton* ButtonLoad;
-    QSpinBox* Spinstart;
-    QSpinBox* Spinstop;
-    QSpinBox* Spinlaenge;
-    QPushButton* Buttonsave;
+    // Built with the controls (see DeferredWindow).
+    QLabel* Paneltop = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QPushButton* ButtonLoad = nullptr;
+    QSpinBox* Spinstart = nullptr;
+    QSpinBox* Spinstop = nullptr;
+    QSpinBox* Spinlaenge = nullptr;
+    QPushButton* Buttonsave = nullptr;
 
     void ButtonLoadClick();
     void SpinstartChange();
     void SpinstopChange();
     void ButtonsaveClick();
+
+protected:
+    void buildControls() override;
 
 private:
     // Runs a handler through the error guard; every control's handler goes through here.
