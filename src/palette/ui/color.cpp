@@ -39,7 +39,7 @@ QSpinBox* UnlimitedSpin(const QString& name, QWidget* parent)
 } // namespace
 
 TFormcolor::TFormcolor(UserDialogs& dialogs, QWidget* parent)
-    : DeferredWindow(parent), mDialogs(dialogs), mGridImage(DrawPaletteGrid())
+    : DeferredWindow(parent), mDialogs(dialogs)
 {
     setObjectName(QStringLiteral("Formcolor"));
     setWindowTitle(QStringLiteral("Atari Palette"));
@@ -49,6 +49,7 @@ TFormcolor::TFormcolor(UserDialogs& dialogs, QWidget* parent)
 
 void TFormcolor::buildControls()
 {
+    mGridImage = DrawPaletteGrid();
 
     LabelHeading = new QLabel(QStringLiteral("Bitte eine Atari Farbe durch Anklicken auswählen:"), this);
     LabelHeading->setObjectName(QStringLiteral("LabelHeading"));

@@ -26,7 +26,7 @@ public:
     // Panel1, Labelfarbe, SpinX and SpinY); the window then hides the button and closes itself.
     void request(const PaletteRequest& r);
 
-    // The picture DrawGrid1 shows, one 31-pixel cell per hue and even luminance.
+    // The picture DrawGrid1 shows, one 31-pixel cell per hue and even luminance (drawn with the controls).
     const QImage& gridImage() const { return mGridImage; }
 
     // Built with the controls (see DeferredWindow).
