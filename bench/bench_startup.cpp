@@ -2,8 +2,9 @@
 // window set as the program does and quits on the main window's first paint, against a child that shows
 // a bare QMainWindow and quits on its first paint (at most 2 times that). Each child reports the CPU time
 // it used from its start to its first paint, so the load of other programs on the machine does not count.
-// A third child shows a window of the same stock controls as the main window (kinds and numbers) with
-// none of the program's code: what Qt itself needs for such a window, the floor under the window set.
+// Two more children show what Qt itself needs: the bare window with one line of text (the font system's
+// start and the first glyphs), and a window of the same stock controls as the main window (kinds and
+// numbers) with none of the program's code, the floor under the window set.
 // A warm in-process build of the window set is measured too, to show where the time goes once Qt itself
 // is loaded.
 #include "app/desktopopener.h"
@@ -42,7 +43,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-const char* const kChildVariable = "TAVREL_BENCH_CHILD";   // "full", "bare" or "stock": run as a child
+const char* const kChildVariable = "TAVREL_BENCH_CHILD";   // "full", "bare", "text" or "stock": run as a child
 const char* const kFolderVariable = "TAVREL_BENCH_FOLDER"; // the child's program folder
 constexpr int kPaintedExitCode = 42;
 const char* const kCpuMarker = "TAVREL_CHILD_CPU_SECONDS=";
@@ -94,9 +95,11 @@ bool StartWindowSet(const QString& programFolder)
     return WaitForPaint(watch);
 }
 
-bool ShowBareWindow()
+bool ShowBareWindow(bool withText)
 {
     QMainWindow window;
+    if (withText)
+        window.setCentralWidget(new QLabel(QStringLiteral("Tavrel")));
     PaintWatch watch;
     window.installEventFilter(&watch);
     window.resize(1029, 734);
@@ -153,7 +156,7 @@ void ChildStartup(benchmark::State& state)
     for (auto _ : state) {
         const bool painted = kind == "full"    ? StartWindowSet(QString::fromLocal8Bit(qgetenv(kFolderVariable)))
                              : kind == "stock" ? ShowStockControlsWindow()
-                                               : ShowBareWindow();
+                                               : ShowBareWindow(kind == "text");
         timespec cpu{};
         clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
         std::printf("\n%s%.6f\n", kCpuMarker, static_cast<double>(cpu.tv_sec) + cpu.tv_nsec / 1e9);
@@ -198,32 +201,38 @@ ChildTimes ChildSeconds(const char* kind, const QString& folder, benchmark::Stat
     return times;
 }
 
-// The budget check: a program start with the window set and, interleaved, a bare main window's program
-// start and the stock controls' program start. The time shown is the window set's CPU time to its first
-// paint. Counters: cpu_ms, bare_cpu_ms and stock_cpu_ms (means), cpu_ratio (budget: <= 2), stock_ratio
-// (the stock controls against the bare window), and the wall-clock figures for comparison.
+// The budget check: a program start with the window set and, interleaved, the program starts of a bare
+// main window, of the bare window with one line of text and of the stock controls. The time shown is the
+// window set's CPU time to its first paint. Counters: cpu_ms, bare_cpu_ms, text_cpu_ms and stock_cpu_ms
+// (means), cpu_ratio (budget: <= 2), text_ratio and stock_ratio (against the bare window), and the
+// wall-clock figures for comparison.
 void BM_ProgramStartToFirstPaint(benchmark::State& state)
 {
     const auto folder = MakeProgramFolder();
     ChildTimes full;
     ChildTimes bare;
+    ChildTimes text;
     ChildTimes stock;
     for (auto _ : state) {
         const ChildTimes f = ChildSeconds("full", folder->path(), state);
         const ChildTimes b = ChildSeconds("bare", folder->path(), state);
+        const ChildTimes t = ChildSeconds("text", folder->path(), state);
         const ChildTimes s = ChildSeconds("stock", folder->path(), state);
         full.wall += f.wall;
         full.cpu += f.cpu;
         bare.wall += b.wall;
         bare.cpu += b.cpu;
+        text.cpu += t.cpu;
         stock.cpu += s.cpu;
         state.SetIterationTime(f.cpu);
     }
     const double n = static_cast<double>(state.iterations());
     state.counters["cpu_ms"] = 1000.0 * full.cpu / n;
     state.counters["bare_cpu_ms"] = 1000.0 * bare.cpu / n;
+    state.counters["text_cpu_ms"] = 1000.0 * text.cpu / n;
     state.counters["stock_cpu_ms"] = 1000.0 * stock.cpu / n;
     state.counters["cpu_ratio"] = bare.cpu > 0 ? full.cpu / bare.cpu : 0;
+    state.counters["text_ratio"] = bare.cpu > 0 ? text.cpu / bare.cpu : 0;
     state.counters["stock_ratio"] = bare.cpu > 0 ? stock.cpu / bare.cpu : 0;
     state.counters["wall_ms"] = 1000.0 * full.wall / n;
     state.counters["bare_wall_ms"] = 1000.0 * bare.wall / n;
