@@ -15,10 +15,6 @@ constexpr std::array<char16_t, 32> kHigh = {
     0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178,
 };
 
-} // namespace
-
-namespace {
-
 QString DecodeWindows1252(const char* bytes, qsizetype size)
 {
     QString text(size, Qt::Uninitialized);

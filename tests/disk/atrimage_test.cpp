@@ -31,9 +31,11 @@ void DrawnLevel(LevelDocument& doc)
 void ExpectEqualOutside(const QByteArray& a, const QByteArray& b, int from, int size)
 {
     ASSERT_EQ(a.size(), b.size());
-    for (qsizetype i = 0; i < a.size(); ++i)
-        if (i < from || i >= from + size)
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (i < from || i >= from + size) {
             ASSERT_EQ(a[i], b[i]) << "offset " << i;
+        }
+    }
 }
 
 } // namespace

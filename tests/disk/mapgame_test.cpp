@@ -65,9 +65,11 @@ TEST_F(MapGameTest, FreshStartPlayLevelAndTestAtrReachTheDesktop)
     const QByteArray played = ReadTestFile(work("oxil-neu.xex"));
     const QByteArray game = ReadTestFile(program("oxil.xex"));
     ASSERT_EQ(played.size(), 38677);
-    for (int i = 0; i < played.size(); ++i)
-        if (i < 8969 || i > 10558)
+    for (int i = 0; i < played.size(); ++i) {
+        if (i < 8969 || i > 10558) {
             ASSERT_EQ(played[i], game[i]) << "offset " << i;
+        }
+    }
     const QStringList lines = log();
     ASSERT_EQ(lines.size(), 1 + 1280); // the disk path, then the build; the shipped game is well formed
     EXPECT_EQ(lines[1], QStringLiteral("Zeichen  8970 / 1 / 1 / 0"));

@@ -315,8 +315,9 @@ TEST_F(PlacementPictureTest, ColourHandBackRedrawsOnlyItsRow)
     int changed = 0;
     for (int y = 0; y < LevelPicture::kHeight; ++y) {
         const bool same = std::memcmp(before.constScanLine(y), after.constScanLine(y), before.bytesPerLine()) == 0;
-        if (y / 32 != 6)
+        if (y / 32 != 6) {
             ASSERT_TRUE(same) << "picture line " << y;
+        }
         changed += same ? 0 : 1;
     }
     EXPECT_EQ(changed, 2); // the two picture lines of pattern row 3

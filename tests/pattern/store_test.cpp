@@ -218,7 +218,7 @@ TEST(PatternEditor, UpdatePatternDrawsFourByTwoPixelsWithTheRegisterColours)
         editor.setMode(QStringLiteral("Player"));
         for (int r = 0; r < 16; ++r)
             for (int c = 0; c < 3; ++c)
-                editor.document().setRowColor(c, r, {0x010101 * (16 * r + c + 1), editor.rowColors().at(c, r).code});
+                editor.document().setRowColor(c, r, {PackedColor(0x010101 * (16 * r + c + 1)), editor.rowColors().at(c, r).code});
         editor.UpdatePattern(pattern - 1, set - 1);
 
         const int ox = 32 * (pattern - 1);
@@ -249,7 +249,7 @@ TEST(PatternEditor, ColourRule)
     SetRegisters(editor);
     for (int r = 0; r < 16; ++r)
         for (int c = 0; c < 3; ++c)
-            editor.document().setRowColor(c, r, {0x010000 * (16 * r + c + 1), editor.rowColors().at(c, r).code});
+            editor.document().setRowColor(c, r, {PackedColor(0x010000 * (16 * r + c + 1)), editor.rowColors().at(c, r).code});
     struct Case {
         const char* code;
         int row;
@@ -342,7 +342,7 @@ TEST(PatternEditor, PlayerModeColoursTheSurfaceByRowsButNotTheOverview)
     PatternEditor editor;
     SetRegisters(editor);
     for (int r = 0; r < 16; ++r)
-        editor.document().setRowColor(0, r, {0x000100 * (10 * r + 5), editor.rowColors().at(0, r).code});
+        editor.document().setRowColor(0, r, {PackedColor(0x000100 * (10 * r + 5)), editor.rowColors().at(0, r).code});
     editor.setMode(QStringLiteral("Player"));
     for (int y = 0; y < 16; ++y)
         for (int h = 0; h < 2; ++h)
