@@ -56,10 +56,7 @@ TFormgrafikconverter::TFormgrafikconverter(UserDialogs& dialogs, QWidget* parent
 {
     setObjectName(QStringLiteral("Formgrafikconverter"));
     setWindowTitle(QStringLiteral("Grafik Converter"));
-    QPalette cream = palette();
-    cream.setColor(QPalette::Window, ToQColor(kCream));
-    setPalette(cream);
-    setAutoFillBackground(true);
+    SetWindowBackground(this, kCream);
     resize(1100, 760);
 }
 

@@ -109,11 +109,10 @@ QWidget* TFormmap::buildHeader()
 
     // The banner is moved by the arrows in steps of 32 pixels, so it stands outside the layout.
     Panel5 = Named(new QWidget(this), "Panel5");
-    Panel5->setAutoFillBackground(true);
-    QPalette green = Panel5->palette();
-    green.setColor(QPalette::Window, QColor(0, 128, 0));
-    green.setColor(QPalette::WindowText, Qt::white);
-    Panel5->setPalette(green);
+    SetWindowBackground(Panel5, PackRgb(0, 128, 0));
+    QPalette whiteText = Panel5->palette();
+    whiteText.setColor(QPalette::WindowText, Qt::white);
+    Panel5->setPalette(whiteText);
     auto* bannerLayout = new QHBoxLayout(Panel5);
     bannerLayout->setContentsMargins(6, 0, 6, 0);
     LabelPattern = Named(new QLabel(QStringLiteral("Der Level - Klicke um gewähltes Pattern hier zu setzen"), Panel5),

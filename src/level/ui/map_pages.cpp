@@ -234,10 +234,7 @@ QWidget* TFormmap::buildCarriedPanels()
     for (int b = 0; b < 3; ++b) {
         auto* panel = Named(new QFrame(box), names[b][0]);
         panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-        panel->setAutoFillBackground(true);
-        QPalette silver = panel->palette();
-        silver.setColor(QPalette::Window, QColor(192, 192, 192));
-        panel->setPalette(silver);
+        SetWindowBackground(panel, PackRgb(192, 192, 192));
         auto* inside = new QHBoxLayout(panel);
         carriedImages[b] = Named(new ImageView(&mSession.preview(LevelEditSession::Button(b)), panel), names[b][1]);
         carriedLabels[b] = Named(new QLabel(panel), names[b][2]);

@@ -42,7 +42,6 @@ TFormMapData::TFormMapData(UserDialogs& dialogs, QWidget* parent) : DeferredWind
 
 void TFormMapData::buildControls()
 {
-
     Panel1 = CaptionBar(QStringLiteral("Die Daten des Levels: 256 Spalten, 10 Zeilen:"), "Panel1", this);
     GridLeveldata = makeTable("GridLeveldata", this);
     Panel2 = CaptionBar(QStringLiteral("Die Daten der Farb-Pixel: Pro Byte 4 Spalten. Die Werte sind von 0 bis 3 - kodieren "
