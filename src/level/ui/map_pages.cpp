@@ -2,6 +2,7 @@
 #include "level/ui/map.h"
 
 #include "common/ui/controls.h"
+#include "common/ui/tabletab.h"
 #include "common/ui/imageview.h"
 #include "level/ui/levelpictureview.h"
 #include "level/ui/leveltablemodel.h"
@@ -184,7 +185,7 @@ QWidget* TFormmap::buildElementsPage()
     box->addWidget(buildChooser());
     auto* lower = new QHBoxLayout;
     lower->addWidget(buildCarriedPanels());
-    Memo = Named(new QPlainTextEdit(page), "Memo");
+    Memo = NamedLog("Memo", page);
     Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -281,6 +282,7 @@ QWidget* TFormmap::buildTablePage(LevelTable table)
     (monsters ? mMonsterModel : mSwitchModel) = model;
     auto* view = Named(new QTableView(page), monsters ? "MonsterGrid" : "Schaltergrid");
     view->setModel(model);
+    LeaveByTab(view);
     view->horizontalHeader()->setDefaultSectionSize(50);
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view->verticalHeader()->setDefaultSectionSize(24);
