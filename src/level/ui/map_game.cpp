@@ -88,6 +88,7 @@ void TFormmap::AtrLoad()
 void TFormmap::ButtonAtrSaveClick()
 {
     mGameFiles.atrSave(mDocument, SpinATRlevel->value());
+    mDocument.markSaved();
 }
 
 void TFormmap::ButtonPlayMatrixClick()
