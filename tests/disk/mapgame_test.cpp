@@ -5,6 +5,7 @@
 #include "levelio/disklevelrecord.h"
 #include "pattern/ui/main.h"
 #include "support/scripteddialogs.h"
+#include "support/standinemulator.h"
 #include "support/testutil.h"
 
 #include <QCoreApplication>
@@ -91,8 +92,9 @@ TEST_F(MapGameTest, PlayLevelBeforeTheFirstOpeningStopsAtTheEmptyGrid)
     EXPECT_FALSE(QFileInfo::exists(work("oxil-neu.xex")));
 }
 
-TEST_F(MapGameTest, DesktopThatRefusesShowsTheMessages)
+TEST_F(MapGameTest, NothingThatCanStartTheFilesShowsTheMessages)
 {
+    StandinEmulators none; // a PATH without any emulator
     openEditor();
     opener.answer = false;
     click("ButtonPlayMatrix");
