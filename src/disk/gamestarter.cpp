@@ -36,13 +36,21 @@ QString StoredEmulatorCommand()
     return ProgramSettings().value(kCommandKey).toString();
 }
 
-void StoreEmulatorCommand(const QString& command)
+bool StoreEmulatorCommand(const QString& command)
 {
     QSettings settings = ProgramSettings();
     if (command.trimmed().isEmpty())
         settings.remove(kCommandKey);
     else
         settings.setValue(kCommandKey, command.trimmed());
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+QString EmulatorSettingNotSavedMessage()
+{
+    return QStringLiteral("Die Einstellung kann nicht gespeichert werden: Datei \"%1\" ist nicht beschreibbar.")
+        .arg(ProgramSettings().fileName());
 }
 
 QString EmulatorCommand()

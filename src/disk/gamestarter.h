@@ -9,7 +9,10 @@ class DesktopOpener;
 
 // The emulator command kept across runs (empty: "Standard", the desktop and then PATH).
 QString StoredEmulatorCommand();
-void StoreEmulatorCommand(const QString& command);
+// False when the settings file could not be written.
+bool StoreEmulatorCommand(const QString& command);
+// What the user is told then.
+QString EmulatorSettingNotSavedMessage();
 // The command a test starts: the stored one, else the environment variable TAVREL_EMULATOR.
 QString EmulatorCommand();
 

@@ -16,6 +16,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSettings>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -272,6 +273,21 @@ TEST_F(MapGameTest, EmulatorDialogKeepsTheCommandAcrossRuns)
     EXPECT_EQ(Control<QLineEdit>(dialog, "EditEmulator")->text(), QString());
     CloseWith(dialog, "ButtonOK");
     EXPECT_EQ(StoredEmulatorCommand(), QString());
+
+    // Settings that cannot be written: the error box, and the dialog stays open with the text typed.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("/dev/null/kein-ordner"));
+    click("ButtonEmulator");
+    dialog = EmulatorDialogOf(map);
+    ASSERT_TRUE(dialog);
+    QTest::keyClicks(Control<QLineEdit>(dialog, "EditEmulator"), QStringLiteral("emu"));
+    QTest::mouseClick(Control<QPushButton>(dialog, "ButtonOK"), Qt::LeftButton);
+    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("Die Einstellung kann nicht gespeichert werden: Datei "
+                                                         "\"/dev/null/kein-ordner/Tavrel/Tavrel.ini\" ist nicht beschreibbar.")});
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(Control<QLineEdit>(dialog, "EditEmulator")->text(), QStringLiteral("emu"));
+    QTemporaryDir fresh;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, fresh.path());
+    CloseWith(dialog, "ButtonAbbrechen");
 }
 
 TEST_F(MapGameTest, PlayLevelAndTestAtrStartTheEmulatorSetInTheDialog)

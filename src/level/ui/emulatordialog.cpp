@@ -25,11 +25,13 @@ EmulatorDialog::EmulatorDialog(UserDialogs& dialogs, QWidget* parent)
     auto* browseButton = NamedButton(QStringLiteral("Durchsuchen…"), "ButtonDurchsuchen", this);
     auto* standard = NamedButton(QStringLiteral("Standard"), "ButtonStandard", this);
     standard->setToolTip(QStringLiteral("Kein eigener Befehl: das Programm, das der Desktop der Datei zuordnet, "
-                                        "sonst atari800 aus dem Suchpfad"));
+                                        "sonst %1 aus dem Suchpfad")
+                             .arg(PathEmulatorName()));
 
     QString note = QStringLiteral("%f steht für die Atari-Datei mit vollem Pfad; ohne %f wird sie als letztes "
                                   "Argument angehängt. Leer (Standard): das Programm, das der Desktop der Datei "
-                                  "zuordnet, sonst atari800 aus dem Suchpfad.");
+                                  "zuordnet, sonst %1 aus dem Suchpfad.")
+                       .arg(PathEmulatorName());
     const QString fromEnvironment = qEnvironmentVariable("TAVREL_EMULATOR").trimmed();
     if (!fromEnvironment.isEmpty())
         note += QStringLiteral(" Ohne eigenen Befehl gilt hier TAVREL_EMULATOR: ") + fromEnvironment;
@@ -57,7 +59,11 @@ EmulatorDialog::EmulatorDialog(UserDialogs& dialogs, QWidget* parent)
 
 void EmulatorDialog::accept()
 {
-    StoreEmulatorCommand(mCommand->text());
+    // A command that could not be kept leaves the dialog open, so nothing typed is lost.
+    if (!StoreEmulatorCommand(mCommand->text())) {
+        mDialogs.error(EmulatorSettingNotSavedMessage());
+        return;
+    }
     QDialog::accept();
 }
 
