@@ -24,6 +24,10 @@ std::optional<QString> StartDetached(const EmulatorCall& call)
     QProcess process;
     process.setProgram(call.program);
     process.setArguments(call.arguments);
+    // The emulator's own output goes nowhere: it must not hold a pipe that whoever started the tool reads.
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
     if (process.startDetached())
         return std::nullopt;
     return process.errorString();
