@@ -25,7 +25,7 @@ BORDER    = $00
 
 ; Zero page, free while the program runs (the cartridge language is never entered)
 pos       = $80                         ; two bytes: view position, 0 .. MAXPOS
-nxcol     = $82                         ; five bytes: colours the next row interrupt loads
+nxcol     = $82                         ; five bytes: row 0's colours, for dli_top
 dlrow     = $87                         ; row whose lower half is being drawn
 step      = $88                         ; scroll speed of this frame
 tmp       = $89
