@@ -129,12 +129,15 @@ QWidget* TFormmap::buildGamePanels()
     SpinATRlevel = Named(new QSpinBox(panel1), "SpinATRlevel");
     SpinATRlevel->setRange(1, 40);
     SpinATRlevel->setValue(1);
-    p1->addWidget(LabelATRname, 0, 0, 1, 2);
+    p1->addWidget(LabelATRname, 0, 0, 1, 3);
     p1->addWidget(NamedButton(QStringLiteral("ATR"), "SpeedButton13", panel1), 1, 0);
     p1->addWidget(NamedButton(QStringLiteral("Test ATR"), "SpeedButton14", panel1), 1, 1);
+    auto* emulator = NamedButton(QStringLiteral("Emulator…"), "ButtonEmulator", panel1);
+    emulator->setToolTip(QStringLiteral("Welcher Emulator Play Level und Test ATR startet"));
+    p1->addWidget(emulator, 1, 2);
     p1->addWidget(SpinATRlevel, 2, 0);
-    p1->addWidget(NamedButton(QStringLiteral("Level von ATR laden"), "ButtonAtrLoad", panel1), 3, 0, 1, 2);
-    p1->addWidget(NamedButton(QStringLiteral("Level auf ATR speichern"), "ButtonAtrSave", panel1), 4, 0, 1, 2);
+    p1->addWidget(NamedButton(QStringLiteral("Level von ATR laden"), "ButtonAtrLoad", panel1), 3, 0, 1, 3);
+    p1->addWidget(NamedButton(QStringLiteral("Level auf ATR speichern"), "ButtonAtrSave", panel1), 4, 0, 1, 3);
     box->addWidget(panel1);
 
     auto* panel6 = Panel(QStringLiteral("Binär Format V2.x Datei Export"), "Panel6", column);
