@@ -22,14 +22,15 @@ inline void SaveDialectPatternFile(const QString& fileName)
     SaveFontFile(editor, fileName);
 }
 
-// An empty level with a diagonal of patterns through all ten rows, inverse ones among them.
+// A level full of patterns with three-digit codes, inverse ones among them: the longest level lines.
 inline void SaveDialectLevelFile(const QString& fileName)
 {
     LevelDocument doc;
     doc.InitEmptyLevel(1);
     doc.Farbenstandard(ColorRegisterSet());
-    for (int x = 0; x < LevelDocument::kColumns; x += 3)
-        doc.writeCell(x, (x / 3) % LevelDocument::kRows, (x * 5) % 128);
+    for (int y = 0; y < LevelDocument::kRows; ++y)
+        for (int x = 0; x < LevelDocument::kColumns; ++x)
+            doc.writeCell(x, y, 50 + (x * 7 + y * 3) % 78);
     SaveLevelFile(doc, fileName);
 }
 
