@@ -273,3 +273,15 @@ INSTANTIATE_TEST_SUITE_P(Assemblers, DialectAssemblyTest, ::testing::ValuesIn(kA
                          [](const ::testing::TestParamInfo<Assembler>& info) {
                              return std::string(info.param.dialect[0] == '6' ? "tass64" : info.param.dialect);
                          });
+
+TEST_F(DialectFiles, FontBinIsTheFontExportsBytes)
+{
+    for (const auto& [from, to] : {std::pair{"1", "3"}, std::pair{"8", "8"}}) {
+        const QStringList range = {QStringLiteral("--from"), QLatin1String(from), QStringLiteral("--to"), QLatin1String(to)};
+        const QByteArray expected = StandardBytes(exported(QStringList{"font-asm", path("muster.fa8")} + range));
+        const CliRun run = RunCli(QStringList{"font-bin", path("muster.fa8")} + range);
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_EQ(run.out.size(), 2048 * (QByteArray(to).toInt() - QByteArray(from).toInt() + 1));
+        EXPECT_TRUE(run.out == expected) << from << "-" << to;
+    }
+}
