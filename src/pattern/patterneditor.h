@@ -171,7 +171,8 @@ public:
     // The Char/Player switch: stores, changes the mode, reloads.
     void changeMode(const QString& text);
     // "FNT importieren": the 1024 bytes of a raw font become bank 1-16, one undo step, and the
-    // overview redraws the bank's pattern set. The edit buffer keeps what it holds.
+    // overview redraws the bank's pattern set. The edit buffer reloads its pattern when it is of
+    // that set and holds no painted changes; painted changes stay.
     void importFontBank(int bank, const QByteArray& font);
 
     // --- colours ----------------------------------------------------------------------------------

@@ -237,4 +237,8 @@ void PatternEditor::importFontBank(int bank, const QByteArray& font)
     const int set = (bank + 1) / 2;
     for (int x = 0; x < PatternStore::kPatterns; ++x)
         UpdatePattern(x, set - 1);
+    // The editor shows the imported pattern, unless it holds painted changes not yet stored: a
+    // later "Speichern" of the old pattern would otherwise quietly undo part of the import.
+    if (set == mSet && mLadenEnabled)
+        Laden();
 }

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTest>
 
 namespace {
@@ -110,12 +111,29 @@ TEST_F(FntWindowTest, ImportIsOneUndoStepThatRedrawsTheOverview)
     EXPECT_EQ(editor().overview().pixel(0, 15), overview.pixel(0, 15));
     EXPECT_EQ(editor().undoText(), QStringLiteral("FNT importieren"));
     EXPECT_EQ(editor().historySize(), 1);
+    // Pattern 1 of set 1 in the editor shows the imported lower half.
+    auto* data = Control<QTableWidget>(form.get(), "data");
+    EXPECT_EQ(data->item(8, 0)->text(), QStringLiteral("255"));
+    EXPECT_EQ(data->item(7, 0)->text(), QStringLiteral("0"));
 
     QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(bankTexts(2), before);
     EXPECT_TRUE(editor().overview() == overview);
+    EXPECT_EQ(data->item(8, 0)->text(), QStringLiteral("0"));
     QTest::keyClick(form.get(), Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(bankTexts(2), QStringList(1024, QStringLiteral("255")));
+}
+
+TEST_F(FntWindowTest, ImportKeepsPaintedChangesNotYetStored)
+{
+    editor().typeData(0, 9, QStringLiteral("17"));
+    editor().setLadenEnabled(false);
+    dialogs.fileAnswers.push_back(WriteTestFile(dir, QStringLiteral("voll.fnt"), QByteArray(1024, '\xFF')));
+    choose(1, 1);
+    click("ButtonFntImport");
+    EXPECT_EQ(editor().store().entry(2, 0, 1), QStringLiteral("255"));
+    EXPECT_EQ(editor().buffer().data(0, 9), QStringLiteral("17"));
+    EXPECT_EQ(editor().buffer().data(0, 8), QStringLiteral("0"));
 }
 
 TEST_F(FntWindowTest, RefusedFilesAndEntriesChangeNothing)
