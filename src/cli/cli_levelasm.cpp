@@ -23,7 +23,8 @@ int RunLevelAsm(const QStringList& argv)
     return 0;
 }
 
-const CliRegistration levelAsm(QStringLiteral("level-asm"),
-                               CliCommand{QStringLiteral("level-asm DATEI.la8 [--dialect standard|ca65|xa|dasm|acme|64tass] [-o AUSGABE]"), RunLevelAsm});
+const CliRegistration levelAsm(
+    QStringLiteral("level-asm"),
+    CliCommand{QStringLiteral("level-asm DATEI.la8 [--dialect standard|ca65|xa|dasm|acme|64tass] [-o AUSGABE]"), RunLevelAsm});
 
 } // namespace

@@ -62,7 +62,8 @@ AsmDialect DialectArgument(const CliArguments& args)
         return AsmDialect::Standard;
     const auto dialect = AsmDialectFromName(args.value(kDialectOption));
     if (!dialect)
-        throw UsageError{QStringLiteral("%1: erlaubt sind standard, ca65, xa, dasm, acme und 64tass").arg(kDialectOption)};
+        throw UsageError{
+            QStringLiteral("%1: erlaubt sind standard, ca65, xa, dasm, acme und 64tass").arg(kDialectOption)};
     return *dialect;
 }
 

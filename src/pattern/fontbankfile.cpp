@@ -3,7 +3,6 @@
 
 #include "common/boundedbytefile.h"
 #include "common/intconv.h"
-#include "pattern/fontfile.h"
 #include "pattern/patterndocument.h"
 
 #include <QList>

@@ -38,7 +38,6 @@ FileDialogRequest FntDialog(const QString& title)
     request.title = title;
     request.filter = kFntFilter;
     request.filterIndex = 1;
-    request.defaultExt = QStringLiteral("fnt");
     return request;
 }
 
@@ -103,8 +102,7 @@ FileDialogRequest TFormmain::fontDialog() const
 void TFormmain::ButtonFntImportClick()
 {
     const int bank = fntBank();
-    FileDialogRequest request = FntDialog(QStringLiteral("FNT importieren: Zeichensatz für %1").arg(BankName(bank)));
-    request.defaultExt.clear();
+    const FileDialogRequest request = FntDialog(QStringLiteral("FNT importieren: Zeichensatz für %1").arg(BankName(bank)));
     const auto fileName = mDialogs.openFile(request);
     if (!fileName)
         return;
@@ -116,8 +114,10 @@ void TFormmain::ButtonFntExportClick()
 {
     const int bank = fntBank();
     FileDialogRequest request = FntDialog(QStringLiteral("FNT exportieren: Dateiname für %1?").arg(BankName(bank)));
+    request.defaultExt = QStringLiteral("fnt");
     // Named after the pattern file and the bank: "Vorarado-Bank3.fnt".
-    request.fileName = QStringLiteral("%1-Bank%2.fnt").arg(QFileInfo(ProposedFontFileName(mEditor.fontLabel())).completeBaseName()).arg(bank);
+    const QString patternFile = QFileInfo(ProposedFontFileName(mEditor.fontLabel())).completeBaseName();
+    request.fileName = QStringLiteral("%1-Bank%2.fnt").arg(patternFile).arg(bank);
     const auto fileName = mDialogs.saveFile(request);
     if (!fileName)
         return;
