@@ -1,11 +1,11 @@
 // The code window's assembler choice: the text follows it, and the choice is kept for the next run.
+#include "common/programsettings.h"
 #include "common/ui/asmcode.h"
 #include "support/testutil.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QSettings>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ const QStringList kStandard = {
 class CodeWindowTest : public ::testing::Test {
 protected:
     // Every test starts as a first run: nothing chosen yet.
-    void SetUp() override { QSettings(QStringLiteral("Tavrel"), QStringLiteral("Tavrel")).clear(); }
+    void SetUp() override { ProgramSettings().remove(QStringLiteral("codewindow")); }
 
     // Picks a dialect as the user does: focus on the choice and arrow keys.
     static void Choose(QComboBox* combo, int index)

@@ -10,10 +10,11 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    // What a window keeps across runs goes here, never into the user's own settings.
+    // Settings in a scratch folder, and no emulator from the caller's environment: the tests never
+    // read or change the user's own choices.
     QTemporaryDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    qunsetenv("TAVREL_EMULATOR");
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

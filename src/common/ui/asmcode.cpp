@@ -1,6 +1,7 @@
 // Code window: a text field, the dialect choice and two buttons.
 #include "common/ui/asmcode.h"
 
+#include "common/programsettings.h"
 #include "common/ui/controls.h"
 
 #include <QApplication>
@@ -12,7 +13,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSettings>
 #include <QTextBlock>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -20,12 +20,7 @@
 
 namespace {
 
-const QString kDialectKey = QStringLiteral("Codefenster/Assembler");
-
-QSettings Settings()
-{
-    return QSettings(QStringLiteral("Tavrel"), QStringLiteral("Tavrel"));
-}
+const QString kDialectKey = QStringLiteral("codewindow/dialect");
 
 } // namespace
 
@@ -48,7 +43,7 @@ void TFormCode::buildControls()
     Buttoncopy = NamedButton(QStringLiteral("Den kompletten Code in die Zwischenablage kopieren"), "Buttoncopy", this);
 
     // Read when the window is first needed, so that start-up touches no settings file.
-    mDialect = AsmDialectFromName(Settings().value(kDialectKey).toString()).value_or(AsmDialect::Standard);
+    mDialect = AsmDialectFromName(ProgramSettings().value(kDialectKey).toString()).value_or(AsmDialect::Standard);
     ComboDialect = Named(new QComboBox(this), "ComboDialect");
     for (const AsmDialect d : kAsmDialects)
         ComboDialect->addItem(AsmDialectCaption(d));
@@ -99,7 +94,7 @@ void TFormCode::ComboDialectChange(int index)
     if (index < 0 || index >= static_cast<int>(kAsmDialects.size()))
         return;
     const AsmDialect old = std::exchange(mDialect, kAsmDialects[index]);
-    Settings().setValue(kDialectKey, AsmDialectName(mDialect));
+    ProgramSettings().setValue(kDialectKey, AsmDialectName(mDialect));
     if (mDialect == old || Memocode->toPlainText() != DialectLines(old, mStandard).join(QLatin1Char('\n')))
         return;
     const int top = Memocode->verticalScrollBar()->value();
