@@ -2,6 +2,7 @@
 #include "disk/gamestarter.h"
 
 #include "common/desktopopener.h"
+#include "common/programsettings.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -9,12 +10,6 @@
 #include <QStandardPaths>
 
 namespace {
-
-QSettings ProgramSettings()
-{
-    // An INI file in the user's configuration folder, the same on every desktop.
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tavrel"), QStringLiteral("Tavrel"));
-}
 
 const QString kCommandKey = QStringLiteral("emulator/command");
 

@@ -5,6 +5,7 @@
 #include "pattern/editbuffer.h"
 #include "pattern/patterndocument.h"
 
+#include <QByteArray>
 #include <QFlags>
 #include <QImage>
 #include <array>
@@ -169,6 +170,10 @@ public:
     void typeData(int half, int y, const QString& text);
     // The Char/Player switch: stores, changes the mode, reloads.
     void changeMode(const QString& text);
+    // "FNT importieren": the 1024 bytes of a raw font become bank 1-16, one undo step, and the
+    // overview redraws the bank's pattern set. The edit buffer reloads its pattern when it is of
+    // that set and holds no painted changes; painted changes stay.
+    void importFontBank(int bank, const QByteArray& font);
 
     // --- colours ----------------------------------------------------------------------------------
     // Click on register panel k (0-4): selects its paint value.

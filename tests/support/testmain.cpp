@@ -1,4 +1,5 @@
-// Test entry point: a QApplication on the offscreen platform, then every GoogleTest case.
+// Test entry point: a QApplication on the offscreen platform and a scratch settings folder, then every
+// GoogleTest case.
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
