@@ -9,5 +9,8 @@
 inline constexpr char kWindowReportVariable[] = "TAVREL_WINDOW_REPORT";
 
 // One line per visible window ("Formmain: TITLE"), then one per named label and text field of it
-// ("Formmain/Label12: Font: Vorarado.fa8"). Returns false when the file cannot be written.
+// ("Formmain/Label12: Font: Vorarado.fa8"), then where its named controls and its tabs are shown, in
+// the window's coordinates ("Formmain/ButtonMap @ 912,630 110x24", "Formmap/PageControl1 tab 0 @ …:
+// Daten laden und speichern"), so that scripts/screenshot can click them. Returns false when the file
+// cannot be written.
 bool WriteWindowReport(const QString& fileName);
