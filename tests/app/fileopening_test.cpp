@@ -16,7 +16,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -120,7 +122,8 @@ TEST_F(FileOpeningTest, DropsOnTheMainWindowAndTheLevelEditorOpenTheFiles)
     EXPECT_EQ(fontLabel(), QStringLiteral("Font: Eigen.fa8"));
     EXPECT_EQ(field->text(), before);
 
-    windows->map()->LevelEditorOpen();
+    QTest::mouseClick(windows->main()->findChild<QPushButton*>(QStringLiteral("ButtonMap")), Qt::LeftButton);
+    ASSERT_TRUE(windows->map()->isVisible());
     EXPECT_TRUE(drop(windows->map(), {levelFile}));
     EXPECT_EQ(levelLabel(), QStringLiteral("Level: see.la8"));
 

@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSaveFile>
 #include <QMap>
+#include <QSaveFile>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QWidget>
@@ -46,8 +46,9 @@ void AddPlaces(QStringList& lines, QWidget* window)
         }
         tabs->setCurrentIndex(front);
     }
-    for (auto it = places.cbegin(); it != places.cend(); ++it)
-        lines << QStringLiteral("%1/%2 %3").arg(window->objectName(), it.key()->objectName(), it.value());
+    for (const QWidget* widget : window->findChildren<QWidget*>())
+        if (places.contains(widget))
+            lines << QStringLiteral("%1/%2 %3").arg(window->objectName(), widget->objectName(), places.value(widget));
     for (const QTabWidget* tabs : window->findChildren<QTabWidget*>()) {
         if (!tabs->isVisible())
             continue;
