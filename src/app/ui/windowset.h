@@ -45,6 +45,9 @@ public:
     void showMain();
 
 private:
+    // Closing the main window asks first while work is unsaved.
+    void askBeforeUnsavedWorkIsLost(UserDialogs& dialogs);
+
     std::unique_ptr<TFormmain> mMain;
     std::unique_ptr<TFormcolor> mColor;
     std::unique_ptr<TFormmap> mMap;
