@@ -17,11 +17,11 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const QString& programFolder)
+WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const ToolFolder& folder)
 {
-    mMain = std::make_unique<TFormmain>(dialogs, programFolder);
+    mMain = std::make_unique<TFormmain>(dialogs, folder.shipped());
     mColor = std::make_unique<TFormcolor>(dialogs);
-    mMap = std::make_unique<TFormmap>(dialogs, mMain->editor().store(), mMain->editor().registers(), programFolder);
+    mMap = std::make_unique<TFormmap>(dialogs, mMain->editor().store(), mMain->editor().registers(), folder);
     mMapData = std::make_unique<TFormMapData>(dialogs);
     mCode = std::make_unique<TFormCode>();
     mGrafikconverter = std::make_unique<TFormgrafikconverter>(dialogs);

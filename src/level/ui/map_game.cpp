@@ -96,7 +96,8 @@ void TFormmap::AtrLoad()
 
 void TFormmap::ButtonAtrSaveClick()
 {
-    mGameFiles.atrSave(mDocument, SpinATRlevel->value());
+    if (const std::optional<QString> note = mGameFiles.atrSave(mDocument, SpinATRlevel->value()))
+        addLog(*note);
     mDocument.markSaved();
 }
 

@@ -54,6 +54,8 @@ public:
     void refresh();
     // Brings the controls showing these parts in line with the model.
     void refresh(EditorParts parts);
+    // "Font Datei laden" with the file already chosen (a file named on the command line or dropped).
+    void openFontFile(const QString& fileName);
 
     // --- handlers ----------------------------------------------------------------------------
     void FormCreate();
@@ -222,6 +224,7 @@ private:
     // entries kept naming the current set's banks.
     int fntBank() const;
     void refreshFntBanks();
+    void loadChosenFontFile(const QString& fileName);
     void addInfo(const QString& line);
     // Runs a handler through the error guard, then refreshes the controls showing what the model
     // announced as changed, also when the handler failed half-way.

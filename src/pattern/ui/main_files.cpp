@@ -144,11 +144,21 @@ void TFormmain::ButtonLoadFileClick()
         resetToFirstPattern();
         return;
     }
-    mOpenDialogName = *fileName;
-    LoadFontFile(mEditor, *fileName);
+    loadChosenFontFile(*fileName);
+}
+
+void TFormmain::loadChosenFontFile(const QString& fileName)
+{
+    mOpenDialogName = fileName;
+    LoadFontFile(mEditor, fileName);
     // The load of the new file's first pattern is no step to undo either.
     const auto fresh = qScopeGuard([this] { mEditor.clearHistory(); });
     resetToFirstPattern();
+}
+
+void TFormmain::openFontFile(const QString& fileName)
+{
+    act([&] { loadChosenFontFile(fileName); });
 }
 
 void TFormmain::ButtonTeilladenClick()
