@@ -1,7 +1,7 @@
 // The level editor window: the level picture with its colour lines, the chooser and the four pages.
 #pragma once
 
-#include "common/guard.h"
+#include "common/ui/actingwindow.h"
 #include "common/ui/deferredwindow.h"
 #include "level/levelcolorlines.h"
 #include "level/leveldocument.h"
@@ -36,7 +36,7 @@ class UserDialogs;
 struct PaletteAnswer;
 struct PaletteRequest;
 
-class TFormmap : public DeferredWindow {
+class TFormmap : public DeferredWindow, public ActingWindow<TFormmap> {
     Q_OBJECT
 public:
     // What the level editor works with beyond its own level, handed over by the window set.
@@ -200,12 +200,6 @@ private:
     bool paintingPage() const;
     void placeBanner();
     FileDialogRequest levelDialog() const;
-    template <class F>
-    void act(F&& handler)
-    {
-        Guarded(mDialogs, std::forward<F>(handler));
-        refresh();
-    }
 
     UserDialogs& mDialogs;
     const PatternStore& mPatterns;
