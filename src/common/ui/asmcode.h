@@ -26,11 +26,13 @@ public:
     void ButtoncopyClick();
     void ButtoncloseClick();
 
-    // Built with the controls (see DeferredWindow).
+protected:
+    void buildControls() override;
+
+private:
+    // Controls, found by tests through their objectName.
     QPlainTextEdit* Memocode = nullptr;
     QPushButton* Buttonclose = nullptr;
     QPushButton* Buttoncopy = nullptr;
 
-protected:
-    void buildControls() override;
 };

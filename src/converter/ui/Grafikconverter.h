@@ -42,26 +42,6 @@ public:
     // line after a handler.
     void refresh() {}
 
-    // Built with the controls (see DeferredWindow).
-    QPushButton* ButtonLoadPicture = nullptr;
-    QSpinBox* SpinEdit1 = nullptr;
-    QPushButton* Buttonzoom = nullptr;
-    QPushButton* Button5 = nullptr;
-    QPushButton* ButtonRAMsave = nullptr;
-    ColorPanel* Panel7 = nullptr;
-    QCheckBox* CheckBox1 = nullptr;
-    QPushButton* Button3 = nullptr;
-    QPushButton* ButtonAssembler = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
-    LogView* Memo1 = nullptr;
-    QScrollArea* ScrollBox1 = nullptr;
-    ImageView* Image1 = nullptr;
-    QWidget* Panel5 = nullptr;
-    QLabel* Panel6 = nullptr;
-    QTableView* grid = nullptr;
-    QSplitter* Splitter1 = nullptr;
-
     // --- handlers ----------------------------------------------------------------------------
     void ButtonLoadPictureClick();
     void ButtonzoomClick();
@@ -87,6 +67,26 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Controls, found by tests through their objectName.
+    QPushButton* ButtonLoadPicture = nullptr;
+    QSpinBox* SpinEdit1 = nullptr;
+    QPushButton* Buttonzoom = nullptr;
+    QPushButton* Button5 = nullptr;
+    QPushButton* ButtonRAMsave = nullptr;
+    ColorPanel* Panel7 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QPushButton* ButtonAssembler = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    LogView* Memo1 = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
+    ImageView* Image1 = nullptr;
+    QWidget* Panel5 = nullptr;
+    QLabel* Panel6 = nullptr;
+    QTableView* grid = nullptr;
+    QSplitter* Splitter1 = nullptr;
+
     QWidget* buildPicturePanel();
     QWidget* buildTablePanel();
     QWidget* buildButtonBar();

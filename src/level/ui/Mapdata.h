@@ -26,18 +26,18 @@ public:
     // in line after a handler.
     void refresh() {}
 
-    // Built with the controls (see DeferredWindow).
+protected:
+    void buildControls() override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Controls, found by tests through their objectName.
     QLabel* Panel1 = nullptr;
     QTableView* GridLeveldata = nullptr;
     QLabel* Panel2 = nullptr;
     QTableView* GridBit = nullptr;
     QPushButton* Button1 = nullptr;
 
-protected:
-    void buildControls() override;
-    void showEvent(QShowEvent* event) override;
-
-private:
     static QTableView* makeTable(const char* name, QWidget* parent);
     void attachModels();
 

@@ -114,10 +114,15 @@ public:
     void Button1Click();
     void Button30Click();
 
+protected:
+    void buildControls() override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Controls, found by tests through their objectName.
     QPushButton* ButtonUndo = nullptr;
     QPushButton* ButtonRedo = nullptr;
-
-    // --- controls, built when first needed (see DeferredWindow) ----------------------------------------
     QLabel* LabelPattern = nullptr;
     QLabel* Label18 = nullptr;
     QWidget* Panel5 = nullptr;
@@ -165,12 +170,6 @@ public:
     QPushButton* Button1 = nullptr;
     QPushButton* Button30 = nullptr;
 
-protected:
-    void buildControls() override;
-    void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
     QWidget* buildHeader();
     QWidget* buildLevelArea();
     QWidget* buildColorPanels();

@@ -32,7 +32,18 @@ public:
     // The palette holds no state beyond its controls: nothing to bring in line after a handler.
     void refresh() {}
 
-    // Built with the controls (see DeferredWindow).
+    void DrawGrid1MouseUp(QPoint position);
+    void DrawGrid1DblClick();
+    void ButtonAbbrechenClick();
+    void ButtonwahlClick(int button);
+
+protected:
+    void buildControls() override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Controls, found by tests through their objectName.
     QLabel* LabelHeading = nullptr;
     ImageView* DrawGrid1 = nullptr;
     ColorPanel* Panel1 = nullptr;
@@ -45,17 +56,6 @@ public:
     QPushButton* Buttonwahl2 = nullptr;
     QPushButton* Buttonwahl3 = nullptr;
 
-    void DrawGrid1MouseUp(QPoint position);
-    void DrawGrid1DblClick();
-    void ButtonAbbrechenClick();
-    void ButtonwahlClick(int button);
-
-protected:
-    void buildControls() override;
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     QPushButton* acceptButton(int button) const;
 
     QImage mGridImage;

@@ -107,7 +107,12 @@ public:
     void Button1Click();
     void Button20Click();
 
-    // --- controls ----------------------------------------------------------------------------
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Controls, found by tests through their objectName.
     QComboBox* Combomode;
     QLabel* Label3;
     ImageView* DrawGrid1;
@@ -122,7 +127,6 @@ public:
     ColorPanel* Farbe4;
     QLabel* Label4;
     QLineEdit* farbe;
-
     QFrame* Panel1;
     ImageView* PaintBox;
     ImageView* Image1;
@@ -148,18 +152,15 @@ public:
     QTableWidget* grid;
     QLabel* Label6;
     QTableWidget* data;
-
     QLabel* Label8;
     QLineEdit* Editphasen;
     QLabel* Label7;
     QSpinBox* SpinEdit1;
     QPushButton* Buttonanim;
-
     QLabel* LabelPattern;
     QScrollArea* ScrollBox1;
     ImageView* paintboxall;
     QPushButton* rowButtons[16]; // Button2 ... Button17
-
     QGroupBox* Panel5;
     QPlainTextEdit* Memo;
     QGroupBox* Panel4;
@@ -182,15 +183,9 @@ public:
     QPushButton* Buttonsoundconverter;
     QPushButton* ButtonGrafikconverter;
     QPushButton* Button22;
-
     QTimer* Timer1;
     QTimer* Timer2;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     // Layout: one build function per panel; each creates its controls and returns its layout.
     void buildControls();
     QLayout* buildHeader();

@@ -96,7 +96,7 @@ void TFormmain::Button1Click()
     mLinks.code->clearCode();
     mLinks.code->appendLines(FontAssemblerCode(mEditor, Spinvon->value(), Spinbis->value()));
     // A fresh export is read from its head.
-    mLinks.code->Memocode->moveCursor(QTextCursor::Start);
+    mLinks.code->scrollToLine(0);
 }
 
 void TFormmain::Button20Click()

@@ -21,20 +21,6 @@ public:
     // The plots show the converter's pictures; each handler writes its own lines to the log.
     void refresh();
 
-    // Built with the controls (see DeferredWindow).
-    QLabel* Paneltop = nullptr;
-    ImageView* paintbox = nullptr;
-    ImageView* paintbox8 = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
-    QPushButton* ButtonLoadPicture = nullptr;
-    QPushButton* Button8to4 = nullptr;
-    QPushButton* Button8to4packed = nullptr;
-    QPushButton* Button8to4packedShuffled = nullptr;
-    QPushButton* Button8to4packedShuffled8 = nullptr;
-    QPushButton* Button8to4packedShuffledModul = nullptr;
-    QPushButton* ButtonRAMsave = nullptr;
-    QPushButton* Buttonende = nullptr;
-
     void ButtonLoadPictureClick();
     void Button8to4Click();
     void Button8to4packedClick();
@@ -48,6 +34,20 @@ protected:
     void buildControls() override;
 
 private:
+    // Controls, found by tests through their objectName.
+    QLabel* Paneltop = nullptr;
+    ImageView* paintbox = nullptr;
+    ImageView* paintbox8 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QPushButton* ButtonLoadPicture = nullptr;
+    QPushButton* Button8to4 = nullptr;
+    QPushButton* Button8to4packed = nullptr;
+    QPushButton* Button8to4packedShuffled = nullptr;
+    QPushButton* Button8to4packedShuffled8 = nullptr;
+    QPushButton* Button8to4packedShuffledModul = nullptr;
+    QPushButton* ButtonRAMsave = nullptr;
+    QPushButton* Buttonende = nullptr;
+
     void log(const QStringList& lines);
     void drawPlots();
 

@@ -21,15 +21,6 @@ public:
     // The length field follows start and stop.
     void refresh();
 
-    // Built with the controls (see DeferredWindow).
-    QLabel* Paneltop = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
-    QPushButton* ButtonLoad = nullptr;
-    QSpinBox* Spinstart = nullptr;
-    QSpinBox* Spinstop = nullptr;
-    QSpinBox* Spinlaenge = nullptr;
-    QPushButton* Buttonsave = nullptr;
-
     void ButtonLoadClick();
     void SpinstartChange();
     void SpinstopChange();
@@ -39,6 +30,15 @@ protected:
     void buildControls() override;
 
 private:
+    // Controls, found by tests through their objectName.
+    QLabel* Paneltop = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QPushButton* ButtonLoad = nullptr;
+    QSpinBox* Spinstart = nullptr;
+    QSpinBox* Spinstop = nullptr;
+    QSpinBox* Spinlaenge = nullptr;
+    QPushButton* Buttonsave = nullptr;
+
     void log(const QStringList& lines);
 
     UserDialogs& mDialogs;
