@@ -111,13 +111,13 @@ void BM_ConverterWindow1920x1080(benchmark::State& state)
     window.show();
     QApplication::processEvents();
     for (auto _ : state) {
-        window.ButtonLoadPicture->click();
+        window.findChild<QPushButton*>(QStringLiteral("ButtonLoadPicture"))->click();
         QApplication::processEvents();
-        window.Button1->click();
+        window.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
         QApplication::processEvents();
-        window.Button2->click();
+        window.findChild<QPushButton*>(QStringLiteral("Button2"))->click();
         QApplication::processEvents();
-        window.ButtonAssembler->click();
+        window.findChild<QPushButton*>(QStringLiteral("ButtonAssembler"))->click();
         QApplication::processEvents();
     }
     if (!dialogs.errors.isEmpty())

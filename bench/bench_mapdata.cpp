@@ -2,7 +2,7 @@
 #include "app/ui/qtuserdialogs.h"
 #include "level/leveldocument.h"
 #include "level/levelpixeltable.h"
-#include "levelio/ui/Mapdata.h"
+#include "level/ui/Mapdata.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -37,12 +37,13 @@ void BM_ScrollPixelTable(benchmark::State& state)
     TFormMapData window(dialogs);
     window.setSources(document, pixels);
     window.show();
-    QScrollBar* bar = window.GridBit->horizontalScrollBar();
+    auto* grid = window.findChild<QTableView*>(QStringLiteral("GridBit"));
+    QScrollBar* bar = grid->horizontalScrollBar();
     int position = 0;
     for (auto _ : state) {
         position = (position + 97) % (bar->maximum() + 1);
         bar->setValue(position);
-        benchmark::DoNotOptimize(window.GridBit->viewport()->grab());
+        benchmark::DoNotOptimize(grid->viewport()->grab());
     }
 }
 BENCHMARK(BM_ScrollPixelTable)->Unit(benchmark::kMillisecond);

@@ -5,7 +5,7 @@
 #include "app/ui/windowset.h"
 #include "level/leveldocument.h"
 #include "level/ui/map.h"
-#include "levelio/levelfile.h"
+#include "level/levelfile.h"
 #include "pattern/fontfile.h"
 #include "pattern/patterneditor.h"
 #include "pattern/ui/main.h"

@@ -225,7 +225,7 @@ TEST_F(WindowSetTest, SecondaryWindowsBuildTheirControlsWhenFirstOpened)
     EXPECT_TRUE(map->isVisible());
     EXPECT_TRUE(map->controlsBuilt());
     auto* levelEditor = static_cast<TFormmap*>(map);
-    EXPECT_EQ(levelEditor->Memo->toPlainText().split(QLatin1Char('\n')).first(), levelEditor->atrPath());
+    EXPECT_EQ(Control<QPlainTextEdit>(levelEditor, "Memo")->toPlainText().split(QLatin1Char('\n')).first(), levelEditor->atrPath());
     EXPECT_FALSE(levelEditor->picture().level().isNull());
 
     // The font export writes into the code window, which is built on the way.

@@ -3,7 +3,7 @@
 #include "level/leveldocument.h"
 #include "level/ui/map.h"
 #include "levelio/levelcode.h"
-#include "levelio/levelfile.h"
+#include "level/levelfile.h"
 #include "pattern/colorregisterset.h"
 #include "support/clirun.h"
 #include "support/mapwindowfixture.h"
@@ -97,10 +97,10 @@ TEST_F(CliLevelAsmWindowTest, PrintsWhatTheWindowWrites)
     const QString level = dir.filePath(QStringLiteral("window.la8"));
     SaveLevelFile(doc, level);
     dialogs.fileAnswers = {level};
-    map->PageControl1->setCurrentIndex(0);
+    Control<QTabWidget>(map, "PageControl1")->setCurrentIndex(0);
     click("ButtonLoadFile");
     click("Button1");
-    const QStringList written = map->Memo->toPlainText().split(QLatin1Char('\n'));
+    const QStringList written = Control<QPlainTextEdit>(map, "Memo")->toPlainText().split(QLatin1Char('\n'));
     ASSERT_EQ(written.size(), kLevelCodeLines);
     EXPECT_TRUE(written[18].contains(QStringLiteral(", x, ")));
 

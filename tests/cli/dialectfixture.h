@@ -3,7 +3,7 @@
 #pragma once
 
 #include "level/leveldocument.h"
-#include "levelio/levelfile.h"
+#include "level/levelfile.h"
 #include "pattern/colorregisterset.h"
 #include "pattern/fontfile.h"
 #include "pattern/patterneditor.h"

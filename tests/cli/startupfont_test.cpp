@@ -3,6 +3,7 @@
 #include "app/ui/windowset.h"
 #include "pattern/fontfile.h"
 #include "pattern/ui/main.h"
+#include "support/testutil.h"
 #include "support/scripteddialogs.h"
 #include "pattern/patterneditor.h"
 
@@ -43,7 +44,7 @@ TEST(StartupFont, CliFontAsmPrintsTheWindowsExport)
     RecordingOpener opener;
     WindowSet windows(dialogs, opener, folder);
     windows.showMain();
-    QTest::mouseClick(windows.main()->Button1, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(windows.main(), "Button1"), Qt::LeftButton);
     ASSERT_TRUE(dialogs.errors.isEmpty());
 
     QProcess cli;

@@ -1,6 +1,7 @@
 // The code window's assembler choice: the text follows it, and the choice is kept for the next run.
 #include "common/programsettings.h"
 #include "common/ui/asmcode.h"
+#include "support/scripteddialogs.h"
 #include "support/testutil.h"
 
 #include <QComboBox>
@@ -23,6 +24,8 @@ protected:
     // Every test starts as a first run: nothing chosen yet.
     void SetUp() override { ProgramSettings().remove(QStringLiteral("codewindow")); }
 
+    ScriptedDialogs dialogs;
+
     // Picks a dialect as the user does: focus on the choice and arrow keys.
     static void Choose(QComboBox* combo, int index)
     {
@@ -39,7 +42,7 @@ protected:
 TEST_F(CodeWindowTest, TextFollowsTheChoiceWhichIsKeptForTheNextRun)
 {
     {
-        TFormCode code;
+        TFormCode code(dialogs);
         code.ensureControls();
         auto* combo = Control<QComboBox>(&code, "ComboDialect");
         auto* memo = Control<QPlainTextEdit>(&code, "Memocode");
@@ -62,7 +65,7 @@ TEST_F(CodeWindowTest, TextFollowsTheChoiceWhichIsKeptForTheNextRun)
         EXPECT_EQ(code.code(), (kStandard + QStringList{QStringLiteral("Player0Shape1:  .byte 1, 2  ; Player 0 Line1")}).join('\n'));
         Choose(combo, 2); // xa
     }
-    TFormCode next;
+    TFormCode next(dialogs);
     next.ensureControls();
     EXPECT_EQ(Control<QComboBox>(&next, "ComboDialect")->currentText(), QStringLiteral("xa"));
     next.appendLines(kStandard);
@@ -71,7 +74,7 @@ TEST_F(CodeWindowTest, TextFollowsTheChoiceWhichIsKeptForTheNextRun)
 
 TEST_F(CodeWindowTest, TextTheUserChangedStaysAsItIs)
 {
-    TFormCode code;
+    TFormCode code(dialogs);
     code.ensureControls();
     auto* memo = Control<QPlainTextEdit>(&code, "Memocode");
     code.appendLines(kStandard);

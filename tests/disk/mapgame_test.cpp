@@ -2,6 +2,7 @@
 #include "app/ui/windowset.h"
 #include "disk/gamestarter.h"
 #include "disk/atrimage.h"
+#include "disk/levelgamefiles.h"
 #include "level/ui/map.h"
 #include "levelio/disklevelrecord.h"
 #include "pattern/ui/main.h"
@@ -48,7 +49,7 @@ protected:
     }
     void openEditor() { QTest::mouseClick(Control<QPushButton>(set->main(), "ButtonMap"), Qt::LeftButton); }
     void click(const char* name) { QTest::mouseClick(Control<QPushButton>(map, name), Qt::LeftButton); }
-    QStringList log() const { return map->Memo->toPlainText().split(QLatin1Char('\n')); }
+    QStringList log() const { return Control<QPlainTextEdit>(map, "Memo")->toPlainText().split(QLatin1Char('\n')); }
     QString program(const char* name) const { return programDir.filePath(QLatin1String(name)); }
     QString work(const char* name) const { return workDir.filePath(QLatin1String(name)); }
 
@@ -155,7 +156,7 @@ TEST_F(MapGameTest, LoadASlotDrawItAndSaveItIntoAnother)
 {
     openEditor();
     const QByteArray disk = ReadTestFile(program("oxildisk.atr"));
-    map->SpinATRlevel->setValue(2);
+    Control<QSpinBox>(map, "SpinATRlevel")->setValue(2);
     const QImage before = map->picture().level().copy();
     click("ButtonAtrLoad");
     EXPECT_TRUE(dialogs.messages.isEmpty());
@@ -163,7 +164,7 @@ TEST_F(MapGameTest, LoadASlotDrawItAndSaveItIntoAnother)
     EXPECT_NE(map->picture().level(), before);
     EXPECT_FALSE(map->document().undoStack().canUndo());
 
-    map->SpinATRlevel->setValue(9);
+    Control<QSpinBox>(map, "SpinATRlevel")->setValue(9);
     click("ButtonAtrSave");
     EXPECT_TRUE(dialogs.errors.isEmpty());
     const QByteArray after = ReadTestFile(program("oxildisk.atr"));
@@ -179,7 +180,7 @@ TEST_F(MapGameTest, LoadASlotDrawItAndSaveItIntoAnother)
 TEST_F(MapGameTest, BinaryExportAndPicture)
 {
     openEditor();
-    map->SpinATRlevel->setValue(4);
+    Control<QSpinBox>(map, "SpinATRlevel")->setValue(4);
     map->document().setAuthor(QStringLiteral(" Ich "));
     map->document().setTitle(QStringLiteral("Wald"));
     click("ButtonBinarySave15");

@@ -7,7 +7,7 @@
 
 #include "common/packedcolor.h"
 #include "level/leveldocument.h"
-#include "levelio/levelfile.h"
+#include "level/levelfile.h"
 #include "palette/ataripalette.h"
 #include "pattern/patterneditor.h"
 #include "support/clirun.h"

@@ -2,7 +2,7 @@
 // through the window set with scripted dialogs.
 #include "level/ui/map.h"
 #include "levelio/levelcode.h"
-#include "levelio/ui/Mapdata.h"
+#include "level/ui/Mapdata.h"
 #include "palette/ataripalette.h"
 #include "palette/ui/color.h"
 #include "support/mapwindowfixture.h"
@@ -23,8 +23,8 @@ protected:
         MapWindowFixture::SetUp();
         open();
     }
-    QString monsterCell(int row, int monster) { return map->MonsterGrid->model()->index(row - 1, monster - 1).data().toString(); }
-    QString switchCell(int row, int sw) { return map->Schaltergrid->model()->index(row - 1, sw - 1).data().toString(); }
+    QString monsterCell(int row, int monster) { return Control<QTableView>(map, "MonsterGrid")->model()->index(row - 1, monster - 1).data().toString(); }
+    QString switchCell(int row, int sw) { return Control<QTableView>(map, "Schaltergrid")->model()->index(row - 1, sw - 1).data().toString(); }
     QRgb pixel(int x, int y) { return map->picture().level().pixel(x, y) & 0xFFFFFF; }
     void tick(const char* box) { QTest::mouseClick(Control<QCheckBox>(map, box), Qt::LeftButton, {}, QPoint(5, 5)); }
 };
@@ -75,14 +75,14 @@ TEST_F(MapPagesTest, MonsterFiveByMouseAndItsUndo)
 TEST_F(MapPagesTest, ClicksOnOtherPagesLeaveAPendingMonster)
 {
     click("SpeedButton1");
-    map->PageControl1->setCurrentIndex(3);
+    Control<QTabWidget>(map, "PageControl1")->setCurrentIndex(3);
     clickCell(30, 2);
     EXPECT_EQ(monsterCell(2, 1), QStringLiteral("0"));
-    map->PageControl1->setCurrentIndex(1);
+    Control<QTabWidget>(map, "PageControl1")->setCurrentIndex(1);
     clickCell(30, 2); // paints as usual
     EXPECT_EQ(map->document().cellPattern(30, 2), 3);
     EXPECT_EQ(monsterCell(2, 1), QStringLiteral("0"));
-    map->PageControl1->setCurrentIndex(2);
+    Control<QTabWidget>(map, "PageControl1")->setCurrentIndex(2);
     clickCell(30, 2);
     EXPECT_EQ(monsterCell(2, 1), QStringLiteral("30"));
 }
@@ -90,7 +90,7 @@ TEST_F(MapPagesTest, ClicksOnOtherPagesLeaveAPendingMonster)
 TEST_F(MapPagesTest, SwitchAndItsTargetByMouse)
 {
     tick("CheckBoxschalter");
-    map->PageControl1->setCurrentIndex(3);
+    Control<QTabWidget>(map, "PageControl1")->setCurrentIndex(3);
     click("SpeedButton21"); // "Wo" of switch 3
     EXPECT_EQ(switchCell(1, 3), QStringLiteral("Maus X"));
     clickCell(12, 4);
@@ -98,9 +98,9 @@ TEST_F(MapPagesTest, SwitchAndItsTargetByMouse)
     EXPECT_EQ(map->document().cellPattern(12, 4), 28);
 
     click("SpeedButton22"); // "Was" of switch 3
-    EXPECT_EQ(map->PageControl1->currentIndex(), 1);
+    EXPECT_EQ(Control<QTabWidget>(map, "PageControl1")->currentIndex(), 1);
     choose(12);
-    EXPECT_EQ(map->PageControl1->currentIndex(), 3);
+    EXPECT_EQ(Control<QTabWidget>(map, "PageControl1")->currentIndex(), 3);
     EXPECT_EQ(QStringList({switchCell(3, 3), switchCell(4, 3), switchCell(5, 3)}), QStringList({"Maus X", "Maus Y", "12"}));
     clickCell(100, 7);
     EXPECT_EQ(QStringList({switchCell(3, 3), switchCell(4, 3), switchCell(5, 3)}), QStringList({"100", "7", "12"}));
@@ -146,10 +146,10 @@ TEST_F(MapPagesTest, SwatchThroughThePalette)
     TFormcolor* palette = set->color();
     QTest::mouseDClick(Control<QWidget>(map, "PanelC7"), Qt::LeftButton);
     ASSERT_TRUE(palette->isVisible());
-    EXPECT_EQ(palette->Labelfarbe->text(), QStringLiteral("C7"));
-    EXPECT_FALSE(palette->Buttonwahl2->isHidden());
+    EXPECT_EQ(Control<QLabel>(palette, "Labelfarbe")->text(), QStringLiteral("C7"));
+    EXPECT_FALSE(Control<QPushButton>(palette, "Buttonwahl2")->isHidden());
     palette->DrawGrid1MouseUp(QPoint(32 * 14 + 5, 32 * 1 + 5)); // hue 1, luminance E
-    QTest::mouseClick(palette->Buttonwahl2, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(palette, "Buttonwahl2"), Qt::LeftButton);
     EXPECT_FALSE(palette->isVisible());
     const ColorLineEntry& c7 = map->document().colorEntry(2, 7);
     EXPECT_EQ(c7.hexText, QStringLiteral("1E"));
@@ -158,7 +158,7 @@ TEST_F(MapPagesTest, SwatchThroughThePalette)
     EXPECT_EQ(Control<QLabel>(map, "PanelC7")->text(), QStringLiteral("1E"));
 
     QTest::mouseDClick(Control<QWidget>(map, "PanelE10"), Qt::LeftButton);
-    EXPECT_EQ(palette->Labelfarbe->text(), QStringLiteral("EA"));
+    EXPECT_EQ(Control<QLabel>(palette, "Labelfarbe")->text(), QStringLiteral("EA"));
     palette->DrawGrid1MouseUp(QPoint(32 * 4 + 5, 32 * 9 + 5)); // "94"
     palette->DrawGrid1DblClick();
     EXPECT_EQ(map->document().colorEntry(4, 10).hexText, QStringLiteral("94"));
@@ -185,11 +185,11 @@ TEST_F(MapPagesTest, StandardColoursAsk)
 
 TEST_F(MapPagesTest, LevelCodeReplacesTheLog)
 {
-    map->PageControl1->setCurrentIndex(0);
+    Control<QTabWidget>(map, "PageControl1")->setCurrentIndex(0);
     click("Button1");
     click("Button1");
-    EXPECT_EQ(map->Memo->blockCount(), kLevelCodeLines);
-    EXPECT_EQ(map->Memo->toPlainText().split(QLatin1Char('\n')), LevelAssemblerCode(map->document()));
+    EXPECT_EQ(Control<QPlainTextEdit>(map, "Memo")->blockCount(), kLevelCodeLines);
+    EXPECT_EQ(Control<QPlainTextEdit>(map, "Memo")->toPlainText().split(QLatin1Char('\n')), LevelAssemblerCode(map->document()));
 }
 
 TEST_F(MapPagesTest, ByteViewOpensOnTheLiveLevel)
@@ -197,12 +197,12 @@ TEST_F(MapPagesTest, ByteViewOpensOnTheLiveLevel)
     click("Button30");
     TFormMapData* view = set->mapData();
     ASSERT_TRUE(view->isVisible());
-    QAbstractItemModel* codes = view->GridLeveldata->model();
+    QAbstractItemModel* codes = Control<QTableView>(view, "GridLeveldata")->model();
     EXPECT_EQ(codes->index(0, 10).data().toString(), QStringLiteral("6"));
-    map->PageControl1->setCurrentIndex(1);
+    Control<QTabWidget>(map, "PageControl1")->setCurrentIndex(1);
     clickCell(60, 5);
     EXPECT_EQ(codes->index(5, 120).data().toString(), QStringLiteral("6"));
-    QAbstractItemModel* bits = view->GridBit->model();
+    QAbstractItemModel* bits = Control<QTableView>(view, "GridBit")->model();
     EXPECT_EQ(bits->headerData(511, Qt::Horizontal).toString(), QStringLiteral("127d"));
     // Character 5, row 0 holds 146 in the fixture's start-up file: pixels 2, 1, 0, 2.
     EXPECT_EQ(bits->index(0, 20).data().toString(), QStringLiteral("2"));
@@ -213,7 +213,7 @@ TEST_F(MapPagesTest, ByteViewOpensOnTheLiveLevel)
 TEST_F(MapPagesTest, AktualisiereShowsWhatWasTyped)
 {
     tick("CheckBoxMonster");
-    QAbstractItemModel* grid = map->MonsterGrid->model();
+    QAbstractItemModel* grid = Control<QTableView>(map, "MonsterGrid")->model();
     grid->setData(grid->index(0, 3), QStringLiteral("4"));
     grid->setData(grid->index(1, 3), QStringLiteral("30"));
     grid->setData(grid->index(2, 3), QStringLiteral("6"));
@@ -221,7 +221,7 @@ TEST_F(MapPagesTest, AktualisiereShowsWhatWasTyped)
     click("Button33");
     EXPECT_EQ(pixel(32 * 30 + 4, 32 * 6 + 2), MonsterRgb(4));
     // The switch page's button does the same; with a placeholder in a switch it reports the error.
-    map->PageControl1->setCurrentIndex(3);
+    Control<QTabWidget>(map, "PageControl1")->setCurrentIndex(3);
     tick("CheckBoxschalter");
     click("SpeedButton17");
     click("Button34");
@@ -234,9 +234,9 @@ TEST_F(MapPagesTest, TheLastSwatchDoubleClickedIsAnswered)
     const ColorLineEntry c7 = map->document().colorEntry(2, 7);
     QTest::mouseDClick(Control<QWidget>(map, "PanelC7"), Qt::LeftButton);
     QTest::mouseDClick(Control<QWidget>(map, "PanelA2"), Qt::LeftButton);
-    EXPECT_EQ(palette->Labelfarbe->text(), QStringLiteral("A2"));
+    EXPECT_EQ(Control<QLabel>(palette, "Labelfarbe")->text(), QStringLiteral("A2"));
     palette->DrawGrid1MouseUp(QPoint(32 * 10 + 5, 32 * 10 + 5)); // "AA"
-    QTest::mouseClick(palette->Buttonwahl2, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(palette, "Buttonwahl2"), Qt::LeftButton);
     EXPECT_EQ(map->document().colorEntry(0, 2).hexText, QStringLiteral("AA"));
     EXPECT_EQ(map->document().colorEntry(0, 2).textColor, kBlack);
     EXPECT_EQ(map->document().colorEntry(2, 7), c7);
@@ -252,7 +252,7 @@ TEST_F(MapPagesTest, ATargetChosenWithTheRightButtonStoresTheLeftPattern)
     click("SpeedButton16"); // "Was" of switch 1
     choose(40, Qt::RightButton);
     EXPECT_EQ(carried("Labelnummerloeschen"), QStringLiteral("40"));
-    EXPECT_EQ(map->PageControl1->currentIndex(), 3);
+    EXPECT_EQ(Control<QTabWidget>(map, "PageControl1")->currentIndex(), 3);
     EXPECT_EQ(switchCell(5, 1), QStringLiteral("3"));
     clickCell(50, 2);
     EXPECT_EQ(QStringList({switchCell(3, 1), switchCell(4, 1), switchCell(5, 1)}), QStringList({"50", "2", "3"}));

@@ -3,7 +3,7 @@
 #include "level/ui/levelpictureview.h"
 #include "level/ui/map.h"
 #include "common/textfile.h"
-#include "levelio/levelfile.h"
+#include "level/levelfile.h"
 #include "pattern/fontfile.h"
 #include "pattern/ui/main.h"
 #include "support/mapwindowfixture.h"
@@ -37,12 +37,12 @@ TEST_F(MapWindowTest, CreatedHiddenWithTheDiskPathAndTheRegisterColours)
     EXPECT_EQ(log(), QStringList({dir.filePath(QStringLiteral("oxildisk.atr"))}));
     EXPECT_EQ(map->document().colorEntry(2, 7).hexText, set->main()->editor().registers()[2].code());
     EXPECT_TRUE(map->document().code(0, 0).isEmpty()); // no codes before the first opening
-    EXPECT_EQ(map->PageControl1->count(), 4);
+    EXPECT_EQ(Control<QTabWidget>(map, "PageControl1")->count(), 4);
     const QStringList pages = {"Daten laden und speichern", "Spielelemente setzen", "Gegner verwalten", "Schalter verwalten"};
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(map->PageControl1->tabText(i), pages[i]);
-    EXPECT_EQ(map->MonsterGrid->model()->headerData(9, Qt::Horizontal).toString(), QStringLiteral("Mon #10"));
-    EXPECT_EQ(map->Schaltergrid->model()->index(4, 7).data().toString(), QStringLiteral("0"));
+        EXPECT_EQ(Control<QTabWidget>(map, "PageControl1")->tabText(i), pages[i]);
+    EXPECT_EQ(Control<QTableView>(map, "MonsterGrid")->model()->headerData(9, Qt::Horizontal).toString(), QStringLiteral("Mon #10"));
+    EXPECT_EQ(Control<QTableView>(map, "Schaltergrid")->model()->index(4, 7).data().toString(), QStringLiteral("0"));
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
@@ -50,7 +50,7 @@ TEST_F(MapWindowTest, OpeningTwice)
 {
     open();
     ASSERT_TRUE(map->isVisible());
-    EXPECT_EQ(map->PageControl1->currentIndex(), 2); // "Gegner verwalten" in front
+    EXPECT_EQ(Control<QTabWidget>(map, "PageControl1")->currentIndex(), 2); // "Gegner verwalten" in front
     EXPECT_EQ(map->size(), QSize(1096, 734));
     EXPECT_EQ(map->document().cellPattern(60, 5), 1);
     EXPECT_EQ(map->document().colorEntry(4, 1).hexText, QStringLiteral("9E"));
@@ -94,7 +94,7 @@ TEST_F(MapWindowTest, PaintByDragAndUndo)
     drag(cell(10, 4), cell(29, 4), 40);
     for (int x = 10; x < 30; ++x)
         EXPECT_EQ(map->document().cellPattern(x, 4), 3) << x;
-    EXPECT_EQ(map->LabelPattern->text(),
+    EXPECT_EQ(Control<QLabel>(map, "LabelPattern")->text(),
               QStringLiteral("Klicke unten, um das gewählte Pattern zu setzen in:    Spalte (X) = 29  /  Zeile (Y) = 4"));
     const QImage painted = map->picture().level().copy();
     auto* undoButton = Control<QPushButton>(map, "ButtonUndo");
@@ -128,12 +128,12 @@ TEST_F(MapWindowTest, RefusesAStartPointInColumnEight)
     clickCell(30, 1, Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_EQ(carried("labelnummer"), QStringLiteral("17"));
     EXPECT_EQ(map->document().cellPattern(30, 1), 17);
-    send(map->paintboxLevel, QEvent::MouseButtonPress, cell(31, 1), Qt::MiddleButton, Qt::MiddleButton | Qt::RightButton);
-    send(map->paintboxLevel, QEvent::MouseButtonRelease, cell(31, 1), Qt::MiddleButton, Qt::RightButton);
+    send(Control<LevelPictureView>(map, "paintboxLevel"), QEvent::MouseButtonPress, cell(31, 1), Qt::MiddleButton, Qt::MiddleButton | Qt::RightButton);
+    send(Control<LevelPictureView>(map, "paintboxLevel"), QEvent::MouseButtonRelease, cell(31, 1), Qt::MiddleButton, Qt::RightButton);
     EXPECT_EQ(map->document().cellPattern(31, 1), 10);
     // Chooser text.
-    send(map->paintboxpattern, QEvent::MouseMove, QPoint(6 * 32 + 3, 2 * 32 + 3), Qt::NoButton, Qt::NoButton);
-    EXPECT_TRUE(map->LabelAuswahl->text().endsWith(QStringLiteral("Pattern-Nr.  70    (Mauer: versperrt den Weg)")));
+    send(Control<LevelPictureView>(map, "paintboxpattern"), QEvent::MouseMove, QPoint(6 * 32 + 3, 2 * 32 + 3), Qt::NoButton, Qt::NoButton);
+    EXPECT_TRUE(Control<QLabel>(map, "LabelAuswahl")->text().endsWith(QStringLiteral("Pattern-Nr.  70    (Mauer: versperrt den Weg)")));
 }
 
 TEST_F(MapWindowTest, OtherPagesOnlyTellThePosition)
@@ -141,9 +141,9 @@ TEST_F(MapWindowTest, OtherPagesOnlyTellThePosition)
     open();
     const std::vector<QString> codes = map->document().gridCodes();
     clickCell(40, 3);
-    send(map->paintboxLevel, QEvent::MouseMove, cell(41, 3), Qt::NoButton, Qt::LeftButton);
+    send(Control<LevelPictureView>(map, "paintboxLevel"), QEvent::MouseMove, cell(41, 3), Qt::NoButton, Qt::LeftButton);
     EXPECT_EQ(map->document().gridCodes(), codes);
-    EXPECT_EQ(map->LabelPattern->text(), QStringLiteral("Spalte (X) = 41  /  Zeile (Y) = 3"));
+    EXPECT_EQ(Control<QLabel>(map, "LabelPattern")->text(), QStringLiteral("Spalte (X) = 41  /  Zeile (Y) = 3"));
 }
 
 TEST_F(MapWindowTest, InitialiseAsksFirst)
@@ -170,7 +170,7 @@ TEST_F(MapWindowTest, SaveAndLoadThroughTheDialogs)
     open();
     toPaintingPage();
     clickCell(20, 7);
-    QTest::keyClicks(map->editautor, QStringLiteral("Ein Autor Mit Langem Namen"));
+    QTest::keyClicks(Control<QLineEdit>(map, "editautor"), QStringLiteral("Ein Autor Mit Langem Namen"));
     EXPECT_EQ(map->document().author(), QStringLiteral("Ein Autor Mit Langem Namen"));
     const QString path = dir.filePath(QStringLiteral("Welt.la8"));
     dialogs.fileAnswers = {std::nullopt, path};
@@ -185,7 +185,7 @@ TEST_F(MapWindowTest, SaveAndLoadThroughTheDialogs)
     EXPECT_EQ(r.defaultExt, QStringLiteral("la8"));
     EXPECT_EQ(dialogs.messages, QStringList({"OK"}));
     EXPECT_EQ(Control<QLabel>(map, "Label13")->text(), QStringLiteral("Level: Welt.la8"));
-    EXPECT_EQ(map->editautor->text(), QStringLiteral("Ein Autor Mit Langem Namen"));
+    EXPECT_EQ(Control<QLineEdit>(map, "editautor")->text(), QStringLiteral("Ein Autor Mit Langem Namen"));
 
     clickCell(21, 7, Qt::RightButton);
     dialogs.fileAnswers = {path};
@@ -193,7 +193,7 @@ TEST_F(MapWindowTest, SaveAndLoadThroughTheDialogs)
     EXPECT_EQ(dialogs.openRequests.back().fileName, QStringLiteral("Welt.la8"));
     EXPECT_TRUE(dialogs.openRequests.back().title.isEmpty());
     EXPECT_EQ(map->document().cellPattern(20, 7), 3);
-    EXPECT_EQ(map->editautor->text(), QStringLiteral("ein autor mit la"));
+    EXPECT_EQ(Control<QLineEdit>(map, "editautor")->text(), QStringLiteral("ein autor mit la"));
     EXPECT_EQ(carried("labelnummer"), QStringLiteral("0"));
     EXPECT_EQ(map->document().undoStack().count(), 0);
     EXPECT_TRUE(dialogs.errors.isEmpty());
@@ -207,7 +207,7 @@ TEST_F(MapWindowTest, ALevelThatCannotBeDrawnLeavesTheEditorUsable)
     click("ButtonLoadFile");
     EXPECT_EQ(dialogs.errors, QStringList({"'' ist kein gültiger Integerwert"}));
     EXPECT_EQ(Control<QLabel>(map, "Label13")->text(), QStringLiteral("Level: kurz.la8"));
-    EXPECT_EQ(map->timeSpins[0]->value(), 9);
+    EXPECT_EQ(Control<QSpinBox>(map, "SpinTime1")->value(), 9);
     toPaintingPage();
     clickCell(30, 3);
     EXPECT_EQ(map->document().cellPattern(30, 3), 3);
@@ -216,7 +216,7 @@ TEST_F(MapWindowTest, ALevelThatCannotBeDrawnLeavesTheEditorUsable)
 TEST_F(MapWindowTest, TablesEditAsUndoSteps)
 {
     open();
-    QAbstractItemModel* model = map->MonsterGrid->model();
+    QAbstractItemModel* model = Control<QTableView>(map, "MonsterGrid")->model();
     ASSERT_TRUE(model->setData(model->index(6, 1), QStringLiteral("R")));
     EXPECT_EQ(map->document().monsterCell(7, 2), QStringLiteral("R"));
     click("ButtonUndo");
@@ -236,8 +236,8 @@ TEST_F(MapWindowTest, CommandLinePictureMatchesTheWindow)
     const QString level = dir.filePath(QStringLiteral("cli.la8"));
     dialogs.fileAnswers = {level, level};
     click("ButtonSaveFile");
-    map->CheckBoxMonster->click();
-    map->CheckBoxschalter->click();
+    Control<QCheckBox>(map, "CheckBoxMonster")->click();
+    Control<QCheckBox>(map, "CheckBoxschalter")->click();
     click("ButtonLoadFile");
     ASSERT_TRUE(dialogs.errors.isEmpty());
     const QString picture = dir.filePath(QStringLiteral("cli.png"));
@@ -255,7 +255,7 @@ TEST_F(MapWindowTest, BannerArrows)
     open();
     QWidget* banner = Control<QWidget>(map, "Panel5");
     const int start = banner->x();
-    EXPECT_EQ(start, map->ScrollBox1->mapTo(map, QPoint(0, 0)).x()); // flush with the level view
+    EXPECT_EQ(start, Control<QScrollArea>(map, "ScrollBox1")->mapTo(map, QPoint(0, 0)).x()); // flush with the level view
     click("SpeedButton38");
     EXPECT_EQ(banner->x(), start); // never left of its start
     click("SpeedButton37");
@@ -265,6 +265,6 @@ TEST_F(MapWindowTest, BannerArrows)
     EXPECT_EQ(banner->x(), start + 32);
     for (int i = 0; i < 40; ++i)
         click("SpeedButton37");
-    EXPECT_LE(banner->x() + banner->width(), map->ScrollBox1->mapTo(map, QPoint(map->ScrollBox1->width(), 0)).x());
-    EXPECT_GT(banner->x() + banner->width() + 32, map->ScrollBox1->mapTo(map, QPoint(map->ScrollBox1->width(), 0)).x());
+    EXPECT_LE(banner->x() + banner->width(), Control<QScrollArea>(map, "ScrollBox1")->mapTo(map, QPoint(Control<QScrollArea>(map, "ScrollBox1")->width(), 0)).x());
+    EXPECT_GT(banner->x() + banner->width() + 32, Control<QScrollArea>(map, "ScrollBox1")->mapTo(map, QPoint(Control<QScrollArea>(map, "ScrollBox1")->width(), 0)).x());
 }

@@ -128,12 +128,12 @@ TEST_F(ColorWindowTest, RequestFillsPreviewAndTargetAndShowsButton)
     window.request(r);
 
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.Panel1->text(), QStringLiteral("A4"));
-    EXPECT_EQ(window.Panel1->color(), PaletteColor(0xA4));
-    EXPECT_EQ(window.Labelfarbe->text(), QStringLiteral("C7"));
-    EXPECT_FALSE(window.Buttonwahl2->isHidden());
-    EXPECT_TRUE(window.Buttonwahl->isHidden());
-    EXPECT_TRUE(window.Buttonwahl3->isHidden());
+    EXPECT_EQ(Control<ColorPanel>(&window, "Panel1")->text(), QStringLiteral("A4"));
+    EXPECT_EQ(Control<ColorPanel>(&window, "Panel1")->color(), PaletteColor(0xA4));
+    EXPECT_EQ(Control<QLabel>(&window, "Labelfarbe")->text(), QStringLiteral("C7"));
+    EXPECT_FALSE(Control<QPushButton>(&window, "Buttonwahl2")->isHidden());
+    EXPECT_TRUE(Control<QPushButton>(&window, "Buttonwahl")->isHidden());
+    EXPECT_TRUE(Control<QPushButton>(&window, "Buttonwahl3")->isHidden());
 
     // A row colour request leaves the preview colour as it is and carries its target in the spins.
     PaletteRequest row;
@@ -143,13 +143,13 @@ TEST_F(ColorWindowTest, RequestFillsPreviewAndTargetAndShowsButton)
     row.spinX = 1;
     row.spinY = 15;
     window.request(row);
-    EXPECT_EQ(window.Panel1->text(), QStringLiteral("00"));
-    EXPECT_EQ(window.Panel1->color(), PaletteColor(0xA4));
-    EXPECT_EQ(window.Panel1->textColor(), kBlack);
-    EXPECT_EQ(window.SpinX->value(), 1);
-    EXPECT_EQ(window.SpinY->value(), 15);
-    EXPECT_FALSE(window.Buttonwahl2->isHidden()); // the earlier request stays open
-    EXPECT_FALSE(window.Buttonwahl3->isHidden());
+    EXPECT_EQ(Control<ColorPanel>(&window, "Panel1")->text(), QStringLiteral("00"));
+    EXPECT_EQ(Control<ColorPanel>(&window, "Panel1")->color(), PaletteColor(0xA4));
+    EXPECT_EQ(Control<ColorPanel>(&window, "Panel1")->textColor(), kBlack);
+    EXPECT_EQ(Control<QSpinBox>(&window, "SpinX")->value(), 1);
+    EXPECT_EQ(Control<QSpinBox>(&window, "SpinY")->value(), 15);
+    EXPECT_FALSE(Control<QPushButton>(&window, "Buttonwahl2")->isHidden()); // the earlier request stays open
+    EXPECT_FALSE(Control<QPushButton>(&window, "Buttonwahl3")->isHidden());
 }
 
 TEST_F(ColorWindowTest, AcceptHandsBackThePickAndCloses)
@@ -196,8 +196,8 @@ TEST_F(ColorWindowTest, DoubleClickNeverAnswersARowColourRequest)
     doubleClickCell(2, 2);
     EXPECT_TRUE(answers.empty());
     EXPECT_TRUE(window.isVisible());
-    EXPECT_FALSE(window.Buttonwahl3->isHidden());
-    EXPECT_EQ(window.Panel1->text(), QStringLiteral("22"));
+    EXPECT_FALSE(Control<QPushButton>(&window, "Buttonwahl3")->isHidden());
+    EXPECT_EQ(Control<ColorPanel>(&window, "Panel1")->text(), QStringLiteral("22"));
 }
 
 TEST_F(ColorWindowTest, CancelAndCloseBoxHandNothingBack)
@@ -225,13 +225,13 @@ TEST_F(ColorWindowTest, ShowingAgainResetsInfoButKeepsPreview)
     clickCell(8, 4);
     window.close();
     requestFrom(1);
-    EXPECT_EQ(window.labelinfo->text(), kInitialInfo);
-    EXPECT_EQ(window.Panel1->text(), QStringLiteral("48"));
+    EXPECT_EQ(Control<QLabel>(&window, "labelinfo")->text(), kInitialInfo);
+    EXPECT_EQ(Control<ColorPanel>(&window, "Panel1")->text(), QStringLiteral("48"));
 
     // A request to the open window does not count as showing it.
     clickCell(8, 4);
     requestFrom(2);
-    EXPECT_NE(window.labelinfo->text(), kInitialInfo);
+    EXPECT_NE(Control<QLabel>(&window, "labelinfo")->text(), kInitialInfo);
 }
 
 TEST_F(ColorWindowTest, FailingAnswerReachesErrorBoxAndLeavesRequestOpen)
@@ -242,7 +242,7 @@ TEST_F(ColorWindowTest, FailingAnswerReachesErrorBoxAndLeavesRequestOpen)
     QTest::mouseClick(button("Buttonwahl2"), Qt::LeftButton);
     EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("'x' ist kein gültiger Integerwert")});
     EXPECT_TRUE(window.isVisible());
-    EXPECT_FALSE(window.Buttonwahl2->isHidden());
+    EXPECT_FALSE(Control<QPushButton>(&window, "Buttonwahl2")->isHidden());
 }
 
 } // namespace

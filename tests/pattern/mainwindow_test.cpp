@@ -49,9 +49,9 @@ protected:
     }
 
     PatternEditor& editor() { return form->editor(); }
-    QPushButton* button(const char* name) { return Control<QPushButton>(form.get(), name); }
+    QPushButton* button(const char* name) { return Control<QPushButton>(&*form, name); }
     void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
-    QString dataCell(int h, int y) { return form->data->item(y, h)->text(); }
+    QString dataCell(int h, int y) { return Control<QTableWidget>(&*form, "data")->item(y, h)->text(); }
 
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
@@ -74,31 +74,31 @@ protected:
 TEST_F(MainWindowTest, StartsOnPatternOneOfSetOneFromTheStartupFile)
 {
     EXPECT_TRUE(dialogs.errors.isEmpty());
-    EXPECT_EQ(form->Label12->text(), QStringLiteral("Font: Vorarado.fa8"));
+    EXPECT_EQ(Control<QLabel>(&*form, "Label12")->text(), QStringLiteral("Font: Vorarado.fa8"));
     EXPECT_EQ(dataCell(0, 0), QStringLiteral("27"));
-    EXPECT_EQ(form->grid->item(0, 3)->text(), QStringLiteral("3"));
-    EXPECT_EQ(form->farbe->text(), QStringLiteral("1"));
+    EXPECT_EQ(Control<QTableWidget>(&*form, "grid")->item(0, 3)->text(), QStringLiteral("3"));
+    EXPECT_EQ(Control<QLineEdit>(&*form, "farbe")->text(), QStringLiteral("1"));
     EXPECT_EQ(form->size(), QSize(1029, 734));
 }
 
 TEST_F(MainWindowTest, PaintingLocksLadenUntilDiscarded)
 {
     editor().setPaintText(QStringLiteral("3"));
-    QTest::mouseClick(form->PaintBox, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(form->grid->item(0, 0)->text(), QStringLiteral("3"));
+    QTest::mouseClick(Control<ImageView>(&*form, "PaintBox"), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(Control<QTableWidget>(&*form, "grid")->item(0, 0)->text(), QStringLiteral("3"));
     EXPECT_EQ(dataCell(0, 0), QStringLiteral("219"));
     EXPECT_FALSE(button("ButtonLaden")->isEnabled());
     click("ButtonVerwerfen");
     EXPECT_TRUE(button("ButtonLaden")->isEnabled());
     click("ButtonLaden");
     EXPECT_EQ(dataCell(0, 0), QStringLiteral("27"));
-    EXPECT_EQ(form->grid->item(0, 0)->text(), QStringLiteral("0"));
+    EXPECT_EQ(Control<QTableWidget>(&*form, "grid")->item(0, 0)->text(), QStringLiteral("0"));
 }
 
 TEST_F(MainWindowTest, SpeichernStoresAndRedrawsTheOverview)
 {
     editor().setPaintText(QStringLiteral("2"));
-    QTest::mouseClick(form->PaintBox, Qt::LeftButton, {}, QPoint(7 * 32 + 3, 15 * 16 + 3));
+    QTest::mouseClick(Control<ImageView>(&*form, "PaintBox"), Qt::LeftButton, {}, QPoint(7 * 32 + 3, 15 * 16 + 3));
     click("ButtonSpeichern");
     EXPECT_TRUE(button("ButtonLaden")->isEnabled());
     EXPECT_EQ(editor().store().patternByte(1, 1, 15, 1), QStringLiteral("2"));
@@ -109,23 +109,23 @@ TEST_F(MainWindowTest, OverviewPointerClickDoubleClickAndContextClick)
 {
     const QPoint bottomRight(63 * 32 + 5, 7 * 32 + 5);
     form->paintboxallMouseMove(bottomRight);
-    EXPECT_EQ(form->LabelPattern->text(),
+    EXPECT_EQ(Control<QLabel>(&*form, "LabelPattern")->text(),
               QStringLiteral("Wähle ein Pattern durch Doppelklick zum Bearbeiten aus:  Pattern-Set 8  /  Pattern-Nr 64"));
     form->paintboxallMouseMove(QPoint(1, 1));
-    EXPECT_TRUE(form->LabelPattern->text().endsWith(QStringLiteral("Pattern-Set 1  /  Pattern-Nr 1")));
+    EXPECT_TRUE(Control<QLabel>(&*form, "LabelPattern")->text().endsWith(QStringLiteral("Pattern-Set 1  /  Pattern-Nr 1")));
 
-    form->ScrollBox1->ensureVisible(6 * 32, 32);
-    QTest::mouseClick(form->paintboxall, Qt::LeftButton, {}, QPoint(6 * 32 + 10, 32 + 10));
-    EXPECT_EQ(form->SpinTilenumber->value(), 7);
-    EXPECT_EQ(form->SpinFontsetnumber->value(), 2);
+    Control<QScrollArea>(&*form, "ScrollBox1")->ensureVisible(6 * 32, 32);
+    QTest::mouseClick(Control<ImageView>(&*form, "paintboxall"), Qt::LeftButton, {}, QPoint(6 * 32 + 10, 32 + 10));
+    EXPECT_EQ(Control<QSpinBox>(&*form, "SpinTilenumber")->value(), 7);
+    EXPECT_EQ(Control<QSpinBox>(&*form, "SpinFontsetnumber")->value(), 2);
     EXPECT_EQ(dataCell(0, 0), QStringLiteral("27")) << "a click loads nothing";
 
-    QTest::mouseClick(form->paintboxall, Qt::RightButton, {}, QPoint(4 * 32 + 1, 3 * 32 + 1));
-    EXPECT_EQ(form->copySpinTilenumber->value(), 5);
-    EXPECT_EQ(form->copySpinFontsetnumber->value(), 4);
-    EXPECT_EQ(form->SpinTilenumber->value(), 7) << "the context click leaves the current pattern";
+    QTest::mouseClick(Control<ImageView>(&*form, "paintboxall"), Qt::RightButton, {}, QPoint(4 * 32 + 1, 3 * 32 + 1));
+    EXPECT_EQ(Control<QSpinBox>(&*form, "copySpinTilenumber")->value(), 5);
+    EXPECT_EQ(Control<QSpinBox>(&*form, "copySpinFontsetnumber")->value(), 4);
+    EXPECT_EQ(Control<QSpinBox>(&*form, "SpinTilenumber")->value(), 7) << "the context click leaves the current pattern";
 
-    QTest::mouseDClick(form->paintboxall, Qt::LeftButton, {}, QPoint(6 * 32 + 10, 32 + 10));
+    QTest::mouseDClick(Control<ImageView>(&*form, "paintboxall"), Qt::LeftButton, {}, QPoint(6 * 32 + 10, 32 + 10));
     EXPECT_EQ(dataCell(1, 3), QStringLiteral("200"));
 }
 
@@ -154,7 +154,7 @@ TEST_F(MainWindowTest, SwapButtonExchangesPatternsInAllSets)
 {
     editor().document().setPatternByte(8, 1, 15, 1, QStringLiteral("11"));
     editor().document().setPatternByte(8, 3, 15, 1, QStringLiteral("33"));
-    form->copySpinTilenumber->setValue(3);
+    Control<QSpinBox>(&*form, "copySpinTilenumber")->setValue(3);
     click("SpeedButton2");
     EXPECT_EQ(editor().store().patternByte(8, 1, 15, 1), QStringLiteral("33"));
     EXPECT_EQ(editor().store().patternByte(8, 3, 15, 1), QStringLiteral("11"));
@@ -163,14 +163,14 @@ TEST_F(MainWindowTest, SwapButtonExchangesPatternsInAllSets)
 
 TEST_F(MainWindowTest, TypingIntoABytePutsHiIntoTheInfoList)
 {
-    form->data->setCurrentCell(2, 1);
-    form->data->editItem(form->data->item(2, 1));
-    auto* editor = form->data->findChild<QLineEdit*>(QStringLiteral("dataEditor"));
+    Control<QTableWidget>(&*form, "data")->setCurrentCell(2, 1);
+    Control<QTableWidget>(&*form, "data")->editItem(Control<QTableWidget>(&*form, "data")->item(2, 1));
+    auto* editor = Control<QTableWidget>(&*form, "data")->findChild<QLineEdit*>(QStringLiteral("dataEditor"));
     ASSERT_NE(editor, nullptr);
     editor->selectAll();
     QTest::keyClicks(editor, QStringLiteral("255"));
-    EXPECT_EQ(form->Memo->toPlainText(), QStringLiteral("hi\nhi\nhi"));
-    EXPECT_EQ(form->grid->item(2, 7)->text(), QStringLiteral("3"));
+    EXPECT_EQ(Control<QPlainTextEdit>(&*form, "Memo")->toPlainText(), QStringLiteral("hi\nhi\nhi"));
+    EXPECT_EQ(Control<QTableWidget>(&*form, "grid")->item(2, 7)->text(), QStringLiteral("3"));
     QTest::keyClick(editor, Qt::Key_Backspace);
     QTest::keyClick(editor, Qt::Key_Backspace);
     QTest::keyClick(editor, Qt::Key_Backspace);
@@ -182,38 +182,38 @@ TEST_F(MainWindowTest, TypingIntoABytePutsHiIntoTheInfoList)
 TEST_F(MainWindowTest, ModeSwitchShowsThePlayerControls)
 {
     editor().setDataCell(0, 0, QStringLiteral("85"));
-    form->Combomode->setCurrentText(QStringLiteral("Player"));
-    EXPECT_TRUE(form->DrawGrid1->isVisible());
+    Control<QComboBox>(&*form, "Combomode")->setCurrentText(QStringLiteral("Player"));
+    EXPECT_TRUE(Control<ImageView>(&*form, "DrawGrid1")->isVisible());
     EXPECT_TRUE(button("ButtonFarbeInit")->isVisible());
-    EXPECT_FALSE(form->Farbe4->isVisible());
+    EXPECT_FALSE(Control<ColorPanel>(&*form, "Farbe4")->isVisible());
     EXPECT_EQ(editor().store().patternByte(1, 1, 0, 0), QStringLiteral("85")) << "stored before the switch";
-    form->Combomode->setCurrentText(QStringLiteral("Char"));
-    EXPECT_FALSE(form->DrawGrid1->isVisible());
-    EXPECT_TRUE(form->Farbe4->isVisible());
+    Control<QComboBox>(&*form, "Combomode")->setCurrentText(QStringLiteral("Char"));
+    EXPECT_FALSE(Control<ImageView>(&*form, "DrawGrid1")->isVisible());
+    EXPECT_TRUE(Control<ColorPanel>(&*form, "Farbe4")->isVisible());
 }
 
 TEST_F(MainWindowTest, AnimationDisablesTheEditControlsWhileRunning)
 {
-    form->Editphasen->setText(QStringLiteral("2;3;"));
+    Control<QLineEdit>(&*form, "Editphasen")->setText(QStringLiteral("2;3;"));
     click("Buttonanim");
     EXPECT_EQ(button("Buttonanim")->text(), QStringLiteral("Stop Anim"));
-    EXPECT_EQ(form->Memo->toPlainText(), QStringLiteral("2\n3\n#2"));
+    EXPECT_EQ(Control<QPlainTextEdit>(&*form, "Memo")->toPlainText(), QStringLiteral("2\n3\n#2"));
     for (const char* name : {"ButtonSpeichern", "ButtonLaden", "ButtonVerwerfen", "ButtonFill", "Buttonhoch", "ButtonRunter"})
         EXPECT_FALSE(button(name)->isEnabled()) << name;
-    EXPECT_FALSE(form->SpinTilenumber->isEnabled());
-    EXPECT_TRUE(form->Timer1->isActive());
-    EXPECT_EQ(form->Timer1->interval(), 300) << "300 ms until the speed is first changed";
+    EXPECT_FALSE(Control<QSpinBox>(&*form, "SpinTilenumber")->isEnabled());
+    EXPECT_TRUE(Control<QTimer>(&*form, "Timer1")->isActive());
+    EXPECT_EQ(Control<QTimer>(&*form, "Timer1")->interval(), 300) << "300 ms until the speed is first changed";
     click("Buttonanim");
     EXPECT_EQ(button("Buttonanim")->text(), QStringLiteral("Start Anim"));
     EXPECT_TRUE(button("ButtonLaden")->isEnabled());
-    EXPECT_FALSE(form->Timer1->isActive());
-    form->SpinEdit1->setValue(1);
-    EXPECT_EQ(form->Timer1->interval(), 20);
+    EXPECT_FALSE(Control<QTimer>(&*form, "Timer1")->isActive());
+    Control<QSpinBox>(&*form, "SpinEdit1")->setValue(1);
+    EXPECT_EQ(Control<QTimer>(&*form, "Timer1")->interval(), 20);
 }
 
 TEST_F(MainWindowTest, LoadDialogCancelledStillResetsToPatternOne)
 {
-    form->SpinTilenumber->setValue(9);
+    Control<QSpinBox>(&*form, "SpinTilenumber")->setValue(9);
     editor().setDataCell(0, 0, QStringLiteral("99"));
     click("ButtonLoadFile");
     ASSERT_EQ(dialogs.openRequests.size(), 1u);
@@ -221,7 +221,7 @@ TEST_F(MainWindowTest, LoadDialogCancelledStillResetsToPatternOne)
     EXPECT_EQ(r.filter, QStringLiteral("Tavrel Font Dateien für Atari 8Bit (*.fa8)|*.fa8|Alle Dateien (*.*)|*.*"));
     EXPECT_EQ(r.filterIndex, 1);
     EXPECT_EQ(r.fileName, QStringLiteral("Vorarado.fa8"));
-    EXPECT_EQ(form->SpinTilenumber->value(), 1);
+    EXPECT_EQ(Control<QSpinBox>(&*form, "SpinTilenumber")->value(), 1);
     EXPECT_EQ(dataCell(0, 0), QStringLiteral("27"));
 }
 
@@ -237,7 +237,7 @@ TEST_F(MainWindowTest, SaveAndLoadThroughTheDialogs)
     EXPECT_EQ(dialogs.saveRequests[0].defaultExt, QStringLiteral("fa8"));
     EXPECT_EQ(dialogs.saveRequests[0].fileName, QStringLiteral("Vorarado.fa8"));
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("OK")});
-    EXPECT_EQ(form->Label12->text(), QStringLiteral("Font: mine.fa8"));
+    EXPECT_EQ(Control<QLabel>(&*form, "Label12")->text(), QStringLiteral("Font: mine.fa8"));
 
     editor().document().setPatternByte(1, 1, 0, 0, QStringLiteral("1"));
     dialogs.fileAnswers.push_back(target);
@@ -281,9 +281,9 @@ TEST_F(MainWindowTest, PartialImportFillsSetsFiveToEight)
         EXPECT_EQ(editor().store().entry(bank + 8, 5, 2), QString::number(bank));
         EXPECT_EQ(editor().store().entry(bank, 5, 2), QStringLiteral("0"));
     }
-    EXPECT_EQ(form->Farbe0->text(), QStringLiteral("F0: 44"));
+    EXPECT_EQ(Control<ColorPanel>(&*form, "Farbe0")->text(), QStringLiteral("F0: 44"));
     EXPECT_EQ(editor().registers()[0].displayColor, f0);
-    EXPECT_EQ(form->Label12->text(), QStringLiteral("Font: Vorarado.fa8"));
+    EXPECT_EQ(Control<QLabel>(&*form, "Label12")->text(), QStringLiteral("Font: Vorarado.fa8"));
 }
 
 TEST(MainWindowStart, MissingStartupFileGivesOneErrorAndTheLabel)
@@ -295,8 +295,8 @@ TEST(MainWindowStart, MissingStartupFileGivesOneErrorAndTheLabel)
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].startsWith(QStringLiteral("Datei ")));
     EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("Vorarado.fa8 kann nicht geöffnet werden.")));
-    EXPECT_EQ(form.Label12->text(), QStringLiteral("Font: Vorarado.fa8"));
-    EXPECT_EQ(form.Farbe1->text(), QStringLiteral("F1: 75"));
+    EXPECT_EQ(Control<QLabel>(&form, "Label12")->text(), QStringLiteral("Font: Vorarado.fa8"));
+    EXPECT_EQ(Control<ColorPanel>(&form, "Farbe1")->text(), QStringLiteral("F1: 75"));
 }
 
 TEST_F(WindowSetTest, DefiningARegisterThroughThePalette)
@@ -306,16 +306,16 @@ TEST_F(WindowSetTest, DefiningARegisterThroughThePalette)
     form->editor().document().setPatternByte(1, 1, 0, 0, QStringLiteral("64")); // pixel 0 has code 1
     form->editor().Laden();
 
-    QTest::mouseDClick(form->Farbe1, Qt::LeftButton);
+    QTest::mouseDClick(Control<ColorPanel>(&*form, "Farbe1"), Qt::LeftButton);
     ASSERT_TRUE(palette->isVisible());
-    EXPECT_TRUE(palette->Buttonwahl->isVisible());
-    EXPECT_EQ(palette->Panel1->text(), QStringLiteral("75"));
+    EXPECT_TRUE(Control<QPushButton>(palette, "Buttonwahl")->isVisible());
+    EXPECT_EQ(Control<ColorPanel>(palette, "Panel1")->text(), QStringLiteral("75"));
     // Column 9 of row 10 is "A8".
-    QTest::mouseClick(palette->DrawGrid1, Qt::LeftButton, {}, QPoint(9 * 32 + 5, 10 * 32 + 5));
-    QTest::mouseClick(palette->Buttonwahl, Qt::LeftButton);
+    QTest::mouseClick(Control<ImageView>(palette, "DrawGrid1"), Qt::LeftButton, {}, QPoint(9 * 32 + 5, 10 * 32 + 5));
+    QTest::mouseClick(Control<QPushButton>(palette, "Buttonwahl"), Qt::LeftButton);
     EXPECT_FALSE(palette->isVisible());
-    EXPECT_EQ(form->Farbe1->text(), QStringLiteral("F1: A8"));
-    EXPECT_EQ(form->Farbe1->color(), PaletteColor(0xA8));
+    EXPECT_EQ(Control<ColorPanel>(&*form, "Farbe1")->text(), QStringLiteral("F1: A8"));
+    EXPECT_EQ(Control<ColorPanel>(&*form, "Farbe1")->color(), PaletteColor(0xA8));
     EXPECT_EQ(form->editor().overview().pixel(0, 0), ToQRgb(PaletteColor(0xA8)));
     EXPECT_EQ(form->editor().surface().pixel(10, 8), ToQRgb(PaletteColor(0xA8)));
 }
@@ -327,23 +327,23 @@ TEST_F(WindowSetTest, FontExportReplacesAndPlayerExportAppends)
     form->editor().document().setEntry(3, 17, 1, QStringLiteral("60"));
 
     for (int i = 0; i < 2; ++i)
-        QTest::mouseClick(form->Button1, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(&*form, "Button1"), Qt::LeftButton);
     EXPECT_TRUE(code->isVisible());
     const QStringList fontLines = code->code().split(QLatin1Char('\n'));
     EXPECT_EQ(fontLines.size(), 9 + 6 * 135);
     EXPECT_EQ(fontLines, FontAssemblerCode(form->editor(), 1, 3));
 
     code->clearCode();
-    form->EditPlayer->setText(QStringLiteral("Frosch"));
-    form->SpinEdit2->setValue(2);
+    Control<QLineEdit>(&*form, "EditPlayer")->setText(QStringLiteral("Frosch"));
+    Control<QSpinBox>(&*form, "SpinEdit2")->setValue(2);
     for (int i = 0; i < 2; ++i)
-        QTest::mouseClick(form->Button20, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(&*form, "Button20"), Qt::LeftButton);
     const QStringList playerLines = code->code().split(QLatin1Char('\n'));
     ASSERT_EQ(playerLines.size(), 32);
     EXPECT_TRUE(playerLines[0].startsWith(QStringLiteral("Player0Frosch1:  .byte ")));
     EXPECT_TRUE(playerLines[31].endsWith(QStringLiteral("  ; Player 1 Line8")));
-    EXPECT_EQ(form->SpinFontsetnumber->value(), 8);
-    EXPECT_EQ(form->SpinTilenumber->value(), 2);
+    EXPECT_EQ(Control<QSpinBox>(&*form, "SpinFontsetnumber")->value(), 8);
+    EXPECT_EQ(Control<QSpinBox>(&*form, "SpinTilenumber")->value(), 2);
 }
 
 TEST_F(WindowSetTest, DoubleClickOnF4DefinesF4NotF3)
@@ -351,16 +351,16 @@ TEST_F(WindowSetTest, DoubleClickOnF4DefinesF4NotF3)
     TFormmain* form = windows.main();
     TFormcolor* palette = windows.color();
     // A real double click: click, second press as a double click, release.
-    QTest::mouseClick(form->Farbe4, Qt::LeftButton);
-    EXPECT_EQ(form->farbe->text(), QStringLiteral("3")) << "F4's click selects code 3";
-    QTest::mouseDClick(form->Farbe4, Qt::LeftButton);
-    QTest::mouseRelease(form->Farbe4, Qt::LeftButton);
-    EXPECT_EQ(form->farbe->text(), QStringLiteral("4"));
-    QTest::mouseClick(palette->DrawGrid1, Qt::LeftButton, {}, QPoint(10 * 32 + 5, 12 * 32 + 5));
-    QTest::mouseClick(palette->Buttonwahl, Qt::LeftButton);
-    EXPECT_EQ(form->Farbe4->text(), QStringLiteral("F4: CA"));
-    EXPECT_EQ(form->Farbe4->textColor(), kBlack);
-    EXPECT_EQ(form->Farbe3->text(), QStringLiteral("F3: 1C"));
+    QTest::mouseClick(Control<ColorPanel>(&*form, "Farbe4"), Qt::LeftButton);
+    EXPECT_EQ(Control<QLineEdit>(&*form, "farbe")->text(), QStringLiteral("3")) << "F4's click selects code 3";
+    QTest::mouseDClick(Control<ColorPanel>(&*form, "Farbe4"), Qt::LeftButton);
+    QTest::mouseRelease(Control<ColorPanel>(&*form, "Farbe4"), Qt::LeftButton);
+    EXPECT_EQ(Control<QLineEdit>(&*form, "farbe")->text(), QStringLiteral("4"));
+    QTest::mouseClick(Control<ImageView>(palette, "DrawGrid1"), Qt::LeftButton, {}, QPoint(10 * 32 + 5, 12 * 32 + 5));
+    QTest::mouseClick(Control<QPushButton>(palette, "Buttonwahl"), Qt::LeftButton);
+    EXPECT_EQ(Control<ColorPanel>(&*form, "Farbe4")->text(), QStringLiteral("F4: CA"));
+    EXPECT_EQ(Control<ColorPanel>(&*form, "Farbe4")->textColor(), kBlack);
+    EXPECT_EQ(Control<ColorPanel>(&*form, "Farbe3")->text(), QStringLiteral("F3: 1C"));
 }
 
 // A user types into the byte grid: the error box of a non-number is a real modal box that takes the
@@ -386,7 +386,7 @@ protected:
 
 TEST_P(ByteGridTypingTest, ErrorBoxWhileTypingLeavesTheProgramAliveAndTheCellAsTyped)
 {
-    QTableWidget* data = form->data;
+    QTableWidget* data = Control<QTableWidget>(&*form, "data");
     const QRect cell = data->visualItemRect(data->item(0, 0));
     QTest::mouseDClick(data->viewport(), Qt::LeftButton, {}, cell.center());
     auto* editor = data->findChild<QLineEdit*>(QStringLiteral("dataEditor"));
@@ -408,8 +408,8 @@ TEST_P(ByteGridTypingTest, ErrorBoxWhileTypingLeavesTheProgramAliveAndTheCellAsT
     QPointer<QLineEdit> closing(editor);
     QTest::keyClick(editor, Qt::Key_Return);
     EXPECT_TRUE(QTest::qWaitFor([&] { return closing.isNull(); }, 1000)) << "Return ends the editing";
-    EXPECT_EQ(form->data->item(0, 0)->text(), typed);
-    EXPECT_EQ(form->data->item(0, 1)->text(), QStringLiteral("0"));
+    EXPECT_EQ(Control<QTableWidget>(&*form, "data")->item(0, 0)->text(), typed);
+    EXPECT_EQ(Control<QTableWidget>(&*form, "data")->item(0, 1)->text(), QStringLiteral("0"));
     EXPECT_EQ(form->editor().buffer().data(0, 0), typed);
     EXPECT_EQ(form->editor().store().patternByte(1, 1, 0, 0), QStringLiteral("27")) << "typing reaches the store only by Speichern";
     // The grid goes on taking input: a number in the same cell mends the row.
@@ -421,8 +421,8 @@ TEST_P(ByteGridTypingTest, ErrorBoxWhileTypingLeavesTheProgramAliveAndTheCellAsT
     QTest::keyClick(next, Qt::Key_Return);
     QCoreApplication::processEvents();
     EXPECT_EQ(dialogs.errors.size(), 1);
-    EXPECT_EQ(form->data->item(0, 0)->text(), QStringLiteral("85"));
-    EXPECT_EQ(form->grid->item(0, 3)->text(), QStringLiteral("1"));
+    EXPECT_EQ(Control<QTableWidget>(&*form, "data")->item(0, 0)->text(), QStringLiteral("85"));
+    EXPECT_EQ(Control<QTableWidget>(&*form, "grid")->item(0, 3)->text(), QStringLiteral("1"));
 }
 
 INSTANTIATE_TEST_SUITE_P(EmptiedOrLetter, ByteGridTypingTest, ::testing::Values("", "a"));
@@ -438,9 +438,9 @@ TEST_F(MainWindowTest, TypedNumbersOutsideTheRangeReachTheNearerLimitBeforeAButt
         const char* typed;
         int value;
     } cases[] = {
-        {form->SpinTilenumber, "99", 64}, {form->SpinTilenumber, "0", 1},     {form->SpinFontsetnumber, "9", 8},
-        {form->SpinEdit1, "250", 100},    {form->copySpinTilenumber, "65", 64}, {form->Spinvon, "0", 1},
-        {form->Spinbis, "12", 8},          {form->SpinEdit2, "70", 64},
+        {Control<QSpinBox>(&*form, "SpinTilenumber"), "99", 64}, {Control<QSpinBox>(&*form, "SpinTilenumber"), "0", 1},     {Control<QSpinBox>(&*form, "SpinFontsetnumber"), "9", 8},
+        {Control<QSpinBox>(&*form, "SpinEdit1"), "250", 100},    {Control<QSpinBox>(&*form, "copySpinTilenumber"), "65", 64}, {Control<QSpinBox>(&*form, "Spinvon"), "0", 1},
+        {Control<QSpinBox>(&*form, "Spinbis"), "12", 8},          {Control<QSpinBox>(&*form, "SpinEdit2"), "70", 64},
     };
     for (const auto& c : cases) {
         c.field->setFocus();
@@ -450,7 +450,7 @@ TEST_F(MainWindowTest, TypedNumbersOutsideTheRangeReachTheNearerLimitBeforeAButt
         QTest::mouseClick(button("ButtonLaden"), Qt::LeftButton);
         EXPECT_EQ(c.field->value(), c.value) << c.field->objectName().toStdString() << " typed " << c.typed;
     }
-    EXPECT_EQ(form->Timer1->interval(), 2000) << "speed 100";
+    EXPECT_EQ(Control<QTimer>(&*form, "Timer1")->interval(), 2000) << "speed 100";
 }
 
 // Screen readers name each field by the label beside it, and a button by the caption it shows now.
@@ -461,16 +461,16 @@ TEST_F(MainWindowTest, FieldsAreReadOutByTheirLabelsAndButtonsByTheirCurrentCapt
         return a ? a->text(QAccessible::Name) : QStringLiteral("<none>");
     };
     const std::pair<QWidget*, QString> cases[] = {
-        {form->SpinFontsetnumber, QStringLiteral("Pattern-Set    ")},
-        {form->SpinTilenumber, QStringLiteral("Pattern-Nr    (Tauschen mit)")},
-        {form->copySpinTilenumber, QStringLiteral("Tauschen mit")},
-        {form->SpinEdit1, QStringLiteral("Speed (x/50 Sekunden Dauer)")},
-        {form->Editphasen, QStringLiteral("Animationsphasen mit ; getrennt")},
-        {form->farbe, QStringLiteral("Malfarbe")},
-        {form->Spinvon, QStringLiteral("Font-Zeilen ")},
-        {form->Spinbis, QStringLiteral("bis")},
-        {form->SpinEdit2, QStringLiteral("Nr.")},
-        {form->data, QStringLiteral("Daten Bytes")},
+        {Control<QSpinBox>(&*form, "SpinFontsetnumber"), QStringLiteral("Pattern-Set    ")},
+        {Control<QSpinBox>(&*form, "SpinTilenumber"), QStringLiteral("Pattern-Nr    (Tauschen mit)")},
+        {Control<QSpinBox>(&*form, "copySpinTilenumber"), QStringLiteral("Tauschen mit")},
+        {Control<QSpinBox>(&*form, "SpinEdit1"), QStringLiteral("Speed (x/50 Sekunden Dauer)")},
+        {Control<QLineEdit>(&*form, "Editphasen"), QStringLiteral("Animationsphasen mit ; getrennt")},
+        {Control<QLineEdit>(&*form, "farbe"), QStringLiteral("Malfarbe")},
+        {Control<QSpinBox>(&*form, "Spinvon"), QStringLiteral("Font-Zeilen ")},
+        {Control<QSpinBox>(&*form, "Spinbis"), QStringLiteral("bis")},
+        {Control<QSpinBox>(&*form, "SpinEdit2"), QStringLiteral("Nr.")},
+        {Control<QTableWidget>(&*form, "data"), QStringLiteral("Daten Bytes")},
     };
     for (const auto& [w, name] : cases)
         EXPECT_EQ(spoken(w), name) << w->objectName().toStdString();
@@ -486,48 +486,48 @@ TEST_F(WindowSetTest, DefiningARegisterByKeyboardOnly)
 {
     TFormmain* form = windows.main();
     TFormcolor* palette = windows.color();
-    for (ColorPanel* p : {form->Farbe0, form->Farbe1, form->Farbe2, form->Farbe3, form->Farbe4})
+    for (ColorPanel* p : {Control<ColorPanel>(&*form, "Farbe0"), Control<ColorPanel>(&*form, "Farbe1"), Control<ColorPanel>(&*form, "Farbe2"), Control<ColorPanel>(&*form, "Farbe3"), Control<ColorPanel>(&*form, "Farbe4")})
         EXPECT_EQ(p->focusPolicy(), Qt::StrongFocus) << p->objectName().toStdString();
-    QTest::keyClick(form->Farbe2, Qt::Key_Space);
-    EXPECT_EQ(form->farbe->text(), QStringLiteral("2"));
-    QTest::keyClick(form->Farbe1, Qt::Key_Return);
-    EXPECT_EQ(form->farbe->text(), QStringLiteral("1"));
+    QTest::keyClick(Control<ColorPanel>(&*form, "Farbe2"), Qt::Key_Space);
+    EXPECT_EQ(Control<QLineEdit>(&*form, "farbe")->text(), QStringLiteral("2"));
+    QTest::keyClick(Control<ColorPanel>(&*form, "Farbe1"), Qt::Key_Return);
+    EXPECT_EQ(Control<QLineEdit>(&*form, "farbe")->text(), QStringLiteral("1"));
 
-    QTest::keyClick(form->Farbe1, Qt::Key_F2);
+    QTest::keyClick(Control<ColorPanel>(&*form, "Farbe1"), Qt::Key_F2);
     ASSERT_TRUE(palette->isVisible());
-    EXPECT_TRUE(palette->Buttonwahl->isVisible());
-    EXPECT_EQ(palette->DrawGrid1->focusPolicy(), Qt::StrongFocus);
+    EXPECT_TRUE(Control<QPushButton>(palette, "Buttonwahl")->isVisible());
+    EXPECT_EQ(Control<ImageView>(palette, "DrawGrid1")->focusPolicy(), Qt::StrongFocus);
     // From the top-left cell: 9 to the right, 10 down, with a step beyond the edge on the way.
-    QTest::keyClick(palette->DrawGrid1, Qt::Key_Up);
+    QTest::keyClick(Control<ImageView>(palette, "DrawGrid1"), Qt::Key_Up);
     for (int i = 0; i < 9; ++i)
-        QTest::keyClick(palette->DrawGrid1, Qt::Key_Right);
+        QTest::keyClick(Control<ImageView>(palette, "DrawGrid1"), Qt::Key_Right);
     for (int i = 0; i < 10; ++i)
-        QTest::keyClick(palette->DrawGrid1, Qt::Key_Down);
-    QTest::keyClick(palette->DrawGrid1, Qt::Key_Space);
-    EXPECT_EQ(palette->Panel1->text(), QStringLiteral("A8"));
+        QTest::keyClick(Control<ImageView>(palette, "DrawGrid1"), Qt::Key_Down);
+    QTest::keyClick(Control<ImageView>(palette, "DrawGrid1"), Qt::Key_Space);
+    EXPECT_EQ(Control<ColorPanel>(palette, "Panel1")->text(), QStringLiteral("A8"));
     EXPECT_TRUE(palette->isVisible()) << "Space only picks";
-    QTest::keyClick(palette->DrawGrid1, Qt::Key_F2);
+    QTest::keyClick(Control<ImageView>(palette, "DrawGrid1"), Qt::Key_F2);
     EXPECT_FALSE(palette->isVisible());
-    EXPECT_EQ(form->Farbe1->text(), QStringLiteral("F1: A8"));
+    EXPECT_EQ(Control<ColorPanel>(&*form, "Farbe1")->text(), QStringLiteral("F1: A8"));
 }
 
 // Tab moves through the window: it never stays in a log or the code window, and never types into them.
 TEST_F(WindowSetTest, LogsAndTheCodeWindowLetTabMoveOn)
 {
     TFormmain* form = windows.main();
-    QTest::mouseClick(form->Button1, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(&*form, "Button1"), Qt::LeftButton);
     TFormCode* code = windows.code();
     const QString before = code->code();
-    for (QPlainTextEdit* log : {form->Memo, code->Memocode,
+    for (QPlainTextEdit* log : {Control<QPlainTextEdit>(&*form, "Memo"), Control<QPlainTextEdit>(code, "Memocode"),
                                 Control<QPlainTextEdit>(windows.soundconverter(), "Memo1"),
                                 Control<QPlainTextEdit>(windows.splitter(), "Memo1")}) {
         EXPECT_TRUE(log->tabChangesFocus()) << log->objectName().toStdString();
     }
     QApplication::setActiveWindow(code);
     ASSERT_TRUE(QTest::qWaitForWindowActive(code));
-    code->Memocode->setFocus();
-    QTest::keyClick(code->Memocode, Qt::Key_Tab);
-    EXPECT_FALSE(code->Memocode->hasFocus());
+    Control<QPlainTextEdit>(code, "Memocode")->setFocus();
+    QTest::keyClick(Control<QPlainTextEdit>(code, "Memocode"), Qt::Key_Tab);
+    EXPECT_FALSE(Control<QPlainTextEdit>(code, "Memocode")->hasFocus());
     EXPECT_EQ(code->code(), before);
 }
 
@@ -536,7 +536,7 @@ TEST_F(MainWindowTest, TabLeavesTheByteGridArrowsMoveInside)
 {
     QApplication::setActiveWindow(form.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    QTableWidget* data = form->data;
+    QTableWidget* data = Control<QTableWidget>(&*form, "data");
     data->setFocus();
     data->setCurrentCell(0, 0);
     QTest::keyClick(data, Qt::Key_Right);
@@ -567,11 +567,11 @@ TEST_F(MainWindowTest, ModeSwitchMovesNoOtherControl)
         std::map<QString, QRect> at;
         for (QWidget* w : form->findChildren<QWidget*>())
             if (!w->objectName().isEmpty() && w->isVisible())
-                at[w->objectName()] = QRect(w->mapTo(form.get(), QPoint(0, 0)), w->size());
+                at[w->objectName()] = QRect(w->mapTo(&*form, QPoint(0, 0)), w->size());
         return at;
     };
     const auto charPlaces = places();
-    form->Combomode->setCurrentText(QStringLiteral("Player"));
+    Control<QComboBox>(&*form, "Combomode")->setCurrentText(QStringLiteral("Player"));
     QApplication::processEvents();
     const auto playerPlaces = places();
     ASSERT_TRUE(playerPlaces.count(QStringLiteral("DrawGrid1")));
@@ -593,13 +593,13 @@ TEST_F(WindowSetTest, PlayerExportScrollsToItsNewLines)
 {
     TFormmain* form = windows.main();
     TFormCode* code = windows.code();
-    QTest::mouseClick(form->Button1, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(&*form, "Button1"), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(code));
-    QPlainTextEdit* memo = code->Memocode;
+    QPlainTextEdit* memo = Control<QPlainTextEdit>(code, "Memocode");
     EXPECT_EQ(memo->verticalScrollBar()->value(), 0) << "a font export is read from its head";
     const int fontLines = memo->blockCount();
-    form->EditPlayer->setText(QStringLiteral("Held"));
-    QTest::mouseClick(form->Button20, Qt::LeftButton);
+    Control<QLineEdit>(&*form, "EditPlayer")->setText(QStringLiteral("Held"));
+    QTest::mouseClick(Control<QPushButton>(&*form, "Button20"), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_GT(memo->blockCount(), fontLines);
     // The first new line is in view (at the top, as far as the text reaches below it).
@@ -613,7 +613,7 @@ TEST_F(WindowSetTest, PlayerExportScrollsToItsNewLines)
 
     // On an empty window the first line of the export is line 0.
     code->clearCode();
-    QTest::mouseClick(form->Button20, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(&*form, "Button20"), Qt::LeftButton);
     EXPECT_EQ(memo->verticalScrollBar()->value(), 0);
     EXPECT_TRUE(memo->document()->firstBlock().text().contains(QStringLiteral("Held")));
 }
@@ -645,44 +645,44 @@ TEST_F(MainWindowTest, StrokeAndStoreAreUndoneAndRedoneByTheKeys)
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     const QImage surface = editor().surface().copy();
     const QImage overview = editor().overview().copy();
-    const QStringList data = DataTexts(form->data);
-    EXPECT_EQ(form->PaintBox->toolTip(), QStringLiteral("Rückgängig: Strg+Z, Wiederholen: Strg+Umschalt+Z oder Strg+Y"));
+    const QStringList data = DataTexts(Control<QTableWidget>(&*form, "data"));
+    EXPECT_EQ(Control<ImageView>(&*form, "PaintBox")->toolTip(), QStringLiteral("Rückgängig: Strg+Z, Wiederholen: Strg+Umschalt+Z oder Strg+Y"));
 
     // A stroke along row 1 with the left button held, then "Speichern".
-    SendMouse(form->PaintBox, QEvent::MouseButtonPress, QPoint(32 + 5, 16 + 5), Qt::LeftButton);
+    SendMouse(Control<ImageView>(&*form, "PaintBox"), QEvent::MouseButtonPress, QPoint(32 + 5, 16 + 5), Qt::LeftButton);
     for (int x = 2; x <= 6; ++x)
-        SendMouse(form->PaintBox, QEvent::MouseMove, QPoint(32 * x + 5, 16 + 5), Qt::LeftButton);
-    SendMouse(form->PaintBox, QEvent::MouseButtonRelease, QPoint(6 * 32 + 5, 16 + 5), Qt::NoButton);
-    const QStringList painted = DataTexts(form->data);
+        SendMouse(Control<ImageView>(&*form, "PaintBox"), QEvent::MouseMove, QPoint(32 * x + 5, 16 + 5), Qt::LeftButton);
+    SendMouse(Control<ImageView>(&*form, "PaintBox"), QEvent::MouseButtonRelease, QPoint(6 * 32 + 5, 16 + 5), Qt::NoButton);
+    const QStringList painted = DataTexts(Control<QTableWidget>(&*form, "data"));
     ASSERT_NE(painted, data);
-    EXPECT_EQ(form->grid->item(1, 6)->text(), QStringLiteral("1"));
+    EXPECT_EQ(Control<QTableWidget>(&*form, "grid")->item(1, 6)->text(), QStringLiteral("1"));
     EXPECT_FALSE(button("ButtonLaden")->isEnabled());
-    EXPECT_EQ(form->PaintBox->toolTip(), QStringLiteral("Rückgängig (Strg+Z): Malen"));
+    EXPECT_EQ(Control<ImageView>(&*form, "PaintBox")->toolTip(), QStringLiteral("Rückgängig (Strg+Z): Malen"));
     click("ButtonSpeichern");
     EXPECT_FALSE(editor().overview() == overview);
-    EXPECT_EQ(form->PaintBox->toolTip(), QStringLiteral("Rückgängig (Strg+Z): Speichern"));
+    EXPECT_EQ(Control<ImageView>(&*form, "PaintBox")->toolTip(), QStringLiteral("Rückgängig (Strg+Z): Speichern"));
 
-    QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(&*form, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(editor().overview() == overview);
     EXPECT_FALSE(button("ButtonLaden")->isEnabled()) << "the painted changes are unsaved again";
-    EXPECT_EQ(form->PaintBox->toolTip(),
+    EXPECT_EQ(Control<ImageView>(&*form, "PaintBox")->toolTip(),
               QStringLiteral("Rückgängig (Strg+Z): Malen\nWiederholen (Strg+Umschalt+Z, Strg+Y): Speichern"));
-    QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(&*form, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(editor().surface() == surface);
     EXPECT_TRUE(editor().overview() == overview);
-    EXPECT_EQ(DataTexts(form->data), data);
-    EXPECT_EQ(form->grid->item(1, 6)->text(), QStringLiteral("0"));
+    EXPECT_EQ(DataTexts(Control<QTableWidget>(&*form, "data")), data);
+    EXPECT_EQ(Control<QTableWidget>(&*form, "grid")->item(1, 6)->text(), QStringLiteral("0"));
     EXPECT_TRUE(button("ButtonLaden")->isEnabled());
     // Past the start nothing happens.
-    QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(DataTexts(form->data), data);
+    QTest::keyClick(&*form, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(DataTexts(Control<QTableWidget>(&*form, "data")), data);
 
     // Both redo keys, from wherever the focus is in the window.
-    form->ButtonFill->setFocus();
-    QTest::keyClick(form.get(), Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(DataTexts(form->data), painted);
-    QTest::keyClick(form->ButtonFill, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    Control<QPushButton>(&*form, "ButtonFill")->setFocus();
+    QTest::keyClick(&*form, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(DataTexts(Control<QTableWidget>(&*form, "data")), painted);
+    QTest::keyClick(Control<QPushButton>(&*form, "ButtonFill"), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_FALSE(editor().overview() == overview);
     EXPECT_TRUE(button("ButtonLaden")->isEnabled());
-    EXPECT_EQ(form->PaintBox->toolTip(), QStringLiteral("Rückgängig (Strg+Z): Speichern"));
+    EXPECT_EQ(Control<ImageView>(&*form, "PaintBox")->toolTip(), QStringLiteral("Rückgängig (Strg+Z): Speichern"));
 }

@@ -20,7 +20,7 @@ protected:
     QString write(const QString& name, const QByteArray& bytes) { return WriteTestFile(dir, name, bytes); }
     static QByteArray read(const QString& path) { return ReadTestFile(path); }
     void click(const char* name) { QTest::mouseClick(Control<QPushButton>(&window, name), Qt::LeftButton); }
-    QStringList log() const { return window.Memo1->toPlainText().split(QLatin1Char('\n')); }
+    QStringList log() { return Control<QPlainTextEdit>(&window, "Memo1")->toPlainText().split(QLatin1Char('\n')); }
 
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
@@ -43,7 +43,7 @@ TEST_F(SoundWindowTest, LoadPackSave)
                                   QStringLiteral("5 wirklich geladen"), QStringLiteral("980"),
                                   QStringLiteral("Packe 5 8Bit-Bytes auf 2 4Bit Doppel-Nibble"),
                                   QStringLiteral("Speichere Datei: ") + out}));
-    EXPECT_EQ(window.Paneltop->text(), in + QStringLiteral("  (5 Bytes)"));
+    EXPECT_EQ(Control<QLabel>(&window, "Paneltop")->text(), in + QStringLiteral("  (5 Bytes)"));
     EXPECT_EQ(read(out), QByteArray("\x13\xAC", 2));
 
     ASSERT_EQ(dialogs.openRequests.size(), 1u);
@@ -66,7 +66,7 @@ TEST_F(SoundWindowTest, ModulLogsAllItsLines)
 {
     dialogs.fileAnswers = {write(QStringLiteral("in.snd"), QByteArray(4, '\x20'))};
     click("ButtonLoadPicture");
-    window.Memo1->clear();
+    Control<QPlainTextEdit>(&window, "Memo1")->clear();
     click("Button8to4packedShuffledModul");
     const QStringList lines = log();
     ASSERT_EQ(lines.size(), 257);
@@ -82,7 +82,7 @@ TEST_F(SoundWindowTest, CancelledLoadStillDrawsThePlots)
     EXPECT_EQ(window.converter().plot8().pixel(500, 3), qRgb(255, 0, 0));
     EXPECT_EQ(Control<ImageView>(&window, "paintbox")->image(), &window.converter().plot8());
     EXPECT_EQ(Control<ImageView>(&window, "paintbox8")->image(), &window.converter().plot4());
-    EXPECT_EQ(window.Paneltop->text(), QStringLiteral("Keine Datei geladen"));
+    EXPECT_EQ(Control<QLabel>(&window, "Paneltop")->text(), QStringLiteral("Keine Datei geladen"));
 }
 
 TEST_F(SoundWindowTest, RefusedLoadShowsTheErrorAndKeepsTheWindowAsItWas)
@@ -91,7 +91,7 @@ TEST_F(SoundWindowTest, RefusedLoadShowsTheErrorAndKeepsTheWindowAsItWas)
     const QString tooLong = write(QStringLiteral("long.snd"), QByteArray(2097151, '\x10'));
     dialogs.fileAnswers = {good, tooLong, dir.filePath(QStringLiteral("missing.snd"))};
     click("ButtonLoadPicture");
-    const QString panel = window.Paneltop->text();
+    const QString panel = Control<QLabel>(&window, "Paneltop")->text();
     click("ButtonLoadPicture");
     click("ButtonLoadPicture");
 
@@ -99,7 +99,7 @@ TEST_F(SoundWindowTest, RefusedLoadShowsTheErrorAndKeepsTheWindowAsItWas)
     EXPECT_EQ(dialogs.errors[0], QStringLiteral("Datei %1 ist zu groß: höchstens 2097150 Bytes").arg(tooLong));
     EXPECT_TRUE(dialogs.errors[1].startsWith(QStringLiteral("Datei %1 kann nicht geöffnet werden.")
                                                  .arg(dir.filePath(QStringLiteral("missing.snd")))));
-    EXPECT_EQ(window.Paneltop->text(), panel);
+    EXPECT_EQ(Control<QLabel>(&window, "Paneltop")->text(), panel);
     EXPECT_EQ(window.converter().CurrentLength(), 2);
     // A failed load ends the action before the plots: "980" was logged once, by the good load.
     EXPECT_EQ(log().count(QStringLiteral("980")), 1);

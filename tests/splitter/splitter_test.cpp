@@ -77,7 +77,7 @@ class SplitterWindowTest : public SplitterTest {
 protected:
     SplitterWindowTest() { window.ensureControls(); }
     void click(const char* name) { QTest::mouseClick(Control<QPushButton>(&window, name), Qt::LeftButton); }
-    QStringList log() const { return window.Memo1->toPlainText().split(QLatin1Char('\n')); }
+    QStringList log() { return Control<QPlainTextEdit>(&window, "Memo1")->toPlainText().split(QLatin1Char('\n')); }
 
     ScriptedDialogs dialogs;
     TFormsplitter window{dialogs};
@@ -130,9 +130,9 @@ TEST_F(SplitterWindowTest, StopBeforeStartSavesAnEmptyFile)
     const QString out = write(QStringLiteral("old.bin"), "old content");
     dialogs.fileAnswers = {write(QStringLiteral("six.bin"), sixBytes), out};
     click("ButtonLoad");
-    window.Spinstart->setValue(5);
-    window.Spinstop->setValue(4);
-    EXPECT_EQ(window.Spinlaenge->value(), 0);
+    Control<QSpinBox>(&window, "Spinstart")->setValue(5);
+    Control<QSpinBox>(&window, "Spinstop")->setValue(4);
+    EXPECT_EQ(Control<QSpinBox>(&window, "Spinlaenge")->value(), 0);
     click("Buttonsave");
     EXPECT_EQ(read(out), QByteArray());
 }
@@ -143,9 +143,9 @@ TEST_F(SplitterWindowTest, EmptyFileGivesAnEmptyRange)
     dialogs.fileAnswers = {write(QStringLiteral("empty.bin"), QByteArray()), out};
     click("ButtonLoad");
     EXPECT_EQ(log().mid(1), (QStringList{QStringLiteral("0 Dateigröße"), QStringLiteral("0 wirklich geladen")}));
-    EXPECT_EQ(window.Spinstart->value(), 1);
-    EXPECT_EQ(window.Spinstop->value(), 0);
-    EXPECT_EQ(window.Spinlaenge->value(), 0);
+    EXPECT_EQ(Control<QSpinBox>(&window, "Spinstart")->value(), 1);
+    EXPECT_EQ(Control<QSpinBox>(&window, "Spinstop")->value(), 0);
+    EXPECT_EQ(Control<QSpinBox>(&window, "Spinlaenge")->value(), 0);
     click("Buttonsave");
     EXPECT_EQ(read(out), QByteArray());
 }
@@ -154,13 +154,13 @@ TEST_F(SplitterWindowTest, TypedLengthChangesNothingUntilStartOrStopMoves)
 {
     dialogs.fileAnswers = {write(QStringLiteral("six.bin"), sixBytes)};
     click("ButtonLoad");
-    window.Spinlaenge->selectAll();
-    QTest::keyClicks(window.Spinlaenge, QStringLiteral("99"));
-    EXPECT_EQ(window.Spinlaenge->value(), 99);
-    EXPECT_EQ(window.Spinstart->value(), 1);
-    EXPECT_EQ(window.Spinstop->value(), 6);
-    window.Spinstop->setValue(2);
-    EXPECT_EQ(window.Spinlaenge->value(), 2);
+    Control<QSpinBox>(&window, "Spinlaenge")->selectAll();
+    QTest::keyClicks(Control<QSpinBox>(&window, "Spinlaenge"), QStringLiteral("99"));
+    EXPECT_EQ(Control<QSpinBox>(&window, "Spinlaenge")->value(), 99);
+    EXPECT_EQ(Control<QSpinBox>(&window, "Spinstart")->value(), 1);
+    EXPECT_EQ(Control<QSpinBox>(&window, "Spinstop")->value(), 6);
+    Control<QSpinBox>(&window, "Spinstop")->setValue(2);
+    EXPECT_EQ(Control<QSpinBox>(&window, "Spinlaenge")->value(), 2);
 }
 
 TEST_F(SplitterWindowTest, FailedLoadKeepsBufferStartAndStop)
@@ -168,14 +168,14 @@ TEST_F(SplitterWindowTest, FailedLoadKeepsBufferStartAndStop)
     const QString in = write(QStringLiteral("six.bin"), sixBytes);
     dialogs.fileAnswers = {in, dir.filePath(QStringLiteral("missing.bin"))};
     click("ButtonLoad");
-    window.Spinstart->setValue(2);
+    Control<QSpinBox>(&window, "Spinstart")->setValue(2);
     click("ButtonLoad");
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].startsWith(QStringLiteral("Datei %1 kann nicht geöffnet werden.")
                                                  .arg(dir.filePath(QStringLiteral("missing.bin")))));
-    EXPECT_EQ(window.Spinstart->value(), 2);
-    EXPECT_EQ(window.Spinstop->value(), 6);
-    EXPECT_EQ(window.Paneltop->text(), in + QStringLiteral("  (6 Bytes)"));
+    EXPECT_EQ(Control<QSpinBox>(&window, "Spinstart")->value(), 2);
+    EXPECT_EQ(Control<QSpinBox>(&window, "Spinstop")->value(), 6);
+    EXPECT_EQ(Control<QLabel>(&window, "Paneltop")->text(), in + QStringLiteral("  (6 Bytes)"));
     EXPECT_EQ(window.buffer().bytes(), sixBytes);
 }
 

@@ -42,8 +42,8 @@ protected:
     void open() { QTest::mouseClick(Control<QPushButton>(set->main(), "ButtonMap"), Qt::LeftButton); }
     void click(const char* name) { QTest::mouseClick(Control<QPushButton>(map, name), Qt::LeftButton); }
     QString carried(const char* label) { return Control<QLabel>(map, label)->text(); }
-    QStringList log() { return map->Memo->toPlainText().split(QLatin1Char('\n')); }
-    void toPaintingPage() { map->PageControl1->setCurrentIndex(1); }
+    QStringList log() { return Control<QPlainTextEdit>(map, "Memo")->toPlainText().split(QLatin1Char('\n')); }
+    void toPaintingPage() { Control<QTabWidget>(map, "PageControl1")->setCurrentIndex(1); }
 
     // Mouse events with held buttons and modifiers, as the system sends them.
     static void send(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held,
@@ -55,21 +55,21 @@ protected:
     static QPoint cell(int x, int y) { return {32 * x + 9, 32 * y + 20}; }
     void clickCell(int x, int y, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
-        send(map->paintboxLevel, QEvent::MouseButtonPress, cell(x, y), button, button, mods);
-        send(map->paintboxLevel, QEvent::MouseButtonRelease, cell(x, y), button, Qt::NoButton, mods);
+        send(Control<LevelPictureView>(map, "paintboxLevel"), QEvent::MouseButtonPress, cell(x, y), button, button, mods);
+        send(Control<LevelPictureView>(map, "paintboxLevel"), QEvent::MouseButtonRelease, cell(x, y), button, Qt::NoButton, mods);
     }
     void drag(QPoint from, QPoint to, int steps)
     {
-        send(map->paintboxLevel, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        send(Control<LevelPictureView>(map, "paintboxLevel"), QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
         for (int i = 1; i <= steps; ++i)
-            send(map->paintboxLevel, QEvent::MouseMove, from + (to - from) * i / steps, Qt::NoButton, Qt::LeftButton);
-        send(map->paintboxLevel, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+            send(Control<LevelPictureView>(map, "paintboxLevel"), QEvent::MouseMove, from + (to - from) * i / steps, Qt::NoButton, Qt::LeftButton);
+        send(Control<LevelPictureView>(map, "paintboxLevel"), QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
     }
     void choose(int pattern, Qt::MouseButton button = Qt::LeftButton)
     {
         const QPoint at(32 * (pattern % 32) + 5, 32 * (pattern / 32) + 5);
-        send(map->paintboxpattern, QEvent::MouseButtonPress, at, button, button);
-        send(map->paintboxpattern, QEvent::MouseButtonRelease, at, button, Qt::NoButton);
+        send(Control<LevelPictureView>(map, "paintboxpattern"), QEvent::MouseButtonPress, at, button, button);
+        send(Control<LevelPictureView>(map, "paintboxpattern"), QEvent::MouseButtonRelease, at, button, Qt::NoButton);
     }
 
     QTemporaryDir dir;

@@ -6,44 +6,43 @@
 #include "common/ui/asmcode.h"
 #include "common/ui/controls.h"
 #include "converter/ui/Grafikconverter.h"
+#include "disk/levelgamefiles.h"
 #include "level/ui/map.h"
-#include "levelio/ui/Mapdata.h"
+#include "level/ui/Mapdata.h"
 #include "palette/ui/color.h"
 #include "pattern/ui/main.h"
 #include "sound/ui/Soundconverter.h"
 #include "splitter/ui/splitter.h"
 
 #include <QAbstractButton>
-#include <QGuiApplication>
-#include <QScreen>
 
 WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const ToolFolder& folder)
 {
+    mLevelGameFiles = std::make_unique<LevelGameFiles>(folder);
     mMain = std::make_unique<TFormmain>(dialogs, folder.shipped());
     mColor = std::make_unique<TFormcolor>(dialogs);
-    mMap = std::make_unique<TFormmap>(dialogs, mMain->editor().store(), mMain->editor().registers(), folder);
+    const auto requestColor = [color = mColor.get()](const PaletteRequest& request) { color->request(request); };
+    mMap = std::make_unique<TFormmap>(dialogs, mMain->editor().store(), mMain->editor().registers(),
+                                      TFormmap::Collaborators{*mLevelGameFiles, opener, requestColor,
+                                                              [this] { ShowWindow(mMapData.get()); }});
     mMapData = std::make_unique<TFormMapData>(dialogs);
-    mCode = std::make_unique<TFormCode>();
+    mCode = std::make_unique<TFormCode>(dialogs);
     mGrafikconverter = std::make_unique<TFormgrafikconverter>(dialogs);
     mSoundconverter = std::make_unique<TFormSoundconverter>(dialogs);
     mSplitter = std::make_unique<TFormsplitter>(dialogs);
 
     TFormmain::Links links;
-    links.map = mMap.get();
-    links.openLevelEditor = [map = mMap.get()] { map->LevelEditorOpen(); };
     links.code = mCode.get();
-    links.grafikconverter = mGrafikconverter.get();
-    links.soundconverter = mSoundconverter.get();
-    links.splitter = mSplitter.get();
-    links.requestColor = [color = mColor.get()](const PaletteRequest& request) { color->request(request); };
+    links.openLevelEditor = [map = mMap.get()] { map->LevelEditorOpen(); };
+    links.showGrafikconverter = [window = mGrafikconverter.get()] { ShowWindow(window); };
+    links.showSoundconverter = [window = mSoundconverter.get()] { ShowWindow(window); };
+    links.showSplitter = [window = mSplitter.get()] { ShowWindow(window); };
+    links.requestColor = requestColor;
     mMain->setLinks(links);
-    mMap->requestColor = links.requestColor;
-    mMap->desktopOpener = &opener;
     mMapData->setSources(mMap->document(), mMap->picture().pixels());
-    mMap->showByteView = [view = mMapData.get()] { ShowWindow(view); };
 
     TFormgrafikconverter::Links converterLinks;
-    converterLinks.requestColor = links.requestColor;
+    converterLinks.requestColor = requestColor;
     mGrafikconverter->setLinks(converterLinks);
 
     askBeforeUnsavedWorkIsLost(dialogs);
@@ -98,11 +97,6 @@ QList<QWidget*> WindowSet::windows() const
 
 void WindowSet::showMain()
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        QRect frame(QPoint(0, 0), mMain->size());
-        frame.moveCenter(area.center());
-        mMain->move(frame.topLeft());
-    }
+    CenterOnScreen(mMain.get());
     mMain->show();
 }

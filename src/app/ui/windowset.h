@@ -7,6 +7,7 @@
 #include <memory>
 
 class DesktopOpener;
+class LevelGameFiles;
 class QWidget;
 class TFormCode;
 class TFormcolor;
@@ -45,6 +46,9 @@ public:
     void showMain();
 
 private:
+    // The level editor's game files; made before and gone after the windows.
+    std::unique_ptr<LevelGameFiles> mLevelGameFiles;
+
     // Closing the main window asks first while work is unsaved.
     void askBeforeUnsavedWorkIsLost(UserDialogs& dialogs);
 

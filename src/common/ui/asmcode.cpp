@@ -24,7 +24,7 @@ const QString kDialectKey = QStringLiteral("codewindow/dialect");
 
 } // namespace
 
-TFormCode::TFormCode(QWidget* parent) : DeferredWindow(parent)
+TFormCode::TFormCode(UserDialogs& dialogs, QWidget* parent) : DeferredWindow(parent), ActingWindow(dialogs)
 {
     setObjectName(QStringLiteral("FormCode"));
     setWindowTitle(QStringLiteral("Assembler Code "));
@@ -63,9 +63,9 @@ void TFormCode::buildControls()
     layout->addWidget(Memocode, 1);
     layout->addLayout(buttons);
 
-    connect(Buttoncopy, &QPushButton::clicked, this, &TFormCode::ButtoncopyClick);
-    connect(Buttonclose, &QPushButton::clicked, this, &TFormCode::ButtoncloseClick);
-    connect(ComboDialect, &QComboBox::currentIndexChanged, this, &TFormCode::ComboDialectChange);
+    connectAct(Buttoncopy, &QPushButton::clicked, &TFormCode::ButtoncopyClick);
+    connectAct(Buttonclose, &QPushButton::clicked, &TFormCode::ButtoncloseClick);
+    connectAct(ComboDialect, &QComboBox::currentIndexChanged, &TFormCode::ComboDialectChange);
 }
 
 void TFormCode::clearCode()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/asmdialect.h"
+#include "common/ui/actingwindow.h"
 #include "common/ui/deferredwindow.h"
 
 #include <QStringList>
@@ -12,10 +13,12 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-class TFormCode : public DeferredWindow {
+class TFormCode : public DeferredWindow, public ActingWindow<TFormCode> {
     Q_OBJECT
 public:
-    explicit TFormCode(QWidget* parent = nullptr);
+    explicit TFormCode(UserDialogs& dialogs, QWidget* parent = nullptr);
+    // The code text is the window's own: nothing to bring in line after a handler.
+    void refresh() {}
 
     // The generators hand over the standard text; the window shows it in the chosen dialect.
     void clearCode();
@@ -33,15 +36,14 @@ public:
     // changed the text since it was generated (then it stays, and the next export follows the choice).
     void ComboDialectChange(int index);
 
-    // Built with the controls (see DeferredWindow).
-    QPlainTextEdit* Memocode = nullptr;
-    QPushButton* Buttonclose = nullptr;
-    QPushButton* Buttoncopy = nullptr;
-
 protected:
     void buildControls() override;
 
 private:
+    // Controls, found by tests through their objectName.
+    QPlainTextEdit* Memocode = nullptr;
+    QPushButton* Buttonclose = nullptr;
+    QPushButton* Buttoncopy = nullptr;
     QLabel* LabelDialect = nullptr;
     QComboBox* ComboDialect = nullptr;
     AsmDialect mDialect = AsmDialect::Standard;

@@ -3,18 +3,17 @@
 
 #include "common/ui/colorpanel.h"
 #include "common/ui/controls.h"
+#include "disk/levelgamefiles.h"
 #include "level/ui/levelpictureview.h"
 #include "pattern/colorregisterset.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShowEvent>
@@ -31,14 +30,18 @@ constexpr int kLevelViewHeight = 337;
 } // namespace
 
 TFormmap::TFormmap(UserDialogs& dialogs, const PatternStore& patterns, const ColorRegisterSet& registers,
-                   const ToolFolder& folder, QWidget* parent)
+                   Collaborators collaborators, QWidget* parent)
     : DeferredWindow(parent),
+      ActingWindow(dialogs),
       mDialogs(dialogs),
       mPatterns(patterns),
       mRegisters(registers),
       mPicture(mDocument, registers),
       mSession(mDocument, mPicture),
-      mGameFiles(folder)
+      mGameFiles(collaborators.gameFiles),
+      mDesktop(collaborators.desktop),
+      mRequestColor(std::move(collaborators.requestColor)),
+      mShowByteView(std::move(collaborators.showByteView))
 {
     setObjectName(QStringLiteral("Formmap"));
     setWindowTitle(QStringLiteral("Tavrel Level Editor für Oxil's Quest"));
@@ -51,6 +54,11 @@ TFormmap::TFormmap(UserDialogs& dialogs, const PatternStore& patterns, const Col
 }
 
 TFormmap::~TFormmap() = default;
+
+const QString& TFormmap::atrPath() const
+{
+    return mGameFiles.atrPath();
+}
 
 // --- building --------------------------------------------------------------------------------------------
 
@@ -67,7 +75,7 @@ void TFormmap::buildControls()
     PageControl1->addTab(buildElementsPage(), QStringLiteral("Spielelemente setzen"));
     PageControl1->addTab(buildTablePage(LevelTable::Monsters), QStringLiteral("Gegner verwalten"));
     PageControl1->addTab(buildTablePage(LevelTable::Switches), QStringLiteral("Schalter verwalten"));
-    PageControl1->setCurrentIndex(2);
+    PageControl1->setCurrentIndex(static_cast<int>(LevelPage::Gegner));
     layout->addWidget(PageControl1, 1);
 
     Panel5->raise();
@@ -122,8 +130,8 @@ QWidget* TFormmap::buildHeader()
     LabelPattern->setFont(bold);
     bannerLayout->addWidget(LabelPattern);
     Panel5->setFixedSize(520, 22);
-    connect(SpeedButton38, &QPushButton::clicked, this, [this] { act([this] { SpeedButton38Click(); }); });
-    connect(SpeedButton37, &QPushButton::clicked, this, [this] { act([this] { SpeedButton37Click(); }); });
+    connectAct(SpeedButton38, &QPushButton::clicked, &TFormmap::SpeedButton38Click);
+    connectAct(SpeedButton37, &QPushButton::clicked, &TFormmap::SpeedButton37Click);
     return header;
 }
 
@@ -218,9 +226,9 @@ QWidget* TFormmap::buildBelowLevel()
     ButtonFont = NamedButton(QStringLiteral("Zurück zum Font Editor"), "ButtonFont", strip);
     row->addWidget(ButtonPlayMatrix);
     row->addWidget(ButtonFont);
-    connect(CheckBoxMonster, &QCheckBox::clicked, this, [this] { act([this] { CheckBoxMonsterClick(); }); });
-    connect(CheckBoxschalter, &QCheckBox::clicked, this, [this] { act([this] { CheckBoxschalterClick(); }); });
-    connect(ButtonFont, &QPushButton::clicked, this, [this] { act([this] { ButtonFontClick(); }); });
+    connectAct(CheckBoxMonster, &QCheckBox::clicked, &TFormmap::CheckBoxMonsterClick);
+    connectAct(CheckBoxschalter, &QCheckBox::clicked, &TFormmap::CheckBoxschalterClick);
+    connectAct(ButtonFont, &QPushButton::clicked, &TFormmap::ButtonFontClick);
     return strip;
 }
 
@@ -232,13 +240,8 @@ void TFormmap::LevelEditorOpen()
     act([this] {
         mSession.open(mPatterns, mRegisters);
         refreshColorPanels();
-        if (!mShownOnce) {
-            if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-                QRect frame(QPoint(0, 0), size());
-                frame.moveCenter(screen->availableGeometry().center());
-                move(frame.topLeft());
-            }
-        }
+        if (!mShownOnce)
+            CenterOnScreen(this);
         ShowWindow(this);
     });
 }

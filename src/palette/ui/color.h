@@ -1,6 +1,7 @@
 // The Atari palette window: the user picks one Atari colour for the window that asked for it.
 #pragma once
 
+#include "common/ui/actingwindow.h"
 #include "common/ui/deferredwindow.h"
 #include "palette/paletterequest.h"
 
@@ -15,7 +16,7 @@ class QPushButton;
 class QSpinBox;
 class UserDialogs;
 
-class TFormcolor : public DeferredWindow {
+class TFormcolor : public DeferredWindow, public ActingWindow<TFormcolor> {
     Q_OBJECT
 public:
     // Errors of the requesters' answers are shown through these dialogs.
@@ -28,19 +29,8 @@ public:
 
     // The picture DrawGrid1 shows, one 31-pixel cell per hue and even luminance (drawn with the controls).
     const QImage& gridImage() const { return mGridImage; }
-
-    // Built with the controls (see DeferredWindow).
-    QLabel* LabelHeading = nullptr;
-    ImageView* DrawGrid1 = nullptr;
-    ColorPanel* Panel1 = nullptr;
-    QLabel* labelinfo = nullptr;
-    QPushButton* ButtonAbbrechen = nullptr;
-    QLabel* Labelfarbe = nullptr;
-    QSpinBox* SpinX = nullptr;
-    QSpinBox* SpinY = nullptr;
-    QPushButton* Buttonwahl = nullptr;
-    QPushButton* Buttonwahl2 = nullptr;
-    QPushButton* Buttonwahl3 = nullptr;
+    // The palette holds no state beyond its controls: nothing to bring in line after a handler.
+    void refresh() {}
 
     void DrawGrid1MouseUp(QPoint position);
     void DrawGrid1DblClick();
@@ -53,11 +43,21 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QPushButton* acceptButton(int button) const;
-    template <class F>
-    void act(F&& handler);
+    // Controls, found by tests through their objectName.
+    QLabel* LabelHeading = nullptr;
+    ImageView* DrawGrid1 = nullptr;
+    ColorPanel* Panel1 = nullptr;
+    QLabel* labelinfo = nullptr;
+    QPushButton* ButtonAbbrechen = nullptr;
+    QLabel* Labelfarbe = nullptr;
+    QSpinBox* SpinX = nullptr;
+    QSpinBox* SpinY = nullptr;
+    QPushButton* Buttonwahl = nullptr;
+    QPushButton* Buttonwahl2 = nullptr;
+    QPushButton* Buttonwahl3 = nullptr;
 
-    UserDialogs& mDialogs;
+    QPushButton* acceptButton(int button) const;
+
     QImage mGridImage;
     std::array<std::function<void(const PaletteAnswer&)>, 3> mAnswers;
 };

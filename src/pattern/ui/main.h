@@ -1,12 +1,13 @@
 // The pattern editor window, the program's main window.
 #pragma once
 
-#include "common/guard.h"
+#include "common/ui/actingwindow.h"
 #include "common/userdialogs.h"
 #include "palette/paletterequest.h"
 #include "pattern/patterneditor.h"
 
 #include <QWidget>
+#include <functional>
 
 class ColorPanel;
 class DesktopOpener;
@@ -24,23 +25,19 @@ class QSpinBox;
 class QTableWidget;
 class QTimer;
 class TFormCode;
-class TFormgrafikconverter;
-class TFormmap;
-class TFormSoundconverter;
-class TFormsplitter;
 
-class TFormmain : public QWidget {
+class TFormmain : public QWidget, public ActingWindow<TFormmain> {
     Q_OBJECT
 public:
-    // The windows the main window reaches; handed over once they all exist.
+    // What the main window reaches beyond itself: the shared code window and the other windows,
+    // which the window set opens on the main window's buttons.
     struct Links {
-        TFormmap* map = nullptr;
+        TFormCode* code = nullptr;
         // The "Level Editor" button: prepares the level editor and shows it.
         std::function<void()> openLevelEditor;
-        TFormCode* code = nullptr;
-        TFormgrafikconverter* grafikconverter = nullptr;
-        TFormSoundconverter* soundconverter = nullptr;
-        TFormsplitter* splitter = nullptr;
+        std::function<void()> showGrafikconverter;
+        std::function<void()> showSoundconverter;
+        std::function<void()> showSplitter;
         // Opens the palette window on a request (non-modal).
         std::function<void(const PaletteRequest&)> requestColor;
     };
@@ -51,6 +48,9 @@ public:
 
     PatternEditor& editor() { return mEditor; }
     // Brings every control in line with the model.
+    void refreshAll();
+    // Brings the controls showing what the model announced as changed in line with it; runs after
+    // every handler.
     void refresh();
     // Brings the controls showing these parts in line with the model.
     void refresh(EditorParts parts);
@@ -112,7 +112,12 @@ public:
     void ButtonFntImportClick();
     void ButtonFntExportClick();
 
-    // --- controls ----------------------------------------------------------------------------
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Controls, found by tests through their objectName.
     QComboBox* Combomode;
     QLabel* Label3;
     ImageView* DrawGrid1;
@@ -127,7 +132,6 @@ public:
     ColorPanel* Farbe4;
     QLabel* Label4;
     QLineEdit* farbe;
-
     QFrame* Panel1;
     ImageView* PaintBox;
     ImageView* Image1;
@@ -153,18 +157,15 @@ public:
     QTableWidget* grid;
     QLabel* Label6;
     QTableWidget* data;
-
     QLabel* Label8;
     QLineEdit* Editphasen;
     QLabel* Label7;
     QSpinBox* SpinEdit1;
     QPushButton* Buttonanim;
-
     QLabel* LabelPattern;
     QScrollArea* ScrollBox1;
     ImageView* paintboxall;
     QPushButton* rowButtons[16]; // Button2 ... Button17
-
     QGroupBox* Panel5;
     QPlainTextEdit* Memo;
     QGroupBox* Panel4;
@@ -187,15 +188,9 @@ public:
     QPushButton* Buttonsoundconverter;
     QPushButton* ButtonGrafikconverter;
     QPushButton* Button22;
-
     QTimer* Timer1;
     QTimer* Timer2;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     // Layout: one build function per panel; each creates its controls and returns its layout.
     void buildControls();
     QLayout* buildHeader();
@@ -226,14 +221,6 @@ private:
     void refreshFntBanks();
     void loadChosenFontFile(const QString& fileName);
     void addInfo(const QString& line);
-    // Runs a handler through the error guard, then refreshes the controls showing what the model
-    // announced as changed, also when the handler failed half-way.
-    template <class F>
-    void act(F&& handler)
-    {
-        Guarded(mDialogs, std::forward<F>(handler));
-        refresh(mEditor.takeChanges());
-    }
     void refreshRegisters();
     void refreshPaint();
     void refreshRowColors();

@@ -45,13 +45,13 @@ FileDialogRequest FntDialog(const QString& title)
 
 void TFormmain::connectFileHandlers()
 {
-    connect(ButtonLoadFile, &QPushButton::clicked, this, [this] { act([&] { ButtonLoadFileClick(); }); });
-    connect(ButtonTeilladen, &QPushButton::clicked, this, [this] { act([&] { ButtonTeilladenClick(); }); });
-    connect(ButtonSaveFile, &QPushButton::clicked, this, [this] { act([&] { ButtonSaveFileClick(); }); });
-    connect(Button1, &QPushButton::clicked, this, [this] { act([&] { Button1Click(); }); });
-    connect(Button20, &QPushButton::clicked, this, [this] { act([&] { Button20Click(); }); });
-    connect(ButtonFntImport, &QPushButton::clicked, this, [this] { act([&] { ButtonFntImportClick(); }); });
-    connect(ButtonFntExport, &QPushButton::clicked, this, [this] { act([&] { ButtonFntExportClick(); }); });
+    connectAct(ButtonLoadFile, &QPushButton::clicked, &TFormmain::ButtonLoadFileClick);
+    connectAct(ButtonTeilladen, &QPushButton::clicked, &TFormmain::ButtonTeilladenClick);
+    connectAct(ButtonSaveFile, &QPushButton::clicked, &TFormmain::ButtonSaveFileClick);
+    connectAct(Button1, &QPushButton::clicked, &TFormmain::Button1Click);
+    connectAct(Button20, &QPushButton::clicked, &TFormmain::Button20Click);
+    connectAct(ButtonFntImport, &QPushButton::clicked, &TFormmain::ButtonFntImportClick);
+    connectAct(ButtonFntExport, &QPushButton::clicked, &TFormmain::ButtonFntExportClick);
 }
 
 QWidget* TFormmain::buildFntPanel()
@@ -197,7 +197,7 @@ void TFormmain::Button1Click()
     mLinks.code->clearCode();
     mLinks.code->appendLines(FontAssemblerCode(mEditor, Spinvon->value(), Spinbis->value()));
     // A fresh export is read from its head.
-    mLinks.code->Memocode->moveCursor(QTextCursor::Start);
+    mLinks.code->scrollToLine(0);
 }
 
 void TFormmain::Button20Click()

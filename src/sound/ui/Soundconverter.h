@@ -1,7 +1,7 @@
 // The sound converter window.
 #pragma once
 
-#include "common/guard.h"
+#include "common/ui/actingwindow.h"
 #include "common/ui/deferredwindow.h"
 
 #include "sound/soundconverter.h"
@@ -12,26 +12,14 @@ class QPlainTextEdit;
 class QPushButton;
 class UserDialogs;
 
-class TFormSoundconverter : public DeferredWindow {
+class TFormSoundconverter : public DeferredWindow, public ActingWindow<TFormSoundconverter> {
     Q_OBJECT
 public:
     explicit TFormSoundconverter(UserDialogs& dialogs, QWidget* parent = nullptr);
 
     SoundConverter& converter() { return mConverter; }
-
-    // Built with the controls (see DeferredWindow).
-    QLabel* Paneltop = nullptr;
-    ImageView* paintbox = nullptr;
-    ImageView* paintbox8 = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
-    QPushButton* ButtonLoadPicture = nullptr;
-    QPushButton* Button8to4 = nullptr;
-    QPushButton* Button8to4packed = nullptr;
-    QPushButton* Button8to4packedShuffled = nullptr;
-    QPushButton* Button8to4packedShuffled8 = nullptr;
-    QPushButton* Button8to4packedShuffledModul = nullptr;
-    QPushButton* ButtonRAMsave = nullptr;
-    QPushButton* Buttonende = nullptr;
+    // The plots show the converter's pictures; each handler writes its own lines to the log.
+    void refresh();
 
     void ButtonLoadPictureClick();
     void Button8to4Click();
@@ -46,12 +34,20 @@ protected:
     void buildControls() override;
 
 private:
-    // Runs a handler through the error guard; every control's handler goes through here.
-    template <class F>
-    void act(F&& handler)
-    {
-        Guarded(mDialogs, std::forward<F>(handler));
-    }
+    // Controls, found by tests through their objectName.
+    QLabel* Paneltop = nullptr;
+    ImageView* paintbox = nullptr;
+    ImageView* paintbox8 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QPushButton* ButtonLoadPicture = nullptr;
+    QPushButton* Button8to4 = nullptr;
+    QPushButton* Button8to4packed = nullptr;
+    QPushButton* Button8to4packedShuffled = nullptr;
+    QPushButton* Button8to4packedShuffled8 = nullptr;
+    QPushButton* Button8to4packedShuffledModul = nullptr;
+    QPushButton* ButtonRAMsave = nullptr;
+    QPushButton* Buttonende = nullptr;
+
     void log(const QStringList& lines);
     void drawPlots();
 
