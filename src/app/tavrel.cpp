@@ -5,9 +5,13 @@
 #include "app/ui/windowset.h"
 
 #include <QApplication>
+#include <csignal>
 
 int main(int argc, char** argv)
 {
+    // A save past the file-size limit then fails with the file error instead of ending the program
+    // and every unsaved change with it.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     // No display name: the title bars show the window captions exactly.
     QApplication::setApplicationName(QStringLiteral("Tavrel"));

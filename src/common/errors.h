@@ -38,5 +38,9 @@ public:
     StreamReadError();
 };
 
+// The operating system's reason for a failed file operation (an errno value), in German whatever the
+// desktop's language.
+QString SystemErrorText(int error);
+
 // What the user is told when an allocation fails.
 QString OutOfMemoryMessage();
