@@ -14,6 +14,7 @@
 #include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -145,14 +146,14 @@ int CreateTemporary(const QString& target, mode_t mode, QString& tempName, Descr
     return EEXIST;
 }
 
-// Writes a new file beside target through `fill`, then puts it in target's place in one rename:
-// target holds either its old or its new bytes, never a mixture. `existing` is target's state when
-// it exists (its permissions are kept). Returns 0, or the error number of the folder refusing a new
-// file (nothing was changed then); throws SaveFailure for every other failure.
-int ReplaceThroughTemporary(const QString& target, const struct stat* existing,
-                            const std::function<int(int fd)>& fill)
+// Writes a new file beside target through `fill`, to be put in target's place later in one rename,
+// so that target holds either its old or its new bytes, never a mixture. `existing` is target's state
+// when it exists (its permissions are kept). Returns 0 with the new file's name in tempName, or the
+// error number of the folder refusing a new file (nothing was made then); throws SaveFailure for
+// every other failure, leaving nothing behind.
+int WriteTemporary(const QString& target, const struct stat* existing, const std::function<int(int fd)>& fill,
+                   QString& tempName)
 {
-    QString tempName;
     Descriptor fd;
     // A file that exists keeps its permissions; until they are copied nobody else may read the new one.
     if (const int error = CreateTemporary(target, existing ? 0600 : 0666, tempName, fd))
@@ -169,9 +170,17 @@ int ReplaceThroughTemporary(const QString& target, const struct stat* existing,
         fail(error);
     if (const int error = fd.close())
         fail(error);
-    if (::rename(NativePath(tempName).constData(), NativePath(target).constData()) != 0)
-        fail(errno);
     return 0;
+}
+
+// Puts a written temporary file in target's place; throws SaveFailure, leaving nothing behind.
+void CommitTemporary(const QString& tempName, const QString& target)
+{
+    if (::rename(NativePath(tempName).constData(), NativePath(target).constData()) != 0) {
+        const int error = errno;
+        ::unlink(NativePath(tempName).constData());
+        throw SaveFailure{error, {}};
+    }
 }
 
 // Where a file that must be written in place keeps its old bytes until the save is done.
@@ -205,22 +214,28 @@ void WriteInPlace(const QString& target, const QByteArray& bytes)
     const QString copy = folder + QLatin1Char('/') + QFileInfo(target).fileName();
     QDir().mkpath(folder);
     // The copy is a file of its own, made through a temporary file too: a copy that exists is whole.
-    QString copyName = copy + RandomSuffix();
-    const int copyError = ReplaceThroughTemporary(copyName, nullptr, [&](int out) {
-        QByteArray piece(64 * 1024, Qt::Uninitialized);
-        for (qint64 at = 0; at < oldSize; at += piece.size()) {
-            const qint64 n = std::min<qint64>(piece.size(), oldSize - at);
-            if (const int error = ReadFully(fd.get(), piece.data(), n, at))
-                return error;
-            if (const int error = WriteFully(out, piece.constData(), n))
-                return error;
-        }
-        return 0;
-    });
-    if (copyError)
-        throw SaveFailure{copyError, QStringLiteral(" (Die Datei müsste an Ort und Stelle überschrieben werden, aber "
-                                                    "die Sicherungskopie in %1 lässt sich nicht anlegen.)")
-                                         .arg(folder)};
+    const QString copyName = copy + RandomSuffix();
+    try {
+        QString copyTemp;
+        const int refused = WriteTemporary(copyName, nullptr, [&](int out) {
+            QByteArray piece(64 * 1024, Qt::Uninitialized);
+            for (qint64 at = 0; at < oldSize; at += piece.size()) {
+                const qint64 n = std::min<qint64>(piece.size(), oldSize - at);
+                if (const int error = ReadFully(fd.get(), piece.data(), n, at))
+                    return error;
+                if (const int error = WriteFully(out, piece.constData(), n))
+                    return error;
+            }
+            return 0;
+        }, copyTemp);
+        if (refused)
+            throw SaveFailure{refused, {}};
+        CommitTemporary(copyTemp, copyName);
+    } catch (const SaveFailure& failure) {
+        throw SaveFailure{failure.error, QStringLiteral(" (Die Datei müsste an Ort und Stelle überschrieben werden, "
+                                                        "aber die Sicherungskopie in %1 lässt sich nicht anlegen.)")
+                                             .arg(folder)};
+    }
     const QByteArray copyPath = NativePath(copyName);
 
     const auto restore = [&](int error) {
@@ -300,36 +315,104 @@ void WriteAll(QIODevice& device, const QString& fileName, const QByteArray& byte
     }
 }
 
+namespace {
+
+// One file of a save: how it is written, and the temporary file that waits for the commit.
+struct StagedFile {
+    enum Kind { Replace, InPlace, Direct };
+    QString fileName;
+    QString target;
+    const QByteArray* bytes = nullptr;
+    Kind kind = Replace;
+    QString tempName;
+};
+
+// Decides how the file is saved and, for a regular file, writes its new bytes beside it.
+// Throws SaveFailure.
+StagedFile Stage(const QString& fileName, const QByteArray& bytes)
+{
+    StagedFile file;
+    file.fileName = fileName;
+    file.target = SaveTarget(fileName);
+    file.bytes = &bytes;
+    struct stat existing {};
+    const bool exists = ::stat(NativePath(file.target).constData(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode))
+        throw SaveFailure{EISDIR, {}};
+    if (exists && !S_ISREG(existing.st_mode)) {
+        // A pipe, a terminal or a device is written to, never replaced by a regular file.
+        file.kind = StagedFile::Direct;
+        return file;
+    }
+    // A file the user may not write stays as it is, though the folder would let it be replaced.
+    if (exists && ::access(NativePath(file.target).constData(), W_OK) != 0)
+        throw SaveFailure{errno, {}};
+    const int refused = WriteTemporary(
+        file.target, exists ? &existing : nullptr,
+        [&](int fd) { return WriteFully(fd, bytes.constData(), bytes.size()); }, file.tempName);
+    if (refused == 0)
+        return file;
+    if (!exists || refused != EACCES)
+        throw SaveFailure{refused, {}};
+    file.kind = StagedFile::InPlace;
+    return file;
+}
+
+// Puts the file's new bytes in place. Throws SaveFailure.
+void Finish(const StagedFile& file)
+{
+    switch (file.kind) {
+    case StagedFile::Replace:
+        CommitTemporary(file.tempName, file.target);
+        return;
+    case StagedFile::InPlace:
+        WriteInPlace(file.target, *file.bytes);
+        return;
+    case StagedFile::Direct: {
+        Descriptor fd(OpenFile(file.target, O_WRONLY));
+        if (!fd.valid())
+            throw SaveFailure{errno, {}};
+        if (const int error = WriteFully(fd.get(), file.bytes->constData(), file.bytes->size()))
+            throw SaveFailure{error, {}};
+        if (const int error = fd.close())
+            throw SaveFailure{error, {}};
+        return;
+    }
+    }
+}
+
+} // namespace
+
+void WriteByteFiles(const QList<std::pair<QString, QByteArray>>& files)
+{
+    std::vector<StagedFile> staged;
+    staged.reserve(static_cast<size_t>(files.size()));
+    const QString* current = nullptr;
+    try {
+        for (const auto& [fileName, bytes] : files) {
+            current = &fileName;
+            staged.push_back(Stage(fileName, bytes));
+        }
+        // Every regular file is written now; they replace their old files one after another, and the
+        // files that cannot be replaced (written in place, pipes, devices) come last.
+        for (const bool replacing : {true, false}) {
+            for (StagedFile& file : staged) {
+                if ((file.kind == StagedFile::Replace) != replacing)
+                    continue;
+                current = &file.fileName;
+                Finish(file);
+                file.tempName.clear();
+            }
+        }
+    } catch (const SaveFailure& failure) {
+        for (const StagedFile& file : staged)
+            if (!file.tempName.isEmpty())
+                ::unlink(NativePath(file.tempName).constData());
+        throw FileCreateError(*current, SystemErrorText(failure.error) + failure.extra);
+    }
+}
+
 void WriteByteFile(const QString& fileName, const QByteArray& bytes)
 {
-    const QString target = SaveTarget(fileName);
-    try {
-        struct stat existing {};
-        const bool exists = ::stat(NativePath(target).constData(), &existing) == 0;
-        if (exists && S_ISDIR(existing.st_mode))
-            throw SaveFailure{EISDIR, {}};
-        if (exists && !S_ISREG(existing.st_mode)) {
-            // A pipe, a terminal or a device is written to, never replaced by a regular file.
-            Descriptor fd(OpenFile(target, O_WRONLY));
-            if (!fd.valid())
-                throw SaveFailure{errno, {}};
-            if (const int error = WriteFully(fd.get(), bytes.constData(), bytes.size()))
-                throw SaveFailure{error, {}};
-            if (const int error = fd.close())
-                throw SaveFailure{error, {}};
-            return;
-        }
-        // A file the user may not write stays as it is, though the folder would let it be replaced.
-        if (exists && ::access(NativePath(target).constData(), W_OK) != 0)
-            throw SaveFailure{errno, {}};
-        const int refused = ReplaceThroughTemporary(target, exists ? &existing : nullptr,
-                                                    [&](int fd) { return WriteFully(fd, bytes.constData(), bytes.size()); });
-        if (refused == 0)
-            return;
-        if (!exists || refused != EACCES)
-            throw SaveFailure{refused, {}};
-        WriteInPlace(target, bytes);
-    } catch (const SaveFailure& failure) {
-        throw FileCreateError(fileName, SystemErrorText(failure.error) + failure.extra);
-    }
+    WriteByteFiles({{fileName, bytes}});
 }

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QFile>
 #include <QString>
+#include <utility>
 
 class QIODevice;
 
@@ -43,6 +45,12 @@ qint64 ByteFileSize(const QString& fileName);
 // its old bytes (see WriteInPlace in bytefile.cpp). A pipe or a device is written to, never replaced.
 // Throws FileCreateError with the system's reason in German.
 void WriteByteFile(const QString& fileName, const QByteArray& bytes);
+
+// Saves several files together: each regular file's new bytes are written beside it first, and only
+// when all of them are written do they replace the old files, so a failure while writing leaves every
+// old file as it was. Files that cannot be replaced (written in place, pipes, devices) are written
+// last. Throws FileCreateError naming the file that failed.
+void WriteByteFiles(const QList<std::pair<QString, QByteArray>>& files);
 
 // Writes the bytes to an already opened device; throws FileCreateError naming fileName
 // if the device takes fewer bytes. Used by WriteByteFile and by tests with failing devices.

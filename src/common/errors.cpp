@@ -13,6 +13,11 @@ ConversionError::ConversionError(const QString& text)
 {
 }
 
+ConversionError::ConversionError(const ConversionError& error, const QString& cause)
+    : TavrelError(QStringLiteral("%1 (%2)").arg(error.message(), cause))
+{
+}
+
 FileOpenError::FileOpenError(const QString& fileName, const QString& reason)
     : TavrelError(QStringLiteral("Datei %1 kann nicht geöffnet werden. %2").arg(fileName, reason))
 {

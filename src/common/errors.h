@@ -18,6 +18,8 @@ private:
 class ConversionError : public TavrelError {
 public:
     explicit ConversionError(const QString& text);
+    // The same error with the reason the text came out so (a line of a damaged file that was cut).
+    ConversionError(const ConversionError& error, const QString& cause);
 };
 
 // A file that could not be opened for reading.
