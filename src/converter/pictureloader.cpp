@@ -223,8 +223,6 @@ QString NoPicture(const QString& fileName, const QString& reason)
 QImage ReadPicture(const QString& fileName)
 {
     QByteArray bytes = ReadByteFileUpTo(fileName, kMaxPictureFileSize);
-    if (EndsEarly(bytes))
-        throw TavrelError(NoPicture(fileName, QStringLiteral("die Datei endet vor dem Ende der Bilddaten")));
     QBuffer file(&bytes);
     file.open(QIODevice::ReadOnly);
     const QuietImageReaders quiet;
@@ -234,6 +232,8 @@ QImage ReadPicture(const QString& fileName)
     const QSize size = reader.size();
     if (size.isValid())
         CheckSize(fileName, size);
+    if (EndsEarly(bytes))
+        throw TavrelError(NoPicture(fileName, QStringLiteral("die Datei endet vor dem Ende der Bilddaten")));
     QImage picture;
     if (!reader.read(&picture) || picture.isNull())
         throw TavrelError(NoPicture(fileName, ReasonOf(reader.error())));
