@@ -11,18 +11,20 @@ namespace {
 int RunLevelAsm(const QStringList& argv)
 {
     const QString out = QStringLiteral("-o");
-    const CliArguments args(argv, {out});
+    const CliArguments args(argv, {out, kDialectOption});
     if (args.positionals().size() != 1)
         throw UsageError{QStringLiteral("genau eine Leveldatei erwartet")};
+    const AsmDialect dialect = DialectArgument(args);
     LevelDocument document;
     LoadLevelFile(document, args.positionals().first());
-    const QStringList lines = LevelAssemblerCode(document);
+    const QStringList lines = DialectLines(dialect, LevelAssemblerCode(document));
     // CR LF in Windows-1252 on standard output too: the form the level editor's text is copied out in.
     WriteOutput(args.value(out), JoinWindows1252Lines(lines));
     return 0;
 }
 
-const CliRegistration levelAsm(QStringLiteral("level-asm"),
-                               CliCommand{QStringLiteral("level-asm DATEI.la8 [-o AUSGABE]"), RunLevelAsm});
+const CliRegistration levelAsm(
+    QStringLiteral("level-asm"),
+    CliCommand{QStringLiteral("level-asm DATEI.la8 [--dialect standard|ca65|xa|dasm|acme|64tass] [-o AUSGABE]"), RunLevelAsm});
 
 } // namespace

@@ -28,12 +28,13 @@ int RunPicture(const QStringList& argv)
     const QString ram = QStringLiteral("--ram");
     const QString table = QStringLiteral("--table");
     const QString picture = QStringLiteral("--picture");
-    const CliArguments args(argv, {code, ram, table, picture});
+    const CliArguments args(argv, {code, ram, table, picture, kDialectOption});
     if (args.positionals().size() != 2)
         throw UsageError{QStringLiteral("eine Analyse (compact oder isolated) und eine Bilddatei erwartet")};
     const QString analysis = args.positionals().at(0);
     if (analysis != QLatin1String("compact") && analysis != QLatin1String("isolated"))
         throw UsageError{QStringLiteral("unbekannte Analyse %1").arg(analysis)};
+    const AsmDialect dialect = DialectArgument(args);
 
     // As the window on a fresh start: the table reset with the address headers, then the load.
     GraphicsConverter converter;
@@ -48,7 +49,7 @@ int RunPicture(const QStringList& argv)
     QList<std::pair<QString, QByteArray>> outputs;
     if (args.has(code)) {
         converter.CodeGenerieren();
-        outputs.append({args.value(code), JoinWindows1252Lines(converter.log().lines())});
+        outputs.append({args.value(code), JoinWindows1252Lines(DialectLines(dialect, converter.log().lines()))});
     }
     if (args.has(ram))
         outputs.append({args.value(ram), AtariRamImage(converter.picture(), converter.table())});
@@ -63,7 +64,7 @@ int RunPicture(const QStringList& argv)
 const CliRegistration picture(
     QStringLiteral("picture"),
     CliCommand{QStringLiteral("picture (compact|isolated) BILD [--code DATEI] [--ram DATEI] [--table DATEI.csv] "
-                              "[--picture AUSGABE.bmp]"),
+                              "[--picture AUSGABE.bmp] [--dialect standard|ca65|xa|dasm|acme|64tass]"),
                RunPicture});
 
 } // namespace

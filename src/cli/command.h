@@ -1,6 +1,8 @@
 // The commands of tavrel-cli: each command file registers itself with a name, a usage line and a runner.
 #pragma once
 
+#include "common/asmdialect.h"
+
 #include <QByteArray>
 #include <QMap>
 #include <QString>
@@ -49,6 +51,11 @@ private:
     QStringList mPositionals;
     QMap<QString, QString> mOptions;
 };
+
+// The option that names the assembler dialect of a code export, with its dashes.
+extern const QString kDialectOption;
+// The dialect the --dialect option names (standard without it); an unknown name is a usage error.
+AsmDialect DialectArgument(const CliArguments& args);
 
 // An -o value that means standard output: none, or "-".
 bool IsStandardOutput(const QString& outFile);

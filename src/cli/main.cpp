@@ -55,6 +55,19 @@ int CliArguments::intValue(const QString& option, int fallback, int min, int max
     return *v;
 }
 
+const QString kDialectOption = QStringLiteral("--dialect");
+
+AsmDialect DialectArgument(const CliArguments& args)
+{
+    if (!args.has(kDialectOption))
+        return AsmDialect::Standard;
+    const auto dialect = AsmDialectFromName(args.value(kDialectOption));
+    if (!dialect)
+        throw UsageError{
+            QStringLiteral("%1: erlaubt sind standard, ca65, xa, dasm, acme und 64tass").arg(kDialectOption)};
+    return *dialect;
+}
+
 namespace {
 
 const QString kStandardOutput = QStringLiteral("Standardausgabe");

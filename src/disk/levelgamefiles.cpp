@@ -2,12 +2,15 @@
 #include "disk/levelgamefiles.h"
 
 #include "common/desktopopener.h"
+#include "common/errors.h"
+#include "disk/gamestarter.h"
 #include "level/leveldocument.h"
 #include "levelio/disklevelrecord.h"
 #include "levelio/gamelevelrecord.h"
 #include "levelio/levelbinaryfile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 void BuildIntoExecutable(const LevelDocument& document, int slot, const QString& xexFile, XexImage& image,
@@ -41,9 +44,28 @@ QString TestAtrFailedMessage(const QString& atrPath)
     return QStringLiteral("Es ist ein Fehler aufgetreten beim Starten der Atari-Datei: \r") + atrPath;
 }
 
-LevelGameFiles::LevelGameFiles(const QString& programFolder)
-    : mProgramFolder(programFolder), mAtrPath(AtrPathIn(programFolder)), mAtrLabel(QFileInfo(mAtrPath).fileName())
+LevelGameFiles::LevelGameFiles(const ToolFolder& folder)
+    : mFolder(folder), mAtrPath(folder.find(AtrPathIn)), mAtrLabel(QFileInfo(mAtrPath).fileName())
 {
+}
+
+std::optional<QString> LevelGameFiles::atrSave(const LevelDocument& document, int slot)
+{
+    std::optional<QString> note;
+    if (mFolder.separate() && mAtrPath == AtrPathIn(mFolder.shipped())) {
+        const QString copy = AtrPathIn(mFolder.writableFolder(AtrPathIn(mFolder.user())));
+        // A copy made meanwhile (by a second run) holds the user's levels: it is used, never replaced.
+        if (!QFileInfo::exists(copy)) {
+            QFile source(mAtrPath);
+            if (!source.copy(copy))
+                throw FileCreateError(copy, source.errorString());
+        }
+        mAtrPath = copy;
+        note = QStringLiteral("Die mitgelieferte Level-Disk wird nicht verändert; gespeichert wird in die Kopie %1.")
+                   .arg(QDir::toNativeSeparators(copy));
+    }
+    SaveLevelToDisk(document, slot, mAtrPath, mAtr);
+    return note;
 }
 
 void LevelGameFiles::chooseAtr(const QString& fileName)
@@ -60,9 +82,13 @@ QString LevelGameFiles::playFileName()
 QString LevelGameFiles::saveBinary15(const LevelDocument& document, int slot, const QImage& picture, QStringList& log)
 {
     BuildIntoExecutable(document, slot, xexPath(), mXex, log);
-    const QString name = LevelBinaryFileName(mProgramFolder, slot, document.author(), document.title());
+    const QString name = LevelBinaryFileName(mFolder.user(), slot, document.author(), document.title());
+    mFolder.writableFolder(name);
     SaveLevelBinaryFile(mXex, name);
     saveaspic(picture, LevelPictureNameFor(name));
+    // Beside an installed program nobody would look for it.
+    if (mFolder.separate())
+        log << QStringLiteral("Gespeichert: %1").arg(QDir::toNativeSeparators(name));
     return name;
 }
 
@@ -75,14 +101,10 @@ std::optional<QString> LevelGameFiles::playLevel(const LevelDocument& document, 
     if (const std::optional<QString> problem = BinaryLoadProblem(mXex.bytes()))
         log << QStringLiteral("Achtung, %1 ist keine saubere Atari-Binärdatei: %2.")
                    .arg(QFileInfo(name).fileName(), *problem);
-    if (!opener.open(name))
-        return PlayLevelFailedMessage();
-    return std::nullopt;
+    return GameStarter(opener, EmulatorCommand()).start(name, PlayLevelFailedMessage());
 }
 
 std::optional<QString> LevelGameFiles::testAtr(DesktopOpener& opener) const
 {
-    if (!opener.open(mAtrPath))
-        return TestAtrFailedMessage(mAtrPath);
-    return std::nullopt;
+    return GameStarter(opener, EmulatorCommand()).start(mAtrPath, TestAtrFailedMessage(mAtrPath));
 }

@@ -1,6 +1,7 @@
 // The level editor's game files: the executable image, the level disk and its path, test-play.
 #pragma once
 
+#include "common/toolfolder.h"
 #include "disk/atrimage.h"
 #include "levelio/xeximage.h"
 
@@ -32,8 +33,8 @@ QString TestAtrFailedMessage(const QString& atrPath);
 // Owned by the level editor for the whole run.
 class LevelGameFiles {
 public:
-    // programFolder: where "oxil.xex" and "oxildisk.atr" are looked up and the 15-sector file goes.
-    explicit LevelGameFiles(const QString& programFolder);
+    // folder: where "oxil.xex" and "oxildisk.atr" are looked up and the 15-sector file goes.
+    explicit LevelGameFiles(const ToolFolder& folder);
 
     const QString& atrPath() const { return mAtrPath; }
     // LabelATRname: the file name, with "ATR: " in front once the user has chosen a disk.
@@ -43,7 +44,7 @@ public:
 
     const XexImage& xexImage() const { return mXex; }
     const AtrImage& atrImage() const { return mAtr; }
-    QString xexPath() const { return XexPathIn(mProgramFolder); }
+    QString xexPath() const { return mFolder.find(XexPathIn); }
     // "oxil-neu.xex" in the process's current folder.
     static QString playFileName();
 
@@ -51,15 +52,20 @@ public:
     // picture beside them. Returns the binary file's name.
     QString saveBinary15(const LevelDocument& document, int slot, const QImage& picture, QStringList& log);
     // "Play Level": read, build, write "oxil-neu.xex", check it as a binary-load file (one line into
-    // log when it is not well formed), open it. Returns the message to show when opening failed.
+    // log when it is not well formed), start it (see GameStarter, with EmulatorCommand()). Returns
+    // the message to show when starting failed.
     std::optional<QString> playLevel(const LevelDocument& document, int slot, DesktopOpener& opener, QStringList& log);
-    // "Test ATR": opens the disk file as it is stored. Returns the message to show when that failed.
+    // "Test ATR": starts the disk file as it is stored, as "Play Level" starts its file. Returns the
+    // message to show when that failed.
     std::optional<QString> testAtr(DesktopOpener& opener) const;
     void atrLoad(LevelDocument& document, int slot) { LoadLevelFromDisk(document, slot, mAtrPath, mAtr, mXex); }
-    void atrSave(const LevelDocument& document, int slot) { SaveLevelToDisk(document, slot, mAtrPath, mAtr); }
+    // "Level auf ATR speichern". An installed program never writes its shipped disk: the first save to
+    // it copies it into the user's folder, and that copy is the disk from then on. Returns the line that
+    // tells the log so.
+    std::optional<QString> atrSave(const LevelDocument& document, int slot);
 
 private:
-    QString mProgramFolder;
+    ToolFolder mFolder;
     QString mAtrPath;
     QString mAtrLabel;
     XexImage mXex;

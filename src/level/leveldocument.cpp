@@ -95,6 +95,7 @@ LevelDocument::LevelDocument(QObject* parent) : QObject(parent)
     mTime = {QStringLiteral("0"), QStringLiteral("4"), QStringLiteral("0"), QStringLiteral("0")};
     InitMonsterTable();
     InitSwitchTable();
+    markSaved();
 }
 
 LevelDocument::~LevelDocument()
@@ -435,4 +436,22 @@ void LevelDocument::clearHistory()
 {
     mStroke.reset();
     mUndo.clear();
+}
+
+// --- saved state ----------------------------------------------------------------------------------------
+
+std::array<QString, 4 + LevelDocument::kTimeDigits> LevelDocument::unrecordedFields() const
+{
+    return {mAuthor, mTitle, mTip1, mTip2, mTime[0], mTime[1], mTime[2], mTime[3]};
+}
+
+bool LevelDocument::isModified() const
+{
+    return !mUndo.isClean() || unrecordedFields() != mSavedFields;
+}
+
+void LevelDocument::markSaved()
+{
+    mUndo.setClean();
+    mSavedFields = unrecordedFields();
 }

@@ -172,6 +172,13 @@ public:
     // A loaded level starts a fresh history.
     void clearHistory();
 
+    // --- saved state ------------------------------------------------------------------------------------
+    // Whether the level differs from its last load or save: a step done or undone since then (undoing
+    // back to that point makes it saved again), or texts or time typed, which record no step.
+    bool isModified() const;
+    // The level as it stands counts as saved (after loading, saving it, or putting it onto a disk).
+    void markSaved();
+
     // --- announcements --------------------------------------------------------------------------------
     // Collects the announcements of its lifetime into one.
     class Batch {
@@ -221,6 +228,9 @@ private:
     QString mAuthor, mTitle, mTip1, mTip2;
 
     QUndoStack mUndo;
+    // Texts and time as last loaded or saved.
+    std::array<QString, 4 + kTimeDigits> mSavedFields;
+    std::array<QString, 4 + kTimeDigits> unrecordedFields() const;
     std::optional<std::vector<LevelCellEdit>> mStroke;
     int mBatchDepth = 0;
     int mRestoreDepth = 0;

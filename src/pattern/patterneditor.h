@@ -5,6 +5,7 @@
 #include "pattern/editbuffer.h"
 #include "pattern/patterndocument.h"
 
+#include <QByteArray>
 #include <QFlags>
 #include <QImage>
 #include <array>
@@ -169,6 +170,10 @@ public:
     void typeData(int half, int y, const QString& text);
     // The Char/Player switch: stores, changes the mode, reloads.
     void changeMode(const QString& text);
+    // "FNT importieren": the 1024 bytes of a raw font become bank 1-16, one undo step, and the
+    // overview redraws the bank's pattern set. The edit buffer reloads its pattern when it is of
+    // that set and holds no painted changes; painted changes stay.
+    void importFontBank(int bank, const QByteArray& font);
 
     // --- colours ----------------------------------------------------------------------------------
     // Click on register panel k (0-4): selects its paint value.
@@ -226,12 +231,24 @@ public:
     QString undoText() const;
     QString redoText() const;
     int historySize() const;
-    // A loaded file starts a fresh history.
+    // A loaded file starts a fresh history. What was unsaved stays unsaved.
     void clearHistory();
     // Takes effect on an empty history only.
     void setHistoryLimit(int steps);
     // Ends an open paint stroke as a step (a press whose release never came).
     void closeStroke();
+
+    // --- saved state ---------------------------------------------------------------------------------
+    // Painting in the edit buffer not yet stored with "Speichern" (the guard that locks "Laden").
+    bool bufferModified() const { return !mLadenEnabled; }
+    // Whether store, registers, row colours or phases differ from the last load or save of the
+    // pattern file: a step that changes them done or undone since then (undoing back to that point
+    // makes it saved again), or the phase list typed, which records no step.
+    bool documentModified() const;
+    // The document as it stands counts as saved (after loading or saving the file).
+    void markSaved();
+    // The document matches no file any more (half of another file taken in).
+    void markModified();
 
 private:
     // Records what an operation changes as one undo step; nested scopes join the outermost one.
@@ -288,6 +305,8 @@ private:
     std::function<void(const QString&)> mInfo;
     EditorParts mChanges;
 
+    // The phase list as last loaded or saved.
+    QString mSavedPhases = mDocument.phases();
     // The step being recorded.
     UndoHistory mHistory;
     int mStepDepth = 0;

@@ -1,7 +1,9 @@
-// Painting, filling, shifting, mirroring, swapping and typing bytes of the pattern being edited.
+// Painting, filling, shifting, mirroring, swapping and typing bytes of the pattern being edited, and
+// taking a raw font into a bank.
 #include "pattern/patterneditor.h"
 
 #include "common/intconv.h"
+#include "pattern/fontbankfile.h"
 
 #include <algorithm>
 
@@ -224,4 +226,19 @@ void PatternEditor::changeMode(const QString& text)
     Speichern();
     setMode(text);
     Laden();
+}
+
+void PatternEditor::importFontBank(int bank, const QByteArray& font)
+{
+    if (bank < 1 || bank > PatternStore::kBanks || font.size() != kFontBankFileSize)
+        return;
+    const StepScope step(*this, StepKind::Store, QStringLiteral("FNT importieren"));
+    PutFontBank(mDocument, bank, font);
+    const int set = (bank + 1) / 2;
+    for (int x = 0; x < PatternStore::kPatterns; ++x)
+        UpdatePattern(x, set - 1);
+    // The editor shows the imported pattern, unless it holds painted changes not yet stored: a
+    // later "Speichern" of the old pattern would otherwise quietly undo part of the import.
+    if (set == mSet && mLadenEnabled)
+        Laden();
 }

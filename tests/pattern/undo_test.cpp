@@ -111,6 +111,7 @@ TEST(Undo, EveryKindOfStepGivesBackTheExactTextsAndPictures)
          [](PatternEditor& e) { e.acceptRowColor(1, 7, PaletteColor(0x3C), QStringLiteral("3C")); }},
         {"Farben Init", [](PatternEditor& e) { e.setMode(QStringLiteral("Player")); e.DrawDefine(); },
          [](PatternEditor& e) { e.farbenInit(); }},
+        {"FNT importieren", kNothing, [](PatternEditor& e) { e.importFontBank(4, QByteArray(1024, '\x1B')); }},
     };
     for (const StepCase& c : cases) {
         const QString name = QString::fromUtf8(c.name);

@@ -1,6 +1,8 @@
 // The eight windows of the program, created at start-up in a fixed order and linked to each other.
 #pragma once
 
+#include "common/toolfolder.h"
+
 #include <QString>
 #include <memory>
 
@@ -18,8 +20,9 @@ class UserDialogs;
 
 class WindowSet {
 public:
-    // programFolder is where the start-up files are looked up (the executable's folder).
-    WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const QString& programFolder);
+    // folder is where the start-up files are looked up (the executable's folder, or the shipped files'
+    // folder of an installed program).
+    WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const ToolFolder& folder);
     ~WindowSet();
     WindowSet(const WindowSet&) = delete;
     WindowSet& operator=(const WindowSet&) = delete;
@@ -42,6 +45,9 @@ public:
     void showMain();
 
 private:
+    // Closing the main window asks first while work is unsaved.
+    void askBeforeUnsavedWorkIsLost(UserDialogs& dialogs);
+
     std::unique_ptr<TFormmain> mMain;
     std::unique_ptr<TFormcolor> mColor;
     std::unique_ptr<TFormmap> mMap;

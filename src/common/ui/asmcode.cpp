@@ -1,18 +1,28 @@
-// Code window: a text field and two buttons.
+// Code window: a text field, the dialect choice and two buttons.
 #include "common/ui/asmcode.h"
 
+#include "common/programsettings.h"
 #include "common/ui/controls.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
+
+namespace {
+
+const QString kDialectKey = QStringLiteral("codewindow/dialect");
+
+} // namespace
 
 TFormCode::TFormCode(QWidget* parent) : DeferredWindow(parent)
 {
@@ -32,7 +42,20 @@ void TFormCode::buildControls()
     Buttonclose = NamedButton(QStringLiteral("Fenster schliessen"), "Buttonclose", this);
     Buttoncopy = NamedButton(QStringLiteral("Den kompletten Code in die Zwischenablage kopieren"), "Buttoncopy", this);
 
+    // Read when the window is first needed, so that start-up touches no settings file.
+    mDialect = AsmDialectFromName(ProgramSettings().value(kDialectKey).toString()).value_or(AsmDialect::Standard);
+    ComboDialect = Named(new QComboBox(this), "ComboDialect");
+    for (const AsmDialect d : kAsmDialects)
+        ComboDialect->addItem(AsmDialectCaption(d));
+    ComboDialect->setCurrentIndex(static_cast<int>(mDialect));
+    ComboDialect->setToolTip(QStringLiteral("Die Syntax, in der der Code erzeugt wird"));
+    LabelDialect = Named(new QLabel(QStringLiteral("Assembler:"), this), "LabelDialect");
+    LabelDialect->setBuddy(ComboDialect);
+
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(LabelDialect);
+    buttons->addWidget(ComboDialect);
+    buttons->addSpacing(12);
     buttons->addWidget(Buttoncopy);
     buttons->addStretch(1);
     buttons->addWidget(Buttonclose);
@@ -42,24 +65,41 @@ void TFormCode::buildControls()
 
     connect(Buttoncopy, &QPushButton::clicked, this, &TFormCode::ButtoncopyClick);
     connect(Buttonclose, &QPushButton::clicked, this, &TFormCode::ButtoncloseClick);
+    connect(ComboDialect, &QComboBox::currentIndexChanged, this, &TFormCode::ComboDialectChange);
 }
 
 void TFormCode::clearCode()
 {
     ensureControls();
+    mStandard.clear();
     Memocode->clear();
 }
 
 void TFormCode::appendLine(const QString& line)
 {
     ensureControls();
-    Memocode->appendPlainText(line);
+    mStandard << line;
+    Memocode->appendPlainText(DialectLines(mDialect, line).join(QLatin1Char('\n')));
 }
 
 void TFormCode::appendLines(const QStringList& lines)
 {
     ensureControls();
-    AppendLines(Memocode, lines);
+    mStandard += lines;
+    AppendLines(Memocode, DialectLines(mDialect, lines));
+}
+
+void TFormCode::ComboDialectChange(int index)
+{
+    if (index < 0 || index >= static_cast<int>(kAsmDialects.size()))
+        return;
+    const AsmDialect old = std::exchange(mDialect, kAsmDialects[index]);
+    ProgramSettings().setValue(kDialectKey, AsmDialectName(mDialect));
+    if (mDialect == old || Memocode->toPlainText() != DialectLines(old, mStandard).join(QLatin1Char('\n')))
+        return;
+    const int top = Memocode->verticalScrollBar()->value();
+    Memocode->setPlainText(DialectLines(mDialect, mStandard).join(QLatin1Char('\n')));
+    Memocode->verticalScrollBar()->setValue(top);
 }
 
 QString TFormCode::code() const

@@ -1,8 +1,14 @@
-// The shared code window into which the pattern editor writes its assembler exports.
+// The shared code window into which the pattern editor writes its assembler exports, shown in the
+// assembler dialect the user chose.
 #pragma once
 
+#include "common/asmdialect.h"
 #include "common/ui/deferredwindow.h"
 
+#include <QStringList>
+
+class QComboBox;
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -11,6 +17,7 @@ class TFormCode : public DeferredWindow {
 public:
     explicit TFormCode(QWidget* parent = nullptr);
 
+    // The generators hand over the standard text; the window shows it in the chosen dialect.
     void clearCode();
     void appendLine(const QString& line);
     void appendLines(const QStringList& lines);
@@ -22,6 +29,9 @@ public:
 
     void ButtoncopyClick();
     void ButtoncloseClick();
+    // A new dialect: kept for the next runs, and the text is shown in it unless the user has
+    // changed the text since it was generated (then it stays, and the next export follows the choice).
+    void ComboDialectChange(int index);
 
     // Built with the controls (see DeferredWindow).
     QPlainTextEdit* Memocode = nullptr;
@@ -30,4 +40,11 @@ public:
 
 protected:
     void buildControls() override;
+
+private:
+    QLabel* LabelDialect = nullptr;
+    QComboBox* ComboDialect = nullptr;
+    AsmDialect mDialect = AsmDialect::Standard;
+    // Everything appended since the last clear, as the generators wrote it.
+    QStringList mStandard;
 };

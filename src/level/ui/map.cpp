@@ -31,14 +31,14 @@ constexpr int kLevelViewHeight = 337;
 } // namespace
 
 TFormmap::TFormmap(UserDialogs& dialogs, const PatternStore& patterns, const ColorRegisterSet& registers,
-                   const QString& programFolder, QWidget* parent)
+                   const ToolFolder& folder, QWidget* parent)
     : DeferredWindow(parent),
       mDialogs(dialogs),
       mPatterns(patterns),
       mRegisters(registers),
       mPicture(mDocument, registers),
       mSession(mDocument, mPicture),
-      mGameFiles(programFolder)
+      mGameFiles(folder)
 {
     setObjectName(QStringLiteral("Formmap"));
     setWindowTitle(QStringLiteral("Tavrel Level Editor für Oxil's Quest"));

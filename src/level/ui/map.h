@@ -40,9 +40,9 @@ class TFormmap : public DeferredWindow {
     Q_OBJECT
 public:
     // The pattern editor's store and registers: the level is drawn from pattern set 1 and the
-    // registers, read on every opening and draw. The disk path's folder is programFolder.
+    // registers, read on every opening and draw. The game and the disk are looked up in folder.
     TFormmap(UserDialogs& dialogs, const PatternStore& patterns, const ColorRegisterSet& registers,
-             const QString& programFolder, QWidget* parent = nullptr);
+             const ToolFolder& folder, QWidget* parent = nullptr);
     ~TFormmap() override;
 
     LevelDocument& document() { return mDocument; }
@@ -71,6 +71,8 @@ public:
     void FormShow();
     void ButtonSaveFileClick();
     void ButtonLoadFileClick();
+    // "Level Datei laden" with the file already chosen (a file named on the command line or dropped).
+    void openLevelFile(const QString& fileName);
     void Button32Click();
     void ButtonFontClick();
     void SpeedButton38Click();
@@ -84,6 +86,8 @@ public:
     void Button31Click();
     void SpeedButton13Click();
     void SpeedButton14Click();
+    // "Emulator…": the emulator command dialog, beside "Test ATR".
+    void ButtonEmulatorClick();
     void AtrLoad();
     void ButtonAtrSaveClick();
     void ButtonPlayMatrixClick();
@@ -195,6 +199,7 @@ private:
     bool paintingPage() const;
     void placeBanner();
     FileDialogRequest levelDialog() const;
+    void loadChosenLevelFile(const QString& fileName);
     template <class F>
     void act(F&& handler)
     {

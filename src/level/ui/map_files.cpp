@@ -24,6 +24,7 @@ void TFormmap::ButtonSaveFileClick()
         return;
     Label13->setText(LevelLabelFor(*fileName));
     SaveLevelFile(mDocument, *fileName);
+    mDocument.markSaved();
     mDialogs.message(QStringLiteral("OK"));
 }
 
@@ -32,6 +33,17 @@ void TFormmap::ButtonLoadFileClick()
     const std::optional<QString> fileName = mDialogs.openFile(levelDialog());
     if (!fileName)
         return;
-    Label13->setText(LevelLabelFor(*fileName));
-    mSession.loadLevel(*fileName);
+    loadChosenLevelFile(*fileName);
+}
+
+void TFormmap::loadChosenLevelFile(const QString& fileName)
+{
+    Label13->setText(LevelLabelFor(fileName));
+    mSession.loadLevel(fileName);
+}
+
+void TFormmap::openLevelFile(const QString& fileName)
+{
+    ensureControls();
+    act([&] { loadChosenLevelFile(fileName); });
 }

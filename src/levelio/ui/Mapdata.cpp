@@ -2,6 +2,7 @@
 #include "levelio/ui/Mapdata.h"
 
 #include "common/ui/controls.h"
+#include "common/ui/tabletab.h"
 #include "levelio/levelbytemodels.h"
 
 #include <QGuiApplication>
@@ -71,6 +72,7 @@ QTableView* TFormMapData::makeTable(const char* name, QWidget* parent)
 {
     auto* table = Named(new QTableView(parent), name);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    LeaveByTab(table);
     table->setWordWrap(false);
     table->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);

@@ -292,6 +292,7 @@ QLayout* TFormmain::buildSelectionColumn()
     column->addLayout(selection);
     column->addLayout(storeButtons);
     column->addLayout(shiftButtons);
+    column->addWidget(buildFntPanel());
     column->addStretch(1);
     return column;
 }
@@ -469,6 +470,7 @@ void TFormmain::connectHandlers()
     connect(SpinFontsetnumber, &QSpinBox::valueChanged, this, [this](int v) {
         if (!mRefreshing)
             mEditor.setCurrentSet(v);
+        refreshFntBanks();
     });
     connect(SpinTilenumber, &QSpinBox::valueChanged, this, [this](int v) {
         if (!mRefreshing)
@@ -620,6 +622,7 @@ void TFormmain::refresh(EditorParts parts)
         SpinTilenumber->setValue(mEditor.currentPattern());
         copySpinTilenumber->setValue(mEditor.swapPattern());
         copySpinFontsetnumber->setValue(mEditor.swapSet());
+        refreshFntBanks();
     }
     if (parts & (EditorPart::Guard | EditorPart::Animation))
         ButtonLaden->setEnabled(mEditor.ladenEnabled() && !mEditor.animationRunning());

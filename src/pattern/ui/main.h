@@ -54,6 +54,8 @@ public:
     void refresh();
     // Brings the controls showing these parts in line with the model.
     void refresh(EditorParts parts);
+    // "Font Datei laden" with the file already chosen (a file named on the command line or dropped).
+    void openFontFile(const QString& fileName);
 
     // --- handlers ----------------------------------------------------------------------------
     void FormCreate();
@@ -106,6 +108,9 @@ public:
     void ButtonSaveFileClick();
     void Button1Click();
     void Button20Click();
+    // "FNT importieren…" / "FNT exportieren…": the bank ComboFntBank names as a raw font file.
+    void ButtonFntImportClick();
+    void ButtonFntExportClick();
 
     // --- controls ----------------------------------------------------------------------------
     QComboBox* Combomode;
@@ -203,6 +208,7 @@ private:
     QLayout* buildBottomPanels();
     QWidget* buildFontExportPanel();
     QWidget* buildPlayerExportPanel();
+    QWidget* buildFntPanel();
     QLayout* buildToolButtons();
     void nameFieldsByLabels();
     void connectHandlers();
@@ -214,6 +220,11 @@ private:
     void setAnimationControlsEnabled(bool enabled);
     void resetToFirstPattern();
     FileDialogRequest fontDialog() const;
+    // The bank of the current pattern set that ComboFntBank names (upper 2s - 1, lower 2s), and its
+    // entries kept naming the current set's banks.
+    int fntBank() const;
+    void refreshFntBanks();
+    void loadChosenFontFile(const QString& fileName);
     void addInfo(const QString& line);
     // Runs a handler through the error guard, then refreshes the controls showing what the model
     // announced as changed, also when the handler failed half-way.
@@ -237,4 +248,9 @@ private:
     QString mOpenDialogName; // the open dialog remembers its last file name between uses
     bool mShown = false;
     bool mRefreshing = false;
+
+    QWidget* PanelFnt = nullptr;
+    QComboBox* ComboFntBank = nullptr;
+    QPushButton* ButtonFntImport = nullptr;
+    QPushButton* ButtonFntExport = nullptr;
 };

@@ -1,20 +1,45 @@
-// The pattern editor window's file handlers: pattern files, the partial import and the code exports.
+// The pattern editor window's file handlers: pattern files, the partial import, raw font files and the
+// code exports.
 #include "pattern/ui/main.h"
 
+#include "common/bytefile.h"
 #include "common/ui/asmcode.h"
 #include "common/ui/controls.h"
 #include "pattern/codeexport.h"
+#include "pattern/fontbankfile.h"
 #include "pattern/fontfile.h"
 
+#include <QComboBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 namespace {
 
 const QString kFontFilter = QStringLiteral("Tavrel Font Dateien für Atari 8Bit (*.fa8)|*.fa8|Alle Dateien (*.*)|*.*");
+const QString kFntFilter = QStringLiteral("Atari Zeichensätze (*.fnt)|*.fnt|Alle Dateien (*.*)|*.*");
+
+// "Bank 3 (Set 2 oben)"
+QString BankName(int bank)
+{
+    return QStringLiteral("Bank %1 (Set %2 %3)")
+        .arg(bank)
+        .arg((bank + 1) / 2)
+        .arg(bank % 2 == 1 ? QStringLiteral("oben") : QStringLiteral("unten"));
+}
+
+FileDialogRequest FntDialog(const QString& title)
+{
+    FileDialogRequest request;
+    request.title = title;
+    request.filter = kFntFilter;
+    request.filterIndex = 1;
+    return request;
+}
 
 } // namespace
 
@@ -25,6 +50,45 @@ void TFormmain::connectFileHandlers()
     connect(ButtonSaveFile, &QPushButton::clicked, this, [this] { act([&] { ButtonSaveFileClick(); }); });
     connect(Button1, &QPushButton::clicked, this, [this] { act([&] { Button1Click(); }); });
     connect(Button20, &QPushButton::clicked, this, [this] { act([&] { Button20Click(); }); });
+    connect(ButtonFntImport, &QPushButton::clicked, this, [this] { act([&] { ButtonFntImportClick(); }); });
+    connect(ButtonFntExport, &QPushButton::clicked, this, [this] { act([&] { ButtonFntExportClick(); }); });
+}
+
+QWidget* TFormmain::buildFntPanel()
+{
+    // Under the pattern selection, as it works on the selected pattern set.
+    PanelFnt = Named(new QWidget(this), "PanelFnt");
+    ComboFntBank = Named(new QComboBox(PanelFnt), "ComboFntBank");
+    ComboFntBank->addItems({QString(), QString()});
+    ComboFntBank->setAccessibleName(QStringLiteral("FNT Bank"));
+    ButtonFntImport = NamedButton(QStringLiteral("FNT importieren…"), "ButtonFntImport", PanelFnt);
+    ButtonFntExport = NamedButton(QStringLiteral("FNT exportieren…"), "ButtonFntExport", PanelFnt);
+    const QString hint = QStringLiteral("Zeichensatzdatei: die 128 Zeichen der gewählten Bank, 1024 Bytes");
+    auto* layout = new QVBoxLayout(PanelFnt);
+    layout->setContentsMargins(0, 6, 0, 0);
+    layout->setSpacing(4);
+    for (QWidget* w : std::initializer_list<QWidget*>{ComboFntBank, ButtonFntImport, ButtonFntExport}) {
+        w->setToolTip(hint);
+        // As wide as the buttons above, which set the column's width.
+        w->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        layout->addWidget(w);
+    }
+    refreshFntBanks();
+    return PanelFnt;
+}
+
+int TFormmain::fntBank() const
+{
+    return 2 * mEditor.currentSet() - 1 + (ComboFntBank->currentIndex() == 1 ? 1 : 0);
+}
+
+void TFormmain::refreshFntBanks()
+{
+    if (!ComboFntBank)
+        return;
+    const int upper = 2 * mEditor.currentSet() - 1;
+    ComboFntBank->setItemText(0, BankName(upper));
+    ComboFntBank->setItemText(1, BankName(upper + 1));
 }
 
 FileDialogRequest TFormmain::fontDialog() const
@@ -33,6 +97,33 @@ FileDialogRequest TFormmain::fontDialog() const
     request.filter = kFontFilter;
     request.filterIndex = 1;
     return request;
+}
+
+void TFormmain::ButtonFntImportClick()
+{
+    const int bank = fntBank();
+    const FileDialogRequest request = FntDialog(QStringLiteral("FNT importieren: Zeichensatz für %1").arg(BankName(bank)));
+    const auto fileName = mDialogs.openFile(request);
+    if (!fileName)
+        return;
+    mEditor.importFontBank(bank, ReadFontBankFile(*fileName));
+    addInfo(QStringLiteral("%1 aus %2 importiert").arg(BankName(bank), QFileInfo(*fileName).fileName()));
+}
+
+void TFormmain::ButtonFntExportClick()
+{
+    const int bank = fntBank();
+    FileDialogRequest request = FntDialog(QStringLiteral("FNT exportieren: Dateiname für %1?").arg(BankName(bank)));
+    request.defaultExt = QStringLiteral("fnt");
+    // Named after the pattern file and the bank: "Vorarado-Bank3.fnt".
+    const QString patternFile = QFileInfo(ProposedFontFileName(mEditor.fontLabel())).completeBaseName();
+    request.fileName = QStringLiteral("%1-Bank%2.fnt").arg(patternFile).arg(bank);
+    const auto fileName = mDialogs.saveFile(request);
+    if (!fileName)
+        return;
+    // Converted before the file is touched: an entry that is no number leaves it as it was.
+    WriteByteFile(*fileName, FontBankBytes(mEditor.store(), bank));
+    addInfo(QStringLiteral("%1 als %2 exportiert").arg(BankName(bank), QFileInfo(*fileName).fileName()));
 }
 
 void TFormmain::resetToFirstPattern()
@@ -53,11 +144,21 @@ void TFormmain::ButtonLoadFileClick()
         resetToFirstPattern();
         return;
     }
-    mOpenDialogName = *fileName;
-    LoadFontFile(mEditor, *fileName);
+    loadChosenFontFile(*fileName);
+}
+
+void TFormmain::loadChosenFontFile(const QString& fileName)
+{
+    mOpenDialogName = fileName;
+    LoadFontFile(mEditor, fileName);
     // The load of the new file's first pattern is no step to undo either.
     const auto fresh = qScopeGuard([this] { mEditor.clearHistory(); });
     resetToFirstPattern();
+}
+
+void TFormmain::openFontFile(const QString& fileName)
+{
+    act([&] { loadChosenFontFile(fileName); });
 }
 
 void TFormmain::ButtonTeilladenClick()

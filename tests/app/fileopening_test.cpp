@@ -1,0 +1,135 @@
+// Files named on the command line or dropped on the main window or the level editor: each opens as its
+// load button would, in turn, and a file that fails leaves the others to open.
+#include "app/commandline.h"
+#include "app/ui/fileopening.h"
+#include "app/ui/windowset.h"
+#include "level/leveldocument.h"
+#include "level/ui/map.h"
+#include "levelio/levelfile.h"
+#include "pattern/fontfile.h"
+#include "pattern/patterneditor.h"
+#include "pattern/ui/main.h"
+#include "support/scripteddialogs.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+class FileOpeningTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        writeFont(QStringLiteral("Vorarado.fa8"), QStringLiteral("F1: 06"));
+        font = writeFont(QStringLiteral("Eigen.fa8"), QStringLiteral("F1: 36"));
+        LevelDocument level;
+        level.InitEmptyLevel(1);
+        level.setTitle(QStringLiteral("Am See"));
+        levelFile = folder.filePath(QStringLiteral("see.la8"));
+        SaveLevelFile(level, levelFile);
+        windows = std::make_unique<WindowSet>(dialogs, opener, folder.path());
+        windows->showMain();
+        opening = std::make_unique<FileOpening>(*windows, dialogs);
+    }
+
+    QString writeFont(const QString& name, const QString& f1Caption)
+    {
+        PatternEditor editor;
+        editor.document().setRegisterCaption(1, f1Caption);
+        const QString path = folder.filePath(name);
+        SaveFontFile(editor, path);
+        return path;
+    }
+    QString text(QWidget* window, const char* name) const
+    {
+        if (const auto* label = window->findChild<QLabel*>(QLatin1String(name)))
+            return label->text();
+        if (const auto* edit = window->findChild<QLineEdit*>(QLatin1String(name)))
+            return edit->text();
+        return QStringLiteral("<no %1>").arg(QLatin1String(name));
+    }
+    QString fontLabel() const { return text(windows->main(), "Label12"); }
+    QString levelLabel() const { return text(windows->map(), "Label13"); }
+
+    // Drags the files onto a widget and drops them there; true when the drag was taken.
+    bool drop(QWidget* target, const QStringList& files)
+    {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& f : files)
+            urls << QUrl::fromLocalFile(f);
+        data.setUrls(urls);
+        const QPoint at = target->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &dropped);
+        QApplication::processEvents();
+        return true;
+    }
+
+    QTemporaryDir folder;
+    ScriptedDialogs dialogs;
+    RecordingOpener opener;
+    QString font, levelFile;
+    std::unique_ptr<WindowSet> windows;
+    std::unique_ptr<FileOpening> opening;
+};
+
+TEST_F(FileOpeningTest, PatternAndLevelFilesOpenInTurn)
+{
+    ASSERT_EQ(fontLabel(), QStringLiteral("Font: Vorarado.fa8"));
+    opening->open({font, levelFile});
+    EXPECT_EQ(fontLabel(), QStringLiteral("Font: Eigen.fa8"));
+    EXPECT_TRUE(windows->map()->isVisible());
+    EXPECT_EQ(levelLabel(), QStringLiteral("Level: see.la8"));
+    EXPECT_EQ(text(windows->map(), "edittitel").trimmed(), QStringLiteral("am see"));
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(FileOpeningTest, AFileThatFailsShowsItsMessageAndTheNextOneStillOpens)
+{
+    const QString missing = folder.filePath(QStringLiteral("fehlt.la8"));
+    const QString picture = folder.filePath(QStringLiteral("bild.bmp"));
+    opening->open({missing, picture, font});
+    ASSERT_EQ(dialogs.errors.size(), 2) << dialogs.errors.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(dialogs.errors[0].startsWith(QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(missing)))
+        << dialogs.errors[0].toStdString();
+    EXPECT_EQ(dialogs.errors[1], UnknownFileKindMessage(picture));
+    // As "Level Datei laden" does, the label names the file it tried.
+    EXPECT_EQ(levelLabel(), QStringLiteral("Level: fehlt.la8"));
+    EXPECT_EQ(fontLabel(), QStringLiteral("Font: Eigen.fa8"));
+}
+
+TEST_F(FileOpeningTest, DropsOnTheMainWindowAndTheLevelEditorOpenTheFiles)
+{
+    // On a text field too: the file is opened, not its name typed in.
+    QLineEdit* field = windows->main()->findChild<QLineEdit*>();
+    ASSERT_NE(field, nullptr);
+    const QString before = field->text();
+    EXPECT_TRUE(drop(field, {font}));
+    EXPECT_EQ(fontLabel(), QStringLiteral("Font: Eigen.fa8"));
+    EXPECT_EQ(field->text(), before);
+
+    QTest::mouseClick(windows->main()->findChild<QPushButton*>(QStringLiteral("ButtonMap")), Qt::LeftButton);
+    ASSERT_TRUE(windows->map()->isVisible());
+    EXPECT_TRUE(drop(windows->map(), {levelFile}));
+    EXPECT_EQ(levelLabel(), QStringLiteral("Level: see.la8"));
+
+    // Other files are left to the control under the pointer; the windows refuse them.
+    EXPECT_FALSE(drop(windows->map(), {folder.filePath(QStringLiteral("bild.bmp"))}));
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(QLatin1Char('\n')).toStdString();
+}
+
+} // namespace
