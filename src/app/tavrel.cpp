@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QStandardPaths>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -27,6 +28,9 @@ QStringList Arguments(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    // A save past the file-size limit then fails with the file error instead of ending the program
+    // and every unsaved change with it.
+    std::signal(SIGXFSZ, SIG_IGN);
     // --help and --version answer before anything needs a display.
     const CommandLine early = ParseCommandLine(Arguments(argc, argv));
     if (early.action == CommandLine::Help || early.action == CommandLine::Version) {

@@ -45,16 +45,19 @@ int RunPicture(const QStringList& argv)
     else
         converter.ErmittleFarbenIsoliert();
 
+    // All outputs or none: they are saved together, so a failing one leaves every old file as it was.
+    QList<std::pair<QString, QByteArray>> outputs;
     if (args.has(code)) {
         converter.CodeGenerieren();
-        WriteLines(args.value(code), DialectLines(dialect, converter.log().lines()));
+        outputs.append({args.value(code), JoinWindows1252Lines(DialectLines(dialect, converter.log().lines()))});
     }
     if (args.has(ram))
-        WriteByteFile(args.value(ram), AtariRamImage(converter.picture(), converter.table()));
+        outputs.append({args.value(ram), AtariRamImage(converter.picture(), converter.table())});
     if (args.has(table))
-        WriteLines(args.value(table), TableLines(converter.table()));
+        outputs.append({args.value(table), JoinWindows1252Lines(TableLines(converter.table()))});
     if (args.has(picture))
-        converter.SavePicture(args.value(picture));
+        outputs.append({args.value(picture), WindowsBitmap32(converter.picture())});
+    WriteByteFiles(outputs);
     return 0;
 }
 

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -157,6 +158,9 @@ int Run(const QString& name, const CliCommand& command, const QStringList& args)
 
 int main(int argc, char** argv)
 {
+    // A write past the file-size limit then fails with the file error instead of ending the program
+    // without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QFile>
 #include <QString>
+#include <utility>
 
 class QIODevice;
 
@@ -15,15 +17,19 @@ constexpr qint64 kMaxByteFileSize = 16 * 1024 * 1024;
 // claim 0 and may never end, so every reader stops at the most its format can use.
 class ByteFileReader {
 public:
-    // Throws FileOpenError with the system's reason.
+    // Throws FileOpenError with the system's reason (a folder is refused here).
     explicit ByteFileReader(const QString& fileName);
+    ~ByteFileReader();
+    ByteFileReader(const ByteFileReader&) = delete;
+    ByteFileReader& operator=(const ByteFileReader&) = delete;
     // Up to maxBytes bytes into buffer; 0 at the end of the file. Throws StreamReadError.
     qint64 read(char* buffer, qint64 maxBytes);
     // The size the file claims: a hint for reserving, 0 for pipes and devices.
-    qint64 claimedSize() const { return mFile.size(); }
+    qint64 claimedSize() const { return mClaimedSize; }
 
 private:
-    QFile mFile;
+    int mFd = -1;
+    qint64 mClaimedSize = 0;
 };
 
 // Reads the whole file, at most kMaxByteFileSize bytes. Throws FileOpenError, FileTooLongError
@@ -33,9 +39,18 @@ QByteArray ReadByteFile(const QString& fileName);
 // The size a file claims without reading it (0 for pipes and devices). Throws FileOpenError.
 qint64 ByteFileSize(const QString& fileName);
 
-// Replaces the file with the bytes, committing only when every byte was written.
-// Throws FileCreateError with the system's reason.
+// Saves the bytes as the file. A regular file (or none) is replaced through a temporary file beside
+// it, committed only when every byte was written, so a failed save leaves the old file as it was.
+// A writable file in a folder that takes no new file is overwritten in place, guarded by a copy of
+// its old bytes (see WriteInPlace in bytefile.cpp). A pipe or a device is written to, never replaced.
+// Throws FileCreateError with the system's reason in German.
 void WriteByteFile(const QString& fileName, const QByteArray& bytes);
+
+// Saves several files together: each regular file's new bytes are written beside it first, and only
+// when all of them are written do they replace the old files, so a failure while writing leaves every
+// old file as it was. Files that cannot be replaced (written in place, pipes, devices) are written
+// last. Throws FileCreateError naming the file that failed.
+void WriteByteFiles(const QList<std::pair<QString, QByteArray>>& files);
 
 // Writes the bytes to an already opened device; throws FileCreateError naming fileName
 // if the device takes fewer bytes. Used by WriteByteFile and by tests with failing devices.

@@ -18,6 +18,8 @@ private:
 class ConversionError : public TavrelError {
 public:
     explicit ConversionError(const QString& text);
+    // The same error with the reason the text came out so (a line of a damaged file that was cut).
+    ConversionError(const ConversionError& error, const QString& cause);
 };
 
 // A file that could not be opened for reading.
@@ -37,6 +39,10 @@ class StreamReadError : public TavrelError {
 public:
     StreamReadError();
 };
+
+// The operating system's reason for a failed file operation (an errno value), in German whatever the
+// desktop's language.
+QString SystemErrorText(int error);
 
 // What the user is told when an allocation fails.
 QString OutOfMemoryMessage();

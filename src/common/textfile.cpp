@@ -61,7 +61,8 @@ QByteArray EncodeWindows1252(const QString& text)
 // without an end counts when it holds a byte. Keeps at most kMaxLineLength characters of a line.
 class LineReader::Splitter {
 public:
-    Splitter(QStringList& lines, qsizetype maxLines) : mLines(lines), mMaxLines(maxLines)
+    Splitter(QStringList& lines, qsizetype maxLines, qsizetype& firstCutLine)
+        : mLines(lines), mMaxLines(maxLines), mFirstCutLine(firstCutLine)
     {
         mLines.reserve(std::min<qsizetype>(maxLines, kMaxTextFileLines));
     }
@@ -76,6 +77,8 @@ public:
             // The usual case: a whole line within the piece goes straight into its text.
             if (lf && !mOpen) {
                 const char* lineEnd = stop > data && stop[-1] == '\r' ? stop - 1 : stop;
+                if (lineEnd - data > kMaxLineLength)
+                    noteCut();
                 mLines.append(DecodeWindows1252(data, std::min<qsizetype>(lineEnd - data, kMaxLineLength)));
                 data = lf + 1;
                 continue;
@@ -102,10 +105,17 @@ public:
 
 private:
     bool full() const { return mLines.size() >= mMaxLines; }
+    void noteCut()
+    {
+        if (mFirstCutLine == 0)
+            mFirstCutLine = mLines.size() + 1;
+    }
     void endLine()
     {
         if (mCurrent.endsWith('\r'))
             mCurrent.chop(1);
+        if (mCurrent.size() > kMaxLineLength)
+            noteCut();
         mCurrent.truncate(kMaxLineLength);
         mLines.append(DecodeWindows1252(mCurrent));
         mCurrent.clear();
@@ -114,6 +124,7 @@ private:
 
     QStringList& mLines;
     qsizetype mMaxLines;
+    qsizetype& mFirstCutLine;
     QByteArray mCurrent;
     bool mOpen = false;
 };
@@ -122,7 +133,7 @@ LineReader::LineReader(const QString& fileName, qsizetype maxLines)
 {
     constexpr qsizetype kPiece = 64 * 1024;
     ByteFileReader file(fileName);
-    Splitter splitter(mLines, maxLines);
+    Splitter splitter(mLines, maxLines, mFirstCutLine);
     // The most bytes the lines can take; the skipped rest of overlong lines counts too, so an
     // endless line ends here.
     qint64 budget = static_cast<qint64>(maxLines) * (kMaxLineLength + 2);
@@ -139,7 +150,7 @@ LineReader::LineReader(const QString& fileName, qsizetype maxLines)
 LineReader LineReader::fromBytes(const QByteArray& bytes, qsizetype maxLines)
 {
     LineReader reader;
-    Splitter splitter(reader.mLines, maxLines);
+    Splitter splitter(reader.mLines, maxLines, reader.mFirstCutLine);
     splitter.feed(bytes.constData(), bytes.size());
     splitter.finish();
     return reader;

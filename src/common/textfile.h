@@ -1,6 +1,8 @@
 // Line-oriented text files in the Windows-1252 code page, as the program's own files are kept.
 #pragma once
 
+#include "common/errors.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -29,13 +31,35 @@ public:
     QString next();
     bool atEnd() const { return mPos >= mLines.size(); }
     qsizetype lineCount() const { return mLines.size(); }
+    // The number (from 1) of the first line that was longer than kMaxLineLength and cut, or 0.
+    qsizetype firstCutLine() const { return mFirstCutLine; }
 
 private:
     class Splitter;
     LineReader() = default;
     QStringList mLines;
     qsizetype mPos = 0;
+    qsizetype mFirstCutLine = 0;
 };
+
+// Runs a load from the reader. A conversion error it raises is told together with the first line the
+// reader had to cut, when there was one: the file is then damaged or of another kind, and the text
+// that failed (often an empty one past what could be read) would not say so.
+template <class Load>
+void NamingCutLines(const LineReader& reader, const QString& fileName, Load&& load)
+{
+    try {
+        load();
+    } catch (const ConversionError& error) {
+        if (reader.firstCutLine() == 0)
+            throw;
+        throw ConversionError(error, QStringLiteral("Zeile %1 der Datei %2 ist länger als %3 Zeichen; die Datei ist "
+                                                    "beschädigt oder von anderer Art")
+                                         .arg(reader.firstCutLine())
+                                         .arg(fileName)
+                                         .arg(kMaxLineLength));
+    }
+}
 
 // Joins lines with CR LF (each line ended) in Windows-1252.
 QByteArray JoinWindows1252Lines(const QStringList& lines);

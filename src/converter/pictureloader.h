@@ -11,6 +11,7 @@ constexpr int kMaxPictureHeight = 8192;
 constexpr qint64 kMaxPicturePixels = qint64{4096} * 4096;
 
 // Reads a Windows bitmap, PNG, GIF or JPEG file as a 32-bit RGB picture.
-// Throws FileOpenError when the file cannot be opened, and TavrelError with a German message when
-// it holds no readable picture or one larger than the bounds above.
+// Throws FileOpenError when the file cannot be opened, FileTooLongError when it is longer than any
+// picture within the bounds, and TavrelError with a German message when it holds no readable picture
+// (a file that ends before its picture data does among them) or one larger than the bounds above.
 QImage ReadPicture(const QString& fileName);

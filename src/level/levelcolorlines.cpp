@@ -56,7 +56,9 @@ std::optional<int> LevelColorLines::accept(const PaletteAnswer& answer)
     const auto key = ParseColorLineKey(answer.target);
     if (!key)
         return std::nullopt;
-    const auto [column, line] = *key;
+    // Plain names, not a structured binding: the lambda below captures them.
+    const int column = key->first;
+    const int line = key->second;
     recorded(QStringLiteral("Farbe %1").arg(answer.target), [&] {
         mDocument.setColorEntry(column, line, {answer.code, answer.color, HandBackTextColor(answer.code)});
     });

@@ -125,5 +125,5 @@ void LoadLevelLines(LevelDocument& document, LineReader& lines)
 void LoadLevelFile(LevelDocument& document, const QString& fileName)
 {
     LineReader lines(fileName, kLevelFileLines);
-    LoadLevelLines(document, lines);
+    NamingCutLines(lines, fileName, [&] { LoadLevelLines(document, lines); });
 }

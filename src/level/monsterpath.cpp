@@ -6,11 +6,11 @@
 
 namespace {
 
-bool Walkable(const LevelDocument& document, int x, int y)
+bool Walkable(const LevelDocument& document, qint64 x, qint64 y)
 {
-    if (!LevelDocument::inGrid(x, y))
+    if (x < 0 || x >= LevelDocument::kColumns || y < 0 || y >= LevelDocument::kRows)
         return false;
-    int code = StrToInt(document.leftCode(x, y));
+    int code = StrToInt(document.leftCode(static_cast<int>(x), static_cast<int>(y)));
     if (code > 128)
         code -= 128;
     return code == 2 || (code >= 104 && code <= 110);
@@ -18,14 +18,14 @@ bool Walkable(const LevelDocument& document, int x, int y)
 
 } // namespace
 
-std::vector<QPoint> MonsterPath(const LevelDocument& document, int startX, int startY, const QString& facing)
+std::vector<PathCell> MonsterPath(const LevelDocument& document, qint64 startX, qint64 startY, const QString& facing)
 {
     QChar d = facing.toUpper().size() == 1 ? facing.toUpper()[0] : QChar();
-    int x = startX;
-    int y = startY;
-    std::vector<QPoint> path;
+    qint64 x = startX;
+    qint64 y = startY;
+    std::vector<PathCell> path;
     path.reserve(kMonsterPathSteps + 1);
-    path.emplace_back(x, y);
+    path.push_back({x, y});
     for (int step = 0; step < kMonsterPathSteps; ++step) {
         if (d == u'O')
             --y;
@@ -56,7 +56,7 @@ std::vector<QPoint> MonsterPath(const LevelDocument& document, int startX, int s
                 --x;
             }
         }
-        path.emplace_back(x, y);
+        path.push_back({x, y});
     }
     return path;
 }

@@ -113,7 +113,7 @@ void WriteDiskLevelRecord(const LevelDocument& document, int slot, QByteArray& r
     for (int s = 1; s <= LevelDocument::kSwitches; ++s) {
         for (int row = 1; row <= 4; ++row)
             Put(out, SwitchByte(s, row - 1), StrToInt(document.switchCell(row, s)));
-        Put(out, SwitchByte(s, 5), 2 * StrToInt(document.switchCell(5, s)) + 1);
+        Put(out, SwitchByte(s, 5), TargetPatternByte(StrToInt(document.switchCell(5, s))));
     }
     for (int m = 1; m <= LevelDocument::kMonsters; ++m) {
         for (int row = 1; row <= 6; ++row)

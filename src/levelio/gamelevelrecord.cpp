@@ -48,6 +48,11 @@ QByteArray GameText(const QString& text, int size)
     return bytes;
 }
 
+int TargetPatternByte(int targetPattern)
+{
+    return static_cast<int>((2 * qint64{targetPattern} + 1) & 0xFF);
+}
+
 int DirectionCode(const QString& text)
 {
     const QString letter = UpperAsciiLetters(text);
@@ -144,7 +149,7 @@ void BuildSwitches(const LevelDocument& document, XexImage& image)
         const std::optional<int> t = TryStrToInt(document.switchCell(5, s));
         if (!t)
             return;
-        image.set(entry(s) + 5, 2 * *t + 1);
+        image.set(entry(s) + 5, TargetPatternByte(*t));
     }
 }
 

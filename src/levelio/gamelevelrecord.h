@@ -36,6 +36,10 @@ int GameCharCode(QChar c);
 // The game's codes of the first `size` characters of a text, upper-cased.
 QByteArray GameText(const QString& text, int size);
 
+// A switch's target pattern t as its byte, 2t + 1 (the right half's character code), low 8 bits:
+// any number the table holds, however large or negative, gives a byte.
+int TargetPatternByte(int targetPattern);
+
 // A monster's facing or turning letter as a byte: L 44, R 50, O 47, U 53; any other text 44.
 int DirectionCode(const QString& text);
 // The letter of a direction byte; any byte other than 44, 50, 47, 53 gives "L".

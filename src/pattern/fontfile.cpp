@@ -70,13 +70,13 @@ void LoadFontFile(PatternEditor& editor, const QString& fileName)
 {
     editor.setFontLabel(FontLabelFor(fileName));
     LineReader lines(fileName, kFontFileLines);
-    LoadFontLines(editor, lines);
+    NamingCutLines(lines, fileName, [&] { LoadFontLines(editor, lines); });
 }
 
 void LoadFontFile(PatternDocument& document, const QString& fileName)
 {
     LineReader lines(fileName, kFontFileLines);
-    ReadFontLines(document, lines);
+    NamingCutLines(lines, fileName, [&] { ReadFontLines(document, lines); });
 }
 
 QStringList FontFileLines(const PatternEditor& editor)

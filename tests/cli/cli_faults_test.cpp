@@ -7,9 +7,15 @@
 #include "pattern/patterneditor.h"
 #include "support/testutil.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QImage>
 #include <QTemporaryDir>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 
@@ -75,6 +81,98 @@ TEST_F(CliFaultsTest, AnOutputFileThatDoesNotFitKeepsTheOldFile)
     }
 }
 
+// With the system's default handling of the file-size signal too: the program ignores it itself, so
+// the write fails with the file error instead of ending the program without a word.
+TEST_F(CliFaultsTest, AFileSizeLimitIsTheFileErrorWhateverTheSignalHandling)
+{
+    const QStringList args = writers().first();
+    WriteTestFile(dir, QStringLiteral("out.bin"), "old output");
+    CliSetup limited;
+    limited.fileSizeLimit = 4000;
+    limited.defaultFileSizeSignal = true;
+    const CliRun cut = RunCli(args, limited);
+    EXPECT_EQ(cut.exitCode, 1) << Shown(args);
+    EXPECT_EQ(QString::fromUtf8(cut.err),
+              QStringLiteral("Datei \"%1\" kann nicht erstellt werden. Die Datei wird zu groß\n").arg(out()));
+    EXPECT_TRUE(ReadTestFile(out()) == "old output");
+}
+
+// An output that exists and is not a regular file is written to: a pipe gets the bytes, a device
+// takes them or fails with the file error, and each stays what it was.
+TEST_F(CliFaultsTest, PipesAndDevicesAsOutputAreWrittenNotReplaced)
+{
+    const QStringList split = {Q("split"), input(), Q("--start"), Q("1"), Q("--stop"), Q("5000"), Q("-o")};
+    const QByteArray expected = ReadTestFile(input()).left(5000);
+    const QString fifo = dir.filePath(QStringLiteral("rohr"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // Open before the run, and the bytes fit the pipe's buffer: nobody waits.
+    const int reader = open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    const CliRun piped = RunCli(split + QStringList{fifo});
+    EXPECT_EQ(piped.exitCode, 0) << piped.err.toStdString();
+    QByteArray received(10000, Qt::Uninitialized);
+    const ssize_t n = read(reader, received.data(), static_cast<size_t>(received.size()));
+    close(reader);
+    EXPECT_TRUE(received.left(std::max<ssize_t>(n, 0)) == expected) << n;
+    struct stat info {};
+    ASSERT_EQ(stat(QFile::encodeName(fifo).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root makes device nodes";
+    const QString null = dir.filePath(QStringLiteral("null"));
+    const QString full = dir.filePath(QStringLiteral("full"));
+    ASSERT_EQ(mknod(QFile::encodeName(null).constData(), S_IFCHR | 0666, makedev(1, 3)), 0);
+    ASSERT_EQ(mknod(QFile::encodeName(full).constData(), S_IFCHR | 0666, makedev(1, 7)), 0);
+    EXPECT_EQ(RunCli(split + QStringList{null}).exitCode, 0);
+    const CliRun onFull = RunCli(split + QStringList{full});
+    EXPECT_EQ(onFull.exitCode, 1);
+    EXPECT_EQ(QString::fromUtf8(onFull.err), QStringLiteral("Datei \"%1\" kann nicht erstellt werden. Auf dem Gerät ist "
+                                                            "kein Speicherplatz mehr verfügbar\n")
+                                                 .arg(full));
+    for (const QString& node : {null, full}) {
+        ASSERT_EQ(stat(QFile::encodeName(node).constData(), &info), 0);
+        EXPECT_TRUE(S_ISCHR(info.st_mode)) << node.toStdString();
+    }
+}
+
+// German reasons, and nothing of the libraries' own complaints on standard error.
+TEST_F(CliFaultsTest, ReasonsAreGermanAndTheLibrariesStayQuiet)
+{
+    QImage picture(200, 100, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb(x, y * 2, (x ^ y) & 255));
+    for (const char* format : {"JPEG", "PNG"}) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(picture.save(&buffer, format));
+        const QString cut = WriteTestFile(dir, QStringLiteral("bild.") + QLatin1String(format), bytes.left(bytes.size() / 3));
+        const CliRun run = RunCli({Q("picture"), Q("compact"), cut});
+        EXPECT_EQ(run.exitCode, 1) << format;
+        EXPECT_EQ(QString::fromUtf8(run.err), QStringLiteral("Die Datei \"%1\" enthält kein lesbares Bild (die Datei endet "
+                                                             "vor dem Ende der Bilddaten).\n")
+                                                  .arg(cut))
+            << format;
+    }
+    const struct {
+        QStringList args;
+        QString err;
+    } cases[] = {
+        {{Q("split"), input(), Q("-o"), dir.path()},
+         QStringLiteral("Datei \"%1\" kann nicht erstellt werden. Ist ein Verzeichnis\n").arg(dir.path())},
+        {{Q("split"), dir.path(), Q("-o"), out()},
+         QStringLiteral("Datei %1 kann nicht geöffnet werden. Ist ein Verzeichnis\n").arg(dir.path())},
+        {{Q("font-asm"), dir.path()}, QStringLiteral("Datei %1 kann nicht geöffnet werden. Ist ein Verzeichnis\n").arg(dir.path())},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunCli(c.args);
+        EXPECT_EQ(run.exitCode, 1) << Shown(c.args);
+        EXPECT_EQ(QString::fromUtf8(run.err), c.err) << Shown(c.args);
+    }
+}
+
 TEST_F(CliFaultsTest, AFullStandardOutputIsTheFileError)
 {
     // Small outputs too: they fit into any write buffer and fail only when it is flushed.
@@ -129,9 +227,13 @@ TEST_F(CliFaultsTest, EndlessZerosAreRefusedPromptly)
         {{Q("split"), Q("/dev/stdin"), Q("-o"), out()}, true, "Datei /dev/stdin ist zu groß: höchstens 2097150 Bytes\n"},
         {{Q("sound"), Q("lownibble"), Q("/dev/zero"), Q("-o"), out()}, false,
          "Datei /dev/zero ist zu groß: höchstens 2097150 Bytes\n"},
-        // The first line is all zeros, so the colour line after it is empty.
-        {{Q("font-asm"), Q("/dev/stdin")}, true, "'' ist kein gültiger Integerwert\n"},
-        {{Q("player-asm"), Q("/dev/zero")}, false, "'' ist kein gültiger Integerwert\n"},
+        // The first line is all zeros, so the colour line after it is empty; the message names the cut line.
+        {{Q("font-asm"), Q("/dev/stdin")}, true,
+         "'' ist kein gültiger Integerwert (Zeile 1 der Datei /dev/stdin ist länger als 1024 Zeichen; die Datei ist "
+         "beschädigt oder von anderer Art)\n"},
+        {{Q("player-asm"), Q("/dev/zero")}, false,
+         "'' ist kein gültiger Integerwert (Zeile 1 der Datei /dev/zero ist länger als 1024 Zeichen; die Datei ist "
+         "beschädigt oder von anderer Art)\n"},
     };
     for (const auto& c : cases) {
         CliSetup setup;

@@ -87,4 +87,21 @@ TEST_F(CliPictureTest, WritesOnlyWhatWasAskedAndReportsErrors)
     EXPECT_TRUE(unwritable.err.contains("kann nicht erstellt werden")) << unwritable.err.toStdString();
 }
 
+// The outputs are saved together: one that fails leaves every other file as it was.
+TEST_F(CliPictureTest, AllOutputsOrNone)
+{
+    const QString code = WriteTestFile(dir, QStringLiteral("code.asm"), "alter Code");
+    const QString table = WriteTestFile(dir, QStringLiteral("tabelle.csv"), "alte Tabelle");
+    const CliRun run = RunCli({QStringLiteral("picture"), QStringLiteral("compact"), input(), QStringLiteral("--code"), code,
+                               QStringLiteral("--table"), table, QStringLiteral("--ram"), out("fehlt/Atari.bin"),
+                               QStringLiteral("--picture"), out("neu.bmp")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.startsWith(QStringLiteral("Datei \"%1\" kann nicht erstellt werden. ").arg(out("fehlt/Atari.bin")).toUtf8()))
+        << run.err.toStdString();
+    EXPECT_TRUE(ReadTestFile(code) == "alter Code");
+    EXPECT_TRUE(ReadTestFile(table) == "alte Tabelle");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              QStringList({QStringLiteral("bild.png"), QStringLiteral("code.asm"), QStringLiteral("tabelle.csv")}));
+}
+
 } // namespace

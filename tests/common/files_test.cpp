@@ -11,8 +11,11 @@
 #include <QFileDevice>
 #include <QFile>
 #include <QTemporaryDir>
+#include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
@@ -29,6 +32,12 @@ void WriteRaw(const QString& fileName, const QByteArray& bytes)
     QFile f(fileName);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << fileName.toStdString();
     ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+QString WriteRawPath(const QString& fileName, const QByteArray& bytes)
+{
+    WriteRaw(fileName, bytes);
+    return fileName;
 }
 
 QStringList ReadAllLines(LineReader& reader, int extra)
@@ -246,36 +255,185 @@ TEST(ByteFile, ASaveThatFallsShortByAFewBytesLeavesTheOldFile)
 // A file the user may write in a folder where no new file can be made: the save cannot go through a
 // temporary file beside it, so it writes the file in place. Run as an unprivileged child, because
 // root may create files in any folder.
-TEST(ByteFile, AWritableFileInAReadOnlyFolderIsSavedInPlace)
-{
-    QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("nurlesen"));
-    ASSERT_TRUE(QDir().mkdir(folder));
-    const QString name = folder + QStringLiteral("/daten.bin");
-    WriteRaw(name, QByteArray(5000, 'o'));
-    const auto all = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
-    const auto enter = QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
-    const auto write = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    ASSERT_TRUE(QFile::setPermissions(dir.path(), all | enter | QFileDevice::WriteOwner));
-    ASSERT_TRUE(QFile::setPermissions(folder, all | enter));
-    ASSERT_TRUE(QFile::setPermissions(name, all | write));
+class InPlaceSave : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        folder = dir.filePath(QStringLiteral("nurlesen"));
+        name = folder + QStringLiteral("/daten.bin");
+        dataHome = dir.filePath(QStringLiteral("daten"));
+        ASSERT_TRUE(QDir().mkdir(folder));
+        ASSERT_TRUE(QDir().mkdir(dataHome));
+        ASSERT_TRUE(QFile::setPermissions(dir.path(), kAll | kEnter | QFileDevice::WriteOwner));
+        ASSERT_TRUE(QFile::setPermissions(dataHome, kAll | kEnter | kWrite));
+    }
+    void TearDown() override { QFile::setPermissions(folder, kAll | kEnter | QFileDevice::WriteOwner); }
 
-    const ChildResult saved = RunUnprivileged([&] { WriteByteFile(name, "neue Bytes"); });
+    // The file with these bytes, writable by everyone, in the folder that takes no new file.
+    void Prepare(const QByteArray& bytes)
+    {
+        QFile::setPermissions(folder, kAll | kEnter | QFileDevice::WriteOwner);
+        WriteRaw(name, bytes);
+        ASSERT_TRUE(QFile::setPermissions(name, kAll | kWrite));
+        ASSERT_TRUE(QFile::setPermissions(folder, kAll | kEnter));
+    }
+    ChildResult Save(const std::function<void()>& action, rlim_t limit = RLIM_INFINITY)
+    {
+        return RunUnprivileged(action, limit, dataHome);
+    }
+    // Copies of old bytes left in the recovery folder.
+    QStringList LeftCopies() const
+    {
+        return QDir(dataHome + QStringLiteral("/tavrel/sicherung")).entryList(QDir::Files | QDir::Hidden);
+    }
+
+    static constexpr auto kAll = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    static constexpr auto kEnter = QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+    static constexpr auto kWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    QTemporaryDir dir;
+    QString folder;
+    QString name;
+    QString dataHome;
+};
+
+TEST_F(InPlaceSave, AWritableFileInAReadOnlyFolderIsSavedInPlace)
+{
+    Prepare(QByteArray(5000, 'o'));
+    const ChildResult saved = Save([&] { WriteByteFile(name, "neue Bytes"); });
     EXPECT_EQ(saved.end, ChildResult::Returned) << ChildEndName(saved.end) << ": " << saved.message.toStdString();
     EXPECT_EQ(ReadRaw(name), QByteArray("neue Bytes")) << "the old tail must be gone";
 
-    const ChildResult lines = RunUnprivileged([&] { WriteLines(name, {QStringLiteral("a"), QStringLiteral("b")}); });
+    const ChildResult lines = Save([&] { WriteLines(name, {QStringLiteral("a"), QStringLiteral("b")}); });
     EXPECT_EQ(lines.end, ChildResult::Returned) << ChildEndName(lines.end) << ": " << lines.message.toStdString();
     EXPECT_EQ(ReadRaw(name), QByteArray("a\r\nb\r\n"));
+    EXPECT_EQ(LeftCopies(), QStringList()) << "the copy of the old bytes is dropped after a save";
 
     // A new file still cannot be made there, and the error says so.
     const QString fresh = folder + QStringLiteral("/neu.bin");
-    const ChildResult refused = RunUnprivileged([&] { WriteByteFile(fresh, "x"); });
+    const ChildResult refused = Save([&] { WriteByteFile(fresh, "x"); });
     EXPECT_EQ(refused.end, ChildResult::FileCreateError) << ChildEndName(refused.end);
-    EXPECT_TRUE(refused.message.startsWith(QStringLiteral("Datei \"%1\" kann nicht erstellt werden. ").arg(fresh)))
-        << refused.message.toStdString();
+    EXPECT_EQ(refused.message, QStringLiteral("Datei \"%1\" kann nicht erstellt werden. Keine Berechtigung").arg(fresh));
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({QStringLiteral("daten.bin")}));
-    QFile::setPermissions(folder, all | enter | QFileDevice::WriteOwner);
+}
+
+// An in-place save that breaks half way (here at a file-size limit) puts the old bytes back, whether
+// the file would grow, stay as long or shrink; and no copy is left behind.
+TEST_F(InPlaceSave, AWriteThatBreaksLeavesTheOldBytes)
+{
+    const struct {
+        int oldSize;
+        int newSize;
+        rlim_t limit;
+    } cases[] = {{133136, 133136, 132096}, {5000, 20000, 10000}, {20000, 5000, 3000}, {8000, 8001, 8000}};
+    for (const auto& c : cases) {
+        QByteArray old(c.oldSize, Qt::Uninitialized);
+        for (int i = 0; i < old.size(); ++i)
+            old[i] = static_cast<char>(i % 253);
+        Prepare(old);
+        const ChildResult result = Save([&] { WriteByteFile(name, QByteArray(c.newSize, 'n')); }, c.limit);
+        const std::string what = std::to_string(c.oldSize) + " -> " + std::to_string(c.newSize);
+        EXPECT_EQ(result.end, ChildResult::FileCreateError) << what << ": " << ChildEndName(result.end);
+        EXPECT_TRUE(result.message.startsWith(QStringLiteral("Datei \"%1\" kann nicht erstellt werden. Die Datei wird zu groß").arg(name)))
+            << what;
+        const QByteArray now = ReadRaw(name);
+        EXPECT_TRUE(now == old) << what << ": the file now holds " << now.size() << " bytes";
+        EXPECT_EQ(LeftCopies(), QStringList()) << what;
+    }
+}
+
+// Without a place for the copy of the old bytes the file is not touched.
+TEST_F(InPlaceSave, NoPlaceForTheCopyLeavesTheFile)
+{
+    Prepare("alter Inhalt");
+    ASSERT_TRUE(QFile::setPermissions(dataHome, kAll | kEnter));
+    const ChildResult result = Save([&] { WriteByteFile(name, "neu"); });
+    EXPECT_EQ(result.end, ChildResult::FileCreateError) << ChildEndName(result.end);
+    EXPECT_TRUE(result.message.contains(QStringLiteral("Sicherungskopie"))) << result.message.toStdString();
+    EXPECT_EQ(ReadRaw(name), QByteArray("alter Inhalt"));
+}
+
+// A target that exists and is not a regular file is written to, never replaced by a regular file.
+TEST(ByteFile, APipeGetsTheBytesAndStaysAPipe)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("rohr"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // The reading end is open before the save, and the bytes fit into the pipe's buffer, so neither
+    // side waits; a save that replaced the pipe leaves the reader with nothing.
+    const int reader = open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    QByteArray bytes;
+    for (int i = 0; i < 30000; ++i)
+        bytes += static_cast<char>(i % 251);
+    WriteByteFile(fifo, bytes);
+    QByteArray received(40000, Qt::Uninitialized);
+    const ssize_t n = read(reader, received.data(), static_cast<size_t>(received.size()));
+    close(reader);
+    EXPECT_TRUE(received.left(std::max<ssize_t>(n, 0)) == bytes) << n;
+    struct stat info {};
+    ASSERT_EQ(stat(QFile::encodeName(fifo).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
+TEST(ByteFile, ADeviceIsWrittenToNotReplaced)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root makes device nodes";
+    QTemporaryDir dir;
+    const QString null = dir.filePath(QStringLiteral("null"));
+    const QString full = dir.filePath(QStringLiteral("full"));
+    ASSERT_EQ(mknod(QFile::encodeName(null).constData(), S_IFCHR | 0666, makedev(1, 3)), 0);
+    ASSERT_EQ(mknod(QFile::encodeName(full).constData(), S_IFCHR | 0666, makedev(1, 7)), 0);
+    EXPECT_NO_THROW(WriteByteFile(null, "verschluckt"));
+    try {
+        WriteLines(full, {QStringLiteral("voll")});
+        ADD_FAILURE() << "a full device took the bytes";
+    } catch (const FileCreateError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Datei \"%1\" kann nicht erstellt werden. Auf dem Gerät ist kein "
+                                              "Speicherplatz mehr verfügbar").arg(full));
+    }
+    for (const QString& node : {null, full}) {
+        struct stat info {};
+        ASSERT_EQ(stat(QFile::encodeName(node).constData(), &info), 0);
+        EXPECT_TRUE(S_ISCHR(info.st_mode)) << node.toStdString();
+    }
+}
+
+// The reasons are German whatever the desktop's language.
+TEST(ByteFile, ReasonsAreGerman)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path();
+    const QString missing = dir.filePath(QStringLiteral("fehlt/x.bin"));
+    const struct {
+        std::function<void()> action;
+        QString message;
+    } cases[] = {
+        {[&] { ReadByteFile(folder); }, QStringLiteral("Datei %1 kann nicht geöffnet werden. Ist ein Verzeichnis").arg(folder)},
+        {[&] { LineReader reader(folder); }, QStringLiteral("Datei %1 kann nicht geöffnet werden. Ist ein Verzeichnis").arg(folder)},
+        {[&] { ReadByteFile(missing); },
+         QStringLiteral("Datei %1 kann nicht geöffnet werden. Datei oder Verzeichnis nicht gefunden").arg(missing)},
+        {[&] { WriteByteFile(folder, "x"); }, QStringLiteral("Datei \"%1\" kann nicht erstellt werden. Ist ein Verzeichnis").arg(folder)},
+        {[&] { WriteByteFile(missing, "x"); },
+         QStringLiteral("Datei \"%1\" kann nicht erstellt werden. Datei oder Verzeichnis nicht gefunden").arg(missing)},
+    };
+    for (const auto& c : cases) {
+        try {
+            c.action();
+            ADD_FAILURE() << "no error: " << c.message.toStdString();
+        } catch (const TavrelError& e) {
+            EXPECT_EQ(e.message(), c.message);
+        }
+    }
+    // A file the user may not write stays as it is, though the folder would let it be replaced.
+    const QString locked = WriteRawPath(dir.filePath(QStringLiteral("gesperrt.bin")), "alt");
+    ASSERT_TRUE(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ReadOther));
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                      | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther);
+    const ChildResult result = RunUnprivileged([&] { WriteByteFile(locked, "neu"); });
+    EXPECT_EQ(result.message, QStringLiteral("Datei \"%1\" kann nicht erstellt werden. Keine Berechtigung").arg(locked));
+    EXPECT_EQ(ReadRaw(locked), QByteArray("alt"));
 }
 
 TEST(TextFile, LinesAreCutToTheLongestLineAFileCanUse)
@@ -285,15 +443,34 @@ TEST(TextFile, LinesAreCutToTheLongestLineAFileCanUse)
     const struct {
         QByteArray bytes;
         QStringList lines;
+        qsizetype firstCut;
     } cases[] = {
-        {a + "\r\nB\r\n", {QString(kMaxLineLength, QLatin1Char('A')), QStringLiteral("B")}},
-        {exact + "\r\n" + exact + "\n" + exact, {QString::fromLatin1(exact), QString::fromLatin1(exact), QString::fromLatin1(exact)}},
-        {exact + "Z\r\nB", {QString::fromLatin1(exact), QStringLiteral("B")}},
-        {exact + "\r", {QString::fromLatin1(exact)}},
+        {a + "\r\nB\r\n", {QString(kMaxLineLength, QLatin1Char('A')), QStringLiteral("B")}, 1},
+        {exact + "\r\n" + exact + "\n" + exact, {QString::fromLatin1(exact), QString::fromLatin1(exact), QString::fromLatin1(exact)}, 0},
+        {exact + "Z\r\nB", {QString::fromLatin1(exact), QStringLiteral("B")}, 1},
+        {exact + "\r", {QString::fromLatin1(exact)}, 0},
+        {"x\r\ny\r\n" + a, {QStringLiteral("x"), QStringLiteral("y"), QString(kMaxLineLength, QLatin1Char('A'))}, 3},
     };
     for (const auto& c : cases) {
         LineReader reader = LineReader::fromBytes(c.bytes);
         EXPECT_EQ(ReadAllLines(reader, 0), c.lines) << c.bytes.size() << " bytes";
+        EXPECT_EQ(reader.firstCutLine(), c.firstCut) << c.bytes.size() << " bytes";
+    }
+    // A conversion error of a load from such a reader names the cut line; other errors pass unchanged.
+    LineReader cut = LineReader::fromBytes("1\r\n" + a + "\r\n");
+    try {
+        NamingCutLines(cut, QStringLiteral("x.la8"), [] { throw ConversionError(QString()); });
+        ADD_FAILURE() << "no error";
+    } catch (const ConversionError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("'' ist kein gültiger Integerwert (Zeile 2 der Datei x.la8 ist länger als "
+                                              "1024 Zeichen; die Datei ist beschädigt oder von anderer Art)"));
+    }
+    EXPECT_THROW(NamingCutLines(cut, QStringLiteral("x.la8"), [] { throw StreamReadError(); }), StreamReadError);
+    LineReader whole = LineReader::fromBytes("1\r\n");
+    try {
+        NamingCutLines(whole, QStringLiteral("x.la8"), [] { throw ConversionError(QStringLiteral("q")); });
+    } catch (const ConversionError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("'q' ist kein gültiger Integerwert"));
     }
     LineReader two = LineReader::fromBytes("a\nb\nc\n", 2);
     EXPECT_EQ(ReadAllLines(two, 1), QStringList({QStringLiteral("a"), QStringLiteral("b"), QString()}));

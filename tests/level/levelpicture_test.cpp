@@ -9,6 +9,7 @@
 #include "pattern/patternstore.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -194,9 +195,13 @@ TEST(LevelPicture, UndoOfADragGivesBackTheSamePixels)
 
 namespace {
 
+// The walk of a monster inside the level, as points.
 std::vector<QPoint> Path(const LevelDocument& doc, int x, int y, const char* facing)
 {
-    return MonsterPath(doc, x, y, QLatin1String(facing));
+    std::vector<QPoint> points;
+    for (const PathCell& cell : MonsterPath(doc, x, y, QLatin1String(facing)))
+        points.emplace_back(static_cast<int>(cell.x), static_cast<int>(cell.y));
+    return points;
 }
 
 } // namespace
@@ -264,6 +269,23 @@ TEST(MonsterPath, EdgesUnknownFacingAndCellsOutsideTheGrid)
     for (QPoint start : {QPoint(-1, -1), QPoint(500, 3), QPoint(5, 40), QPoint(-9, 12)})
         for (const char* facing : {"L", "R", "O", "U"})
             EXPECT_EQ(Path(doc, start.x(), start.y(), facing).size(), 241u);
+    // At the ends of the numbers the walk steps one cell beyond them and back.
+    constexpr qint64 kMin = std::numeric_limits<int>::min();
+    constexpr qint64 kMax = std::numeric_limits<int>::max();
+    const struct {
+        qint64 x, y;
+        const char* facing;
+        PathCell second;
+    } ends[] = {
+        {kMax, 3, "R", {kMax, 3}}, {kMin, 3, "L", {kMin, 3}},     {5, kMin, "O", {5, kMin - 1}},
+        {5, kMax, "U", {5, kMax + 1}}, {kMax, kMax, "O", {kMax, kMax - 1}}, {kMin, 3, "R", {kMin, 3}},
+    };
+    for (const auto& e : ends) {
+        const std::vector<PathCell> walk = MonsterPath(doc, e.x, e.y, QLatin1String(e.facing));
+        ASSERT_EQ(walk.size(), 241u);
+        EXPECT_TRUE(walk[1] == e.second) << e.x << "," << e.y << " " << e.facing << ": " << walk[1].x << "," << walk[1].y;
+        EXPECT_TRUE(walk[2] == walk[0]) << e.x << "," << e.y << " " << e.facing;
+    }
     // A code that is not a number stops the walk.
     doc.setCode(62, 2, QStringLiteral("Boden"));
     EXPECT_THROW(Path(doc, 30, 2, "R"), ConversionError);
@@ -311,6 +333,54 @@ TEST(LevelOverlays, MonstersAndSwitches)
     EXPECT_THROW(f.picture.Drawmonster(), ConversionError);
     f.doc.setTableCell(LevelTable::Switches, 1, 2, QStringLiteral("Maus X"));
     EXPECT_THROW(f.picture.drawschalter(), ConversionError);
+}
+
+// Positions anywhere in the 32-bit range: what lies outside the picture is not drawn, a line that
+// leaves it is drawn up to its edge, and nothing overflows on the way.
+TEST(LevelOverlays, ExtremePositions)
+{
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr int kMax = std::numeric_limits<int>::max();
+    const int values[] = {kMin, kMin + 1, -67108865, -1, 1, 127, 128, 67108864, 134217727, kMax - 1, kMax};
+    Fixture f;
+    f.picture.drawlevel(false, false);
+    const QImage plain = f.picture.level().copy();
+    // Monsters far away in every direction and facing: the picture stays as it was.
+    int n = 0;
+    for (const int x : values)
+        for (const int y : {kMin, -1000, 100000, kMax}) {
+            const int m = n++ % 10 + 1;
+            f.doc.setTableCell(LevelTable::Monsters, 2, m, QString::number(x));
+            f.doc.setTableCell(LevelTable::Monsters, 3, m, QString::number(y));
+            f.doc.setTableCell(LevelTable::Monsters, 7, m, QString::fromLatin1(&"LROU"[n % 4], 1));
+            f.picture.Drawmonster();
+        }
+    EXPECT_EQ(f.picture.level(), plain);
+    // Switch 1 in the level with its target far to the right or left: the line runs to the edge.
+    f.doc.setTableCell(LevelTable::Switches, 1, 1, QStringLiteral("120"));
+    f.doc.setTableCell(LevelTable::Switches, 2, 1, QStringLiteral("4"));
+    f.doc.setTableCell(LevelTable::Switches, 4, 1, QStringLiteral("4"));
+    const QRgb green = Fixture::rgb(LevelPicture::switchColor(1));
+    for (const int target : {67108864, kMax, 1073741824}) {
+        f.doc.setTableCell(LevelTable::Switches, 3, 1, QString::number(target));
+        f.picture.drawlevel(true, false);
+        EXPECT_EQ(f.at(4095, 4 * 32 + 12), green) << target;
+    }
+    f.doc.setTableCell(LevelTable::Switches, 1, 1, QStringLiteral("3"));
+    for (const int target : {-67108865, kMin}) {
+        f.doc.setTableCell(LevelTable::Switches, 3, 1, QString::number(target));
+        f.picture.drawlevel(true, false);
+        EXPECT_EQ(f.at(0, 4 * 32 + 12), green) << target;
+    }
+    // Every extreme pair as switch and target position.
+    for (const int a : values)
+        for (const int b : values) {
+            f.doc.setTableCell(LevelTable::Switches, 1, 2, QString::number(a));
+            f.doc.setTableCell(LevelTable::Switches, 2, 2, QString::number(b));
+            f.doc.setTableCell(LevelTable::Switches, 3, 2, QString::number(b));
+            f.doc.setTableCell(LevelTable::Switches, 4, 2, QString::number(a));
+            f.picture.drawschalter();
+        }
 }
 
 TEST(LevelOverlays, PlacingAfterTheSwitchOverlayGivesCrispBlocks)

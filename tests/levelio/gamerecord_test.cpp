@@ -1,6 +1,7 @@
 // The game level record built into the executable image: level bytes and log, texts, tables, colours, time.
 #include "common/errors.h"
 #include "level/leveldocument.h"
+#include "levelio/disklevelrecord.h"
 #include "levelio/gamelevelrecord.h"
 #include "levelio/xeximage.h"
 #include "pattern/colorregisterset.h"
@@ -8,6 +9,7 @@
 #include "support/testutil.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -187,6 +189,39 @@ TEST_F(GameRecordTest, MonstersSwitchesColoursAndTime)
     EXPECT_EQ(image.at(kRec + GameRecord::kColors + 49), 80);
     EXPECT_EQ(image.at(kRec + GameRecord::kColors + 3), 0x36); // standard D of line 1
     EXPECT_EQ(image.at(kRec + GameRecord::kTime), 9);
+}
+
+// Any 32-bit number in a table cell or the grid gives the low 8 bits of what the record stores, in
+// the executable's record and in a disk slot alike; nothing overflows on the way.
+TEST_F(GameRecordTest, ExtremeNumbersGiveTheirLowByte)
+{
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr int kMax = std::numeric_limits<int>::max();
+    const struct {
+        int value;
+        int targetByte; // 2t + 1, low 8 bits
+    } cases[] = {{12, 25},         {127, 255},        {128, 1},           {-1, 255},      {0, 1},
+                 {1073741824, 1},  {kMax, 255},       {kMax - 1, 253},    {kMin, 1},      {kMin + 1, 3},
+                 {-1073741825, 255}, {67108864, 1}};
+    for (const auto& c : cases) {
+        const QString text = QString::number(c.value);
+        for (int s = 1; s <= LevelDocument::kSwitches; ++s)
+            for (int row = 1; row <= 5; ++row)
+                doc.setTableCell(LevelTable::Switches, row, s, text);
+        for (int m = 1; m <= LevelDocument::kMonsters; ++m)
+            for (int row = 1; row <= 6; ++row)
+                doc.setTableCell(LevelTable::Monsters, row, m, text);
+        doc.setCode(7, 3, text);
+        build();
+        const int low = c.value & 0xFF;
+        EXPECT_EQ(image.at(kRec + GameRecord::kSwitches + 5), c.targetByte) << c.value;
+        EXPECT_EQ(image.at(kRec + GameRecord::kSwitches), low) << c.value;
+        EXPECT_EQ(image.at(kRec + GameRecord::kMonsters), low) << c.value;
+        QByteArray disk(3200, '\0');
+        WriteDiskLevelRecord(doc, 1, disk);
+        EXPECT_EQ(static_cast<unsigned char>(disk[DiskRecord::kSwitches + 5]), c.targetByte) << c.value;
+        EXPECT_EQ(static_cast<unsigned char>(disk[DiskRecord::kMonsters]), low) << c.value;
+    }
 }
 
 TEST_F(GameRecordTest, MouseXStopsTheSwitchPositionsThere)

@@ -94,11 +94,20 @@ inline ChildResult RunWithFileSizeLimit(rlim_t limitBytes, const std::function<v
 }
 
 // The action as a user without root's rights (nobody), so that file permissions bite even when the
-// tests run as root; as an ordinary user the action runs with the user's own rights.
-inline ChildResult RunUnprivileged(const std::function<void()>& action)
+// tests run as root; as an ordinary user the action runs with the user's own rights. A file-size limit
+// may come on top. The recovery folder of in-place saves lies below dataHome when one is given.
+inline ChildResult RunUnprivileged(const std::function<void()>& action, rlim_t limitBytes = RLIM_INFINITY,
+                                   const QString& dataHome = QString())
 {
     return RunInChild(
-        [] {
+        [limitBytes, dataHome] {
+            if (!dataHome.isEmpty())
+                qputenv("XDG_DATA_HOME", dataHome.toLocal8Bit());
+            if (limitBytes != RLIM_INFINITY) {
+                static FileSizeLimit* limit = new FileSizeLimit(limitBytes);
+                if (!limit->active())
+                    return false;
+            }
             if (geteuid() != 0)
                 return true;
             const passwd* nobody = getpwnam("nobody");

@@ -24,6 +24,7 @@ struct CliSetup {
     QStringList stdinProducer;            // a program whose output is piped into standard input
     QString workingDirectory;             // the test's own when empty
     rlim_t fileSizeLimit = RLIM_INFINITY; // writes past this many bytes fail (SIGXFSZ ignored)
+    bool defaultFileSizeSignal = false;   // with the limit, SIGXFSZ as the system leaves it (it ends the process)
 };
 
 inline CliRun RunCli(const QStringList& args, const CliSetup& setup = {})
@@ -44,8 +45,9 @@ inline CliRun RunCli(const QStringList& args, const CliSetup& setup = {})
         process.setWorkingDirectory(setup.workingDirectory);
     if (setup.fileSizeLimit != RLIM_INFINITY) {
         const rlim_t limit = setup.fileSizeLimit;
-        process.setChildProcessModifier([limit] {
-            std::signal(SIGXFSZ, SIG_IGN);
+        const bool keepSignal = setup.defaultFileSizeSignal;
+        process.setChildProcessModifier([limit, keepSignal] {
+            std::signal(SIGXFSZ, keepSignal ? SIG_DFL : SIG_IGN);
             rlimit r{};
             getrlimit(RLIMIT_FSIZE, &r);
             r.rlim_cur = limit;
