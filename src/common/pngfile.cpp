@@ -17,10 +17,11 @@ std::optional<QImage> Indexed(const QImage& rgb)
     QList<QRgb> table;
     QRgb last = 0;
     int lastIndex = -1;
+    const int width = rgb.width();
     for (int y = 0; y < rgb.height(); ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
         uchar* out = indexed.scanLine(y);
-        for (int x = 0; x < rgb.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             // Runs of one colour are the rule: the last colour is checked first.
             if (lastIndex < 0 || in[x] != last) {
                 last = in[x];

@@ -57,15 +57,6 @@ QString LevelGameFiles::playFileName()
     return QDir::current().absoluteFilePath(QStringLiteral("oxil-neu.xex"));
 }
 
-QString LevelGameFiles::saveBinary15(const LevelDocument& document, int slot, const QImage& picture, QStringList& log)
-{
-    BuildIntoExecutable(document, slot, xexPath(), mXex, log);
-    const QString name = LevelBinaryFileName(mProgramFolder, slot, document.author(), document.title());
-    SaveLevelBinaryFile(mXex, name);
-    saveaspic(picture, LevelPictureNameFor(name));
-    return name;
-}
-
 std::optional<QString> LevelGameFiles::playLevel(const LevelDocument& document, int slot, DesktopOpener& opener,
                                                  QStringList& log)
 {

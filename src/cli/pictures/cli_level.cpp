@@ -1,5 +1,6 @@
 // tavrel-cli render-level: the level picture as the level editor draws it after loading a level file.
 #include "cli/command.h"
+#include "cli/picturecommands.h"
 
 #include "level/leveldocument.h"
 #include "level/leveleditsession.h"
@@ -71,8 +72,6 @@ int RunRenderLevel(const QStringList& argv)
     return 0;
 }
 
-const CliRegistration renderLevel(
-    QStringLiteral("render-level"),
-    CliCommand{QStringLiteral("render-level DATEI.la8 --font DATEI.fa8 [--overlays] [-o BILD.png|.bmp]"), RunRenderLevel});
+const PictureRegistration renderLevel("render-level", RunRenderLevel);
 
 } // namespace
