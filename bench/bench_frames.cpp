@@ -9,7 +9,7 @@
 #include "app/ui/windowset.h"
 #include "level/leveldocument.h"
 #include "level/ui/map.h"
-#include "levelio/ui/Mapdata.h"
+#include "level/ui/Mapdata.h"
 #include "pattern/ui/main.h"
 
 #include <QPushButton>

@@ -1,5 +1,5 @@
 // Reading and writing level files.
-#include "levelio/levelfile.h"
+#include "level/levelfile.h"
 
 #include "common/intconv.h"
 #include "common/textfile.h"
