@@ -377,7 +377,6 @@ void LevelDocument::setTip2(const QString& text)
 void LevelDocument::clearHistory()
 {
     mStroke.reset();
-    // Through Qt's meta-object system: the stack's code is QtGui's, which the file formats do without.
-    if (mUndo)
-        QMetaObject::invokeMethod(mUndo, "clear");
+    if (mClearUndo)
+        mClearUndo();
 }

@@ -40,6 +40,7 @@
 #include <QUndoStack>
 #endif
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -227,6 +228,7 @@ private:
     // The QUndoStack (QtGui), held as what Qt Core knows of it, so that the file formats and the command
     // line need no QtGui; the steps that use it are in leveldocument_history.cpp.
     QObject* mUndo = nullptr;
+    std::function<void()> mClearUndo; // the stack's clear(), set with the stack
     std::optional<std::vector<LevelCellEdit>> mStroke;
     int mBatchDepth = 0;
     int mRestoreDepth = 0;

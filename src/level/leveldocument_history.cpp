@@ -9,8 +9,11 @@
 
 QUndoStack& LevelDocument::undoStack()
 {
-    if (!mUndo)
-        mUndo = new QUndoStack(this);
+    if (!mUndo) {
+        auto* stack = new QUndoStack(this);
+        mUndo = stack;
+        mClearUndo = [stack] { stack->clear(); };
+    }
     return *static_cast<QUndoStack*>(mUndo);
 }
 

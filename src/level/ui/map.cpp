@@ -71,26 +71,62 @@ void TFormmap::buildControls()
     layout->addWidget(buildHeader());
     layout->addWidget(buildLevelArea());
     layout->addWidget(buildBelowLevel());
+    // Each page is an empty tab until it is first shown: building all four took most of the first opening.
     PageControl1 = Named(new QTabWidget(this), "PageControl1");
-    PageControl1->addTab(buildDataPage(), QStringLiteral("Daten laden und speichern"));
-    PageControl1->addTab(buildElementsPage(), QStringLiteral("Spielelemente setzen"));
-    PageControl1->addTab(buildTablePage(LevelTable::Monsters), QStringLiteral("Gegner verwalten"));
-    PageControl1->addTab(buildTablePage(LevelTable::Switches), QStringLiteral("Schalter verwalten"));
-    PageControl1->setCurrentIndex(2);
+    for (const QString& title : {QStringLiteral("Daten laden und speichern"), QStringLiteral("Spielelemente setzen"),
+                                 QStringLiteral("Gegner verwalten"), QStringLiteral("Schalter verwalten")}) {
+        auto* holder = new QWidget(PageControl1);
+        auto* box = new QVBoxLayout(holder);
+        box->setContentsMargins(0, 0, 0, 0);
+        PageControl1->addTab(holder, title);
+    }
+    PageControl1->setCurrentIndex(MonstersPage);
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int page) { ensurePage(page); });
     layout->addWidget(PageControl1, 1);
 
     Panel5->raise();
     buildUndoKeys();
     connectPictures();
-    connectDataPage();
-    connectGamePanels();
-    connectMonsterPages();
     connectColorLines();
-    AppendLines(Memo, mPendingLog);
-    mPendingLog.clear();
+    ensurePage(MonstersPage);
     refreshColorPanels();
-    refreshTextsAndTime();
     refresh();
+}
+
+void TFormmap::ensurePage(int page)
+{
+    if (page < 0 || page >= kPages || mPageBuilt[page])
+        return;
+    mPageBuilt[page] = true;
+    QWidget* holder = PageControl1->widget(page);
+    switch (page) {
+    case DataPage:
+        holder->layout()->addWidget(buildDataPage());
+        connectDataPage();
+        connectGamePanels();
+        refreshTextsAndTime();
+        break;
+    case ElementsPage:
+        holder->layout()->addWidget(buildElementsPage());
+        connectChooser();
+        AppendLines(Memo, mPendingLog);
+        mPendingLog.clear();
+        break;
+    case MonstersPage:
+    case SwitchesPage: {
+        const LevelTable table = page == MonstersPage ? LevelTable::Monsters : LevelTable::Switches;
+        holder->layout()->addWidget(buildTablePage(table));
+        connectTablePage(table);
+        break;
+    }
+    }
+    refresh();
+}
+
+void TFormmap::buildRemainingControls()
+{
+    for (int page = 0; page < kPages; ++page)
+        ensurePage(page);
 }
 
 QWidget* TFormmap::buildHeader()
@@ -230,6 +266,7 @@ QWidget* TFormmap::buildBelowLevel()
     connect(CheckBoxMonster, &QCheckBox::clicked, this, [this] { act([this] { CheckBoxMonsterClick(); }); });
     connect(CheckBoxschalter, &QCheckBox::clicked, this, [this] { act([this] { CheckBoxschalterClick(); }); });
     connect(ButtonFont, &QPushButton::clicked, this, [this] { act([this] { ButtonFontClick(); }); });
+    connect(ButtonPlayMatrix, &QPushButton::clicked, this, [this] { act([this] { ButtonPlayMatrixClick(); }); });
     return strip;
 }
 
@@ -237,7 +274,7 @@ QWidget* TFormmap::buildBelowLevel()
 
 void TFormmap::LevelEditorOpen()
 {
-    ensureControls();
+    ensureShownControls();
     act([this] {
         mSession.open(mPatterns, mRegisters);
         refreshColorPanels();
@@ -329,7 +366,7 @@ void TFormmap::onDocumentChanged(const LevelChange& change)
         return;
     if (change.has(LevelChange::ColorLines))
         refreshColorPanels();
-    if (change.has(LevelChange::Texts) || change.has(LevelChange::Time))
+    if ((change.has(LevelChange::Texts) || change.has(LevelChange::Time)) && mPageBuilt[DataPage])
         refreshTextsAndTime();
     paintboxLevel->update();
     refreshUndoTip();
@@ -357,10 +394,12 @@ void TFormmap::refresh()
         return;
     if (LabelPattern->text() != mSession.bannerText() && !mSession.bannerText().isEmpty())
         LabelPattern->setText(mSession.bannerText());
+    refreshUndoTip();
+    paintboxLevel->update();
+    if (!mPageBuilt[ElementsPage])
+        return;
     if (!mSession.chooserText().isEmpty() && LabelAuswahl->text() != mSession.chooserText())
         LabelAuswahl->setText(mSession.chooserText());
     refreshCarried();
-    refreshUndoTip();
-    paintboxLevel->update();
     paintboxpattern->update();
 }

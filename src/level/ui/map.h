@@ -165,8 +165,12 @@ public:
     QPushButton* Button1 = nullptr;
     QPushButton* Button30 = nullptr;
 
+    // The four pages, in PageControl1's order.
+    enum Page { DataPage, ElementsPage, MonstersPage, SwitchesPage, kPages };
+
 protected:
     void buildControls() override;
+    void buildRemainingControls() override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -186,10 +190,13 @@ private:
     QWidget* buildTablePage(LevelTable table);
     QWidget* buildMonsterButtons();
     QWidget* buildSwitchButtons();
-    void connectMonsterPages();
+    // Builds the page's controls into its tab unless they are built: a page is built when first shown.
+    void ensurePage(int page);
+    void connectTablePage(LevelTable table);
     void connectColorLines();
     void buildUndoKeys();
     void connectPictures();
+    void connectChooser();
     void connectDataPage();
     void connectGamePanels();
     void onDocumentChanged(const LevelChange& change);
@@ -224,6 +231,7 @@ private:
     std::function<void()> mShowByteView;
     QStringList mPendingLog; // logged before the controls were built
     bool mShownOnce = false;
+    std::array<bool, kPages> mPageBuilt{};
     int mBannerOffset = 0; // the banner's distance from the level view's left edge
     QString mLastUndoTip;
 };

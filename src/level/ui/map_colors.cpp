@@ -17,8 +17,6 @@ void TFormmap::connectColorLines()
             connect(colorPanels[c][line - 1], &ColorPanel::doubleClicked, this,
                     [this, c, line] { act([this, c, line] { PanelDblClick(c, line); }); });
     connect(ButtonStandardfarbe, &QPushButton::clicked, this, [this] { act([this] { ButtonStandardfarbeClick(); }); });
-    connect(Button1, &QPushButton::clicked, this, [this] { act([this] { Button1Click(); }); });
-    connect(Button30, &QPushButton::clicked, this, [this] { act([this] { Button30Click(); }); });
 }
 
 void TFormmap::PanelDblClick(int column, int line)
@@ -51,6 +49,7 @@ void TFormmap::ButtonStandardfarbeClick()
 
 void TFormmap::Button1Click()
 {
+    ensurePage(ElementsPage); // the log
     Memo->clear();
     AppendLines(Memo, LevelAssemblerCode(mDocument));
 }

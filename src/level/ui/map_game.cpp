@@ -22,17 +22,20 @@ void TFormmap::connectGamePanels()
         {"SpeedButton14", &TFormmap::SpeedButton14Click},
         {"ButtonAtrLoad", &TFormmap::AtrLoad},
         {"ButtonAtrSave", &TFormmap::ButtonAtrSaveClick},
-        {"ButtonPlayMatrix", &TFormmap::ButtonPlayMatrixClick},
     };
     for (const auto& [name, handler] : buttons) {
         auto* button = findChild<QPushButton*>(QLatin1String(name));
         Q_ASSERT(button);
         connect(button, &QPushButton::clicked, this, [this, handler = handler] { act([this, handler] { (this->*handler)(); }); });
     }
+    // The level code and the byte view, on the same page.
+    connect(Button1, &QPushButton::clicked, this, [this] { act([this] { Button1Click(); }); });
+    connect(Button30, &QPushButton::clicked, this, [this] { act([this] { Button30Click(); }); });
 }
 
 void TFormmap::ButtonBinarySave15Click()
 {
+    ensurePage(ElementsPage); // the log
     QStringList log;
     // The byte lines of the build reach the log even when a later step fails.
     const auto flush = qScopeGuard([&] { AppendLines(Memo, log); });
@@ -82,6 +85,9 @@ void TFormmap::ButtonAtrSaveClick()
 
 void TFormmap::ButtonPlayMatrixClick()
 {
+    // The slot field and the log stand on pages of their own.
+    ensurePage(DataPage);
+    ensurePage(ElementsPage);
     QStringList log;
     const auto flush = qScopeGuard([&] { AppendLines(Memo, log); });
     if (const std::optional<QString> failed =

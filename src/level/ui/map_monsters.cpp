@@ -82,21 +82,21 @@ QWidget* TFormmap::buildSwitchButtons()
     return strip;
 }
 
-void TFormmap::connectMonsterPages()
+void TFormmap::connectTablePage(LevelTable table)
 {
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { act([this] { BitBtn1Click(); }); });
+    if (table == LevelTable::Monsters) {
+        connect(BitBtn1, &QPushButton::clicked, this, [this] { act([this] { BitBtn1Click(); }); });
+        connect(Button33, &QPushButton::clicked, this, [this] { act([this] { Button33Click(); }); });
+        for (int n = 1; n <= LevelDocument::kMonsters; ++n)
+            connect(monsterButtons[n - 1], &QPushButton::clicked, this, [this, n] { act([this, n] { SetMonster(n); }); });
+        return;
+    }
     connect(buttoninitschaltergrid, &QPushButton::clicked, this, [this] { act([this] { buttoninitschaltergridClick(); }); });
-    for (QPushButton* redraw : {Button33, Button34})
-        connect(redraw, &QPushButton::clicked, this, [this] { act([this] { Button33Click(); }); });
-    for (int n = 1; n <= LevelDocument::kMonsters; ++n)
-        connect(monsterButtons[n - 1], &QPushButton::clicked, this, [this, n] { act([this, n] { SetMonster(n); }); });
+    connect(Button34, &QPushButton::clicked, this, [this] { act([this] { Button33Click(); }); });
     for (int n = 1; n <= LevelDocument::kSwitches; ++n) {
         connect(woButtons[n - 1], &QPushButton::clicked, this, [this, n] { act([this, n] { SetSchalter(n); }); });
         connect(wasButtons[n - 1], &QPushButton::clicked, this, [this, n] { act([this, n] { SetZiel(n); }); });
     }
-    connect(paintboxpattern, &ImageView::released, this, [this](Qt::MouseButton, QPoint) {
-        act([this] { paintboxpatternMouseUp(); });
-    });
 }
 
 // --- handlers -----------------------------------------------------------------------------------------------

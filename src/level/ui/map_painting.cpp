@@ -9,13 +9,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-namespace {
-
-constexpr int kElementsPage = 1;
-
-} // namespace
-
-bool TFormmap::paintingPage() const { return PageControl1->currentIndex() == kElementsPage; }
+bool TFormmap::paintingPage() const { return PageControl1->currentIndex() == ElementsPage; }
 
 void TFormmap::connectPictures()
 {
@@ -33,12 +27,19 @@ void TFormmap::connectPictures()
     connect(paintboxLevel, &ImageView::released, this, [this](Qt::MouseButton, QPoint) {
         act([this] { mSession.levelMouseUp(); });
     });
+}
+
+void TFormmap::connectChooser()
+{
     connect(paintboxpattern, &LevelPictureView::pressedWith, this,
             [this](Qt::MouseButtons held, Qt::KeyboardModifiers, QPoint at) {
                 act([&] { mSession.chooserMouseDown(at, SessionButtons(held)); });
             });
     connect(paintboxpattern, &ImageView::moved, this,
             [this](Qt::MouseButtons, QPoint at) { act([&] { mSession.chooserMouseMove(at); }); });
+    connect(paintboxpattern, &ImageView::released, this, [this](Qt::MouseButton, QPoint) {
+        act([this] { paintboxpatternMouseUp(); });
+    });
 }
 
 void TFormmap::Button32Click()
