@@ -5,13 +5,11 @@
 #include "level/ui/levelbytemodels.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QStaticText>
 #include <QStyledItemDelegate>
 #include <QStyle>
@@ -94,7 +92,7 @@ private:
 
 } // namespace
 
-TFormMapData::TFormMapData(UserDialogs& dialogs, QWidget* parent) : DeferredWindow(parent), mDialogs(dialogs)
+TFormMapData::TFormMapData(UserDialogs& dialogs, QWidget* parent) : DeferredWindow(parent), ActingWindow(dialogs)
 {
     setObjectName(QStringLiteral("FormMapData"));
     setWindowTitle(QStringLiteral("Level Byte Data "));
@@ -124,7 +122,7 @@ void TFormMapData::buildControls()
     layout->addWidget(GridBit, 1);
     layout->addWidget(Button1, 0, Qt::AlignLeft);
 
-    connect(Button1, &QPushButton::clicked, this, [this] { act([&] { Button1Click(); }); });
+    connectAct(Button1, &QPushButton::clicked, &TFormMapData::Button1Click);
     attachModels();
 }
 
@@ -181,11 +179,7 @@ void TFormMapData::showEvent(QShowEvent* event)
     // Centred on the screen when first shown; later it keeps the place the user gave it.
     if (!mPlaced) {
         mPlaced = true;
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame(QPoint(0, 0), size());
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        CenterOnScreen(this);
     }
     QWidget::showEvent(event);
 }

@@ -10,12 +10,10 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShowEvent>
@@ -34,6 +32,7 @@ constexpr int kLevelViewHeight = 337;
 TFormmap::TFormmap(UserDialogs& dialogs, const PatternStore& patterns, const ColorRegisterSet& registers,
                    Collaborators collaborators, QWidget* parent)
     : DeferredWindow(parent),
+      ActingWindow(dialogs),
       mDialogs(dialogs),
       mPatterns(patterns),
       mRegisters(registers),
@@ -80,42 +79,42 @@ void TFormmap::buildControls()
         box->setContentsMargins(0, 0, 0, 0);
         PageControl1->addTab(holder, title);
     }
-    PageControl1->setCurrentIndex(MonstersPage);
-    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int page) { ensurePage(page); });
+    PageControl1->setCurrentIndex(static_cast<int>(LevelPage::Gegner));
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int page) { ensurePage(static_cast<LevelPage>(page)); });
     layout->addWidget(PageControl1, 1);
 
     Panel5->raise();
     buildUndoKeys();
     connectPictures();
     connectColorLines();
-    ensurePage(MonstersPage);
+    ensurePage(LevelPage::Gegner);
     refreshColorPanels();
     refresh();
 }
 
-void TFormmap::ensurePage(int page)
+void TFormmap::ensurePage(LevelPage page)
 {
-    if (page < 0 || page >= kPages || mPageBuilt[page])
+    if (pageBuilt(page))
         return;
-    mPageBuilt[page] = true;
-    QWidget* holder = PageControl1->widget(page);
+    mPageBuilt[static_cast<size_t>(page)] = true;
+    QLayout* holder = PageControl1->widget(static_cast<int>(page))->layout();
     switch (page) {
-    case DataPage:
-        holder->layout()->addWidget(buildDataPage());
+    case LevelPage::Daten:
+        holder->addWidget(buildDataPage());
         connectDataPage();
         connectGamePanels();
         refreshTextsAndTime();
         break;
-    case ElementsPage:
-        holder->layout()->addWidget(buildElementsPage());
+    case LevelPage::Spielelemente:
+        holder->addWidget(buildElementsPage());
         connectChooser();
         AppendLines(Memo, mPendingLog);
         mPendingLog.clear();
         break;
-    case MonstersPage:
-    case SwitchesPage: {
-        const LevelTable table = page == MonstersPage ? LevelTable::Monsters : LevelTable::Switches;
-        holder->layout()->addWidget(buildTablePage(table));
+    case LevelPage::Gegner:
+    case LevelPage::Schalter: {
+        const LevelTable table = page == LevelPage::Gegner ? LevelTable::Monsters : LevelTable::Switches;
+        holder->addWidget(buildTablePage(table));
         connectTablePage(table);
         break;
     }
@@ -125,7 +124,7 @@ void TFormmap::ensurePage(int page)
 
 void TFormmap::buildRemainingControls()
 {
-    for (int page = 0; page < kPages; ++page)
+    for (LevelPage page : {LevelPage::Daten, LevelPage::Spielelemente, LevelPage::Gegner, LevelPage::Schalter})
         ensurePage(page);
 }
 
@@ -167,8 +166,8 @@ QWidget* TFormmap::buildHeader()
     LabelPattern->setFont(bold);
     bannerLayout->addWidget(LabelPattern);
     Panel5->setFixedSize(520, 22);
-    connect(SpeedButton38, &QPushButton::clicked, this, [this] { act([this] { SpeedButton38Click(); }); });
-    connect(SpeedButton37, &QPushButton::clicked, this, [this] { act([this] { SpeedButton37Click(); }); });
+    connectAct(SpeedButton38, &QPushButton::clicked, &TFormmap::SpeedButton38Click);
+    connectAct(SpeedButton37, &QPushButton::clicked, &TFormmap::SpeedButton37Click);
     return header;
 }
 
@@ -263,10 +262,10 @@ QWidget* TFormmap::buildBelowLevel()
     ButtonFont = NamedButton(QStringLiteral("Zurück zum Font Editor"), "ButtonFont", strip);
     row->addWidget(ButtonPlayMatrix);
     row->addWidget(ButtonFont);
-    connect(CheckBoxMonster, &QCheckBox::clicked, this, [this] { act([this] { CheckBoxMonsterClick(); }); });
-    connect(CheckBoxschalter, &QCheckBox::clicked, this, [this] { act([this] { CheckBoxschalterClick(); }); });
-    connect(ButtonFont, &QPushButton::clicked, this, [this] { act([this] { ButtonFontClick(); }); });
-    connect(ButtonPlayMatrix, &QPushButton::clicked, this, [this] { act([this] { ButtonPlayMatrixClick(); }); });
+    connectAct(CheckBoxMonster, &QCheckBox::clicked, &TFormmap::CheckBoxMonsterClick);
+    connectAct(CheckBoxschalter, &QCheckBox::clicked, &TFormmap::CheckBoxschalterClick);
+    connectAct(ButtonFont, &QPushButton::clicked, &TFormmap::ButtonFontClick);
+    connectAct(ButtonPlayMatrix, &QPushButton::clicked, &TFormmap::ButtonPlayMatrixClick);
     return strip;
 }
 
@@ -278,13 +277,8 @@ void TFormmap::LevelEditorOpen()
     act([this] {
         mSession.open(mPatterns, mRegisters);
         refreshColorPanels();
-        if (!mShownOnce) {
-            if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-                QRect frame(QPoint(0, 0), size());
-                frame.moveCenter(screen->availableGeometry().center());
-                move(frame.topLeft());
-            }
-        }
+        if (!mShownOnce)
+            CenterOnScreen(this);
         ShowWindow(this);
     });
 }
@@ -366,7 +360,7 @@ void TFormmap::onDocumentChanged(const LevelChange& change)
         return;
     if (change.has(LevelChange::ColorLines))
         refreshColorPanels();
-    if ((change.has(LevelChange::Texts) || change.has(LevelChange::Time)) && mPageBuilt[DataPage])
+    if ((change.has(LevelChange::Texts) || change.has(LevelChange::Time)) && pageBuilt(LevelPage::Daten))
         refreshTextsAndTime();
     paintboxLevel->update();
     refreshUndoTip();
@@ -396,7 +390,7 @@ void TFormmap::refresh()
         LabelPattern->setText(mSession.bannerText());
     refreshUndoTip();
     paintboxLevel->update();
-    if (!mPageBuilt[ElementsPage])
+    if (!pageBuilt(LevelPage::Spielelemente))
         return;
     if (!mSession.chooserText().isEmpty() && LabelAuswahl->text() != mSession.chooserText())
         LabelAuswahl->setText(mSession.chooserText());

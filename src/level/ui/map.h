@@ -1,7 +1,7 @@
 // The level editor window: the level picture with its colour lines, the chooser and the four pages.
 #pragma once
 
-#include "common/guard.h"
+#include "common/ui/actingwindow.h"
 #include "common/ui/deferredwindow.h"
 #include "level/levelcolorlines.h"
 #include "level/leveldocument.h"
@@ -36,7 +36,7 @@ class UserDialogs;
 struct PaletteAnswer;
 struct PaletteRequest;
 
-class TFormmap : public DeferredWindow {
+class TFormmap : public DeferredWindow, public ActingWindow<TFormmap> {
     Q_OBJECT
 public:
     // What the level editor works with beyond its own level, handed over by the window set.
@@ -165,9 +165,6 @@ public:
     QPushButton* Button1 = nullptr;
     QPushButton* Button30 = nullptr;
 
-    // The four pages, in PageControl1's order.
-    enum Page { DataPage, ElementsPage, MonstersPage, SwitchesPage, kPages };
-
 protected:
     void buildControls() override;
     void buildRemainingControls() override;
@@ -191,7 +188,8 @@ private:
     QWidget* buildMonsterButtons();
     QWidget* buildSwitchButtons();
     // Builds the page's controls into its tab unless they are built: a page is built when first shown.
-    void ensurePage(int page);
+    void ensurePage(LevelPage page);
+    bool pageBuilt(LevelPage page) const { return mPageBuilt[static_cast<size_t>(page)]; }
     void connectTablePage(LevelTable table);
     void connectColorLines();
     void buildUndoKeys();
@@ -207,12 +205,6 @@ private:
     bool paintingPage() const;
     void placeBanner();
     FileDialogRequest levelDialog() const;
-    template <class F>
-    void act(F&& handler)
-    {
-        Guarded(mDialogs, std::forward<F>(handler));
-        refresh();
-    }
 
     UserDialogs& mDialogs;
     const PatternStore& mPatterns;
@@ -231,7 +223,7 @@ private:
     std::function<void()> mShowByteView;
     QStringList mPendingLog; // logged before the controls were built
     bool mShownOnce = false;
-    std::array<bool, kPages> mPageBuilt{};
+    std::array<bool, 4> mPageBuilt{}; // by LevelPage
     int mBannerOffset = 0; // the banner's distance from the level view's left edge
     QString mLastUndoTip;
 };

@@ -14,9 +14,8 @@ void TFormmap::connectColorLines()
 {
     for (int c = 0; c < LevelDocument::kColorColumns; ++c)
         for (int line = 1; line <= LevelDocument::kColorLines; ++line)
-            connect(colorPanels[c][line - 1], &ColorPanel::doubleClicked, this,
-                    [this, c, line] { act([this, c, line] { PanelDblClick(c, line); }); });
-    connect(ButtonStandardfarbe, &QPushButton::clicked, this, [this] { act([this] { ButtonStandardfarbeClick(); }); });
+            connectAct(colorPanels[c][line - 1], &ColorPanel::doubleClicked, [this, c, line] { PanelDblClick(c, line); });
+    connectAct(ButtonStandardfarbe, &QPushButton::clicked, &TFormmap::ButtonStandardfarbeClick);
 }
 
 void TFormmap::PanelDblClick(int column, int line)
@@ -30,7 +29,8 @@ void TFormmap::PanelDblClick(int column, int line)
 
 void TFormmap::Buttonwahl2Click(const PaletteAnswer& answer)
 {
-    // A failing row redraw goes to the palette's guard: the error is shown and the palette stays open.
+    // Runs inside the palette's handler: a failing row redraw goes to the palette's guard, so the error is
+    // shown and the palette stays open.
     try {
         mColorLines.accept(answer);
     } catch (...) {
@@ -49,7 +49,7 @@ void TFormmap::ButtonStandardfarbeClick()
 
 void TFormmap::Button1Click()
 {
-    ensurePage(ElementsPage); // the log
+    ensurePage(LevelPage::Spielelemente); // the log
     Memo->clear();
     AppendLines(Memo, LevelAssemblerCode(mDocument));
 }

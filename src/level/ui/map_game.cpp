@@ -26,16 +26,16 @@ void TFormmap::connectGamePanels()
     for (const auto& [name, handler] : buttons) {
         auto* button = findChild<QPushButton*>(QLatin1String(name));
         Q_ASSERT(button);
-        connect(button, &QPushButton::clicked, this, [this, handler = handler] { act([this, handler] { (this->*handler)(); }); });
+        connectAct(button, &QPushButton::clicked, handler);
     }
     // The level code and the byte view, on the same page.
-    connect(Button1, &QPushButton::clicked, this, [this] { act([this] { Button1Click(); }); });
-    connect(Button30, &QPushButton::clicked, this, [this] { act([this] { Button30Click(); }); });
+    connectAct(Button1, &QPushButton::clicked, &TFormmap::Button1Click);
+    connectAct(Button30, &QPushButton::clicked, &TFormmap::Button30Click);
 }
 
 void TFormmap::ButtonBinarySave15Click()
 {
-    ensurePage(ElementsPage); // the log
+    ensurePage(LevelPage::Spielelemente); // the log
     QStringList log;
     // The byte lines of the build reach the log even when a later step fails.
     const auto flush = qScopeGuard([&] { AppendLines(Memo, log); });
@@ -86,8 +86,8 @@ void TFormmap::ButtonAtrSaveClick()
 void TFormmap::ButtonPlayMatrixClick()
 {
     // The slot field and the log stand on pages of their own.
-    ensurePage(DataPage);
-    ensurePage(ElementsPage);
+    ensurePage(LevelPage::Daten);
+    ensurePage(LevelPage::Spielelemente);
     QStringList log;
     const auto flush = qScopeGuard([&] { AppendLines(Memo, log); });
     if (const std::optional<QString> failed =

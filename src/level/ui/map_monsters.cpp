@@ -85,17 +85,17 @@ QWidget* TFormmap::buildSwitchButtons()
 void TFormmap::connectTablePage(LevelTable table)
 {
     if (table == LevelTable::Monsters) {
-        connect(BitBtn1, &QPushButton::clicked, this, [this] { act([this] { BitBtn1Click(); }); });
-        connect(Button33, &QPushButton::clicked, this, [this] { act([this] { Button33Click(); }); });
+        connectAct(BitBtn1, &QPushButton::clicked, &TFormmap::BitBtn1Click);
+        connectAct(Button33, &QPushButton::clicked, &TFormmap::Button33Click);
         for (int n = 1; n <= LevelDocument::kMonsters; ++n)
-            connect(monsterButtons[n - 1], &QPushButton::clicked, this, [this, n] { act([this, n] { SetMonster(n); }); });
+            connectAct(monsterButtons[n - 1], &QPushButton::clicked, [this, n] { SetMonster(n); });
         return;
     }
-    connect(buttoninitschaltergrid, &QPushButton::clicked, this, [this] { act([this] { buttoninitschaltergridClick(); }); });
-    connect(Button34, &QPushButton::clicked, this, [this] { act([this] { Button33Click(); }); });
+    connectAct(buttoninitschaltergrid, &QPushButton::clicked, &TFormmap::buttoninitschaltergridClick);
+    connectAct(Button34, &QPushButton::clicked, &TFormmap::Button33Click);
     for (int n = 1; n <= LevelDocument::kSwitches; ++n) {
-        connect(woButtons[n - 1], &QPushButton::clicked, this, [this, n] { act([this, n] { SetSchalter(n); }); });
-        connect(wasButtons[n - 1], &QPushButton::clicked, this, [this, n] { act([this, n] { SetZiel(n); }); });
+        connectAct(woButtons[n - 1], &QPushButton::clicked, [this, n] { SetSchalter(n); });
+        connectAct(wasButtons[n - 1], &QPushButton::clicked, [this, n] { SetZiel(n); });
     }
 }
 

@@ -9,37 +9,34 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-bool TFormmap::paintingPage() const { return PageControl1->currentIndex() == ElementsPage; }
+bool TFormmap::paintingPage() const
+{
+    return static_cast<LevelPage>(PageControl1->currentIndex()) == LevelPage::Spielelemente;
+}
 
 void TFormmap::connectPictures()
 {
-    connect(paintboxLevel, &LevelPictureView::pressedWith, this,
-            [this](Qt::MouseButtons held, Qt::KeyboardModifiers modifiers, QPoint at) {
-                if (!paintingPage()) {
-                    act([&] { placementMouseDown(at); });
-                    return;
-                }
-                act([&] { mSession.levelMouseDown(at, SessionButtons(held), modifiers & Qt::ShiftModifier); });
-            });
-    connect(paintboxLevel, &ImageView::moved, this, [this](Qt::MouseButtons held, QPoint at) {
-        act([&] { mSession.levelMouseMove(at, SessionButtons(held), paintingPage()); });
+    connectAct(paintboxLevel, &LevelPictureView::pressedWith,
+               [this](Qt::MouseButtons held, Qt::KeyboardModifiers modifiers, QPoint at) {
+                   if (!paintingPage())
+                       placementMouseDown(at);
+                   else
+                       mSession.levelMouseDown(at, SessionButtons(held), modifiers & Qt::ShiftModifier);
+               });
+    connectAct(paintboxLevel, &ImageView::moved, [this](Qt::MouseButtons held, QPoint at) {
+        mSession.levelMouseMove(at, SessionButtons(held), paintingPage());
     });
-    connect(paintboxLevel, &ImageView::released, this, [this](Qt::MouseButton, QPoint) {
-        act([this] { mSession.levelMouseUp(); });
-    });
+    connectAct(paintboxLevel, &ImageView::released, [this] { mSession.levelMouseUp(); });
 }
 
 void TFormmap::connectChooser()
 {
-    connect(paintboxpattern, &LevelPictureView::pressedWith, this,
-            [this](Qt::MouseButtons held, Qt::KeyboardModifiers, QPoint at) {
-                act([&] { mSession.chooserMouseDown(at, SessionButtons(held)); });
-            });
-    connect(paintboxpattern, &ImageView::moved, this,
-            [this](Qt::MouseButtons, QPoint at) { act([&] { mSession.chooserMouseMove(at); }); });
-    connect(paintboxpattern, &ImageView::released, this, [this](Qt::MouseButton, QPoint) {
-        act([this] { paintboxpatternMouseUp(); });
-    });
+    connectAct(paintboxpattern, &LevelPictureView::pressedWith,
+               [this](Qt::MouseButtons held, Qt::KeyboardModifiers, QPoint at) {
+                   mSession.chooserMouseDown(at, SessionButtons(held));
+               });
+    connectAct(paintboxpattern, &ImageView::moved, [this](Qt::MouseButtons, QPoint at) { mSession.chooserMouseMove(at); });
+    connectAct(paintboxpattern, &ImageView::released, [this](Qt::MouseButton, QPoint) { paintboxpatternMouseUp(); });
 }
 
 void TFormmap::Button32Click()
@@ -61,10 +58,10 @@ void TFormmap::buildUndoKeys()
         action->setShortcutContext(Qt::WindowShortcut);
     addAction(undoAction);
     addAction(redoAction);
-    connect(undoAction, &QAction::triggered, this, [this] { act([this] { undo(); }); });
-    connect(redoAction, &QAction::triggered, this, [this] { act([this] { redo(); }); });
-    connect(ButtonUndo, &QPushButton::clicked, this, [this] { act([this] { undo(); }); });
-    connect(ButtonRedo, &QPushButton::clicked, this, [this] { act([this] { redo(); }); });
+    connectAct(undoAction, &QAction::triggered, &TFormmap::undo);
+    connectAct(redoAction, &QAction::triggered, &TFormmap::redo);
+    connectAct(ButtonUndo, &QPushButton::clicked, &TFormmap::undo);
+    connectAct(ButtonRedo, &QPushButton::clicked, &TFormmap::redo);
     // The stack's index moves after a step is done, so the tips follow the stack itself.
     connect(&mDocument.undoStack(), &QUndoStack::indexChanged, this, [this] { refreshUndoTip(); });
 }
