@@ -3,9 +3,9 @@
 ; Screen: two lines of text (the record's title and level line), then the ten level rows. A level
 ; cell is a block of 2 x 2 characters in ANTIC mode 4: codes c and c + 1 side by side, the upper
 ; eight scan lines from bank 1 and the lower eight from bank 2 of the character sets. Both mode
-; lines of a row show the same 256 screen bytes; a display-list interrupt switches CHBASE between
-; the halves and loads the next row's five colours. Codes with bit 7 set draw pixel code 3 in
-; COLPF3 instead of COLPF2, the level's fifth colour.
+; lines of a row show the same 256 screen bytes; display-list interrupts switch CHBASE between
+; the halves and set each row's five colours before its first scan line. Codes with bit 7 set draw
+; pixel code 3 in COLPF3 instead of COLPF2, the level's fifth colour.
 
         .include "hardware.inc"
         .include "record.inc"
@@ -25,13 +25,21 @@ BORDER    = $00
 
 ; Zero page, free while the program runs (the cartridge language is never entered)
 pos       = $80                         ; two bytes: view position, 0 .. MAXPOS
-nxcol     = $82                         ; five bytes: colours the next row interrupt loads
+nxcol     = $82                         ; five bytes: row 0's colours, for dli_top
 dlrow     = $87                         ; row whose lower half is being drawn
 step      = $88                         ; scroll speed of this frame
 tmp       = $89
 srcptr    = $8A                         ; two bytes, set-up only
 dstptr    = $8C                         ; two bytes, set-up only
 page      = $8E                         ; LMS page of the row being placed
+cur       = $8F                         ; set-up only: offset of a row's colour line
+dst       = $90                         ; set-up only: offset of a row's plan
+pass      = $91                         ; set-up only: 0 = changed colours, 1 = the others
+same      = $92                         ; set-up only: 1 when a colour equals the row above's
+kcol      = $93                         ; set-up only: colour 0-4
+
+; Page 6 is free: the order in which each row's interrupt writes its colours (see makeplan)
+plan      = $0600                       ; 10 bytes per row: five register numbers, then five values
 
 ; ---------------------------------------------------------------------------------------------
 ; Display list. It sits at the start of its segment and is shorter than 1K, so it never crosses
@@ -44,7 +52,8 @@ dlist:
         .byte $70, $70, $70                     ; 24 blank lines
         .byte $42, <text, >text                 ; mode 2: title
         .byte $02                               ; mode 2: level line
-        .byte $90                               ; 2 blank lines, interrupt: row 0 follows
+        .byte $80                               ; blank line, interrupt: row 0's colours
+        .byte $00                               ; blank line
 dlrows:
         .repeat ROWS, r
         .byte $D4, <(rows + r * ROWBYTES - 1), >(rows + r * ROWBYTES - 1)      ; upper half
@@ -147,11 +156,12 @@ start:
         sta VVBLKI
         lda #>vbi
         sta VVBLKI+1
-        lda #<dli_row
+        lda #<dli_top
         sta VDSLST
-        lda #>dli_row
+        lda #>dli_top
         sta VDSLST+1
         jsr place
+        jsr makeplan
         lda #$C0                        ; VBI and DLI on
         sta NMIEN
 idle:   jmp idle
@@ -184,9 +194,9 @@ vbi:
         sta COLPF2
         lda #BORDER
         sta COLBK
-        lda #<dli_row
+        lda #<dli_top
         sta VDSLST
-        lda #>dli_row
+        lda #>dli_top
         sta VDSLST+1
         ldx #4
 @col:   lda record + REC_COLOURS,x      ; colour line 1 for row 0
@@ -297,11 +307,95 @@ place:
         rts
 
 ; ---------------------------------------------------------------------------------------------
-; Display-list interrupts. They alternate: dli_row runs on the last scan line before a row's
-; upper half, dli_half on the last scan line of the upper half. Writes after WSYNC land in the
-; horizontal blank; the first line of a mode 4 row leaves the processor only a few cycles
-; there, so CHBASE and the colours that most often change from row to row come first.
+; Row plans, made once at the start: for each row from 1 on, the order in which its interrupt
+; writes the five colours. Colours that differ from the row above come first, in the order of
+; colregs; the rest follow and only write again what the registers hold already. Row r's plan is
+; at plan + 10 r: the low bytes of the five registers, then their five values.
 ; ---------------------------------------------------------------------------------------------
+makeplan:
+        lda #5
+        sta cur
+        lda #10
+        sta dst
+@row:   ldy dst
+        lda #0
+        sta pass
+@pass:  ldx #0
+@col:   stx kcol
+        txa
+        clc
+        adc cur
+        tax                             ; X = 5 r + k
+        lda #0
+        sta same
+        lda record + REC_COLOURS,x
+        cmp record + REC_COLOURS - 5,x  ; the same colour of the row above
+        bne :+
+        inc same
+:       lda same
+        cmp pass
+        bne @next
+        lda record + REC_COLOURS,x
+        sta plan + 5,y
+        ldx kcol
+        lda colregs,x
+        sta plan,y
+        iny
+@next:  ldx kcol
+        inx
+        cpx #5
+        bne @col
+        inc pass
+        lda pass
+        cmp #2
+        bne @pass
+        clc
+        lda cur
+        adc #5
+        sta cur
+        lda dst
+        adc #10
+        sta dst
+        cmp #10 * ROWS
+        bne @row
+        rts
+
+colregs:                                ; background, pixel codes 1, 2, 3, inverse 3
+        .byte <COLBK, <COLPF0, <COLPF1, <COLPF2, <COLPF3
+        .assert >COLBK = >COLPF0 && >COLPF0 = >COLPF3, error, "the colour registers share one page"
+
+; ---------------------------------------------------------------------------------------------
+; Display-list interrupts. dli_top runs on the first of the two blank lines above the level,
+; dli_half on the last scan line of each upper half, dli_row on the last scan line of each lower
+; half but the last. Writes after WSYNC land in the horizontal blank. The first line of a mode 4
+; row leaves the processor only a few cycles there before ANTIC takes the bus for the row's
+; characters, too few for the character base and five colours: so dli_half writes the next row's
+; values and registers into dli_row's own instructions (changed colours first, see makeplan), and
+; dli_row only stores them.
+; ---------------------------------------------------------------------------------------------
+dli_top:
+        pha
+        lda #>bank1                     ; blank lines show no characters and no playfield colour
+        sta CHBASE
+        lda nxcol + 1
+        sta COLPF0
+        lda nxcol + 2
+        sta COLPF1
+        lda nxcol + 3
+        sta COLPF2
+        lda nxcol + 4
+        sta COLPF3
+        lda nxcol + 0
+        sta WSYNC                       ; end of the first blank line
+        sta WSYNC                       ; end of the second: the border turns with row 0
+        sta COLBK
+        lda #<dli_half
+        sta VDSLST
+        lda #>dli_half
+        sta VDSLST+1
+        pla
+        rti
+
 dli_row:
         pha
         txa
@@ -309,18 +403,28 @@ dli_row:
         tya
         pha
         ldy #>bank1
-        lda nxcol + 3                   ; pixel code 3
-        ldx nxcol + 4                   ; pixel code 3 of inverse codes
+        lda #0                          ; first value of the plan
+rowv0 = * - 1
+        ldx #0                          ; second
+rowv1 = * - 1
         sta WSYNC
         sty CHBASE
-        sta COLPF2
-        stx COLPF3
-        lda nxcol + 0                   ; background
         sta COLBK
-        lda nxcol + 1                   ; pixel code 1
-        sta COLPF0
-        lda nxcol + 2                   ; pixel code 2
-        sta COLPF1
+rowr0 = * - 2
+        stx COLBK
+rowr1 = * - 2
+        lda #0
+rowv2 = * - 1
+        sta COLBK
+rowr2 = * - 2
+        lda #0
+rowv3 = * - 1
+        sta COLBK
+rowr3 = * - 2
+        lda #0
+rowv4 = * - 1
+        sta COLBK
+rowr4 = * - 2
         lda #<dli_half
         sta VDSLST
         lda #>dli_half
@@ -339,23 +443,19 @@ dli_half:
         sta CHBASE
         txa
         pha
-        ldx dlrow                       ; the next row's colours, ready for dli_row
+        ldx dlrow                       ; the next row's plan into dli_row
         inx
         stx dlrow
         cpx #ROWS
         bcs @last
-        lda colourline,x
+        lda planrow,x
         tax
-        lda record + REC_COLOURS + 0,x
-        sta nxcol + 0
-        lda record + REC_COLOURS + 1,x
-        sta nxcol + 1
-        lda record + REC_COLOURS + 2,x
-        sta nxcol + 2
-        lda record + REC_COLOURS + 3,x
-        sta nxcol + 3
-        lda record + REC_COLOURS + 4,x
-        sta nxcol + 4
+        .repeat 5, k
+        lda plan + k,x
+        sta .ident(.sprintf("rowr%d", k))
+        lda plan + 5 + k,x
+        sta .ident(.sprintf("rowv%d", k))
+        .endrepeat
 @last:  lda #<dli_row
         sta VDSLST
         lda #>dli_row
@@ -365,7 +465,7 @@ dli_half:
         pla
         rti
 
-colourline:                             ; offset of each row's colour line
+planrow:                                ; offset of each row's plan
         .repeat ROWS, r
-        .byte 5 * r
+        .byte 10 * r
         .endrepeat

@@ -17,12 +17,16 @@ struct FileDialogRequest {
 class UserDialogs {
 public:
     enum class Answer { Yes, No, Cancel };
+    // The buttons of the question before unsaved work is dropped.
+    enum class SaveAnswer { Save, Discard, Cancel };
 
     virtual ~UserDialogs() = default;
     // The chosen full file name, or nothing when cancelled.
     virtual std::optional<QString> openFile(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> saveFile(const FileDialogRequest& request) = 0;
     virtual Answer confirm(const QString& text) = 0;
+    // "Speichern", "Verwerfen", "Abbrechen"; closing the box cancels.
+    virtual SaveAnswer askSave(const QString& text) = 0;
     virtual void message(const QString& text) = 0;
     virtual void error(const QString& text) = 0;
 };

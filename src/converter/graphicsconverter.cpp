@@ -46,6 +46,7 @@ void GraphicsConverter::LoadPicture(const QString& fileName)
 void GraphicsConverter::TakePicture(QImage picture)
 {
     mPicture = std::move(picture);
+    mPainted = false;
     PaletteQuantizer quantizer;
     quantizer.quantize(mPicture);
     mTable.setSize(RegisterTable::kShownColumns, mPicture.height() + 1);
@@ -191,7 +192,11 @@ void GraphicsConverter::setPixel(int x, int y, PackedColor color)
 {
     if (!mPicture.valid(x, y))
         return;
-    reinterpret_cast<QRgb*>(mPicture.scanLine(y))[x] = ToQRgb(color);
+    QRgb& at = reinterpret_cast<QRgb*>(mPicture.scanLine(y))[x];
+    if (at == ToQRgb(color))
+        return;
+    at = ToQRgb(color);
+    mPainted = true;
     emit pixelsChanged(QRect(x, y, 1, 1));
 }
 
@@ -216,7 +221,8 @@ void GraphicsConverter::SaveAtariRam(const QString& fileName)
     WriteByteFile(fileName, AtariRam());
 }
 
-void GraphicsConverter::SavePicture(const QString& fileName) const
+void GraphicsConverter::SavePicture(const QString& fileName)
 {
     WriteByteFile(fileName, WindowsBitmap32(mPicture));
+    mPainted = false;
 }

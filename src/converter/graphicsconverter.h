@@ -59,6 +59,8 @@ public:
     std::optional<PackedColor> pixel(int x, int y) const;
     // Painting: the pixel takes the colour as it is (not quantised). Outside the picture nothing happens.
     void setPixel(int x, int y, PackedColor color);
+    // Whether pixels were painted since the picture was loaded or saved.
+    bool pictureModified() const { return mPainted; }
 
     // "Code generieren": headers back to the register addresses, the log replaced by the code.
     void CodeGenerieren();
@@ -67,7 +69,7 @@ public:
     // "Atari RAM speichern" after the dialog: image built, logged and written to the file.
     void SaveAtariRam(const QString& fileName);
     // "Windows Bild speichern" after the dialog: the picture as a 32-bit bitmap file.
-    void SavePicture(const QString& fileName) const;
+    void SavePicture(const QString& fileName);
 
 signals:
     // Many cells (or the size) of the table changed.
@@ -84,4 +86,5 @@ private:
     QImage mPicture;
     RegisterTable mTable;
     ConverterLog mLog;
+    bool mPainted = false;
 };

@@ -2,6 +2,7 @@
 #include "disk/levelgamefiles.h"
 
 #include "common/desktopopener.h"
+#include "disk/gamestarter.h"
 #include "level/leveldocument.h"
 #include "levelio/disklevelrecord.h"
 #include "levelio/gamelevelrecord.h"
@@ -66,14 +67,10 @@ std::optional<QString> LevelGameFiles::playLevel(const LevelDocument& document, 
     if (const std::optional<QString> problem = BinaryLoadProblem(mXex.bytes()))
         log << QStringLiteral("Achtung, %1 ist keine saubere Atari-Binärdatei: %2.")
                    .arg(QFileInfo(name).fileName(), *problem);
-    if (!opener.open(name))
-        return PlayLevelFailedMessage();
-    return std::nullopt;
+    return GameStarter(opener, EmulatorCommand()).start(name, PlayLevelFailedMessage());
 }
 
 std::optional<QString> LevelGameFiles::testAtr(DesktopOpener& opener) const
 {
-    if (!opener.open(mAtrPath))
-        return TestAtrFailedMessage(mAtrPath);
-    return std::nullopt;
+    return GameStarter(opener, EmulatorCommand()).start(mAtrPath, TestAtrFailedMessage(mAtrPath));
 }

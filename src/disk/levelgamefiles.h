@@ -51,9 +51,11 @@ public:
     // picture beside them. Returns the binary file's name.
     QString saveBinary15(const LevelDocument& document, int slot, const QImage& picture, QStringList& log);
     // "Play Level": read, build, write "oxil-neu.xex", check it as a binary-load file (one line into
-    // log when it is not well formed), open it. Returns the message to show when opening failed.
+    // log when it is not well formed), start it (see GameStarter, with EmulatorCommand()). Returns
+    // the message to show when starting failed.
     std::optional<QString> playLevel(const LevelDocument& document, int slot, DesktopOpener& opener, QStringList& log);
-    // "Test ATR": opens the disk file as it is stored. Returns the message to show when that failed.
+    // "Test ATR": starts the disk file as it is stored, as "Play Level" starts its file. Returns the
+    // message to show when that failed.
     std::optional<QString> testAtr(DesktopOpener& opener) const;
     void atrLoad(LevelDocument& document, int slot) { LoadLevelFromDisk(document, slot, mAtrPath, mAtr, mXex); }
     void atrSave(const LevelDocument& document, int slot) { SaveLevelToDisk(document, slot, mAtrPath, mAtr); }

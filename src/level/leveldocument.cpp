@@ -93,6 +93,7 @@ LevelDocument::LevelDocument(QObject* parent) : QObject(parent)
     mTime = {QStringLiteral("0"), QStringLiteral("4"), QStringLiteral("0"), QStringLiteral("0")};
     InitMonsterTable();
     InitSwitchTable();
+    markSaved();
 }
 
 LevelDocument::~LevelDocument()
@@ -377,6 +378,26 @@ void LevelDocument::setTip2(const QString& text)
 void LevelDocument::clearHistory()
 {
     mStroke.reset();
-    if (mClearUndo)
-        mClearUndo();
+    if (mUndoHooks.clear)
+        mUndoHooks.clear();
+}
+
+// --- saved state ----------------------------------------------------------------------------------------
+
+std::array<QString, 4 + LevelDocument::kTimeDigits> LevelDocument::unrecordedFields() const
+{
+    return {mAuthor, mTitle, mTip1, mTip2, mTime[0], mTime[1], mTime[2], mTime[3]};
+}
+
+bool LevelDocument::isModified() const
+{
+    const bool clean = !mUndoHooks.isClean || mUndoHooks.isClean();
+    return !clean || unrecordedFields() != mSavedFields;
+}
+
+void LevelDocument::markSaved()
+{
+    if (mUndoHooks.setClean)
+        mUndoHooks.setClean();
+    mSavedFields = unrecordedFields();
 }

@@ -177,6 +177,13 @@ public:
     // A loaded level starts a fresh history.
     void clearHistory();
 
+    // --- saved state ------------------------------------------------------------------------------------
+    // Whether the level differs from its last load or save: a step done or undone since then (undoing
+    // back to that point makes it saved again), or texts or time typed, which record no step.
+    bool isModified() const;
+    // The level as it stands counts as saved (after loading, saving it, or putting it onto a disk).
+    void markSaved();
+
     // --- announcements --------------------------------------------------------------------------------
     // Collects the announcements of its lifetime into one.
     class Batch {
@@ -226,9 +233,18 @@ private:
     QString mAuthor, mTitle, mTip1, mTip2;
 
     // The QUndoStack (QtGui), held as what Qt Core knows of it, so that the file formats and the command
-    // line need no QtGui; the steps that use it are in leveldocument_history.cpp.
+    // line need no QtGui; the steps that use it are in leveldocument_history.cpp, which also sets the
+    // hooks through which clearing and the saved state reach it. Without a stack nothing is undoable,
+    // so the history is clean.
     QObject* mUndo = nullptr;
-    std::function<void()> mClearUndo; // the stack's clear(), set with the stack
+    struct UndoHooks {
+        std::function<void()> clear;
+        std::function<bool()> isClean;
+        std::function<void()> setClean;
+    } mUndoHooks;
+    // Texts and time as last loaded or saved.
+    std::array<QString, 4 + kTimeDigits> mSavedFields;
+    std::array<QString, 4 + kTimeDigits> unrecordedFields() const;
     std::optional<std::vector<LevelCellEdit>> mStroke;
     int mBatchDepth = 0;
     int mRestoreDepth = 0;

@@ -12,7 +12,7 @@ QUndoStack& LevelDocument::undoStack()
     if (!mUndo) {
         auto* stack = new QUndoStack(this);
         mUndo = stack;
-        mClearUndo = [stack] { stack->clear(); };
+        mUndoHooks = {[stack] { stack->clear(); }, [stack] { return stack->isClean(); }, [stack] { stack->setClean(); }};
     }
     return *static_cast<QUndoStack*>(mUndo);
 }

@@ -119,6 +119,7 @@ void LoadLevelLines(LevelDocument& document, LineReader& lines)
     document.setTitle(lines.next());
     document.setTip1(lines.next());
     document.setTip2(lines.next());
+    document.markSaved();
 }
 
 void LoadLevelFile(LevelDocument& document, const QString& fileName)

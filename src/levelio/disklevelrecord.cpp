@@ -95,6 +95,7 @@ void ReadDiskLevelRecord(LevelDocument& document, const QByteArray& record)
         }
     for (int i = 0; i < LevelDocument::kTimeDigits; ++i)
         document.setTimeDigit(i, Byte(record, kTime + i));
+    document.markSaved();
 }
 
 void WriteDiskLevelRecord(const LevelDocument& document, int slot, QByteArray& record)

@@ -20,6 +20,7 @@ void LoadFontLines(PatternEditor& editor, LineReader& lines)
     // A loaded file starts a fresh history, also when a damaged line ends the load half-way.
     editor.clearHistory();
     ReadFontLines(editor.document(), lines);
+    editor.markSaved();
     editor.updateAllPatterns();
     SelectFirstColor(editor);
 }
@@ -56,13 +57,16 @@ void SaveFontFile(PatternEditor& editor, const QString& fileName)
 {
     editor.setFontLabel(FontLabelFor(fileName));
     WriteLines(fileName, FontFileLines(editor));
+    editor.markSaved();
 }
 
 void ImportUpperSets(PatternEditor& editor, const QString& fileName)
 {
     LineReader lines(fileName, kFontFileLines);
-    // Half a file replaced from disk: a fresh history, as after a load.
+    // Half a file replaced from disk: a fresh history, as after a load, and a document that no
+    // file holds.
     editor.clearHistory();
+    editor.markModified();
     PatternDocument& document = editor.document();
     for (int k = 0; k < ColorRegisterSet::kCount; ++k) {
         document.setRegisterCaption(k, lines.next());

@@ -226,12 +226,24 @@ public:
     QString undoText() const;
     QString redoText() const;
     int historySize() const;
-    // A loaded file starts a fresh history.
+    // A loaded file starts a fresh history. What was unsaved stays unsaved.
     void clearHistory();
     // Takes effect on an empty history only.
     void setHistoryLimit(int steps);
     // Ends an open paint stroke as a step (a press whose release never came).
     void closeStroke();
+
+    // --- saved state ---------------------------------------------------------------------------------
+    // Painting in the edit buffer not yet stored with "Speichern" (the guard that locks "Laden").
+    bool bufferModified() const { return !mLadenEnabled; }
+    // Whether store, registers, row colours or phases differ from the last load or save of the
+    // pattern file: a step that changes them done or undone since then (undoing back to that point
+    // makes it saved again), or the phase list typed, which records no step.
+    bool documentModified() const;
+    // The document as it stands counts as saved (after loading or saving the file).
+    void markSaved();
+    // The document matches no file any more (half of another file taken in).
+    void markModified();
 
 private:
     // Records what an operation changes as one undo step; nested scopes join the outermost one.
@@ -288,6 +300,8 @@ private:
     std::function<void(const QString&)> mInfo;
     EditorParts mChanges;
 
+    // The phase list as last loaded or saved.
+    QString mSavedPhases = mDocument.phases();
     // The step being recorded.
     UndoHistory mHistory;
     int mStepDepth = 0;

@@ -4,6 +4,7 @@
 #include "pattern/undo_bufferstep.h"
 
 #include <QUndoStack>
+#include <algorithm>
 
 PatternEditor::StepScope::StepScope(PatternEditor& editor, StepKind kind, const QString& name) : mEditor(editor)
 {
@@ -110,8 +111,40 @@ int PatternEditor::historySize() const { return mHistory.stack().count(); }
 
 void PatternEditor::clearHistory()
 {
+    const bool modified = documentModified();
     mHistory.stack().clear();
+    if (modified)
+        mHistory.stack().resetClean();
     note(EditorPart::History);
+}
+
+bool PatternEditor::documentModified() const
+{
+    if (mDocument.phases() != mSavedPhases)
+        return true;
+    // The steps between the saved point and now, on either side: buffer-only steps do not count.
+    const QUndoStack& stack = mHistory.stack();
+    if (stack.cleanIndex() < 0)
+        return true;
+    const int from = std::min(stack.cleanIndex(), stack.index());
+    const int to = std::max(stack.cleanIndex(), stack.index());
+    for (int i = from; i < to; ++i) {
+        const auto* step = dynamic_cast<const PatternStep*>(stack.command(i));
+        if (!step || step->changesDocument())
+            return true;
+    }
+    return false;
+}
+
+void PatternEditor::markSaved()
+{
+    mHistory.stack().setClean();
+    mSavedPhases = mDocument.phases();
+}
+
+void PatternEditor::markModified()
+{
+    mHistory.stack().resetClean();
 }
 
 void PatternEditor::setHistoryLimit(int steps)

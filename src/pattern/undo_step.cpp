@@ -21,7 +21,12 @@ void AppendChanges(List& mine, const List& later, Same same)
 
 bool StepChanges::changesTexts() const
 {
-    return !cells.isEmpty() || !rowColors.isEmpty() || !registers.isEmpty() || !entries.isEmpty();
+    return !cells.isEmpty() || changesDocument();
+}
+
+bool StepChanges::changesDocument() const
+{
+    return !rowColors.isEmpty() || !registers.isEmpty() || !entries.isEmpty();
 }
 
 void StepChanges::apply(PatternEditor& editor, bool after) const

@@ -51,6 +51,8 @@ struct StepChanges {
     bool redrawAll = false;
 
     bool changesTexts() const;
+    // Whether the step changes what the pattern file holds (store, registers, row colours).
+    bool changesDocument() const;
     // Puts the texts before (after false) or after the step back and redraws what the step drew.
     void apply(PatternEditor& editor, bool after) const;
     // Takes a later step on top of this one: its after texts win, its before texts count where this
@@ -77,6 +79,7 @@ public:
     PatternStep(PatternEditor& editor, const QString& name, StepChanges changes);
     void undo() override;
     void redo() override;
+    bool changesDocument() const { return mChanges.changesDocument(); }
 
 protected:
     PatternEditor& mEditor;

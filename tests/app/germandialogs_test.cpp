@@ -95,3 +95,11 @@ TEST_F(GermanDialogs, ConfirmationButtonsAreGerman)
     EXPECT_EQ(QtUserDialogs().confirm(QStringLiteral("Level speichern?")), UserDialogs::Answer::Cancel);
     EXPECT_EQ(buttons, (QStringList{QStringLiteral("Abbrechen"), QStringLiteral("Ja"), QStringLiteral("Nein")}));
 }
+
+TEST_F(GermanDialogs, SaveQuestionButtonsAreGerman)
+{
+    QStringList buttons;
+    whenShown([&](QWidget* dialog) { buttons = ButtonTexts(dialog); });
+    EXPECT_EQ(QtUserDialogs().askSave(QStringLiteral("Ungesicherte Arbeit")), UserDialogs::SaveAnswer::Cancel);
+    EXPECT_EQ(buttons, (QStringList{QStringLiteral("Abbrechen"), QStringLiteral("Speichern"), QStringLiteral("Verwerfen")}));
+}

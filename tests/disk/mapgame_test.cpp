@@ -1,18 +1,23 @@
 // The level editor's game buttons in the window set: test-play, the level disk, the 15-sector export and the picture.
 #include "app/ui/windowset.h"
+#include "disk/gamestarter.h"
 #include "disk/atrimage.h"
 #include "disk/levelgamefiles.h"
 #include "level/ui/map.h"
 #include "levelio/disklevelrecord.h"
 #include "pattern/ui/main.h"
 #include "support/scripteddialogs.h"
+#include "support/standinemulator.h"
 #include "support/testutil.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -92,8 +97,9 @@ TEST_F(MapGameTest, PlayLevelBeforeTheFirstOpeningStopsAtTheEmptyGrid)
     EXPECT_FALSE(QFileInfo::exists(work("oxil-neu.xex")));
 }
 
-TEST_F(MapGameTest, DesktopThatRefusesShowsTheMessages)
+TEST_F(MapGameTest, NothingThatCanStartTheFilesShowsTheMessages)
 {
+    StandinEmulators none; // a PATH without any emulator
     openEditor();
     opener.answer = false;
     click("ButtonPlayMatrix");
@@ -201,4 +207,111 @@ TEST_F(MapGameTest, BinaryExportAndPicture)
     EXPECT_TRUE(dialogs.errors[0].startsWith(QStringLiteral("Datei \"%1\" kann nicht erstellt werden.")
                                                  .arg(program("DAD-Level-4-Ich-Wer?.bin"))));
     EXPECT_FALSE(QFileInfo::exists(program("DAD-Level-4-Ich-Wer?.bmp")));
+}
+
+namespace {
+
+// The emulator dialog the "Emulator…" button opened; fails the test when there is none.
+QDialog* EmulatorDialogOf(QWidget* map)
+{
+    auto* dialog = map->findChild<QDialog*>(QStringLiteral("EmulatorDialog"));
+    EXPECT_NE(dialog, nullptr) << "no emulator dialog";
+    if (dialog) {
+        EXPECT_TRUE(dialog->isVisible());
+    }
+    return dialog;
+}
+
+// Closes a dialog with one of its buttons and lets it go away.
+void CloseWith(QDialog* dialog, const char* button)
+{
+    QTest::mouseClick(Control<QPushButton>(dialog, button), Qt::LeftButton);
+    EXPECT_FALSE(dialog->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+TEST_F(MapGameTest, EmulatorDialogKeepsTheCommandAcrossRuns)
+{
+    openEditor();
+    click("ButtonEmulator");
+    QDialog* dialog = EmulatorDialogOf(map);
+    ASSERT_TRUE(dialog);
+    auto* edit = Control<QLineEdit>(dialog, "EditEmulator");
+    EXPECT_EQ(edit->text(), QString());
+    EXPECT_EQ(edit->placeholderText(), QStringLiteral("Standard"));
+    QTest::keyClicks(edit, QStringLiteral("emu-test --flag %f"));
+    CloseWith(dialog, "ButtonOK");
+    EXPECT_EQ(StoredEmulatorCommand(), QStringLiteral("emu-test --flag %f"));
+
+    // Another run: a new window set reads the command back from the settings file.
+    set.reset();
+    set = std::make_unique<WindowSet>(dialogs, opener, programDir.path());
+    set->showMain();
+    map = set->map();
+    openEditor();
+    click("ButtonEmulator");
+    dialog = EmulatorDialogOf(map);
+    ASSERT_TRUE(dialog);
+    edit = Control<QLineEdit>(dialog, "EditEmulator");
+    EXPECT_EQ(edit->text(), QStringLiteral("emu-test --flag %f"));
+
+    // "Durchsuchen…" puts the chosen program in, quoted where it has blanks; "Abbrechen" keeps the old command.
+    dialogs.fileAnswers.push_back(QStringLiteral("/opt/mein emu/emu"));
+    QTest::mouseClick(Control<QPushButton>(dialog, "ButtonDurchsuchen"), Qt::LeftButton);
+    ASSERT_EQ(dialogs.openRequests.size(), 1u);
+    EXPECT_EQ(dialogs.openRequests[0].fileName, QStringLiteral("emu-test"));
+    EXPECT_EQ(edit->text(), QStringLiteral("\"/opt/mein emu/emu\" %f"));
+    CloseWith(dialog, "ButtonAbbrechen");
+    EXPECT_EQ(StoredEmulatorCommand(), QStringLiteral("emu-test --flag %f"));
+
+    // "Standard" empties the command.
+    click("ButtonEmulator");
+    dialog = EmulatorDialogOf(map);
+    ASSERT_TRUE(dialog);
+    QTest::mouseClick(Control<QPushButton>(dialog, "ButtonStandard"), Qt::LeftButton);
+    EXPECT_EQ(Control<QLineEdit>(dialog, "EditEmulator")->text(), QString());
+    CloseWith(dialog, "ButtonOK");
+    EXPECT_EQ(StoredEmulatorCommand(), QString());
+
+    // Settings that cannot be written: the error box, and the dialog stays open with the text typed.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("/dev/null/kein-ordner"));
+    click("ButtonEmulator");
+    dialog = EmulatorDialogOf(map);
+    ASSERT_TRUE(dialog);
+    QTest::keyClicks(Control<QLineEdit>(dialog, "EditEmulator"), QStringLiteral("emu"));
+    QTest::mouseClick(Control<QPushButton>(dialog, "ButtonOK"), Qt::LeftButton);
+    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("Die Einstellung kann nicht gespeichert werden: Datei "
+                                                         "\"/dev/null/kein-ordner/Tavrel/Tavrel.ini\" ist nicht beschreibbar.")});
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(Control<QLineEdit>(dialog, "EditEmulator")->text(), QStringLiteral("emu"));
+    QTemporaryDir fresh;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, fresh.path());
+    CloseWith(dialog, "ButtonAbbrechen");
+}
+
+TEST_F(MapGameTest, PlayLevelAndTestAtrStartTheEmulatorSetInTheDialog)
+{
+    StandinEmulators path;
+    path.add(QStringLiteral("atari800"));
+    path.add(QStringLiteral("emu-test"));
+    openEditor();
+    click("ButtonEmulator");
+    QDialog* dialog = EmulatorDialogOf(map);
+    ASSERT_TRUE(dialog);
+    QTest::keyClicks(Control<QLineEdit>(dialog, "EditEmulator"), QStringLiteral("emu-test -run %f"));
+    CloseWith(dialog, "ButtonOK");
+
+    click("ButtonPlayMatrix");
+    EXPECT_EQ(path.arguments(QStringLiteral("emu-test")), QStringList({QStringLiteral("-run"), work("oxil-neu.xex")}));
+    path.clear(QStringLiteral("emu-test"));
+    click("SpeedButton14");
+    EXPECT_EQ(path.arguments(QStringLiteral("emu-test")),
+              QStringList({QStringLiteral("-run"), program("oxildisk.atr")}));
+    StoreEmulatorCommand(QString());
+
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_TRUE(opener.opened.isEmpty());
+    EXPECT_TRUE(path.arguments(QStringLiteral("atari800"), 300).isEmpty());
 }

@@ -5,7 +5,9 @@
 #include "levelio/gamelevelrecord.h"
 #include "pattern/colorregisterset.h"
 #include "support/gamefixtures.h"
+#include "disk/gamestarter.h"
 #include "support/scripteddialogs.h"
+#include "support/standinemulator.h"
 #include "support/testutil.h"
 
 #include <QDir>
@@ -103,8 +105,9 @@ TEST_F(TestPlayTest, FailuresStopBeforeTheDesktopIsAsked)
     EXPECT_FALSE(QFileInfo::exists(output()));
 }
 
-TEST_F(TestPlayTest, DesktopThatCannotOpenGivesTheMessagesAndKeepsTheFile)
+TEST_F(TestPlayTest, NoDesktopAndNoEmulatorGiveTheMessagesAndKeepTheFile)
 {
+    StandinEmulators none; // a PATH without any emulator
     LevelGameFiles files(programDir.path());
     opener.answer = false;
     QStringList log;
@@ -160,4 +163,99 @@ TEST_F(TestPlayTest, BinaryExportWritesTheWindowAndThePictureIntoTheProgramFolde
     doc.setTitle(QStringLiteral("Was?"));
     EXPECT_THROW(files.saveBinary15(doc, 5, picture, log), FileCreateError);
     EXPECT_FALSE(QFileInfo::exists(programDir.filePath(QStringLiteral("DAD-Level-5-ich-Was?.bmp"))));
+}
+
+// Where the desktop knows no program, the emulator on PATH or the one the user named is started.
+TEST_F(TestPlayTest, EmulatorOnPathStartsWithTheAbsoluteFileNames)
+{
+    StandinEmulators path;
+    path.add(QStringLiteral("atari800"));
+    opener.answer = false;
+    LevelGameFiles files(programDir.path());
+    QStringList log;
+    EXPECT_EQ(files.playLevel(doc, 1, opener, log), std::nullopt);
+    EXPECT_EQ(path.arguments(QStringLiteral("atari800")), QStringList{output()});
+    path.clear(QStringLiteral("atari800"));
+    files.chooseAtr(QStringLiteral("andere.atr")); // relative to the current folder
+    EXPECT_EQ(files.testAtr(opener), std::nullopt);
+    EXPECT_EQ(path.arguments(QStringLiteral("atari800")), QStringList{workDir.filePath(QStringLiteral("andere.atr"))});
+    EXPECT_EQ(opener.opened.size(), 2); // the desktop was asked first both times
+}
+
+TEST_F(TestPlayTest, DesktopThatOpensTheFileIsEnough)
+{
+    StandinEmulators path;
+    path.add(QStringLiteral("atari800"));
+    LevelGameFiles files(programDir.path());
+    EXPECT_EQ(files.testAtr(opener), std::nullopt);
+    EXPECT_EQ(opener.opened, QStringList{files.atrPath()});
+    EXPECT_TRUE(path.arguments(QStringLiteral("atari800"), 500).isEmpty());
+}
+
+TEST_F(TestPlayTest, EmulatorCommandComesBeforeDesktopAndPath)
+{
+    StandinEmulators path;
+    path.add(QStringLiteral("atari800"));
+    path.add(QStringLiteral("emu-aus-env"));
+    path.add(QStringLiteral("emu-gewaehlt"));
+    LevelGameFiles files(programDir.path());
+    QStringList log;
+
+    qputenv("TAVREL_EMULATOR", "emu-aus-env --flag %f -x");
+    EXPECT_EQ(files.playLevel(doc, 1, opener, log), std::nullopt);
+    EXPECT_EQ(path.arguments(QStringLiteral("emu-aus-env")),
+              QStringList({QStringLiteral("--flag"), output(), QStringLiteral("-x")}));
+
+    // The user's own choice wins over the environment; without %f the file comes last.
+    StoreEmulatorCommand(QStringLiteral("  emu-gewaehlt \"-a b\"  "));
+    EXPECT_EQ(StoredEmulatorCommand(), QStringLiteral("emu-gewaehlt \"-a b\""));
+    EXPECT_EQ(files.testAtr(opener), std::nullopt);
+    EXPECT_EQ(path.arguments(QStringLiteral("emu-gewaehlt")), QStringList({QStringLiteral("-a b"), files.atrPath()}));
+
+    StoreEmulatorCommand(QString()); // "Standard"
+    qunsetenv("TAVREL_EMULATOR");
+    EXPECT_EQ(EmulatorCommand(), QString());
+    EXPECT_TRUE(opener.opened.isEmpty());
+    EXPECT_TRUE(path.arguments(QStringLiteral("atari800"), 500).isEmpty());
+}
+
+TEST_F(TestPlayTest, CommandThatCannotStartNamesItselfAndTheReason)
+{
+    StandinEmulators path;
+    path.add(QStringLiteral("atari800"));
+    StoreEmulatorCommand(QStringLiteral("gibt-es-nicht --vollbild"));
+    LevelGameFiles files(programDir.path());
+    const std::optional<QString> message = files.testAtr(opener);
+    StoreEmulatorCommand(QString());
+    ASSERT_TRUE(message.has_value());
+    EXPECT_TRUE(message->startsWith(
+        QStringLiteral("Der Emulator \"gibt-es-nicht --vollbild\" kann nicht gestartet werden. ")))
+        << message->toStdString();
+    EXPECT_GT(message->size(), 60); // the system's reason follows
+    EXPECT_TRUE(opener.opened.isEmpty()); // no other program in its place
+    EXPECT_TRUE(path.arguments(QStringLiteral("atari800"), 500).isEmpty());
+}
+
+TEST(EmulatorCall, FileTakesThePlaceOfPercentFOrComesLast)
+{
+    const QString file = QStringLiteral("/home/ich/mein spiel.xex");
+    const struct {
+        const char* command;
+        const char* program;
+        QStringList arguments;
+    } cases[] = {
+        {"atari800", "atari800", {file}},
+        {"emu -run %f -pal", "emu", {QStringLiteral("-run"), file, QStringLiteral("-pal")}},
+        {"emu --datei=%f", "emu", {QStringLiteral("--datei=") + file}},
+        {"\"/opt/mein emu/emu\" -x", "/opt/mein emu/emu", {QStringLiteral("-x"), file}},
+        {"emu %f %f", "emu", {file, file}},
+    };
+    for (const auto& c : cases) {
+        const std::optional<EmulatorCall> call = EmulatorCallFor(QString::fromUtf8(c.command), file);
+        ASSERT_TRUE(call.has_value()) << c.command;
+        EXPECT_EQ(call->program, QString::fromUtf8(c.program)) << c.command;
+        EXPECT_EQ(call->arguments, c.arguments) << c.command;
+    }
+    for (const char* nothing : {"", "   ", "\"\""})
+        EXPECT_FALSE(EmulatorCallFor(QString::fromUtf8(nothing), file).has_value()) << nothing;
 }

@@ -5,6 +5,8 @@
 #include "pattern/patternstore.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <map>
 
 namespace {
 
@@ -172,34 +174,67 @@ TEST(StandinProgram, ArrowKeysScrollLikeTheJoystick)
     }
 }
 
-TEST(StandinProgram, InterruptsSwitchCharacterSetsAndColoursInTheHorizontalBlank)
+TEST(StandinProgram, InterruptsSetEachRowsCharacterSetAndColoursBeforeItsFirstLine)
 {
-    const QByteArray xex = PatchedXex();
+    // Row n keeps the colours of row n - 1 except 1 + n mod 5 of them, starting at colour n mod 5.
+    QByteArray xex = PatchedXex();
+    std::array<std::array<uint8_t, 5>, 10> colours{};
+    std::array<std::array<bool, 5>, 10> changed{};
+    for (int n = 0; n < 10; ++n)
+        for (int c = 0; c < 5; ++c) {
+            changed[n][c] = n == 0 || (c - n % 5 + 5) % 5 <= n % 5;
+            colours[n][c] = changed[n][c] ? static_cast<uint8_t>(0x10 * ((n * 5 + c) % 16) + 2 * c + 2) : colours[n - 1][c];
+            xex[kRecordOffset + kColours + 5 * n + c] = static_cast<char>(colours[n][c]);
+        }
     const QHash<QString, int> labels = ReadLabels(LabelFile());
     const int bank1 = labels.value(QStringLiteral("bank1")) >> 8;
     const int bank2 = labels.value(QStringLiteral("bank2")) >> 8;
+    const uint16_t colourRegister[5] = {reg::COLBK, reg::COLPF0, reg::COLPF1, reg::COLPF2, reg::COLPF3};
     Started game(xex);
     const Frame frame = game.machine.draw();
-    // One before row 0, then one after each half but the last.
+    EXPECT_TRUE(ShowsView(frame, RecordOf(xex), 0));
+    // One on the blank line above the level, then one after each half but the last.
     ASSERT_EQ(frame.interrupts.size(), 20u);
     for (size_t k = 0; k < frame.interrupts.size(); ++k) {
+        const auto& writes = frame.interrupts[k];
+        const int row = static_cast<int>(k + 1) / 2; // the row whose upper (k even) or lower half follows
+        std::map<uint16_t, uint8_t> last;
+        for (const Frame::ChipWrite& w : writes)
+            last[w.address] = w.value;
         const bool toUpper = k % 2 == 0;
-        int chbase = -1;
-        for (const Frame::ChipWrite& w : frame.interrupts[k]) {
-            EXPECT_GE(w.cyclesAfterWsync, 0) << "interrupt " << k << " writes $" << std::hex << w.address << " before WSYNC";
-            // The first line of a mode 4 row leaves the processor few cycles in the horizontal blank:
-            // the character base comes first, the colours of pixel code 3 next, then the background.
-            if (w.address == reg::CHBASE) {
-                chbase = w.value;
-                EXPECT_LE(w.cyclesAfterWsync, 4) << "interrupt " << k;
-            }
-            if (w.address == reg::COLPF2 || w.address == reg::COLPF3) {
-                EXPECT_LE(w.cyclesAfterWsync, 12) << "interrupt " << k;
-            }
-            if (w.address == reg::COLBK) {
-                EXPECT_LE(w.cyclesAfterWsync, 19) << "interrupt " << k;
+        EXPECT_EQ(last[reg::CHBASE], toUpper ? bank1 : bank2) << "interrupt " << k;
+        if (!toUpper) {
+            // Between the halves only the character set changes, at once in the horizontal blank.
+            ASSERT_EQ(writes.size(), 1u) << "interrupt " << k;
+            EXPECT_LE(writes[0].cyclesAfterWsync, 4) << "interrupt " << k;
+            continue;
+        }
+        for (int c = 0; c < 5; ++c)
+            EXPECT_EQ(last[colourRegister[c]], colours[row][c]) << "row " << row << ", colour " << c;
+        if (k == 0) {
+            // Above the level two blank lines give time: the background, which the blank line shows,
+            // comes in the horizontal blank before row 0.
+            EXPECT_EQ(writes.back().address, reg::COLBK);
+            EXPECT_GE(writes.back().cyclesAfterWsync, 0);
+            EXPECT_LE(writes.back().cyclesAfterWsync, 4);
+            continue;
+        }
+        // Above rows 1-9 ANTIC leaves the processor time for the character set and three colours:
+        // those go first, the colours that changed from the row above before those that did not.
+        ASSERT_EQ(writes.size(), 6u) << "interrupt " << k;
+        EXPECT_EQ(writes[0].address, reg::CHBASE);
+        EXPECT_LE(writes[0].cyclesAfterWsync, 4);
+        bool unchangedSeen = false;
+        for (size_t w = 1; w < writes.size(); ++w) {
+            const int c = static_cast<int>(std::find(colourRegister, colourRegister + 5, writes[w].address) - colourRegister);
+            ASSERT_LT(c, 5) << "interrupt " << k << " writes $" << std::hex << writes[w].address;
+            if (!changed[row][c])
+                unchangedSeen = true;
+            else
+                EXPECT_FALSE(unchangedSeen) << "row " << row << ": changed colour " << c << " after an unchanged one";
+            if (w <= 3) {
+                EXPECT_LE(writes[w].cyclesAfterWsync, 18) << "row " << row << ", write " << w;
             }
         }
-        EXPECT_EQ(chbase, toUpper ? bank1 : bank2) << "interrupt " << k;
     }
 }

@@ -13,10 +13,12 @@ public:
     // Answers for the next file dialogs; std::nullopt cancels. Without a script a dialog cancels.
     std::deque<std::optional<QString>> fileAnswers;
     std::deque<Answer> confirmAnswers;
+    std::deque<SaveAnswer> saveAnswers;
 
     std::vector<FileDialogRequest> openRequests;
     std::vector<FileDialogRequest> saveRequests;
     QStringList confirmations;
+    QStringList saveQuestions;
     QStringList messages;
     QStringList errors;
 
@@ -37,6 +39,15 @@ public:
             return Answer::Cancel;
         const Answer a = confirmAnswers.front();
         confirmAnswers.pop_front();
+        return a;
+    }
+    SaveAnswer askSave(const QString& text) override
+    {
+        saveQuestions << text;
+        if (saveAnswers.empty())
+            return SaveAnswer::Cancel;
+        const SaveAnswer a = saveAnswers.front();
+        saveAnswers.pop_front();
         return a;
     }
     void message(const QString& text) override { messages << text; }

@@ -75,6 +75,15 @@ UserDialogs::Answer QtUserDialogs::confirm(const QString& text)
     return button == QMessageBox::No ? Answer::No : Answer::Cancel;
 }
 
+UserDialogs::SaveAnswer QtUserDialogs::askSave(const QString& text)
+{
+    const int button =
+        showBox(QMessageBox::Warning, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    if (button == QMessageBox::Save)
+        return SaveAnswer::Save;
+    return button == QMessageBox::Discard ? SaveAnswer::Discard : SaveAnswer::Cancel;
+}
+
 void QtUserDialogs::message(const QString& text)
 {
     showBox(QMessageBox::Information, text, QMessageBox::Ok);

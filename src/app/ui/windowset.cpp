@@ -1,6 +1,8 @@
 // Creation and linking of the window set.
 #include "app/ui/windowset.h"
 
+#include "app/ui/closequestion.h"
+
 #include "common/ui/asmcode.h"
 #include "common/ui/controls.h"
 #include "converter/ui/Grafikconverter.h"
@@ -12,6 +14,9 @@
 #include "sound/ui/Soundconverter.h"
 #include "splitter/ui/splitter.h"
 
+#include <QAbstractButton>
+#include <QGuiApplication>
+#include <QScreen>
 
 WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const QString& programFolder)
 {
@@ -41,6 +46,29 @@ WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const QString&
     TFormgrafikconverter::Links converterLinks;
     converterLinks.requestColor = requestColor;
     mGrafikconverter->setLinks(converterLinks);
+
+    askBeforeUnsavedWorkIsLost(dialogs);
+}
+
+void WindowSet::askBeforeUnsavedWorkIsLost(UserDialogs& dialogs)
+{
+    // Each kind is saved by pressing its window's own save button, so its dialogs, messages and
+    // error guard are those the user knows. The painted pattern goes into its set before the file is saved.
+    const auto press = [](QWidget* window, const char* name) {
+        if (auto* button = window->findChild<QAbstractButton*>(QLatin1String(name)))
+            button->click();
+    };
+    std::vector<UnsavedWork> work{
+        {QStringLiteral("Pattern-Editor: gemalte Änderungen, noch nicht mit \"Speichern\" ins Pattern-Set übernommen"),
+         [this] { return mMain->editor().bufferModified(); }, [this, press] { press(mMain.get(), "ButtonSpeichern"); }},
+        {QStringLiteral("Font Datei: Pattern-Sets, Farben, Zeilenfarben oder Phasen geändert"),
+         [this] { return mMain->editor().documentModified(); }, [this, press] { press(mMain.get(), "ButtonSaveFile"); }},
+        {QStringLiteral("Level Editor: Level geändert"), [this] { return mMap->document().isModified(); },
+         [this, press] { press(map(), "ButtonSaveFile"); }},
+        {QStringLiteral("Grafikconverter: Bild bemalt"), [this] { return mGrafikconverter->converter().pictureModified(); },
+         [this, press] { press(grafikconverter(), "Button5"); }},
+    };
+    new CloseQuestion(mMain.get(), dialogs, std::move(work));
 }
 
 WindowSet::~WindowSet() = default;

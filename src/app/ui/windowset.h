@@ -45,6 +45,9 @@ public:
 private:
     // The level editor's game files; made before and gone after the windows.
     std::unique_ptr<LevelGameFiles> mLevelGameFiles;
+    // Closing the main window asks first while work is unsaved.
+    void askBeforeUnsavedWorkIsLost(UserDialogs& dialogs);
+
     std::unique_ptr<TFormmain> mMain;
     std::unique_ptr<TFormcolor> mColor;
     std::unique_ptr<TFormmap> mMap;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/packedcolor.h"
+#include "common/ui/logtext.h"
 
 #include <QGuiApplication>
 #include <QPlainTextEdit>
@@ -32,12 +33,10 @@ inline void SetWindowBackground(QWidget* widget, PackedColor color)
     widget->setAutoFillBackground(true);
 }
 
-// A log or code text. Tab moves the focus on, so moving through a window never types a Tab into it.
+// A log, memo or code text (see LogText).
 inline QPlainTextEdit* NamedLog(const char* name, QWidget* parent)
 {
-    auto* log = Named(new QPlainTextEdit(parent), name);
-    log->setTabChangesFocus(true);
-    return log;
+    return Named(new LogText(parent), name);
 }
 
 // Shows a window without waiting for it, or brings it to the front when it is already shown.

@@ -3,6 +3,7 @@
 
 #include "common/ui/colorpanel.h"
 #include "common/ui/controls.h"
+#include "common/ui/tabletab.h"
 #include "common/ui/imageview.h"
 #include "common/userdialogs.h"
 #include "converter/linezoom.h"
@@ -122,6 +123,7 @@ QWidget* TFormgrafikconverter::buildTablePanel()
     grid = Named(new QTableView(this), "grid");
     mTableModel = new RegisterTableModel(mConverter, grid);
     grid->setModel(mTableModel);
+    LeaveByTab(grid);
     // Rows as thin as a picture line needs; small type so that the texts still show.
     QFont small = grid->font();
     small.setPixelSize(9);

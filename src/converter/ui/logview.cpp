@@ -1,6 +1,7 @@
 // The log list: rows made on demand, selection copied through the clipboard.
 #include "converter/ui/logview.h"
 
+#include "common/ui/tabletab.h"
 #include "converter/converterlog.h"
 
 #include <QApplication>
@@ -60,6 +61,8 @@ QVariant ConverterLogModel::data(const QModelIndex& index, int role) const
 LogView::LogView(ConverterLog& log, QWidget* parent) : QTableView(parent), mLog(log), mModel(log)
 {
     setModel(&mModel);
+    // Tab leaves the log: after "Atari RAM speichern" it holds tens of thousands of lines.
+    LeaveByTab(this);
     setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 9));
     // One column of equal rows: the headers keep millions of lines as one span, nothing per line.
     horizontalHeader()->hide();

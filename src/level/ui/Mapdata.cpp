@@ -2,6 +2,7 @@
 #include "level/ui/Mapdata.h"
 
 #include "common/ui/controls.h"
+#include "common/ui/tabletab.h"
 #include "level/ui/levelbytemodels.h"
 
 #include <QApplication>
@@ -131,6 +132,7 @@ QTableView* TFormMapData::makeTable(const char* name, QWidget* parent)
     auto* table = Named(new QTableView(parent), name);
     table->setItemDelegate(new ByteCellDelegate(table));
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    LeaveByTab(table);
     table->setWordWrap(false);
     table->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);

@@ -89,6 +89,8 @@ public:
     void Button31Click();
     void SpeedButton13Click();
     void SpeedButton14Click();
+    // "Emulator…": the emulator command dialog, beside "Test ATR".
+    void ButtonEmulatorClick();
     void AtrLoad();
     void ButtonAtrSaveClick();
     void ButtonPlayMatrixClick();

@@ -24,6 +24,7 @@ void TFormmap::ButtonSaveFileClick()
         return;
     Label13->setText(LevelLabelFor(*fileName));
     SaveLevelFile(mDocument, *fileName);
+    mDocument.markSaved();
     mDialogs.message(QStringLiteral("OK"));
 }
 

@@ -4,6 +4,7 @@
 #include "common/desktopopener.h"
 #include "common/ui/controls.h"
 #include "disk/levelgamefiles.h"
+#include "level/ui/emulatordialog.h"
 #include "levelio/levelbinaryfile.h"
 
 #include <QDir>
@@ -20,6 +21,7 @@ void TFormmap::connectGamePanels()
         {"Button31", &TFormmap::Button31Click},
         {"SpeedButton13", &TFormmap::SpeedButton13Click},
         {"SpeedButton14", &TFormmap::SpeedButton14Click},
+        {"ButtonEmulator", &TFormmap::ButtonEmulatorClick},
         {"ButtonAtrLoad", &TFormmap::AtrLoad},
         {"ButtonAtrSave", &TFormmap::ButtonAtrSaveClick},
     };
@@ -66,6 +68,13 @@ void TFormmap::SpeedButton14Click()
         mDialogs.message(*failed);
 }
 
+void TFormmap::ButtonEmulatorClick()
+{
+    auto* dialog = new EmulatorDialog(mDialogs, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
 void TFormmap::AtrLoad()
 {
     // One guard of its own over all steps: a failure is shown as "Fehler: " and its text, and the
@@ -81,6 +90,7 @@ void TFormmap::AtrLoad()
 void TFormmap::ButtonAtrSaveClick()
 {
     mGameFiles.atrSave(mDocument, SpinATRlevel->value());
+    mDocument.markSaved();
 }
 
 void TFormmap::ButtonPlayMatrixClick()

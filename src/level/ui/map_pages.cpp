@@ -2,6 +2,7 @@
 #include "level/ui/map.h"
 
 #include "common/ui/controls.h"
+#include "common/ui/tabletab.h"
 #include "common/ui/imageview.h"
 #include "level/ui/levelpictureview.h"
 #include "level/ui/leveltablemodel.h"
@@ -128,12 +129,15 @@ QWidget* TFormmap::buildGamePanels()
     SpinATRlevel = Named(new QSpinBox(panel1), "SpinATRlevel");
     SpinATRlevel->setRange(1, 40);
     SpinATRlevel->setValue(1);
-    p1->addWidget(LabelATRname, 0, 0, 1, 2);
+    p1->addWidget(LabelATRname, 0, 0, 1, 3);
     p1->addWidget(NamedButton(QStringLiteral("ATR"), "SpeedButton13", panel1), 1, 0);
     p1->addWidget(NamedButton(QStringLiteral("Test ATR"), "SpeedButton14", panel1), 1, 1);
+    auto* emulator = NamedButton(QStringLiteral("Emulator…"), "ButtonEmulator", panel1);
+    emulator->setToolTip(QStringLiteral("Welcher Emulator Play Level und Test ATR startet"));
+    p1->addWidget(emulator, 1, 2);
     p1->addWidget(SpinATRlevel, 2, 0);
-    p1->addWidget(NamedButton(QStringLiteral("Level von ATR laden"), "ButtonAtrLoad", panel1), 3, 0, 1, 2);
-    p1->addWidget(NamedButton(QStringLiteral("Level auf ATR speichern"), "ButtonAtrSave", panel1), 4, 0, 1, 2);
+    p1->addWidget(NamedButton(QStringLiteral("Level von ATR laden"), "ButtonAtrLoad", panel1), 3, 0, 1, 3);
+    p1->addWidget(NamedButton(QStringLiteral("Level auf ATR speichern"), "ButtonAtrSave", panel1), 4, 0, 1, 3);
     box->addWidget(panel1);
 
     auto* panel6 = Panel(QStringLiteral("Binär Format V2.x Datei Export"), "Panel6", column);
@@ -184,7 +188,7 @@ QWidget* TFormmap::buildElementsPage()
     box->addWidget(buildChooser());
     auto* lower = new QHBoxLayout;
     lower->addWidget(buildCarriedPanels());
-    Memo = Named(new QPlainTextEdit(page), "Memo");
+    Memo = NamedLog("Memo", page);
     Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -281,6 +285,7 @@ QWidget* TFormmap::buildTablePage(LevelTable table)
     (monsters ? mMonsterModel : mSwitchModel) = model;
     auto* view = Named(new QTableView(page), monsters ? "MonsterGrid" : "Schaltergrid");
     view->setModel(model);
+    LeaveByTab(view);
     view->horizontalHeader()->setDefaultSectionSize(50);
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view->verticalHeader()->setDefaultSectionSize(24);

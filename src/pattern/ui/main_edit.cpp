@@ -5,6 +5,7 @@
 #include "common/ui/controls.h"
 #include "common/ui/errorsafterevent.h"
 #include "common/ui/imageview.h"
+#include "common/ui/tabletab.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,15 +14,14 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 
 namespace {
 
 // Reports every keystroke in a byte cell, not only the finished value.
-class KeystrokeDelegate : public QStyledItemDelegate {
+class KeystrokeDelegate : public TabLeavingDelegate {
 public:
-    KeystrokeDelegate(TFormmain* form, QObject* parent) : QStyledItemDelegate(parent), mForm(form) {}
+    KeystrokeDelegate(TFormmain* form, QObject* parent) : TabLeavingDelegate(parent), mForm(form) {}
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
@@ -44,22 +44,7 @@ protected:
         // so the user goes on typing where he was once the box is dismissed.
         if (event->type() == QEvent::FocusOut && QApplication::activeModalWidget())
             return false;
-        // Tab ends the editing and leaves the grid, as it does when no cell is being edited.
-        if (event->type() == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            auto* editor = qobject_cast<QWidget*>(object);
-            if (editor && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
-                QWidget* view = editor->parentWidget() ? editor->parentWidget()->parentWidget() : nullptr;
-                emit commitData(editor);
-                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
-                if (view) {
-                    QKeyEvent leave(QEvent::KeyPress, key->key(), key->modifiers());
-                    QCoreApplication::sendEvent(view, &leave);
-                }
-                return true;
-            }
-        }
-        return QStyledItemDelegate::eventFilter(object, event);
+        return TabLeavingDelegate::eventFilter(object, event);
     }
 
 private:
