@@ -2,8 +2,6 @@
 #include "cli/command.h"
 #include "cli/picturecommands.h"
 
-#include "common/errors.h"
-
 #include <QCoreApplication>
 #include <QLibrary>
 
