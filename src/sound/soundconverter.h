@@ -83,5 +83,6 @@ private:
     std::vector<std::uint8_t> mOutput;
     int mLength = 0;
     // The plots are pictures (QtGui, soundconverter_plots.cpp); the conversions get by on Qt Core.
-    std::shared_ptr<SoundPlots> mPlots;
+    SoundPlots& plots() const;
+    mutable std::shared_ptr<SoundPlots> mPlots;
 };

@@ -49,24 +49,28 @@ void DrawPlot(QImage& image, const SoundConverter& samples, PackedColor barColor
 
 } // namespace
 
+// The plots keep their place from the first call on, so that a view can hold them before they are drawn.
+SoundPlots& SoundConverter::plots() const
+{
+    if (!mPlots)
+        mPlots = std::make_shared<SoundPlots>();
+    return *mPlots;
+}
+
 const QImage& SoundConverter::plot8() const
 {
-    static const QImage none;
-    return mPlots ? mPlots->plot8 : none;
+    return plots().plot8;
 }
 
 const QImage& SoundConverter::plot4() const
 {
-    static const QImage none;
-    return mPlots ? mPlots->plot4 : none;
+    return plots().plot4;
 }
 
 QStringList SoundConverter::drawPlots()
 {
     // Made on the first drawing: a converter that is never used draws nothing.
-    if (!mPlots)
-        mPlots = std::make_shared<SoundPlots>();
-    for (QImage* plot : {&mPlots->plot8, &mPlots->plot4}) {
+    for (QImage* plot : {&plots().plot8, &plots().plot4}) {
         if (plot->isNull()) {
             *plot = QImage(kPlotWidth, kPlotHeight, QImage::Format_RGB32);
             plot->fill(ToQColor(kCream));
