@@ -1,4 +1,4 @@
-// Level byte view speed: opening it with both tables painted, and painting after a scroll.
+// Level byte view speed: painting after a scroll (opening it: bench_frames.cpp).
 #include "app/ui/qtuserdialogs.h"
 #include "level/leveldocument.h"
 #include "level/levelpixeltable.h"
@@ -10,22 +10,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// Creating the window, handing it the tables and painting it once.
-void BM_OpenByteView(benchmark::State& state)
-{
-    QtUserDialogs dialogs; // asks nothing here
-    LevelDocument document;
-    document.InitEmptyLevel(1);
-    LevelPixelTable pixels;
-    for (auto _ : state) {
-        TFormMapData window(dialogs);
-        window.setSources(document, pixels);
-        window.show();
-        benchmark::DoNotOptimize(window.grab());
-    }
-}
-BENCHMARK(BM_OpenByteView)->Unit(benchmark::kMillisecond);
 
 // One scroll step of the pixel table and the repaint it causes.
 void BM_ScrollPixelTable(benchmark::State& state)

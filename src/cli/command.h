@@ -63,5 +63,11 @@ bool IsStandardOutput(const QString& outFile);
 // Writes bytes to the -o file (through a save file), or to standard output when outFile is empty or "-".
 // Throws FileCreateError when a write fails, standard output included.
 void WriteOutput(const QString& outFile, const QByteArray& bytes);
+// Runs the command named first, with the arguments after it; "--help" or nothing prints the usage of
+// every command. Returns the exit code: usage errors 2, program errors 1 with the message on standard error.
+int RunCommandLine(QStringList args);
+// A program error's message on standard error.
+void PrintError(const QString& message);
+
 // Text output: lines with the platform's line ends on standard output, CR LF Windows-1252 in files.
 void WriteTextOutput(const QString& outFile, const QStringList& lines);

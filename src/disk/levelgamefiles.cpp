@@ -79,19 +79,6 @@ QString LevelGameFiles::playFileName()
     return QDir::current().absoluteFilePath(QStringLiteral("oxil-neu.xex"));
 }
 
-QString LevelGameFiles::saveBinary15(const LevelDocument& document, int slot, const QImage& picture, QStringList& log)
-{
-    BuildIntoExecutable(document, slot, xexPath(), mXex, log);
-    const QString name = LevelBinaryFileName(mFolder.user(), slot, document.author(), document.title());
-    mFolder.writableFolder(name);
-    SaveLevelBinaryFile(mXex, name);
-    saveaspic(picture, LevelPictureNameFor(name));
-    // Beside an installed program nobody would look for it.
-    if (mFolder.separate())
-        log << QStringLiteral("Gespeichert: %1").arg(QDir::toNativeSeparators(name));
-    return name;
-}
-
 std::optional<QString> LevelGameFiles::playLevel(const LevelDocument& document, int slot, DesktopOpener& opener,
                                                  QStringList& log)
 {

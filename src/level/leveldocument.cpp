@@ -1,10 +1,8 @@
-// The level document: its texts, the plain operations that change them and the undoable steps.
+// The level document: its texts and the plain operations that change them (the undoable steps:
+// leveldocument_history.cpp).
 #include "level/leveldocument.h"
 
 #include "common/intconv.h"
-#include "level/undo_initlevel.h"
-#include "level/undo_paintstroke.h"
-#include "level/undo_tablecell.h"
 #include "palette/ataripalette.h"
 #include "pattern/colorregisterset.h"
 
@@ -101,7 +99,7 @@ LevelDocument::LevelDocument(QObject* parent) : QObject(parent)
 LevelDocument::~LevelDocument()
 {
     // The commands refer to the document; they go before it does.
-    mUndo.clear();
+    delete mUndo;
 }
 
 // --- announcements -----------------------------------------------------------------------------------
@@ -377,65 +375,11 @@ void LevelDocument::setTip2(const QString& text)
     announce(PartChange(LevelChange::Texts));
 }
 
-// --- undoable steps -------------------------------------------------------------------------------------
-
-void LevelDocument::beginStroke()
-{
-    endStroke();
-    mStroke.emplace();
-}
-
-void LevelDocument::paintCell(int x, int y, int pattern)
-{
-    if (!inGrid(x, y))
-        return;
-    const bool single = !mStroke;
-    if (single)
-        mStroke.emplace();
-    const QPoint cell(x, y);
-    auto it = std::find_if(mStroke->begin(), mStroke->end(), [&](const LevelCellEdit& e) { return e.cell == cell; });
-    if (it == mStroke->end()) {
-        mStroke->push_back({cell, leftCode(x, y), rightCode(x, y), {}, {}});
-        it = mStroke->end() - 1;
-    }
-    writeCell(x, y, pattern);
-    it->leftAfter = leftCode(x, y);
-    it->rightAfter = rightCode(x, y);
-    if (single)
-        endStroke();
-}
-
-void LevelDocument::endStroke()
-{
-    if (!mStroke)
-        return;
-    std::vector<LevelCellEdit> edits;
-    for (LevelCellEdit& e : *mStroke)
-        if (e.leftBefore != e.leftAfter || e.rightBefore != e.rightAfter)
-            edits.push_back(std::move(e));
-    mStroke.reset();
-    if (!edits.empty())
-        mUndo.push(new PaintStrokeCommand(*this, std::move(edits)));
-}
-
-void LevelDocument::initialiseLevel(int pattern)
-{
-    endStroke();
-    mUndo.push(new InitLevelCommand(*this, pattern));
-}
-
-void LevelDocument::editTableCell(LevelTable table, int row, int column, const QString& text)
-{
-    if (!tableSlot(table, row, column) || tableCell(table, row, column) == text)
-        return;
-    endStroke();
-    mUndo.push(new TableCellCommand(*this, table, row, column, text));
-}
-
 void LevelDocument::clearHistory()
 {
     mStroke.reset();
-    mUndo.clear();
+    if (mUndoHooks.clear)
+        mUndoHooks.clear();
 }
 
 // --- saved state ----------------------------------------------------------------------------------------
@@ -447,11 +391,13 @@ std::array<QString, 4 + LevelDocument::kTimeDigits> LevelDocument::unrecordedFie
 
 bool LevelDocument::isModified() const
 {
-    return !mUndo.isClean() || unrecordedFields() != mSavedFields;
+    const bool clean = !mUndoHooks.isClean || mUndoHooks.isClean();
+    return !clean || unrecordedFields() != mSavedFields;
 }
 
 void LevelDocument::markSaved()
 {
-    mUndo.setClean();
+    if (mUndoHooks.setClean)
+        mUndoHooks.setClean();
     mSavedFields = unrecordedFields();
 }

@@ -36,12 +36,16 @@
 #include <QObject>
 #include <QPoint>
 #include <QString>
+#if __has_include(<QUndoStack>)
 #include <QUndoStack>
+#endif
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
 class ColorRegisterSet;
+class QUndoStack;
 
 // One of the 50 colour entries of the level: the Atari value as text, the drawing colour, the caption colour.
 struct ColorLineEntry {
@@ -158,7 +162,8 @@ public:
     void setTip2(const QString& text);
 
     // --- undoable steps -------------------------------------------------------------------------------
-    QUndoStack& undoStack() { return mUndo; }
+    // Made on first use: a document that is only read and written (the command line) has none.
+    QUndoStack& undoStack();
     // Opens a paint stroke; paintCell writes into it, endStroke pushes it as one step ("Malen").
     void beginStroke();
     // Writes the cell and records what it held (also outside a stroke: then it is a step of its own).
@@ -227,7 +232,16 @@ private:
     std::array<std::array<QString, kSwitches>, kSwitchRows> mSwitches;
     QString mAuthor, mTitle, mTip1, mTip2;
 
-    QUndoStack mUndo;
+    // The QUndoStack (QtGui), held as what Qt Core knows of it, so that the file formats and the command
+    // line need no QtGui; the steps that use it are in leveldocument_history.cpp, which also sets the
+    // hooks through which clearing and the saved state reach it. Without a stack nothing is undoable,
+    // so the history is clean.
+    QObject* mUndo = nullptr;
+    struct UndoHooks {
+        std::function<void()> clear;
+        std::function<bool()> isClean;
+        std::function<void()> setClean;
+    } mUndoHooks;
     // Texts and time as last loaded or saved.
     std::array<QString, 4 + kTimeDigits> mSavedFields;
     std::array<QString, 4 + kTimeDigits> unrecordedFields() const;

@@ -31,4 +31,3 @@ void LoadLevelLines(LevelDocument& document, LineReader& lines);
 // Opens the file (reading at most the lines a level file has) and loads it. Throws FileOpenError
 // or StreamReadError, or ConversionError as LoadLevelLines.
 void LoadLevelFile(LevelDocument& document, const QString& fileName);
-

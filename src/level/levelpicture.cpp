@@ -153,3 +153,13 @@ void LevelPicture::drawChooser()
     for (int n = 0; n < 128; ++n)
         UpdatePattern2(n, n % kChooserColumns, n / kChooserColumns, chooserImage());
 }
+
+void DrawLoadedLevel(LevelPicture& picture, bool monsters, bool switches)
+{
+    // Monsters before switches here, the other way round from drawlevel.
+    picture.drawlevel(false, false);
+    if (monsters)
+        picture.Drawmonster();
+    if (switches)
+        picture.drawschalter();
+}

@@ -85,3 +85,7 @@ private:
     mutable QImage mLevel;
     mutable QImage mChooser;
 };
+
+// The redraw after loading: every cell (stopping with ConversionError at a code that is not a number),
+// then the monster overlay and then the switch overlay, each if asked for.
+void DrawLoadedLevel(LevelPicture& picture, bool monsters, bool switches);

@@ -1,7 +1,6 @@
-// Writing the 15-sector level file and the level picture.
+// Writing the 15-sector level file (the picture beside it: levelbinaryfile_picture.cpp).
 #include "levelio/levelbinaryfile.h"
 
-#include "common/bitmapfile.h"
 #include "common/bytefile.h"
 #include "common/errors.h"
 #include "levelio/gamelevelrecord.h"
@@ -48,9 +47,4 @@ QByteArray LevelBinaryBytes(const XexImage& image)
 void SaveLevelBinaryFile(const XexImage& image, const QString& fileName)
 {
     WriteByteFile(fileName, LevelBinaryBytes(image));
-}
-
-void saveaspic(const QImage& picture, const QString& fileName)
-{
-    WriteBitmap32(fileName, picture);
 }

@@ -2,7 +2,9 @@
 #include "pattern/codeexport.h"
 
 #include "common/intconv.h"
-#include "pattern/patterneditor.h"
+#include "pattern/colorregisterset.h"
+#include "pattern/editbuffer.h"
+#include "pattern/patternstore.h"
 
 #include <algorithm>
 #include <array>
@@ -20,9 +22,8 @@ QString PlayerLine(const QString& label, const std::array<int, EditBuffer::kHeig
     return label + QStringLiteral(":  .byte ") + values.join(QStringLiteral(", ")) + QStringLiteral("  ; ") + comment;
 }
 
-// The two lines of set s. byteText(h, r) is the byte of half h in row r as the edit buffer holds it
-// after "Laden"; all are converted before a line is emitted, in the order "Laden" converts them,
-// so a byte that is no number fails the set as loading it would.
+} // namespace
+
 void EmitPlayerSet(int s, const QString& name, const std::function<QString(int h, int r)>& byteText,
                    const std::function<void(const QString&)>& emitLine)
 {
@@ -47,12 +48,6 @@ void EmitPlayerSet(int s, const QString& name, const std::function<QString(int h
                         QStringLiteral("Player 1 Line%1").arg(s)));
 }
 
-} // namespace
-
-QStringList FontAssemblerCode(const PatternEditor& editor, int from, int to)
-{
-    return FontAssemblerCode(editor.registers(), editor.store(), from, to);
-}
 
 QStringList FontAssemblerCode(const ColorRegisterSet& registers, const PatternStore& store, int from, int to)
 {
@@ -85,17 +80,6 @@ QStringList FontAssemblerCode(const ColorRegisterSet& registers, const PatternSt
         }
     }
     return lines;
-}
-
-void PlayerAssemblerCode(PatternEditor& editor, int pattern, const QString& name,
-                         const std::function<void(const QString&)>& emitLine)
-{
-    for (int s = 1; s <= PatternStore::kSets; ++s) {
-        editor.setCurrentSet(s);
-        editor.setCurrentPattern(pattern);
-        editor.Laden();
-        EmitPlayerSet(s, name, [&editor](int h, int r) { return editor.buffer().data(h, r); }, emitLine);
-    }
 }
 
 void PlayerAssemblerCode(const PatternStore& store, int pattern, const QString& name,

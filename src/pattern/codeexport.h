@@ -23,6 +23,11 @@ QStringList FontAssemblerCode(const ColorRegisterSet& registers, const PatternSt
 // editor on pattern `pattern` (clamped to 1-64) of set 8.
 void PlayerAssemblerCode(PatternEditor& editor, int pattern, const QString& name,
                          const std::function<void(const QString&)>& emitLine);
+// The two lines of set s. byteText(h, r) is the byte of half h in row r as the edit buffer holds it
+// after "Laden"; all are converted before a line is emitted, in the order "Laden" converts them,
+// so a byte that is no number fails the set as loading it would.
+void EmitPlayerSet(int s, const QString& name, const std::function<QString(int h, int r)>& byteText,
+                   const std::function<void(const QString&)>& emitLine);
 // The same lines and errors straight from the store, with no editor to leave anywhere.
 void PlayerAssemblerCode(const PatternStore& store, int pattern, const QString& name,
                          const std::function<void(const QString&)>& emitLine);

@@ -20,6 +20,8 @@ void LoadFontLines(PatternEditor& editor, LineReader& lines);
 // Reads the file's registers, store, phase list and row colours as LoadFontFile takes them.
 // Throws FileOpenError, or ConversionError for a register colour line that is not a colour.
 void LoadFontFile(PatternDocument& document, const QString& fileName);
+// The same from lines already read.
+void ReadFontLines(PatternDocument& document, LineReader& lines);
 
 // The 16 491 lines of the file for the editor's present state.
 QStringList FontFileLines(const PatternEditor& editor);

@@ -1,4 +1,4 @@
-// Sample loading, the five 4-bit conversions and the plots of the sound converter.
+// Sample loading and the five 4-bit conversions of the sound converter (the plots: soundconverter_plots.cpp).
 #include "sound/soundconverter.h"
 
 #include "common/boundedbytefile.h"
@@ -10,11 +10,6 @@
 
 namespace {
 
-constexpr int kPlotMargin = 10;
-constexpr int kPlotTop = 266;       // the plot area starts this far above the bottom
-constexpr int kFullScaleTop = 267;  // the full-scale line sits one pixel above the plot area
-constexpr PackedColor kPlotRed = 0x0000FF;
-constexpr PackedColor kPlotBlue = 0xFF0000;
 
 QString PackText(int samples, int packed)
 {
@@ -26,34 +21,6 @@ void Reach(std::vector<std::uint8_t>& buffer, int n)
 {
     if (buffer.size() < static_cast<size_t>(n))
         buffer.resize(static_cast<size_t>(n), 0);
-}
-
-// Cream plot area, the full-scale line, then one bar per sample column.
-void DrawPlot(QImage& image, const SoundConverter& samples, PackedColor barColor, bool fourBit)
-{
-    const int w = image.width();
-    const int h = image.height();
-    const QRgb cream = ToQRgb(kCream);
-    const QRgb bar = ToQRgb(barColor);
-    // Rectangles include their top-left and exclude their bottom-right corner.
-    for (int y = h - kPlotTop; y < h - kPlotMargin; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        std::fill(line + kPlotMargin, line + w - kPlotMargin, cream);
-    }
-    // The full-scale "rectangle" is one pixel high: its corners lie on adjacent rows.
-    auto* top = reinterpret_cast<QRgb*>(image.scanLine(h - kFullScaleTop));
-    std::fill(top + kPlotMargin, top + w - kPlotMargin, bar);
-    const int base = h - kPlotMargin;
-    for (int i = 1; i <= w - 2 * kPlotMargin; ++i) {
-        const int v = samples.sample(i - 1);
-        const int height = fourBit ? (v / 16) * 16 : v;
-        const int x = i + kPlotMargin;
-        if (x >= w)
-            continue;
-        // A bar from the base line up to, not including, y = base - height.
-        for (int y = base; y > base - height && y >= 0; --y)
-            reinterpret_cast<QRgb*>(image.scanLine(y))[x] = bar;
-    }
 }
 
 } // namespace
@@ -191,18 +158,4 @@ QStringList SoundConverter::Modul()
                  "Schritt2: Erzeuge %1 8Bit-Bytes im 8/2 +1 Shuffe-Modus 8*128 + 8*28(32) im 8 KB Raster  ")
                  .arg(mLength);
     return lines;
-}
-
-QStringList SoundConverter::drawPlots()
-{
-    // Made on the first drawing: a converter that is never used draws nothing.
-    for (QImage* plot : {&mPlot8, &mPlot4}) {
-        if (plot->isNull()) {
-            *plot = QImage(kPlotWidth, kPlotHeight, QImage::Format_RGB32);
-            plot->fill(ToQColor(kCream));
-        }
-    }
-    DrawPlot(mPlot8, *this, kPlotRed, false);
-    DrawPlot(mPlot4, *this, kPlotBlue, true);
-    return {QString::number(mPlot8.width())};
 }

@@ -2,12 +2,15 @@
 #pragma once
 
 #include <QByteArray>
-#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <vector>
+
+class QImage;
+struct SoundPlots;
 
 // The high nibble of a sample, 0-15: all the POKEY keeps of it.
 constexpr std::uint8_t Acht2Vier(std::uint8_t sample) { return sample >> 4; }
@@ -54,8 +57,8 @@ public:
     std::uint8_t sample(int index) const { return At(mSamples, index); }
     std::uint8_t packed(int index) const { return At(mPacked, index); }
     // Null until the plots are first drawn.
-    const QImage& plot8() const { return mPlot8; }
-    const QImage& plot4() const { return mPlot4; }
+    const QImage& plot8() const;
+    const QImage& plot4() const;
     // Bytes held by the sample, packed and output buffers.
     size_t bufferBytes() const { return mSamples.capacity() + mPacked.capacity() + mOutput.capacity(); }
 
@@ -79,6 +82,7 @@ private:
     std::vector<std::uint8_t> mPacked;
     std::vector<std::uint8_t> mOutput;
     int mLength = 0;
-    QImage mPlot8;
-    QImage mPlot4;
+    // The plots are pictures (QtGui, soundconverter_plots.cpp); the conversions get by on Qt Core.
+    SoundPlots& plots() const;
+    mutable std::shared_ptr<SoundPlots> mPlots;
 };

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -225,6 +226,8 @@ TEST_F(WindowSetTest, SecondaryWindowsBuildTheirControlsWhenFirstOpened)
     EXPECT_TRUE(map->isVisible());
     EXPECT_TRUE(map->controlsBuilt());
     auto* levelEditor = static_cast<TFormmap*>(map);
+    // The log's page is built when it is first shown.
+    Control<QTabWidget>(levelEditor, "PageControl1")->setCurrentIndex(static_cast<int>(LevelPage::Spielelemente));
     EXPECT_EQ(Control<QPlainTextEdit>(levelEditor, "Memo")->toPlainText().split(QLatin1Char('\n')).first(), levelEditor->atrPath());
     EXPECT_FALSE(levelEditor->picture().level().isNull());
 

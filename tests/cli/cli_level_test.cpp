@@ -92,6 +92,15 @@ TEST_F(CliLevelTest, PicturesWithAndWithoutOverlays)
     EXPECT_EQ(plain.convertToFormat(QImage::Format_RGB32), expected(false));
     EXPECT_EQ(overlaid.convertToFormat(QImage::Format_RGB32), expected(true));
     EXPECT_NE(expected(true), expected(false));
+
+    // The PNG holds a palette of the level's colours and the very pixels of the bitmap.
+    ASSERT_EQ(RunRenderLevel({levelFile(), QStringLiteral("--overlays"), QStringLiteral("--font"), fontFile(),
+                              QStringLiteral("-o"), out("b.png")}),
+              0);
+    const QImage indexed(out("b.png"));
+    EXPECT_EQ(indexed.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(indexed.convertToFormat(QImage::Format_RGB32), overlaid.convertToFormat(QImage::Format_RGB32));
+    EXPECT_LT(QFileInfo(out("b.png")).size(), QFileInfo(out("b.BMP")).size() / 20);
 }
 
 TEST_F(CliLevelTest, Errors)

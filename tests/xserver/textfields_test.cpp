@@ -2,6 +2,7 @@
 // with nothing to insert changes nothing and keeps the program alive; Tab moves out of each.
 // This group runs under xvfb-run on the xcb platform, where the primary selection of a fresh
 // session is empty, as on a user's desktop.
+#include "level/levelplacement.h"
 #include "app/ui/windowset.h"
 #include "level/ui/map.h"
 #include "pattern/ui/main.h"
@@ -144,7 +145,7 @@ TEST_F(TextFields, EditableLogsPasteTextAndReadOnlyLogsNever)
     ASSERT_NE(memo, nullptr);
     auto* pages = map->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     ASSERT_NE(pages, nullptr);
-    pages->setCurrentWidget(memo->parentWidget());
+    pages->setCurrentIndex(static_cast<int>(LevelPage::Spielelemente));
     ASSERT_TRUE(memo->isVisible());
     memo->setFocus();
     QTest::keyClick(memo, Qt::Key_End, Qt::ControlModifier);
@@ -211,7 +212,7 @@ TEST_F(TextFields, TabEndsTheEditingOfACellAndCtrlTabStillTurnsPages)
     auto* pages = map->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     ASSERT_NE(pages, nullptr);
     auto* memo = map->findChild<QPlainTextEdit*>(QStringLiteral("Memo"));
-    pages->setCurrentWidget(memo->parentWidget());
+    pages->setCurrentIndex(static_cast<int>(LevelPage::Spielelemente));
     const int memoPage = pages->currentIndex();
     memo->setFocus();
     QTest::keyClick(memo, Qt::Key_Tab, Qt::ControlModifier);

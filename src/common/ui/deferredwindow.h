@@ -10,26 +10,35 @@ class DeferredWindow : public QWidget {
 public:
     explicit DeferredWindow(QWidget* parent = nullptr) : QWidget(parent, Qt::Window) {}
 
-    // Builds the controls unless they are built already.
+    // Builds the controls unless they are built already, including the parts a window builds only when
+    // they are first shown (the level editor's pages): a caller that reaches for a control finds it.
     void ensureControls()
     {
-        if (mBuilt)
-            return;
-        mBuilt = true;
-        buildControls();
+        ensureShownControls();
+        buildRemainingControls();
     }
     bool controlsBuilt() const { return mBuilt; }
 
     void setVisible(bool visible) override
     {
         if (visible)
-            ensureControls();
+            ensureShownControls();
         QWidget::setVisible(visible);
     }
 
 protected:
     // Creates, lays out and connects the controls and brings them in line with the model. Runs once.
     virtual void buildControls() = 0;
+    // Builds what buildControls left for later (nothing here).
+    virtual void buildRemainingControls() {}
+    // Builds what is shown at once: buildControls, unless it ran already.
+    void ensureShownControls()
+    {
+        if (mBuilt)
+            return;
+        mBuilt = true;
+        buildControls();
+    }
 
 private:
     bool mBuilt = false;

@@ -5,9 +5,14 @@
 #include "common/ui/tabletab.h"
 #include "level/ui/levelbytemodels.h"
 
+#include <QApplication>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QStaticText>
+#include <QStyledItemDelegate>
 #include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -29,6 +34,62 @@ QLabel* CaptionBar(const QString& text, const char* name, QWidget* parent)
     bar->setMargin(4);
     return bar;
 }
+
+// Draws a cell's text centred, as the standard delegate does, from a laid-out text kept per value: the
+// tables show a few hundred different texts in thousands of cells, and laying each out anew on every
+// paint made opening and repainting the window cost several frames.
+class ByteCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const bool selected = option.state & QStyle::State_Selected;
+        const QPalette::ColorGroup group = option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
+        if (selected)
+            painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
+        const QStaticText& text = laidOut(index.data().toString(), option.font);
+        const QSizeF size = text.size();
+        const QPointF at(option.rect.x() + (option.rect.width() - size.width()) / 2,
+                         option.rect.y() + (option.rect.height() - size.height()) / 2);
+        painter->save();
+        painter->setFont(option.font);
+        painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+        // A text wider than its cell (a code that is no number) stays inside the cell.
+        if (size.width() > option.rect.width())
+            painter->setClipRect(option.rect);
+        painter->drawStaticText(at, text);
+        painter->restore();
+        if (option.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(option);
+            focus.backgroundColor = option.palette.color(group, selected ? QPalette::Highlight : QPalette::Base);
+            const QWidget* widget = option.widget;
+            (widget ? widget->style() : QApplication::style())->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, widget);
+        }
+    }
+
+private:
+    const QStaticText& laidOut(const QString& value, const QFont& font) const
+    {
+        if (font != mFont || mTexts.size() > kMaxKept) {
+            mTexts.clear();
+            mFont = font;
+        }
+        auto it = mTexts.find(value);
+        if (it == mTexts.end()) {
+            QStaticText text(value);
+            text.setTextFormat(Qt::PlainText);
+            text.prepare(QTransform(), font);
+            it = mTexts.insert(value, text);
+        }
+        return *it;
+    }
+
+    static constexpr qsizetype kMaxKept = 4096;
+    mutable QHash<QString, QStaticText> mTexts;
+    mutable QFont mFont;
+};
 
 } // namespace
 
@@ -69,6 +130,7 @@ void TFormMapData::buildControls()
 QTableView* TFormMapData::makeTable(const char* name, QWidget* parent)
 {
     auto* table = Named(new QTableView(parent), name);
+    table->setItemDelegate(new ByteCellDelegate(table));
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     LeaveByTab(table);
     table->setWordWrap(false);

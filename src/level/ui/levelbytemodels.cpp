@@ -39,7 +39,22 @@ void ByteTableModel::refresh()
 LevelCodeTableModel::LevelCodeTableModel(const LevelDocument& document, QObject* parent)
     : ByteTableModel(parent), mDocument(document)
 {
-    connect(&mDocument, &LevelDocument::changed, this, [this] { refresh(); });
+    connect(&mDocument, &LevelDocument::changed, this, &LevelCodeTableModel::announce);
+}
+
+void LevelCodeTableModel::announce(const LevelChange& change)
+{
+    if (change.has(LevelChange::Grid)) {
+        refresh();
+        return;
+    }
+    // One announcement per code: a view repaints a single announced cell alone, but the whole
+    // table for any larger range.
+    for (const QPoint& cell : change.cells)
+        for (int position : {2 * cell.x(), 2 * cell.x() + 1}) {
+            const QModelIndex at = index(cell.y(), position);
+            emit dataChanged(at, at, {Qt::DisplayRole});
+        }
 }
 
 int LevelCodeTableModel::rowCount(const QModelIndex& parent) const

@@ -5,6 +5,7 @@
 
 class LevelDocument;
 class LevelPixelTable;
+struct LevelChange;
 
 // A table of texts made when a cell is shown: centred, selectable, never editable.
 class ByteTableModel : public QAbstractTableModel {
@@ -23,7 +24,8 @@ protected:
 };
 
 // 10 rows x 256 code positions of the level grid, as the texts stand; headers "0" ... "255" over the
-// positions and "1" ... "10" before the rows. Follows the document's changes.
+// positions and "1" ... "10" before the rows. Follows the document's changes: the codes of the changed
+// cells, or every code when the whole grid changed.
 class LevelCodeTableModel : public ByteTableModel {
     Q_OBJECT
 public:
@@ -36,6 +38,8 @@ protected:
     QString headerText(int section, Qt::Orientation orientation) const override;
 
 private:
+    void announce(const LevelChange& change);
+
     const LevelDocument& mDocument;
 };
 

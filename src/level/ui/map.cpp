@@ -70,26 +70,62 @@ void TFormmap::buildControls()
     layout->addWidget(buildHeader());
     layout->addWidget(buildLevelArea());
     layout->addWidget(buildBelowLevel());
+    // Each page is an empty tab until it is first shown: building all four took most of the first opening.
     PageControl1 = Named(new QTabWidget(this), "PageControl1");
-    PageControl1->addTab(buildDataPage(), QStringLiteral("Daten laden und speichern"));
-    PageControl1->addTab(buildElementsPage(), QStringLiteral("Spielelemente setzen"));
-    PageControl1->addTab(buildTablePage(LevelTable::Monsters), QStringLiteral("Gegner verwalten"));
-    PageControl1->addTab(buildTablePage(LevelTable::Switches), QStringLiteral("Schalter verwalten"));
+    for (const QString& title : {QStringLiteral("Daten laden und speichern"), QStringLiteral("Spielelemente setzen"),
+                                 QStringLiteral("Gegner verwalten"), QStringLiteral("Schalter verwalten")}) {
+        auto* holder = new QWidget(PageControl1);
+        auto* box = new QVBoxLayout(holder);
+        box->setContentsMargins(0, 0, 0, 0);
+        PageControl1->addTab(holder, title);
+    }
     PageControl1->setCurrentIndex(static_cast<int>(LevelPage::Gegner));
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int page) { ensurePage(static_cast<LevelPage>(page)); });
     layout->addWidget(PageControl1, 1);
 
     Panel5->raise();
     buildUndoKeys();
     connectPictures();
-    connectDataPage();
-    connectGamePanels();
-    connectMonsterPages();
     connectColorLines();
-    AppendLines(Memo, mPendingLog);
-    mPendingLog.clear();
+    ensurePage(LevelPage::Gegner);
     refreshColorPanels();
-    refreshTextsAndTime();
     refresh();
+}
+
+void TFormmap::ensurePage(LevelPage page)
+{
+    if (pageBuilt(page))
+        return;
+    mPageBuilt[static_cast<size_t>(page)] = true;
+    QLayout* holder = PageControl1->widget(static_cast<int>(page))->layout();
+    switch (page) {
+    case LevelPage::Daten:
+        holder->addWidget(buildDataPage());
+        connectDataPage();
+        connectGamePanels();
+        refreshTextsAndTime();
+        break;
+    case LevelPage::Spielelemente:
+        holder->addWidget(buildElementsPage());
+        connectChooser();
+        AppendLines(Memo, mPendingLog);
+        mPendingLog.clear();
+        break;
+    case LevelPage::Gegner:
+    case LevelPage::Schalter: {
+        const LevelTable table = page == LevelPage::Gegner ? LevelTable::Monsters : LevelTable::Switches;
+        holder->addWidget(buildTablePage(table));
+        connectTablePage(table);
+        break;
+    }
+    }
+    refresh();
+}
+
+void TFormmap::buildRemainingControls()
+{
+    for (LevelPage page : {LevelPage::Daten, LevelPage::Spielelemente, LevelPage::Gegner, LevelPage::Schalter})
+        ensurePage(page);
 }
 
 QWidget* TFormmap::buildHeader()
@@ -229,6 +265,7 @@ QWidget* TFormmap::buildBelowLevel()
     connectAct(CheckBoxMonster, &QCheckBox::clicked, &TFormmap::CheckBoxMonsterClick);
     connectAct(CheckBoxschalter, &QCheckBox::clicked, &TFormmap::CheckBoxschalterClick);
     connectAct(ButtonFont, &QPushButton::clicked, &TFormmap::ButtonFontClick);
+    connectAct(ButtonPlayMatrix, &QPushButton::clicked, &TFormmap::ButtonPlayMatrixClick);
     return strip;
 }
 
@@ -236,7 +273,7 @@ QWidget* TFormmap::buildBelowLevel()
 
 void TFormmap::LevelEditorOpen()
 {
-    ensureControls();
+    ensureShownControls();
     act([this] {
         mSession.open(mPatterns, mRegisters);
         refreshColorPanels();
@@ -323,7 +360,7 @@ void TFormmap::onDocumentChanged(const LevelChange& change)
         return;
     if (change.has(LevelChange::ColorLines))
         refreshColorPanels();
-    if (change.has(LevelChange::Texts) || change.has(LevelChange::Time))
+    if ((change.has(LevelChange::Texts) || change.has(LevelChange::Time)) && pageBuilt(LevelPage::Daten))
         refreshTextsAndTime();
     paintboxLevel->update();
     refreshUndoTip();
@@ -351,10 +388,12 @@ void TFormmap::refresh()
         return;
     if (LabelPattern->text() != mSession.bannerText() && !mSession.bannerText().isEmpty())
         LabelPattern->setText(mSession.bannerText());
+    refreshUndoTip();
+    paintboxLevel->update();
+    if (!pageBuilt(LevelPage::Spielelemente))
+        return;
     if (!mSession.chooserText().isEmpty() && LabelAuswahl->text() != mSession.chooserText())
         LabelAuswahl->setText(mSession.chooserText());
     refreshCarried();
-    refreshUndoTip();
-    paintboxLevel->update();
     paintboxpattern->update();
 }

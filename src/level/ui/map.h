@@ -120,6 +120,7 @@ public:
 
 protected:
     void buildControls() override;
+    void buildRemainingControls() override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -189,10 +190,14 @@ private:
     QWidget* buildTablePage(LevelTable table);
     QWidget* buildMonsterButtons();
     QWidget* buildSwitchButtons();
-    void connectMonsterPages();
+    // Builds the page's controls into its tab unless they are built: a page is built when first shown.
+    void ensurePage(LevelPage page);
+    bool pageBuilt(LevelPage page) const { return mPageBuilt[static_cast<size_t>(page)]; }
+    void connectTablePage(LevelTable table);
     void connectColorLines();
     void buildUndoKeys();
     void connectPictures();
+    void connectChooser();
     void connectDataPage();
     void connectGamePanels();
     void onDocumentChanged(const LevelChange& change);
@@ -222,6 +227,7 @@ private:
     std::function<void()> mShowByteView;
     QStringList mPendingLog; // logged before the controls were built
     bool mShownOnce = false;
+    std::array<bool, 4> mPageBuilt{}; // by LevelPage
     int mBannerOffset = 0; // the banner's distance from the level view's left edge
     QString mLastUndoTip;
 };

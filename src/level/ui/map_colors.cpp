@@ -16,8 +16,6 @@ void TFormmap::connectColorLines()
         for (int line = 1; line <= LevelDocument::kColorLines; ++line)
             connectAct(colorPanels[c][line - 1], &ColorPanel::doubleClicked, [this, c, line] { PanelDblClick(c, line); });
     connectAct(ButtonStandardfarbe, &QPushButton::clicked, &TFormmap::ButtonStandardfarbeClick);
-    connectAct(Button1, &QPushButton::clicked, &TFormmap::Button1Click);
-    connectAct(Button30, &QPushButton::clicked, &TFormmap::Button30Click);
 }
 
 void TFormmap::PanelDblClick(int column, int line)
@@ -51,6 +49,7 @@ void TFormmap::ButtonStandardfarbeClick()
 
 void TFormmap::Button1Click()
 {
+    ensurePage(LevelPage::Spielelemente); // the log
     Memo->clear();
     AppendLines(Memo, LevelAssemblerCode(mDocument));
 }

@@ -24,17 +24,20 @@ void TFormmap::connectGamePanels()
         {"ButtonEmulator", &TFormmap::ButtonEmulatorClick},
         {"ButtonAtrLoad", &TFormmap::AtrLoad},
         {"ButtonAtrSave", &TFormmap::ButtonAtrSaveClick},
-        {"ButtonPlayMatrix", &TFormmap::ButtonPlayMatrixClick},
     };
     for (const auto& [name, handler] : buttons) {
         auto* button = findChild<QPushButton*>(QLatin1String(name));
         Q_ASSERT(button);
         connectAct(button, &QPushButton::clicked, handler);
     }
+    // The level code and the byte view, on the same page.
+    connectAct(Button1, &QPushButton::clicked, &TFormmap::Button1Click);
+    connectAct(Button30, &QPushButton::clicked, &TFormmap::Button30Click);
 }
 
 void TFormmap::ButtonBinarySave15Click()
 {
+    ensurePage(LevelPage::Spielelemente); // the log
     QStringList log;
     // The byte lines of the build reach the log even when a later step fails.
     const auto flush = qScopeGuard([&] { AppendLines(Memo, log); });
@@ -93,6 +96,9 @@ void TFormmap::ButtonAtrSaveClick()
 
 void TFormmap::ButtonPlayMatrixClick()
 {
+    // The slot field and the log stand on pages of their own.
+    ensurePage(LevelPage::Daten);
+    ensurePage(LevelPage::Spielelemente);
     QStringList log;
     const auto flush = qScopeGuard([&] { AppendLines(Memo, log); });
     if (const std::optional<QString> failed =

@@ -82,21 +82,21 @@ QWidget* TFormmap::buildSwitchButtons()
     return strip;
 }
 
-void TFormmap::connectMonsterPages()
+void TFormmap::connectTablePage(LevelTable table)
 {
-    connectAct(BitBtn1, &QPushButton::clicked, &TFormmap::BitBtn1Click);
+    if (table == LevelTable::Monsters) {
+        connectAct(BitBtn1, &QPushButton::clicked, &TFormmap::BitBtn1Click);
+        connectAct(Button33, &QPushButton::clicked, &TFormmap::Button33Click);
+        for (int n = 1; n <= LevelDocument::kMonsters; ++n)
+            connectAct(monsterButtons[n - 1], &QPushButton::clicked, [this, n] { SetMonster(n); });
+        return;
+    }
     connectAct(buttoninitschaltergrid, &QPushButton::clicked, &TFormmap::buttoninitschaltergridClick);
-    for (QPushButton* redraw : {Button33, Button34})
-        connectAct(redraw, &QPushButton::clicked, &TFormmap::Button33Click);
-    for (int n = 1; n <= LevelDocument::kMonsters; ++n)
-        connectAct(monsterButtons[n - 1], &QPushButton::clicked, [this, n] { SetMonster(n); });
+    connectAct(Button34, &QPushButton::clicked, &TFormmap::Button33Click);
     for (int n = 1; n <= LevelDocument::kSwitches; ++n) {
         connectAct(woButtons[n - 1], &QPushButton::clicked, [this, n] { SetSchalter(n); });
         connectAct(wasButtons[n - 1], &QPushButton::clicked, [this, n] { SetZiel(n); });
     }
-    connectAct(paintboxpattern, &ImageView::released, [this](Qt::MouseButton, QPoint) {
-        paintboxpatternMouseUp();
-    });
 }
 
 // --- handlers -----------------------------------------------------------------------------------------------

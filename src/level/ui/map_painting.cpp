@@ -27,11 +27,16 @@ void TFormmap::connectPictures()
         mSession.levelMouseMove(at, SessionButtons(held), paintingPage());
     });
     connectAct(paintboxLevel, &ImageView::released, [this] { mSession.levelMouseUp(); });
+}
+
+void TFormmap::connectChooser()
+{
     connectAct(paintboxpattern, &LevelPictureView::pressedWith,
                [this](Qt::MouseButtons held, Qt::KeyboardModifiers, QPoint at) {
                    mSession.chooserMouseDown(at, SessionButtons(held));
                });
     connectAct(paintboxpattern, &ImageView::moved, [this](Qt::MouseButtons, QPoint at) { mSession.chooserMouseMove(at); });
+    connectAct(paintboxpattern, &ImageView::released, [this](Qt::MouseButton, QPoint) { paintboxpatternMouseUp(); });
 }
 
 void TFormmap::Button32Click()

@@ -1,6 +1,7 @@
 // tavrel-cli picture: load and quantise a picture as the graphics converter does, analyse it and
 // write the code, the RAM image, the table and the quantised picture that were asked for.
 #include "cli/command.h"
+#include "cli/picturecommands.h"
 
 #include "common/bytefile.h"
 #include "common/textfile.h"
@@ -61,10 +62,6 @@ int RunPicture(const QStringList& argv)
     return 0;
 }
 
-const CliRegistration picture(
-    QStringLiteral("picture"),
-    CliCommand{QStringLiteral("picture (compact|isolated) BILD [--code DATEI] [--ram DATEI] [--table DATEI.csv] "
-                              "[--picture AUSGABE.bmp] [--dialect standard|ca65|xa|dasm|acme|64tass]"),
-               RunPicture});
+const PictureRegistration picture("picture", RunPicture);
 
 } // namespace

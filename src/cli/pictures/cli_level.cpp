@@ -1,27 +1,41 @@
 // tavrel-cli render-level: the level picture as the level editor draws it after loading a level file.
 #include "cli/command.h"
+#include "cli/picturecommands.h"
 
 #include "level/leveldocument.h"
 #include "level/leveleditsession.h"
+#include "common/pngfile.h"
 #include "level/levelpicture.h"
 #include "pattern/fontfile.h"
 #include "pattern/patterndocument.h"
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QImage>
 
 namespace {
 
+QByteArray BmpBytes(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
+}
+
+using PictureBytes = QByteArray (*)(const QImage&);
+
 // PNG or BMP by the output file's extension; PNG on standard output.
-const char* PictureFormat(const QString& outFile)
+PictureBytes PictureWriter(const QString& outFile)
 {
     if (IsStandardOutput(outFile))
-        return "PNG";
+        return PngBytes;
     const QString suffix = QFileInfo(outFile).suffix().toLower();
     if (suffix == QLatin1String("png"))
-        return "PNG";
+        return PngBytes;
     if (suffix == QLatin1String("bmp"))
-        return "BMP";
+        return BmpBytes;
     throw UsageError{QStringLiteral("das Bild muss eine .png- oder .bmp-Datei sein")};
 }
 
@@ -37,7 +51,7 @@ int RunRenderLevel(const QStringList& argv)
         throw UsageError{QStringLiteral("genau eine Leveldatei erwartet")};
     if (!args.has(font))
         throw UsageError{QStringLiteral("--font DATEI.fa8 fehlt")};
-    const char* format = PictureFormat(args.value(out));
+    const auto pictureBytes = PictureWriter(args.value(out));
 
     // The same road as the windows: the pattern file as the pattern editor takes it (read without an
     // editor, whose pictures nobody would see), the level editor opened once, then the level file
@@ -54,16 +68,10 @@ int RunRenderLevel(const QStringList& argv)
     session.showSwitches = overlays;
     session.loadLevel(args.positionals().first());
 
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.level().save(&buffer, format);
-    WriteOutput(args.value(out), bytes);
+    WriteOutput(args.value(out), pictureBytes(picture.level()));
     return 0;
 }
 
-const CliRegistration renderLevel(
-    QStringLiteral("render-level"),
-    CliCommand{QStringLiteral("render-level DATEI.la8 --font DATEI.fa8 [--overlays] [-o BILD.png|.bmp]"), RunRenderLevel});
+const PictureRegistration renderLevel("render-level", RunRenderLevel);
 
 } // namespace

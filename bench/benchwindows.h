@@ -1,0 +1,50 @@
+// Helpers of the benchmarks that show windows: waiting for a window's first paint, a program folder.
+#pragma once
+
+#include "pattern/fontfile.h"
+#include "pattern/patterneditor.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTemporaryDir>
+#include <chrono>
+#include <memory>
+
+namespace bench {
+
+using Clock = std::chrono::steady_clock;
+
+// Notes the first paint event of the watched window.
+class PaintWatch : public QObject {
+public:
+    bool painted = false;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// Runs the event loop until the window has painted; false if it never does.
+inline bool WaitForPaint(const PaintWatch& watch)
+{
+    const auto deadline = Clock::now() + std::chrono::seconds(5);
+    while (!watch.painted && Clock::now() < deadline)
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    return watch.painted;
+}
+
+// A program folder with a full start-up pattern file, as shipped next to the program.
+inline std::unique_ptr<QTemporaryDir> MakeProgramFolder()
+{
+    auto folder = std::make_unique<QTemporaryDir>();
+    PatternEditor art;
+    for (int i = 1; i <= PatternStore::kSlotsI; ++i)
+        for (int j = 1; j <= PatternStore::kBanks; ++j)
+            art.document().setSlot(i, j, QString::number((i * 37 + j * 11) % 256));
+    SaveFontFile(art, folder->filePath(QStringLiteral("Vorarado.fa8")));
+    return folder;
+}
+
+} // namespace bench

@@ -1,0 +1,32 @@
+// tavrel-cli's picture commands: each loads the picture module and runs the command there.
+#include "cli/command.h"
+#include "cli/picturecommands.h"
+
+#include <QCoreApplication>
+#include <QLibrary>
+
+namespace {
+
+int RunInModule(const QString& name, const QStringList& args)
+{
+    QLibrary module(QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(kPictureModule));
+    const auto run = reinterpret_cast<PictureEntry>(module.resolve(kPictureEntry));
+    if (!run) {
+        PrintError(QStringLiteral("Das Bildmodul %1 kann nicht geladen werden. %2")
+                       .arg(QLatin1String(kPictureModule), module.errorString()));
+        return 1;
+    }
+    return run(QStringList{name} + args);
+}
+
+// One forwarder per picture command, with the usage the module's command has.
+const bool registered = [] {
+    for (const PictureCommand& command : kPictureCommands) {
+        const QString name = QLatin1String(command.name);
+        CliCommands()[name] = CliCommand{QLatin1String(command.usage),
+                                         [name](const QStringList& args) { return RunInModule(name, args); }};
+    }
+    return true;
+}();
+
+} // namespace

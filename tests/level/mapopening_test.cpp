@@ -1,0 +1,84 @@
+// The level editor's first opening builds the page in front; the others are built when first shown,
+// and what they show and log is there when they are.
+#include "app/ui/windowset.h"
+#include "level/leveldocument.h"
+#include "level/ui/map.h"
+#include "pattern/fontfile.h"
+#include "pattern/patterneditor.h"
+#include "pattern/ui/main.h"
+#include "support/scripteddialogs.h"
+#include "support/testutil.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MapOpeningTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        PatternEditor startup;
+        SaveFontFile(startup, dir.filePath(QStringLiteral("Vorarado.fa8")));
+        set = std::make_unique<WindowSet>(dialogs, opener, dir.path());
+        set->showMain();
+        // Opened as the user opens it; the window set is not asked for the window, which would build
+        // every control for its caller.
+        QTest::mouseClick(Control<QPushButton>(set->main(), "ButtonMap"), Qt::LeftButton);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("Formmap"))
+                map = w;
+        ASSERT_NE(map, nullptr);
+        ASSERT_TRUE(map->isVisible());
+    }
+    template <class T>
+    T* find(const char* name) { return map->findChild<T*>(QLatin1String(name)); }
+    void showPage(int page) { find<QTabWidget>("PageControl1")->setCurrentIndex(page); }
+
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    RecordingOpener opener;
+    std::unique_ptr<WindowSet> set;
+    QWidget* map = nullptr;
+};
+
+} // namespace
+
+TEST_F(MapOpeningTest, PagesAreBuiltWhenFirstShown)
+{
+    EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), 2);
+    EXPECT_NE(find<QTableView>("MonsterGrid"), nullptr);
+    EXPECT_EQ(find<QPushButton>("ButtonSaveFile"), nullptr);
+    EXPECT_EQ(find<QPlainTextEdit>("Memo"), nullptr);
+    EXPECT_EQ(find<QTableView>("Schaltergrid"), nullptr);
+
+    // Texts changed before the data page exists show when it is first shown.
+    LevelDocument& document = set->map()->document();
+    document.setAuthor(QStringLiteral("Ada"));
+    showPage(0);
+    ASSERT_NE(find<QLineEdit>("editautor"), nullptr);
+    EXPECT_EQ(find<QLineEdit>("editautor")->text(), QStringLiteral("Ada"));
+    showPage(3);
+    EXPECT_NE(find<QTableView>("Schaltergrid"), nullptr);
+}
+
+TEST_F(MapOpeningTest, LogAndSlotReachedBeforeTheirPagesWereShown)
+{
+    // The log stands on the elements page, the slot field on the data page; the test-play button stands
+    // below the level and needs both.
+    QTest::mouseClick(find<QPushButton>("ButtonPlayMatrix"), Qt::LeftButton);
+    auto* memo = find<QPlainTextEdit>("Memo");
+    ASSERT_NE(memo, nullptr);
+    const QStringList lines = memo->toPlainText().split(QLatin1Char('\n'));
+    // The disk path logged at creation stands first; no game file here, so the play ends in its error.
+    EXPECT_TRUE(lines.first().endsWith(QStringLiteral(".atr"))) << lines.first().toStdString();
+    EXPECT_EQ(dialogs.errors.size(), 1);
+}
