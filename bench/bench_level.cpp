@@ -1,7 +1,7 @@
 // Level editor speed: the full level redraw and reading and writing a level file.
 #include "level/leveldocument.h"
 #include "level/levelpicture.h"
-#include "levelio/levelfile.h"
+#include "level/levelfile.h"
 #include "pattern/colorregisterset.h"
 #include "pattern/patternstore.h"
 

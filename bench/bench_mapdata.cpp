@@ -2,7 +2,7 @@
 #include "app/ui/qtuserdialogs.h"
 #include "level/leveldocument.h"
 #include "level/levelpixeltable.h"
-#include "levelio/ui/Mapdata.h"
+#include "level/ui/Mapdata.h"
 
 #include <QApplication>
 #include <QScrollBar>

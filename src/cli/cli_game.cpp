@@ -4,7 +4,7 @@
 #include "disk/levelgamefiles.h"
 #include "level/leveldocument.h"
 #include "levelio/levelbinaryfile.h"
-#include "levelio/levelfile.h"
+#include "level/levelfile.h"
 
 namespace {
 

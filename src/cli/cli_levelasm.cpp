@@ -4,7 +4,7 @@
 #include "common/textfile.h"
 #include "level/leveldocument.h"
 #include "levelio/levelcode.h"
-#include "levelio/levelfile.h"
+#include "level/levelfile.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "common/intconv.h"
 #include "level/elementdescriptions.h"
-#include "levelio/levelfile.h"
+#include "level/levelfile.h"
 #include "pattern/colorregisterset.h"
 #include "pattern/patternstore.h"
 
@@ -165,6 +165,6 @@ void LevelEditSession::initialiseLevel() { mDocument.initialiseLevel(carried(Lef
 void LevelEditSession::loadLevel(const QString& fileName)
 {
     LoadLevelFile(mDocument, fileName);
-    DrawLoadedLevel(mPicture, showMonsters, showSwitches);
+    mPicture.drawLoadedLevel(showMonsters, showSwitches);
     setCarried(Left, 0);
 }

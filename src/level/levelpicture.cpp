@@ -97,6 +97,16 @@ void LevelPicture::drawlevel(bool switches, bool monsters)
         Drawmonster();
 }
 
+void LevelPicture::drawLoadedLevel(bool monsters, bool switches)
+{
+    // Monsters before switches here, the other way round from drawlevel.
+    drawlevel(false, false);
+    if (monsters)
+        Drawmonster();
+    if (switches)
+        drawschalter();
+}
+
 void LevelPicture::FormShow()
 {
     for (int y = 0; y < LevelDocument::kRows; ++y) {

@@ -44,6 +44,9 @@ public:
     void updateline(int y);
     // All cells row by row, then the switch overlay, then the monster overlay, each if asked for.
     void drawlevel(bool switches, bool monsters);
+    // The redraw after loading: every cell (stopping with ConversionError at a code that is not a
+    // number), then the monster overlay and then the switch overlay, each if asked for.
+    void drawLoadedLevel(bool monsters, bool switches);
     // All cells, each on its own: a cell that cannot be drawn is passed over.
     void FormShow();
     // What a change from undo or redo needs redrawn; never throws (cells that cannot be drawn are

@@ -1,7 +1,7 @@
 // Runs tavrel-cli level-xex, level-bin, atr-put and atr-get and compares with the level editor's own saves.
 #include "disk/levelgamefiles.h"
 #include "level/leveldocument.h"
-#include "levelio/levelfile.h"
+#include "level/levelfile.h"
 #include "pattern/colorregisterset.h"
 #include "support/clirun.h"
 #include "support/gamefixtures.h"

@@ -1,7 +1,7 @@
 // Runs tavrel-cli render-level and compares its pictures with the level picture drawn by the model.
 #include "level/leveldocument.h"
 #include "level/levelpicture.h"
-#include "levelio/levelfile.h"
+#include "level/levelfile.h"
 #include "pattern/fontfile.h"
 #include "pattern/patterneditor.h"
 #include "support/testutil.h"
@@ -68,7 +68,7 @@ protected:
         LevelPicture picture(doc, loaded.registers());
         picture.pixels().fill(loaded.store());
         LoadLevelFile(doc, levelFile());
-        DrawLoadedLevel(picture, overlays, overlays);
+        picture.drawLoadedLevel(overlays, overlays);
         return picture.level().convertToFormat(QImage::Format_RGB32);
     }
 

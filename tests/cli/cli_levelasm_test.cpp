@@ -3,7 +3,7 @@
 #include "level/leveldocument.h"
 #include "level/ui/map.h"
 #include "levelio/levelcode.h"
-#include "levelio/levelfile.h"
+#include "level/levelfile.h"
 #include "pattern/colorregisterset.h"
 #include "support/clirun.h"
 #include "support/mapwindowfixture.h"

@@ -1,6 +1,7 @@
 // The level editor's game buttons in the window set: test-play, the level disk, the 15-sector export and the picture.
 #include "app/ui/windowset.h"
 #include "disk/atrimage.h"
+#include "disk/levelgamefiles.h"
 #include "level/ui/map.h"
 #include "levelio/disklevelrecord.h"
 #include "pattern/ui/main.h"

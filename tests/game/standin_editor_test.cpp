@@ -6,7 +6,7 @@
 #include "level/leveldocument.h"
 #include "level/leveleditsession.h"
 #include "level/levelpicture.h"
-#include "levelio/levelfile.h"
+#include "level/levelfile.h"
 #include "palette/ataripalette.h"
 #include "pattern/fontfile.h"
 #include "pattern/patterneditor.h"

@@ -4,7 +4,7 @@
 #include "level/leveldocument.h"
 #include "level/levelpicture.h"
 #include "level/monsterpath.h"
-#include "levelio/levelfile.h"
+#include "level/levelfile.h"
 #include "pattern/colorregisterset.h"
 #include "pattern/patternstore.h"
 

@@ -2,7 +2,7 @@
 // through the window set with scripted dialogs.
 #include "level/ui/map.h"
 #include "levelio/levelcode.h"
-#include "levelio/ui/Mapdata.h"
+#include "level/ui/Mapdata.h"
 #include "palette/ataripalette.h"
 #include "palette/ui/color.h"
 #include "support/mapwindowfixture.h"

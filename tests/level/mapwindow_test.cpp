@@ -3,7 +3,7 @@
 #include "level/ui/levelpictureview.h"
 #include "level/ui/map.h"
 #include "common/textfile.h"
-#include "levelio/levelfile.h"
+#include "level/levelfile.h"
 #include "pattern/fontfile.h"
 #include "pattern/ui/main.h"
 #include "support/mapwindowfixture.h"

@@ -4,8 +4,9 @@
 #include "common/ui/asmcode.h"
 #include "common/ui/controls.h"
 #include "converter/ui/Grafikconverter.h"
+#include "disk/levelgamefiles.h"
 #include "level/ui/map.h"
-#include "levelio/ui/Mapdata.h"
+#include "level/ui/Mapdata.h"
 #include "palette/ui/color.h"
 #include "pattern/ui/main.h"
 #include "sound/ui/Soundconverter.h"
@@ -16,9 +17,13 @@
 
 WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const QString& programFolder)
 {
+    mLevelGameFiles = std::make_unique<LevelGameFiles>(programFolder);
     mMain = std::make_unique<TFormmain>(dialogs, programFolder);
     mColor = std::make_unique<TFormcolor>(dialogs);
-    mMap = std::make_unique<TFormmap>(dialogs, mMain->editor().store(), mMain->editor().registers(), programFolder);
+    const auto requestColor = [color = mColor.get()](const PaletteRequest& request) { color->request(request); };
+    mMap = std::make_unique<TFormmap>(dialogs, mMain->editor().store(), mMain->editor().registers(),
+                                      TFormmap::Collaborators{*mLevelGameFiles, opener, requestColor,
+                                                              [this] { ShowWindow(mMapData.get()); }});
     mMapData = std::make_unique<TFormMapData>(dialogs);
     mCode = std::make_unique<TFormCode>();
     mGrafikconverter = std::make_unique<TFormgrafikconverter>(dialogs);
@@ -26,23 +31,18 @@ WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const QString&
     mSplitter = std::make_unique<TFormsplitter>(dialogs);
 
     TFormmain::Links links;
-    links.map = mMap.get();
-    links.openLevelEditor = [map = mMap.get()] { map->LevelEditorOpen(); };
     links.code = mCode.get();
-    links.grafikconverter = mGrafikconverter.get();
-    links.soundconverter = mSoundconverter.get();
-    links.splitter = mSplitter.get();
-    links.requestColor = [color = mColor.get()](const PaletteRequest& request) { color->request(request); };
+    links.openLevelEditor = [map = mMap.get()] { map->LevelEditorOpen(); };
+    links.showGrafikconverter = [window = mGrafikconverter.get()] { ShowWindow(window); };
+    links.showSoundconverter = [window = mSoundconverter.get()] { ShowWindow(window); };
+    links.showSplitter = [window = mSplitter.get()] { ShowWindow(window); };
+    links.requestColor = requestColor;
     mMain->setLinks(links);
-    mMap->requestColor = links.requestColor;
-    mMap->desktopOpener = &opener;
     mMapData->setSources(mMap->document(), mMap->picture().pixels());
-    mMap->showByteView = [view = mMapData.get()] { ShowWindow(view); };
 
     TFormgrafikconverter::Links converterLinks;
-    converterLinks.requestColor = links.requestColor;
+    converterLinks.requestColor = requestColor;
     mGrafikconverter->setLinks(converterLinks);
-
 }
 
 WindowSet::~WindowSet() = default;

@@ -5,6 +5,7 @@
 #include <memory>
 
 class DesktopOpener;
+class LevelGameFiles;
 class QWidget;
 class TFormCode;
 class TFormcolor;
@@ -42,6 +43,8 @@ public:
     void showMain();
 
 private:
+    // The level editor's game files; made before and gone after the windows.
+    std::unique_ptr<LevelGameFiles> mLevelGameFiles;
     std::unique_ptr<TFormmain> mMain;
     std::unique_ptr<TFormcolor> mColor;
     std::unique_ptr<TFormmap> mMap;

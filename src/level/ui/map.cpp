@@ -3,6 +3,7 @@
 
 #include "common/ui/colorpanel.h"
 #include "common/ui/controls.h"
+#include "disk/levelgamefiles.h"
 #include "level/ui/levelpictureview.h"
 #include "pattern/colorregisterset.h"
 
@@ -31,14 +32,17 @@ constexpr int kLevelViewHeight = 337;
 } // namespace
 
 TFormmap::TFormmap(UserDialogs& dialogs, const PatternStore& patterns, const ColorRegisterSet& registers,
-                   const QString& programFolder, QWidget* parent)
+                   Collaborators collaborators, QWidget* parent)
     : DeferredWindow(parent),
       mDialogs(dialogs),
       mPatterns(patterns),
       mRegisters(registers),
       mPicture(mDocument, registers),
       mSession(mDocument, mPicture),
-      mGameFiles(programFolder)
+      mGameFiles(collaborators.gameFiles),
+      mDesktop(collaborators.desktop),
+      mRequestColor(std::move(collaborators.requestColor)),
+      mShowByteView(std::move(collaborators.showByteView))
 {
     setObjectName(QStringLiteral("Formmap"));
     setWindowTitle(QStringLiteral("Tavrel Level Editor für Oxil's Quest"));
@@ -51,6 +55,11 @@ TFormmap::TFormmap(UserDialogs& dialogs, const PatternStore& patterns, const Col
 }
 
 TFormmap::~TFormmap() = default;
+
+const QString& TFormmap::atrPath() const
+{
+    return mGameFiles.atrPath();
+}
 
 // --- building --------------------------------------------------------------------------------------------
 

@@ -3,7 +3,6 @@
 
 #include "common/guard.h"
 #include "common/ui/deferredwindow.h"
-#include "disk/levelgamefiles.h"
 #include "level/levelcolorlines.h"
 #include "level/leveldocument.h"
 #include "level/leveleditsession.h"
@@ -18,6 +17,7 @@ class ColorPanel;
 class DesktopOpener;
 class ColorRegisterSet;
 class ImageView;
+class LevelGameFiles;
 class LevelPictureView;
 class LevelTableModel;
 class PatternStore;
@@ -39,30 +39,35 @@ struct PaletteRequest;
 class TFormmap : public DeferredWindow {
     Q_OBJECT
 public:
+    // What the level editor works with beyond its own level, handed over by the window set.
+    struct Collaborators {
+        // The game executable, the level disk and test-play; outlives the window.
+        LevelGameFiles& gameFiles;
+        // Opens the game files for a test; outlives the window.
+        DesktopOpener& desktop;
+        // Asks the palette window for a colour.
+        std::function<void(const PaletteRequest&)> requestColor;
+        // Shows the level byte view.
+        std::function<void()> showByteView;
+    };
+
     // The pattern editor's store and registers: the level is drawn from pattern set 1 and the
-    // registers, read on every opening and draw. The disk path's folder is programFolder.
+    // registers, read on every opening and draw.
     TFormmap(UserDialogs& dialogs, const PatternStore& patterns, const ColorRegisterSet& registers,
-             const QString& programFolder, QWidget* parent = nullptr);
+             Collaborators collaborators, QWidget* parent = nullptr);
     ~TFormmap() override;
 
     LevelDocument& document() { return mDocument; }
     LevelPicture& picture() { return mPicture; }
     LevelEditSession& session() { return mSession; }
     // The level disk's full file name, the first line of the message log.
-    const QString& atrPath() const { return mGameFiles.atrPath(); }
+    const QString& atrPath() const;
     // The game executable, the level disk and test-play.
     LevelGameFiles& gameFiles() { return mGameFiles; }
     // Appends a line to the message log; lines logged before the controls exist wait for them.
     void addLog(const QString& line);
     // Brings every control in line with the model (nothing to do before the controls are built).
     void refresh();
-
-    // Asks the palette window for a colour (handed over by the window set).
-    std::function<void(const PaletteRequest&)> requestColor;
-    // Opens the game files for a test (handed over by the window set); without it a test start fails.
-    DesktopOpener* desktopOpener = nullptr;
-    // Shows the level byte view (handed over by the window set).
-    std::function<void()> showByteView;
 
     // --- handlers ----------------------------------------------------------------------------------------
     // The pattern editor's "Level Editor" button: prepares the level editor and shows it. An entry of
@@ -213,7 +218,10 @@ private:
     LevelColorLines mColorLines{mDocument, mDrawing};
     LevelTableModel* mMonsterModel = nullptr;
     LevelTableModel* mSwitchModel = nullptr;
-    LevelGameFiles mGameFiles;
+    LevelGameFiles& mGameFiles;
+    DesktopOpener& mDesktop;
+    std::function<void(const PaletteRequest&)> mRequestColor;
+    std::function<void()> mShowByteView;
     QStringList mPendingLog; // logged before the controls were built
     bool mShownOnce = false;
     int mBannerOffset = 0; // the banner's distance from the level view's left edge

@@ -23,11 +23,11 @@ void TFormmap::connectColorLines()
 
 void TFormmap::PanelDblClick(int column, int line)
 {
-    if (!requestColor)
+    if (!mRequestColor)
         return;
     PaletteRequest r = mColorLines.request(column, line);
     r.answer = [this](const PaletteAnswer& answer) { Buttonwahl2Click(answer); };
-    requestColor(r);
+    mRequestColor(r);
 }
 
 void TFormmap::Buttonwahl2Click(const PaletteAnswer& answer)
@@ -57,6 +57,6 @@ void TFormmap::Button1Click()
 
 void TFormmap::Button30Click()
 {
-    if (showByteView)
-        showByteView();
+    if (mShowByteView)
+        mShowByteView();
 }

@@ -1,7 +1,7 @@
 // The level editor's level file buttons.
 #include "level/ui/map.h"
 
-#include "levelio/levelfile.h"
+#include "level/levelfile.h"
 
 #include <QLabel>
 

@@ -3,6 +3,7 @@
 
 #include "common/desktopopener.h"
 #include "common/ui/controls.h"
+#include "disk/levelgamefiles.h"
 #include "levelio/levelbinaryfile.h"
 
 #include <QDir>
@@ -11,16 +12,6 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSpinBox>
-
-namespace {
-
-// Refuses every file: the window was given no desktop to open them with.
-class NoDesktop : public DesktopOpener {
-public:
-    bool open(const QString&) override { return false; }
-};
-
-} // namespace
 
 void TFormmap::connectGamePanels()
 {
@@ -68,8 +59,7 @@ void TFormmap::SpeedButton13Click()
 
 void TFormmap::SpeedButton14Click()
 {
-    NoDesktop none;
-    if (const std::optional<QString> failed = mGameFiles.testAtr(desktopOpener ? *desktopOpener : none))
+    if (const std::optional<QString> failed = mGameFiles.testAtr(mDesktop))
         mDialogs.message(*failed);
 }
 
@@ -94,9 +84,8 @@ void TFormmap::ButtonPlayMatrixClick()
 {
     QStringList log;
     const auto flush = qScopeGuard([&] { AppendLines(Memo, log); });
-    NoDesktop none;
     if (const std::optional<QString> failed =
-            mGameFiles.playLevel(mDocument, SpinATRlevel->value(), desktopOpener ? *desktopOpener : none, log)) {
+            mGameFiles.playLevel(mDocument, SpinATRlevel->value(), mDesktop, log)) {
         AppendLines(Memo, log);
         log.clear();
         mDialogs.message(*failed);

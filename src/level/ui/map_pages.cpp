@@ -5,7 +5,7 @@
 #include "common/ui/imageview.h"
 #include "level/ui/levelpictureview.h"
 #include "level/ui/leveltablemodel.h"
-#include "levelio/levelfile.h"
+#include "level/levelfile.h"
 
 #include <QFrame>
 #include <QGridLayout>

@@ -6,11 +6,7 @@
 #include "common/ui/controls.h"
 #include "common/ui/imageview.h"
 #include "common/ui/rangespinbox.h"
-#include "converter/ui/Grafikconverter.h"
-#include "level/ui/map.h"
 #include "pattern/fontfile.h"
-#include "sound/ui/Soundconverter.h"
-#include "splitter/ui/splitter.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -548,14 +544,20 @@ void TFormmain::ButtonSpeichernClick()
     mEditor.Speichern();
 }
 
-void TFormmain::ButtonMapClick()
+namespace {
+
+void Call(const std::function<void()>& link)
 {
-    if (mLinks.openLevelEditor)
-        mLinks.openLevelEditor();
+    if (link)
+        link();
 }
-void TFormmain::ButtonGrafikconverterClick() { ShowWindow(mLinks.grafikconverter); }
-void TFormmain::ButtonsoundconverterClick() { ShowWindow(mLinks.soundconverter); }
-void TFormmain::Button22Click() { ShowWindow(mLinks.splitter); }
+
+} // namespace
+
+void TFormmain::ButtonMapClick() { Call(mLinks.openLevelEditor); }
+void TFormmain::ButtonGrafikconverterClick() { Call(mLinks.showGrafikconverter); }
+void TFormmain::ButtonsoundconverterClick() { Call(mLinks.showSoundconverter); }
+void TFormmain::Button22Click() { Call(mLinks.showSplitter); }
 
 QPoint TFormmain::overviewPattern(QPoint position) const
 {

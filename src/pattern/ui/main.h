@@ -7,6 +7,7 @@
 #include "pattern/patterneditor.h"
 
 #include <QWidget>
+#include <functional>
 
 class ColorPanel;
 class DesktopOpener;
@@ -24,23 +25,19 @@ class QSpinBox;
 class QTableWidget;
 class QTimer;
 class TFormCode;
-class TFormgrafikconverter;
-class TFormmap;
-class TFormSoundconverter;
-class TFormsplitter;
 
 class TFormmain : public QWidget {
     Q_OBJECT
 public:
-    // The windows the main window reaches; handed over once they all exist.
+    // What the main window reaches beyond itself: the shared code window and the other windows,
+    // which the window set opens on the main window's buttons.
     struct Links {
-        TFormmap* map = nullptr;
+        TFormCode* code = nullptr;
         // The "Level Editor" button: prepares the level editor and shows it.
         std::function<void()> openLevelEditor;
-        TFormCode* code = nullptr;
-        TFormgrafikconverter* grafikconverter = nullptr;
-        TFormSoundconverter* soundconverter = nullptr;
-        TFormsplitter* splitter = nullptr;
+        std::function<void()> showGrafikconverter;
+        std::function<void()> showSoundconverter;
+        std::function<void()> showSplitter;
         // Opens the palette window on a request (non-modal).
         std::function<void(const PaletteRequest&)> requestColor;
     };

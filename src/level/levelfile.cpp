@@ -1,10 +1,9 @@
 // Reading and writing level files.
-#include "levelio/levelfile.h"
+#include "level/levelfile.h"
 
 #include "common/intconv.h"
 #include "common/textfile.h"
 #include "level/leveldocument.h"
-#include "level/levelpicture.h"
 #include "palette/colortext.h"
 
 #include <QFileInfo>
@@ -126,14 +125,4 @@ void LoadLevelFile(LevelDocument& document, const QString& fileName)
 {
     LineReader lines(fileName, kLevelFileLines);
     LoadLevelLines(document, lines);
-}
-
-void DrawLoadedLevel(LevelPicture& picture, bool monsters, bool switches)
-{
-    // Monsters before switches here, the other way round from drawlevel.
-    picture.drawlevel(false, false);
-    if (monsters)
-        picture.Drawmonster();
-    if (switches)
-        picture.drawschalter();
 }

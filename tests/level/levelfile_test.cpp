@@ -3,7 +3,7 @@
 #include "support/filesizelimit.h"
 #include "common/textfile.h"
 #include "level/leveldocument.h"
-#include "levelio/levelfile.h"
+#include "level/levelfile.h"
 #include "palette/ataripalette.h"
 #include "palette/colortext.h"
 #include "support/testutil.h"

@@ -1,8 +1,8 @@
 // The level byte view window.
-#include "levelio/ui/Mapdata.h"
+#include "level/ui/Mapdata.h"
 
 #include "common/ui/controls.h"
-#include "levelio/levelbytemodels.h"
+#include "level/ui/levelbytemodels.h"
 
 #include <QGuiApplication>
 #include <QHeaderView>

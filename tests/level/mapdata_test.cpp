@@ -1,7 +1,7 @@
 // The level byte view: its two read-only tables over the live document and pixel table, headers and refresh.
 #include "level/leveldocument.h"
 #include "level/levelpixeltable.h"
-#include "levelio/ui/Mapdata.h"
+#include "level/ui/Mapdata.h"
 #include "support/scripteddialogs.h"
 #include "support/testutil.h"
 

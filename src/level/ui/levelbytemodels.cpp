@@ -1,5 +1,5 @@
 // The byte view's table models.
-#include "levelio/levelbytemodels.h"
+#include "level/ui/levelbytemodels.h"
 
 #include "level/leveldocument.h"
 #include "level/levelpixeltable.h"

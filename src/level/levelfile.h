@@ -5,7 +5,6 @@
 #include <QStringList>
 
 class LevelDocument;
-class LevelPicture;
 class LineReader;
 
 // Number of lines of a complete file.
@@ -33,6 +32,3 @@ void LoadLevelLines(LevelDocument& document, LineReader& lines);
 // or StreamReadError, or ConversionError as LoadLevelLines.
 void LoadLevelFile(LevelDocument& document, const QString& fileName);
 
-// The redraw after loading: every cell (stopping with ConversionError at a code that is not a number),
-// then the monster overlay and then the switch overlay, each if asked for.
-void DrawLoadedLevel(LevelPicture& picture, bool monsters, bool switches);
