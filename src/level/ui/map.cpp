@@ -82,6 +82,7 @@ void TFormmap::buildControls()
     Panel5->raise();
     buildUndoKeys();
     connectPictures();
+    connectKeyboard();
     connectDataPage();
     connectGamePanels();
     connectMonsterPages();

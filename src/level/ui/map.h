@@ -9,6 +9,7 @@
 #include "level/levelpicture.h"
 #include "level/levelplacement.h"
 #include "level/sessiondrawing.h"
+#include "level/ui/levelpictureview.h"
 
 #include <array>
 #include <functional>
@@ -190,6 +191,15 @@ private:
     void connectColorLines();
     void buildUndoKeys();
     void connectPictures();
+    // The cell cursor (map_keyboard.cpp): keys of the level picture, and the part of its mouse presses
+    // that moves the cursor. A Ctrl press only puts the cursor there and starts a selection drag;
+    // then the press, drag or release is the cursor's alone and the functions return true.
+    void connectKeyboard();
+    void levelKey(LevelPictureView::Key key, bool shift);
+    bool cursorPress(Qt::MouseButtons held, Qt::KeyboardModifiers modifiers, QPoint at);
+    bool cursorDrag(QPoint at);
+    bool cursorRelease();
+    void followCursor();
     void connectDataPage();
     void connectGamePanels();
     void onDocumentChanged(const LevelChange& change);
@@ -224,6 +234,7 @@ private:
     std::function<void()> mShowByteView;
     QStringList mPendingLog; // logged before the controls were built
     bool mShownOnce = false;
+    bool mSelecting = false; // a Ctrl drag over the level is selecting cells
     int mBannerOffset = 0; // the banner's distance from the level view's left edge
     QString mLastUndoTip;
 };

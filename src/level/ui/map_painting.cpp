@@ -21,6 +21,8 @@ void TFormmap::connectPictures()
 {
     connect(paintboxLevel, &LevelPictureView::pressedWith, this,
             [this](Qt::MouseButtons held, Qt::KeyboardModifiers modifiers, QPoint at) {
+                if (cursorPress(held, modifiers, at))
+                    return;
                 if (!paintingPage()) {
                     act([&] { placementMouseDown(at); });
                     return;
@@ -28,10 +30,12 @@ void TFormmap::connectPictures()
                 act([&] { mSession.levelMouseDown(at, SessionButtons(held), modifiers & Qt::ShiftModifier); });
             });
     connect(paintboxLevel, &ImageView::moved, this, [this](Qt::MouseButtons held, QPoint at) {
-        act([&] { mSession.levelMouseMove(at, SessionButtons(held), paintingPage()); });
+        act([&] { mSession.levelMouseMove(at, mSelecting ? 0 : SessionButtons(held), paintingPage()); });
+        cursorDrag(at);
     });
     connect(paintboxLevel, &ImageView::released, this, [this](Qt::MouseButton, QPoint) {
-        act([this] { mSession.levelMouseUp(); });
+        if (!cursorRelease())
+            act([this] { mSession.levelMouseUp(); });
     });
     connect(paintboxpattern, &LevelPictureView::pressedWith, this,
             [this](Qt::MouseButtons held, Qt::KeyboardModifiers, QPoint at) {
