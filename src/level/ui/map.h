@@ -22,6 +22,7 @@ class LevelGameFiles;
 class LevelPictureView;
 class LevelTableModel;
 class PatternStore;
+class QBoxLayout;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -173,6 +174,7 @@ protected:
 
 private:
     QWidget* buildHeader();
+    void buildBanner();
     QWidget* buildLevelArea();
     QWidget* buildColorPanels();
     QWidget* buildRowButtons(const char* prefix);
@@ -209,6 +211,10 @@ private:
     void refreshUndoTip();
     bool paintingPage() const;
     void placeBanner();
+    // The strip below the level in one row, or in two where the window is too narrow for one.
+    void fitStrip();
+    // The first opening: the window as large as the screen lets it be, whole on the screen.
+    void fitOnScreen();
     FileDialogRequest levelDialog() const;
     template <class F>
     void act(F&& handler)
@@ -235,6 +241,11 @@ private:
     QStringList mPendingLog; // logged before the controls were built
     bool mShownOnce = false;
     bool mSelecting = false; // a Ctrl drag over the level is selecting cells
+    QWidget* mContent = nullptr; // everything, in the window's scroll area
+    QBoxLayout* mStripLayout = nullptr;
+    QWidget* mStripLeft = nullptr;
+    QWidget* mStripRight = nullptr;
+    int mBannerWidth = 0;
     int mBannerOffset = 0; // the banner's distance from the level view's left edge
     QString mLastUndoTip;
 };

@@ -2,6 +2,7 @@
 #include "level/ui/map.h"
 
 #include "common/ui/controls.h"
+#include "common/ui/elidinglabel.h"
 #include "common/ui/imageview.h"
 #include "level/ui/levelpictureview.h"
 #include "level/ui/leveltablemodel.h"
@@ -21,6 +22,7 @@
 #include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -37,6 +39,13 @@ QSpinBox* TimeSpin(const char* name, QWidget* parent)
     spin->setAccessibleName(QLatin1String(name));
     spin->setFixedWidth(44);
     return spin;
+}
+
+// The font of the tables' headers: small enough for "Mon #10" in the game's 50-pixel columns.
+QFont SmallTableFont(QFont font)
+{
+    font.setPointSize(8);
+    return font;
 }
 
 QLabel* WrappedLabel(const QString& text, const char* name, QWidget* parent)
@@ -178,7 +187,8 @@ QWidget* TFormmap::buildElementsPage()
     auto* page = new QWidget(this);
     auto* box = new QVBoxLayout(page);
     box->setContentsMargins(4, 2, 4, 2);
-    LabelAuswahl = Named(new QLabel(QStringLiteral("Die Pattern - Klicke um ein Pattern zum Setzen auszuwählen"), page),
+    // The hint grows with the pattern under the pointer; it must never widen the window.
+    LabelAuswahl = Named(new ElidingLabel(QStringLiteral("Die Pattern - Klicke um ein Pattern zum Setzen auszuwählen"), page),
                          "LabelAuswahl");
     box->addWidget(LabelAuswahl);
     box->addWidget(buildChooser());
@@ -285,11 +295,14 @@ QWidget* TFormmap::buildTablePage(LevelTable table)
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view->verticalHeader()->setDefaultSectionSize(24);
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    view->verticalHeader()->setFixedWidth(460);
+    // At least the game's 460 pixels, and wide enough for the longest hint in the small font below.
+    const QFontMetrics hintMetrics(SmallTableFont(view->font()));
+    int hintWidth = 460;
+    for (int row = 1; row <= LevelDocument::tableRows(table); ++row)
+        hintWidth = std::max(hintWidth, hintMetrics.horizontalAdvance(LevelDocument::tableHint(table, row)) + 12);
+    view->verticalHeader()->setFixedWidth(hintWidth);
     view->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    // The game's own column and hint widths; a smaller font lets "Mon #10" and the hints fit.
-    QFont small = view->font();
-    small.setPointSize(8);
+    const QFont small = SmallTableFont(view->font());
     view->horizontalHeader()->setFont(small);
     view->verticalHeader()->setFont(small);
     (monsters ? MonsterGrid : Schaltergrid) = view;
