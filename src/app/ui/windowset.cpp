@@ -12,8 +12,6 @@
 #include "sound/ui/Soundconverter.h"
 #include "splitter/ui/splitter.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 
 WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const QString& programFolder)
 {
@@ -25,7 +23,7 @@ WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const QString&
                                       TFormmap::Collaborators{*mLevelGameFiles, opener, requestColor,
                                                               [this] { ShowWindow(mMapData.get()); }});
     mMapData = std::make_unique<TFormMapData>(dialogs);
-    mCode = std::make_unique<TFormCode>();
+    mCode = std::make_unique<TFormCode>(dialogs);
     mGrafikconverter = std::make_unique<TFormgrafikconverter>(dialogs);
     mSoundconverter = std::make_unique<TFormSoundconverter>(dialogs);
     mSplitter = std::make_unique<TFormsplitter>(dialogs);
@@ -73,11 +71,6 @@ QList<QWidget*> WindowSet::windows() const
 
 void WindowSet::showMain()
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        QRect frame(QPoint(0, 0), mMain->size());
-        frame.moveCenter(area.center());
-        mMain->move(frame.topLeft());
-    }
+    CenterOnScreen(mMain.get());
     mMain->show();
 }

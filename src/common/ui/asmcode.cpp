@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-TFormCode::TFormCode(QWidget* parent) : DeferredWindow(parent)
+TFormCode::TFormCode(UserDialogs& dialogs, QWidget* parent) : DeferredWindow(parent), ActingWindow(dialogs)
 {
     setObjectName(QStringLiteral("FormCode"));
     setWindowTitle(QStringLiteral("Assembler Code "));
@@ -40,8 +40,8 @@ void TFormCode::buildControls()
     layout->addWidget(Memocode, 1);
     layout->addLayout(buttons);
 
-    connect(Buttoncopy, &QPushButton::clicked, this, &TFormCode::ButtoncopyClick);
-    connect(Buttonclose, &QPushButton::clicked, this, &TFormCode::ButtoncloseClick);
+    connectAct(Buttoncopy, &QPushButton::clicked, &TFormCode::ButtoncopyClick);
+    connectAct(Buttonclose, &QPushButton::clicked, &TFormCode::ButtoncloseClick);
 }
 
 void TFormCode::clearCode()

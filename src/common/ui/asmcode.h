@@ -1,15 +1,18 @@
 // The shared code window into which the pattern editor writes its assembler exports.
 #pragma once
 
+#include "common/ui/actingwindow.h"
 #include "common/ui/deferredwindow.h"
 
 class QPlainTextEdit;
 class QPushButton;
 
-class TFormCode : public DeferredWindow {
+class TFormCode : public DeferredWindow, public ActingWindow<TFormCode> {
     Q_OBJECT
 public:
-    explicit TFormCode(QWidget* parent = nullptr);
+    explicit TFormCode(UserDialogs& dialogs, QWidget* parent = nullptr);
+    // The code text is the window's own: nothing to bring in line after a handler.
+    void refresh() {}
 
     void clearCode();
     void appendLine(const QString& line);

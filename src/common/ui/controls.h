@@ -3,8 +3,10 @@
 
 #include "common/packedcolor.h"
 
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStringList>
 
 // Gives a control its objectName, the name tests and accessibility tools find it by.
@@ -46,6 +48,16 @@ inline void ShowWindow(QWidget* window)
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+// Moves a window so that it stands in the middle of the primary screen's free area.
+inline void CenterOnScreen(QWidget* window)
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(0, 0), window->size());
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
 }
 
 // Appends lines to a log as one block, so that many lines cost one redraw.

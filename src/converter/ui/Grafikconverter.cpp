@@ -52,7 +52,7 @@ FileDialogRequest PictureFileRequest(const QString& filter, const QString& fileN
 } // namespace
 
 TFormgrafikconverter::TFormgrafikconverter(UserDialogs& dialogs, QWidget* parent)
-    : DeferredWindow(parent), mDialogs(dialogs)
+    : DeferredWindow(parent), ActingWindow(dialogs), mDialogs(dialogs)
 {
     setObjectName(QStringLiteral("Formgrafikconverter"));
     setWindowTitle(QStringLiteral("Grafik Converter"));
@@ -190,21 +190,24 @@ QWidget* TFormgrafikconverter::buildButtonBar()
 
 void TFormgrafikconverter::connectControls()
 {
-    connect(ButtonLoadPicture, &QPushButton::clicked, this, [this] { ButtonLoadPictureClick(); });
-    connect(Buttonzoom, &QPushButton::clicked, this, [this] { ButtonzoomClick(); });
-    connect(Button5, &QPushButton::clicked, this, [this] { Button5Click(); });
-    connect(ButtonRAMsave, &QPushButton::clicked, this, [this] { ButtonRAMsaveClick(); });
-    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
-    connect(ButtonAssembler, &QPushButton::clicked, this, [this] { ButtonAssemblerClick(); });
-    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-    connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) { gridSelectCell(current); });
-    connect(grid, &QTableView::doubleClicked, this, [this] { gridDblClick(); });
-    connect(grid->horizontalHeader(), &QHeaderView::sectionMoved, this,
-            [this](int, int from, int to) { gridColumnMoved(from, to); });
-    connect(Image1, &ImageView::moved, this, [this](Qt::MouseButtons held, QPoint p) { Image1MouseMove(held, p); });
-    connect(Image1, &ImageView::released, this, [this](Qt::MouseButton b, QPoint p) { Image1MouseUp(b, p); });
+    const std::pair<QPushButton*, void (TFormgrafikconverter::*)()> buttons[] = {
+        {ButtonLoadPicture, &TFormgrafikconverter::ButtonLoadPictureClick},
+        {Buttonzoom, &TFormgrafikconverter::ButtonzoomClick},
+        {Button5, &TFormgrafikconverter::Button5Click},
+        {ButtonRAMsave, &TFormgrafikconverter::ButtonRAMsaveClick},
+        {Button3, &TFormgrafikconverter::Button3Click},
+        {ButtonAssembler, &TFormgrafikconverter::ButtonAssemblerClick},
+        {Button1, &TFormgrafikconverter::Button1Click},
+        {Button2, &TFormgrafikconverter::Button2Click},
+    };
+    for (const auto& [button, handler] : buttons)
+        connectAct(button, &QPushButton::clicked, handler);
+    connectAct(grid->selectionModel(), &QItemSelectionModel::currentChanged,
+               [this](const QModelIndex& current) { gridSelectCell(current); });
+    connectAct(grid, &QTableView::doubleClicked, &TFormgrafikconverter::gridDblClick);
+    connectAct(grid->horizontalHeader(), &QHeaderView::sectionMoved, [this](int, int from, int to) { gridColumnMoved(from, to); });
+    connectAct(Image1, &ImageView::moved, &TFormgrafikconverter::Image1MouseMove);
+    connectAct(Image1, &ImageView::released, &TFormgrafikconverter::Image1MouseUp);
     // The model announces every change; the views redraw what it names.
     connect(&mConverter, &GraphicsConverter::pictureReplaced, Image1, qOverload<>(&QWidget::update));
     connect(&mConverter, &GraphicsConverter::pixelsChanged, Image1, qOverload<>(&QWidget::update));
@@ -255,91 +258,77 @@ void TFormgrafikconverter::resizeEvent(QResizeEvent* event)
 
 void TFormgrafikconverter::ButtonLoadPictureClick()
 {
-    act([&] {
-        CheckBox1->setChecked(false);
-        mConverter.ResetRegisterTable(GraphicsConverter::Headers::RegisterAddresses);
-        const auto fileName =
-            mDialogs.openFile(PictureFileRequest(QStringLiteral("Bilddateien (*.png)|*.png|Alle Dateien (*.*)|*.*")));
-        if (!fileName)
-            return;
-        Panel6->clear();
-        {
-            BusyCursor busy;
-            mConverter.LoadPicture(*fileName);
-        }
-        Panel6->setText(*fileName);
-        SpinEdit1->setValue(LineZoomAfterLoad(scrollBoxHeight(), mConverter.pictureHeight(), SpinEdit1->value()));
-        ButtonzoomClick();
-        grid->scrollToTop();
-    });
+    CheckBox1->setChecked(false);
+    mConverter.ResetRegisterTable(GraphicsConverter::Headers::RegisterAddresses);
+    const auto fileName =
+        mDialogs.openFile(PictureFileRequest(QStringLiteral("Bilddateien (*.png)|*.png|Alle Dateien (*.*)|*.*")));
+    if (!fileName)
+        return;
+    Panel6->clear();
+    {
+        BusyCursor busy;
+        mConverter.LoadPicture(*fileName);
+    }
+    Panel6->setText(*fileName);
+    SpinEdit1->setValue(LineZoomAfterLoad(scrollBoxHeight(), mConverter.pictureHeight(), SpinEdit1->value()));
+    ButtonzoomClick();
+    grid->scrollToTop();
 }
 
 void TFormgrafikconverter::ButtonzoomClick()
 {
-    act([&] {
-        const int v = SpinEdit1->value();
-        // The header row and the spacer above the picture are one height, so line y stays beside
-        // row y; never lower than the header's text needs.
-        const int header = std::max(v + 1, grid->horizontalHeader()->sizeHint().height());
-        grid->horizontalHeader()->setFixedHeight(header);
-        Panel5->setFixedHeight(header);
-        grid->verticalHeader()->setDefaultSectionSize(v + 1);
-        fitPictureWidth();
-    });
+    const int v = SpinEdit1->value();
+    // The header row and the spacer above the picture are one height, so line y stays beside
+    // row y; never lower than the header's text needs.
+    const int header = std::max(v + 1, grid->horizontalHeader()->sizeHint().height());
+    grid->horizontalHeader()->setFixedHeight(header);
+    Panel5->setFixedHeight(header);
+    grid->verticalHeader()->setDefaultSectionSize(v + 1);
+    fitPictureWidth();
 }
 
 void TFormgrafikconverter::Button5Click()
 {
-    act([&] {
-        CheckBox1->setChecked(false);
-        const auto fileName = mDialogs.saveFile(
-            PictureFileRequest(QStringLiteral("Bilddateien (*.BMP)|*.BMP|Alle Dateien (*.*)|*.*"), QStringLiteral("datei.bmp")));
-        if (!fileName)
-            return;
-        Panel6->clear();
-        mConverter.SavePicture(*fileName);
-        Panel6->setText(*fileName);
-    });
+    CheckBox1->setChecked(false);
+    const auto fileName = mDialogs.saveFile(
+        PictureFileRequest(QStringLiteral("Bilddateien (*.BMP)|*.BMP|Alle Dateien (*.*)|*.*"), QStringLiteral("datei.bmp")));
+    if (!fileName)
+        return;
+    Panel6->clear();
+    mConverter.SavePicture(*fileName);
+    Panel6->setText(*fileName);
 }
 
 void TFormgrafikconverter::ButtonRAMsaveClick()
 {
-    act([&] {
-        mConverter.log().clear();
-        const auto fileName = mDialogs.saveFile(
-            PictureFileRequest(QStringLiteral("Bilddateien (*.BIN)|*.BIN|Alle Dateien (*.*)|*.*"), QStringLiteral("Atari.bin")));
-        if (!fileName)
-            return;
-        BusyCursor busy;
-        mConverter.SaveAtariRam(*fileName);
-    });
+    mConverter.log().clear();
+    const auto fileName = mDialogs.saveFile(
+        PictureFileRequest(QStringLiteral("Bilddateien (*.BIN)|*.BIN|Alle Dateien (*.*)|*.*"), QStringLiteral("Atari.bin")));
+    if (!fileName)
+        return;
+    BusyCursor busy;
+    mConverter.SaveAtariRam(*fileName);
 }
 
 void TFormgrafikconverter::Button3Click()
 {
-    act([&] { mConverter.TabelleLeeren(); });
+    mConverter.TabelleLeeren();
 }
 
 void TFormgrafikconverter::ButtonAssemblerClick()
 {
-    act([&] {
-        mConverter.CodeGenerieren();
-        Memo1->scrollToTop();
-    });
+    mConverter.CodeGenerieren();
+    Memo1->scrollToTop();
 }
 
 void TFormgrafikconverter::Button1Click()
 {
-    act([&] {
-        BusyCursor busy;
-        mConverter.ErmittleFarbenKompakt();
-    });
+    BusyCursor busy;
+    mConverter.ErmittleFarbenKompakt();
 }
 
 void TFormgrafikconverter::Button2Click()
 {
-    act([&] {
-        BusyCursor busy;
-        mConverter.ErmittleFarbenIsoliert();
-    });
+    BusyCursor busy;
+    mConverter.ErmittleFarbenIsoliert();
 }

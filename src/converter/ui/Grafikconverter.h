@@ -1,7 +1,7 @@
 // The graphics converter window: picture left, register table right, buttons and log below.
 #pragma once
 
-#include "common/guard.h"
+#include "common/ui/actingwindow.h"
 #include "common/ui/deferredwindow.h"
 #include "converter/graphicsconverter.h"
 #include "palette/paletterequest.h"
@@ -24,7 +24,7 @@ class QTableView;
 class RegisterTableModel;
 class UserDialogs;
 
-class TFormgrafikconverter : public DeferredWindow {
+class TFormgrafikconverter : public DeferredWindow, public ActingWindow<TFormgrafikconverter> {
     Q_OBJECT
 public:
     // The windows and services the converter reaches; handed over once they all exist.
@@ -38,6 +38,9 @@ public:
     void setLinks(const Links& links) { mLinks = links; }
 
     GraphicsConverter& converter() { return mConverter; }
+    // The model announces every change and the views redraw what it names: nothing else to bring in
+    // line after a handler.
+    void refresh() {}
 
     // Built with the controls (see DeferredWindow).
     QPushButton* ButtonLoadPicture = nullptr;
@@ -84,13 +87,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Runs a handler through the error guard; every control's handler goes through here, and the
-    // model's announcements redraw what it changed.
-    template <class F>
-    void act(F&& handler)
-    {
-        Guarded(mDialogs, std::forward<F>(handler));
-    }
     QWidget* buildPicturePanel();
     QWidget* buildTablePanel();
     QWidget* buildButtonBar();
@@ -108,7 +104,6 @@ private:
     struct DragSource {
         int column = 0;
         int row = 0;
-        QString text;
     };
     std::optional<DragSource> mDragSource;
 };

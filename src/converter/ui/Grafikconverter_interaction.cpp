@@ -27,10 +27,10 @@ bool TFormgrafikconverter::eventFilter(QObject* watched, QEvent* event)
     if (watched == mGridViewport) {
         if (event->type() == QEvent::MouseButtonPress) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
-            gridMouseDown(mouse->button(), mouse->position().toPoint());
+            act([&] { gridMouseDown(mouse->button(), mouse->position().toPoint()); });
         } else if (event->type() == QEvent::MouseButtonRelease) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
-            gridMouseUp(mouse->button(), mouse->position().toPoint());
+            act([&] { gridMouseUp(mouse->button(), mouse->position().toPoint()); });
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -38,111 +38,90 @@ bool TFormgrafikconverter::eventFilter(QObject* watched, QEvent* event)
 
 void TFormgrafikconverter::gridSelectCell(const QModelIndex& current)
 {
-    act([&] {
-        if (!current.isValid())
-            return;
-        const QString& text =
-            mConverter.cell(RegisterTableModel::tableColumn(current), RegisterTableModel::tableRow(current));
-        if (const auto color = TryParseColorText(text))
-            ShowDrawingColor(Panel7, *color);
-    });
+    if (!current.isValid())
+        return;
+    const QString& text =
+        mConverter.cell(RegisterTableModel::tableColumn(current), RegisterTableModel::tableRow(current));
+    if (const auto color = TryParseColorText(text))
+        ShowDrawingColor(Panel7, *color);
 }
 
 // The cell under the pointer is the one drawn there, wherever the table is scrolled to.
 void TFormgrafikconverter::gridMouseDown(Qt::MouseButton button, QPoint position)
 {
-    act([&] {
-        const QModelIndex index = grid->indexAt(position);
-        if (!index.isValid())
-            return;
-        const int column = RegisterTableModel::tableColumn(index);
-        const int row = RegisterTableModel::tableRow(index);
-        mConverter.log().append(mConverter.cell(column, row));
-        if (button == Qt::RightButton)
-            mDragSource = DragSource{column, row, mConverter.cell(column, row)};
-    });
+    const QModelIndex index = grid->indexAt(position);
+    if (!index.isValid())
+        return;
+    const int column = RegisterTableModel::tableColumn(index);
+    const int row = RegisterTableModel::tableRow(index);
+    mConverter.log().append(mConverter.cell(column, row));
+    if (button == Qt::RightButton)
+        mDragSource = DragSource{column, row};
 }
 
 void TFormgrafikconverter::gridMouseUp(Qt::MouseButton button, QPoint position)
 {
-    act([&] {
-        if (button != Qt::RightButton || !mDragSource)
-            return;
-        const DragSource source = *std::exchange(mDragSource, std::nullopt);
-        const QModelIndex index = grid->indexAt(position);
-        if (!index.isValid())
-            return;
-        const int column = RegisterTableModel::tableColumn(index);
-        const int row = RegisterTableModel::tableRow(index);
-        // The source receives what the target held; the target what the source held when the
-        // button went down.
-        const QString target = mConverter.cell(column, row);
-        mConverter.setCellText(column, row, source.text);
-        mConverter.setCellText(source.column, source.row, target);
-    });
+    if (button != Qt::RightButton || !mDragSource)
+        return;
+    const DragSource source = *std::exchange(mDragSource, std::nullopt);
+    const QModelIndex index = grid->indexAt(position);
+    if (!index.isValid())
+        return;
+    mConverter.swapCells(source.column, source.row, RegisterTableModel::tableColumn(index),
+                         RegisterTableModel::tableRow(index));
 }
 
 void TFormgrafikconverter::gridDblClick()
 {
-    act([&] {
-        const QModelIndex current = grid->currentIndex();
-        if (!current.isValid() || !mLinks.requestColor)
-            return;
-        const QString text =
-            mConverter.cell(RegisterTableModel::tableColumn(current), RegisterTableModel::tableRow(current));
-        PaletteRequest request;
-        request.button = 2;
-        request.caption = text;
-        request.color = TryParseColorText(text).value_or(kWhite);
-        request.target = QStringLiteral("Grid");
-        request.answer = [this](const PaletteAnswer& answer) { PaletteAnswered(answer); };
-        mLinks.requestColor(request);
-    });
+    const QModelIndex current = grid->currentIndex();
+    if (!current.isValid() || !mLinks.requestColor)
+        return;
+    const QString text =
+        mConverter.cell(RegisterTableModel::tableColumn(current), RegisterTableModel::tableRow(current));
+    PaletteRequest request;
+    request.button = 2;
+    request.caption = text;
+    request.color = TryParseColorText(text).value_or(kWhite);
+    request.target = QStringLiteral("Grid");
+    request.answer = [this](const PaletteAnswer& answer) { act([&] { PaletteAnswered(answer); }); };
+    mLinks.requestColor(request);
 }
 
 void TFormgrafikconverter::PaletteAnswered(const PaletteAnswer& answer)
 {
-    act([&] {
-        const QModelIndex current = grid->currentIndex();
-        if (answer.target != QLatin1String("Grid") || !current.isValid())
-            return;
-        mConverter.setCellText(RegisterTableModel::tableColumn(current), RegisterTableModel::tableRow(current),
-                               FormatColorText(answer.color));
-    });
+    const QModelIndex current = grid->currentIndex();
+    if (answer.target != QLatin1String("Grid") || !current.isValid())
+        return;
+    mConverter.setCellText(RegisterTableModel::tableColumn(current), RegisterTableModel::tableRow(current),
+                           FormatColorText(answer.color));
 }
 
 void TFormgrafikconverter::gridColumnMoved(int from, int to)
 {
-    act([&] {
-        // The header only shows the move; the cells themselves go to the new position.
-        QHeaderView* header = grid->horizontalHeader();
-        const QSignalBlocker quiet(header);
-        header->moveSection(to, from);
-        mConverter.moveColumn(from + 1, to + 1);
-    });
+    // The header only shows the move; the cells themselves go to the new position.
+    QHeaderView* header = grid->horizontalHeader();
+    const QSignalBlocker quiet(header);
+    header->moveSection(to, from);
+    mConverter.moveColumn(from + 1, to + 1);
 }
 
 void TFormgrafikconverter::Image1MouseMove(Qt::MouseButtons held, QPoint pixel)
 {
-    act([&] {
-        if (!hasPicture())
-            return;
-        Panel7->setText(QStringLiteral("%1 / %2").arg(pixel.x() + 1).arg(pixel.y() + 1));
-        if (CheckBox1->isChecked() && (held & Qt::LeftButton))
-            mConverter.setPixel(pixel.x(), pixel.y(), Panel7->color());
-    });
+    if (!hasPicture())
+        return;
+    Panel7->setText(QStringLiteral("%1 / %2").arg(pixel.x() + 1).arg(pixel.y() + 1));
+    if (CheckBox1->isChecked() && (held & Qt::LeftButton))
+        mConverter.setPixel(pixel.x(), pixel.y(), Panel7->color());
 }
 
 void TFormgrafikconverter::Image1MouseUp(Qt::MouseButton button, QPoint pixel)
 {
-    act([&] {
-        if (!hasPicture())
-            return;
-        if (button == Qt::RightButton) {
-            if (const auto color = mConverter.pixel(pixel.x(), pixel.y()))
-                ShowDrawingColor(Panel7, *color);
-        } else if (button == Qt::LeftButton && CheckBox1->isChecked()) {
-            mConverter.setPixel(pixel.x(), pixel.y(), Panel7->color());
-        }
-    });
+    if (!hasPicture())
+        return;
+    if (button == Qt::RightButton) {
+        if (const auto color = mConverter.pixel(pixel.x(), pixel.y()))
+            ShowDrawingColor(Panel7, *color);
+    } else if (button == Qt::LeftButton && CheckBox1->isChecked()) {
+        mConverter.setPixel(pixel.x(), pixel.y(), Panel7->color());
+    }
 }

@@ -4,11 +4,9 @@
 #include "common/ui/controls.h"
 #include "level/ui/levelbytemodels.h"
 
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -33,7 +31,7 @@ QLabel* CaptionBar(const QString& text, const char* name, QWidget* parent)
 
 } // namespace
 
-TFormMapData::TFormMapData(UserDialogs& dialogs, QWidget* parent) : DeferredWindow(parent), mDialogs(dialogs)
+TFormMapData::TFormMapData(UserDialogs& dialogs, QWidget* parent) : DeferredWindow(parent), ActingWindow(dialogs)
 {
     setObjectName(QStringLiteral("FormMapData"));
     setWindowTitle(QStringLiteral("Level Byte Data "));
@@ -63,7 +61,7 @@ void TFormMapData::buildControls()
     layout->addWidget(GridBit, 1);
     layout->addWidget(Button1, 0, Qt::AlignLeft);
 
-    connect(Button1, &QPushButton::clicked, this, [this] { act([&] { Button1Click(); }); });
+    connectAct(Button1, &QPushButton::clicked, &TFormMapData::Button1Click);
     attachModels();
 }
 
@@ -119,11 +117,7 @@ void TFormMapData::showEvent(QShowEvent* event)
     // Centred on the screen when first shown; later it keeps the place the user gave it.
     if (!mPlaced) {
         mPlaced = true;
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame(QPoint(0, 0), size());
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        CenterOnScreen(this);
     }
     QWidget::showEvent(event);
 }

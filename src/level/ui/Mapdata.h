@@ -1,7 +1,7 @@
 // The level byte view: the level grid's codes and the level's pattern pixels as two read-only tables.
 #pragma once
 
-#include "common/guard.h"
+#include "common/ui/actingwindow.h"
 #include "common/ui/deferredwindow.h"
 #include "common/userdialogs.h"
 
@@ -13,7 +13,7 @@ class QLabel;
 class QPushButton;
 class QTableView;
 
-class TFormMapData : public DeferredWindow {
+class TFormMapData : public DeferredWindow, public ActingWindow<TFormMapData> {
     Q_OBJECT
 public:
     explicit TFormMapData(UserDialogs& dialogs, QWidget* parent = nullptr);
@@ -22,6 +22,9 @@ public:
 
     // "Tabellen aktualisieren": both tables show the current values.
     void Button1Click();
+    // The tables read the document and the pixel table whenever they are painted: nothing else to bring
+    // in line after a handler.
+    void refresh() {}
 
     // Built with the controls (see DeferredWindow).
     QLabel* Panel1 = nullptr;
@@ -35,15 +38,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    template <class F>
-    void act(F&& handler)
-    {
-        Guarded(mDialogs, std::forward<F>(handler));
-    }
     static QTableView* makeTable(const char* name, QWidget* parent);
     void attachModels();
 
-    UserDialogs& mDialogs;
     const LevelDocument* mDocument = nullptr;
     const LevelPixelTable* mPixelTable = nullptr;
     LevelCodeTableModel* mCodes = nullptr;

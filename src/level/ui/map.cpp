@@ -13,12 +13,10 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShowEvent>
@@ -39,6 +37,7 @@ constexpr int kLevelViewHeight = 337;
 TFormmap::TFormmap(UserDialogs& dialogs, const PatternStore& patterns, const ColorRegisterSet& registers,
                    Collaborators collaborators, QWidget* parent)
     : DeferredWindow(parent),
+      ActingWindow(dialogs),
       mDialogs(dialogs),
       mPatterns(patterns),
       mRegisters(registers),
@@ -90,7 +89,7 @@ void TFormmap::buildControls()
     PageControl1->addTab(buildElementsPage(), QStringLiteral("Spielelemente setzen"));
     PageControl1->addTab(buildTablePage(LevelTable::Monsters), QStringLiteral("Gegner verwalten"));
     PageControl1->addTab(buildTablePage(LevelTable::Switches), QStringLiteral("Schalter verwalten"));
-    PageControl1->setCurrentIndex(2);
+    PageControl1->setCurrentIndex(static_cast<int>(LevelPage::Gegner));
     layout->addWidget(PageControl1, 1);
     scroller->setWidget(mContent);
     outer->addWidget(scroller);
@@ -139,8 +138,8 @@ QWidget* TFormmap::buildHeader()
     SpeedButton37 = NamedButton(QStringLiteral(">"), "SpeedButton37", header);
     SpeedButton37->setFixedSize(kRowButtonWidth, 22);
     row->addWidget(SpeedButton37);
-    connect(SpeedButton38, &QPushButton::clicked, this, [this] { act([this] { SpeedButton38Click(); }); });
-    connect(SpeedButton37, &QPushButton::clicked, this, [this] { act([this] { SpeedButton37Click(); }); });
+    connectAct(SpeedButton38, &QPushButton::clicked, &TFormmap::SpeedButton38Click);
+    connectAct(SpeedButton37, &QPushButton::clicked, &TFormmap::SpeedButton37Click);
     return header;
 }
 
@@ -268,9 +267,9 @@ QWidget* TFormmap::buildBelowLevel()
     ButtonFont = NamedButton(QStringLiteral("Zurück zum Font Editor"), "ButtonFont", strip);
     row->addWidget(ButtonPlayMatrix);
     row->addWidget(ButtonFont);
-    connect(CheckBoxMonster, &QCheckBox::clicked, this, [this] { act([this] { CheckBoxMonsterClick(); }); });
-    connect(CheckBoxschalter, &QCheckBox::clicked, this, [this] { act([this] { CheckBoxschalterClick(); }); });
-    connect(ButtonFont, &QPushButton::clicked, this, [this] { act([this] { ButtonFontClick(); }); });
+    connectAct(CheckBoxMonster, &QCheckBox::clicked, &TFormmap::CheckBoxMonsterClick);
+    connectAct(CheckBoxschalter, &QCheckBox::clicked, &TFormmap::CheckBoxschalterClick);
+    connectAct(ButtonFont, &QPushButton::clicked, &TFormmap::ButtonFontClick);
     return strip;
 }
 

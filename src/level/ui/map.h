@@ -1,7 +1,7 @@
 // The level editor window: the level picture with its colour lines, the chooser and the four pages.
 #pragma once
 
-#include "common/guard.h"
+#include "common/ui/actingwindow.h"
 #include "common/ui/deferredwindow.h"
 #include "level/levelcolorlines.h"
 #include "level/leveldocument.h"
@@ -38,7 +38,7 @@ class UserDialogs;
 struct PaletteAnswer;
 struct PaletteRequest;
 
-class TFormmap : public DeferredWindow {
+class TFormmap : public DeferredWindow, public ActingWindow<TFormmap> {
     Q_OBJECT
 public:
     // What the level editor works with beyond its own level, handed over by the window set.
@@ -198,6 +198,7 @@ private:
     // then the press, drag or release is the cursor's alone and the functions return true.
     void connectKeyboard();
     void levelKey(LevelPictureView::Key key, bool shift);
+    void cellKey(LevelPictureView::Key key);
     bool cursorPress(Qt::MouseButtons held, Qt::KeyboardModifiers modifiers, QPoint at);
     bool cursorDrag(QPoint at);
     bool cursorRelease();
@@ -216,12 +217,6 @@ private:
     // The first opening: the window as large as the screen lets it be, whole on the screen.
     void fitOnScreen();
     FileDialogRequest levelDialog() const;
-    template <class F>
-    void act(F&& handler)
-    {
-        Guarded(mDialogs, std::forward<F>(handler));
-        refresh();
-    }
 
     UserDialogs& mDialogs;
     const PatternStore& mPatterns;

@@ -14,11 +14,10 @@ void TFormmap::connectColorLines()
 {
     for (int c = 0; c < LevelDocument::kColorColumns; ++c)
         for (int line = 1; line <= LevelDocument::kColorLines; ++line)
-            connect(colorPanels[c][line - 1], &ColorPanel::doubleClicked, this,
-                    [this, c, line] { act([this, c, line] { PanelDblClick(c, line); }); });
-    connect(ButtonStandardfarbe, &QPushButton::clicked, this, [this] { act([this] { ButtonStandardfarbeClick(); }); });
-    connect(Button1, &QPushButton::clicked, this, [this] { act([this] { Button1Click(); }); });
-    connect(Button30, &QPushButton::clicked, this, [this] { act([this] { Button30Click(); }); });
+            connectAct(colorPanels[c][line - 1], &ColorPanel::doubleClicked, [this, c, line] { PanelDblClick(c, line); });
+    connectAct(ButtonStandardfarbe, &QPushButton::clicked, &TFormmap::ButtonStandardfarbeClick);
+    connectAct(Button1, &QPushButton::clicked, &TFormmap::Button1Click);
+    connectAct(Button30, &QPushButton::clicked, &TFormmap::Button30Click);
 }
 
 void TFormmap::PanelDblClick(int column, int line)
@@ -32,7 +31,8 @@ void TFormmap::PanelDblClick(int column, int line)
 
 void TFormmap::Buttonwahl2Click(const PaletteAnswer& answer)
 {
-    // A failing row redraw goes to the palette's guard: the error is shown and the palette stays open.
+    // Runs inside the palette's handler: a failing row redraw goes to the palette's guard, so the error is
+    // shown and the palette stays open.
     try {
         mColorLines.accept(answer);
     } catch (...) {

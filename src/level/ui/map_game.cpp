@@ -27,7 +27,7 @@ void TFormmap::connectGamePanels()
     for (const auto& [name, handler] : buttons) {
         auto* button = findChild<QPushButton*>(QLatin1String(name));
         Q_ASSERT(button);
-        connect(button, &QPushButton::clicked, this, [this, handler = handler] { act([this, handler] { (this->*handler)(); }); });
+        connectAct(button, &QPushButton::clicked, handler);
     }
 }
 

@@ -16,8 +16,7 @@ QPoint CellOf(QPoint at) { return {at.x() / LevelPicture::kCell, at.y() / LevelP
 void TFormmap::connectKeyboard()
 {
     paintboxLevel->showLevelCursor(&mSession.cursor());
-    connect(paintboxLevel, &LevelPictureView::levelKey, this,
-            [this](LevelPictureView::Key key, bool shift) { levelKey(key, shift); });
+    connectAct(paintboxLevel, &LevelPictureView::levelKey, &TFormmap::levelKey);
 }
 
 void TFormmap::levelKey(LevelPictureView::Key key, bool shift)
@@ -34,25 +33,27 @@ void TFormmap::levelKey(LevelPictureView::Key key, bool shift)
     case K::Escape: cursor.clearSelection(); break;
     default:
         // Painting, picking, filling and the clipboard belong to the page where the level is painted.
-        if (!paintingPage())
-            return;
-        act([&] {
-            QClipboard* clipboard = QGuiApplication::clipboard();
-            switch (key) {
-            case K::Paint: mSession.paintAtCursor(); break;
-            case K::Pick: mSession.pickAtCursor(); break;
-            case K::Fill: mSession.fill(); break;
-            case K::Copy: clipboard->setText(mSession.copyText()); break;
-            case K::Cut: clipboard->setText(mSession.cut()); break;
-            case K::Paste: mSession.paste(clipboard->text()); break;
-            case K::Delete: mSession.erase(); break;
-            default: break;
-            }
-        });
-        paintboxLevel->update();
+        if (paintingPage())
+            cellKey(key);
         return;
     }
     followCursor();
+}
+
+void TFormmap::cellKey(LevelPictureView::Key key)
+{
+    using K = LevelPictureView::Key;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    switch (key) {
+    case K::Paint: mSession.paintAtCursor(); break;
+    case K::Pick: mSession.pickAtCursor(); break;
+    case K::Fill: mSession.fill(); break;
+    case K::Copy: clipboard->setText(mSession.copyText()); break;
+    case K::Cut: clipboard->setText(mSession.cut()); break;
+    case K::Paste: mSession.paste(clipboard->text()); break;
+    case K::Delete: mSession.erase(); break;
+    default: break;
+    }
 }
 
 void TFormmap::followCursor()
@@ -60,7 +61,7 @@ void TFormmap::followCursor()
     const QPoint centre = mSession.cursor().cell() * LevelPicture::kCell + QPoint(16, 16);
     ScrollBox1->ensureVisible(centre.x(), centre.y(), LevelPicture::kCell, 0);
     // The banner tells the cell as a pointer over it would.
-    act([&] { mSession.levelMouseMove(centre, 0, paintingPage()); });
+    mSession.levelMouseMove(centre, 0, paintingPage());
 }
 
 bool TFormmap::cursorPress(Qt::MouseButtons held, Qt::KeyboardModifiers modifiers, QPoint at)

@@ -84,18 +84,18 @@ QWidget* TFormmap::buildSwitchButtons()
 
 void TFormmap::connectMonsterPages()
 {
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { act([this] { BitBtn1Click(); }); });
-    connect(buttoninitschaltergrid, &QPushButton::clicked, this, [this] { act([this] { buttoninitschaltergridClick(); }); });
+    connectAct(BitBtn1, &QPushButton::clicked, &TFormmap::BitBtn1Click);
+    connectAct(buttoninitschaltergrid, &QPushButton::clicked, &TFormmap::buttoninitschaltergridClick);
     for (QPushButton* redraw : {Button33, Button34})
-        connect(redraw, &QPushButton::clicked, this, [this] { act([this] { Button33Click(); }); });
+        connectAct(redraw, &QPushButton::clicked, &TFormmap::Button33Click);
     for (int n = 1; n <= LevelDocument::kMonsters; ++n)
-        connect(monsterButtons[n - 1], &QPushButton::clicked, this, [this, n] { act([this, n] { SetMonster(n); }); });
+        connectAct(monsterButtons[n - 1], &QPushButton::clicked, [this, n] { SetMonster(n); });
     for (int n = 1; n <= LevelDocument::kSwitches; ++n) {
-        connect(woButtons[n - 1], &QPushButton::clicked, this, [this, n] { act([this, n] { SetSchalter(n); }); });
-        connect(wasButtons[n - 1], &QPushButton::clicked, this, [this, n] { act([this, n] { SetZiel(n); }); });
+        connectAct(woButtons[n - 1], &QPushButton::clicked, [this, n] { SetSchalter(n); });
+        connectAct(wasButtons[n - 1], &QPushButton::clicked, [this, n] { SetZiel(n); });
     }
-    connect(paintboxpattern, &ImageView::released, this, [this](Qt::MouseButton, QPoint) {
-        act([this] { paintboxpatternMouseUp(); });
+    connectAct(paintboxpattern, &ImageView::released, [this](Qt::MouseButton, QPoint) {
+        paintboxpatternMouseUp();
     });
 }
 

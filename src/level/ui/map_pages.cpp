@@ -156,14 +156,14 @@ QWidget* TFormmap::buildGamePanels()
 
 void TFormmap::connectDataPage()
 {
-    connect(ButtonSaveFile, &QPushButton::clicked, this, [this] { act([this] { ButtonSaveFileClick(); }); });
-    connect(ButtonLoadFile, &QPushButton::clicked, this, [this] { act([this] { ButtonLoadFileClick(); }); });
-    connect(editautor, &QLineEdit::textEdited, this, [this](const QString& t) { mDocument.setAuthor(t); });
-    connect(edittitel, &QLineEdit::textEdited, this, [this](const QString& t) { mDocument.setTitle(t); });
-    connect(Edittipp1, &QLineEdit::textEdited, this, [this](const QString& t) { mDocument.setTip1(t); });
-    connect(Edittipp2, &QLineEdit::textEdited, this, [this](const QString& t) { mDocument.setTip2(t); });
+    connectAct(ButtonSaveFile, &QPushButton::clicked, &TFormmap::ButtonSaveFileClick);
+    connectAct(ButtonLoadFile, &QPushButton::clicked, &TFormmap::ButtonLoadFileClick);
+    connectAct(editautor, &QLineEdit::textEdited, [this](const QString& t) { mDocument.setAuthor(t); });
+    connectAct(edittitel, &QLineEdit::textEdited, [this](const QString& t) { mDocument.setTitle(t); });
+    connectAct(Edittipp1, &QLineEdit::textEdited, [this](const QString& t) { mDocument.setTip1(t); });
+    connectAct(Edittipp2, &QLineEdit::textEdited, [this](const QString& t) { mDocument.setTip2(t); });
     for (int i = 0; i < LevelDocument::kTimeDigits; ++i)
-        connect(timeSpins[i], &QSpinBox::valueChanged, this, [this, i](int v) { mDocument.setTimeDigit(i, v); });
+        connectAct(timeSpins[i], &QSpinBox::valueChanged, [this, i](int v) { mDocument.setTimeDigit(i, v); });
 }
 
 void TFormmap::refreshTextsAndTime()
@@ -258,7 +258,7 @@ QWidget* TFormmap::buildCarriedPanels()
     Button32 = NamedButton(QStringLiteral("Level Initialisieren"), "Button32", box);
     grid->addWidget(Button32, 3, 0, 1, 3);
     grid->setRowStretch(4, 1);
-    connect(Button32, &QPushButton::clicked, this, [this] { act([this] { Button32Click(); }); });
+    connectAct(Button32, &QPushButton::clicked, &TFormmap::Button32Click);
     return box;
 }
 

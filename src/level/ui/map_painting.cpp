@@ -9,40 +9,36 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-namespace {
-
-constexpr int kElementsPage = 1;
-
-} // namespace
-
-bool TFormmap::paintingPage() const { return PageControl1->currentIndex() == kElementsPage; }
+bool TFormmap::paintingPage() const
+{
+    return static_cast<LevelPage>(PageControl1->currentIndex()) == LevelPage::Spielelemente;
+}
 
 void TFormmap::connectPictures()
 {
-    connect(paintboxLevel, &LevelPictureView::pressedWith, this,
-            [this](Qt::MouseButtons held, Qt::KeyboardModifiers modifiers, QPoint at) {
-                if (cursorPress(held, modifiers, at))
-                    return;
-                if (!paintingPage()) {
-                    act([&] { placementMouseDown(at); });
-                    return;
-                }
-                act([&] { mSession.levelMouseDown(at, SessionButtons(held), modifiers & Qt::ShiftModifier); });
-            });
-    connect(paintboxLevel, &ImageView::moved, this, [this](Qt::MouseButtons held, QPoint at) {
-        act([&] { mSession.levelMouseMove(at, mSelecting ? 0 : SessionButtons(held), paintingPage()); });
+    connectAct(paintboxLevel, &LevelPictureView::pressedWith,
+               [this](Qt::MouseButtons held, Qt::KeyboardModifiers modifiers, QPoint at) {
+                   if (cursorPress(held, modifiers, at))
+                       return;
+                   if (!paintingPage())
+                       placementMouseDown(at);
+                   else
+                       mSession.levelMouseDown(at, SessionButtons(held), modifiers & Qt::ShiftModifier);
+               });
+    connectAct(paintboxLevel, &ImageView::moved, [this](Qt::MouseButtons held, QPoint at) {
+        // A Ctrl drag selects: it only tells the position and paints nothing.
+        mSession.levelMouseMove(at, mSelecting ? 0 : SessionButtons(held), paintingPage());
         cursorDrag(at);
     });
-    connect(paintboxLevel, &ImageView::released, this, [this](Qt::MouseButton, QPoint) {
+    connectAct(paintboxLevel, &ImageView::released, [this] {
         if (!cursorRelease())
-            act([this] { mSession.levelMouseUp(); });
+            mSession.levelMouseUp();
     });
-    connect(paintboxpattern, &LevelPictureView::pressedWith, this,
-            [this](Qt::MouseButtons held, Qt::KeyboardModifiers, QPoint at) {
-                act([&] { mSession.chooserMouseDown(at, SessionButtons(held)); });
-            });
-    connect(paintboxpattern, &ImageView::moved, this,
-            [this](Qt::MouseButtons, QPoint at) { act([&] { mSession.chooserMouseMove(at); }); });
+    connectAct(paintboxpattern, &LevelPictureView::pressedWith,
+               [this](Qt::MouseButtons held, Qt::KeyboardModifiers, QPoint at) {
+                   mSession.chooserMouseDown(at, SessionButtons(held));
+               });
+    connectAct(paintboxpattern, &ImageView::moved, [this](Qt::MouseButtons, QPoint at) { mSession.chooserMouseMove(at); });
 }
 
 void TFormmap::Button32Click()
@@ -64,10 +60,10 @@ void TFormmap::buildUndoKeys()
         action->setShortcutContext(Qt::WindowShortcut);
     addAction(undoAction);
     addAction(redoAction);
-    connect(undoAction, &QAction::triggered, this, [this] { act([this] { undo(); }); });
-    connect(redoAction, &QAction::triggered, this, [this] { act([this] { redo(); }); });
-    connect(ButtonUndo, &QPushButton::clicked, this, [this] { act([this] { undo(); }); });
-    connect(ButtonRedo, &QPushButton::clicked, this, [this] { act([this] { redo(); }); });
+    connectAct(undoAction, &QAction::triggered, &TFormmap::undo);
+    connectAct(redoAction, &QAction::triggered, &TFormmap::redo);
+    connectAct(ButtonUndo, &QPushButton::clicked, &TFormmap::undo);
+    connectAct(ButtonRedo, &QPushButton::clicked, &TFormmap::redo);
     // The stack's index moves after a step is done, so the tips follow the stack itself.
     connect(&mDocument.undoStack(), &QUndoStack::indexChanged, this, [this] { refreshUndoTip(); });
 }

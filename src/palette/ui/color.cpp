@@ -39,7 +39,7 @@ QSpinBox* UnlimitedSpin(const QString& name, QWidget* parent)
 } // namespace
 
 TFormcolor::TFormcolor(UserDialogs& dialogs, QWidget* parent)
-    : DeferredWindow(parent), mDialogs(dialogs)
+    : DeferredWindow(parent), ActingWindow(dialogs)
 {
     setObjectName(QStringLiteral("Formcolor"));
     setWindowTitle(QStringLiteral("Atari Palette"));
@@ -112,7 +112,7 @@ void TFormcolor::buildControls()
         auto* accept = new QPushButton(QStringLiteral("Übernehmen"), this);
         accept->setObjectName(name);
         accept->hide();
-        connect(accept, &QPushButton::clicked, this, [this, button] { ButtonwahlClick(button); });
+        connectAct(accept, &QPushButton::clicked, [this, button] { ButtonwahlClick(button); });
         return accept;
     };
     Buttonwahl = makeAccept(QStringLiteral("Buttonwahl"), 1);
@@ -156,13 +156,12 @@ void TFormcolor::buildControls()
     layout->addLayout(preview);
     layout->addStretch();
 
-    connect(DrawGrid1, &ImageView::released, this,
-            [this](Qt::MouseButton, QPoint position) { DrawGrid1MouseUp(position); });
-    connect(DrawGrid1, &ImageView::doubleClicked, this, [this](Qt::MouseButton button, QPoint) {
+    connectAct(DrawGrid1, &ImageView::released, [this](Qt::MouseButton, QPoint position) { DrawGrid1MouseUp(position); });
+    connectAct(DrawGrid1, &ImageView::doubleClicked, [this](Qt::MouseButton button, QPoint) {
         if (button == Qt::LeftButton)
             DrawGrid1DblClick();
     });
-    connect(ButtonAbbrechen, &QPushButton::clicked, this, [this] { ButtonAbbrechenClick(); });
+    connectAct(ButtonAbbrechen, &QPushButton::clicked, &TFormcolor::ButtonAbbrechenClick);
 }
 
 QPushButton* TFormcolor::acceptButton(int button) const
@@ -211,10 +210,11 @@ void TFormcolor::DrawGrid1DblClick()
 {
     // Visibility is asked of each button in turn: Buttonwahl's answer closes the window, which hides
     // Buttonwahl2 before it is looked at. Row colours (Buttonwahl3) need the button itself.
+    // Each answer on its own: a failing first one still leaves the second its turn.
     if (!Buttonwahl->isHidden())
-        ButtonwahlClick(1);
+        act([this] { ButtonwahlClick(1); });
     if (!Buttonwahl2->isHidden())
-        ButtonwahlClick(2);
+        act([this] { ButtonwahlClick(2); });
 }
 
 void TFormcolor::ButtonAbbrechenClick()
@@ -228,27 +228,19 @@ void TFormcolor::ButtonwahlClick(int button)
     QPushButton* accept = acceptButton(button);
     if (!accept)
         return;
-    act([&] {
-        if (const auto& answer = mAnswers[button - 1]) {
-            PaletteAnswer a;
-            a.button = button;
-            a.code = Panel1->text();
-            a.color = Panel1->color();
-            a.target = Labelfarbe->text();
-            a.spinX = SpinX->value();
-            a.spinY = SpinY->value();
-            answer(a);
-        }
-        // Not reached when the answer fails: the request stays open, as the user left it.
-        accept->hide();
-        close();
-    });
-}
-
-template <class F>
-void TFormcolor::act(F&& handler)
-{
-    Guarded(mDialogs, std::forward<F>(handler));
+    if (const auto& answer = mAnswers[button - 1]) {
+        PaletteAnswer a;
+        a.button = button;
+        a.code = Panel1->text();
+        a.color = Panel1->color();
+        a.target = Labelfarbe->text();
+        a.spinX = SpinX->value();
+        a.spinY = SpinY->value();
+        answer(a);
+    }
+    // Not reached when the answer fails: the request stays open, as the user left it.
+    accept->hide();
+    close();
 }
 
 void TFormcolor::showEvent(QShowEvent* event)

@@ -1,6 +1,7 @@
 // The Atari palette window: the user picks one Atari colour for the window that asked for it.
 #pragma once
 
+#include "common/ui/actingwindow.h"
 #include "common/ui/deferredwindow.h"
 #include "palette/paletterequest.h"
 
@@ -15,7 +16,7 @@ class QPushButton;
 class QSpinBox;
 class UserDialogs;
 
-class TFormcolor : public DeferredWindow {
+class TFormcolor : public DeferredWindow, public ActingWindow<TFormcolor> {
     Q_OBJECT
 public:
     // Errors of the requesters' answers are shown through these dialogs.
@@ -28,6 +29,8 @@ public:
 
     // The picture DrawGrid1 shows, one 31-pixel cell per hue and even luminance (drawn with the controls).
     const QImage& gridImage() const { return mGridImage; }
+    // The palette holds no state beyond its controls: nothing to bring in line after a handler.
+    void refresh() {}
 
     // Built with the controls (see DeferredWindow).
     QLabel* LabelHeading = nullptr;
@@ -54,10 +57,7 @@ protected:
 
 private:
     QPushButton* acceptButton(int button) const;
-    template <class F>
-    void act(F&& handler);
 
-    UserDialogs& mDialogs;
     QImage mGridImage;
     std::array<std::function<void(const PaletteAnswer&)>, 3> mAnswers;
 };

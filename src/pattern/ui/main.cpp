@@ -74,7 +74,7 @@ void LayOutRowAndButton(QWidget* panel, std::initializer_list<QWidget*> row, QPu
 } // namespace
 
 TFormmain::TFormmain(UserDialogs& dialogs, const QString& programFolder, QWidget* parent)
-    : QWidget(parent), mDialogs(dialogs), mProgramFolder(programFolder)
+    : QWidget(parent), ActingWindow(dialogs), mDialogs(dialogs), mProgramFolder(programFolder)
 {
     setObjectName(QStringLiteral("Formmain"));
     setWindowTitle(QStringLiteral(
@@ -455,51 +455,45 @@ void TFormmain::connectHandlers()
     connectEditHandlers();
     connectColorHandlers();
     connectFileHandlers();
-    connect(ButtonLaden, &QPushButton::clicked, this, [this] { act([this] { ButtonLadenClick(); }); });
-    connect(ButtonSpeichern, &QPushButton::clicked, this, [this] { act([this] { ButtonSpeichernClick(); }); });
-    connect(ButtonMap, &QPushButton::clicked, this, [this] { act([this] { ButtonMapClick(); }); });
-    connect(ButtonGrafikconverter, &QPushButton::clicked, this, [this] { act([this] { ButtonGrafikconverterClick(); }); });
-    connect(Buttonsoundconverter, &QPushButton::clicked, this, [this] { act([this] { ButtonsoundconverterClick(); }); });
-    connect(Button22, &QPushButton::clicked, this, [this] { act([this] { Button22Click(); }); });
+    connectAct(ButtonLaden, &QPushButton::clicked, &TFormmain::ButtonLadenClick);
+    connectAct(ButtonSpeichern, &QPushButton::clicked, &TFormmain::ButtonSpeichernClick);
+    connectAct(ButtonMap, &QPushButton::clicked, &TFormmain::ButtonMapClick);
+    connectAct(ButtonGrafikconverter, &QPushButton::clicked, &TFormmain::ButtonGrafikconverterClick);
+    connectAct(Buttonsoundconverter, &QPushButton::clicked, &TFormmain::ButtonsoundconverterClick);
+    connectAct(Button22, &QPushButton::clicked, &TFormmain::Button22Click);
 
-    connect(SpinFontsetnumber, &QSpinBox::valueChanged, this, [this](int v) {
-        if (!mRefreshing)
-            mEditor.setCurrentSet(v);
-    });
-    connect(SpinTilenumber, &QSpinBox::valueChanged, this, [this](int v) {
-        if (!mRefreshing)
-            mEditor.setCurrentPattern(v);
-    });
-    connect(copySpinTilenumber, &QSpinBox::valueChanged, this, [this](int v) {
-        if (!mRefreshing)
-            mEditor.setSwapPattern(v);
-    });
-    connect(copySpinFontsetnumber, &QSpinBox::valueChanged, this, [this](int v) {
-        if (!mRefreshing)
-            mEditor.setSwapSet(v);
-    });
-
-    connect(paintboxall, &ImageView::moved, this, [this](Qt::MouseButtons, QPoint p) { paintboxallMouseMove(p); });
-    connect(paintboxall, &ImageView::released, this, [this](Qt::MouseButton b, QPoint p) {
-        act([&] {
-            if (b == Qt::LeftButton)
-                paintboxallClick(p);
-            else if (b == Qt::RightButton)
-                paintboxallContextClick(p);
+    // A spin box set by the refresh reports a value the model already has.
+    const std::pair<QSpinBox*, void (PatternEditor::*)(int)> selection[] = {
+        {SpinFontsetnumber, &PatternEditor::setCurrentSet},
+        {SpinTilenumber, &PatternEditor::setCurrentPattern},
+        {copySpinTilenumber, &PatternEditor::setSwapPattern},
+        {copySpinFontsetnumber, &PatternEditor::setSwapSet},
+    };
+    for (const auto& [spin, set] : selection)
+        connectAct(spin, &QSpinBox::valueChanged, [this, set = set](int v) {
+            if (!mRefreshing)
+                (mEditor.*set)(v);
         });
-    });
-    connect(paintboxall, &ImageView::doubleClicked, this, [this](Qt::MouseButton b, QPoint p) {
+
+    connectAct(paintboxall, &ImageView::moved, [this](Qt::MouseButtons, QPoint p) { paintboxallMouseMove(p); });
+    connectAct(paintboxall, &ImageView::released, [this](Qt::MouseButton b, QPoint p) {
         if (b == Qt::LeftButton)
-            act([&] { paintboxallDblClick(p); });
+            paintboxallClick(p);
+        else if (b == Qt::RightButton)
+            paintboxallContextClick(p);
+    });
+    connectAct(paintboxall, &ImageView::doubleClicked, [this](Qt::MouseButton b, QPoint p) {
+        if (b == Qt::LeftButton)
+            paintboxallDblClick(p);
     });
 
-    connect(Timer2, &QTimer::timeout, this, [this] { Guarded(mDialogs, [this] { Timer2Timer(); }); });
+    connectAct(Timer2, &QTimer::timeout, &TFormmain::Timer2Timer);
 }
 
 void TFormmain::FormCreate()
 {
     mEditor.create();
-    refresh();
+    refreshAll();
     const QString startupFont = mProgramFolder + QStringLiteral("/Vorarado.fa8");
     act([&] { LoadFontFile(mEditor, startupFont); });
 }
@@ -546,7 +540,7 @@ void TFormmain::ButtonSpeichernClick()
 
 namespace {
 
-void Call(const std::function<void()>& link)
+void CallLink(const std::function<void()>& link)
 {
     if (link)
         link();
@@ -554,10 +548,10 @@ void Call(const std::function<void()>& link)
 
 } // namespace
 
-void TFormmain::ButtonMapClick() { Call(mLinks.openLevelEditor); }
-void TFormmain::ButtonGrafikconverterClick() { Call(mLinks.showGrafikconverter); }
-void TFormmain::ButtonsoundconverterClick() { Call(mLinks.showSoundconverter); }
-void TFormmain::Button22Click() { Call(mLinks.showSplitter); }
+void TFormmain::ButtonMapClick() { CallLink(mLinks.openLevelEditor); }
+void TFormmain::ButtonGrafikconverterClick() { CallLink(mLinks.showGrafikconverter); }
+void TFormmain::ButtonsoundconverterClick() { CallLink(mLinks.showSoundconverter); }
+void TFormmain::Button22Click() { CallLink(mLinks.showSplitter); }
 
 QPoint TFormmain::overviewPattern(QPoint position) const
 {
@@ -602,10 +596,18 @@ void TFormmain::Timer2Timer()
     DrawGrid1->update();
 }
 
-void TFormmain::refresh()
+void TFormmain::refreshAll()
 {
     mEditor.takeChanges();
     refresh(~EditorParts());
+}
+
+void TFormmain::refresh()
+{
+    // A control that the refresh sets may report its new value; what its handler changes waits for
+    // the next refresh.
+    if (!mRefreshing)
+        refresh(mEditor.takeChanges());
 }
 
 void TFormmain::refresh(EditorParts parts)

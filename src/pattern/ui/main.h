@@ -1,7 +1,7 @@
 // The pattern editor window, the program's main window.
 #pragma once
 
-#include "common/guard.h"
+#include "common/ui/actingwindow.h"
 #include "common/userdialogs.h"
 #include "palette/paletterequest.h"
 #include "pattern/patterneditor.h"
@@ -26,7 +26,7 @@ class QTableWidget;
 class QTimer;
 class TFormCode;
 
-class TFormmain : public QWidget {
+class TFormmain : public QWidget, public ActingWindow<TFormmain> {
     Q_OBJECT
 public:
     // What the main window reaches beyond itself: the shared code window and the other windows,
@@ -48,6 +48,9 @@ public:
 
     PatternEditor& editor() { return mEditor; }
     // Brings every control in line with the model.
+    void refreshAll();
+    // Brings the controls showing what the model announced as changed in line with it; runs after
+    // every handler.
     void refresh();
     // Brings the controls showing these parts in line with the model.
     void refresh(EditorParts parts);
@@ -212,14 +215,6 @@ private:
     void resetToFirstPattern();
     FileDialogRequest fontDialog() const;
     void addInfo(const QString& line);
-    // Runs a handler through the error guard, then refreshes the controls showing what the model
-    // announced as changed, also when the handler failed half-way.
-    template <class F>
-    void act(F&& handler)
-    {
-        Guarded(mDialogs, std::forward<F>(handler));
-        refresh(mEditor.takeChanges());
-    }
     void refreshRegisters();
     void refreshPaint();
     void refreshRowColors();

@@ -14,16 +14,16 @@ void TFormmain::connectColorHandlers()
 {
     ColorPanel* panels[5] = {Farbe0, Farbe1, Farbe2, Farbe3, Farbe4};
     for (int k = 0; k < 5; ++k) {
-        connect(panels[k], &ColorPanel::clicked, this, [this, k] { act([&] { FarbeClick(k); }); });
-        connect(panels[k], &ColorPanel::doubleClicked, this, [this, k] { act([&] { FarbeDblClick(k); }); });
+        connectAct(panels[k], &ColorPanel::clicked, [this, k] { FarbeClick(k); });
+        connectAct(panels[k], &ColorPanel::doubleClicked, [this, k] { FarbeDblClick(k); });
     }
-    connect(DrawGrid1, &ImageView::released, this, [this](Qt::MouseButton, QPoint p) { act([&] { DrawGrid1MouseUp(p); }); });
-    connect(DrawGrid1, &ImageView::doubleClicked, this, [this](Qt::MouseButton, QPoint) { act([&] { DrawGrid1DblClick(); }); });
-    connect(ButtonFarbeInit, &QPushButton::clicked, this, [this] { act([&] { ButtonFarbeInitClick(); }); });
-    connect(SpinEdit1, &QSpinBox::valueChanged, this, [this](int v) { act([&] { SpinEdit1Change(v); }); });
-    connect(Buttonanim, &QPushButton::clicked, this, [this] { act([&] { ButtonanimClick(); }); });
-    connect(Editphasen, &QLineEdit::textChanged, this, [this](const QString& text) { mEditor.document().setPhases(text); });
-    connect(Timer1, &QTimer::timeout, this, [this] { act([&] { Timer1Timer(); }); });
+    connectAct(DrawGrid1, &ImageView::released, [this](Qt::MouseButton, QPoint p) { DrawGrid1MouseUp(p); });
+    connectAct(DrawGrid1, &ImageView::doubleClicked, &TFormmain::DrawGrid1DblClick);
+    connectAct(ButtonFarbeInit, &QPushButton::clicked, &TFormmain::ButtonFarbeInitClick);
+    connectAct(SpinEdit1, &QSpinBox::valueChanged, &TFormmain::SpinEdit1Change);
+    connectAct(Buttonanim, &QPushButton::clicked, &TFormmain::ButtonanimClick);
+    connectAct(Editphasen, &QLineEdit::textChanged, [this](const QString& text) { mEditor.document().setPhases(text); });
+    connectAct(Timer1, &QTimer::timeout, &TFormmain::Timer1Timer);
 }
 
 void TFormmain::FarbeClick(int k)
@@ -41,13 +41,13 @@ void TFormmain::FarbeDblClick(int k)
     r.color = request->color;
     r.textColor = request->textColor;
     r.button = 1;
-    r.answer = [this](const PaletteAnswer& a) { ButtonwahlClick(a.color, a.code); };
+    r.answer = [this](const PaletteAnswer& a) { act([&] { ButtonwahlClick(a.color, a.code); }); };
     mLinks.requestColor(r);
 }
 
 void TFormmain::ButtonwahlClick(PackedColor color, const QString& code)
 {
-    act([&] { mEditor.acceptRegister(color, code); });
+    mEditor.acceptRegister(color, code);
 }
 
 void TFormmain::DrawGrid1MouseUp(QPoint position)
@@ -65,13 +65,13 @@ void TFormmain::DrawGrid1DblClick()
     r.spinX = mEditor.rowSelectionColumn();
     r.spinY = mEditor.rowSelectionRow();
     r.button = 3;
-    r.answer = [this](const PaletteAnswer& a) { Buttonwahl3Click(a.spinX, a.spinY, a.color, a.code); };
+    r.answer = [this](const PaletteAnswer& a) { act([&] { Buttonwahl3Click(a.spinX, a.spinY, a.color, a.code); }); };
     mLinks.requestColor(r);
 }
 
 void TFormmain::Buttonwahl3Click(int column, int row, PackedColor color, const QString& code)
 {
-    act([&] { mEditor.acceptRowColor(column, row, color, code); });
+    mEditor.acceptRowColor(column, row, color, code);
 }
 
 void TFormmain::ButtonFarbeInitClick()

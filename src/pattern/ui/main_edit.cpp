@@ -70,16 +70,10 @@ private:
 
 void TFormmain::connectEditHandlers()
 {
-    connect(PaintBox, &ImageView::pressed, this, [this](Qt::MouseButton, QPoint p) { act([&] { PaintBoxMouseDown(p); }); });
-    connect(PaintBox, &ImageView::moved, this, [this](Qt::MouseButtons held, QPoint p) {
-        // A bare pointer move only tracks the cell; the controls need refreshing only when it paints.
-        if (held.testFlag(Qt::LeftButton))
-            act([&] { PaintBoxMouseMove(held, p); });
-        else
-            PaintBoxMouseMove(held, p);
-    });
-    connect(PaintBox, &ImageView::released, this, [this](Qt::MouseButton, QPoint p) { act([&] { PaintBoxMouseUp(p); }); });
-    connect(PaintBox, &ImageView::doubleClicked, this, [this](Qt::MouseButton, QPoint) { act([&] { PaintBoxDblClick(); }); });
+    connectAct(PaintBox, &ImageView::pressed, [this](Qt::MouseButton, QPoint p) { PaintBoxMouseDown(p); });
+    connectAct(PaintBox, &ImageView::moved, &TFormmain::PaintBoxMouseMove);
+    connectAct(PaintBox, &ImageView::released, [this](Qt::MouseButton, QPoint p) { PaintBoxMouseUp(p); });
+    connectAct(PaintBox, &ImageView::doubleClicked, &TFormmain::PaintBoxDblClick);
 
     const std::pair<QPushButton*, void (TFormmain::*)()> buttons[] = {
         {ButtonVerwerfen, &TFormmain::ButtonVerwerfenClick}, {ButtonFill, &TFormmain::ButtonFillClick},
@@ -89,14 +83,14 @@ void TFormmain::connectEditHandlers()
         {SpeedButton2, &TFormmain::SpeedButton2Click},
     };
     for (const auto& [b, handler] : buttons)
-        connect(b, &QPushButton::clicked, this, [this, handler = handler] { act([&] { (this->*handler)(); }); });
+        connectAct(b, &QPushButton::clicked, handler);
 
     data->setItemDelegate(new KeystrokeDelegate(this, data));
-    connect(Combomode, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+    connectAct(Combomode, &QComboBox::currentTextChanged, [this](const QString& text) {
         if (!mRefreshing)
-            act([&] { CombomodeChange(text); });
+            CombomodeChange(text);
     });
-    connect(farbe, &QLineEdit::textEdited, this, [this](const QString& text) { mEditor.setPaintText(text); });
+    connectAct(farbe, &QLineEdit::textEdited, [this](const QString& text) { mEditor.setPaintText(text); });
     connectHistoryKeys();
 }
 
@@ -114,8 +108,8 @@ void TFormmain::connectHistoryKeys()
     redo->setShortcuts(redoKeys);
     redo->setShortcutContext(Qt::WindowShortcut);
     addActions({undo, redo});
-    connect(undo, &QAction::triggered, this, [this] { act([this] { mEditor.undo(); }); });
-    connect(redo, &QAction::triggered, this, [this] { act([this] { mEditor.redo(); }); });
+    connectAct(undo, &QAction::triggered, [this] { mEditor.undo(); });
+    connectAct(redo, &QAction::triggered, [this] { mEditor.redo(); });
 }
 
 void TFormmain::refreshHistory()
@@ -171,8 +165,7 @@ void TFormmain::dataEdited(int half, int y, const QString& text)
     // This runs inside the cell editor's key handling: the error box waits until that is over,
     // because its event loop may delete the editor under the keystroke.
     ErrorsAfterEvent later(mDialogs, this);
-    Guarded(later, [&] { mEditor.typeData(half, y, text); });
-    refresh(mEditor.takeChanges());
+    act(later, [&] { mEditor.typeData(half, y, text); });
 }
 
 void TFormmain::CombomodeChange(const QString& text)

@@ -20,11 +20,11 @@ const QString kFontFilter = QStringLiteral("Tavrel Font Dateien für Atari 8Bit 
 
 void TFormmain::connectFileHandlers()
 {
-    connect(ButtonLoadFile, &QPushButton::clicked, this, [this] { act([&] { ButtonLoadFileClick(); }); });
-    connect(ButtonTeilladen, &QPushButton::clicked, this, [this] { act([&] { ButtonTeilladenClick(); }); });
-    connect(ButtonSaveFile, &QPushButton::clicked, this, [this] { act([&] { ButtonSaveFileClick(); }); });
-    connect(Button1, &QPushButton::clicked, this, [this] { act([&] { Button1Click(); }); });
-    connect(Button20, &QPushButton::clicked, this, [this] { act([&] { Button20Click(); }); });
+    connectAct(ButtonLoadFile, &QPushButton::clicked, &TFormmain::ButtonLoadFileClick);
+    connectAct(ButtonTeilladen, &QPushButton::clicked, &TFormmain::ButtonTeilladenClick);
+    connectAct(ButtonSaveFile, &QPushButton::clicked, &TFormmain::ButtonSaveFileClick);
+    connectAct(Button1, &QPushButton::clicked, &TFormmain::Button1Click);
+    connectAct(Button20, &QPushButton::clicked, &TFormmain::Button20Click);
 }
 
 FileDialogRequest TFormmain::fontDialog() const

@@ -30,7 +30,7 @@ ImageView* Plot(const QImage* image, const char* name, QWidget* parent)
 } // namespace
 
 TFormSoundconverter::TFormSoundconverter(UserDialogs& dialogs, QWidget* parent)
-    : DeferredWindow(parent), mDialogs(dialogs)
+    : DeferredWindow(parent), ActingWindow(dialogs), mDialogs(dialogs)
 {
     setObjectName(QStringLiteral("FormSoundconverter"));
     setWindowTitle(QStringLiteral("Zwerbel Soundconverter "));
@@ -89,15 +89,14 @@ void TFormSoundconverter::buildControls()
     layout->addWidget(paintbox8, 2);
     layout->addLayout(bottom, 1);
 
-    connect(ButtonLoadPicture, &QPushButton::clicked, this, [this] { act([this] { ButtonLoadPictureClick(); }); });
-    connect(Button8to4, &QPushButton::clicked, this, [this] { act([this] { Button8to4Click(); }); });
-    connect(Button8to4packed, &QPushButton::clicked, this, [this] { act([this] { Button8to4packedClick(); }); });
-    connect(Button8to4packedShuffled, &QPushButton::clicked, this, [this] { act([this] { Button8to4packedShuffledClick(); }); });
-    connect(Button8to4packedShuffled8, &QPushButton::clicked, this, [this] { act([this] { Button8to4packedShuffled8Click(); }); });
-    connect(Button8to4packedShuffledModul, &QPushButton::clicked, this,
-            [this] { act([this] { Button8to4packedShuffledModulClick(); }); });
-    connect(ButtonRAMsave, &QPushButton::clicked, this, [this] { act([this] { ButtonRAMsaveClick(); }); });
-    connect(Buttonende, &QPushButton::clicked, this, [this] { act([this] { ButtonendeClick(); }); });
+    connectAct(ButtonLoadPicture, &QPushButton::clicked, &TFormSoundconverter::ButtonLoadPictureClick);
+    connectAct(Button8to4, &QPushButton::clicked, &TFormSoundconverter::Button8to4Click);
+    connectAct(Button8to4packed, &QPushButton::clicked, &TFormSoundconverter::Button8to4packedClick);
+    connectAct(Button8to4packedShuffled, &QPushButton::clicked, &TFormSoundconverter::Button8to4packedShuffledClick);
+    connectAct(Button8to4packedShuffled8, &QPushButton::clicked, &TFormSoundconverter::Button8to4packedShuffled8Click);
+    connectAct(Button8to4packedShuffledModul, &QPushButton::clicked, &TFormSoundconverter::Button8to4packedShuffledModulClick);
+    connectAct(ButtonRAMsave, &QPushButton::clicked, &TFormSoundconverter::ButtonRAMsaveClick);
+    connectAct(Buttonende, &QPushButton::clicked, &TFormSoundconverter::ButtonendeClick);
 }
 
 void TFormSoundconverter::log(const QStringList& lines)
@@ -106,11 +105,17 @@ void TFormSoundconverter::log(const QStringList& lines)
     AppendLines(Memo1, lines);
 }
 
+void TFormSoundconverter::refresh()
+{
+    if (!controlsBuilt())
+        return;
+    paintbox->update();
+    paintbox8->update();
+}
+
 void TFormSoundconverter::drawPlots()
 {
     log(mConverter.drawPlots());
-    paintbox->update();
-    paintbox8->update();
 }
 
 void TFormSoundconverter::ButtonLoadPictureClick()

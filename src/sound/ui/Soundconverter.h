@@ -1,7 +1,7 @@
 // The sound converter window.
 #pragma once
 
-#include "common/guard.h"
+#include "common/ui/actingwindow.h"
 #include "common/ui/deferredwindow.h"
 
 #include "sound/soundconverter.h"
@@ -12,12 +12,14 @@ class QPlainTextEdit;
 class QPushButton;
 class UserDialogs;
 
-class TFormSoundconverter : public DeferredWindow {
+class TFormSoundconverter : public DeferredWindow, public ActingWindow<TFormSoundconverter> {
     Q_OBJECT
 public:
     explicit TFormSoundconverter(UserDialogs& dialogs, QWidget* parent = nullptr);
 
     SoundConverter& converter() { return mConverter; }
+    // The plots show the converter's pictures; each handler writes its own lines to the log.
+    void refresh();
 
     // Built with the controls (see DeferredWindow).
     QLabel* Paneltop = nullptr;
@@ -46,12 +48,6 @@ protected:
     void buildControls() override;
 
 private:
-    // Runs a handler through the error guard; every control's handler goes through here.
-    template <class F>
-    void act(F&& handler)
-    {
-        Guarded(mDialogs, std::forward<F>(handler));
-    }
     void log(const QStringList& lines);
     void drawPlots();
 

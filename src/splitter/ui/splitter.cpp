@@ -30,7 +30,7 @@ QSpinBox* PositionSpin(const char* name, QWidget* parent)
 } // namespace
 
 TFormsplitter::TFormsplitter(UserDialogs& dialogs, QWidget* parent)
-    : DeferredWindow(parent), mDialogs(dialogs)
+    : DeferredWindow(parent), ActingWindow(dialogs), mDialogs(dialogs)
 {
     setObjectName(QStringLiteral("Formsplitter"));
     setWindowTitle(QStringLiteral("Datei Splitter"));
@@ -77,10 +77,10 @@ void TFormsplitter::buildControls()
     layout->addWidget(Paneltop);
     layout->addLayout(body, 1);
 
-    connect(ButtonLoad, &QPushButton::clicked, this, [this] { act([this] { ButtonLoadClick(); }); });
-    connect(Buttonsave, &QPushButton::clicked, this, [this] { act([this] { ButtonsaveClick(); }); });
-    connect(Spinstart, &QSpinBox::valueChanged, this, [this] { act([this] { SpinstartChange(); }); });
-    connect(Spinstop, &QSpinBox::valueChanged, this, [this] { act([this] { SpinstopChange(); }); });
+    connectAct(ButtonLoad, &QPushButton::clicked, &TFormsplitter::ButtonLoadClick);
+    connectAct(Buttonsave, &QPushButton::clicked, &TFormsplitter::ButtonsaveClick);
+    connectAct(Spinstart, &QSpinBox::valueChanged, &TFormsplitter::SpinstartChange);
+    connectAct(Spinstop, &QSpinBox::valueChanged, &TFormsplitter::SpinstopChange);
 }
 
 void TFormsplitter::log(const QStringList& lines)
@@ -88,20 +88,15 @@ void TFormsplitter::log(const QStringList& lines)
     AppendLines(Memo1, lines);
 }
 
-void TFormsplitter::updateLength()
+void TFormsplitter::refresh()
 {
-    Spinlaenge->setValue(SplitLength(Spinstart->value(), Spinstop->value()));
+    if (controlsBuilt())
+        Spinlaenge->setValue(SplitLength(Spinstart->value(), Spinstop->value()));
 }
 
-void TFormsplitter::SpinstartChange()
-{
-    updateLength();
-}
-
-void TFormsplitter::SpinstopChange()
-{
-    updateLength();
-}
+// The length follows through the refresh after each handler.
+void TFormsplitter::SpinstartChange() {}
+void TFormsplitter::SpinstopChange() {}
 
 void TFormsplitter::ButtonLoadClick()
 {
@@ -116,8 +111,6 @@ void TFormsplitter::ButtonLoadClick()
     Paneltop->setText(QStringLiteral("%1  (%2 Bytes)").arg(*fileName).arg(mBuffer.size()));
     Spinstart->setValue(1);
     Spinstop->setValue(mBuffer.size());
-    // Setting a field to the value it already has sends no change; the length must still follow.
-    updateLength();
 }
 
 void TFormsplitter::ButtonsaveClick()

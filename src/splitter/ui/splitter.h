@@ -1,7 +1,7 @@
 // The file splitter window.
 #pragma once
 
-#include "common/guard.h"
+#include "common/ui/actingwindow.h"
 #include "common/ui/deferredwindow.h"
 
 #include "splitter/splitbuffer.h"
@@ -12,12 +12,14 @@ class QPushButton;
 class QSpinBox;
 class UserDialogs;
 
-class TFormsplitter : public DeferredWindow {
+class TFormsplitter : public DeferredWindow, public ActingWindow<TFormsplitter> {
     Q_OBJECT
 public:
     explicit TFormsplitter(UserDialogs& dialogs, QWidget* parent = nullptr);
 
     const SplitBuffer& buffer() const { return mBuffer; }
+    // The length field follows start and stop.
+    void refresh();
 
     // Built with the controls (see DeferredWindow).
     QLabel* Paneltop = nullptr;
@@ -37,14 +39,7 @@ protected:
     void buildControls() override;
 
 private:
-    // Runs a handler through the error guard; every control's handler goes through here.
-    template <class F>
-    void act(F&& handler)
-    {
-        Guarded(mDialogs, std::forward<F>(handler));
-    }
     void log(const QStringList& lines);
-    void updateLength();
 
     UserDialogs& mDialogs;
     SplitBuffer mBuffer;
