@@ -73,12 +73,43 @@ void LevelPictureView::mousePressEvent(QMouseEvent* event)
 
 void LevelPictureView::keyPressEvent(QKeyEvent* event)
 {
-    const std::optional<Key> key = mLevelCursor ? KeyOf(event) : std::nullopt;
+    if (!mLevelCursor) {
+        chooserKey(event);
+        return;
+    }
+    const std::optional<Key> key = KeyOf(event);
     if (!key) {
         ImageView::keyPressEvent(event);
         return;
     }
     emit levelKey(*key, event->modifiers() & Qt::ShiftModifier);
+}
+
+void LevelPictureView::chooserKey(QKeyEvent* event)
+{
+    // Space, 2 and 3 press and release the left, middle and right button on the framed cell; the
+    // arrows move the frame and tell where it is, as the pointer would.
+    const QPoint centre = keyboardCell() * LevelPicture::kCell + QPoint(LevelPicture::kCell / 2, LevelPicture::kCell / 2);
+    Qt::MouseButton button = Qt::NoButton;
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        switch (event->key()) {
+        case Qt::Key_Space: button = Qt::LeftButton; break;
+        case Qt::Key_2: button = Qt::MiddleButton; break;
+        case Qt::Key_3: button = Qt::RightButton; break;
+        default: break;
+        }
+    }
+    if (button != Qt::NoButton) {
+        emit pressedWith(button, Qt::NoModifier, centre);
+        emit released(button, centre);
+        return;
+    }
+    const QPoint before = keyboardCell();
+    ImageView::keyPressEvent(event);
+    if (keyboardCell() != before) {
+        const QPoint now = keyboardCell() * LevelPicture::kCell + QPoint(LevelPicture::kCell / 2, LevelPicture::kCell / 2);
+        emit moved(Qt::NoButton, now);
+    }
 }
 
 void LevelPictureView::paintEvent(QPaintEvent* event)

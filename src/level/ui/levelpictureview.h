@@ -31,6 +31,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The chooser's keys (views without a level cursor that have keyboard cells).
+    void chooserKey(QKeyEvent* event);
     const LevelCursor* mLevelCursor = nullptr;
 };
 

@@ -180,6 +180,8 @@ QWidget* TFormmap::buildColorPanels()
             panel->setFixedSize(kSwatchWidth, LevelPicture::kCell);
             panel->setFont(small);
             panel->setToolTip(QStringLiteral("Doppelklick definiert Farbe"));
+            panel->setClickable(true);
+            panel->setAccessibleName(QStringLiteral("Farbe %1 der Zeile %2").arg(QLatin1Char('A' + c)).arg(line - 1));
             colorPanels[c][line - 1] = panel;
             grid->addWidget(panel, line - 1, c);
         }
@@ -197,6 +199,7 @@ QWidget* TFormmap::buildRowButtons(const char* prefix)
         const QByteArray name = QByteArray(prefix) + QByteArray::number(y);
         auto* button = NamedButton(QString::number(y), name.constData(), column);
         button->setFixedSize(kRowButtonWidth, LevelPicture::kCell);
+        button->setFocusPolicy(Qt::NoFocus); // they only number the rows
         box->addWidget(button);
     }
     box->addStretch(1);
@@ -227,6 +230,7 @@ QWidget* TFormmap::buildLevelArea()
     ScrollBox1->setBackgroundRole(QPalette::Window);
     ScrollBox1->horizontalScrollBar()->setTracking(true);
     paintboxLevel = Named(new LevelPictureView(&mPicture.level()), "paintboxLevel");
+    paintboxLevel->setAccessibleName(QStringLiteral("Der Level"));
     ScrollBox1->setWidget(paintboxLevel);
     row->addWidget(ScrollBox1, 1);
 
@@ -259,6 +263,8 @@ QWidget* TFormmap::buildBelowLevel()
     row->addStretch(1);
     ButtonUndo = NamedButton(QStringLiteral("↶"), "ButtonUndo", strip);
     ButtonRedo = NamedButton(QStringLiteral("↷"), "ButtonRedo", strip);
+    ButtonUndo->setAccessibleName(QStringLiteral("Rückgängig"));
+    ButtonRedo->setAccessibleName(QStringLiteral("Wiederherstellen"));
     for (QPushButton* b : {ButtonUndo, ButtonRedo}) {
         b->setFixedWidth(30);
         row->addWidget(b);

@@ -3,6 +3,7 @@
 
 #include "common/ui/controls.h"
 #include "common/ui/elidinglabel.h"
+#include "common/ui/rangespinbox.h"
 #include "common/ui/imageview.h"
 #include "level/ui/levelpictureview.h"
 #include "level/ui/leveltablemodel.h"
@@ -32,11 +33,10 @@ QGroupBox* Panel(const QString& caption, const char* name, QWidget* parent)
     return box;
 }
 
-QSpinBox* TimeSpin(const char* name, QWidget* parent)
+QSpinBox* TimeSpin(const char* name, int digit, QWidget* parent)
 {
-    auto* spin = Named(new QSpinBox(parent), name);
-    spin->setRange(0, 9);
-    spin->setAccessibleName(QLatin1String(name));
+    auto* spin = Named(new RangeSpinBox(0, 9, 0, parent), name);
+    spin->setAccessibleName(QStringLiteral("Zeit im Level, Ziffer %1").arg(digit));
     spin->setFixedWidth(44);
     return spin;
 }
@@ -78,6 +78,10 @@ QWidget* TFormmap::buildTextsAndTime()
     edittitel = Named(new QLineEdit(box), "edittitel");
     Edittipp1 = Named(new QLineEdit(box), "Edittipp1");
     Edittipp2 = Named(new QLineEdit(box), "Edittipp2");
+    editautor->setAccessibleName(QStringLiteral("Level-Autor"));
+    edittitel->setAccessibleName(QStringLiteral("Level-Name"));
+    Edittipp1->setAccessibleName(QStringLiteral("Tipp zum Level, erste Zeile"));
+    Edittipp2->setAccessibleName(QStringLiteral("Tipp zum Level, zweite Zeile"));
     grid->addWidget(new QLabel(QStringLiteral("Level-Autor: (16 Zeichen)"), box), 0, 0);
     grid->addWidget(editautor, 1, 0);
     grid->addWidget(new QLabel(QStringLiteral("Level-Name: (31 Zeichen)"), box), 2, 0);
@@ -89,7 +93,7 @@ QWidget* TFormmap::buildTextsAndTime()
     auto* digits = new QHBoxLayout;
     const std::array<const char*, 4> names = {"SpinTime1", "Spintime2", "Spintime3", "Spintime4"};
     for (int i = 0; i < LevelDocument::kTimeDigits; ++i) {
-        timeSpins[i] = TimeSpin(names[i], box);
+        timeSpins[i] = TimeSpin(names[i], i + 1, box);
         digits->addWidget(timeSpins[i]);
     }
     digits->addStretch(1);
@@ -134,9 +138,7 @@ QWidget* TFormmap::buildGamePanels()
     auto* panel1 = Panel(QStringLiteral("     ATR Disk V1.x  Funktionen"), "Panel1", column);
     auto* p1 = new QGridLayout(panel1);
     LabelATRname = Named(new QLabel(QStringLiteral("oxildisk.atr"), panel1), "LabelATRname");
-    SpinATRlevel = Named(new QSpinBox(panel1), "SpinATRlevel");
-    SpinATRlevel->setRange(1, 40);
-    SpinATRlevel->setValue(1);
+    SpinATRlevel = Named(new RangeSpinBox(1, 40, 1, panel1), "SpinATRlevel");
     p1->addWidget(LabelATRname, 0, 0, 1, 2);
     p1->addWidget(NamedButton(QStringLiteral("ATR"), "SpeedButton13", panel1), 1, 0);
     p1->addWidget(NamedButton(QStringLiteral("Test ATR"), "SpeedButton14", panel1), 1, 1);
@@ -195,6 +197,8 @@ QWidget* TFormmap::buildElementsPage()
     auto* lower = new QHBoxLayout;
     lower->addWidget(buildCarriedPanels());
     Memo = Named(new QPlainTextEdit(page), "Memo");
+    Memo->setAccessibleName(QStringLiteral("Meldungen"));
+    Memo->setTabChangesFocus(true); // Tab moves on, so the controls after the log stay reachable
     Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -215,6 +219,7 @@ QWidget* TFormmap::buildChooser()
         for (const auto& [name, number] : buttons) {
             auto* button = NamedButton(QString::number(number), name, strip);
             button->setFixedSize(30, LevelPicture::kCell);
+            button->setFocusPolicy(Qt::NoFocus); // they only number the rows
             column->addWidget(button);
         }
         column->addStretch(1);
@@ -226,6 +231,9 @@ QWidget* TFormmap::buildChooser()
     ScrollBox2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox2->setFixedHeight(LevelPicture::kChooserHeight + 17);
     paintboxpattern = Named(new LevelPictureView(&mPicture.chooser()), "paintboxpattern");
+    paintboxpattern->setAccessibleName(QStringLiteral("Die Pattern"));
+    paintboxpattern->setKeyboardCells(QSize(LevelPicture::kCell, LevelPicture::kCell), LevelPicture::kChooserColumns,
+                                      LevelPicture::kChooserHeight / LevelPicture::kCell);
     ScrollBox2->setWidget(paintboxpattern);
     row->addWidget(ScrollBox2, 1);
     row->addLayout(rowButtons({{{"Button27", 31}, {"Button26", 63}, {"Button28", 95}, {"Button29", 127}}}));
@@ -305,6 +313,8 @@ QWidget* TFormmap::buildTablePage(LevelTable table)
     const QFont small = SmallTableFont(view->font());
     view->horizontalHeader()->setFont(small);
     view->verticalHeader()->setFont(small);
+    view->setTabKeyNavigation(false); // the arrows move between cells; Tab moves on to the next control
+    view->setAccessibleName(monsters ? QStringLiteral("Gegner-Tabelle") : QStringLiteral("Schalter-Tabelle"));
     (monsters ? MonsterGrid : Schaltergrid) = view;
     box->addWidget(view, 1);
     box->addWidget(monsters ? buildMonsterButtons() : buildSwitchButtons());
