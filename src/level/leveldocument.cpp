@@ -162,6 +162,12 @@ void LevelDocument::writeCell(int x, int y, int pattern)
     announceCell(x, y);
 }
 
+bool LevelDocument::holdsWritten(int x, int y, int pattern) const
+{
+    return !inGrid(x, y)
+        || (leftCode(x, y) == QString::number(2 * pattern) && rightCode(x, y) == QString::number(2 * pattern + 1));
+}
+
 void LevelDocument::setCellCodes(int x, int y, const QString& left, const QString& right)
 {
     if (!inGrid(x, y))

@@ -117,6 +117,8 @@ public:
     int cellPattern(int x, int y) const;
     // Writes the pair 2p, 2p + 1 into cell (x, y). Outside the grid nothing happens.
     void writeCell(int x, int y, int pattern);
+    // Whether writeCell(x, y, pattern) would leave the cell's texts as they are.
+    bool holdsWritten(int x, int y, int pattern) const;
     // Stores a code text as it is (the level file, the byte view).
     void setCode(int position, int y, const QString& text);
 

@@ -1,6 +1,7 @@
 // What the level editor works with besides the document: carried patterns, painting and picking, the log.
 #pragma once
 
+#include "level/levelcursor.h"
 #include "level/leveldocument.h"
 #include "level/levelpicture.h"
 
@@ -9,9 +10,11 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <vector>
 
 class ColorRegisterSet;
 class PatternStore;
+struct CellWrite;
 
 // Each mouse button carries a pattern, kept as the decimal caption of its label. The session paints with
 // them into the document (one undo step per press-to-release) and draws what it changed; refused
@@ -79,6 +82,28 @@ public:
     void chooserMouseMove(QPoint point);
     const QString& chooserText() const { return mChooserText; }
 
+    // --- keyboard and clipboard (leveleditsession_cells.cpp) ------------------------------------------------
+    LevelCursor& cursor() { return mCursor; }
+    const LevelCursor& cursor() const { return mCursor; }
+    // Space: a left click on the cursor's cell (the placement rule and the log included).
+    void paintAtCursor();
+    // P: Shift + left click on the cursor's cell, which picks its pattern onto the left button.
+    void pickAtCursor();
+    // The patterns of the selection, else of the cursor's cell, as clipboard text. Throws
+    // ConversionError at a code that is not a number.
+    QString copyText() const;
+    // Ctrl+X: copyText, then the selection (or the cursor's cell) filled with the right button's pattern
+    // as the step "Ausschneiden". Nothing changes when the copy fails.
+    QString cut();
+    // Delete: the same fill without the copy, as the step "Löschen".
+    void erase();
+    // Ctrl+V: a clipboard grid with its top left at the cursor, cut off at the level's last column and
+    // row, as the step "Einfügen". Text that is no grid changes nothing and logs why.
+    void paste(const QString& text);
+    // F: the 4-connected region of the cursor cell's pattern filled with the left button's pattern, as
+    // the step "Füllen".
+    void fill();
+
     // --- whole-level steps ------------------------------------------------------------------------------
     // "Level Initialisieren" after the question: the carried left pattern everywhere, as one undo step.
     void initialiseLevel();
@@ -90,6 +115,10 @@ public:
 
 private:
     static QPoint cellAt(QPoint point) { return {point.x() / LevelPicture::kCell, point.y() / LevelPicture::kCell}; }
+    // Every cell's write goes through the placement rule: refused cells stay and each different
+    // refusal is logged once; the rest is one undo step named `text`.
+    void writeCells(const QString& text, std::vector<CellWrite> writes);
+    void fillTarget(const QString& text);
 
     LevelDocument& mDocument;
     LevelPicture& mPicture;
@@ -99,4 +128,5 @@ private:
     QString mBanner;
     QString mChooserText;
     QMetaObject::Connection mRefresh;
+    LevelCursor mCursor;
 };

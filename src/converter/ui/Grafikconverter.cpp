@@ -4,6 +4,7 @@
 #include "common/ui/colorpanel.h"
 #include "common/ui/controls.h"
 #include "common/ui/tabletab.h"
+#include "common/ui/rangespinbox.h"
 #include "common/ui/imageview.h"
 #include "common/userdialogs.h"
 #include "converter/linezoom.h"
@@ -121,6 +122,8 @@ QWidget* TFormgrafikconverter::buildPicturePanel()
 QWidget* TFormgrafikconverter::buildTablePanel()
 {
     grid = Named(new QTableView(this), "grid");
+    grid->setAccessibleName(QStringLiteral("Farbregister pro Bildzeile"));
+    grid->setTabKeyNavigation(false); // the arrows move between cells; Tab moves on to the next control
     mTableModel = new RegisterTableModel(mConverter, grid);
     grid->setModel(mTableModel);
     LeaveByTab(grid);
@@ -151,9 +154,8 @@ QWidget* TFormgrafikconverter::buildButtonBar()
 {
     auto* bar = new QWidget(this);
     ButtonLoadPicture = NamedButton(QStringLiteral("Windows Bild laden"), "ButtonLoadPicture", bar);
-    SpinEdit1 = Named(new QSpinBox(bar), "SpinEdit1");
-    SpinEdit1->setRange(kMinLineZoom, kMaxLineZoom);
-    SpinEdit1->setValue(kDefaultLineZoom);
+    SpinEdit1 = Named(new RangeSpinBox(kMinLineZoom, kMaxLineZoom, kDefaultLineZoom, bar), "SpinEdit1");
+    SpinEdit1->setAccessibleName(QStringLiteral("Line Zoom"));
     Buttonzoom = NamedButton(QStringLiteral("Line Zoom"), "Buttonzoom", bar);
     Button5 = NamedButton(QStringLiteral("Windows Bild speichern"), "Button5", bar);
     ButtonRAMsave = NamedButton(QStringLiteral("Atari RAM speichern"), "ButtonRAMsave", bar);
@@ -165,6 +167,7 @@ QWidget* TFormgrafikconverter::buildButtonBar()
     Button1 = NamedButton(QStringLiteral("Ermittle Farben Kompakt"), "Button1", bar);
     Button2 = NamedButton(QStringLiteral("Ermittle Farben Isoliert"), "Button2", bar);
     Memo1 = Named(new LogView(mConverter.log(), bar), "Memo1");
+    Memo1->setAccessibleName(QStringLiteral("Meldungen des Grafik Converters"));
     Memo1->setMinimumWidth(260);
 
     // Picture work in the first row, table work in the second; the log beside both.

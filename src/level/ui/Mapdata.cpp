@@ -104,11 +104,13 @@ void TFormMapData::buildControls()
 {
     Panel1 = CaptionBar(QStringLiteral("Die Daten des Levels: 256 Spalten, 10 Zeilen:"), "Panel1", this);
     GridLeveldata = makeTable("GridLeveldata", this);
+    GridLeveldata->setAccessibleName(QStringLiteral("Die Daten des Levels"));
     Panel2 = CaptionBar(QStringLiteral("Die Daten der Farb-Pixel: Pro Byte 4 Spalten. Die Werte sind von 0 bis 3 - kodieren "
                                        "also 4 Farben.  Die obenen 8 Zeilen liegen in Font-Set 1, die unteren 8 Zeilen "
                                        "liegen in Font-Set 2."),
                         "Panel2", this);
     GridBit = makeTable("GridBit", this);
+    GridBit->setAccessibleName(QStringLiteral("Die Daten der Farb-Pixel"));
     GridBit->horizontalHeader()->setDefaultSectionSize(kPixelCellWidth);
     Button1 = NamedButton(QStringLiteral("Tabellen aktualisieren"), "Button1", this);
 

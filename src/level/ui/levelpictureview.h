@@ -1,19 +1,39 @@
-// A picture view that also reports the held buttons and Shift on a press, as painting and picking need.
+// A picture view that also reports the held buttons and Shift on a press, as painting and picking need,
+// and, for the level, the keys of the cell cursor.
 #pragma once
 
 #include "common/ui/imageview.h"
+
+class LevelCursor;
 
 class LevelPictureView : public ImageView {
     Q_OBJECT
 public:
     using ImageView::ImageView;
 
+    // What a key asks of the level.
+    enum class Key { Left, Right, Up, Down, Home, End, Escape, Paint, Pick, Fill, Copy, Cut, Paste, Delete };
+    Q_ENUM(Key)
+
+    // Makes the view take the keyboard focus and report the level's keys; it frames the cursor's
+    // cell while it has the focus and the selection always. The cursor is the model's.
+    void showLevelCursor(const LevelCursor* cursor);
+
 signals:
     // Every held button (the pressed one included) and the keyboard modifiers.
     void pressedWith(Qt::MouseButtons held, Qt::KeyboardModifiers modifiers, QPoint position);
+    // A key of the level; `shift` extends the selection.
+    void levelKey(LevelPictureView::Key key, bool shift);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // The chooser's keys (views without a level cursor that have keyboard cells).
+    void chooserKey(QKeyEvent* event);
+    const LevelCursor* mLevelCursor = nullptr;
 };
 
 // The session's button bits of held mouse buttons.

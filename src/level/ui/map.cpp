@@ -2,11 +2,14 @@
 #include "level/ui/map.h"
 
 #include "common/ui/colorpanel.h"
+#include "common/screenfit.h"
 #include "common/ui/controls.h"
+#include "common/ui/elidinglabel.h"
 #include "disk/levelgamefiles.h"
 #include "level/ui/levelpictureview.h"
 #include "pattern/colorregisterset.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QGridLayout>
@@ -19,12 +22,14 @@
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
+const QSize kWindowSize(1096, 734);
 constexpr int kSwatchWidth = 24;
 constexpr int kRowButtonWidth = 20;
-constexpr int kLevelViewWidth = 910;
+constexpr int kLevelViewMinimumWidth = 10 * LevelPicture::kCell;
 constexpr int kLevelViewHeight = 337;
 
 } // namespace
@@ -45,7 +50,7 @@ TFormmap::TFormmap(UserDialogs& dialogs, const PatternStore& patterns, const Col
 {
     setObjectName(QStringLiteral("Formmap"));
     setWindowTitle(QStringLiteral("Tavrel Level Editor für Oxil's Quest"));
-    resize(1096, 734);
+    resize(kWindowSize);
     // The colour lines start as the registers of the start-up pattern file.
     mDocument.Farben_bernehmen(mRegisters);
     mSession.log = [this](const QString& line) { addLog(line); };
@@ -64,14 +69,23 @@ const QString& TFormmap::atrPath() const
 
 void TFormmap::buildControls()
 {
-    auto* layout = new QVBoxLayout(this);
+    // Everything stands on one page that scrolls where the window is smaller than the layout needs
+    // (a 1024 x 768 screen), so that the window itself may shrink.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* scroller = Named(new QScrollArea(this), "ScrollBoxWindow");
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    mContent = new QWidget(scroller);
+    auto* layout = new QVBoxLayout(mContent);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(3);
     layout->addWidget(buildHeader());
     layout->addWidget(buildLevelArea());
     layout->addWidget(buildBelowLevel());
     // Each page is an empty tab until it is first shown: building all four took most of the first opening.
-    PageControl1 = Named(new QTabWidget(this), "PageControl1");
+    PageControl1 = Named(new QTabWidget(mContent), "PageControl1");
     for (const QString& title : {QStringLiteral("Daten laden und speichern"), QStringLiteral("Spielelemente setzen"),
                                  QStringLiteral("Gegner verwalten"), QStringLiteral("Schalter verwalten")}) {
         auto* holder = new QWidget(PageControl1);
@@ -82,10 +96,13 @@ void TFormmap::buildControls()
     PageControl1->setCurrentIndex(static_cast<int>(LevelPage::Gegner));
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int page) { ensurePage(static_cast<LevelPage>(page)); });
     layout->addWidget(PageControl1, 1);
+    scroller->setWidget(mContent);
+    outer->addWidget(scroller);
 
     Panel5->raise();
     buildUndoKeys();
     connectPictures();
+    connectKeyboard();
     connectColorLines();
     ensurePage(LevelPage::Gegner);
     refreshColorPanels();
@@ -130,6 +147,7 @@ void TFormmap::buildRemainingControls()
 
 QWidget* TFormmap::buildHeader()
 {
+    buildBanner();
     auto* header = new QWidget(this);
     header->setFixedHeight(24);
     auto* row = new QHBoxLayout(header);
@@ -144,31 +162,43 @@ QWidget* TFormmap::buildHeader()
     SpeedButton38 = NamedButton(QStringLiteral("<"), "SpeedButton38", header);
     SpeedButton38->setFixedSize(kRowButtonWidth, 22);
     row->addWidget(SpeedButton38);
-    row->addStretch(1);
-    Label18 = Named(new QLabel(QStringLiteral("Drücke Shift und eine der Maustasten zum Element aufpicken"), header), "Label18");
-    row->addWidget(Label18);
+    // The banner's place at its start; the hint takes the rest, in the header's small font, and goes
+    // on a second line where one is too short for it.
+    row->addSpacing(mBannerWidth);
+    Label18 = Named(new QLabel(QStringLiteral("Drücke Shift und eine der Maustasten zum Element aufpicken"), header),
+                    "Label18");
+    Label18->setFont(small);
+    Label18->setWordWrap(true);
+    Label18->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    row->addWidget(Label18, 1);
     SpeedButton37 = NamedButton(QStringLiteral(">"), "SpeedButton37", header);
     SpeedButton37->setFixedSize(kRowButtonWidth, 22);
     row->addWidget(SpeedButton37);
+    connectAct(SpeedButton38, &QPushButton::clicked, &TFormmap::SpeedButton38Click);
+    connectAct(SpeedButton37, &QPushButton::clicked, &TFormmap::SpeedButton37Click);
+    return header;
+}
 
+void TFormmap::buildBanner()
+{
     // The banner is moved by the arrows in steps of 32 pixels, so it stands outside the layout.
-    Panel5 = Named(new QWidget(this), "Panel5");
+    Panel5 = Named(new QWidget(mContent), "Panel5");
     SetWindowBackground(Panel5, PackRgb(0, 128, 0));
     QPalette whiteText = Panel5->palette();
     whiteText.setColor(QPalette::WindowText, Qt::white);
     Panel5->setPalette(whiteText);
     auto* bannerLayout = new QHBoxLayout(Panel5);
     bannerLayout->setContentsMargins(6, 0, 6, 0);
-    LabelPattern = Named(new QLabel(QStringLiteral("Der Level - Klicke um gewähltes Pattern hier zu setzen"), Panel5),
+    LabelPattern = Named(new ElidingLabel(QStringLiteral("Der Level - Klicke um gewähltes Pattern hier zu setzen"), Panel5),
                          "LabelPattern");
     QFont bold = LabelPattern->font();
     bold.setBold(true);
     LabelPattern->setFont(bold);
     bannerLayout->addWidget(LabelPattern);
-    Panel5->setFixedSize(520, 22);
-    connectAct(SpeedButton38, &QPushButton::clicked, &TFormmap::SpeedButton38Click);
-    connectAct(SpeedButton37, &QPushButton::clicked, &TFormmap::SpeedButton37Click);
-    return header;
+    // As wide as its longest text, so that painting in any cell never cuts the banner.
+    const QString longest = QStringLiteral("Klicke unten, um das gewählte Pattern zu setzen in:    Spalte (X) = 127  /  Zeile (Y) = 9");
+    mBannerWidth = QFontMetrics(bold).horizontalAdvance(longest) + 2 * 6 + 8;
+    Panel5->setFixedSize(mBannerWidth, 22);
 }
 
 QWidget* TFormmap::buildColorPanels()
@@ -186,6 +216,8 @@ QWidget* TFormmap::buildColorPanels()
             panel->setFixedSize(kSwatchWidth, LevelPicture::kCell);
             panel->setFont(small);
             panel->setToolTip(QStringLiteral("Doppelklick definiert Farbe"));
+            panel->setClickable(true);
+            panel->setAccessibleName(QStringLiteral("Farbe %1 der Zeile %2").arg(QLatin1Char('A' + c)).arg(line - 1));
             colorPanels[c][line - 1] = panel;
             grid->addWidget(panel, line - 1, c);
         }
@@ -203,6 +235,7 @@ QWidget* TFormmap::buildRowButtons(const char* prefix)
         const QByteArray name = QByteArray(prefix) + QByteArray::number(y);
         auto* button = NamedButton(QString::number(y), name.constData(), column);
         button->setFixedSize(kRowButtonWidth, LevelPicture::kCell);
+        button->setFocusPolicy(Qt::NoFocus); // they only number the rows
         box->addWidget(button);
     }
     box->addStretch(1);
@@ -221,7 +254,8 @@ QWidget* TFormmap::buildLevelArea()
 
     ScrollBox1 = Named(new QScrollArea(area), "ScrollBox1");
     ScrollBox1->setFrameShape(QFrame::NoFrame);
-    ScrollBox1->setMinimumSize(kLevelViewWidth, kLevelViewHeight);
+    // 910 wide at the window's own size; on a smaller screen it gives way first, as it scrolls anyway.
+    ScrollBox1->setMinimumSize(kLevelViewMinimumWidth, kLevelViewHeight);
     ScrollBox1->setFixedHeight(kLevelViewHeight);
     ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -232,6 +266,7 @@ QWidget* TFormmap::buildLevelArea()
     ScrollBox1->setBackgroundRole(QPalette::Window);
     ScrollBox1->horizontalScrollBar()->setTracking(true);
     paintboxLevel = Named(new LevelPictureView(&mPicture.level()), "paintboxLevel");
+    paintboxLevel->setAccessibleName(QStringLiteral("Der Level"));
     ScrollBox1->setWidget(paintboxLevel);
     row->addWidget(ScrollBox1, 1);
 
@@ -241,8 +276,15 @@ QWidget* TFormmap::buildLevelArea()
 
 QWidget* TFormmap::buildBelowLevel()
 {
+    // Two halves side by side; where the window is too narrow for both, the second goes below the first.
     auto* strip = new QWidget(this);
-    auto* row = new QHBoxLayout(strip);
+    mStripLayout = new QBoxLayout(QBoxLayout::LeftToRight, strip);
+    mStripLayout->setContentsMargins(0, 0, 0, 0);
+    mStripLeft = new QWidget(strip);
+    mStripRight = new QWidget(strip);
+    mStripLayout->addWidget(mStripLeft);
+    mStripLayout->addWidget(mStripRight);
+    auto* row = new QHBoxLayout(mStripLeft);
     row->setContentsMargins(0, 0, 0, 0);
     ButtonStandardfarbe = NamedButton(QStringLiteral("Standardfarbe setzen"), "ButtonStandardfarbe", strip);
     row->addWidget(ButtonStandardfarbe);
@@ -252,8 +294,13 @@ QWidget* TFormmap::buildBelowLevel()
     row->addWidget(CheckBoxMonster);
     row->addWidget(CheckBoxschalter);
     row->addStretch(1);
+    row = new QHBoxLayout(mStripRight);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addStretch(1);
     ButtonUndo = NamedButton(QStringLiteral("↶"), "ButtonUndo", strip);
     ButtonRedo = NamedButton(QStringLiteral("↷"), "ButtonRedo", strip);
+    ButtonUndo->setAccessibleName(QStringLiteral("Rückgängig"));
+    ButtonRedo->setAccessibleName(QStringLiteral("Wiederherstellen"));
     for (QPushButton* b : {ButtonUndo, ButtonRedo}) {
         b->setFixedWidth(30);
         row->addWidget(b);
@@ -278,9 +325,25 @@ void TFormmap::LevelEditorOpen()
         mSession.open(mPatterns, mRegisters);
         refreshColorPanels();
         if (!mShownOnce)
-            CenterOnScreen(this);
+            fitOnScreen();
         ShowWindow(this);
     });
+}
+
+void TFormmap::fitOnScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // The frame is known once a window is shown; the main window's, which opens this one, tells it.
+    QMargins frame(4, 30, 4, 4);
+    if (const QWidget* opener = QApplication::activeWindow(); opener && opener != this) {
+        const QRect outer = opener->frameGeometry(), inner = opener->geometry();
+        if (outer != inner)
+            frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                             outer.bottom() - inner.bottom());
+    }
+    setGeometry(FitOnScreen(kWindowSize, minimumSizeHint(), frame, screen->availableGeometry()));
 }
 
 void TFormmap::showEvent(QShowEvent* event)
@@ -295,8 +358,22 @@ void TFormmap::showEvent(QShowEvent* event)
 void TFormmap::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (controlsBuilt())
+    if (controlsBuilt()) {
+        fitStrip();
         placeBanner();
+    }
+}
+
+void TFormmap::fitStrip()
+{
+    const QMargins margins = mContent->layout()->contentsMargins();
+    const int oneRow = mStripLeft->minimumSizeHint().width() + mStripLayout->spacing()
+        + mStripRight->minimumSizeHint().width() + margins.left() + margins.right();
+    // Measured on the window, not the scrolled page: the page narrows by a scroll bar only because the
+    // strip's second row made it taller.
+    const auto direction = width() >= oneRow ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+    if (mStripLayout->direction() != direction)
+        mStripLayout->setDirection(direction);
 }
 
 void TFormmap::FormShow()
@@ -307,14 +384,19 @@ void TFormmap::FormShow()
 
 void TFormmap::placeBanner()
 {
-    // The banner sits over the header, its left edge flush with the level view plus the arrows' offset.
-    const QPoint levelTopLeft = ScrollBox1->mapTo(this, QPoint(0, 0));
-    Panel5->move(levelTopLeft.x() + mBannerOffset, SpeedButton38->mapTo(this, QPoint(0, 0)).y());
+    // The banner sits over the header, its left edge flush with the level view plus the arrows' offset;
+    // on a narrow window it is no wider than the level view, and its text ends in "…".
+    const QPoint levelTopLeft = ScrollBox1->mapTo(mContent, QPoint(0, 0));
+    const int width = std::min(mBannerWidth, ScrollBox1->width());
+    if (Panel5->width() != width)
+        Panel5->setFixedWidth(width);
+    mBannerOffset = std::clamp(mBannerOffset, 0, std::max(0, (ScrollBox1->width() - width) / 32 * 32));
+    Panel5->move(levelTopLeft.x() + mBannerOffset, SpeedButton38->mapTo(mContent, QPoint(0, 0)).y());
 }
 
 void TFormmap::SpeedButton38Click()
 {
-    if (Panel5->x() >= ScrollBox1->mapTo(this, QPoint(0, 0)).x() + 32) {
+    if (Panel5->x() >= ScrollBox1->mapTo(mContent, QPoint(0, 0)).x() + 32) {
         mBannerOffset -= 32;
         placeBanner();
     }
@@ -322,7 +404,7 @@ void TFormmap::SpeedButton38Click()
 
 void TFormmap::SpeedButton37Click()
 {
-    const int scrollRight = ScrollBox1->mapTo(this, QPoint(ScrollBox1->width(), 0)).x();
+    const int scrollRight = ScrollBox1->mapTo(mContent, QPoint(ScrollBox1->width(), 0)).x();
     if (Panel5->x() + Panel5->width() + 32 <= scrollRight) {
         mBannerOffset += 32;
         placeBanner();

@@ -9,6 +9,7 @@
 #include "level/levelpicture.h"
 #include "level/levelplacement.h"
 #include "level/sessiondrawing.h"
+#include "level/ui/levelpictureview.h"
 
 #include <array>
 #include <functional>
@@ -21,6 +22,7 @@ class LevelGameFiles;
 class LevelPictureView;
 class LevelTableModel;
 class PatternStore;
+class QBoxLayout;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -176,6 +178,7 @@ private:
     QPushButton* Button30 = nullptr;
 
     QWidget* buildHeader();
+    void buildBanner();
     QWidget* buildLevelArea();
     QWidget* buildColorPanels();
     QWidget* buildRowButtons(const char* prefix);
@@ -198,6 +201,16 @@ private:
     void buildUndoKeys();
     void connectPictures();
     void connectChooser();
+    // The cell cursor (map_keyboard.cpp): keys of the level picture, and the part of its mouse presses
+    // that moves the cursor. A Ctrl press only puts the cursor there and starts a selection drag;
+    // then the press, drag or release is the cursor's alone and the functions return true.
+    void connectKeyboard();
+    void levelKey(LevelPictureView::Key key, bool shift);
+    void cellKey(LevelPictureView::Key key);
+    bool cursorPress(Qt::MouseButtons held, Qt::KeyboardModifiers modifiers, QPoint at);
+    bool cursorDrag(QPoint at);
+    bool cursorRelease();
+    void followCursor();
     void connectDataPage();
     void connectGamePanels();
     void onDocumentChanged(const LevelChange& change);
@@ -207,6 +220,10 @@ private:
     void refreshUndoTip();
     bool paintingPage() const;
     void placeBanner();
+    // The strip below the level in one row, or in two where the window is too narrow for one.
+    void fitStrip();
+    // The first opening: the window as large as the screen lets it be, whole on the screen.
+    void fitOnScreen();
     FileDialogRequest levelDialog() const;
     void loadChosenLevelFile(const QString& fileName);
 
@@ -228,6 +245,12 @@ private:
     QStringList mPendingLog; // logged before the controls were built
     bool mShownOnce = false;
     std::array<bool, 4> mPageBuilt{}; // by LevelPage
+    bool mSelecting = false; // a Ctrl drag over the level is selecting cells
+    QWidget* mContent = nullptr; // everything, in the window's scroll area
+    QBoxLayout* mStripLayout = nullptr;
+    QWidget* mStripLeft = nullptr;
+    QWidget* mStripRight = nullptr;
+    int mBannerWidth = 0;
     int mBannerOffset = 0; // the banner's distance from the level view's left edge
     QString mLastUndoTip;
 };

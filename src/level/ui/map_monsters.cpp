@@ -75,6 +75,8 @@ QWidget* TFormmap::buildSwitchButtons()
     for (int n = 1; n <= LevelDocument::kSwitches; ++n) {
         woButtons[n - 1] = SpeedButton(QStringLiteral("Wo"), kWoButtons[n - 1], strip);
         wasButtons[n - 1] = SpeedButton(QStringLiteral("Was"), kWasButtons[n - 1], strip);
+        woButtons[n - 1]->setAccessibleName(QStringLiteral("Schalter %1: Wo steht der Schalter").arg(n));
+        wasButtons[n - 1]->setAccessibleName(QStringLiteral("Schalter %1: Was schaltet er um").arg(n));
         grid->addWidget(woButtons[n - 1], 0, 2 + n);
         grid->addWidget(wasButtons[n - 1], 1, 2 + n);
     }

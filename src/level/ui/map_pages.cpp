@@ -3,6 +3,8 @@
 
 #include "common/ui/controls.h"
 #include "common/ui/tabletab.h"
+#include "common/ui/elidinglabel.h"
+#include "common/ui/rangespinbox.h"
 #include "common/ui/imageview.h"
 #include "level/ui/levelpictureview.h"
 #include "level/ui/leveltablemodel.h"
@@ -22,6 +24,7 @@
 #include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -31,13 +34,19 @@ QGroupBox* Panel(const QString& caption, const char* name, QWidget* parent)
     return box;
 }
 
-QSpinBox* TimeSpin(const char* name, QWidget* parent)
+QSpinBox* TimeSpin(const char* name, int digit, QWidget* parent)
 {
-    auto* spin = Named(new QSpinBox(parent), name);
-    spin->setRange(0, 9);
-    spin->setAccessibleName(QLatin1String(name));
+    auto* spin = Named(new RangeSpinBox(0, 9, 0, parent), name);
+    spin->setAccessibleName(QStringLiteral("Zeit im Level, Ziffer %1").arg(digit));
     spin->setFixedWidth(44);
     return spin;
+}
+
+// The font of the tables' headers: small enough for "Mon #10" in the game's 50-pixel columns.
+QFont SmallTableFont(QFont font)
+{
+    font.setPointSize(8);
+    return font;
 }
 
 QLabel* WrappedLabel(const QString& text, const char* name, QWidget* parent)
@@ -70,6 +79,10 @@ QWidget* TFormmap::buildTextsAndTime()
     edittitel = Named(new QLineEdit(box), "edittitel");
     Edittipp1 = Named(new QLineEdit(box), "Edittipp1");
     Edittipp2 = Named(new QLineEdit(box), "Edittipp2");
+    editautor->setAccessibleName(QStringLiteral("Level-Autor"));
+    edittitel->setAccessibleName(QStringLiteral("Level-Name"));
+    Edittipp1->setAccessibleName(QStringLiteral("Tipp zum Level, erste Zeile"));
+    Edittipp2->setAccessibleName(QStringLiteral("Tipp zum Level, zweite Zeile"));
     grid->addWidget(new QLabel(QStringLiteral("Level-Autor: (16 Zeichen)"), box), 0, 0);
     grid->addWidget(editautor, 1, 0);
     grid->addWidget(new QLabel(QStringLiteral("Level-Name: (31 Zeichen)"), box), 2, 0);
@@ -81,7 +94,7 @@ QWidget* TFormmap::buildTextsAndTime()
     auto* digits = new QHBoxLayout;
     const std::array<const char*, 4> names = {"SpinTime1", "Spintime2", "Spintime3", "Spintime4"};
     for (int i = 0; i < LevelDocument::kTimeDigits; ++i) {
-        timeSpins[i] = TimeSpin(names[i], box);
+        timeSpins[i] = TimeSpin(names[i], i + 1, box);
         digits->addWidget(timeSpins[i]);
     }
     digits->addStretch(1);
@@ -126,9 +139,7 @@ QWidget* TFormmap::buildGamePanels()
     auto* panel1 = Panel(QStringLiteral("     ATR Disk V1.x  Funktionen"), "Panel1", column);
     auto* p1 = new QGridLayout(panel1);
     LabelATRname = Named(new QLabel(QStringLiteral("oxildisk.atr"), panel1), "LabelATRname");
-    SpinATRlevel = Named(new QSpinBox(panel1), "SpinATRlevel");
-    SpinATRlevel->setRange(1, 40);
-    SpinATRlevel->setValue(1);
+    SpinATRlevel = Named(new RangeSpinBox(1, 40, 1, panel1), "SpinATRlevel");
     p1->addWidget(LabelATRname, 0, 0, 1, 3);
     p1->addWidget(NamedButton(QStringLiteral("ATR"), "SpeedButton13", panel1), 1, 0);
     p1->addWidget(NamedButton(QStringLiteral("Test ATR"), "SpeedButton14", panel1), 1, 1);
@@ -182,13 +193,15 @@ QWidget* TFormmap::buildElementsPage()
     auto* page = new QWidget(this);
     auto* box = new QVBoxLayout(page);
     box->setContentsMargins(4, 2, 4, 2);
-    LabelAuswahl = Named(new QLabel(QStringLiteral("Die Pattern - Klicke um ein Pattern zum Setzen auszuwählen"), page),
+    // The hint grows with the pattern under the pointer; it must never widen the window.
+    LabelAuswahl = Named(new ElidingLabel(QStringLiteral("Die Pattern - Klicke um ein Pattern zum Setzen auszuwählen"), page),
                          "LabelAuswahl");
     box->addWidget(LabelAuswahl);
     box->addWidget(buildChooser());
     auto* lower = new QHBoxLayout;
     lower->addWidget(buildCarriedPanels());
     Memo = NamedLog("Memo", page);
+    Memo->setAccessibleName(QStringLiteral("Meldungen"));
     Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -209,6 +222,7 @@ QWidget* TFormmap::buildChooser()
         for (const auto& [name, number] : buttons) {
             auto* button = NamedButton(QString::number(number), name, strip);
             button->setFixedSize(30, LevelPicture::kCell);
+            button->setFocusPolicy(Qt::NoFocus); // they only number the rows
             column->addWidget(button);
         }
         column->addStretch(1);
@@ -220,6 +234,9 @@ QWidget* TFormmap::buildChooser()
     ScrollBox2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox2->setFixedHeight(LevelPicture::kChooserHeight + 17);
     paintboxpattern = Named(new LevelPictureView(&mPicture.chooser()), "paintboxpattern");
+    paintboxpattern->setAccessibleName(QStringLiteral("Die Pattern"));
+    paintboxpattern->setKeyboardCells(QSize(LevelPicture::kCell, LevelPicture::kCell), LevelPicture::kChooserColumns,
+                                      LevelPicture::kChooserHeight / LevelPicture::kCell);
     ScrollBox2->setWidget(paintboxpattern);
     row->addWidget(ScrollBox2, 1);
     row->addLayout(rowButtons({{{"Button27", 31}, {"Button26", 63}, {"Button28", 95}, {"Button29", 127}}}));
@@ -290,13 +307,18 @@ QWidget* TFormmap::buildTablePage(LevelTable table)
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view->verticalHeader()->setDefaultSectionSize(24);
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    view->verticalHeader()->setFixedWidth(460);
+    // At least the game's 460 pixels, and wide enough for the longest hint in the small font below.
+    const QFontMetrics hintMetrics(SmallTableFont(view->font()));
+    int hintWidth = 460;
+    for (int row = 1; row <= LevelDocument::tableRows(table); ++row)
+        hintWidth = std::max(hintWidth, hintMetrics.horizontalAdvance(LevelDocument::tableHint(table, row)) + 12);
+    view->verticalHeader()->setFixedWidth(hintWidth);
     view->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    // The game's own column and hint widths; a smaller font lets "Mon #10" and the hints fit.
-    QFont small = view->font();
-    small.setPointSize(8);
+    const QFont small = SmallTableFont(view->font());
     view->horizontalHeader()->setFont(small);
     view->verticalHeader()->setFont(small);
+    view->setTabKeyNavigation(false); // the arrows move between cells; Tab moves on to the next control
+    view->setAccessibleName(monsters ? QStringLiteral("Gegner-Tabelle") : QStringLiteral("Schalter-Tabelle"));
     (monsters ? MonsterGrid : Schaltergrid) = view;
     box->addWidget(view, 1);
     box->addWidget(monsters ? buildMonsterButtons() : buildSwitchButtons());

@@ -18,15 +18,22 @@ void TFormmap::connectPictures()
 {
     connectAct(paintboxLevel, &LevelPictureView::pressedWith,
                [this](Qt::MouseButtons held, Qt::KeyboardModifiers modifiers, QPoint at) {
+                   if (cursorPress(held, modifiers, at))
+                       return;
                    if (!paintingPage())
                        placementMouseDown(at);
                    else
                        mSession.levelMouseDown(at, SessionButtons(held), modifiers & Qt::ShiftModifier);
                });
     connectAct(paintboxLevel, &ImageView::moved, [this](Qt::MouseButtons held, QPoint at) {
-        mSession.levelMouseMove(at, SessionButtons(held), paintingPage());
+        // A Ctrl drag selects: it only tells the position and paints nothing.
+        mSession.levelMouseMove(at, mSelecting ? 0 : SessionButtons(held), paintingPage());
+        cursorDrag(at);
     });
-    connectAct(paintboxLevel, &ImageView::released, [this] { mSession.levelMouseUp(); });
+    connectAct(paintboxLevel, &ImageView::released, [this] {
+        if (!cursorRelease())
+            mSession.levelMouseUp();
+    });
 }
 
 void TFormmap::connectChooser()

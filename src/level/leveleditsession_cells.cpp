@@ -1,0 +1,114 @@
+// Editing the level from the keyboard: painting and picking at the cursor, copy, cut, delete, paste and fill.
+#include "level/leveleditsession.h"
+
+#include "level/fillregion.h"
+#include "level/patterngrid.h"
+#include "level/undo_writecells.h"
+
+#include <QStringList>
+
+namespace {
+
+QPoint CellPoint(QPoint cell) { return cell * LevelPicture::kCell; }
+
+} // namespace
+
+void LevelEditSession::paintAtCursor()
+{
+    levelMouseDown(CellPoint(mCursor.cell()), LeftBit, false);
+    levelMouseUp();
+}
+
+void LevelEditSession::pickAtCursor()
+{
+    levelMouseDown(CellPoint(mCursor.cell()), LeftBit, true);
+    levelMouseUp();
+}
+
+QString LevelEditSession::copyText() const
+{
+    const QRect r = mCursor.target();
+    PatternGrid grid;
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        std::vector<int>& row = grid.emplace_back();
+        for (int x = r.left(); x <= r.right(); ++x)
+            row.push_back(mDocument.cellPattern(x, y));
+    }
+    return PatternGridText(grid);
+}
+
+QString LevelEditSession::cut()
+{
+    const QString text = copyText();
+    fillTarget(QStringLiteral("Ausschneiden"));
+    return text;
+}
+
+void LevelEditSession::erase() { fillTarget(QStringLiteral("Löschen")); }
+
+void LevelEditSession::fillTarget(const QString& text)
+{
+    const QRect r = mCursor.target();
+    const int pattern = carried(Right);
+    std::vector<CellWrite> writes;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            writes.push_back({QPoint(x, y), pattern});
+    writeCells(text, std::move(writes));
+}
+
+void LevelEditSession::paste(const QString& text)
+{
+    const PatternGridParse parsed = ParsePatternGrid(text);
+    if (!parsed.ok()) {
+        if (log)
+            log(QStringLiteral("Einfügen nicht möglich: ") + parsed.error);
+        return;
+    }
+    const QPoint origin = mCursor.cell();
+    std::vector<CellWrite> writes;
+    for (std::size_t row = 0; row < parsed.grid.size(); ++row) {
+        const int y = origin.y() + int(row);
+        if (y >= LevelDocument::kRows)
+            break;
+        const std::vector<int>& patterns = parsed.grid[row];
+        for (std::size_t column = 0; column < patterns.size(); ++column) {
+            const int x = origin.x() + int(column);
+            if (x >= LevelDocument::kColumns)
+                break;
+            writes.push_back({QPoint(x, y), patterns[column]});
+        }
+    }
+    writeCells(QStringLiteral("Einfügen"), std::move(writes));
+}
+
+void LevelEditSession::fill()
+{
+    const int pattern = carried(Left);
+    std::vector<CellWrite> writes;
+    for (const QPoint cell : FillRegion(mDocument, mCursor.cell()))
+        writes.push_back({cell, pattern});
+    writeCells(QStringLiteral("Füllen"), std::move(writes));
+}
+
+void LevelEditSession::writeCells(const QString& text, std::vector<CellWrite> writes)
+{
+    QStringList refusals;
+    std::erase_if(writes, [&](const CellWrite& w) {
+        const QString answer = check(w.cell.x(), w.cell.y(), w.pattern);
+        if (answer == QLatin1String("OK"))
+            return false;
+        if (!refusals.contains(answer))
+            refusals << answer;
+        return true;
+    });
+    if (log)
+        for (const QString& refusal : refusals)
+            log(refusal);
+    // A step that would change nothing is not pushed: pushing drops the steps that could be redone.
+    std::erase_if(writes, [&](const CellWrite& w) { return mDocument.holdsWritten(w.cell.x(), w.cell.y(), w.pattern); });
+    if (writes.empty())
+        return;
+    mDocument.endStroke();
+    mDocument.undoStack().push(new WriteCellsCommand(mDocument, text, std::move(writes)));
+}

@@ -1,0 +1,152 @@
+// The level editor and the graphics converter without a mouse: every control reached by Tab, names for
+// screen readers, the chooser by keyboard, and number fields that bring typed values into range.
+#include "common/ui/controls.h"
+#include "converter/ui/Grafikconverter.h"
+#include "level/ui/Mapdata.h"
+#include "support/mapwindowfixture.h"
+
+#include <QAccessible>
+#include <QSet>
+#include <QSpinBox>
+
+namespace {
+
+class MapAccessTest : public MapWindowFixture {
+protected:
+    // The controls Tab visits from `start` until it comes back round.
+    static QSet<QWidget*> tabRound(QWidget* window, QWidget* start)
+    {
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+        start->setFocus();
+        QSet<QWidget*> seen;
+        for (int i = 0; i < 400 && !seen.contains(QApplication::focusWidget()); ++i) {
+            seen.insert(QApplication::focusWidget());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        return seen;
+    }
+    // Every shown control of the window that takes the focus by Tab.
+    static QList<QWidget*> tabbable(QWidget* window)
+    {
+        QList<QWidget*> controls;
+        for (QWidget* w : window->findChildren<QWidget*>())
+            if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
+                controls << w;
+        return controls;
+    }
+    static QString spokenName(QWidget* w)
+    {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        return a ? a->text(QAccessible::Name) : QString();
+    }
+};
+
+} // namespace
+
+TEST_F(MapAccessTest, TabReachesEveryControlOfTheLevelEditorAndTheConverter)
+{
+    open();
+    for (int page : {0, 1, 2, 3}) {
+        Control<QTabWidget>(map, "PageControl1")->setCurrentIndex(page);
+        const QSet<QWidget*> reached = tabRound(map, Control<QWidget>(map, "ButtonFont"));
+        for (QWidget* w : tabbable(map))
+            EXPECT_TRUE(reached.contains(w)) << page << " " << w->objectName().toStdString() << " "
+                                             << w->metaObject()->className();
+        for (const char* name : {"PanelA1", "PanelE10", "paintboxLevel"})
+            EXPECT_TRUE(reached.contains(Control<QWidget>(map, name))) << name;
+        // The row numbers have no action and are passed over.
+        EXPECT_FALSE(reached.contains(Control<QWidget>(map, "ButtonRowLeft3")));
+    }
+    QWidget* converter = set->grafikconverter();
+    ShowWindow(converter);
+    const QSet<QWidget*> reached = tabRound(converter, Control<QWidget>(converter, "SpinEdit1"));
+    for (QWidget* w : tabbable(converter))
+        EXPECT_TRUE(reached.contains(w)) << w->objectName().toStdString() << " " << w->metaObject()->className();
+}
+
+TEST_F(MapAccessTest, ScreenReadersHearGermanNames)
+{
+    open();
+    struct Case {
+        const char* name;
+        const char* spoken;
+    };
+    const Case cases[] = {
+        {"editautor", "Level-Autor"},
+        {"edittitel", "Level-Name"},
+        {"Edittipp1", "Tipp zum Level, erste Zeile"},
+        {"Edittipp2", "Tipp zum Level, zweite Zeile"},
+        {"paintboxLevel", "Der Level"},
+        {"paintboxpattern", "Die Pattern"},
+        {"Memo", "Meldungen"},
+        {"MonsterGrid", "Gegner-Tabelle"},
+        {"Schaltergrid", "Schalter-Tabelle"},
+        {"SpinTime1", "Zeit im Level, Ziffer 1"},
+        {"Spintime4", "Zeit im Level, Ziffer 4"},
+        {"ButtonUndo", "Rückgängig"},
+        {"ButtonRedo", "Wiederherstellen"},
+        {"SpeedButton15", "Schalter 1: Wo steht der Schalter"},
+        {"SpeedButton36", "Schalter 8: Was schaltet er um"},
+        {"PanelC4", "Farbe C der Zeile 3"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(spokenName(Control<QWidget>(map, c.name)), QString::fromUtf8(c.spoken)) << c.name;
+    QWidget* bytes = set->mapData();
+    EXPECT_EQ(spokenName(Control<QWidget>(bytes, "GridLeveldata")), QStringLiteral("Die Daten des Levels"));
+    EXPECT_EQ(spokenName(Control<QWidget>(bytes, "GridBit")), QStringLiteral("Die Daten der Farb-Pixel"));
+    QWidget* converter = set->grafikconverter();
+    EXPECT_EQ(spokenName(Control<QWidget>(converter, "grid")), QStringLiteral("Farbregister pro Bildzeile"));
+    EXPECT_EQ(spokenName(Control<QWidget>(converter, "Memo1")), QStringLiteral("Meldungen des Grafik Converters"));
+    EXPECT_EQ(spokenName(Control<QWidget>(converter, "SpinEdit1")), QStringLiteral("Line Zoom"));
+}
+
+TEST_F(MapAccessTest, ChooserByKeyboard)
+{
+    open();
+    toPaintingPage();
+    map->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(map));
+    auto* chooser = Control<QWidget>(map, "paintboxpattern");
+    chooser->setFocus();
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(chooser, Qt::Key_Right);
+    QTest::keyClick(chooser, Qt::Key_Down);
+    EXPECT_TRUE(Control<QLabel>(map, "LabelAuswahl")->text().contains(QStringLiteral("Pattern-Nr.  35 ")));
+    QTest::keyClick(chooser, Qt::Key_Space);
+    QTest::keyClick(chooser, Qt::Key_Right);
+    QTest::keyClick(chooser, Qt::Key_2);
+    QTest::keyClick(chooser, Qt::Key_Right);
+    QTest::keyClick(chooser, Qt::Key_3);
+    EXPECT_EQ(QStringList({carried("labelnummer"), carried("Labelnummermitte"), carried("Labelnummerloeschen")}),
+              QStringList({"35", "36", "37"}));
+}
+
+TEST_F(MapAccessTest, TypedNumbersBeyondTheLimitsTakeTheNearerLimit)
+{
+    open();
+    map->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(map));
+    struct Case {
+        QWidget* window;
+        const char* name;
+        const char* typed;
+        int value;
+    };
+    const Case cases[] = {
+        {map, "SpinATRlevel", "77", 40},
+        {map, "SpinATRlevel", "0", 1},
+        {map, "Spintime2", "12", 9},
+        {set->grafikconverter(), "SpinEdit1", "500", 100},
+    };
+    for (const Case& c : cases) {
+        ShowWindow(c.window);
+        auto* spin = Control<QSpinBox>(c.window, c.name);
+        spin->setFocus();
+        spin->selectAll();
+        QTest::keyClicks(spin, QString::fromUtf8(c.typed));
+        QTest::keyClick(spin, Qt::Key_Return);
+        EXPECT_EQ(spin->value(), c.value) << c.name << " " << c.typed;
+    }
+    EXPECT_EQ(map->document().timeDigit(1), QStringLiteral("9"));
+}

@@ -1,0 +1,202 @@
+// The level editor by keyboard and clipboard: the cell cursor, selections, copy, cut, delete, paste and
+// fill with real key and mouse events, checked in the level file written afterwards.
+#include "common/textfile.h"
+#include "level/levelfile.h"
+#include "level/patterngrid.h"
+#include "support/mapwindowfixture.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QScrollArea>
+#include <QScrollBar>
+
+namespace {
+
+class MapKeyboardTest : public MapWindowFixture {
+protected:
+    void SetUp() override
+    {
+        MapWindowFixture::SetUp();
+        open();
+        toPaintingPage();
+        map->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(map));
+        level()->setFocus();
+    }
+    LevelPictureView* level() { return Control<LevelPictureView>(map, "paintboxLevel"); }
+    void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier, int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(level(), k, mods);
+    }
+    // The cursor to (x, y) from the row start of row 0, by keyboard.
+    void cursorTo(int x, int y)
+    {
+        key(Qt::Key_Up, Qt::NoModifier, 10);
+        key(Qt::Key_Home);
+        key(Qt::Key_Right, Qt::NoModifier, x);
+        key(Qt::Key_Down, Qt::NoModifier, y);
+    }
+    void ctrlDrag(int x0, int y0, int x1, int y1)
+    {
+        send(level(), QEvent::MouseButtonPress, cell(x0, y0), Qt::LeftButton, Qt::LeftButton, Qt::ControlModifier);
+        send(level(), QEvent::MouseMove, cell((x0 + x1) / 2, y1), Qt::NoButton, Qt::LeftButton, Qt::ControlModifier);
+        send(level(), QEvent::MouseMove, cell(x1, y1), Qt::NoButton, Qt::LeftButton, Qt::ControlModifier);
+        send(level(), QEvent::MouseButtonRelease, cell(x1, y1), Qt::LeftButton, Qt::NoButton, Qt::ControlModifier);
+    }
+    QString undoTip() { return Control<QPushButton>(map, "ButtonUndo")->toolTip(); }
+    // The level as "Level Datei speichern" writes it, read back.
+    LevelDocument& saved()
+    {
+        const QString path = dir.filePath(QStringLiteral("Tasten.la8"));
+        dialogs.fileAnswers = {path};
+        click("ButtonSaveFile");
+        LoadLevelFile(file, path);
+        return file;
+    }
+    static PatternGrid cells(const LevelDocument& doc, int x, int y, int w, int h)
+    {
+        PatternGrid grid;
+        for (int r = y; r < y + h; ++r) {
+            std::vector<int>& row = grid.emplace_back();
+            for (int c = x; c < x + w; ++c)
+                row.push_back(doc.cellPattern(c, r));
+        }
+        return grid;
+    }
+    static QClipboard* clipboard() { return QGuiApplication::clipboard(); }
+
+    LevelDocument file;
+};
+
+} // namespace
+
+TEST_F(MapKeyboardTest, TabReachesTheLevelWhoseCursorPaintsAndPicks)
+{
+    // Tab from the first control reaches the level picture.
+    Control<QPushButton>(map, "SpeedButton38")->setFocus();
+    for (int i = 0; i < 120 && QApplication::focusWidget() != level(); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), level());
+
+    cursorTo(12, 4);
+    key(Qt::Key_Space);
+    EXPECT_EQ(Control<QLabel>(map, "LabelPattern")->text(),
+              QStringLiteral("Klicke unten, um das gewählte Pattern zu setzen in:    Spalte (X) = 12  /  Zeile (Y) = 4"));
+    choose(17);
+    level()->setFocus();
+    key(Qt::Key_Right);
+    key(Qt::Key_Space);
+    key(Qt::Key_Left);
+    key(Qt::Key_P); // picks the 3 painted first, as Shift + left click
+    EXPECT_EQ(carried("labelnummer"), QStringLiteral("3"));
+    // End goes to the last column and the view follows it.
+    choose(44);
+    level()->setFocus();
+    key(Qt::Key_End);
+    auto* scroll = Control<QScrollArea>(map, "ScrollBox1")->horizontalScrollBar();
+    EXPECT_EQ(scroll->value(), scroll->maximum());
+    key(Qt::Key_Space);
+    EXPECT_EQ(log().back(), QStringLiteral("Oxil darf nicht so weit rechts starten."));
+    // Ctrl + click puts the cursor without painting; Space then paints there.
+    const int steps = map->document().undoStack().count();
+    clickCell(40, 6, Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_EQ(map->document().undoStack().count(), steps);
+    key(Qt::Key_Space);
+    key(Qt::Key_Home);
+    key(Qt::Key_Space); // column 0: refused again
+    EXPECT_EQ(scroll->value(), 0);
+
+    const LevelDocument& doc = saved();
+    EXPECT_EQ(cells(doc, 11, 4, 4, 1), PatternGrid({{1, 3, 17, 1}}));
+    EXPECT_EQ(cells(doc, 39, 6, 3, 1), PatternGrid({{1, 44, 1}}));
+    EXPECT_EQ(doc.cellPattern(127, 4), 0);
+    EXPECT_EQ(doc.cellPattern(0, 6), 0);
+    EXPECT_EQ(log().back(), QStringLiteral("Oxil darf nicht so weit links starten."));
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(MapKeyboardTest, SelectCopyCutDeleteAndPaste)
+{
+    choose(7, Qt::RightButton);
+    level()->setFocus();
+    // A 3 x 2 block to copy: 20 21 22 / 23 24 25 at (30, 2), painted by keyboard.
+    for (int i = 0; i < 6; ++i) {
+        choose(20 + i);
+        level()->setFocus();
+        cursorTo(30 + i % 3, 2 + i / 3);
+        key(Qt::Key_Space);
+    }
+    // Shift + arrows select from the cursor; Ctrl+C copies as a spreadsheet's text.
+    cursorTo(30, 2);
+    key(Qt::Key_Right, Qt::ShiftModifier, 2);
+    key(Qt::Key_Down, Qt::ShiftModifier);
+    key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard()->text(), QStringLiteral("20\t21\t22\n23\t24\t25\n"));
+    // Escape drops the selection, the cursor stays: Ctrl+C copies its cell alone.
+    key(Qt::Key_Escape);
+    key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard()->text(), QStringLiteral("25\n"));
+
+    // Ctrl + drag selects; Ctrl+X copies and fills with the right button's pattern.
+    ctrlDrag(31, 3, 30, 2);
+    key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(clipboard()->text(), QStringLiteral("20\t21\n23\t24\n"));
+    EXPECT_EQ(undoTip(), QStringLiteral("Rückgängig (Strg+Z): Ausschneiden"));
+    // Ctrl+V at the cursor (the drag's end, 30, 2) on the right edge is cut off there.
+    key(Qt::Key_End);
+    key(Qt::Key_Left);
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(undoTip(), QStringLiteral("Rückgängig (Strg+Z): Einfügen"));
+    // Delete fills the cursor's cell with the right button's pattern.
+    cursorTo(32, 3);
+    key(Qt::Key_Delete);
+    EXPECT_EQ(undoTip(), QStringLiteral("Rückgängig (Strg+Z): Löschen"));
+    // A grid typed elsewhere, with blanks and CR LF.
+    clipboard()->setText(QStringLiteral("9 10\r\n11 12\r\n"));
+    cursorTo(60, 8);
+    key(Qt::Key_V, Qt::ControlModifier);
+    // Text that is no grid changes nothing and the log says why.
+    clipboard()->setText(QStringLiteral("Level 3\tfertig"));
+    cursorTo(70, 0);
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(log().back(), QStringLiteral("Einfügen nicht möglich: Zeile 1, Spalte 1: „Level“ ist keine Pattern-Nummer "
+                                           "(ganze Zahl von 0 bis 127)."));
+    {
+        const LevelDocument& doc = saved();
+        EXPECT_EQ(cells(doc, 30, 2, 3, 2), PatternGrid({{7, 7, 22}, {7, 7, 7}}));
+        EXPECT_EQ(cells(doc, 126, 2, 2, 2), PatternGrid({{20, 21}, {23, 24}}));
+        EXPECT_EQ(cells(doc, 60, 8, 2, 2), PatternGrid({{9, 10}, {11, 12}}));
+        EXPECT_EQ(doc.cellPattern(70, 0), 1);
+    }
+
+    // Each step undoes alone: the typed paste, Delete, the clipped paste, the cut.
+    for (int i = 0; i < 4; ++i)
+        click("ButtonUndo");
+    EXPECT_EQ(undoTip(), QStringLiteral("Rückgängig (Strg+Z): Malen"));
+    const LevelDocument& doc = saved();
+    EXPECT_EQ(cells(doc, 30, 2, 3, 2), PatternGrid({{20, 21, 22}, {23, 24, 25}}));
+    EXPECT_EQ(cells(doc, 126, 2, 2, 2), PatternGrid({{0, 0}, {0, 0}}));
+    EXPECT_EQ(cells(doc, 60, 8, 2, 2), PatternGrid({{1, 1}, {1, 1}}));
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(MapKeyboardTest, FillTheRegionOfTheCursorsPattern)
+{
+    // A wall of pattern 3 across rows 0-9 at column 40 splits the floor.
+    for (int y = 0; y < 10; ++y)
+        clickCell(40, y);
+    choose(12);
+    level()->setFocus();
+    cursorTo(41, 5);
+    key(Qt::Key_F);
+    EXPECT_EQ(undoTip(), QStringLiteral("Rückgängig (Strg+Z): Füllen"));
+    {
+        const LevelDocument& doc = saved();
+        EXPECT_EQ(cells(doc, 38, 0, 5, 1), PatternGrid({{1, 1, 3, 12, 12}}));
+        EXPECT_EQ(cells(doc, 121, 9, 3, 1), PatternGrid({{12, 12, 3}}));
+    }
+    // The cursor's pattern as a whole is filled, then one undo brings the floor back.
+    QTest::keyClick(map, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(cells(saved(), 38, 0, 5, 1), PatternGrid({{1, 1, 3, 1, 1}}));
+}
