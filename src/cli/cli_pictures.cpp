@@ -3,13 +3,20 @@
 #include "cli/picturecommands.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibrary>
 
 namespace {
 
 int RunInModule(const QString& name, const QStringList& args)
 {
-    QLibrary module(QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(kPictureModule));
+    // Beside the program in the build folder; under lib/tavrel of an installed program.
+    const QString folder = QCoreApplication::applicationDirPath();
+    const QString besides = folder + QLatin1Char('/') + QLatin1String(kPictureModule);
+    const QString installed = folder + QStringLiteral("/../lib/tavrel/") + QLatin1String(kPictureModule);
+    QLibrary module(QFileInfo::exists(besides + QStringLiteral(".so")) || !QFileInfo::exists(installed + QStringLiteral(".so"))
+                        ? besides
+                        : installed);
     const auto run = reinterpret_cast<PictureEntry>(module.resolve(kPictureEntry));
     if (!run) {
         PrintError(QStringLiteral("Das Bildmodul %1 kann nicht geladen werden. %2")

@@ -158,6 +158,14 @@ TEST_F(InstallTest, TheInstalledProgramStartsFromAnotherFolderWithTheFilesItIsGi
                                   QStringLiteral("1"), QStringLiteral("-o"), QStringLiteral("garten.la8")},
                                  work.path());
     ASSERT_EQ(level.exitCode, 0) << Show(level);
+    // The picture commands come from the installed module.
+    const ProcessRun picture = RunProgram(path(QStringLiteral("bin/tavrel-cli")),
+                                   {QStringLiteral("render-level"), QStringLiteral("garten.la8"), QStringLiteral("--font"),
+                                    path(QStringLiteral("share/tavrel/Vorarado.fa8")), QStringLiteral("-o"),
+                                    QStringLiteral("garten.png")},
+                                   work.path());
+    EXPECT_EQ(picture.exitCode, 0) << Show(picture);
+    EXPECT_TRUE(QFileInfo::exists(folder.filePath(QStringLiteral("garten.png"))));
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), folder.filePath(QStringLiteral("home")));
