@@ -234,7 +234,9 @@ TEST(ByteFile, ASaveThatFallsShortByAFewBytesLeavesTheOldFile)
         int size;
         int shortBy;
     } cases[] = {{100000, 3000}, {100000, 1}, {100000, 16000}, {20000, 4000}, {5000, 2000}};
-    for (const auto& [writerName, writer] : writers) {
+    for (const auto& entry : writers) {
+        const auto& writerName = entry.first;
+        const auto& writer = entry.second;
         for (const auto& c : cases) {
             QTemporaryDir dir;
             const QString name = dir.filePath(QStringLiteral("old.bin"));

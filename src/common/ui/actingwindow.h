@@ -41,8 +41,8 @@ protected:
     QMetaObject::Connection connectAct(Sender* sender, Signal signal, Handler handler)
     {
         Window* window = static_cast<Window*>(this);
-        return QObject::connect(sender, signal, window, [this, window, handler](const auto&... args) {
-            act([&] { Call(window, handler, args...); });
+        return QObject::connect(sender, signal, window, [this, handler](const auto&... args) {
+            this->act([&] { Call(static_cast<Window*>(this), handler, args...); });
         });
     }
 
