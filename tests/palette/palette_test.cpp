@@ -40,6 +40,16 @@ TEST(Palette, GreyRampAndRepeatedHue)
     }
 }
 
+TEST(ColorCode, DigitsAreUpperCaseHexOnly)
+{
+    const std::pair<char, int> digits[] = {{'0', 0}, {'9', 9}, {'A', 10}, {'F', 15}, {'a', 0},
+                                           {'f', 0}, {'G', 0}, {' ', 0}, {'$', 0}};
+    for (const auto& [digit, value] : digits)
+        EXPECT_EQ(ColorCodeDigitValue(QLatin1Char(digit)), value) << digit;
+    EXPECT_EQ(ColorCodeDigitValue(QChar()), 0);
+    EXPECT_EQ(ColorCodeOf(0xA4), QStringLiteral("A4"));
+}
+
 struct Case {
     PackedColor color;
     const char* text;
