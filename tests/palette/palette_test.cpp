@@ -3,6 +3,7 @@
 #include "palette/ataripalette.h"
 #include "palette/colortext.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -29,6 +30,28 @@ TEST(Palette, TellingEntries)
     // Red sits in the low byte of a packed colour.
     EXPECT_EQ(PaletteColor(0x4F), 0xFFD1FFu);
     EXPECT_EQ(PaletteColor(0xE0), 37u + 13u * 256u);
+}
+
+// Every entry is its hue's offsets plus 16 per luminance step, cut to 0-255. The offsets are typed in
+// here from the table that defines the palette, apart from the program's own copy.
+TEST(Palette, EveryEntryFollowsTheBaseTable)
+{
+    const int base[16][3] = {
+        {0, 0, 0},      {56, 0, -148},  {63, -14, -93},  {58, -26, -20},  {42, -31, 56},   {17, -31, 122},
+        {-11, -24, 164}, {-37, -13, 173}, {-56, 0, 148},  {-63, 14, 93},   {-58, 26, 20},   {-42, 31, -56},
+        {-17, 31, -122}, {11, 24, -164},  {37, 13, -173}, {56, 0, -148},
+    };
+    const std::array<std::uint8_t, 768>& table = AtariPalette::table();
+    for (int hue = 0; hue < 16; ++hue)
+        for (int lum = 0; lum < 16; ++lum) {
+            const int i = 16 * hue + lum;
+            int rgb[3];
+            for (int c = 0; c < 3; ++c) {
+                rgb[c] = std::clamp(base[hue][c] + 16 * lum, 0, 255);
+                EXPECT_EQ(table[3 * i + c], rgb[c]) << "entry " << i << " channel " << c;
+            }
+            EXPECT_EQ(PaletteColor(static_cast<AtariColor>(i)), PackRgb(rgb[0], rgb[1], rgb[2])) << i;
+        }
 }
 
 TEST(Palette, GreyRampAndRepeatedHue)
