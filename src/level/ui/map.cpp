@@ -161,6 +161,7 @@ QWidget* TFormmap::buildHeader()
     row->addWidget(registersLabel);
     SpeedButton38 = NamedButton(QStringLiteral("<"), "SpeedButton38", header);
     SpeedButton38->setFixedSize(kRowButtonWidth, 22);
+    SpeedButton38->setAccessibleName(QStringLiteral("Hinweiszeile nach links"));
     row->addWidget(SpeedButton38);
     // The banner's place at its start; the hint takes the rest, in the header's small font, and goes
     // on a second line where one is too short for it.
@@ -173,6 +174,7 @@ QWidget* TFormmap::buildHeader()
     row->addWidget(Label18, 1);
     SpeedButton37 = NamedButton(QStringLiteral(">"), "SpeedButton37", header);
     SpeedButton37->setFixedSize(kRowButtonWidth, 22);
+    SpeedButton37->setAccessibleName(QStringLiteral("Hinweiszeile nach rechts"));
     row->addWidget(SpeedButton37);
     connectAct(SpeedButton38, &QPushButton::clicked, &TFormmap::SpeedButton38Click);
     connectAct(SpeedButton37, &QPushButton::clicked, &TFormmap::SpeedButton37Click);
@@ -265,6 +267,8 @@ QWidget* TFormmap::buildLevelArea()
     ScrollBox1->setPalette(magenta);
     ScrollBox1->setBackgroundRole(QPalette::Window);
     ScrollBox1->horizontalScrollBar()->setTracking(true);
+    // The level in it takes the keyboard and the view follows its cursor: no Tab stop of its own.
+    ScrollBox1->setFocusPolicy(Qt::NoFocus);
     paintboxLevel = Named(new LevelPictureView(&mPicture.level()), "paintboxLevel");
     paintboxLevel->setAccessibleName(QStringLiteral("Der Level"));
     ScrollBox1->setWidget(paintboxLevel);

@@ -329,6 +329,7 @@ QLayout* TFormmain::buildOverview()
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox1->setFrameShape(QFrame::NoFrame);
+    ScrollBox1->setFocusPolicy(Qt::NoFocus); // the overview in it takes the keyboard
     paintboxall = Named(new ImageView(&mEditor.overview(), ScrollBox1), "paintboxall");
     // By keyboard: the arrows choose as a click does, Return opens the pattern as a double click.
     paintboxall->setKeyboardCells(QSize(32, 32), PatternStore::kPatterns, PatternStore::kSets);
