@@ -225,7 +225,8 @@ private:
     void refreshUndoTip();
     bool paintingPage() const;
     void placeBanner();
-    // The strip below the level in one row, or in two where the window is too narrow for one.
+    // The strip below the level in one row, or, where the window is too narrow for one, its second
+    // half beside the page tabs.
     void fitStrip();
     // The first opening: the window as large as the screen lets it be, whole on the screen.
     void fitOnScreen();
