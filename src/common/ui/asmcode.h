@@ -30,6 +30,8 @@ public:
     // Scrolls so that line n stands at the top of the view, and puts the cursor there.
     void scrollToLine(int n);
 
+private:
+    // handlers, run through act()
     void ButtoncopyClick();
     void ButtoncloseClick();
     // A new dialect: kept for the next runs, and the text is shown in it unless the user has

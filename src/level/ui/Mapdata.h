@@ -20,11 +20,13 @@ public:
     // The level editor's document and pixel table, which the tables show as they are whenever painted.
     void setSources(const LevelDocument& document, const LevelPixelTable& pixels);
 
-    // "Tabellen aktualisieren": both tables show the current values.
-    void Button1Click();
     // The tables read the document and the pixel table whenever they are painted: nothing else to bring
     // in line after a handler.
     void refresh() {}
+
+private:
+    // "Tabellen aktualisieren": both tables show the current values.
+    void Button1Click();
 
 protected:
     void buildControls() override;

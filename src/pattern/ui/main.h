@@ -56,8 +56,11 @@ public:
     void refresh(EditorParts parts);
     // "Font Datei laden" with the file already chosen (a file named on the command line or dropped).
     void openFontFile(const QString& fileName);
+    // Text typed into a cell of the data table (its editor calls this on every keystroke).
+    void dataEdited(int half, int y, const QString& text);
 
-    // --- handlers ----------------------------------------------------------------------------
+private:
+    // --- handlers, run through act() ---------------------------------------------------------
     void FormCreate();
     void FormShow();
     void ButtonLadenClick();
@@ -86,7 +89,6 @@ public:
     void Button18Click();
     void Button19Click();
     void SpeedButton2Click();
-    void dataEdited(int half, int y, const QString& text);
     void CombomodeChange(const QString& text);
 
     // colours and animation (main_colors.cpp)
