@@ -6,7 +6,6 @@
 enum UndoId : int {
     kUndoLevelPaintStroke = 1, // level editor: the cells of one press-to-release stroke
     kUndoLevelPlacement = 2,   // level editor: a position button's press and the click that completes it
-    kUndoPatternPaintStroke = 3, // pattern editor: the cells of one press-to-release stroke
-    kUndoPatternTyping = 4,    // pattern editor: keystrokes into one byte cell
-    kUndoPatternLoading = 5,   // pattern editor: loads that follow each other
+    kUndoPatternTyping = 3,    // pattern editor: keystrokes into one byte cell
+    kUndoPatternLoading = 4,   // pattern editor: loads that follow each other
 };
