@@ -1,7 +1,6 @@
 // The colour line operations of the level editor.
 #include "level/levelcolorlines.h"
 
-#include "level/leveldocument.h"
 #include "level/leveldrawing.h"
 #include "level/undo_colorlines.h"
 
@@ -14,29 +13,16 @@ PackedColor HandBackTextColor(const QString& caption)
 
 LevelColorLines::LevelColorLines(LevelDocument& document, LevelDrawing& drawing) : mDocument(document), mDrawing(drawing) {}
 
-// Runs a change of entries and pushes the entries that differ afterwards as one step.
-template <class Change>
-void LevelColorLines::recorded(const QString& text, Change&& change)
+// Pushes the entries that differ from `target` as one step, which writes them.
+void LevelColorLines::push(const QString& text, const LevelDocument::ColorEntries& target)
 {
-    using Entries = std::array<std::array<ColorLineEntry, LevelDocument::kColorColumns>, LevelDocument::kColorLines>;
-    auto snapshot = [this] {
-        Entries entries;
-        for (int line = 1; line <= LevelDocument::kColorLines; ++line)
-            for (int c = 0; c < LevelDocument::kColorColumns; ++c)
-                entries[line - 1][c] = mDocument.colorEntry(c, line);
-        return entries;
-    };
-    mDocument.endStroke();
-    const Entries before = snapshot();
-    change();
-    const Entries after = snapshot();
     std::vector<ColorLineEdit> edits;
     for (int line = 1; line <= LevelDocument::kColorLines; ++line)
         for (int c = 0; c < LevelDocument::kColorColumns; ++c)
-            if (before[line - 1][c] != after[line - 1][c])
-                edits.push_back({c, line, before[line - 1][c], after[line - 1][c]});
+            if (mDocument.colorEntry(c, line) != target[line - 1][c])
+                edits.push_back({c, line, mDocument.colorEntry(c, line), target[line - 1][c]});
     if (!edits.empty())
-        mDocument.undoStack().push(new ColorLinesCommand(mDocument, text, std::move(edits)));
+        mDocument.push(new ColorLinesCommand(mDocument, text, std::move(edits)));
 }
 
 PaletteRequest LevelColorLines::request(int column, int line) const
@@ -56,24 +42,23 @@ std::optional<int> LevelColorLines::accept(const PaletteAnswer& answer)
     const auto key = ParseColorLineKey(answer.target);
     if (!key)
         return std::nullopt;
-    // Plain names, not a structured binding: the lambda below captures them.
-    const int column = key->first;
-    const int line = key->second;
-    recorded(QStringLiteral("Farbe %1").arg(answer.target), [&] {
-        mDocument.setColorEntry(column, line, {answer.code, answer.color, HandBackTextColor(answer.code)});
-    });
+    const auto [column, line] = *key;
+    const ColorLineEntry entry{answer.code, answer.color, HandBackTextColor(answer.code)};
+    if (mDocument.colorEntry(column, line) != entry)
+        mDocument.push(new ColorLinesCommand(mDocument, QStringLiteral("Farbe %1").arg(answer.target),
+                                             {{column, line, mDocument.colorEntry(column, line), entry}}));
     mDrawing.updateline(line - 1);
     return line - 1;
 }
 
 void LevelColorLines::takeOver(const ColorRegisterSet& registers)
 {
-    recorded(QStringLiteral("Farben übernehmen"), [&] { mDocument.Farben_bernehmen(registers); });
+    push(QStringLiteral("Farben übernehmen"), LevelDocument::takenOverColors(registers));
 }
 
 void LevelColorLines::standardColors(const ColorRegisterSet& registers)
 {
-    recorded(QStringLiteral("Standardfarbe setzen"), [&] { mDocument.Farbenstandard(registers); });
+    push(QStringLiteral("Standardfarbe setzen"), LevelDocument::standardColors(registers));
     for (int y = 0; y < LevelDocument::kRows; ++y)
         mDrawing.updateline(y);
 }

@@ -1,14 +1,13 @@
 // Editing the level's colour lines: the swatch keys, the palette hand-back, the take-over and the standard colours.
 #pragma once
 
+#include "level/leveldocument.h"
 #include "palette/paletterequest.h"
 
 #include <optional>
 
 class ColorRegisterSet;
-class LevelDocument;
 class LevelDrawing;
-struct ColorLineEdit;
 
 // The caption colour of a handed-back entry: white when the caption's second character sorts before
 // "A" (a luminance digit 0-9, or no second character), black otherwise.
@@ -36,8 +35,7 @@ public:
     void standardColors(const ColorRegisterSet& registers);
 
 private:
-    template <class Change>
-    void recorded(const QString& text, Change&& change);
+    void push(const QString& text, const LevelDocument::ColorEntries& target);
 
     LevelDocument& mDocument;
     LevelDrawing& mDrawing;

@@ -107,7 +107,7 @@ LevelDocument::~LevelDocument()
 void LevelDocument::announce(const LevelChange& change)
 {
     LevelChange c = change;
-    c.restored = c.restored || mRestoreDepth > 0;
+    c.restored = c.restored || (mRestoreDepth > 0 && mPushDepth == 0);
     if (mBatchDepth > 0) {
         mPending.merge(c);
         return;
@@ -157,15 +157,15 @@ void LevelDocument::writeCell(int x, int y, int pattern)
 {
     if (!inGrid(x, y))
         return;
-    mGrid[y][2 * x] = QString::number(2 * pattern);
-    mGrid[y][2 * x + 1] = QString::number(2 * pattern + 1);
+    mGrid[y][2 * x] = writtenLeftCode(pattern);
+    mGrid[y][2 * x + 1] = writtenRightCode(pattern);
     announceCell(x, y);
 }
 
 bool LevelDocument::holdsWritten(int x, int y, int pattern) const
 {
     return !inGrid(x, y)
-        || (leftCode(x, y) == QString::number(2 * pattern) && rightCode(x, y) == QString::number(2 * pattern + 1));
+        || (leftCode(x, y) == writtenLeftCode(pattern) && rightCode(x, y) == writtenRightCode(pattern));
 }
 
 void LevelDocument::setCellCodes(int x, int y, const QString& left, const QString& right)
@@ -191,15 +191,19 @@ void LevelDocument::InitEmptyLevel(int pattern)
     announce(PartChange(LevelChange::Grid));
     for (int x = 0; x < kColumns; ++x)
         for (int y = 0; y < kRows; ++y)
-            writeCell(x, y, pattern);
-    for (int y = 0; y < kRows; ++y) {
-        for (int x : {0, 1, 2, 3, 4, 124, 125, 126, 127})
-            writeCell(x, y, 0);
-        writeCell(5, y, 3);
-        writeCell(123, y, 3);
-    }
+            writeCell(x, y, emptyLevelPattern(x, pattern));
     InitMonsterTable();
     InitSwitchTable();
+}
+
+int LevelDocument::emptyLevelPattern(int x, int pattern)
+{
+    // Borders of pattern 0 in the five columns at either end, a wall of pattern 3 inside each.
+    if (x <= 4 || x >= 124)
+        return 0;
+    if (x == 5 || x == 123)
+        return 3;
+    return pattern;
 }
 
 std::vector<QString> LevelDocument::gridCodes() const
@@ -241,25 +245,46 @@ void LevelDocument::setColorEntry(int column, int line, const ColorLineEntry& en
     announce(change);
 }
 
-void LevelDocument::Farben_bernehmen(const ColorRegisterSet& registers)
+void LevelDocument::setColorEntries(const ColorEntries& entries)
 {
     Batch batch(*this);
     for (int line = 1; line <= kColorLines; ++line)
         for (int c = 0; c < kColorColumns; ++c)
-            setColorEntry(c, line, {registers[c].code(), registers[c].displayColor, registers[c].textColor});
+            setColorEntry(c, line, entries[line - 1][c]);
+}
+
+void LevelDocument::Farben_bernehmen(const ColorRegisterSet& registers)
+{
+    setColorEntries(takenOverColors(registers));
 }
 
 void LevelDocument::Farbenstandard(const ColorRegisterSet& registers)
 {
-    Batch batch(*this);
+    setColorEntries(standardColors(registers));
+}
+
+LevelDocument::ColorEntries LevelDocument::takenOverColors(const ColorRegisterSet& registers)
+{
+    ColorEntries entries;
+    for (auto& line : entries)
+        for (int c = 0; c < kColorColumns; ++c)
+            line[c] = {registers[c].code(), registers[c].displayColor, registers[c].textColor};
+    return entries;
+}
+
+LevelDocument::ColorEntries LevelDocument::standardColors(const ColorRegisterSet& registers)
+{
+    ColorEntries entries;
     for (int line = 1; line <= kColorLines; ++line) {
+        auto& row = entries[line - 1];
         for (int c = 0; c < 3; ++c)
-            setColorEntry(c, line, {registers[c].code(), registers[c].displayColor, kWhite});
+            row[c] = {registers[c].code(), registers[c].displayColor, kWhite};
         const AtariColor d = kStandardD[line - 1];
         const AtariColor e = kStandardE[line - 1];
-        setColorEntry(3, line, {ColorCodeOf(d), PaletteColor(d), kWhite});
-        setColorEntry(4, line, {ColorCodeOf(e), PaletteColor(e), kWhite});
+        row[3] = {ColorCodeOf(d), PaletteColor(d), kWhite};
+        row[4] = {ColorCodeOf(e), PaletteColor(e), kWhite};
     }
+    return entries;
 }
 
 // --- time ---------------------------------------------------------------------------------------------
@@ -315,18 +340,31 @@ void LevelDocument::setTableCell(LevelTable table, int row, int column, const QS
     announce(PartChange(table == LevelTable::Monsters ? LevelChange::Monsters : LevelChange::Switches));
 }
 
+QString LevelDocument::initialTableCell(LevelTable table, int row, int column)
+{
+    if (table == LevelTable::Switches)
+        return QStringLiteral("0");
+    switch (row) {
+    case 4:
+    case 5:
+        return QStringLiteral("1");
+    case 6:
+        return QString::number(column - 1); // the colour scheme of its own number
+    case 7:
+        return QStringLiteral("L");
+    case 8:
+        return QStringLiteral("U");
+    default:
+        return QStringLiteral("0");
+    }
+}
+
 void LevelDocument::InitMonsterTable()
 {
     Batch batch(*this);
-    for (int n = 1; n <= kMonsters; ++n) {
-        for (int row = 1; row <= 3; ++row)
-            setTableCell(LevelTable::Monsters, row, n, QStringLiteral("0"));
-        setTableCell(LevelTable::Monsters, 4, n, QStringLiteral("1"));
-        setTableCell(LevelTable::Monsters, 5, n, QStringLiteral("1"));
-        setTableCell(LevelTable::Monsters, 6, n, QString::number(n - 1));
-        setTableCell(LevelTable::Monsters, 7, n, QStringLiteral("L"));
-        setTableCell(LevelTable::Monsters, 8, n, QStringLiteral("U"));
-    }
+    for (int n = 1; n <= kMonsters; ++n)
+        for (int row = 1; row <= kMonsterRows; ++row)
+            setTableCell(LevelTable::Monsters, row, n, initialTableCell(LevelTable::Monsters, row, n));
 }
 
 void LevelDocument::InitSwitchTable()
@@ -334,7 +372,7 @@ void LevelDocument::InitSwitchTable()
     Batch batch(*this);
     for (int n = 1; n <= kSwitches; ++n)
         for (int row = 1; row <= kSwitchRows; ++row)
-            setTableCell(LevelTable::Switches, row, n, QStringLiteral("0"));
+            setTableCell(LevelTable::Switches, row, n, initialTableCell(LevelTable::Switches, row, n));
 }
 
 std::vector<QString> LevelDocument::tableCells(LevelTable table) const
@@ -383,7 +421,6 @@ void LevelDocument::setTip2(const QString& text)
 
 void LevelDocument::clearHistory()
 {
-    mStroke.reset();
     if (mUndoHooks.clear)
         mUndoHooks.clear();
 }

@@ -19,15 +19,17 @@
 //   - plain operations (writeCell, setCode, setColorEntry, InitEmptyLevel, InitMonsterTable, setTableCell ...)
 //     change the texts and announce it; they push nothing onto the undo stack. Loaders and the undo
 //     commands use them, and so do the editor's operations that are not undoable.
-//   - undoable steps push one QUndoCommand each: a paint stroke (beginStroke / paintCell / endStroke:
-//     press to release is one step), initialiseLevel ("Level Initialisieren"), editTableCell (a cell of
-//     the monster or switch table typed in a table view).
+//   - undoable steps are commands (level/undo_*.h) pushed through push(): the command does its
+//     change in redo(), also the first one, which push runs. initialiseLevel ("Level Initialisieren")
+//     and editTableCell (a cell of the monster or switch table typed in a table view) push theirs
+//     here; the edit session, the placement and the colour lines push the others.
 // Loading a file calls clearHistory(): a fresh history starts.
 //
 // changed(LevelChange) names what changed: single cells, the whole grid, colour lines, time, the
 // tables, the texts. Plain operations never redraw: the caller draws what its operation
 // draws. A change that comes from undo or redo has `restored` set: then whoever shows
-// the pictures redraws what the change names (LevelPicture::refresh).
+// the pictures redraws what the change names (LevelPicture::refresh). The first redo, inside
+// push(), is no restoring: whoever pushed the step draws what its operation draws.
 // Batch groups many plain operations into one announcement (a file load announces once).
 
 #include "palette/ataricolor.h"
@@ -45,6 +47,7 @@
 #include <vector>
 
 class ColorRegisterSet;
+class QUndoCommand;
 class QUndoStack;
 
 // One of the 50 colour entries of the level: the Atari value as text, the drawing colour, the caption colour.
@@ -63,7 +66,7 @@ std::optional<std::pair<int, int>> ParseColorLineKey(const QString& key);
 
 enum class LevelTable { Monsters, Switches };
 
-// One cell's two code texts before and after a paint stroke touched it.
+// One cell's two code texts before and after a step changed it.
 struct LevelCellEdit {
     QPoint cell;
     QString leftBefore, rightBefore, leftAfter, rightAfter;
@@ -117,6 +120,9 @@ public:
     int cellPattern(int x, int y) const;
     // Writes the pair 2p, 2p + 1 into cell (x, y). Outside the grid nothing happens.
     void writeCell(int x, int y, int pattern);
+    // The two codes writeCell writes for a pattern.
+    static QString writtenLeftCode(int pattern) { return QString::number(2 * pattern); }
+    static QString writtenRightCode(int pattern) { return QString::number(2 * pattern + 1); }
     // Whether writeCell(x, y, pattern) would leave the cell's texts as they are.
     bool holdsWritten(int x, int y, int pattern) const;
     // Stores a code text as it is (the level file, the byte view).
@@ -124,6 +130,8 @@ public:
 
     // Pattern p everywhere, the borders of pattern 0 and the walls of pattern 3, then both tables reset.
     void InitEmptyLevel(int pattern);
+    // The pattern InitEmptyLevel(pattern) gives column x.
+    static int emptyLevelPattern(int x, int pattern);
 
     // --- colour lines ---------------------------------------------------------------------------------
     const ColorLineEntry& colorEntry(int column, int line) const;
@@ -132,6 +140,10 @@ public:
     void Farben_bernehmen(const ColorRegisterSet& registers);
     // A-C from F0-F2 with white captions, D and E from the standard table.
     void Farbenstandard(const ColorRegisterSet& registers);
+    // The entries each of them writes, [line - 1][column].
+    using ColorEntries = std::array<std::array<ColorLineEntry, kColorColumns>, kColorLines>;
+    static ColorEntries takenOverColors(const ColorRegisterSet& registers);
+    static ColorEntries standardColors(const ColorRegisterSet& registers);
 
     // --- time -------------------------------------------------------------------------------------
     const QString& timeDigit(int index) const;
@@ -152,6 +164,8 @@ public:
     const QString& switchCell(int row, int sw) const { return tableCell(LevelTable::Switches, row, sw); }
     void InitMonsterTable();
     void InitSwitchTable();
+    // The text InitMonsterTable / InitSwitchTable writes into a cell.
+    static QString initialTableCell(LevelTable table, int row, int column);
 
     // --- texts ------------------------------------------------------------------------------------
     const QString& author() const { return mAuthor; }
@@ -166,13 +180,12 @@ public:
     // --- undoable steps -------------------------------------------------------------------------------
     // Made on first use: a document that is only read and written (the command line) has none.
     QUndoStack& undoStack();
-    // Opens a paint stroke; paintCell writes into it, endStroke pushes it as one step ("Malen").
-    void beginStroke();
-    // Writes the cell and records what it held (also outside a stroke: then it is a step of its own).
-    void paintCell(int x, int y, int pattern);
-    void endStroke();
-    bool strokeOpen() const { return mStroke.has_value(); }
-    // "Level Initialisieren" as one step.
+    // Pushes a command onto the undo stack; its redo does the change. The announcements of that
+    // first redo are not marked restored.
+    void push(QUndoCommand* command);
+    // Whether a push is running (the first redo of a command).
+    bool pushing() const { return mPushDepth > 0; }
+    // "Level Initialisieren" as one step; the picture is not drawn.
     void initialiseLevel(int pattern);
     // A typed table cell as one step; nothing when the text is unchanged.
     void editTableCell(LevelTable table, int row, int column, const QString& text);
@@ -198,7 +211,7 @@ public:
     private:
         LevelDocument& mDocument;
     };
-    // Undo commands mark their announcements as restored while they run.
+    // Undo commands mark their announcements as restored while they run, except in their first redo.
     class Restoring {
     public:
         explicit Restoring(LevelDocument& document);
@@ -223,6 +236,7 @@ signals:
     void changed(const LevelChange& change);
 
 private:
+    void setColorEntries(const ColorEntries& entries);
     void announce(const LevelChange& change);
     void announceCell(int x, int y);
     QString* tableSlot(LevelTable table, int row, int column);
@@ -247,8 +261,8 @@ private:
     // Texts and time as last loaded or saved.
     std::array<QString, 4 + kTimeDigits> mSavedFields;
     std::array<QString, 4 + kTimeDigits> unrecordedFields() const;
-    std::optional<std::vector<LevelCellEdit>> mStroke;
     int mBatchDepth = 0;
     int mRestoreDepth = 0;
+    int mPushDepth = 0;
     LevelChange mPending;
 };

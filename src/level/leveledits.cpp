@@ -23,19 +23,20 @@ bool Unchanged(const LevelCellEdit& e)
 
 } // namespace
 
-void LevelEditRecorder::setTableCell(LevelTable table, int row, int column, const QString& text)
+void LevelEditPlan::setTableCell(LevelTable table, int row, int column, const QString& text)
 {
+    if (row < 1 || row > LevelDocument::tableRows(table) || column < 1 || column > LevelDocument::tableColumns(table))
+        return;
     const TableCellEdit key{table, row, column, {}, {}};
     auto it = std::find_if(mTables.begin(), mTables.end(), [&](const TableCellEdit& e) { return SameTableCell(e, key); });
     if (it == mTables.end()) {
         mTables.push_back({table, row, column, mDocument.tableCell(table, row, column), {}});
         it = mTables.end() - 1;
     }
-    mDocument.setTableCell(table, row, column, text);
-    it->after = mDocument.tableCell(table, row, column);
+    it->after = text;
 }
 
-void LevelEditRecorder::writeCell(int x, int y, int pattern)
+void LevelEditPlan::writeCell(int x, int y, int pattern)
 {
     if (!LevelDocument::inGrid(x, y))
         return;
@@ -45,24 +46,23 @@ void LevelEditRecorder::writeCell(int x, int y, int pattern)
         mCells.push_back({cell, mDocument.leftCode(x, y), mDocument.rightCode(x, y), {}, {}});
         it = mCells.end() - 1;
     }
-    mDocument.writeCell(x, y, pattern);
-    it->leftAfter = mDocument.leftCode(x, y);
-    it->rightAfter = mDocument.rightCode(x, y);
+    it->leftAfter = LevelDocument::writtenLeftCode(pattern);
+    it->rightAfter = LevelDocument::writtenRightCode(pattern);
 }
 
-bool LevelEditRecorder::isEmpty() const
+bool LevelEditPlan::isEmpty() const
 {
     return tableEdits().empty() && cellEdits().empty();
 }
 
-std::vector<TableCellEdit> LevelEditRecorder::tableEdits() const
+std::vector<TableCellEdit> LevelEditPlan::tableEdits() const
 {
     std::vector<TableCellEdit> edits = mTables;
     DropUnchanged(edits);
     return edits;
 }
 
-std::vector<LevelCellEdit> LevelEditRecorder::cellEdits() const
+std::vector<LevelCellEdit> LevelEditPlan::cellEdits() const
 {
     std::vector<LevelCellEdit> edits = mCells;
     std::erase_if(edits, Unchanged);

@@ -1,4 +1,4 @@
-// Texts before and after a change of table cells and level cells, kept by the undo steps of placing and resetting.
+// The texts before and after a change of level cells and table cells: what the level's undo commands hold.
 #pragma once
 
 #include "level/leveldocument.h"
@@ -12,13 +12,15 @@ struct TableCellEdit {
     QString before, after;
 };
 
-// Collects what a sequence of plain operations changes: the first text a cell held and its last.
-// Cells whose text ends as it began are dropped by edits().
-class LevelEditRecorder {
+// Works out, without changing the document, what a sequence of writes would change: for each cell
+// the text the document holds now and the last text written. A write sees the earlier writes of the
+// plan. Cells whose text would end as it began are dropped by the edits.
+class LevelEditPlan {
 public:
-    explicit LevelEditRecorder(LevelDocument& document) : mDocument(document) {}
+    explicit LevelEditPlan(const LevelDocument& document) : mDocument(document) {}
 
     void setTableCell(LevelTable table, int row, int column, const QString& text);
+    // Outside the grid nothing is planned.
     void writeCell(int x, int y, int pattern);
 
     bool isEmpty() const;
@@ -26,13 +28,12 @@ public:
     std::vector<LevelCellEdit> cellEdits() const;
 
 private:
-    LevelDocument& mDocument;
+    const LevelDocument& mDocument;
     std::vector<TableCellEdit> mTables;
     std::vector<LevelCellEdit> mCells;
 };
 
-// Writes the before or the after texts back through the plain operations, latest change first on
-// the way back.
+// Writes the before or the after texts through the plain operations, latest change first on the way back.
 void RestoreTableEdits(LevelDocument& document, const std::vector<TableCellEdit>& edits, bool after);
 void RestoreCellEdits(LevelDocument& document, const std::vector<LevelCellEdit>& edits, bool after);
 

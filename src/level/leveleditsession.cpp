@@ -4,6 +4,7 @@
 #include "common/intconv.h"
 #include "level/elementdescriptions.h"
 #include "level/levelfile.h"
+#include "level/undo_writecells.h"
 #include "pattern/colorregisterset.h"
 #include "pattern/patternstore.h"
 
@@ -81,7 +82,8 @@ void LevelEditSession::place(int pattern, int x, int y)
             log(answer);
         return;
     }
-    mDocument.paintCell(x, y, pattern);
+    if (!mDocument.holdsWritten(x, y, pattern))
+        mDocument.push(new PaintStrokeCommand(mDocument, mStroke, CellWriteEdits(mDocument, {{QPoint(x, y), pattern}})));
     mPicture.drawCell(x, y);
 }
 
@@ -96,9 +98,9 @@ int LevelEditSession::paintPattern(unsigned buttons) const
 
 void LevelEditSession::levelMouseDown(QPoint point, unsigned buttons, bool shift)
 {
+    ++mStroke;
     if (!InPicture(point))
         return;
-    mDocument.beginStroke();
     int p = paintPattern(buttons);
     const QPoint cell = cellAt(point);
     if (shift) {
@@ -127,7 +129,7 @@ void LevelEditSession::levelMouseMove(QPoint point, unsigned buttons, bool paint
         place(paintPattern(buttons), cell.x(), cell.y());
 }
 
-void LevelEditSession::levelMouseUp() { mDocument.endStroke(); }
+void LevelEditSession::levelMouseUp() { ++mStroke; }
 
 int LevelEditSession::chooserPattern(QPoint point)
 {
@@ -160,7 +162,11 @@ QString LevelEditSession::initialiseQuestion() const
         + QStringLiteral(" initialisiert werden?\rAlle bisherigen Pattern werden gelöscht!");
 }
 
-void LevelEditSession::initialiseLevel() { mDocument.initialiseLevel(carried(Left)); }
+void LevelEditSession::initialiseLevel()
+{
+    mDocument.initialiseLevel(carried(Left));
+    mPicture.FormShow();
+}
 
 void LevelEditSession::loadLevel(const QString& fileName)
 {

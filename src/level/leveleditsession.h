@@ -17,7 +17,8 @@ class PatternStore;
 struct CellWrite;
 
 // Each mouse button carries a pattern, kept as the decimal caption of its label. The session paints with
-// them into the document (one undo step per press-to-release) and draws what it changed; refused
+// them into the document (one undo step per press-to-release: each painted cell is pushed as a
+// PaintStrokeCommand of the session's current stroke, and those merge) and draws what it changed; refused
 // placements go to the message log. It also redraws the picture after undo and redo.
 class LevelEditSession {
 public:
@@ -66,12 +67,12 @@ public:
     void place(int pattern, int x, int y);
     // The pattern the held buttons paint: middle over right over left.
     int paintPattern(unsigned buttons) const;
-    // Mouse down on the level picture on the painting page (point in picture pixels). Opens a paint
-    // stroke; with Shift the held buttons first pick the cell's pattern.
+    // Mouse down on the level picture on the painting page (point in picture pixels). Starts a new
+    // paint stroke; with Shift the held buttons first pick the cell's pattern.
     void levelMouseDown(QPoint point, unsigned buttons, bool shift);
     // Mouse move over the level picture: the banner text; on the painting page held buttons paint.
     void levelMouseMove(QPoint point, unsigned buttons, bool paintingPage);
-    // Closes the paint stroke: everything since the press is one undo step.
+    // Ends the paint stroke: what is painted after it never joins the step of the stroke before.
     void levelMouseUp();
     const QString& bannerText() const { return mBanner; }
 
@@ -105,7 +106,8 @@ public:
     void fill();
 
     // --- whole-level steps ------------------------------------------------------------------------------
-    // "Level Initialisieren" after the question: the carried left pattern everywhere, as one undo step.
+    // "Level Initialisieren" after the question: the carried left pattern everywhere, as one undo
+    // step, and the level drawn without overlays.
     void initialiseLevel();
     // The question asked before it.
     QString initialiseQuestion() const;
@@ -129,4 +131,6 @@ private:
     QString mChooserText;
     QMetaObject::Connection mRefresh;
     LevelCursor mCursor;
+    // Numbers the paint strokes: the cells of one stroke merge into one undo step.
+    int mStroke = 0;
 };

@@ -106,9 +106,12 @@ void LevelEditSession::writeCells(const QString& text, std::vector<CellWrite> wr
         for (const QString& refusal : refusals)
             log(refusal);
     // A step that would change nothing is not pushed: pushing drops the steps that could be redone.
-    std::erase_if(writes, [&](const CellWrite& w) { return mDocument.holdsWritten(w.cell.x(), w.cell.y(), w.pattern); });
-    if (writes.empty())
+    std::vector<LevelCellEdit> edits = CellWriteEdits(mDocument, writes);
+    if (edits.empty())
         return;
-    mDocument.endStroke();
-    mDocument.undoStack().push(new WriteCellsCommand(mDocument, text, std::move(writes)));
+    QList<QPoint> cells;
+    for (const LevelCellEdit& e : edits)
+        cells << e.cell;
+    mDocument.push(new WriteCellsCommand(mDocument, text, std::move(edits)));
+    mPicture.drawCells(cells);
 }

@@ -128,17 +128,21 @@ void LevelPicture::refresh(const LevelChange& change)
         FormShow();
         return;
     }
-    auto draw = [this](int x, int y) {
-        try {
-            drawCell(x, y);
-        } catch (const ConversionError&) {
-        }
-    };
-    for (const QPoint& cell : change.cells)
-        draw(cell.x(), cell.y());
+    QList<QPoint> cells = change.cells;
     for (int line : change.colorLines)
         for (int x = 0; x < LevelDocument::kColumns; ++x)
-            draw(x, line - 1);
+            cells << QPoint(x, line - 1);
+    drawCells(cells);
+}
+
+void LevelPicture::drawCells(const QList<QPoint>& cells)
+{
+    for (const QPoint& cell : cells) {
+        try {
+            drawCell(cell.x(), cell.y());
+        } catch (const ConversionError&) {
+        }
+    }
 }
 
 void LevelPicture::UpdatePattern2(int pattern, int x, int y, QImage& image) const

@@ -5,6 +5,8 @@
 #include "palette/ataricolor.h"
 
 #include <QImage>
+#include <QList>
+#include <QPoint>
 #include <array>
 
 class ColorRegisterSet;
@@ -49,6 +51,8 @@ public:
     void drawLoadedLevel(bool monsters, bool switches);
     // All cells, each on its own: a cell that cannot be drawn is passed over.
     void FormShow();
+    // These cells, each on its own, alike.
+    void drawCells(const QList<QPoint>& cells);
     // What a change from undo or redo needs redrawn; never throws (cells that cannot be drawn are
     // passed over, as on showing).
     void refresh(const LevelChange& change);

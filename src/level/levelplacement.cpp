@@ -7,7 +7,7 @@
 #include "level/leveldrawing.h"
 #include "level/leveledits.h"
 #include "level/undo_placement.h"
-#include "level/undo_tablereset.h"
+#include "level/undo_leveledit.h"
 
 namespace {
 
@@ -29,26 +29,12 @@ constexpr int kFloor = 1, kSwitchOff = 28;
 
 LevelPlacement::LevelPlacement(LevelDocument& document, LevelDrawing& drawing) : mDocument(document), mDrawing(drawing) {}
 
-// Runs a change through a recorder and pushes what it changed as a placement step, also when the
-// change stops half way: what was changed stays changed and can be undone.
-template <class Change>
-void LevelPlacement::recorded(const QString& text, int placement, Change&& change)
+// Pushes what a plan changes as a part of placement `placement`; a plan that changes nothing is not pushed.
+void LevelPlacement::push(const QString& text, int placement, const LevelEditPlan& plan)
 {
-    mDocument.endStroke();
-    LevelEditRecorder recorder(mDocument);
-    auto push = [&] {
-        if (recorder.isEmpty())
-            return;
-        mDocument.undoStack().push(new PlacementCommand(mDocument, text, placement, recorder.tableEdits(),
-                                                        recorder.cellEdits(), [this] { redrawRestored(); }));
-    };
-    try {
-        change(recorder);
-    } catch (...) {
-        push();
-        throw;
-    }
-    push();
+    if (plan.isEmpty())
+        return;
+    mDocument.push(new PlacementCommand(mDocument, text, placement, plan, [this] { redrawRestored(); }));
 }
 
 void LevelPlacement::arm(const QString& mode, int slot)
@@ -77,11 +63,11 @@ void LevelPlacement::SetMonster(int n)
     if (n < 1 || n > LevelDocument::kMonsters)
         return;
     const int placement = ++mPlacement;
-    recorded(QStringLiteral("Gegner %1 setzen").arg(n), placement, [&](LevelEditRecorder& r) {
-        for (int row : {kActive, kPosX, kPosY})
-            r.setTableCell(LevelTable::Monsters, row, n, QStringLiteral("0"));
-        mDrawing.drawlevel();
-    });
+    LevelEditPlan plan(mDocument);
+    for (int row : {kActive, kPosX, kPosY})
+        plan.setTableCell(LevelTable::Monsters, row, n, QStringLiteral("0"));
+    push(QStringLiteral("Gegner %1 setzen").arg(n), placement, plan);
+    mDrawing.drawlevel();
     arm(kMonster, n);
 }
 
@@ -90,18 +76,21 @@ void LevelPlacement::SetSchalter(int n)
     if (n < 1 || n > LevelDocument::kSwitches)
         return;
     const int placement = ++mPlacement;
-    recorded(QStringLiteral("Schalter %1 setzen").arg(n), placement, [&](LevelEditRecorder& r) {
-        const QString& x = mDocument.switchCell(kSwitchX, n);
-        const QString& y = mDocument.switchCell(kSwitchY, n);
-        if (x != QStringLiteral("0") && y != QStringLiteral("0")) {
-            const int cellY = StrToInt(y);
-            const int cellX = StrToInt(x);
-            r.writeCell(cellX, cellY, kFloor);
-            mDrawing.drawlevel();
-        }
-        r.setTableCell(LevelTable::Switches, kSwitchX, n, kMausX);
-        r.setTableCell(LevelTable::Switches, kSwitchY, n, kMausY);
-    });
+    const QString text = QStringLiteral("Schalter %1 setzen").arg(n);
+    const QString& x = mDocument.switchCell(kSwitchX, n);
+    const QString& y = mDocument.switchCell(kSwitchY, n);
+    if (x != QStringLiteral("0") && y != QStringLiteral("0")) {
+        const int cellY = StrToInt(y);
+        const int cellX = StrToInt(x);
+        LevelEditPlan floor(mDocument);
+        floor.writeCell(cellX, cellY, kFloor);
+        push(text, placement, floor);
+        mDrawing.drawlevel();
+    }
+    LevelEditPlan placeholders(mDocument);
+    placeholders.setTableCell(LevelTable::Switches, kSwitchX, n, kMausX);
+    placeholders.setTableCell(LevelTable::Switches, kSwitchY, n, kMausY);
+    push(text, placement, placeholders);
     arm(kSchalter, n);
 }
 
@@ -119,45 +108,43 @@ std::optional<LevelPage> LevelPlacement::chooserMouseUp(int leftPattern)
     if (mMode != kZiel)
         return std::nullopt;
     const int n = mSlot;
-    recorded(QStringLiteral("Ziel von Schalter %1 setzen").arg(n), mPlacement, [&](LevelEditRecorder& r) {
-        r.setTableCell(LevelTable::Switches, kTargetX, n, kMausX);
-        r.setTableCell(LevelTable::Switches, kTargetY, n, kMausY);
-        r.setTableCell(LevelTable::Switches, kTargetPattern, n, QString::number(leftPattern));
-    });
+    LevelEditPlan plan(mDocument);
+    plan.setTableCell(LevelTable::Switches, kTargetX, n, kMausX);
+    plan.setTableCell(LevelTable::Switches, kTargetY, n, kMausY);
+    plan.setTableCell(LevelTable::Switches, kTargetPattern, n, QString::number(leftPattern));
+    push(QStringLiteral("Ziel von Schalter %1 setzen").arg(n), mPlacement, plan);
     return LevelPage::Schalter;
 }
 
 bool LevelPlacement::levelMouseDown(LevelPage page, int x, int y, int leftPattern)
 {
     const int n = mSlot;
+    LevelEditPlan plan(mDocument);
     if (mMode == kMonster && page == LevelPage::Gegner) {
-        recorded(QStringLiteral("Gegner %1 setzen").arg(n), mPlacement, [&](LevelEditRecorder& r) {
-            r.setTableCell(LevelTable::Monsters, kActive, n, QString::number(n));
-            r.setTableCell(LevelTable::Monsters, kPosX, n, QString::number(x));
-            r.setTableCell(LevelTable::Monsters, kPosY, n, QString::number(y));
-            mDrawing.drawMonstersIfShown();
-        });
+        plan.setTableCell(LevelTable::Monsters, kActive, n, QString::number(n));
+        plan.setTableCell(LevelTable::Monsters, kPosX, n, QString::number(x));
+        plan.setTableCell(LevelTable::Monsters, kPosY, n, QString::number(y));
+        push(QStringLiteral("Gegner %1 setzen").arg(n), mPlacement, plan);
+        mDrawing.drawMonstersIfShown();
         clear();
         return true;
     }
     if (mMode == kSchalter && page == LevelPage::Schalter) {
-        recorded(QStringLiteral("Schalter %1 setzen").arg(n), mPlacement, [&](LevelEditRecorder& r) {
-            r.setTableCell(LevelTable::Switches, kSwitchX, n, QString::number(x));
-            r.setTableCell(LevelTable::Switches, kSwitchY, n, QString::number(y));
-            r.writeCell(x, y, kSwitchOff);
-            mDrawing.drawCell(x, y);
-            mDrawing.drawlevel();
-        });
+        plan.setTableCell(LevelTable::Switches, kSwitchX, n, QString::number(x));
+        plan.setTableCell(LevelTable::Switches, kSwitchY, n, QString::number(y));
+        plan.writeCell(x, y, kSwitchOff);
+        push(QStringLiteral("Schalter %1 setzen").arg(n), mPlacement, plan);
+        mDrawing.drawCell(x, y);
+        mDrawing.drawlevel();
         clear();
         return true;
     }
     if (mMode == kZiel && page == LevelPage::Schalter) {
-        recorded(QStringLiteral("Ziel von Schalter %1 setzen").arg(n), mPlacement, [&](LevelEditRecorder& r) {
-            r.setTableCell(LevelTable::Switches, kTargetX, n, QString::number(x));
-            r.setTableCell(LevelTable::Switches, kTargetY, n, QString::number(y));
-            r.setTableCell(LevelTable::Switches, kTargetPattern, n, QString::number(leftPattern));
-            mDrawing.drawlevel();
-        });
+        plan.setTableCell(LevelTable::Switches, kTargetX, n, QString::number(x));
+        plan.setTableCell(LevelTable::Switches, kTargetY, n, QString::number(y));
+        plan.setTableCell(LevelTable::Switches, kTargetPattern, n, QString::number(leftPattern));
+        push(QStringLiteral("Ziel von Schalter %1 setzen").arg(n), mPlacement, plan);
+        mDrawing.drawlevel();
         clear();
         return true;
     }
@@ -166,21 +153,8 @@ bool LevelPlacement::levelMouseDown(LevelPage page, int x, int y, int leftPatter
 
 void LevelPlacement::resetTable(LevelTable table)
 {
-    mDocument.endStroke();
-    const std::vector<QString> before = mDocument.tableCells(table);
-    if (table == LevelTable::Monsters)
-        mDocument.InitMonsterTable();
-    else
-        mDocument.InitSwitchTable();
-    const std::vector<QString> after = mDocument.tableCells(table);
-    std::vector<TableCellEdit> edits;
-    size_t k = 0;
-    for (int row = 1; row <= LevelDocument::tableRows(table); ++row)
-        for (int column = 1; column <= LevelDocument::tableColumns(table); ++column, ++k)
-            if (before[k] != after[k])
-                edits.push_back({table, row, column, before[k], after[k]});
-    if (!edits.empty())
-        mDocument.undoStack().push(new TableResetCommand(mDocument, table, std::move(edits)));
+    if (LevelEditCommand* reset = TableResetCommand(mDocument, table))
+        mDocument.push(reset);
 }
 
 void LevelPlacement::Aktualisiere()

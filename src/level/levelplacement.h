@@ -6,7 +6,7 @@
 
 class LevelDocument;
 class LevelDrawing;
-class LevelEditRecorder;
+class LevelEditPlan;
 enum class LevelTable;
 
 // The four pages of the level editor, in their order.
@@ -48,8 +48,7 @@ public:
     void Aktualisiere();
 
 private:
-    template <class Change>
-    void recorded(const QString& text, int placement, Change&& change);
+    void push(const QString& text, int placement, const LevelEditPlan& plan);
     void arm(const QString& mode, int slot);
     void clear();
     void redrawRestored();

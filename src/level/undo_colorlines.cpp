@@ -11,15 +11,11 @@ void ColorLinesCommand::undo()
     LevelDocument::Restoring restoring(mDocument);
     for (const ColorLineEdit& e : mEdits)
         mDocument.setColorEntry(e.column, e.line, e.before);
-    mDone = false;
 }
 
 void ColorLinesCommand::redo()
 {
-    if (mDone)
-        return;
     LevelDocument::Restoring restoring(mDocument);
     for (const ColorLineEdit& e : mEdits)
         mDocument.setColorEntry(e.column, e.line, e.after);
-    mDone = true;
 }

@@ -12,8 +12,8 @@ struct ColorLineEdit {
     ColorLineEntry before, after;
 };
 
-// Holds only the entries that changed; pushed when already done, so the first redo does nothing.
-// Undo and redo announce the lines as restored, and the level picture redraws them.
+// Holds only the entries that change. redo() writes the after entries, the first redo (the push)
+// included; undo and redo announce the lines as restored, and the level picture redraws them.
 class ColorLinesCommand : public QUndoCommand {
 public:
     ColorLinesCommand(LevelDocument& document, const QString& text, std::vector<ColorLineEdit> edits);
@@ -23,5 +23,4 @@ public:
 private:
     LevelDocument& mDocument;
     std::vector<ColorLineEdit> mEdits;
-    bool mDone = true;
 };

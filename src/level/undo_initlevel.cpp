@@ -1,26 +1,29 @@
-// Undo and redo of the level initialisation.
+// The level initialisation as edits.
 #include "level/undo_initlevel.h"
 
+namespace {
+
+LevelEditPlan InitLevelPlan(const LevelDocument& document, int pattern)
+{
+    LevelEditPlan plan(document);
+    for (int y = 0; y < LevelDocument::kRows; ++y)
+        for (int x = 0; x < LevelDocument::kColumns; ++x)
+            plan.writeCell(x, y, LevelDocument::emptyLevelPattern(x, pattern));
+    for (LevelTable table : {LevelTable::Monsters, LevelTable::Switches})
+        for (int row = 1; row <= LevelDocument::tableRows(table); ++row)
+            for (int column = 1; column <= LevelDocument::tableColumns(table); ++column)
+                plan.setTableCell(table, row, column, LevelDocument::initialTableCell(table, row, column));
+    return plan;
+}
+
+} // namespace
+
 InitLevelCommand::InitLevelCommand(LevelDocument& document, int pattern)
-    : QUndoCommand(QStringLiteral("Level Initialisieren")),
-      mDocument(document),
-      mPattern(pattern),
-      mGrid(document.gridCodes()),
-      mMonsters(document.tableCells(LevelTable::Monsters)),
-      mSwitches(document.tableCells(LevelTable::Switches))
+    : InitLevelCommand(document, InitLevelPlan(document, pattern))
 {
 }
 
-void InitLevelCommand::undo()
+InitLevelCommand::InitLevelCommand(LevelDocument& document, const LevelEditPlan& plan)
+    : LevelEditCommand(document, QStringLiteral("Level Initialisieren"), plan.tableEdits(), plan.cellEdits())
 {
-    LevelDocument::Restoring restoring(mDocument);
-    mDocument.setGridCodes(mGrid);
-    mDocument.setTableCells(LevelTable::Monsters, mMonsters);
-    mDocument.setTableCells(LevelTable::Switches, mSwitches);
-}
-
-void InitLevelCommand::redo()
-{
-    LevelDocument::Restoring restoring(mDocument);
-    mDocument.InitEmptyLevel(mPattern);
 }

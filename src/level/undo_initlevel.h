@@ -1,22 +1,13 @@
 // "Level Initialisieren" as one undo step.
 #pragma once
 
-#include "level/leveldocument.h"
+#include "level/undo_leveledit.h"
 
-#include <QUndoCommand>
-#include <vector>
-
-// Keeps the grid and both tables as they were; redo runs InitEmptyLevel again.
-class InitLevelCommand : public QUndoCommand {
+// Holds the cells and table cells that InitEmptyLevel(pattern) changes.
+class InitLevelCommand : public LevelEditCommand {
 public:
     InitLevelCommand(LevelDocument& document, int pattern);
-    void undo() override;
-    void redo() override;
 
 private:
-    LevelDocument& mDocument;
-    int mPattern;
-    std::vector<QString> mGrid;
-    std::vector<QString> mMonsters;
-    std::vector<QString> mSwitches;
+    InitLevelCommand(LevelDocument& document, const LevelEditPlan& plan);
 };

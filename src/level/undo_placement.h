@@ -1,32 +1,24 @@
 // A monster, a switch or a target field placed by mouse as one undo step.
 #pragma once
 
-#include "level/leveledits.h"
+#include "level/undo_leveledit.h"
 
-#include <QUndoCommand>
 #include <functional>
 
-// Holds the table cells and level cells the placement changed, before and after. The button press
-// and the click that completes it are pushed as two commands of the same placement, which merge
-// into one step while nothing else came between them. Pushed when already done, so the first
-// redo does nothing; later undos and redos call `redraw` once the texts are back.
-class PlacementCommand : public QUndoCommand {
+// Holds the table cells and level cells one part of a placement changes, before and after. The
+// button press and the click that completes it push commands of the same placement (LevelPlacement
+// numbers them), which merge into one step while nothing else came between them. Undo and redo call
+// `redraw` once the texts are back.
+class PlacementCommand : public LevelEditCommand {
 public:
-    PlacementCommand(LevelDocument& document, const QString& text, int placement, std::vector<TableCellEdit> tables,
-                     std::vector<LevelCellEdit> cells, std::function<void()> redraw);
-    void undo() override;
-    void redo() override;
-    int id() const override { return kId; }
+    PlacementCommand(LevelDocument& document, const QString& text, int placement, const LevelEditPlan& plan,
+                     std::function<void()> redraw);
+    int id() const override;
     bool mergeWith(const QUndoCommand* other) override;
 
 private:
-    static constexpr int kId = 0x4C50; // placements of the level editor
-    void restore(bool after);
+    void restored() override;
 
-    LevelDocument& mDocument;
     int mPlacement;
-    std::vector<TableCellEdit> mTables;
-    std::vector<LevelCellEdit> mCells;
     std::function<void()> mRedraw;
-    bool mDone = true;
 };

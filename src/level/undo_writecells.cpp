@@ -1,29 +1,33 @@
-// Undo and redo of patterns written into many cells.
+// Written cells and paint strokes as undo steps.
 #include "level/undo_writecells.h"
 
-WriteCellsCommand::WriteCellsCommand(LevelDocument& document, const QString& text, std::vector<CellWrite> writes)
-    : QUndoCommand(text), mDocument(document), mWrites(std::move(writes))
+#include "common/undoids.h"
+
+std::vector<LevelCellEdit> CellWriteEdits(const LevelDocument& document, const std::vector<CellWrite>& writes)
+{
+    LevelEditPlan plan(document);
+    for (const CellWrite& w : writes)
+        plan.writeCell(w.cell.x(), w.cell.y(), w.pattern);
+    return plan.cellEdits();
+}
+
+WriteCellsCommand::WriteCellsCommand(LevelDocument& document, const QString& text, std::vector<LevelCellEdit> edits)
+    : LevelEditCommand(document, text, {}, std::move(edits))
 {
 }
 
-void WriteCellsCommand::redo()
+PaintStrokeCommand::PaintStrokeCommand(LevelDocument& document, int stroke, std::vector<LevelCellEdit> edits)
+    : LevelEditCommand(document, QStringLiteral("Malen"), {}, std::move(edits)), mStroke(stroke)
 {
-    LevelDocument::Restoring restoring(mDocument);
-    if (mWritten) {
-        RestoreCellEdits(mDocument, mEdits, true);
-        return;
-    }
-    LevelEditRecorder recorder(mDocument);
-    for (const CellWrite& w : mWrites)
-        recorder.writeCell(w.cell.x(), w.cell.y(), w.pattern);
-    mEdits = recorder.cellEdits();
-    mWrites = {};
-    mWritten = true;
-    setObsolete(mEdits.empty());
 }
 
-void WriteCellsCommand::undo()
+int PaintStrokeCommand::id() const { return kUndoLevelPaintStroke; }
+
+bool PaintStrokeCommand::mergeWith(const QUndoCommand* other)
 {
-    LevelDocument::Restoring restoring(mDocument);
-    RestoreCellEdits(mDocument, mEdits, false);
+    const auto* later = static_cast<const PaintStrokeCommand*>(other);
+    if (later->mStroke != mStroke)
+        return false;
+    mergeEdits(*later);
+    return true;
 }

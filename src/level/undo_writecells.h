@@ -1,10 +1,8 @@
-// Patterns written into many level cells at once (paste, cut, delete, fill) as one named undo step.
+// Patterns written into level cells: cells written at once (paste, cut, delete, fill) as one named
+// undo step, and a paint stroke, whose cells come one push at a time and merge into one step.
 #pragma once
 
-#include "level/leveledits.h"
-
-#include <QUndoCommand>
-#include <vector>
+#include "level/undo_leveledit.h"
 
 // A pattern for one level cell.
 struct CellWrite {
@@ -12,18 +10,23 @@ struct CellWrite {
     int pattern;
 };
 
-// The first redo writes the cells and keeps, of the cells it changed, their two code texts before
-// and after; the writes themselves are then dropped. A step that changes no cell makes itself
-// obsolete, so the stack does not keep it. The picture follows through the restored announcements.
-class WriteCellsCommand : public QUndoCommand {
+// The cells the writes change, before and after (LevelEditPlan); empty when they change none.
+std::vector<LevelCellEdit> CellWriteEdits(const LevelDocument& document, const std::vector<CellWrite>& writes);
+
+class WriteCellsCommand : public LevelEditCommand {
 public:
-    WriteCellsCommand(LevelDocument& document, const QString& text, std::vector<CellWrite> writes);
-    void undo() override;
-    void redo() override;
+    WriteCellsCommand(LevelDocument& document, const QString& text, std::vector<LevelCellEdit> edits);
+};
+
+// "Malen": what one paint of a stroke changes. The edit session numbers its strokes (a press starts
+// a new one); a push merges into the step before it when that is of the same stroke, so a stroke is
+// one step and a new stroke never joins the last one.
+class PaintStrokeCommand : public LevelEditCommand {
+public:
+    PaintStrokeCommand(LevelDocument& document, int stroke, std::vector<LevelCellEdit> edits);
+    int id() const override;
+    bool mergeWith(const QUndoCommand* other) override;
 
 private:
-    LevelDocument& mDocument;
-    std::vector<CellWrite> mWrites;
-    std::vector<LevelCellEdit> mEdits;
-    bool mWritten = false;
+    int mStroke;
 };

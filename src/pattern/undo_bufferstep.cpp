@@ -1,11 +1,7 @@
 // Edit-buffer steps and which of them merge.
 #include "pattern/undo_bufferstep.h"
 
-namespace {
-
-enum StepId { kSingle = -1, kTyping = 1, kLoading = 2 };
-
-} // namespace
+#include "common/undoids.h"
 
 BufferStep::BufferStep(PatternEditor& editor, const QString& name, StepChanges changes, int typedCell)
     : PatternStep(editor, name, std::move(changes)), mTypedCell(typedCell)
@@ -15,8 +11,8 @@ BufferStep::BufferStep(PatternEditor& editor, const QString& name, StepChanges c
 int BufferStep::id() const
 {
     if (mTypedCell >= 0)
-        return kTyping;
-    return text() == QLatin1String("Laden") ? kLoading : kSingle;
+        return kUndoPatternTyping;
+    return text() == QLatin1String("Laden") ? kUndoPatternLoading : -1;
 }
 
 bool BufferStep::mergeWith(const QUndoCommand* other)

@@ -2,6 +2,7 @@
 #include "common/errors.h"
 #include "level/elementdescriptions.h"
 #include "level/leveldocument.h"
+#include "level/undo_writecells.h"
 #include "palette/ataripalette.h"
 #include "pattern/colorregisterset.h"
 
@@ -15,6 +16,14 @@ QStringList RowCodes(const LevelDocument& doc, int y)
     for (int i = 0; i < LevelDocument::kCodes; ++i)
         codes << doc.code(i, y);
     return codes;
+}
+
+// What the edit session pushes for one painted cell of stroke `stroke`.
+void Paint(LevelDocument& doc, int stroke, int x, int y, int pattern)
+{
+    std::vector<LevelCellEdit> edits = CellWriteEdits(doc, {{QPoint(x, y), pattern}});
+    if (!edits.empty())
+        doc.push(new PaintStrokeCommand(doc, stroke, std::move(edits)));
 }
 
 } // namespace
@@ -184,11 +193,9 @@ TEST(LevelUndo, StrokeIsOneStepAndRestoresExactTexts)
     doc.InitEmptyLevel(1);
     doc.setCode(21, 2, QStringLiteral("99")); // a right code that breaks the pair rule
     const std::vector<QString> before = doc.gridCodes();
-    doc.beginStroke();
     for (int x = 6; x < 26; ++x)
-        doc.paintCell(x, 2, 17);
-    doc.paintCell(10, 2, 18); // the same cell twice in one stroke
-    doc.endStroke();
+        Paint(doc, 1, x, 2, 17);
+    Paint(doc, 1, 10, 2, 18); // the same cell twice in one stroke
     const std::vector<QString> after = doc.gridCodes();
     ASSERT_EQ(doc.undoStack().count(), 1);
     EXPECT_EQ(doc.undoStack().undoText(), QStringLiteral("Malen"));
@@ -204,24 +211,28 @@ TEST(LevelUndo, StrokeIsOneStepAndRestoresExactTexts)
     EXPECT_EQ(doc.cellPattern(10, 2), 18);
 }
 
-TEST(LevelUndo, StrokeThatChangesNothingPushesNothing)
+TEST(LevelUndo, StrokesMergeOnlyWithinThemselves)
 {
     LevelDocument doc;
     doc.InitEmptyLevel(1);
-    doc.beginStroke();
-    doc.paintCell(50, 5, 1);
-    doc.paintCell(200, 5, 1); // outside: ignored
-    doc.endStroke();
+    Paint(doc, 1, 50, 5, 1);
+    Paint(doc, 1, 200, 5, 1); // outside: ignored
     EXPECT_EQ(doc.undoStack().count(), 0);
-    doc.paintCell(50, 5, 2); // outside a stroke: a step of its own
+    Paint(doc, 2, 50, 5, 2);
+    Paint(doc, 3, 51, 5, 2); // the next stroke is a step of its own
+    EXPECT_EQ(doc.undoStack().count(), 2);
+    Paint(doc, 3, 51, 5, 1); // painted back within the stroke: the step goes
     EXPECT_EQ(doc.undoStack().count(), 1);
+    EXPECT_EQ(doc.cellPattern(50, 5), 2);
+    doc.undoStack().undo();
+    EXPECT_EQ(doc.cellPattern(50, 5), 1);
 }
 
 TEST(LevelUndo, InitialiseLevelUndoneGivesBackTheLevel)
 {
     LevelDocument doc;
     doc.InitEmptyLevel(1);
-    doc.paintCell(40, 3, 44);
+    doc.writeCell(40, 3, 44);
     doc.setTableCell(LevelTable::Monsters, 2, 5, QStringLiteral("40"));
     doc.setTableCell(LevelTable::Switches, 1, 2, QStringLiteral("Maus X"));
     const std::vector<QString> grid = doc.gridCodes();

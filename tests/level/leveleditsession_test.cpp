@@ -1,7 +1,10 @@
 // Painting, picking and choosing patterns, the placement rule and opening the level editor.
+#include "common/bytefile.h"
 #include "common/errors.h"
+#include "level/levelfile.h"
 #include "support/levelsessionfixture.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -188,4 +191,39 @@ TEST(LevelEditSession, InitialiseWithTheLeftPattern)
     f.doc.undoStack().undo();
     EXPECT_EQ(f.doc.cellPattern(60, 9), 1);
     EXPECT_EQ(f.picture.level(), before);
+}
+
+TEST(LevelEditSession, EachStrokeIsOneStepAndRedoGivesTheSameFile)
+{
+    Fixture f;
+    QTemporaryDir dir;
+    const QString before = dir.filePath(QStringLiteral("before.la8"));
+    const QString painted = dir.filePath(QStringLiteral("painted.la8"));
+    const QString again = dir.filePath(QStringLiteral("again.la8"));
+    SaveLevelFile(f.doc, before);
+    // Two strokes of five cells, the second crossing the first.
+    f.session.levelMouseDown(Fixture::cell(20, 4), S::LeftBit, false);
+    for (int x = 21; x < 25; ++x)
+        f.session.levelMouseMove(Fixture::cell(x, 4), S::LeftBit, true);
+    f.session.levelMouseUp();
+    EXPECT_EQ(f.doc.undoStack().count(), 1);
+    EXPECT_EQ(f.doc.undoStack().undoText(), QStringLiteral("Malen"));
+    f.session.levelMouseDown(Fixture::cell(22, 2), S::MiddleBit, false);
+    for (int y = 3; y < 7; ++y)
+        f.session.levelMouseMove(Fixture::cell(22, y), S::MiddleBit, true);
+    f.session.levelMouseUp();
+    ASSERT_EQ(f.doc.undoStack().count(), 2);
+    SaveLevelFile(f.doc, painted);
+
+    f.doc.undoStack().undo(); // the second stroke only
+    EXPECT_EQ(f.doc.cellPattern(22, 4), 3);
+    EXPECT_EQ(f.doc.cellPattern(22, 5), 1);
+    f.doc.undoStack().undo();
+    SaveLevelFile(f.doc, again);
+    EXPECT_EQ(ReadByteFile(again), ReadByteFile(before));
+    EXPECT_TRUE(f.doc.undoStack().isClean());
+    f.doc.undoStack().redo();
+    f.doc.undoStack().redo();
+    SaveLevelFile(f.doc, again);
+    EXPECT_EQ(ReadByteFile(again), ReadByteFile(painted));
 }

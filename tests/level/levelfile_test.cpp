@@ -103,7 +103,7 @@ TEST(LevelFile, RoundTrip)
     const QString path = dir.filePath(QStringLiteral("b.la8"));
     SaveLevelFile(doc, path);
     LevelDocument back;
-    back.paintCell(7, 7, 7); // history before the load
+    back.initialiseLevel(7); // history before the load
     LoadLevelFile(back, path);
     EXPECT_EQ(back.undoStack().count(), 0);
     EXPECT_EQ(back.gridCodes(), doc.gridCodes());

@@ -4,6 +4,7 @@
 #include "level/leveldocument.h"
 #include "level/levelpicture.h"
 #include "level/monsterpath.h"
+#include "level/undo_writecells.h"
 #include "level/levelfile.h"
 #include "pattern/colorregisterset.h"
 #include "pattern/patternstore.h"
@@ -174,12 +175,10 @@ TEST(LevelPicture, UndoOfADragGivesBackTheSamePixels)
     f.picture.drawlevel(false, false);
     const QImage before = f.picture.level().copy();
     const std::vector<QString> codes = f.doc.gridCodes();
-    f.doc.beginStroke();
     for (int i = 0; i < 20; ++i) {
-        f.doc.paintCell(10 + i, i % 10, 6);
+        f.doc.push(new PaintStrokeCommand(f.doc, 1, CellWriteEdits(f.doc, {{QPoint(10 + i, i % 10), 6}})));
         f.picture.drawCell(10 + i, i % 10);
     }
-    f.doc.endStroke();
     const QImage painted = f.picture.level().copy();
     const std::vector<QString> paintedCodes = f.doc.gridCodes();
     ASSERT_NE(painted, before);

@@ -1,6 +1,7 @@
 // The level byte view: its two read-only tables over the live document and pixel table, headers and refresh.
 #include "level/leveldocument.h"
 #include "level/levelpixeltable.h"
+#include "level/undo_writecells.h"
 #include "level/ui/Mapdata.h"
 #include "support/scripteddialogs.h"
 #include "support/testutil.h"
@@ -109,11 +110,11 @@ TEST_F(MapDataTest, CodeTableAnnouncesOnlyTheChangedCodes)
     EXPECT_EQ(announced(), (Cells{{3, 80}, {3, 81}, {9, 254}, {9, 255}}));
 
     // A stroke and its undo: the stroke's cells, each once.
-    doc.beginStroke();
+    std::vector<CellWrite> writes;
     for (int x = 10; x < 30; ++x)
-        doc.paintCell(x, 5, 7);
-    doc.paintCell(10, 5, 8);
-    doc.endStroke();
+        writes.push_back({QPoint(x, 5), 7});
+    writes.push_back({QPoint(10, 5), 8});
+    doc.push(new PaintStrokeCommand(doc, 1, CellWriteEdits(doc, writes)));
     spy.clear();
     doc.undoStack().undo();
     Cells stroke;

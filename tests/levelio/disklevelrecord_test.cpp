@@ -132,7 +132,7 @@ TEST(DiskLevelRecord, ReadsFromTheImageAndStartsAFreshHistory)
     image.put(XexImage::kDiskRecordOffset, WrittenRecord(source));
     LevelDocument doc;
     doc.InitEmptyLevel(1);
-    doc.paintCell(10, 1, 5);
+    doc.initialiseLevel(5);
     ASSERT_TRUE(doc.undoStack().canUndo());
     int announcements = 0;
     QObject::connect(&doc, &LevelDocument::changed, [&announcements] { ++announcements; });

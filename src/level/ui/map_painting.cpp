@@ -73,17 +73,9 @@ void TFormmap::buildUndoKeys()
     connect(&mDocument.undoStack(), &QUndoStack::indexChanged, this, [this] { refreshUndoTip(); });
 }
 
-void TFormmap::undo()
-{
-    mDocument.endStroke();
-    mDocument.undoStack().undo();
-}
+void TFormmap::undo() { mDocument.undoStack().undo(); }
 
-void TFormmap::redo()
-{
-    mDocument.endStroke();
-    mDocument.undoStack().redo();
-}
+void TFormmap::redo() { mDocument.undoStack().redo(); }
 
 void TFormmap::refreshUndoTip()
 {

@@ -1,0 +1,56 @@
+// Undo and redo of level cells and table cells.
+#include "level/undo_leveledit.h"
+
+LevelEditCommand::LevelEditCommand(LevelDocument& document, const QString& text, std::vector<TableCellEdit> tables,
+                                   std::vector<LevelCellEdit> cells)
+    : QUndoCommand(text), mDocument(document), mTables(std::move(tables)), mCells(std::move(cells))
+{
+}
+
+void LevelEditCommand::apply(bool after)
+{
+    const bool first = mDocument.pushing();
+    {
+        LevelDocument::Restoring restoring(mDocument);
+        RestoreCellEdits(mDocument, mCells, after);
+        RestoreTableEdits(mDocument, mTables, after);
+    }
+    // After the announcement, so that whatever is redrawn ends up on top of the restored cells.
+    if (!first)
+        restored();
+}
+
+void LevelEditCommand::undo() { apply(false); }
+
+void LevelEditCommand::redo() { apply(true); }
+
+void LevelEditCommand::mergeEdits(const LevelEditCommand& later)
+{
+    MergeTableEdits(mTables, later.mTables);
+    MergeCellEdits(mCells, later.mCells);
+    setObsolete(mTables.empty() && mCells.empty());
+}
+
+LevelEditCommand* TableCellCommand(LevelDocument& document, LevelTable table, int row, int column, const QString& text)
+{
+    LevelEditPlan plan(document);
+    plan.setTableCell(table, row, column, text);
+    return new LevelEditCommand(document,
+                                table == LevelTable::Monsters ? QStringLiteral("Gegner ändern")
+                                                              : QStringLiteral("Schalter ändern"),
+                                plan.tableEdits(), {});
+}
+
+LevelEditCommand* TableResetCommand(LevelDocument& document, LevelTable table)
+{
+    LevelEditPlan plan(document);
+    for (int row = 1; row <= LevelDocument::tableRows(table); ++row)
+        for (int column = 1; column <= LevelDocument::tableColumns(table); ++column)
+            plan.setTableCell(table, row, column, LevelDocument::initialTableCell(table, row, column));
+    if (plan.isEmpty())
+        return nullptr;
+    return new LevelEditCommand(document,
+                                table == LevelTable::Monsters ? QStringLiteral("Monstertabelle initialisieren")
+                                                              : QStringLiteral("Schaltertabelle initialisieren"),
+                                plan.tableEdits(), {});
+}

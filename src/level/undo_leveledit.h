@@ -1,0 +1,42 @@
+// The level's undo command: the level cells and table cells a step changes, before and after.
+#pragma once
+
+#include "level/leveledits.h"
+
+#include <QUndoCommand>
+#include <vector>
+
+// redo() writes the after texts (QUndoStack::push runs it: the command does its change itself),
+// undo() the before texts, both through the plain operations and marked as restored, so that the
+// picture follows (except in the first redo: see LevelDocument::push). The kinds of steps differ
+// only in their text, in how they merge and in what they redraw:
+//   "Level Initialisieren" (undo_initlevel.h), a paint stroke and cells written at once
+//   (undo_writecells.h), a placement (undo_placement.h); typed table cells and table resets are
+//   LevelEditCommands as they are.
+class LevelEditCommand : public QUndoCommand {
+public:
+    LevelEditCommand(LevelDocument& document, const QString& text, std::vector<TableCellEdit> tables,
+                     std::vector<LevelCellEdit> cells);
+    void undo() override;
+    void redo() override;
+
+protected:
+    // Takes a later command's edits on top of these; the step becomes obsolete when nothing is left.
+    void mergeEdits(const LevelEditCommand& later);
+    // Called after the texts are back, by undo and redo but not by the first redo.
+    virtual void restored() {}
+
+    LevelDocument& mDocument;
+
+private:
+    void apply(bool after);
+
+    std::vector<TableCellEdit> mTables;
+    std::vector<LevelCellEdit> mCells;
+};
+
+// A typed cell of the monster or switch table ("Gegner ändern", "Schalter ändern").
+LevelEditCommand* TableCellCommand(LevelDocument& document, LevelTable table, int row, int column, const QString& text);
+// "Init Table" of the monster or the switch table, holding the cells the reset changes; nullptr
+// when it changes none.
+LevelEditCommand* TableResetCommand(LevelDocument& document, LevelTable table);
