@@ -3,6 +3,7 @@
 
 #include "common/ui/controls.h"
 #include "common/ui/tabletab.h"
+#include "common/ui/wrappinglabel.h"
 #include "level/ui/levelbytemodels.h"
 
 #include <QApplication>
@@ -27,8 +28,7 @@ constexpr int kPixelCellWidth = 34;
 
 QLabel* CaptionBar(const QString& text, const char* name, QWidget* parent)
 {
-    auto* bar = Named(new QLabel(text, parent), name);
-    bar->setWordWrap(true);
+    auto* bar = Named(new WrappingLabel(text, parent), name);
     bar->setFrameShape(QFrame::Panel);
     bar->setFrameShadow(QFrame::Raised);
     bar->setMargin(4);

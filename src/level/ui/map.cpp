@@ -5,6 +5,7 @@
 #include "common/screenfit.h"
 #include "common/ui/controls.h"
 #include "common/ui/elidinglabel.h"
+#include "common/ui/wrappinglabel.h"
 #include "disk/levelgamefiles.h"
 #include "level/ui/levelpictureview.h"
 #include "pattern/colorregisterset.h"
@@ -165,10 +166,9 @@ QWidget* TFormmap::buildHeader()
     // The banner's place at its start; the hint takes the rest, in the header's small font, and goes
     // on a second line where one is too short for it.
     row->addSpacing(mBannerWidth);
-    Label18 = Named(new QLabel(QStringLiteral("Drücke Shift und eine der Maustasten zum Element aufpicken"), header),
+    Label18 = Named(new WrappingLabel(QStringLiteral("Drücke Shift und eine der Maustasten zum Element aufpicken"), header),
                     "Label18");
     Label18->setFont(small);
-    Label18->setWordWrap(true);
     Label18->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     row->addWidget(Label18, 1);
     SpeedButton37 = NamedButton(QStringLiteral(">"), "SpeedButton37", header);
