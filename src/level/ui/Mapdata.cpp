@@ -2,7 +2,6 @@
 #include "level/ui/Mapdata.h"
 
 #include "common/ui/controls.h"
-#include "common/ui/tabletab.h"
 #include "common/ui/wrappinglabel.h"
 #include "level/ui/levelbytemodels.h"
 
@@ -134,7 +133,8 @@ QTableView* TFormMapData::makeTable(const char* name, QWidget* parent)
     auto* table = Named(new QTableView(parent), name);
     table->setItemDelegate(new ByteCellDelegate(table));
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    LeaveByTab(table);
+    // Tab moves on to the next control. Read-only, so no editor to leave: the cell delegate stays.
+    table->setTabKeyNavigation(false);
     table->setWordWrap(false);
     table->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
