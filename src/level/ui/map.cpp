@@ -24,6 +24,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -322,7 +323,10 @@ void TFormmap::LevelEditorOpen()
 {
     ensureShownControls();
     act([this] {
+        // The first opening draws the new level; the first show need not draw it again.
+        const bool drawsLevel = !mSession.levelInitialised() && !isVisible();
         mSession.open(mPatterns, mRegisters);
+        mPictureDrawn = drawsLevel;
         refreshColorPanels();
         if (!mShownOnce)
             fitOnScreen();
@@ -349,7 +353,7 @@ void TFormmap::fitOnScreen()
 void TFormmap::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous() && !std::exchange(mPictureDrawn, false))
         FormShow();
     mShownOnce = true;
     placeBanner();
