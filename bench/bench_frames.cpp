@@ -4,7 +4,7 @@
 // program builds it, with the start-up file; what an action needs before it is set up outside the timing.
 #include "benchwindows.h"
 
-#include "app/desktopopener.h"
+#include "app/systemdesktopopener.h"
 #include "app/ui/qtuserdialogs.h"
 #include "app/ui/windowset.h"
 #include "level/leveldocument.h"

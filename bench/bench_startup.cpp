@@ -8,7 +8,7 @@
 // A warm in-process build of the window set is measured too, to show where the time goes once Qt itself
 // is loaded.
 #include "benchwindows.h"
-#include "app/desktopopener.h"
+#include "app/systemdesktopopener.h"
 #include "app/ui/germantranslations.h"
 #include "app/ui/qtuserdialogs.h"
 #include "app/ui/windowset.h"

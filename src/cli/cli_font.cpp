@@ -11,28 +11,36 @@
 namespace {
 
 const QString kOut = QStringLiteral("-o");
+const QString kFrom = QStringLiteral("--from");
+const QString kTo = QStringLiteral("--to");
 
 // The one pattern file a command works on. It is read without an editor: nothing is drawn here.
 QString FontFileArgument(const CliArguments& args)
 {
-    if (args.positionals().size() != 1)
-        throw UsageError{QStringLiteral("genau eine Musterdatei erwartet")};
-    return args.positionals().first();
+    return args.positionals(1, QStringLiteral("genau eine Musterdatei erwartet")).first();
+}
+
+// The pattern sets --from and --to name; sets 1 to 3 without them.
+struct SetRange {
+    int first;
+    int last;
+};
+
+SetRange SetRangeArgument(const CliArguments& args)
+{
+    return {args.intValue(kFrom, 1, 1, PatternStore::kSets), args.intValue(kTo, 3, 1, PatternStore::kSets)};
 }
 
 int RunFontAsm(const QStringList& argv)
 {
-    const QString from = QStringLiteral("--from");
-    const QString to = QStringLiteral("--to");
-    const CliArguments args(argv, {from, to, kOut, kDialectOption});
+    const CliArguments args(argv, {kFrom, kTo, kOut, kDialectOption});
     const QString fileName = FontFileArgument(args);
-    const int first = args.intValue(from, 1, 1, PatternStore::kSets);
-    const int last = args.intValue(to, 3, 1, PatternStore::kSets);
+    const SetRange sets = SetRangeArgument(args);
     const AsmDialect dialect = DialectArgument(args);
     PatternDocument content;
     LoadFontFile(content, fileName);
-    WriteTextOutput(args.value(kOut),
-                    DialectLines(dialect, FontAssemblerCode(content.registers(), content.store(), first, last)));
+    WriteTextOutput(args.value(kOut), DialectLines(dialect, FontAssemblerCode(content.registers(), content.store(),
+                                                                              sets.first, sets.last)));
     return 0;
 }
 
@@ -57,18 +65,15 @@ int RunPlayerAsm(const QStringList& argv)
 
 int RunFontBin(const QStringList& argv)
 {
-    const QString from = QStringLiteral("--from");
-    const QString to = QStringLiteral("--to");
-    const CliArguments args(argv, {from, to, kOut});
+    const CliArguments args(argv, {kFrom, kTo, kOut});
     const QString fileName = FontFileArgument(args);
-    const int first = args.intValue(from, 1, 1, PatternStore::kSets);
-    const int last = args.intValue(to, 3, 1, PatternStore::kSets);
+    const SetRange sets = SetRangeArgument(args);
     PatternDocument content;
     LoadFontFile(content, fileName);
     // Every bank is converted before anything is written: an entry that is no number ends the
     // command with no output at all.
     QByteArray bytes;
-    for (int bank = 2 * first - 1; bank <= 2 * last; ++bank)
+    for (int bank = 2 * sets.first - 1; bank <= 2 * sets.last; ++bank)
         bytes += FontBankBytes(content.store(), bank);
     WriteOutput(args.value(kOut), bytes);
     return 0;

@@ -13,27 +13,17 @@ const QString kXex = QStringLiteral("--xex");
 const QString kAtr = QStringLiteral("--atr");
 const QString kSlot = QStringLiteral("--slot");
 
-// The value of an option the command cannot do without.
-QString Needed(const CliArguments& args, const QString& option, const QString& what)
-{
-    if (!args.has(option))
-        throw UsageError{QStringLiteral("%1 %2 fehlt").arg(option, what)};
-    return args.value(option);
-}
-
 int Slot(const CliArguments& args, bool needed)
 {
     if (needed)
-        Needed(args, kSlot, QStringLiteral("1-40"));
+        args.needed(kSlot, QStringLiteral("1-40"));
     return args.intValue(kSlot, 1, 1, AtrImage::kSlots);
 }
 
 // The one level file of a command, loaded as "Level Datei laden" loads it.
 void LoadLevelArgument(const CliArguments& args, LevelDocument& document)
 {
-    if (args.positionals().size() != 1)
-        throw UsageError{QStringLiteral("genau eine Leveldatei erwartet")};
-    LoadLevelFile(document, args.positionals().first());
+    LoadLevelFile(document, args.positionals(1, QStringLiteral("genau eine Leveldatei erwartet")).first());
 }
 
 // The executable image "Play Level" and "Level Binär 15 Sektoren speichern" build; the byte log of
@@ -43,7 +33,7 @@ XexImage BuiltImage(const QStringList& argv, QString& outFile)
     const CliArguments args(argv, {kXex, kSlot, kOut});
     LevelDocument document;
     LoadLevelArgument(args, document);
-    const QString xex = Needed(args, kXex, QStringLiteral("SPIEL.xex"));
+    const QString xex = args.needed(kXex, QStringLiteral("SPIEL.xex"));
     const int slot = Slot(args, false);
     outFile = args.value(kOut);
     XexImage image;
@@ -73,7 +63,7 @@ int RunAtrPut(const QStringList& argv)
     const CliArguments args(argv, {kAtr, kSlot});
     LevelDocument document;
     LoadLevelArgument(args, document);
-    const QString atrFile = Needed(args, kAtr, QStringLiteral("DISKETTE.atr"));
+    const QString atrFile = args.needed(kAtr, QStringLiteral("DISKETTE.atr"));
     AtrImage atr;
     SaveLevelToDisk(document, Slot(args, true), atrFile, atr);
     return 0;
@@ -82,9 +72,8 @@ int RunAtrPut(const QStringList& argv)
 int RunAtrGet(const QStringList& argv)
 {
     const CliArguments args(argv, {kAtr, kSlot, kOut});
-    if (!args.positionals().isEmpty())
-        throw UsageError{QStringLiteral("keine weiteren Argumente erwartet")};
-    const QString atrFile = Needed(args, kAtr, QStringLiteral("DISKETTE.atr"));
+    args.positionals(0, QStringLiteral("keine weiteren Argumente erwartet"));
+    const QString atrFile = args.needed(kAtr, QStringLiteral("DISKETTE.atr"));
     const int slot = Slot(args, true);
     // A fresh level: the disk record replaces everything the level file holds.
     LevelDocument document;

@@ -12,11 +12,10 @@ int RunLevelAsm(const QStringList& argv)
 {
     const QString out = QStringLiteral("-o");
     const CliArguments args(argv, {out, kDialectOption});
-    if (args.positionals().size() != 1)
-        throw UsageError{QStringLiteral("genau eine Leveldatei erwartet")};
+    const QString fileName = args.positionals(1, QStringLiteral("genau eine Leveldatei erwartet")).first();
     const AsmDialect dialect = DialectArgument(args);
     LevelDocument document;
-    LoadLevelFile(document, args.positionals().first());
+    LoadLevelFile(document, fileName);
     const QStringList lines = DialectLines(dialect, LevelAssemblerCode(document));
     // CR LF in Windows-1252 on standard output too: the form the level editor's text is copied out in.
     WriteOutput(args.value(out), JoinWindows1252Lines(lines));

@@ -10,9 +10,8 @@ namespace {
 int RunSound(const QStringList& args)
 {
     const CliArguments a(args, {QStringLiteral("-o")});
-    if (a.positionals().size() != 2)
-        throw UsageError{QStringLiteral("eine Umwandlung und eine Sounddatei erwartet")};
-    const QString mode = a.positionals()[0];
+    const QStringList& arguments = a.positionals(2, QStringLiteral("eine Umwandlung und eine Sounddatei erwartet"));
+    const QString mode = arguments[0];
     using Conversion = QStringList (SoundConverter::*)();
     const std::map<QString, Conversion> conversions = {
         {QStringLiteral("lownibble"), &SoundConverter::LowNibble},
@@ -25,7 +24,7 @@ int RunSound(const QStringList& args)
     if (conversion == conversions.end())
         throw UsageError{QStringLiteral("unbekannte Umwandlung %1").arg(mode)};
     SoundConverter converter;
-    converter.Soundladen(a.positionals()[1]);
+    converter.Soundladen(arguments[1]);
     (converter.*(conversion->second))();
     WriteOutput(a.value(QStringLiteral("-o")), converter.output());
     return 0;

@@ -10,13 +10,12 @@ namespace {
 int RunSplit(const QStringList& args)
 {
     const CliArguments a(args, {QStringLiteral("--start"), QStringLiteral("--stop"), QStringLiteral("-o")});
-    if (a.positionals().size() != 1)
-        throw UsageError{QStringLiteral("genau eine Eingabedatei erwartet")};
+    const QString fileName = a.positionals(1, QStringLiteral("genau eine Eingabedatei erwartet")).first();
     const int start = a.intValue(QStringLiteral("--start"), 1);
     // Without --stop the piece runs to the end: the range is cut to the file anyway.
     const int stop = a.intValue(QStringLiteral("--stop"), std::numeric_limits<int>::max());
     SplitBuffer buffer;
-    buffer.dateiladen(a.positionals()[0]);
+    buffer.dateiladen(fileName);
     WriteOutput(a.value(QStringLiteral("-o")), buffer.piece(start, stop));
     return 0;
 }

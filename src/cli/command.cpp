@@ -36,6 +36,20 @@ CliArguments::CliArguments(const QStringList& args, const QStringList& knownOpti
     }
 }
 
+const QStringList& CliArguments::positionals(qsizetype count, const QString& expected) const
+{
+    if (mPositionals.size() != count)
+        throw UsageError{expected};
+    return mPositionals;
+}
+
+QString CliArguments::needed(const QString& option, const QString& what) const
+{
+    if (!has(option))
+        throw UsageError{QStringLiteral("%1 %2 fehlt").arg(option, what)};
+    return value(option);
+}
+
 int CliArguments::intValue(const QString& option, int fallback) const
 {
     return intValue(option, fallback, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());

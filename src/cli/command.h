@@ -37,11 +37,17 @@ public:
     CliArguments(const QStringList& args, const QStringList& knownOptions);
 
     const QStringList& positionals() const { return mPositionals; }
+    // The positionals when there are exactly `count` of them; otherwise a usage error with the text
+    // `expected` ("genau eine Leveldatei erwartet").
+    const QStringList& positionals(qsizetype count, const QString& expected) const;
     bool has(const QString& option) const { return mOptions.contains(option); }
     QString value(const QString& option, const QString& fallback = QString()) const
     {
         return mOptions.value(option, fallback);
     }
+    // The value of an option the command cannot do without; without it a usage error
+    // "OPTION WHAT fehlt" ("--xex SPIEL.xex fehlt").
+    QString needed(const QString& option, const QString& what) const;
     // An option's value as an integer; a value that is not one is a usage error.
     int intValue(const QString& option, int fallback) const;
     // The same for a field that takes min ... max; a value outside is a usage error naming the range.

@@ -42,8 +42,9 @@ qint64 ByteFileSize(const QString& fileName);
 // Saves the bytes as the file. A regular file (or none) is replaced through a temporary file beside
 // it, committed only when every byte was written, so a failed save leaves the old file as it was.
 // A writable file in a folder that takes no new file is overwritten in place, guarded by a copy of
-// its old bytes (see WriteInPlace in bytefile.cpp). A pipe or a device is written to, never replaced.
-// Throws FileCreateError with the system's reason in German.
+// its old bytes (see WriteInPlace in bytefile.cpp): a failed overwrite writes them back, and only if
+// even that fails does the message name the copy that holds them. A pipe or a device is written to,
+// never replaced. Throws FileCreateError with the system's reason in German.
 void WriteByteFile(const QString& fileName, const QByteArray& bytes);
 
 // Saves several files together: each regular file's new bytes are written beside it first, and only

@@ -3,20 +3,17 @@
 
 #include "common/errors.h"
 
-namespace {
-
-int HexDigit(char16_t c)
+int HexDigitValue(QChar c)
 {
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
     return -1;
 }
-
-} // namespace
 
 std::optional<int> TryStrToInt(const QString& text)
 {
@@ -37,7 +34,7 @@ std::optional<int> TryStrToInt(const QString& text)
         if (i >= n)
             return std::nullopt;
         for (; i < n; ++i) {
-            const int d = HexDigit(text[i].unicode());
+            const int d = HexDigitValue(text[i]);
             if (d < 0)
                 return std::nullopt;
             value = value * 16 + d;

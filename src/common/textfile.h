@@ -64,6 +64,6 @@ void NamingCutLines(const LineReader& reader, const QString& fileName, Load&& lo
 // Joins lines with CR LF (each line ended) in Windows-1252.
 QByteArray JoinWindows1252Lines(const QStringList& lines);
 
-// Writes the lines with CR LF to a file, through a save file: the file is replaced only when
-// every byte was written. Throws FileCreateError.
+// Writes the lines with CR LF to a file through WriteByteFile (common/bytefile.h), which keeps the
+// old bytes on a failure. Throws FileCreateError.
 void WriteLines(const QString& fileName, const QStringList& lines);

@@ -38,8 +38,9 @@ public:
     // 128 bytes, or that is too short for slot 40 (NotALevelDiskError), or that ends before 133 136
     // bytes (StreamReadError).
     void read(const QString& fileName);
-    // Replaces the file's first 133 136 bytes with the image through a save file; bytes the file holds
-    // beyond them are carried over unchanged. Throws FileCreateError (the old file stays intact), or
+    // Replaces the file's first 133 136 bytes with the image through WriteByteFile; bytes the file holds
+    // beyond them are carried over unchanged. Throws FileCreateError (the old file keeps its bytes, as
+    // WriteByteFile in common/bytefile.h keeps them, in place too), or
     // FileOpenError, StreamReadError or FileTooLongError (more than 16 MB beyond the disk) when a
     // longer file cannot be read for its tail; nothing is written then.
     void write(const QString& fileName) const;

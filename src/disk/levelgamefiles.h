@@ -43,7 +43,6 @@ public:
     void chooseAtr(const QString& fileName);
 
     const XexImage& xexImage() const { return mXex; }
-    const AtrImage& atrImage() const { return mAtr; }
     QString xexPath() const { return mFolder.find(XexPathIn); }
     // "oxil-neu.xex" in the process's current folder.
     static QString playFileName();

@@ -19,7 +19,8 @@ QString ProposedLevelFileName(const QString& levelLabel);
 
 // The 2788 lines for the document; the four texts cut (16 / 31 characters) and lower-cased (A-Z only).
 QStringList LevelFileLines(const LevelDocument& document);
-// Writes the file through a save file. Throws FileCreateError; the old file stays intact then.
+// Writes the file through WriteLines. Throws FileCreateError; the old file keeps its bytes then, as
+// WriteByteFile (common/bytefile.h) keeps them, in place too.
 void SaveLevelFile(const LevelDocument& document, const QString& fileName);
 
 // Replaces the document from the lines, in the order of the file, and starts a fresh history.

@@ -5,6 +5,7 @@
 #include "level/leveldocument.h"
 #include "levelio/xeximage.h"
 
+#include <algorithm>
 #include <optional>
 
 using namespace GameRecord;
@@ -79,26 +80,11 @@ QString DirectionLetter(int code)
     }
 }
 
-namespace {
-
-int HexDigitOrZero(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    return 0;
-}
-
-} // namespace
-
 int GameColorValue(const QString& hexText)
 {
-    const int high = hexText.size() > 0 ? HexDigitOrZero(hexText[0]) : 0;
-    const int low = hexText.size() > 1 ? HexDigitOrZero(hexText[1]) : 0;
+    // A missing digit or any other character counts 0.
+    const int high = hexText.size() > 0 ? std::max(0, HexDigitValue(hexText[0])) : 0;
+    const int low = hexText.size() > 1 ? std::max(0, HexDigitValue(hexText[1])) : 0;
     return 16 * high + low;
 }
 

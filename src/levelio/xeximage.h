@@ -43,7 +43,8 @@ QString XexPathIn(const QString& programFolder);
 // StreamReadError when the file is shorter; the image is unchanged then.
 void ReadXexImage(XexImage& image, const QString& fileName);
 
-// Writes the 38 677 bytes through a save file. Throws FileCreateError; an old file stays intact then.
+// Writes the 38 677 bytes through WriteByteFile. Throws FileCreateError; an old file keeps its bytes
+// then, as WriteByteFile (common/bytefile.h) keeps them, in place too.
 void WriteXexImage(const XexImage& image, const QString& fileName);
 
 // One segment of a binary-load file: where its header and its data sit in the file, and the

@@ -1,14 +1,16 @@
 // ColorCode digits.
 #include "palette/ataricolor.h"
 
+#include "common/intconv.h"
+
+#include <algorithm>
+
 int ColorCodeDigitValue(QChar digit)
 {
-    const char16_t c = digit.unicode();
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    return 0;
+    // Lower-case letters are no ColorCode digits.
+    if (digit.isLower())
+        return 0;
+    return std::max(0, HexDigitValue(digit));
 }
 
 QChar HexDigitChar(int value)

@@ -26,7 +26,8 @@ void ReadFontLines(PatternDocument& document, LineReader& lines);
 // The 16 491 lines of the file for the editor's present state.
 QStringList FontFileLines(const PatternEditor& editor);
 
-// Sets the font label and writes the file. Throws FileCreateError; the old file stays intact then.
+// Sets the font label and writes the file through WriteLines. Throws FileCreateError; the old file
+// keeps its bytes then, as WriteByteFile (common/bytefile.h) keeps them, in place too.
 void SaveFontFile(PatternEditor& editor, const QString& fileName);
 
 // "Nur Zeilen 5-8": banks 1-8 of the file replace banks 9-16, register captions are taken,

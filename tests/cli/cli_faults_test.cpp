@@ -273,6 +273,39 @@ TEST_F(CliFaultsTest, OptionsOutsideTheirFieldsAreRefused)
     EXPECT_EQ(RunCli({Q("player-asm"), font(), Q("--pattern"), Q("64")}).exitCode, 0);
 }
 
+TEST_F(CliFaultsTest, WrongArgumentsAreNamedWithTheCommandsUsage)
+{
+    // Nothing here is read: each call fails on its arguments before any file is opened.
+    const QString level = dir.filePath(QStringLiteral("nicht.la8"));
+    const struct {
+        QStringList args;
+        const char* text;
+    } cases[] = {
+        {{Q("font-asm")}, "genau eine Musterdatei erwartet"},
+        {{Q("font-bin"), font(), font()}, "genau eine Musterdatei erwartet"},
+        {{Q("font-put"), Q("--bank"), Q("1"), Q("--fnt"), input()}, "genau eine Musterdatei erwartet"},
+        {{Q("font-put"), font(), Q("--bank"), Q("1")}, "--bank und --fnt erwartet"},
+        {{Q("player-asm"), font(), font()}, "genau eine Musterdatei erwartet"},
+        {{Q("level-asm")}, "genau eine Leveldatei erwartet"},
+        {{Q("level-xex"), level, level}, "genau eine Leveldatei erwartet"},
+        {{Q("render-level"), Q("--font"), font()}, "genau eine Leveldatei erwartet"},
+        {{Q("render-level"), level}, "--font DATEI.fa8 fehlt"},
+        {{Q("picture"), Q("compact")}, "eine Analyse (compact oder isolated) und eine Bilddatei erwartet"},
+        {{Q("split")}, "genau eine Eingabedatei erwartet"},
+        {{Q("sound"), input()}, "eine Umwandlung und eine Sounddatei erwartet"},
+        {{Q("atr-get"), level, Q("--atr"), input(), Q("--slot"), Q("1")}, "keine weiteren Argumente erwartet"},
+        {{Q("atr-get"), Q("--slot"), Q("1")}, "--atr DISKETTE.atr fehlt"},
+        {{Q("atr-get"), Q("--atr"), input()}, "--slot 1-40 fehlt"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunCli(c.args);
+        EXPECT_EQ(run.exitCode, 2) << Shown(c.args);
+        const QString usageLine = QStringLiteral("tavrel-cli %1: %2\nAufruf: tavrel-cli %1 ").arg(c.args[0], Q(c.text));
+        EXPECT_TRUE(run.err.startsWith(usageLine.toUtf8())) << Shown(c.args) << ": " << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << Shown(c.args);
+    }
+}
+
 TEST_F(CliFaultsTest, UsageIsGerman)
 {
     const CliRun none = RunCli({});

@@ -128,26 +128,33 @@ TEST_F(CliGameTest, ErrorsAndUsage)
     struct Case {
         QStringList args;
         int exitCode;
-        const char* errStart;
+        QString message; // a usage error's usage line follows it
     };
     const QString notAtr = WriteTestFile(dir, QStringLiteral("bad.atr"), QByteArray(133136, 'x'));
     const Case cases[] = {
-        {{QStringLiteral("level-xex"), levelFile()}, 2, ""},
+        {{QStringLiteral("level-xex"), levelFile()}, 2, QStringLiteral("tavrel-cli level-xex: --xex SPIEL.xex fehlt")},
         {{QStringLiteral("level-xex"), levelFile(), QStringLiteral("--xex"), xexFile(), QStringLiteral("--slot"),
           QStringLiteral("41")},
-         2, ""},
-        {{QStringLiteral("level-bin"), levelFile(), QStringLiteral("--xex"), path("none.xex")}, 1, "Datei "},
-        {{QStringLiteral("atr-put"), levelFile(), QStringLiteral("--atr"), atrFile()}, 2, ""},
+         2, QStringLiteral("tavrel-cli level-xex: --slot: erlaubt sind 1 bis 40")},
+        {{QStringLiteral("level-bin"), levelFile(), QStringLiteral("--xex"), path("none.xex")}, 1,
+         QStringLiteral("Datei %1 kann nicht geöffnet werden. Datei oder Verzeichnis nicht gefunden").arg(path("none.xex"))},
+        {{QStringLiteral("atr-put"), levelFile(), QStringLiteral("--atr"), atrFile()}, 2,
+         QStringLiteral("tavrel-cli atr-put: --slot 1-40 fehlt")},
         {{QStringLiteral("atr-put"), levelFile(), QStringLiteral("--atr"), notAtr, QStringLiteral("--slot"),
           QStringLiteral("1")},
-         1, "Datei "},
+         1, QStringLiteral("Datei %1 ist keine ATR-Diskette: die Kennung 96 02 fehlt am Anfang.").arg(notAtr)},
         {{QStringLiteral("atr-get"), QStringLiteral("--atr"), atrFile(), QStringLiteral("--slot"), QStringLiteral("0")},
-         2, ""},
+         2, QStringLiteral("tavrel-cli atr-get: --slot: erlaubt sind 1 bis 40")},
     };
     for (const Case& c : cases) {
         const CliRun run = RunCli(c.args);
         EXPECT_EQ(run.exitCode, c.exitCode) << c.args.join(u' ').toStdString() << "\n" << run.err.toStdString();
-        EXPECT_TRUE(run.err.startsWith(c.errStart)) << run.err.toStdString();
+        const QString err = QString::fromUtf8(run.err);
+        if (c.exitCode == 2)
+            EXPECT_TRUE(err.startsWith(c.message + QStringLiteral("\nAufruf: tavrel-cli %1 ").arg(c.args[0]))) << run.err.toStdString();
+        else
+            EXPECT_EQ(err, c.message + u'\n');
+        EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
     }
     EXPECT_EQ(ReadTestFile(notAtr), QByteArray(133136, 'x'));
     EXPECT_EQ(ReadTestFile(atrFile()), disk);

@@ -2,6 +2,7 @@
 #include "converter/graphicsconverter.h"
 #include "converter/graphicsexport.h"
 #include "converterfixture.h"
+#include "support/childprocess.h"
 #include "support/testutil.h"
 
 #include "common/errors.h"
@@ -186,14 +187,18 @@ TEST(SaveFiles, AFailedSaveReportsAndLeavesTheOldFile)
     EXPECT_THROW(converter.SavePicture(dir.filePath(QStringLiteral("fehlt/datei.bmp"))), FileCreateError);
     EXPECT_THROW(converter.SaveAtariRam(dir.filePath(QStringLiteral("fehlt/Atari.bin"))), FileCreateError);
 
-    // A file that cannot be replaced keeps its content.
+    // A read-only file in a folder that takes no new file can be neither replaced nor overwritten in
+    // place: a user without root's rights gets the reason, and the file keeps its content.
+    constexpr auto all = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    constexpr auto enter = QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
     const QString old = WriteTestFile(dir, QStringLiteral("alt.bin"), QByteArray("old"));
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    if (QFileInfo(dir.path()).isWritable() == false && !QFile(dir.filePath(QStringLiteral("x"))).open(QIODevice::WriteOnly)) {
-        EXPECT_THROW(converter.SaveAtariRam(old), FileCreateError);
-        EXPECT_EQ(ReadTestFile(old), QByteArray("old"));
-    }
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    ASSERT_TRUE(QFile::setPermissions(old, all));
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), all | enter));
+    const ChildResult refused = RunUnprivileged([&] { converter.SaveAtariRam(old); });
+    QFile::setPermissions(dir.path(), all | enter | QFileDevice::WriteOwner);
+    EXPECT_EQ(refused.end, ChildResult::FileCreateError) << ChildEndName(refused.end);
+    EXPECT_EQ(refused.message, QStringLiteral("Datei \"%1\" kann nicht erstellt werden. Keine Berechtigung").arg(old));
+    EXPECT_EQ(ReadTestFile(old), QByteArray("old"));
 }
 
 } // namespace

@@ -347,7 +347,19 @@ TEST_F(ConverterWindowTest, DraggingAColumnHeaderMovesItsCells)
     load(PaletteImage({{0x08, 0x0C}}));
     click(Control<QPushButton>(form, "Button1"));
     QHeaderView* header = Control<QTableView>(form, "grid")->horizontalHeader();
-    header->moveSection(1, 3);
+    // Column 1's header pressed, dragged over column 3's right half and let go, as the system sends it.
+    const auto at = [header](int section, int part) {
+        return QPoint(header->sectionViewportPosition(section) + header->sectionSize(section) * part / 4,
+                      header->height() / 2);
+    };
+    const auto send = [header](QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(pos), header->viewport()->mapToGlobal(QPointF(pos)), button, held, Qt::NoModifier);
+        QApplication::sendEvent(header->viewport(), &event);
+    };
+    send(QEvent::MouseButtonPress, at(1, 2), Qt::LeftButton, Qt::LeftButton);
+    for (int part = 1; part <= 8; ++part)
+        send(QEvent::MouseMove, at(1, 2) + (at(3, 3) - at(1, 2)) * part / 8, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, at(3, 3), Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(header->visualIndex(1), 1) << "the header shows the cells in their new places";
     EXPECT_EQ(converter().cell(4, 1), QStringLiteral("clSilver"));
     EXPECT_EQ(converter().cell(4, 0), QStringLiteral("$D013"));

@@ -6,9 +6,11 @@
 #include "levelio/disklevelrecord.h"
 #include "levelio/xeximage.h"
 #include "pattern/colorregisterset.h"
+#include "support/childprocess.h"
 #include "support/gamefixtures.h"
 #include "support/testutil.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -187,18 +189,44 @@ TEST(AtrImage, LevelThatCannotBePutLeavesTheDiskAlone)
     EXPECT_EQ(ReadTestFile(path), disk);
 }
 
-TEST(AtrImage, SaveIntoAFolderThatCannotBeWrittenKeepsTheFile)
+// Saved by a user without root's rights into a folder that takes no new file: a read-only disk is
+// refused and keeps its bytes; a writable one takes the level in place, every other byte kept.
+TEST(AtrImage, SaveIntoAFolderThatTakesNoNewFile)
 {
+    constexpr auto all = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    constexpr auto enter = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    constexpr auto write = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     QTemporaryDir dir;
+    // The copy of the old bytes an in-place save makes goes below this folder.
+    const QString dataHome = dir.filePath(QStringLiteral("daten"));
+    ASSERT_TRUE(QDir().mkpath(dataHome));
+    ASSERT_TRUE(QFile::setPermissions(dataHome, all | enter | write));
     const QByteArray disk = MakeTestAtr();
-    const QString path = WriteTestFile(dir, QStringLiteral("oxildisk.atr"), disk);
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const QString locked = WriteTestFile(dir, QStringLiteral("gesperrt.atr"), disk);
+    const QString open = WriteTestFile(dir, QStringLiteral("offen.atr"), disk);
+    ASSERT_TRUE(QFile::setPermissions(locked, all));
+    ASSERT_TRUE(QFile::setPermissions(open, all | write));
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), all | enter));
     LevelDocument doc;
     DrawnLevel(doc);
-    AtrImage atr;
-    if (QFile(dir.filePath(QStringLiteral("probe"))).open(QIODevice::WriteOnly))
-        GTEST_SKIP() << "running with rights that ignore folder permissions";
-    EXPECT_THROW(SaveLevelToDisk(doc, 3, path, atr), FileCreateError);
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_EQ(ReadTestFile(path), disk);
+    const auto saveInto = [&](const QString& path) {
+        return RunUnprivileged(
+            [&] {
+                AtrImage atr;
+                SaveLevelToDisk(doc, 3, path, atr);
+            },
+            RLIM_INFINITY, dataHome);
+    };
+
+    const ChildResult refused = saveInto(locked);
+    EXPECT_EQ(refused.end, ChildResult::FileCreateError) << ChildEndName(refused.end);
+    EXPECT_EQ(refused.message, QStringLiteral("Datei \"%1\" kann nicht erstellt werden. Keine Berechtigung").arg(locked));
+    EXPECT_EQ(ReadTestFile(locked), disk);
+
+    const ChildResult inPlace = saveInto(open);
+    EXPECT_EQ(inPlace.end, ChildResult::Returned) << inPlace.message.toStdString();
+    const QByteArray after = ReadTestFile(open);
+    ExpectEqualOutside(after, disk, AtrImage::slotOffset(3), 3200);
+    EXPECT_NE(after.mid(AtrImage::slotOffset(3), 3200), disk.mid(AtrImage::slotOffset(3), 3200));
+    QFile::setPermissions(dir.path(), all | enter | QFile::WriteOwner);
 }

@@ -49,6 +49,14 @@ protected:
     }
     void openEditor() { QTest::mouseClick(Control<QPushButton>(set->main(), "ButtonMap"), Qt::LeftButton); }
     void click(const char* name) { QTest::mouseClick(Control<QPushButton>(map, name), Qt::LeftButton); }
+    // Types a slot number over the field's text as a user does, ended with Return.
+    void typeSlot(const char* text)
+    {
+        auto* spin = Control<QSpinBox>(map, "SpinATRlevel");
+        QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(spin, QString::fromLatin1(text));
+        QTest::keyClick(spin, Qt::Key_Return);
+    }
     QStringList log() const { return Control<QPlainTextEdit>(map, "Memo")->toPlainText().split(QLatin1Char('\n')); }
     QString program(const char* name) const { return programDir.filePath(QLatin1String(name)); }
     QString work(const char* name) const { return workDir.filePath(QLatin1String(name)); }
@@ -156,7 +164,7 @@ TEST_F(MapGameTest, LoadASlotDrawItAndSaveItIntoAnother)
 {
     openEditor();
     const QByteArray disk = ReadTestFile(program("oxildisk.atr"));
-    Control<QSpinBox>(map, "SpinATRlevel")->setValue(2);
+    typeSlot("2");
     const QImage before = map->picture().level().copy();
     click("ButtonAtrLoad");
     EXPECT_TRUE(dialogs.messages.isEmpty());
@@ -164,17 +172,28 @@ TEST_F(MapGameTest, LoadASlotDrawItAndSaveItIntoAnother)
     EXPECT_NE(map->picture().level(), before);
     EXPECT_FALSE(map->document().undoStack().canUndo());
 
-    Control<QSpinBox>(map, "SpinATRlevel")->setValue(9);
+    // A number beyond the 40 slots becomes the last one, and the save goes there.
+    typeSlot("99");
+    EXPECT_EQ(Control<QSpinBox>(map, "SpinATRlevel")->value(), 40);
     click("ButtonAtrSave");
     EXPECT_TRUE(dialogs.errors.isEmpty());
     const QByteArray after = ReadTestFile(program("oxildisk.atr"));
     ASSERT_EQ(after.size(), disk.size());
-    const int slot9 = AtrImage::slotOffset(9);
-    EXPECT_EQ(after.left(slot9), disk.left(slot9));
-    EXPECT_EQ(after.mid(slot9 + 3200), disk.mid(slot9 + 3200));
-    // Slot 9 now holds slot 2's level, but for the level number in its level line.
-    EXPECT_EQ(after.mid(slot9, 2656), disk.mid(AtrImage::slotOffset(2), 2656));
-    EXPECT_EQ(after.mid(slot9 + 2656, 14), QByteArray("LEVEL 09: FROM"));
+    const int slot40 = AtrImage::slotOffset(40);
+    EXPECT_EQ(after.left(slot40), disk.left(slot40));
+    EXPECT_EQ(after.mid(slot40 + 3200), disk.mid(slot40 + 3200));
+    // Slot 40 now holds slot 2's level, but for the level number in its level line.
+    EXPECT_EQ(after.mid(slot40, 2656), disk.mid(AtrImage::slotOffset(2), 2656));
+    EXPECT_EQ(after.mid(slot40 + 2656, 14), QByteArray("LEVEL 40: FROM"));
+
+    // Below the first slot is the first one: loading it replaces the level again.
+    LevelDocument slot1;
+    ReadDiskLevelRecord(slot1, disk.mid(AtrImage::slotOffset(1), 3200));
+    ASSERT_NE(slot1.gridCodes(), map->document().gridCodes());
+    typeSlot("0");
+    EXPECT_EQ(Control<QSpinBox>(map, "SpinATRlevel")->value(), 1);
+    click("ButtonAtrLoad");
+    EXPECT_EQ(map->document().gridCodes(), slot1.gridCodes());
 }
 
 TEST_F(MapGameTest, BinaryExportAndPicture)

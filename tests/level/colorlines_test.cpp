@@ -27,6 +27,16 @@ protected:
         return a;
     }
 
+    // The 50 entries, A1 ... E10 line by line.
+    std::vector<ColorLineEntry> entries() const
+    {
+        std::vector<ColorLineEntry> all;
+        for (int line = 1; line <= 10; ++line)
+            for (int c = 0; c < 5; ++c)
+                all.push_back(doc.colorEntry(c, line));
+        return all;
+    }
+
     ColorRegisterSet registers;
     LevelDocument doc;
     RecordingDrawing drawing;
@@ -62,13 +72,15 @@ TEST_F(ColorLinesTest, SwatchRequestsCarryTheEntryAndItsKey)
 TEST_F(ColorLinesTest, C7TakesOneEAndRedrawsRowSix)
 {
     const ColorLineEntry before = doc.colorEntry(2, 7);
+    std::vector<ColorLineEntry> expected = entries();
     EXPECT_EQ(lines.accept(picked(QStringLiteral("C7"), 0x1E)), 6);
     const ColorLineEntry& c7 = doc.colorEntry(2, 7);
     EXPECT_EQ(c7.hexText, QStringLiteral("1E"));
     EXPECT_EQ(c7.displayColor, PaletteColor(0x1E));
     EXPECT_EQ(c7.textColor, kBlack);
     EXPECT_EQ(drawing.calls, QStringList({"line 6"}));
-    EXPECT_EQ(doc.colorEntry(2, 6), doc.colorEntry(2, 8)); // no other entry changed
+    expected[5 * 6 + 2] = c7; // no other entry changed
+    EXPECT_EQ(entries(), expected);
 
     ASSERT_EQ(doc.undoStack().count(), 1);
     doc.undoStack().undo();

@@ -2,10 +2,7 @@
 // fill region, and paste, cut, delete and fill as named undo steps.
 #include "common/errors.h"
 #include "level/fillregion.h"
-#include "level/leveleditsession.h"
-#include "level/patterngrid.h"
-#include "pattern/colorregisterset.h"
-#include "pattern/patternstore.h"
+#include "support/levelsessionfixture.h"
 #include "support/testutil.h"
 
 #include <gtest/gtest.h>
@@ -14,32 +11,7 @@ namespace {
 
 using S = LevelEditSession;
 
-struct Fixture {
-    PatternStore store;
-    ColorRegisterSet registers;
-    LevelDocument doc;
-    LevelPicture picture{doc, registers};
-    LevelEditSession session{doc, picture};
-    QStringList logged;
-
-    Fixture()
-    {
-        session.log = [this](const QString& line) { logged << line; };
-        session.open(store, registers);
-        picture.FormShow();
-    }
-    // The patterns of a rectangle, row by row.
-    PatternGrid cells(int x, int y, int w, int h) const
-    {
-        PatternGrid grid;
-        for (int r = y; r < y + h; ++r) {
-            std::vector<int>& row = grid.emplace_back();
-            for (int c = x; c < x + w; ++c)
-                row.push_back(doc.cellPattern(c, r));
-        }
-        return grid;
-    }
-};
+using Fixture = LevelSessionFixture;
 
 } // namespace
 

@@ -1,8 +1,6 @@
 // Painting, picking and choosing patterns, the placement rule and opening the level editor.
 #include "common/errors.h"
-#include "level/leveleditsession.h"
-#include "pattern/colorregisterset.h"
-#include "pattern/patternstore.h"
+#include "support/levelsessionfixture.h"
 
 #include <gtest/gtest.h>
 
@@ -10,27 +8,13 @@ namespace {
 
 using S = LevelEditSession;
 
-struct Fixture {
-    PatternStore store;
-    ColorRegisterSet registers;
-    LevelDocument doc;
-    LevelPicture picture{doc, registers};
-    LevelEditSession session{doc, picture};
-    QStringList logged;
-
+struct Fixture : LevelSessionFixture {
     Fixture()
+        : LevelSessionFixture([](PatternStore& store, ColorRegisterSet& registers) {
+              store.setEntry(1, 6, 0, QStringLiteral("255")); // pattern 3 differs from pattern 1
+              registers[3].displayColor = PackRgb(1, 2, 3);
+          })
     {
-        session.log = [this](const QString& line) { logged << line; };
-        store.setEntry(1, 6, 0, QStringLiteral("255")); // pattern 3 differs from pattern 1
-        registers[3].displayColor = PackRgb(1, 2, 3);
-        session.open(store, registers);
-        picture.FormShow(); // as the window does when it becomes visible
-    }
-    static QPoint cell(int x, int y) { return {32 * x + 5, 32 * y + 7}; }
-    void click(int x, int y, unsigned buttons, bool shift = false)
-    {
-        session.levelMouseDown(cell(x, y), buttons, shift);
-        session.levelMouseUp();
     }
 };
 

@@ -89,9 +89,20 @@ TEST_F(MapAccessTest, ScreenReadersHearGermanNames)
         {"SpeedButton15", "Schalter 1: Wo steht der Schalter"},
         {"SpeedButton36", "Schalter 8: Was schaltet er um"},
         {"PanelC4", "Farbe C der Zeile 3"},
+        {"SpeedButton1", "Gegner 1: Setze Position im Level"},
+        {"SpeedButton11", "Gegner 10: Setze Position im Level"},
+        {"SpinATRlevel", "Level-Nummer auf der ATR Disk"},
+        {"SpeedButton38", "Hinweiszeile nach links"},
+        {"SpeedButton37", "Hinweiszeile nach rechts"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(spokenName(Control<QWidget>(map, c.name)), QString::fromUtf8(c.spoken)) << c.name;
+    // Every other control Tab reaches on any page is named too.
+    for (int page : {0, 1, 2, 3}) {
+        Control<QTabWidget>(map, "PageControl1")->setCurrentIndex(page);
+        for (QWidget* w : tabbable(map))
+            EXPECT_FALSE(spokenName(w).trimmed().isEmpty()) << page << " " << w->objectName().toStdString();
+    }
     QWidget* bytes = set->mapData();
     EXPECT_EQ(spokenName(Control<QWidget>(bytes, "GridLeveldata")), QStringLiteral("Die Daten des Levels"));
     EXPECT_EQ(spokenName(Control<QWidget>(bytes, "GridBit")), QStringLiteral("Die Daten der Farb-Pixel"));
@@ -99,6 +110,10 @@ TEST_F(MapAccessTest, ScreenReadersHearGermanNames)
     EXPECT_EQ(spokenName(Control<QWidget>(converter, "grid")), QStringLiteral("Farbregister pro Bildzeile"));
     EXPECT_EQ(spokenName(Control<QWidget>(converter, "Memo1")), QStringLiteral("Meldungen des Grafik Converters"));
     EXPECT_EQ(spokenName(Control<QWidget>(converter, "SpinEdit1")), QStringLiteral("Line Zoom"));
+    EXPECT_EQ(spokenName(Control<QWidget>(converter, "ScrollBox1")), QStringLiteral("Das Bild"));
+    ShowWindow(converter);
+    for (QWidget* w : tabbable(converter))
+        EXPECT_FALSE(spokenName(w).trimmed().isEmpty()) << w->objectName().toStdString();
 }
 
 TEST_F(MapAccessTest, ChooserByKeyboard)

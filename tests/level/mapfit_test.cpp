@@ -106,3 +106,30 @@ TEST_F(MapFitTest, EverythingShowsAtA1024ScreensSizeAndTheOwnSizeKeepsItsLayout)
         }
     }
 }
+
+TEST_F(MapFitTest, EveryPageFitsTheWindowA1024ScreenLeaves)
+{
+    open();
+    // The client area beside a window manager's frame on a 1024 x 768 screen.
+    map->resize(1016, 734);
+    const struct {
+        int page;
+        std::vector<const char*> last; // the page's lowest and rightmost controls
+    } pages[] = {
+        {0, {"Button31", "SpinTime1", "ButtonAtrSave"}},
+        {1, {"Button32", "Memo", "Button29"}},
+        {2, {"BitBtn1", "SpeedButton11", "MonsterGrid"}},
+        {3, {"Button34", "SpeedButton36", "Schaltergrid"}},
+    };
+    for (const auto& p : pages) {
+        Control<QTabWidget>(map, "PageControl1")->setCurrentIndex(p.page);
+        QApplication::processEvents();
+        EXPECT_FALSE(window()->verticalScrollBar()->isVisible()) << p.page;
+        EXPECT_FALSE(window()->horizontalScrollBar()->isVisible()) << p.page;
+        for (const char* name : p.last)
+            EXPECT_TRUE(onScreen(name)) << p.page << " " << name;
+        // Undo, redo and the way back stand beside the page tabs, whole.
+        for (const char* name : {"ButtonUndo", "ButtonRedo", "ButtonPlayMatrix", "ButtonFont", "CheckBoxschalter"})
+            EXPECT_TRUE(onScreen(name)) << p.page << " " << name;
+    }
+}

@@ -200,3 +200,106 @@ TEST_F(MapKeyboardTest, FillTheRegionOfTheCursorsPattern)
     QTest::keyClick(map, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(cells(saved(), 38, 0, 5, 1), PatternGrid({{1, 1, 3, 1, 1}}));
 }
+
+namespace {
+
+// Monsters, switches and targets placed by keyboard on their pages.
+class MapPlacementKeysTest : public MapKeyboardTest {
+protected:
+    void toPage(int page) { Control<QTabWidget>(map, "PageControl1")->setCurrentIndex(page); }
+    // Focuses a button and presses it with a key, as Tab and Space or Return would.
+    void press(const char* button, Qt::Key k)
+    {
+        auto* b = Control<QPushButton>(map, button);
+        b->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(b, k);
+    }
+    static QStringList column(const LevelDocument& doc, LevelTable table, int n, int rows)
+    {
+        QStringList cells;
+        for (int row = 1; row <= rows; ++row)
+            cells << doc.tableCell(table, row, n);
+        return cells;
+    }
+    // Whether the level picture frames the cursor's cell (x, y): black on white at its left edge.
+    bool framed(int x, int y)
+    {
+        const QImage shown = level()->grab().toImage();
+        return (shown.pixel(32 * x + 1, 32 * y + 16) & 0xFFFFFF) == 0xFFFFFF
+            && (shown.pixel(32 * x + 3, 32 * y + 16) & 0xFFFFFF) == 0;
+    }
+};
+
+} // namespace
+
+TEST_F(MapPlacementKeysTest, PositionButtonsTakeTheCursorCell)
+{
+    // Monster 5: the cursor moved on the level, then Space on its position button.
+    toPage(2);
+    level()->setFocus();
+    cursorTo(40, 3);
+    const int steps = map->document().undoStack().count();
+    press("SpeedButton5", Qt::Key_Space);
+    EXPECT_EQ(column(map->document(), LevelTable::Monsters, 5, 3), QStringList({"5", "40", "3"}));
+    // Press and placement are one step, named as by mouse.
+    EXPECT_EQ(map->document().undoStack().count(), steps + 1);
+    EXPECT_EQ(undoTip(), QStringLiteral("Rückgängig (Strg+Z): Gegner 5 setzen"));
+    // While a position button has the focus the level shows the cursor it places at.
+    EXPECT_TRUE(framed(40, 3));
+    Control<QPushButton>(map, "Button33")->setFocus();
+    EXPECT_FALSE(framed(40, 3));
+
+    // Switch 3 with Return on its "Wo".
+    toPage(3);
+    level()->setFocus();
+    cursorTo(12, 4);
+    press("SpeedButton21", Qt::Key_Return);
+    EXPECT_EQ(undoTip(), QStringLiteral("Rückgängig (Strg+Z): Schalter 3 setzen"));
+    // "Was" hands the keyboard to the chooser; its Space chooses pattern 12, then the level takes
+    // the keyboard and Space there places the target at the cursor.
+    press("SpeedButton22", Qt::Key_Space);
+    EXPECT_EQ(Control<QTabWidget>(map, "PageControl1")->currentIndex(), 1);
+    auto* chooser = Control<QWidget>(map, "paintboxpattern");
+    ASSERT_EQ(QApplication::focusWidget(), chooser);
+    for (int i = 0; i < 12; ++i)
+        QTest::keyClick(chooser, Qt::Key_Right);
+    QTest::keyClick(chooser, Qt::Key_Space);
+    EXPECT_EQ(Control<QTabWidget>(map, "PageControl1")->currentIndex(), 3);
+    ASSERT_EQ(QApplication::focusWidget(), level());
+    cursorTo(100, 7);
+    key(Qt::Key_Space);
+    EXPECT_EQ(undoTip(), QStringLiteral("Rückgängig (Strg+Z): Ziel von Schalter 3 setzen"));
+
+    // A mouse click on "Wo" still waits for a click on the level; Space on the level will do.
+    click("SpeedButton35");
+    EXPECT_EQ(map->document().switchCell(1, 8), QStringLiteral("Maus X"));
+    level()->setFocus();
+    cursorTo(60, 9);
+    key(Qt::Key_Space);
+    // Monster 10 the same way on its page.
+    toPage(2);
+    click("SpeedButton11");
+    EXPECT_EQ(map->document().monsterCell(1, 10), QStringLiteral("0"));
+    level()->setFocus();
+    cursorTo(70, 2);
+    key(Qt::Key_Space);
+
+    toPage(0); // where "Level Datei speichern" is
+    const LevelDocument& doc = saved();
+    EXPECT_EQ(column(doc, LevelTable::Monsters, 5, 3), QStringList({"5", "40", "3"}));
+    EXPECT_EQ(column(doc, LevelTable::Monsters, 10, 3), QStringList({"10", "70", "2"}));
+    EXPECT_EQ(column(doc, LevelTable::Switches, 3, 5), QStringList({"12", "4", "100", "7", "12"}));
+    EXPECT_EQ(column(doc, LevelTable::Switches, 8, 2), QStringList({"60", "9"}));
+    EXPECT_EQ(doc.cellPattern(12, 4), 28);
+    EXPECT_EQ(doc.cellPattern(60, 9), 28);
+    EXPECT_EQ(doc.cellPattern(100, 7), 1);
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+
+    // Undo takes back each placement whole: monster 10, switch 8, the target, switch 3.
+    for (int i = 0; i < 4; ++i)
+        click("ButtonUndo");
+    EXPECT_EQ(column(map->document(), LevelTable::Switches, 3, 2), QStringList({"0", "0"}));
+    EXPECT_EQ(map->document().cellPattern(12, 4), 1);
+    EXPECT_EQ(map->document().switchCell(1, 8), QStringLiteral("0"));
+    EXPECT_EQ(undoTip(), QStringLiteral("Rückgängig (Strg+Z): Gegner 5 setzen"));
+}

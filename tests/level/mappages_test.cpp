@@ -4,6 +4,7 @@
 #include "levelio/levelcode.h"
 #include "level/ui/Mapdata.h"
 #include "palette/ataripalette.h"
+#include "common/ui/imageview.h"
 #include "palette/ui/color.h"
 #include "support/mapwindowfixture.h"
 
@@ -25,6 +26,11 @@ protected:
     }
     QString monsterCell(int row, int monster) { return Control<QTableView>(map, "MonsterGrid")->model()->index(row - 1, monster - 1).data().toString(); }
     QString switchCell(int row, int sw) { return Control<QTableView>(map, "Schaltergrid")->model()->index(row - 1, sw - 1).data().toString(); }
+    // A click on the palette grid's cell in this column (luminance) and row (hue).
+    static void pick(TFormcolor* palette, int column, int row)
+    {
+        QTest::mouseClick(Control<ImageView>(palette, "DrawGrid1"), Qt::LeftButton, {}, QPoint(32 * column + 5, 32 * row + 5));
+    }
     QRgb pixel(int x, int y) { return map->picture().level().pixel(x, y) & 0xFFFFFF; }
     void tick(const char* box) { QTest::mouseClick(Control<QCheckBox>(map, box), Qt::LeftButton, {}, QPoint(5, 5)); }
 };
@@ -148,7 +154,7 @@ TEST_F(MapPagesTest, SwatchThroughThePalette)
     ASSERT_TRUE(palette->isVisible());
     EXPECT_EQ(Control<QLabel>(palette, "Labelfarbe")->text(), QStringLiteral("C7"));
     EXPECT_FALSE(Control<QPushButton>(palette, "Buttonwahl2")->isHidden());
-    palette->DrawGrid1MouseUp(QPoint(32 * 14 + 5, 32 * 1 + 5)); // hue 1, luminance E
+    pick(palette, 14, 1); // hue 1, luminance E
     QTest::mouseClick(Control<QPushButton>(palette, "Buttonwahl2"), Qt::LeftButton);
     EXPECT_FALSE(palette->isVisible());
     const ColorLineEntry& c7 = map->document().colorEntry(2, 7);
@@ -159,8 +165,10 @@ TEST_F(MapPagesTest, SwatchThroughThePalette)
 
     QTest::mouseDClick(Control<QWidget>(map, "PanelE10"), Qt::LeftButton);
     EXPECT_EQ(Control<QLabel>(palette, "Labelfarbe")->text(), QStringLiteral("EA"));
-    palette->DrawGrid1MouseUp(QPoint(32 * 4 + 5, 32 * 9 + 5)); // "94"
-    palette->DrawGrid1DblClick();
+    // A double click on "94": the click that picks the cell comes first (QTest's double click leaves it out).
+    pick(palette, 4, 9);
+    QTest::mouseDClick(Control<ImageView>(palette, "DrawGrid1"), Qt::LeftButton, {}, QPoint(32 * 4 + 5, 32 * 9 + 5));
+    EXPECT_FALSE(palette->isVisible());
     EXPECT_EQ(map->document().colorEntry(4, 10).hexText, QStringLiteral("94"));
     EXPECT_EQ(map->document().colorEntry(4, 10).textColor, kWhite);
 
@@ -213,10 +221,10 @@ TEST_F(MapPagesTest, ByteViewOpensOnTheLiveLevel)
 TEST_F(MapPagesTest, AktualisiereShowsWhatWasTyped)
 {
     tick("CheckBoxMonster");
-    QAbstractItemModel* grid = Control<QTableView>(map, "MonsterGrid")->model();
-    grid->setData(grid->index(0, 3), QStringLiteral("4"));
-    grid->setData(grid->index(1, 3), QStringLiteral("30"));
-    grid->setData(grid->index(2, 3), QStringLiteral("6"));
+    typeInto("MonsterGrid", 0, 3, QStringLiteral("4"));
+    typeInto("MonsterGrid", 1, 3, QStringLiteral("30"));
+    typeInto("MonsterGrid", 2, 3, QStringLiteral("6"));
+    EXPECT_EQ(QStringList({monsterCell(1, 4), monsterCell(2, 4), monsterCell(3, 4)}), QStringList({"4", "30", "6"}));
     EXPECT_NE(pixel(32 * 30 + 4, 32 * 6 + 2), MonsterRgb(4)); // typing does not redraw
     click("Button33");
     EXPECT_EQ(pixel(32 * 30 + 4, 32 * 6 + 2), MonsterRgb(4));
@@ -235,16 +243,19 @@ TEST_F(MapPagesTest, TheLastSwatchDoubleClickedIsAnswered)
     QTest::mouseDClick(Control<QWidget>(map, "PanelC7"), Qt::LeftButton);
     QTest::mouseDClick(Control<QWidget>(map, "PanelA2"), Qt::LeftButton);
     EXPECT_EQ(Control<QLabel>(palette, "Labelfarbe")->text(), QStringLiteral("A2"));
-    palette->DrawGrid1MouseUp(QPoint(32 * 10 + 5, 32 * 10 + 5)); // "AA"
+    pick(palette, 10, 10); // "AA"
     QTest::mouseClick(Control<QPushButton>(palette, "Buttonwahl2"), Qt::LeftButton);
     EXPECT_EQ(map->document().colorEntry(0, 2).hexText, QStringLiteral("AA"));
     EXPECT_EQ(map->document().colorEntry(0, 2).textColor, kBlack);
     EXPECT_EQ(map->document().colorEntry(2, 7), c7);
     // Cancelling hands nothing back.
+    const ColorLineEntry b3 = map->document().colorEntry(1, 3);
     QTest::mouseDClick(Control<QWidget>(map, "PanelB3"), Qt::LeftButton);
-    palette->DrawGrid1MouseUp(QPoint(5, 5));
-    palette->ButtonAbbrechenClick();
-    EXPECT_NE(map->document().colorEntry(1, 3).hexText, QStringLiteral("00"));
+    pick(palette, 0, 0);
+    QTest::mouseClick(Control<QPushButton>(palette, "ButtonAbbrechen"), Qt::LeftButton);
+    EXPECT_FALSE(palette->isVisible());
+    EXPECT_EQ(map->document().colorEntry(1, 3), b3);
+    EXPECT_EQ(Control<QLabel>(map, "PanelB3")->text(), b3.hexText);
 }
 
 TEST_F(MapPagesTest, ATargetChosenWithTheRightButtonStoresTheLeftPattern)

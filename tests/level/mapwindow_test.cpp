@@ -112,6 +112,31 @@ TEST_F(MapWindowTest, PaintByDragAndUndo)
     EXPECT_FALSE(undoButton->toolTip().isEmpty());
 }
 
+TEST_F(MapWindowTest, TheRightButtonPaintsItsPatternIntoTheSavedFile)
+{
+    open();
+    toPaintingPage();
+    choose(17, Qt::RightButton);
+    std::vector<QString> expected = map->document().gridCodes();
+    drag(cell(40, 6), cell(49, 8), 30, Qt::RightButton);
+    const QString path = dir.filePath(QStringLiteral("rechts.la8"));
+    dialogs.fileAnswers = {path};
+    click("ButtonSaveFile");
+    ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'|').toStdString();
+    LevelDocument saved;
+    LoadLevelFile(saved, path);
+    // The drag runs down two rows along the way: every cell it crossed, and no other, holds pattern 17.
+    for (int i = 0; i <= 30; ++i) {
+        const QPoint pointer = cell(40, 6) + (cell(49, 8) - cell(40, 6)) * i / 30; // as drag moves it
+        const QPoint at(pointer.x() / 32, pointer.y() / 32);
+        for (int part : {2 * at.x(), 2 * at.x() + 1})
+            expected[at.y() * LevelDocument::kCodes + part] = QString::number(2 * 17 + part % 2);
+    }
+    EXPECT_EQ(saved.gridCodes(), expected);
+    EXPECT_EQ(saved.cellPattern(40, 6), 17);
+    EXPECT_EQ(saved.cellPattern(49, 8), 17);
+}
+
 TEST_F(MapWindowTest, RefusesAStartPointInColumnEight)
 {
     open();
@@ -217,8 +242,12 @@ TEST_F(MapWindowTest, TablesEditAsUndoSteps)
 {
     open();
     QAbstractItemModel* model = Control<QTableView>(map, "MonsterGrid")->model();
-    ASSERT_TRUE(model->setData(model->index(6, 1), QStringLiteral("R")));
+    typeInto("MonsterGrid", 6, 1, QStringLiteral("R"));
     EXPECT_EQ(map->document().monsterCell(7, 2), QStringLiteral("R"));
+    typeInto("Schaltergrid", 2, 4, QStringLiteral("77"));
+    EXPECT_EQ(map->document().switchCell(3, 5), QStringLiteral("77"));
+    click("ButtonUndo");
+    EXPECT_EQ(map->document().switchCell(3, 5), QStringLiteral("0"));
     click("ButtonUndo");
     EXPECT_EQ(model->index(6, 1).data().toString(), QStringLiteral("L"));
 }

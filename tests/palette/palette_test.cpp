@@ -3,6 +3,7 @@
 #include "palette/ataripalette.h"
 #include "palette/colortext.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -31,6 +32,28 @@ TEST(Palette, TellingEntries)
     EXPECT_EQ(PaletteColor(0xE0), 37u + 13u * 256u);
 }
 
+// Every entry is its hue's offsets plus 16 per luminance step, cut to 0-255. The offsets are typed in
+// here from the table that defines the palette, apart from the program's own copy.
+TEST(Palette, EveryEntryFollowsTheBaseTable)
+{
+    const int base[16][3] = {
+        {0, 0, 0},      {56, 0, -148},  {63, -14, -93},  {58, -26, -20},  {42, -31, 56},   {17, -31, 122},
+        {-11, -24, 164}, {-37, -13, 173}, {-56, 0, 148},  {-63, 14, 93},   {-58, 26, 20},   {-42, 31, -56},
+        {-17, 31, -122}, {11, 24, -164},  {37, 13, -173}, {56, 0, -148},
+    };
+    const std::array<std::uint8_t, 768>& table = AtariPalette::table();
+    for (int hue = 0; hue < 16; ++hue)
+        for (int lum = 0; lum < 16; ++lum) {
+            const int i = 16 * hue + lum;
+            int rgb[3];
+            for (int c = 0; c < 3; ++c) {
+                rgb[c] = std::clamp(base[hue][c] + 16 * lum, 0, 255);
+                EXPECT_EQ(table[3 * i + c], rgb[c]) << "entry " << i << " channel " << c;
+            }
+            EXPECT_EQ(PaletteColor(static_cast<AtariColor>(i)), PackRgb(rgb[0], rgb[1], rgb[2])) << i;
+        }
+}
+
 TEST(Palette, GreyRampAndRepeatedHue)
 {
     for (int l = 0; l < 16; ++l) {
@@ -38,6 +61,16 @@ TEST(Palette, GreyRampAndRepeatedHue)
         EXPECT_NE(PaletteColor(0, l), kWhite) << l;
         EXPECT_EQ(PaletteColor(15, l), PaletteColor(1, l)) << l;
     }
+}
+
+TEST(ColorCode, DigitsAreUpperCaseHexOnly)
+{
+    const std::pair<char, int> digits[] = {{'0', 0}, {'9', 9}, {'A', 10}, {'F', 15}, {'a', 0},
+                                           {'f', 0}, {'G', 0}, {' ', 0}, {'$', 0}};
+    for (const auto& [digit, value] : digits)
+        EXPECT_EQ(ColorCodeDigitValue(QLatin1Char(digit)), value) << digit;
+    EXPECT_EQ(ColorCodeDigitValue(QChar()), 0);
+    EXPECT_EQ(ColorCodeOf(0xA4), QStringLiteral("A4"));
 }
 
 struct Case {

@@ -107,11 +107,16 @@ TEST_F(MainWindowTest, SpeichernStoresAndRedrawsTheOverview)
 
 TEST_F(MainWindowTest, OverviewPointerClickDoubleClickAndContextClick)
 {
+    // The pointer moved over the overview with no button held, as the system reports a hover.
+    auto* overview = Control<ImageView>(&*form, "paintboxall");
+    auto* scroll = Control<QScrollArea>(&*form, "ScrollBox1");
     const QPoint bottomRight(63 * 32 + 5, 7 * 32 + 5);
-    form->paintboxallMouseMove(bottomRight);
+    scroll->ensureVisible(bottomRight.x(), bottomRight.y());
+    QTest::mouseMove(overview, bottomRight);
     EXPECT_EQ(Control<QLabel>(&*form, "LabelPattern")->text(),
               QStringLiteral("Wähle ein Pattern durch Doppelklick zum Bearbeiten aus:  Pattern-Set 8  /  Pattern-Nr 64"));
-    form->paintboxallMouseMove(QPoint(1, 1));
+    scroll->ensureVisible(0, 0);
+    QTest::mouseMove(overview, QPoint(1, 1));
     EXPECT_TRUE(Control<QLabel>(&*form, "LabelPattern")->text().endsWith(QStringLiteral("Pattern-Set 1  /  Pattern-Nr 1")));
 
     Control<QScrollArea>(&*form, "ScrollBox1")->ensureVisible(6 * 32, 32);

@@ -12,10 +12,12 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -58,12 +60,35 @@ protected:
         send(Control<LevelPictureView>(map, "paintboxLevel"), QEvent::MouseButtonPress, cell(x, y), button, button, mods);
         send(Control<LevelPictureView>(map, "paintboxLevel"), QEvent::MouseButtonRelease, cell(x, y), button, Qt::NoButton, mods);
     }
-    void drag(QPoint from, QPoint to, int steps)
+    void drag(QPoint from, QPoint to, int steps, Qt::MouseButton button = Qt::LeftButton)
     {
-        send(Control<LevelPictureView>(map, "paintboxLevel"), QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        send(Control<LevelPictureView>(map, "paintboxLevel"), QEvent::MouseButtonPress, from, button, button);
         for (int i = 1; i <= steps; ++i)
-            send(Control<LevelPictureView>(map, "paintboxLevel"), QEvent::MouseMove, from + (to - from) * i / steps, Qt::NoButton, Qt::LeftButton);
-        send(Control<LevelPictureView>(map, "paintboxLevel"), QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+            send(Control<LevelPictureView>(map, "paintboxLevel"), QEvent::MouseMove, from + (to - from) * i / steps, Qt::NoButton, button);
+        send(Control<LevelPictureView>(map, "paintboxLevel"), QEvent::MouseButtonRelease, to, button, Qt::NoButton);
+    }
+    // Types a text into a cell of a table as a user does: the table's page shown, a double click on
+    // the cell, Ctrl+A and the text over the old one, Return.
+    void typeInto(const char* table, int row, int column, const QString& text)
+    {
+        auto* view = Control<QTableView>(map, table);
+        auto* pages = Control<QTabWidget>(map, "PageControl1");
+        for (int i = 0; i < pages->count(); ++i)
+            if (pages->widget(i)->isAncestorOf(view))
+                pages->setCurrentIndex(i);
+        const QModelIndex index = view->model()->index(row, column);
+        view->scrollTo(index);
+        // QTest's double click is the second press alone: the first click comes before it.
+        const QPoint at = view->visualRect(index).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at);
+        auto* editor = qobject_cast<QLineEdit*>(view->indexWidget(index));
+        ASSERT_NE(editor, nullptr) << table << " " << row << "," << column;
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QApplication::processEvents(); // the delegate commits the text and closes the editor queued
     }
     void choose(int pattern, Qt::MouseButton button = Qt::LeftButton)
     {

@@ -10,7 +10,6 @@ class QWidget;
 class QtUserDialogs : public UserDialogs {
 public:
     explicit QtUserDialogs(QWidget* parent = nullptr) : mParent(parent) {}
-    void setParent(QWidget* parent) { mParent = parent; }
 
     std::optional<QString> openFile(const FileDialogRequest& request) override;
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
@@ -26,5 +25,5 @@ private:
     std::optional<QString> run(const FileDialogRequest& request, bool save);
     // A modal message box with the text cut to the screen; returns the button pressed.
     int showBox(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons);
-    QWidget* mParent;
+    QWidget* const mParent;
 };

@@ -1,7 +1,7 @@
 // The program: reads its command line, creates the window set, opens the files it was given and runs the
 // event loop until the main window closes.
 #include "app/commandline.h"
-#include "app/desktopopener.h"
+#include "app/systemdesktopopener.h"
 #include "app/ui/fileopening.h"
 #include "app/ui/germantranslations.h"
 #include "app/ui/qtuserdialogs.h"

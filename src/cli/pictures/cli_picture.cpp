@@ -30,9 +30,9 @@ int RunPicture(const QStringList& argv)
     const QString table = QStringLiteral("--table");
     const QString picture = QStringLiteral("--picture");
     const CliArguments args(argv, {code, ram, table, picture, kDialectOption});
-    if (args.positionals().size() != 2)
-        throw UsageError{QStringLiteral("eine Analyse (compact oder isolated) und eine Bilddatei erwartet")};
-    const QString analysis = args.positionals().at(0);
+    const QStringList& files =
+        args.positionals(2, QStringLiteral("eine Analyse (compact oder isolated) und eine Bilddatei erwartet"));
+    const QString analysis = files.at(0);
     if (analysis != QLatin1String("compact") && analysis != QLatin1String("isolated"))
         throw UsageError{QStringLiteral("unbekannte Analyse %1").arg(analysis)};
     const AsmDialect dialect = DialectArgument(args);
@@ -40,7 +40,7 @@ int RunPicture(const QStringList& argv)
     // As the window on a fresh start: the table reset with the address headers, then the load.
     GraphicsConverter converter;
     converter.ResetRegisterTable(GraphicsConverter::Headers::RegisterAddresses);
-    converter.LoadPicture(args.positionals().at(1));
+    converter.LoadPicture(files.at(1));
     if (analysis == QLatin1String("compact"))
         converter.ErmittleFarbenKompakt();
     else

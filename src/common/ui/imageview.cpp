@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollArea>
 #include <algorithm>
 #include <cmath>
 
@@ -81,22 +82,56 @@ void ImageView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Down: cell.ry() += 1; break;
     case Qt::Key_Home: cell.rx() = 0; break;
     case Qt::Key_End: cell.rx() = mCells.width() - 1; break;
-    case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        emit released(Qt::LeftButton, cellRect(mCell).center());
-        return;
+        if (!mReturnDoubleClicks) {
+            emit released(Qt::LeftButton, cellRect(mCell).center());
+            return;
+        }
+        [[fallthrough]];
     case Qt::Key_F2:
         // A double click always comes after a click.
         emit released(Qt::LeftButton, cellRect(mCell).center());
         emit doubleClicked(Qt::LeftButton, cellRect(mCell).center());
         return;
+    case Qt::Key_Space:
+        emit released(Qt::LeftButton, cellRect(mCell).center());
+        return;
     default:
         QWidget::keyPressEvent(event);
         return;
     }
-    mCell = QPoint(std::clamp(cell.x(), 0, mCells.width() - 1), std::clamp(cell.y(), 0, mCells.height() - 1));
+    const QPoint before = mCell;
+    setKeyboardCell(cell);
+    if (mCell != before)
+        emit keyboardMoved(cellRect(mCell).center());
+}
+
+void ImageView::setKeyboardCell(QPoint cell)
+{
+    if (mCells.isEmpty())
+        return;
+    const QPoint clamped(std::clamp(cell.x(), 0, mCells.width() - 1), std::clamp(cell.y(), 0, mCells.height() - 1));
+    if (clamped == mCell)
+        return;
+    mCell = clamped;
+    scrollToCell();
     update();
+}
+
+void ImageView::scrollToCell()
+{
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
+        auto* area = qobject_cast<QScrollArea*>(w);
+        if (!area || !area->widget())
+            continue;
+        if (area->widget() != this && !area->widget()->isAncestorOf(this))
+            return;
+        const QRect r = cellRect(mCell);
+        const QPoint centre = area->widget() == this ? r.center() : mapTo(area->widget(), r.center());
+        area->ensureVisible(centre.x(), centre.y(), r.width() / 2 + 1, r.height() / 2 + 1);
+        return;
+    }
 }
 
 void ImageView::focusInEvent(QFocusEvent* event)

@@ -15,16 +15,23 @@ public:
     // Stretched views scale the picture to the widget; others show it 1:1 at a fixed size.
     void setStretched(bool stretched);
     // Makes a picture of cells usable by keyboard: it takes the focus, the arrows move a cell cursor
-    // (framed while focused), Space or Return act as a click on that cell, F2 as a double click.
-    // Clicks come as the same signals as the mouse's, at the cell's centre.
+    // (framed while focused; a scroll area around the view follows it), Space or Return act as a
+    // click on that cell, F2 as a double click. Clicks come as the same signals as the mouse's, at
+    // the cell's centre.
     void setKeyboardCells(QSize pitch, int columns, int rows);
     QPoint keyboardCell() const { return mCell; }
+    // Puts the cell cursor on a cell (clamped), as the model's choice moved elsewhere.
+    void setKeyboardCell(QPoint cell);
+    // Return and Enter act as a double click (where a double click is what a cell is chosen for).
+    void setReturnDoubleClicks(bool doubleClicks) { mReturnDoubleClicks = doubleClicks; }
 
 signals:
     void pressed(Qt::MouseButton button, QPoint position);
     void moved(Qt::MouseButtons held, QPoint position);
     void released(Qt::MouseButton button, QPoint position);
     void doubleClicked(Qt::MouseButton button, QPoint position);
+    // The arrows moved the cell cursor; the position is the new cell's centre.
+    void keyboardMoved(QPoint position);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -38,10 +45,12 @@ protected:
 
 private:
     QRect cellRect(QPoint cell) const;
+    void scrollToCell();
     QPoint toImage(const QPointF& position) const;
     const QImage* mImage;
     bool mStretched = false;
     QSize mPitch;
     QSize mCells;
     QPoint mCell;
+    bool mReturnDoubleClicks = false;
 };

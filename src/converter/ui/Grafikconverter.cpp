@@ -105,6 +105,7 @@ QWidget* TFormgrafikconverter::buildPicturePanel()
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ScrollBox1->setFrameShape(QFrame::NoFrame);
+    ScrollBox1->setAccessibleName(QStringLiteral("Das Bild"));
     Panel6 = Named(new QLabel(panel), "Panel6");
     Panel6->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel6->setMinimumHeight(22);

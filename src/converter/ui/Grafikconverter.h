@@ -42,6 +42,13 @@ public:
     // line after a handler.
     void refresh() {}
 
+protected:
+    void buildControls() override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Handlers, attached where their signals are connected.
     // --- handlers ----------------------------------------------------------------------------
     void ButtonLoadPictureClick();
     void ButtonzoomClick();
@@ -61,12 +68,6 @@ public:
     // The palette's answer to a double-click on a cell.
     void PaletteAnswered(const PaletteAnswer& answer);
 
-protected:
-    void buildControls() override;
-    void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     // Controls, found by tests through their objectName.
     QPushButton* ButtonLoadPicture = nullptr;
     QSpinBox* SpinEdit1 = nullptr;

@@ -37,7 +37,7 @@ void ByteTableModel::refresh()
 }
 
 LevelCodeTableModel::LevelCodeTableModel(const LevelDocument& document, QObject* parent)
-    : ByteTableModel(parent), mDocument(document)
+    : ByteTableModel(LevelDocument::kRows, LevelDocument::kCodes, parent), mDocument(document)
 {
     connect(&mDocument, &LevelDocument::changed, this, &LevelCodeTableModel::announce);
 }
@@ -57,16 +57,6 @@ void LevelCodeTableModel::announce(const LevelChange& change)
         }
 }
 
-int LevelCodeTableModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : LevelDocument::kRows;
-}
-
-int LevelCodeTableModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : LevelDocument::kCodes;
-}
-
 QString LevelCodeTableModel::cellText(int row, int column) const
 {
     return mDocument.code(column, row);
@@ -78,18 +68,8 @@ QString LevelCodeTableModel::headerText(int section, Qt::Orientation orientation
 }
 
 LevelPixelTableModel::LevelPixelTableModel(const LevelPixelTable& pixels, QObject* parent)
-    : ByteTableModel(parent), mPixels(pixels)
+    : ByteTableModel(LevelPixelTable::kRows, kPixelColumns, parent), mPixels(pixels)
 {
-}
-
-int LevelPixelTableModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : LevelPixelTable::kRows;
-}
-
-int LevelPixelTableModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : kPixelColumns;
 }
 
 QString LevelPixelTableModel::cellText(int row, int column) const

@@ -7,11 +7,17 @@ class LevelDocument;
 class LevelPixelTable;
 struct LevelChange;
 
-// A table of texts made when a cell is shown: centred, selectable, never editable.
+// A table of a fixed size whose texts are made when a cell is shown: centred, selectable, never
+// editable. A table names its size, its cells' texts and its headers.
 class ByteTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    using QAbstractTableModel::QAbstractTableModel;
+    ByteTableModel(int rows, int columns, QObject* parent)
+        : QAbstractTableModel(parent), mRows(rows), mColumns(columns)
+    {
+    }
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : mRows; }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : mColumns; }
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
@@ -21,6 +27,10 @@ public:
 protected:
     virtual QString cellText(int row, int column) const = 0;
     virtual QString headerText(int section, Qt::Orientation orientation) const = 0;
+
+private:
+    const int mRows;
+    const int mColumns;
 };
 
 // 10 rows x 256 code positions of the level grid, as the texts stand; headers "0" ... "255" over the
@@ -30,8 +40,6 @@ class LevelCodeTableModel : public ByteTableModel {
     Q_OBJECT
 public:
     explicit LevelCodeTableModel(const LevelDocument& document, QObject* parent = nullptr);
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
 
 protected:
     QString cellText(int row, int column) const override;
@@ -51,8 +59,6 @@ class LevelPixelTableModel : public ByteTableModel {
     Q_OBJECT
 public:
     explicit LevelPixelTableModel(const LevelPixelTable& pixels, QObject* parent = nullptr);
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
 
 protected:
     QString cellText(int row, int column) const override;

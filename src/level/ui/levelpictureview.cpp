@@ -40,10 +40,11 @@ std::optional<LevelPictureView::Key> KeyOf(QKeyEvent* event)
     }
 }
 
-// A frame in two tones that shows on every colour.
+// A frame in two tones that shows on every colour: black over white, the white wider where the black
+// is solid.
 void Frame(QPainter& painter, const QRect& r, Qt::PenStyle style)
 {
-    painter.setPen(QPen(Qt::white, 2));
+    painter.setPen(QPen(Qt::white, style == Qt::SolidLine ? 4 : 2));
     painter.drawRect(r);
     painter.setPen(QPen(Qt::black, 2, style));
     painter.drawRect(r);
@@ -61,6 +62,14 @@ void LevelPictureView::showLevelCursor(const LevelCursor* cursor)
     mLevelCursor = cursor;
     setFocusPolicy(cursor ? Qt::StrongFocus : Qt::NoFocus);
     update();
+}
+
+void LevelPictureView::setCursorShown(bool shown)
+{
+    if (shown != mCursorShown) {
+        mCursorShown = shown;
+        update();
+    }
 }
 
 void LevelPictureView::mousePressEvent(QMouseEvent* event)
@@ -120,7 +129,7 @@ void LevelPictureView::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     if (const std::optional<QRect> selection = mLevelCursor->selection())
         Frame(painter, CellsRect(*selection), Qt::DashLine);
-    if (hasFocus())
+    if (hasFocus() || mCursorShown)
         Frame(painter, CellsRect(QRect(mLevelCursor->cell(), QSize(1, 1))).adjusted(2, 2, -2, -2), Qt::SolidLine);
 }
 

@@ -18,6 +18,8 @@ public:
     // Makes the view take the keyboard focus and report the level's keys; it frames the cursor's
     // cell while it has the focus and the selection always. The cursor is the model's.
     void showLevelCursor(const LevelCursor* cursor);
+    // Frames the cursor's cell also without the focus, while a control that acts on it has the focus.
+    void setCursorShown(bool shown);
 
 signals:
     // Every held button (the pressed one included) and the keyboard modifiers.
@@ -34,6 +36,7 @@ private:
     // The chooser's keys (views without a level cursor that have keyboard cells).
     void chooserKey(QKeyEvent* event);
     const LevelCursor* mLevelCursor = nullptr;
+    bool mCursorShown = false;
 };
 
 // The session's button bits of held mouse buttons.

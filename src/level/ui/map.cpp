@@ -96,6 +96,10 @@ void TFormmap::buildControls()
         PageControl1->addTab(holder, title);
     }
     PageControl1->setCurrentIndex(static_cast<int>(LevelPage::Gegner));
+    // The pages take the height the rest leaves. Their preferred height does not count: the window's
+    // scroll area sizes its content by preferred heights (the hint beside the banner wraps), and it
+    // scrolls only what cannot shrink, the pages' minimum, kept in step as they are built.
+    PageControl1->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int page) { ensurePage(static_cast<LevelPage>(page)); });
     layout->addWidget(PageControl1, 1);
     scroller->setWidget(mContent);
@@ -138,6 +142,7 @@ void TFormmap::ensurePage(LevelPage page)
         break;
     }
     }
+    PageControl1->setMinimumHeight(PageControl1->minimumSizeHint().height());
     refresh();
 }
 
@@ -163,6 +168,7 @@ QWidget* TFormmap::buildHeader()
     row->addWidget(registersLabel);
     SpeedButton38 = NamedButton(QStringLiteral("<"), "SpeedButton38", header);
     SpeedButton38->setFixedSize(kRowButtonWidth, 22);
+    SpeedButton38->setAccessibleName(QStringLiteral("Hinweiszeile nach links"));
     row->addWidget(SpeedButton38);
     // The banner's place at its start; the hint takes the rest, in the header's small font, and goes
     // on a second line where one is too short for it.
@@ -174,6 +180,7 @@ QWidget* TFormmap::buildHeader()
     row->addWidget(Label18, 1);
     SpeedButton37 = NamedButton(QStringLiteral(">"), "SpeedButton37", header);
     SpeedButton37->setFixedSize(kRowButtonWidth, 22);
+    SpeedButton37->setAccessibleName(QStringLiteral("Hinweiszeile nach rechts"));
     row->addWidget(SpeedButton37);
     connectAct(SpeedButton38, &QPushButton::clicked, &TFormmap::SpeedButton38Click);
     connectAct(SpeedButton37, &QPushButton::clicked, &TFormmap::SpeedButton37Click);
@@ -266,6 +273,8 @@ QWidget* TFormmap::buildLevelArea()
     ScrollBox1->setPalette(magenta);
     ScrollBox1->setBackgroundRole(QPalette::Window);
     ScrollBox1->horizontalScrollBar()->setTracking(true);
+    // The level in it takes the keyboard and the view follows its cursor: no Tab stop of its own.
+    ScrollBox1->setFocusPolicy(Qt::NoFocus);
     paintboxLevel = Named(new LevelPictureView(&mPicture.level()), "paintboxLevel");
     paintboxLevel->setAccessibleName(QStringLiteral("Der Level"));
     ScrollBox1->setWidget(paintboxLevel);
@@ -277,7 +286,8 @@ QWidget* TFormmap::buildLevelArea()
 
 QWidget* TFormmap::buildBelowLevel()
 {
-    // Two halves side by side; where the window is too narrow for both, the second goes below the first.
+    // Two halves side by side; where the window is too narrow for both, the second goes beside the page
+    // tabs (fitStrip).
     auto* strip = new QWidget(this);
     mStripLayout = new QBoxLayout(QBoxLayout::LeftToRight, strip);
     mStripLayout->setContentsMargins(0, 0, 0, 0);
@@ -374,10 +384,17 @@ void TFormmap::fitStrip()
     const int oneRow = mStripLeft->minimumSizeHint().width() + mStripLayout->spacing()
         + mStripRight->minimumSizeHint().width() + margins.left() + margins.right();
     // Measured on the window, not the scrolled page: the page narrows by a scroll bar only because the
-    // strip's second row made it taller.
-    const auto direction = width() >= oneRow ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
-    if (mStripLayout->direction() != direction)
-        mStripLayout->setDirection(direction);
+    // strip's second half made it taller. Where one row is too narrow, the second half (undo, redo,
+    // "Play Level", "Zurück zum Font Editor") stands beside the page tabs, so no row is added.
+    const bool inOneRow = width() >= oneRow;
+    if (inOneRow && PageControl1->cornerWidget() == mStripRight) {
+        PageControl1->setCornerWidget(nullptr);
+        mStripLayout->addWidget(mStripRight);
+        mStripRight->show();
+    } else if (!inOneRow && PageControl1->cornerWidget() != mStripRight) {
+        PageControl1->setCornerWidget(mStripRight, Qt::TopRightCorner);
+        mStripRight->show();
+    }
 }
 
 void TFormmap::FormShow()

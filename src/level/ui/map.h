@@ -18,6 +18,7 @@ class ColorPanel;
 class DesktopOpener;
 class ColorRegisterSet;
 class ImageView;
+class KeyAwareButton;
 class LevelGameFiles;
 class LevelPictureView;
 class LevelTableModel;
@@ -99,16 +100,19 @@ public:
     void ButtonAtrSaveClick();
     void ButtonPlayMatrixClick();
 
-    // monster and switch pages (map_monsters.cpp)
-    void SetMonster(int n);
-    void SetSchalter(int n);
-    void SetZiel(int n);
+    // monster and switch pages (map_monsters.cpp); a position button pressed other than by mouse
+    // places at the level cursor's cell at once, and "Was" hands the keyboard to the chooser.
+    void SetMonster(int n, bool byMouse);
+    void SetSchalter(int n, bool byMouse);
+    void SetZiel(int n, bool byMouse);
     void BitBtn1Click();
     void buttoninitschaltergridClick();
     // "Aktualisiere" of either page (Button33, Button34).
     void Button33Click();
     // A press on the level picture while a page other than "Spielelemente setzen" is in front.
     void placementMouseDown(QPoint at);
+    // Space on the level picture there: the pending placement goes to the cursor's cell.
+    void placeAtCursor();
     void paintboxpatternMouseUp();
 
     // colour lines, level code and byte view (map_colors.cpp)
@@ -168,11 +172,11 @@ private:
     QTableView* Schaltergrid = nullptr;
     QPushButton* BitBtn1 = nullptr;
     QPushButton* Button33 = nullptr;
-    std::array<QPushButton*, 10> monsterButtons{}; // SpeedButton1 ... SpeedButton5, SpeedButton7 ... SpeedButton11
+    std::array<KeyAwareButton*, 10> monsterButtons{}; // SpeedButton1 ... SpeedButton5, SpeedButton7 ... SpeedButton11
     QPushButton* buttoninitschaltergrid = nullptr;
     QPushButton* Button34 = nullptr;
-    std::array<QPushButton*, 8> woButtons{};  // "Wo" of switches 1-8
-    std::array<QPushButton*, 8> wasButtons{}; // "Was" of switches 1-8
+    std::array<KeyAwareButton*, 8> woButtons{};  // "Wo" of switches 1-8
+    std::array<KeyAwareButton*, 8> wasButtons{}; // "Was" of switches 1-8
     // page 0, panel "Level Data Generator Export"
     QPushButton* Button1 = nullptr;
     QPushButton* Button30 = nullptr;
@@ -197,6 +201,7 @@ private:
     void ensurePage(LevelPage page);
     bool pageBuilt(LevelPage page) const { return mPageBuilt[static_cast<size_t>(page)]; }
     void connectTablePage(LevelTable table);
+    void placeAt(QPoint cell);
     void connectColorLines();
     void buildUndoKeys();
     void connectPictures();
@@ -220,7 +225,8 @@ private:
     void refreshUndoTip();
     bool paintingPage() const;
     void placeBanner();
-    // The strip below the level in one row, or in two where the window is too narrow for one.
+    // The strip below the level in one row, or, where the window is too narrow for one, its second
+    // half beside the page tabs.
     void fitStrip();
     // The first opening: the window as large as the screen lets it be, whole on the screen.
     void fitOnScreen();

@@ -1,10 +1,13 @@
 // The level editor's cell cursor: moving and selecting by keyboard and Ctrl + mouse, painting, picking,
-// filling and the clipboard at the cursor.
+// filling and the clipboard at the cursor, and placing at it on the monster and switch pages.
 #include "level/ui/map.h"
 
+#include "common/ui/keyawarebutton.h"
+
+#include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QScrollArea>
+#include <algorithm>
 
 namespace {
 
@@ -17,6 +20,11 @@ void TFormmap::connectKeyboard()
 {
     paintboxLevel->showLevelCursor(&mSession.cursor());
     connectAct(paintboxLevel, &LevelPictureView::levelKey, &TFormmap::levelKey);
+    // A position button about to place at the cursor shows where.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        auto placing = [now](const auto& buttons) { return std::find(buttons.begin(), buttons.end(), now) != buttons.end(); };
+        paintboxLevel->setCursorShown(now && (placing(monsterButtons) || placing(woButtons)));
+    });
 }
 
 void TFormmap::levelKey(LevelPictureView::Key key, bool shift)
@@ -32,9 +40,12 @@ void TFormmap::levelKey(LevelPictureView::Key key, bool shift)
     case K::End: cursor.toRowEnd(shift); break;
     case K::Escape: cursor.clearSelection(); break;
     default:
-        // Painting, picking, filling and the clipboard belong to the page where the level is painted.
+        // Painting, picking, filling and the clipboard belong to the page where the level is painted;
+        // on the other pages Space is the click that places a monster, switch or target.
         if (paintingPage())
             cellKey(key);
+        else if (key == K::Paint)
+            placeAtCursor();
         return;
     }
     followCursor();

@@ -2,6 +2,7 @@
 #include "level/ui/map.h"
 
 #include "common/ui/controls.h"
+#include "common/ui/keyawarebutton.h"
 #include "level/ui/levelpictureview.h"
 
 #include <QGridLayout>
@@ -23,9 +24,9 @@ constexpr std::array<const char*, LevelDocument::kSwitches> kWasButtons = {
     "SpeedButton16", "SpeedButton18", "SpeedButton22", "SpeedButton26",
     "SpeedButton28", "SpeedButton30", "SpeedButton32", "SpeedButton36"};
 
-QPushButton* SpeedButton(const QString& caption, const char* name, QWidget* parent)
+KeyAwareButton* SpeedButton(const QString& caption, const char* name, QWidget* parent)
 {
-    auto* button = NamedButton(caption, name, parent);
+    auto* button = Named(new KeyAwareButton(caption, parent), name);
     button->setFixedSize(40, 24);
     return button;
 }
@@ -53,6 +54,7 @@ QWidget* TFormmap::buildMonsterButtons()
     row->addWidget(Named(new QLabel(QStringLiteral("Setze Position im Level:"), strip), "Label11"));
     for (int n = 1; n <= LevelDocument::kMonsters; ++n) {
         monsterButtons[n - 1] = SpeedButton(QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')), kMonsterButtons[n - 1], strip);
+        monsterButtons[n - 1]->setAccessibleName(QStringLiteral("Gegner %1: Setze Position im Level").arg(n));
         row->addWidget(monsterButtons[n - 1]);
     }
     row->addStretch(1);
@@ -90,32 +92,40 @@ void TFormmap::connectTablePage(LevelTable table)
         connectAct(BitBtn1, &QPushButton::clicked, &TFormmap::BitBtn1Click);
         connectAct(Button33, &QPushButton::clicked, &TFormmap::Button33Click);
         for (int n = 1; n <= LevelDocument::kMonsters; ++n)
-            connectAct(monsterButtons[n - 1], &QPushButton::clicked, [this, n] { SetMonster(n); });
+            connectAct(monsterButtons[n - 1], &KeyAwareButton::activated, [this, n](bool byMouse) { SetMonster(n, byMouse); });
         return;
     }
     connectAct(buttoninitschaltergrid, &QPushButton::clicked, &TFormmap::buttoninitschaltergridClick);
     connectAct(Button34, &QPushButton::clicked, &TFormmap::Button33Click);
     for (int n = 1; n <= LevelDocument::kSwitches; ++n) {
-        connectAct(woButtons[n - 1], &QPushButton::clicked, [this, n] { SetSchalter(n); });
-        connectAct(wasButtons[n - 1], &QPushButton::clicked, [this, n] { SetZiel(n); });
+        connectAct(woButtons[n - 1], &KeyAwareButton::activated, [this, n](bool byMouse) { SetSchalter(n, byMouse); });
+        connectAct(wasButtons[n - 1], &KeyAwareButton::activated, [this, n](bool byMouse) { SetZiel(n, byMouse); });
     }
 }
 
 // --- handlers -----------------------------------------------------------------------------------------------
 
-void TFormmap::SetMonster(int n)
+void TFormmap::SetMonster(int n, bool byMouse)
 {
     mPlacement.SetMonster(n);
+    // By keyboard the cursor's cell stands for the click on the level.
+    if (!byMouse)
+        placeAtCursor();
 }
 
-void TFormmap::SetSchalter(int n)
+void TFormmap::SetSchalter(int n, bool byMouse)
 {
     mPlacement.SetSchalter(n);
+    if (!byMouse)
+        placeAtCursor();
 }
 
-void TFormmap::SetZiel(int n)
+void TFormmap::SetZiel(int n, bool byMouse)
 {
     PageControl1->setCurrentIndex(static_cast<int>(mPlacement.SetZiel(n)));
+    // The pattern is chosen next: by keyboard in the chooser, whose page has just come to the front.
+    if (!byMouse)
+        paintboxpattern->setFocus(Qt::OtherFocusReason);
 }
 
 void TFormmap::BitBtn1Click()
@@ -137,13 +147,27 @@ void TFormmap::Button33Click()
 
 void TFormmap::placementMouseDown(QPoint at)
 {
+    placeAt(QPoint(at.x() / LevelPicture::kCell, at.y() / LevelPicture::kCell));
+}
+
+void TFormmap::placeAtCursor()
+{
+    placeAt(mSession.cursor().cell());
+}
+
+void TFormmap::placeAt(QPoint cell)
+{
     const auto page = static_cast<LevelPage>(PageControl1->currentIndex());
-    mPlacement.levelMouseDown(page, at.x() / LevelPicture::kCell, at.y() / LevelPicture::kCell,
-                              mSession.carried(LevelEditSession::Left));
+    mPlacement.levelMouseDown(page, cell.x(), cell.y(), mSession.carried(LevelEditSession::Left));
 }
 
 void TFormmap::paintboxpatternMouseUp()
 {
-    if (const auto page = mPlacement.chooserMouseUp(mSession.carried(LevelEditSession::Left)))
+    const bool chooserFocused = paintboxpattern->hasFocus();
+    if (const auto page = mPlacement.chooserMouseUp(mSession.carried(LevelEditSession::Left))) {
         PageControl1->setCurrentIndex(static_cast<int>(*page));
+        // The target's cell is chosen next: by keyboard on the level, with its cursor and Space.
+        if (chooserFocused)
+            paintboxLevel->setFocus(Qt::OtherFocusReason);
+    }
 }

@@ -139,6 +139,7 @@ QWidget* TFormmap::buildGamePanels()
     auto* p1 = new QGridLayout(panel1);
     LabelATRname = Named(new QLabel(QStringLiteral("oxildisk.atr"), panel1), "LabelATRname");
     SpinATRlevel = Named(new RangeSpinBox(1, 40, 1, panel1), "SpinATRlevel");
+    SpinATRlevel->setAccessibleName(QStringLiteral("Level-Nummer auf der ATR Disk"));
     p1->addWidget(LabelATRname, 0, 0, 1, 3);
     p1->addWidget(NamedButton(QStringLiteral("ATR"), "SpeedButton13", panel1), 1, 0);
     p1->addWidget(NamedButton(QStringLiteral("Test ATR"), "SpeedButton14", panel1), 1, 1);
@@ -232,6 +233,7 @@ QWidget* TFormmap::buildChooser()
     ScrollBox2->setFrameShape(QFrame::NoFrame);
     ScrollBox2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox2->setFixedHeight(LevelPicture::kChooserHeight + 17);
+    ScrollBox2->setFocusPolicy(Qt::NoFocus); // the chooser in it takes the keyboard
     paintboxpattern = Named(new LevelPictureView(&mPicture.chooser()), "paintboxpattern");
     paintboxpattern->setAccessibleName(QStringLiteral("Die Pattern"));
     paintboxpattern->setKeyboardCells(QSize(LevelPicture::kCell, LevelPicture::kCell), LevelPicture::kChooserColumns,

@@ -32,17 +32,18 @@ public:
     // The palette holds no state beyond its controls: nothing to bring in line after a handler.
     void refresh() {}
 
-    void DrawGrid1MouseUp(QPoint position);
-    void DrawGrid1DblClick();
-    void ButtonAbbrechenClick();
-    void ButtonwahlClick(int button);
-
 protected:
     void buildControls() override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Handlers, attached where their signals are connected.
+    void DrawGrid1MouseUp(QPoint position);
+    void DrawGrid1DblClick();
+    void ButtonAbbrechenClick();
+    void ButtonwahlClick(int button);
+
     // Controls, found by tests through their objectName.
     QLabel* LabelHeading = nullptr;
     ImageView* DrawGrid1 = nullptr;

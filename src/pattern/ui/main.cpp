@@ -329,7 +329,12 @@ QLayout* TFormmain::buildOverview()
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox1->setFrameShape(QFrame::NoFrame);
+    ScrollBox1->setFocusPolicy(Qt::NoFocus); // the overview in it takes the keyboard
     paintboxall = Named(new ImageView(&mEditor.overview(), ScrollBox1), "paintboxall");
+    // By keyboard: the arrows choose as a click does, Return opens the pattern as a double click.
+    paintboxall->setKeyboardCells(QSize(32, 32), PatternStore::kPatterns, PatternStore::kSets);
+    paintboxall->setReturnDoubleClicks(true);
+    paintboxall->setAccessibleName(QStringLiteral("Pattern-Übersicht"));
     ScrollBox1->setWidget(paintboxall);
     // The set numbers 1-8 beside the overview, twice on each side.
     QVBoxLayout* sides[2] = {new QVBoxLayout, new QVBoxLayout};
@@ -489,6 +494,10 @@ void TFormmain::connectHandlers()
         if (b == Qt::LeftButton)
             paintboxallDblClick(p);
     });
+    connectAct(paintboxall, &ImageView::keyboardMoved, [this](QPoint p) {
+        paintboxallMouseMove(p);
+        paintboxallClick(p);
+    });
 
     connectAct(Timer2, &QTimer::timeout, &TFormmain::Timer2Timer);
 }
@@ -627,6 +636,7 @@ void TFormmain::refresh(EditorParts parts)
         SpinTilenumber->setValue(mEditor.currentPattern());
         copySpinTilenumber->setValue(mEditor.swapPattern());
         copySpinFontsetnumber->setValue(mEditor.swapSet());
+        paintboxall->setKeyboardCell(QPoint(mEditor.currentPattern() - 1, mEditor.currentSet() - 1));
         refreshFntBanks();
     }
     if (parts & (EditorPart::Guard | EditorPart::Animation))

@@ -21,6 +21,11 @@ public:
     // The plots show the converter's pictures; each handler writes its own lines to the log.
     void refresh();
 
+protected:
+    void buildControls() override;
+
+private:
+    // Handlers, attached where their signals are connected.
     void ButtonLoadPictureClick();
     void Button8to4Click();
     void Button8to4packedClick();
@@ -30,10 +35,6 @@ public:
     void ButtonRAMsaveClick();
     void ButtonendeClick();
 
-protected:
-    void buildControls() override;
-
-private:
     // Controls, found by tests through their objectName.
     QLabel* Paneltop = nullptr;
     ImageView* paintbox = nullptr;

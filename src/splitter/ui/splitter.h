@@ -21,15 +21,16 @@ public:
     // The length field follows start and stop.
     void refresh();
 
+protected:
+    void buildControls() override;
+
+private:
+    // Handlers, attached where their signals are connected.
     void ButtonLoadClick();
     void SpinstartChange();
     void SpinstopChange();
     void ButtonsaveClick();
 
-protected:
-    void buildControls() override;
-
-private:
     // Controls, found by tests through their objectName.
     QLabel* Paneltop = nullptr;
     QPlainTextEdit* Memo1 = nullptr;

@@ -1,4 +1,4 @@
-// The desktop's own file association.
+// SystemDesktopOpener: the desktop's own file association.
 #pragma once
 
 #include "common/desktopopener.h"

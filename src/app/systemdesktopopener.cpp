@@ -1,5 +1,5 @@
 // The desktop's file association through Qt.
-#include "app/desktopopener.h"
+#include "app/systemdesktopopener.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

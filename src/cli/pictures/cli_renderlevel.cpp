@@ -47,17 +47,15 @@ int RunRenderLevel(const QStringList& argv)
     QStringList rest = argv;
     const bool overlays = rest.removeAll(overlaysFlag) > 0;
     const CliArguments args(rest, {font, out});
-    if (args.positionals().size() != 1)
-        throw UsageError{QStringLiteral("genau eine Leveldatei erwartet")};
-    if (!args.has(font))
-        throw UsageError{QStringLiteral("--font DATEI.fa8 fehlt")};
+    const QString levelFile = args.positionals(1, QStringLiteral("genau eine Leveldatei erwartet")).first();
+    const QString fontFile = args.needed(font, QStringLiteral("DATEI.fa8"));
     const auto pictureBytes = PictureWriter(args.value(out));
 
     // The same road as the windows: the pattern file as the pattern editor takes it (read without an
     // editor, whose pictures nobody would see), the level editor opened once, then the level file
     // loaded with the overlay boxes as asked.
     PatternDocument patterns;
-    LoadFontFile(patterns, args.value(font));
+    LoadFontFile(patterns, fontFile);
     LevelDocument document;
     document.Farben_bernehmen(patterns.registers());
     LevelPicture picture(document, patterns.registers());
@@ -66,7 +64,7 @@ int RunRenderLevel(const QStringList& argv)
     picture.FormShow();
     session.showMonsters = overlays;
     session.showSwitches = overlays;
-    session.loadLevel(args.positionals().first());
+    session.loadLevel(levelFile);
 
     WriteOutput(args.value(out), pictureBytes(picture.level()));
     return 0;
