@@ -50,8 +50,9 @@ void LevelEditSession::open(const PatternStore& store, const ColorRegisterSet& r
     mPicture.pixels() = table;
     if (!mInitialised) {
         mDocument.InitEmptyLevel(1);
-        mPicture.FormShow();
         mDocument.Farbenstandard(registers);
+        // Drawn with the colour lines it is shown with.
+        mPicture.FormShow();
         mInitialised = true;
     }
     mPicture.drawChooser();

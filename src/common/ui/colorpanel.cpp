@@ -3,7 +3,9 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QHash>
 #include <QPainter>
+#include <QStaticText>
 #include <utility>
 
 ColorPanel::ColorPanel(QWidget* parent) : QLabel(parent)
@@ -19,6 +21,16 @@ void ColorPanel::setClickable(bool clickable)
 {
     setFocusPolicy(clickable ? Qt::StrongFocus : Qt::NoFocus);
     setAccessibleDescription(clickable ? QStringLiteral("Leertaste: Klick, F2: Doppelklick") : QString());
+}
+
+QSize ColorPanel::sizeHint() const
+{
+    return minimumSize() == maximumSize() ? minimumSize() : QLabel::sizeHint();
+}
+
+QSize ColorPanel::minimumSizeHint() const
+{
+    return minimumSize() == maximumSize() ? minimumSize() : QLabel::minimumSizeHint();
 }
 
 void ColorPanel::keyPressEvent(QKeyEvent* event)
@@ -39,12 +51,48 @@ void ColorPanel::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void ColorPanel::paintEvent(QPaintEvent* event)
+namespace {
+
+// The captions laid out once per text and font: a window shows dozens of panels with a few different
+// captions ("$0E"), and laying each out anew on every paint cost a good part of a window's first paint.
+const QStaticText& LaidOutCaption(const QString& text, const QFont& font)
 {
-    QLabel::paintEvent(event);
+    static QHash<QPair<QString, QString>, QStaticText> captions;
+    if (captions.size() > 1024)
+        captions.clear();
+    const QPair<QString, QString> key(font.key(), text);
+    auto it = captions.constFind(key);
+    if (it == captions.constEnd()) {
+        QStaticText caption(text);
+        caption.setTextFormat(Qt::PlainText);
+        caption.prepare(QTransform(), font);
+        it = captions.insert(key, caption);
+    }
+    return *it;
+}
+
+} // namespace
+
+void ColorPanel::paintEvent(QPaintEvent*)
+{
+    // The frame and the caption centred in it, as the label draws them (the background is filled
+    // before), from a caption laid out once; half a pixel up puts its glyphs on the label's pixels.
+    QPainter painter(this);
+    drawFrame(&painter);
+    if (!text().isEmpty()) {
+        const QRect area = contentsRect();
+        const QStaticText& caption = LaidOutCaption(text(), font());
+        const QSizeF size = caption.size();
+        painter.setPen(palette().color(QPalette::WindowText));
+        if (size.width() > area.width())
+            painter.setClipRect(area);
+        painter.drawStaticText(QPointF(area.x() + (area.width() - size.width()) / 2,
+                                       area.y() + (area.height() - size.height()) / 2 - 0.5),
+                               caption);
+        painter.setClipping(false);
+    }
     if (!hasFocus())
         return;
-    QPainter painter(this);
     const QRect r = rect().adjusted(3, 3, -4, -4);
     painter.setPen(QPen(Qt::white, 1));
     painter.drawRect(r);

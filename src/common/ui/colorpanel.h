@@ -18,6 +18,10 @@ public:
     // The caption is the QLabel text.
     // Panels that report clicks are made clickable for the keyboard; previews take no focus.
     void setClickable(bool clickable);
+    // A panel of fixed size (the level editor's 50 colour lines) is never measured: its size is its
+    // hint, so a new caption costs no text layout.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 signals:
     void clicked();

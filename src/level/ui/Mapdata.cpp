@@ -2,7 +2,7 @@
 #include "level/ui/Mapdata.h"
 
 #include "common/ui/controls.h"
-#include "common/ui/tabletab.h"
+#include "common/ui/wrappinglabel.h"
 #include "level/ui/levelbytemodels.h"
 
 #include <QApplication>
@@ -27,8 +27,7 @@ constexpr int kPixelCellWidth = 34;
 
 QLabel* CaptionBar(const QString& text, const char* name, QWidget* parent)
 {
-    auto* bar = Named(new QLabel(text, parent), name);
-    bar->setWordWrap(true);
+    auto* bar = Named(new WrappingLabel(text, parent), name);
     bar->setFrameShape(QFrame::Panel);
     bar->setFrameShadow(QFrame::Raised);
     bar->setMargin(4);
@@ -134,7 +133,8 @@ QTableView* TFormMapData::makeTable(const char* name, QWidget* parent)
     auto* table = Named(new QTableView(parent), name);
     table->setItemDelegate(new ByteCellDelegate(table));
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    LeaveByTab(table);
+    // Tab moves on to the next control. Read-only, so no editor to leave: the cell delegate stays.
+    table->setTabKeyNavigation(false);
     table->setWordWrap(false);
     table->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);

@@ -5,6 +5,7 @@
 #include "common/screenfit.h"
 #include "common/ui/controls.h"
 #include "common/ui/elidinglabel.h"
+#include "common/ui/wrappinglabel.h"
 #include "disk/levelgamefiles.h"
 #include "level/ui/levelpictureview.h"
 #include "pattern/colorregisterset.h"
@@ -23,6 +24,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -171,10 +173,9 @@ QWidget* TFormmap::buildHeader()
     // The banner's place at its start; the hint takes the rest, in the header's small font, and goes
     // on a second line where one is too short for it.
     row->addSpacing(mBannerWidth);
-    Label18 = Named(new QLabel(QStringLiteral("Drücke Shift und eine der Maustasten zum Element aufpicken"), header),
+    Label18 = Named(new WrappingLabel(QStringLiteral("Drücke Shift und eine der Maustasten zum Element aufpicken"), header),
                     "Label18");
     Label18->setFont(small);
-    Label18->setWordWrap(true);
     Label18->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     row->addWidget(Label18, 1);
     SpeedButton37 = NamedButton(QStringLiteral(">"), "SpeedButton37", header);
@@ -332,7 +333,10 @@ void TFormmap::LevelEditorOpen()
 {
     ensureShownControls();
     act([this] {
+        // The first opening draws the new level; the first show need not draw it again.
+        const bool drawsLevel = !mSession.levelInitialised() && !isVisible();
         mSession.open(mPatterns, mRegisters);
+        mPictureDrawn = drawsLevel;
         refreshColorPanels();
         if (!mShownOnce)
             fitOnScreen();
@@ -359,7 +363,7 @@ void TFormmap::fitOnScreen()
 void TFormmap::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous() && !std::exchange(mPictureDrawn, false))
         FormShow();
     mShownOnce = true;
     placeBanner();

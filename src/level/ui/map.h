@@ -250,6 +250,7 @@ private:
     std::function<void()> mShowByteView;
     QStringList mPendingLog; // logged before the controls were built
     bool mShownOnce = false;
+    bool mPictureDrawn = false; // the level picture is drawn as the next show would draw it
     std::array<bool, 4> mPageBuilt{}; // by LevelPage
     bool mSelecting = false; // a Ctrl drag over the level is selecting cells
     QWidget* mContent = nullptr; // everything, in the window's scroll area

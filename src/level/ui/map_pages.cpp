@@ -4,6 +4,7 @@
 #include "common/ui/controls.h"
 #include "common/ui/tabletab.h"
 #include "common/ui/elidinglabel.h"
+#include "common/ui/wrappinglabel.h"
 #include "common/ui/rangespinbox.h"
 #include "common/ui/imageview.h"
 #include "level/ui/levelpictureview.h"
@@ -51,9 +52,7 @@ QFont SmallTableFont(QFont font)
 
 QLabel* WrappedLabel(const QString& text, const char* name, QWidget* parent)
 {
-    auto* label = Named(new QLabel(text, parent), name);
-    label->setWordWrap(true);
-    return label;
+    return Named(new WrappingLabel(text, parent), name);
 }
 
 } // namespace
