@@ -6,9 +6,7 @@
 #include <QFileInfo>
 #include <QLibrary>
 
-namespace {
-
-int RunInModule(const QString& name, const QStringList& args)
+int RunPictureModule(const QString& name, const QStringList& args)
 {
     // Beside the program in the build folder; under lib/tavrel of an installed program.
     const QString folder = QCoreApplication::applicationDirPath();
@@ -26,12 +24,16 @@ int RunInModule(const QString& name, const QStringList& args)
     return run(QStringList{name} + args);
 }
 
+namespace {
+
 // One forwarder per picture command, with the usage the module's command has.
 const bool registered = [] {
     for (const PictureCommand& command : kPictureCommands) {
+        if (command.ownRunner)
+            continue;
         const QString name = QLatin1String(command.name);
         CliCommands()[name] = CliCommand{QLatin1String(command.usage),
-                                         [name](const QStringList& args) { return RunInModule(name, args); }};
+                                         [name](const QStringList& args) { return RunPictureModule(name, args); }};
     }
     return true;
 }();

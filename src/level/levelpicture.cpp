@@ -40,27 +40,17 @@ LevelPicture::Colors LevelPicture::registerColors() const
     return colors;
 }
 
-void LevelPicture::drawPattern(int pattern, int x, int y, QImage& image, Colors colors) const
+void LevelPicture::drawPattern(int pattern, int x, int y, QImage& image, const Colors& colors) const
 {
     const int left = kCell * x;
     const int top = kCell * y;
     if (left < 0 || top < 0 || left + kCell > image.width() || top + kCell > image.height())
         return;
-    int p = pattern;
-    if (p > 63) {
-        p -= 64;
-        colors[3] = colors[4];
-    }
     for (int j = 0; j < LevelPixelTable::kRows; ++j) {
+        const auto registers = mPixels.cellRow(pattern, j);
         std::array<QRgb, kCell> line;
-        for (int i = 0; i < 2; ++i) {
-            for (int k = 0; k < LevelPixelTable::kPixels; ++k) {
-                const int value = p < 0 ? 0 : mPixels.pixel(2 * p + i, j, k);
-                const QRgb rgb = (value >= 1 && value <= 3) ? colors[value] : colors[0];
-                QRgb* block = line.data() + 16 * i + 4 * k;
-                block[0] = block[1] = block[2] = block[3] = rgb;
-            }
-        }
+        for (int i = 0; i < kCell; ++i)
+            line[i] = colors[registers[i]];
         for (int r = 0; r < 2; ++r)
             std::memcpy(reinterpret_cast<QRgb*>(image.scanLine(top + 2 * j + r)) + left, line.data(), sizeof line);
     }

@@ -79,7 +79,7 @@ private:
     static QImage& Made(QImage& image, int width, int height);
     QImage& levelImage() { return Made(mLevel, kWidth, kHeight); }
     QImage& chooserImage() { return Made(mChooser, kChooserWidth, kChooserHeight); }
-    void drawPattern(int pattern, int x, int y, QImage& image, Colors colors) const;
+    void drawPattern(int pattern, int x, int y, QImage& image, const Colors& colors) const;
     Colors lineColors(int y) const;
     Colors registerColors() const;
 

@@ -19,3 +19,21 @@ void LevelPixelTable::fill(const PatternStore& store)
         }
     }
 }
+
+std::array<quint8, LevelPixelTable::kCellWidth> LevelPixelTable::cellRow(int pattern, int row) const
+{
+    std::array<quint8, kCellWidth> line{};
+    if (pattern < 0)
+        return line;
+    const int p = pattern > 63 ? pattern - 64 : pattern;
+    const quint8 three = pattern > 63 ? 4 : 3;
+    for (int i = 0; i < 2; ++i) {
+        for (int k = 0; k < kPixels; ++k) {
+            const int value = pixel(2 * p + i, row, k);
+            const quint8 reg = value == 3 ? three : (value == 1 || value == 2) ? static_cast<quint8>(value) : 0;
+            quint8* block = line.data() + 16 * i + 4 * k;
+            block[0] = block[1] = block[2] = block[3] = reg;
+        }
+    }
+    return line;
+}

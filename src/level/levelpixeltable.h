@@ -1,6 +1,7 @@
 // The decoded pixels of pattern set 1 from which the level, the chooser and the previews are drawn.
 #pragma once
 
+#include <QtGlobal>
 #include <array>
 
 class PatternStore;
@@ -25,6 +26,13 @@ public:
     // character 0-127, row 0-15, pixel 0-3 (left to right).
     int pixel(int character, int row, int k) const { return mPixels[(character * kRows + row) * kPixels + k]; }
     void setPixel(int character, int row, int k, int value) { mPixels[(character * kRows + row) * kPixels + k] = value; }
+
+    // The colour registers (0-4 = A-E) of the 32 screen pixels of level pattern p's row 0-15, each Atari
+    // pixel 4 wide: pixel values 1-3 take B-D, any other A; patterns 64-127 show the graphics of p - 64
+    // with E in place of D; a negative pattern is all A. The level picture and the command-line
+    // companion's indexed picture both draw their cells from it. p is at most 127.
+    static constexpr int kCellWidth = 2 * kPixels * 4;
+    std::array<quint8, kCellWidth> cellRow(int pattern, int row) const;
 
 private:
     std::array<int, kCharacters * kRows * kPixels> mPixels;
