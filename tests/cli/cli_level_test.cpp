@@ -90,6 +90,10 @@ TEST_F(CliLevelTest, PicturesWithAndWithoutOverlays)
     EXPECT_TRUE(ReadTestFile(out("b.BMP")).startsWith("BM"));
     ASSERT_EQ(plain.size(), QSize(4096, 320));
     EXPECT_EQ(plain.convertToFormat(QImage::Format_RGB32), expected(false));
+    // Without overlays the companion writes both files itself, from one indexed picture.
+    ASSERT_EQ(RunRenderLevel({levelFile(), QStringLiteral("--font"), fontFile(), QStringLiteral("-o"), out("a.bmp")}), 0);
+    EXPECT_EQ(plain.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(QImage(out("a.bmp")).convertToFormat(QImage::Format_RGB32), expected(false));
     EXPECT_EQ(overlaid.convertToFormat(QImage::Format_RGB32), expected(true));
     EXPECT_NE(expected(true), expected(false));
 

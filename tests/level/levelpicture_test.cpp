@@ -3,6 +3,7 @@
 #include "common/textfile.h"
 #include "level/leveldocument.h"
 #include "level/levelpicture.h"
+#include "level/levelraster.h"
 #include "level/monsterpath.h"
 #include "level/undo_writecells.h"
 #include "level/levelfile.h"
@@ -10,6 +11,7 @@
 #include "pattern/patternstore.h"
 
 #include <gtest/gtest.h>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -153,6 +155,65 @@ TEST(LevelPicture, HundredLineFileStopsTheRedrawAtTheFirstCell)
         FAIL();
     } catch (const ConversionError& e) {
         EXPECT_EQ(e.message(), QStringLiteral("'' ist kein gültiger Integerwert"));
+    }
+}
+
+namespace {
+
+QImage AsQImage(const IndexedImage& image)
+{
+    QImage q(image.width, image.height, QImage::Format_Indexed8);
+    QList<QRgb> table;
+    for (PackedColor c : image.colors)
+        table << ToQRgb(c);
+    q.setColorTable(table);
+    for (int y = 0; y < image.height; ++y)
+        std::memcpy(q.scanLine(y), image.pixels.constData() + qsizetype{y} * image.width, image.width);
+    return q.convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+// The companion's indexed picture and the editor's picture come from one cell drawing: every pattern
+// from -1 to 127 in every line's colours, with pixel values beyond 3, gives the same pixels.
+TEST(LevelRaster, SamePixelsAsTheLevelPicture)
+{
+    Fixture f;
+    for (int c = 0; c < 128; ++c)
+        for (int r = 0; r < 8; ++r) {
+            f.store.setEntry(1, c, r, QString::number((c * 29 + r * 7) % 256));
+            f.store.setEntry(2, c, r, QString::number((c * 13 + r * 51) % 256));
+        }
+    f.store.setEntry(1, 8, 0, QStringLiteral("400"));
+    f.picture.pixels().fill(f.store);
+    for (int y = 0; y < LevelDocument::kRows; ++y)
+        for (int x = 0; x < LevelDocument::kColumns; ++x)
+            f.doc.setCode(2 * x, y, QString::number(2 * ((x + 128 * y) % 129 - 1)));
+    f.picture.drawlevel(false, false);
+    const IndexedImage raster = RenderLevelCells(f.doc, f.picture.pixels());
+    EXPECT_EQ(raster.colors.size(), 50);
+    EXPECT_EQ(AsQImage(raster), f.picture.level().convertToFormat(QImage::Format_RGB32));
+}
+
+// It stops with the same error where the redraw after loading stops.
+TEST(LevelRaster, StopsWhereTheRedrawStops)
+{
+    for (const char* code : {"x", "300"}) {
+        Fixture f;
+        f.doc.setCode(14, 3, QLatin1String(code));
+        QString redraw, raster;
+        try {
+            f.picture.drawLoadedLevel(false, false);
+        } catch (const ConversionError& e) {
+            redraw = e.message();
+        }
+        try {
+            RenderLevelCells(f.doc, f.picture.pixels());
+        } catch (const ConversionError& e) {
+            raster = e.message();
+        }
+        EXPECT_FALSE(redraw.isEmpty()) << code;
+        EXPECT_EQ(raster, redraw) << code;
     }
 }
 
