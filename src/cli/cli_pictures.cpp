@@ -1,4 +1,4 @@
-// tavrel-cli's picture commands: each loads the picture module and runs the command there.
+// tavrel-cli's side of the picture commands: loading the picture module and running a command there.
 #include "cli/command.h"
 #include "cli/picturecommands.h"
 

@@ -28,6 +28,7 @@ inline constexpr char kPictureModule[] = "tavrel-cli-pictures";
 inline constexpr char kPictureEntry[] = "tavrelPictureCommand";
 using PictureEntry = int (*)(const QStringList& args);
 
+// The usage line of the picture command of this name.
 constexpr const char* PictureCommandUsage(const char* name)
 {
     for (const PictureCommand& command : kPictureCommands)
