@@ -58,7 +58,7 @@ void PatternEditor::closeStep()
                 changes.redrawn.append(quint16(p));
     }
     const bool buffer = mStepKind == StepKind::Buffer;
-    const int typedCell = buffer && mStepName == QLatin1String("Eingabe") ? mTypedCell : -1;
+    const int typedCell = buffer && mStepName == QLatin1String("Eingabe") && !changes.cells.isEmpty() ? mTypedCell : -1;
     const int stroke = buffer && mStepName == kPaintStepName ? mStroke : 0;
     // Cells painted with the code they had change no text but lock "Laden": the stroke's undo gives
     // the guard back as the press found it.
