@@ -72,15 +72,17 @@ public:
     // Brings every control in line with the model (nothing to do before the controls are built).
     void refresh();
 
-    // --- handlers ----------------------------------------------------------------------------------------
     // The pattern editor's "Level Editor" button: prepares the level editor and shows it. An entry of
     // pattern set 1 that is not a number shows the conversion error and the window stays as it was.
     void LevelEditorOpen();
+    // "Level Datei laden" with the file already chosen (a file named on the command line or dropped).
+    void openLevelFile(const QString& fileName);
+
+private:
+    // --- handlers, run through act() -------------------------------------------------------------------
     void FormShow();
     void ButtonSaveFileClick();
     void ButtonLoadFileClick();
-    // "Level Datei laden" with the file already chosen (a file named on the command line or dropped).
-    void openLevelFile(const QString& fileName);
     void Button32Click();
     void ButtonFontClick();
     void SpeedButton38Click();
