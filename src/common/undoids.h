@@ -4,8 +4,9 @@
 #pragma once
 
 enum UndoId : int {
-    kUndoLevelPaintStroke = 1, // level editor: the cells of one press-to-release stroke
-    kUndoLevelPlacement = 2,   // level editor: a position button's press and the click that completes it
-    kUndoPatternTyping = 3,    // pattern editor: keystrokes into one byte cell
-    kUndoPatternLoading = 4,   // pattern editor: loads that follow each other
+    kUndoLevelPaintStroke = 1,   // level editor: the cells of one press-to-release stroke
+    kUndoLevelPlacement = 2,     // level editor: a position button's press and the click that completes it
+    kUndoPatternTyping = 3,      // pattern editor: keystrokes into one byte cell
+    kUndoPatternLoading = 4,     // pattern editor: loads that follow each other
+    kUndoPatternPaintStroke = 5, // pattern editor: the cells of one press-to-release stroke
 };

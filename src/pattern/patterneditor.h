@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+class QUndoCommand;
 class QUndoStack;
 struct StepSnapshot;
 
@@ -149,7 +150,8 @@ public:
     void resetRowColorsToRegisters();
 
     // --- painting with the mouse (X, Y relative to the editing surface) -----------------------
-    // A press opens the step "Malen" that the release closes: a stroke is undone as a whole.
+    // A press starts a new paint stroke and the release ends it: the cells painted in between are
+    // steps "Malen" that merge into one, so a stroke is undone as a whole.
     int cursorX() const { return mCursorX; }
     int cursorY() const { return mCursorY; }
     void surfaceMouseMove(int x, int y, bool leftHeld);
@@ -235,8 +237,8 @@ public:
     void clearHistory();
     // Takes effect on an empty history only.
     void setHistoryLimit(int steps);
-    // Ends an open paint stroke as a step (a press whose release never came).
-    void closeStroke();
+    // Whether a step is being pushed: its first redo draws nothing, as its operation drew already.
+    bool pushing() const { return mPushing; }
 
     // --- saved state ---------------------------------------------------------------------------------
     // Painting in the edit buffer not yet stored with "Speichern" (the guard that locks "Laden").
@@ -251,6 +253,7 @@ public:
     void markModified();
 
 private:
+    static inline const QString kPaintStepName = QStringLiteral("Malen");
     // Records what an operation changes as one undo step; nested scopes join the outermost one.
     class StepScope {
     public:
@@ -264,6 +267,7 @@ private:
     };
     void openStep(StepKind kind, const QString& name);
     void closeStep();
+    void push(QUndoCommand* step);
     // Lets the step just opened start from this buffer instead.
     void restartStepFrom(const std::optional<EditBuffer>& buffer);
 
@@ -310,7 +314,10 @@ private:
     // The step being recorded.
     UndoHistory mHistory;
     int mStepDepth = 0;
-    bool mStrokeOpen = false;
+    bool mPushing = false;
+    int mStrokeCount = 0; // paint strokes started
+    int mStroke = 0;      // the number of the stroke the mouse paints, 0 outside a stroke
+    bool mStrokeGuard = true; // whether "Laden" was free when the stroke began
     int mTypedCell = -1; // half * 16 + row of the byte cell typed into
     StepKind mStepKind = StepKind::Buffer;
     QString mStepName;

@@ -9,8 +9,6 @@
 
 namespace {
 
-const QString kPaintStep = QStringLiteral("Malen");
-
 // The pixel code painting writes for a paint value text: "0"-"3" as they are, "4" (the selection
 // F4's definition leaves behind) as 3, the code F4 stands in for. Anything else paints nothing.
 std::optional<QString> PaintCode(const QString& text)
@@ -45,7 +43,7 @@ void PatternEditor::paintCurrentCell(bool withPreview)
     const auto code = PaintCode(mPaint.text);
     if (!code)
         return;
-    const StepScope step(*this, StepKind::Buffer, kPaintStep);
+    const StepScope step(*this, StepKind::Buffer, kPaintStepName);
     drawSurfaceCell(mCursorX, mCursorY, mPaint.color);
     setGridCell(mCursorX, mCursorY, *code);
     Calcdata();
@@ -74,9 +72,8 @@ void PatternEditor::surfaceMouseMove(int x, int y, bool leftHeld)
 
 void PatternEditor::surfaceMousePress()
 {
-    closeStroke();
-    openStep(StepKind::Buffer, kPaintStep);
-    mStrokeOpen = true;
+    mStroke = ++mStrokeCount;
+    mStrokeGuard = mLadenEnabled;
     paintCurrentCell(false);
 }
 
@@ -88,7 +85,7 @@ void PatternEditor::surfaceMouseRelease(int x, int y)
         drawSurfaceCell(mCursorX, mCursorY, mPaint.color);
         drawPreviewPixel(mCursorX, mCursorY, mPaint.color);
     }
-    closeStroke();
+    mStroke = 0;
 }
 
 void PatternEditor::surfaceDoubleClick()

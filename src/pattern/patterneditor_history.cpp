@@ -21,8 +21,8 @@ PatternEditor::StepScope::~StepScope()
 void PatternEditor::openStep(StepKind kind, const QString& name)
 {
     // An operation other than painting ends a stroke whose release never came.
-    if (mStrokeOpen && name != mStepName)
-        closeStroke();
+    if (mStepDepth == 0 && name != kPaintStepName)
+        mStroke = 0;
     if (mStepDepth > 0) {
         // Joining the open step. A store change inside a step that did not expect one: the store
         // is still as the step found it, as only store steps change it.
@@ -46,7 +46,6 @@ void PatternEditor::closeStep()
 {
     if (mStepDepth <= 0 || --mStepDepth > 0)
         return;
-    mStrokeOpen = false;
     const std::shared_ptr<const StepSnapshot> start = std::exchange(mStepStart, nullptr);
     StepChanges changes = start->changesTo(*this);
     if (!changes.changesTexts())
@@ -58,13 +57,28 @@ void PatternEditor::closeStep()
             if (mStepRedrawn.test(p))
                 changes.redrawn.append(quint16(p));
     }
-    int typedCell = -1;
-    if (mStepName == QLatin1String("Eingabe") && changes.cells.size() > 0)
-        typedCell = mTypedCell;
-    QUndoCommand* step = mStepKind == StepKind::Buffer
-        ? new BufferStep(*this, mStepName, std::move(changes), typedCell)
-        : new PatternStep(*this, mStepName, std::move(changes));
+    const bool buffer = mStepKind == StepKind::Buffer;
+    const int typedCell = buffer && mStepName == QLatin1String("Eingabe") && !changes.cells.isEmpty() ? mTypedCell : -1;
+    const int stroke = buffer && mStepName == kPaintStepName ? mStroke : 0;
+    // Cells painted with the code they had change no text but lock "Laden": the stroke's undo gives
+    // the guard back as the press found it.
+    if (stroke > 0)
+        changes.guardBefore = mStrokeGuard;
+    // The operation worked out the step: its texts go back as it found them, and the command writes
+    // the texts after in its redo, the first one (run by the push) included. What the operation drew
+    // already shows them, so that first redo draws nothing.
+    changes.apply(*this, false, false);
+    if (buffer)
+        push(new BufferStep(*this, mStepName, std::move(changes), typedCell, stroke));
+    else
+        push(new DocumentStep(*this, mStepName, std::move(changes)));
+}
+
+void PatternEditor::push(QUndoCommand* step)
+{
+    mPushing = true;
     mHistory.stack().push(step);
+    mPushing = false;
     note(EditorPart::History);
 }
 
@@ -77,17 +91,10 @@ void PatternEditor::restartStepFrom(const std::optional<EditBuffer>& buffer)
     mStepStart = std::move(start);
 }
 
-void PatternEditor::closeStroke()
-{
-    if (!mStrokeOpen)
-        return;
-    mStepDepth = 1;
-    closeStep();
-}
-
 void PatternEditor::undo()
 {
-    closeStroke();
+    // Undo and redo end a stroke whose release never came.
+    mStroke = 0;
     if (mAnimating || mStepDepth > 0)
         return;
     mHistory.stack().undo();
@@ -96,7 +103,7 @@ void PatternEditor::undo()
 
 void PatternEditor::redo()
 {
-    closeStroke();
+    mStroke = 0;
     if (mAnimating || mStepDepth > 0)
         return;
     mHistory.stack().redo();
@@ -129,8 +136,8 @@ bool PatternEditor::documentModified() const
     const int from = std::min(stack.cleanIndex(), stack.index());
     const int to = std::max(stack.cleanIndex(), stack.index());
     for (int i = from; i < to; ++i) {
-        const auto* step = dynamic_cast<const PatternStep*>(stack.command(i));
-        if (!step || step->changesDocument())
+        // Only the editor pushes onto its stack, and only its steps.
+        if (static_cast<const PatternStep*>(stack.command(i))->changesDocument())
             return true;
     }
     return false;

@@ -3,8 +3,8 @@
 
 #include "common/undoids.h"
 
-BufferStep::BufferStep(PatternEditor& editor, const QString& name, StepChanges changes, int typedCell)
-    : PatternStep(editor, name, std::move(changes)), mTypedCell(typedCell)
+BufferStep::BufferStep(PatternEditor& editor, const QString& name, StepChanges changes, int typedCell, int stroke)
+    : PatternStep(editor, name, std::move(changes)), mTypedCell(typedCell), mStroke(stroke)
 {
 }
 
@@ -12,13 +12,16 @@ int BufferStep::id() const
 {
     if (mTypedCell >= 0)
         return kUndoPatternTyping;
+    if (mStroke > 0)
+        return kUndoPatternPaintStroke;
     return text() == QLatin1String("Laden") ? kUndoPatternLoading : -1;
 }
 
 bool BufferStep::mergeWith(const QUndoCommand* other)
 {
+    // The ids agree: both are the same kind of step.
     const auto* later = static_cast<const BufferStep*>(other);
-    if (later->mTypedCell != mTypedCell)
+    if (later->mTypedCell != mTypedCell || later->mStroke != mStroke)
         return false;
     mChanges.append(later->mChanges);
     return true;

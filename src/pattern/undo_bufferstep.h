@@ -4,14 +4,17 @@
 
 #include "pattern/undo_step.h"
 
-class BufferStep : public PatternStep {
+class BufferStep final : public PatternStep {
 public:
     // typedCell: half * 16 + row of the byte cell a keystroke changed, -1 for other steps.
-    BufferStep(PatternEditor& editor, const QString& name, StepChanges changes, int typedCell = -1);
+    // stroke: the number of the paint stroke a painted cell belongs to, 0 for other steps.
+    BufferStep(PatternEditor& editor, const QString& name, StepChanges changes, int typedCell, int stroke);
     int id() const override;
-    // Keystrokes into the same byte cell make one step, and so do loads that follow each other.
+    // The cells of one paint stroke make one step, and so do keystrokes into the same byte cell and
+    // loads that follow each other.
     bool mergeWith(const QUndoCommand* other) override;
 
 private:
     int mTypedCell;
+    int mStroke;
 };

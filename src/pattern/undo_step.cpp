@@ -29,7 +29,7 @@ bool StepChanges::changesDocument() const
     return !rowColors.isEmpty() || !registers.isEmpty() || !entries.isEmpty();
 }
 
-void StepChanges::apply(PatternEditor& editor, bool after) const
+void StepChanges::apply(PatternEditor& editor, bool after, bool redraw) const
 {
     for (const BufferCellChange& c : cells) {
         const QString& text = after ? c.after : c.before;
@@ -46,6 +46,8 @@ void StepChanges::apply(PatternEditor& editor, bool after) const
     for (const StoreEntryChange& c : entries)
         document.setEntry(c.bank, c.character, c.row, after ? c.after : c.before);
     editor.setLadenEnabled(after ? guardAfter : guardBefore);
+    if (!redraw)
+        return;
     if (redrawAll) {
         editor.updateAllPatterns();
     } else {
@@ -118,12 +120,10 @@ PatternStep::PatternStep(PatternEditor& editor, const QString& name, StepChanges
 
 void PatternStep::undo()
 {
-    mChanges.apply(mEditor, false);
+    mChanges.apply(mEditor, false, true);
 }
 
 void PatternStep::redo()
 {
-    if (std::exchange(mDone, false))
-        return;
-    mChanges.apply(mEditor, true);
+    mChanges.apply(mEditor, true, !mEditor.pushing());
 }

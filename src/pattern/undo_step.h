@@ -53,8 +53,9 @@ struct StepChanges {
     bool changesTexts() const;
     // Whether the step changes what the pattern file holds (store, registers, row colours).
     bool changesDocument() const;
-    // Puts the texts before (after false) or after the step back and redraws what the step drew.
-    void apply(PatternEditor& editor, bool after) const;
+    // Puts the texts before (after false) or after the step back; with redraw, also redraws what the
+    // step drew.
+    void apply(PatternEditor& editor, bool after, bool redraw) const;
     // Takes a later step on top of this one: its after texts win, its before texts count where this
     // step had not touched the text yet.
     void append(const StepChanges& later);
@@ -73,18 +74,28 @@ struct StepSnapshot {
     StepChanges changesTo(const PatternEditor& editor) const;
 };
 
-// A step that has already been done when it is pushed: the first redo() is skipped.
+// The base of the pattern editor's commands: redo() writes the texts after the step, undo() the texts
+// before. The first redo runs inside the editor's push, after the operation drew its result: it
+// writes the texts and draws nothing; later ones redraw what the step drew.
 class PatternStep : public QUndoCommand {
 public:
-    PatternStep(PatternEditor& editor, const QString& name, StepChanges changes);
     void undo() override;
     void redo() override;
+    // Whether the step changes what the pattern file holds (store, registers, row colours).
     bool changesDocument() const { return mChanges.changesDocument(); }
 
 protected:
+    PatternStep(PatternEditor& editor, const QString& name, StepChanges changes);
+
     PatternEditor& mEditor;
     StepChanges mChanges;
+};
 
-private:
-    bool mDone = true;
+// A step of the store or the colours; it never merges.
+class DocumentStep final : public PatternStep {
+public:
+    DocumentStep(PatternEditor& editor, const QString& name, StepChanges changes)
+        : PatternStep(editor, name, std::move(changes))
+    {
+    }
 };

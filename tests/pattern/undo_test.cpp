@@ -4,6 +4,7 @@
 #include "pattern/fontfile.h"
 #include "pattern/patterneditor.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -167,6 +168,72 @@ TEST(Undo, AStrokeOverManyCellsIsOneStep)
     e.surfaceMousePress();
     e.surfaceMouseRelease(3, 3);
     EXPECT_EQ(e.historySize(), 2);
+}
+
+// A drag along pattern row `row` with the paint value of register k.
+void StrokeAlongRow(PatternEditor& e, int k, int row)
+{
+    e.selectRegister(k);
+    e.surfaceMouseMove(3, 16 * row + 3, false);
+    e.surfaceMousePress();
+    for (int x = 0; x < EditBuffer::kWidth; ++x)
+        e.surfaceMouseMove(32 * x + 3, 16 * row + 3, true);
+    e.surfaceMouseRelease(7 * 32 + 3, 16 * row + 3);
+}
+
+QByteArray FileBytes(PatternEditor& e, const QString& file)
+{
+    SaveFontFile(e, file);
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+TEST(Undo, TwoStrokesAreTwoStepsThatUndoAndRedoApart)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("strokes.fa8"));
+    PatternEditor e;
+    Prepare(e);
+    const QByteArray bytesBefore = FileBytes(e, file);
+    const EditorState before = EditorState::of(e);
+
+    StrokeAlongRow(e, 3, 0);
+    const EditorState afterFirst = EditorState::of(e);
+    StrokeAlongRow(e, 1, 1);
+    const EditorState afterBoth = EditorState::of(e);
+    EXPECT_EQ(e.historySize(), 2) << "a new stroke never joins the last one";
+    EXPECT_EQ(e.undoText(), QStringLiteral("Malen"));
+
+    e.undo();
+    ExpectSame(EditorState::of(e), afterFirst, QStringLiteral("second stroke undone"));
+    EXPECT_EQ(e.undoText(), QStringLiteral("Malen"));
+    EXPECT_EQ(e.redoText(), QStringLiteral("Malen"));
+    e.undo();
+    ExpectSame(EditorState::of(e), before, QStringLiteral("both strokes undone"));
+    EXPECT_FALSE(e.canUndo());
+    EXPECT_FALSE(e.documentModified());
+    EXPECT_FALSE(e.bufferModified());
+    EXPECT_EQ(FileBytes(e, file), bytesBefore);
+
+    e.redo();
+    e.redo();
+    ExpectSame(EditorState::of(e), afterBoth, QStringLiteral("both strokes redone"));
+    // Row 0 painted with code 3 in all eight pixels is byte 255 twice, row 1 with code 1 is 85 twice.
+    for (int h = 0; h < 2; ++h) {
+        EXPECT_EQ(e.buffer().data(h, 0), QStringLiteral("255"));
+        EXPECT_EQ(e.buffer().data(h, 1), QStringLiteral("85"));
+    }
+    e.Speichern();
+    const QByteArray painted = FileBytes(e, file);
+    EXPECT_NE(painted, bytesBefore);
+    for (int h = 0; h < 2; ++h) {
+        EXPECT_EQ(e.store().patternByte(2, 5, 0, h), QStringLiteral("255"));
+        EXPECT_EQ(e.store().patternByte(2, 5, 1, h), QStringLiteral("85"));
+    }
+    // The bytes of rows 2-15 are those of the pattern before.
+    for (int y = 2; y < EditBuffer::kHeight; ++y)
+        for (int h = 0; h < 2; ++h)
+            EXPECT_EQ(e.buffer().data(h, y), before.buffer[y * (EditBuffer::kWidth + 2) + EditBuffer::kWidth + h]);
 }
 
 TEST(Undo, UndoPastTheStartDoesNothing)
