@@ -3,6 +3,7 @@
 #include "common/textfile.h"
 #include "level/levelfile.h"
 #include "level/patterngrid.h"
+#include "support/levelsessionfixture.h"
 #include "support/mapwindowfixture.h"
 
 #include <QClipboard>
@@ -56,13 +57,7 @@ protected:
     }
     static PatternGrid cells(const LevelDocument& doc, int x, int y, int w, int h)
     {
-        PatternGrid grid;
-        for (int r = y; r < y + h; ++r) {
-            std::vector<int>& row = grid.emplace_back();
-            for (int c = x; c < x + w; ++c)
-                row.push_back(doc.cellPattern(c, r));
-        }
-        return grid;
+        return LevelCells(doc, x, y, w, h);
     }
     static QClipboard* clipboard() { return QGuiApplication::clipboard(); }
 

@@ -10,6 +10,18 @@
 #include <QStringList>
 #include <functional>
 
+// The patterns of a rectangle of a level, row by row, read cell by cell.
+inline PatternGrid LevelCells(const LevelDocument& doc, int x, int y, int w, int h)
+{
+    PatternGrid grid;
+    for (int r = y; r < y + h; ++r) {
+        std::vector<int>& row = grid.emplace_back();
+        for (int c = x; c < x + w; ++c)
+            row.push_back(doc.cellPattern(c, r));
+    }
+    return grid;
+}
+
 struct LevelSessionFixture {
     PatternStore store;
     ColorRegisterSet registers;
@@ -37,14 +49,5 @@ struct LevelSessionFixture {
         session.levelMouseUp();
     }
     // The patterns of a rectangle, row by row.
-    PatternGrid cells(int x, int y, int w, int h) const
-    {
-        PatternGrid grid;
-        for (int r = y; r < y + h; ++r) {
-            std::vector<int>& row = grid.emplace_back();
-            for (int c = x; c < x + w; ++c)
-                row.push_back(doc.cellPattern(c, r));
-        }
-        return grid;
-    }
+    PatternGrid cells(int x, int y, int w, int h) const { return LevelCells(doc, x, y, w, h); }
 };
