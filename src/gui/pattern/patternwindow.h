@@ -94,7 +94,7 @@ private:
     // colours and animation (patternwindow_colors.cpp)
     void FarbeClick(int k);
     void FarbeDblClick(int k);
-    // The palette's answers, bound to its accept buttons by the window set.
+    // The palette's answers: the request a double click sends carries them back when "Übernehmen" is pressed.
     void ButtonwahlClick(PackedColor color, const QString& code);
     void Buttonwahl3Click(int column, int row, PackedColor color, const QString& code);
     void DrawGrid1MouseUp(QPoint position);
