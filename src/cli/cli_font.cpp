@@ -101,13 +101,13 @@ int RunFontPut(const QStringList& argv)
 
 const CliRegistration fontAsm(
     QStringLiteral("font-asm"),
-    CliCommand{QStringLiteral("font-asm DATEI.fa8 [--from 1-8] [--to 1-8] [--dialect standard|ca65|xa|dasm|acme|64tass] "
+    CliCommand{QStringLiteral("font-asm DATEI.fa8 [--from 1-8] [--to 1-8] [--dialect DIALECTS] "
                               "[-o AUSGABE]"),
                RunFontAsm});
 const CliRegistration playerAsm(
     QStringLiteral("player-asm"),
     CliCommand{QStringLiteral("player-asm DATEI.fa8 [--pattern 1-64] [--name TEXT] "
-                              "[--dialect standard|ca65|xa|dasm|acme|64tass] [-o AUSGABE]"),
+                              "[--dialect DIALECTS] [-o AUSGABE]"),
                RunPlayerAsm});
 const CliRegistration fontBin(QStringLiteral("font-bin"),
                               CliCommand{QStringLiteral("font-bin DATEI.fa8 [--from 1-8] [--to 1-8] [-o AUSGABE]"), RunFontBin});

@@ -24,6 +24,6 @@ int RunLevelAsm(const QStringList& argv)
 
 const CliRegistration levelAsm(
     QStringLiteral("level-asm"),
-    CliCommand{QStringLiteral("level-asm DATEI.la8 [--dialect standard|ca65|xa|dasm|acme|64tass] [-o AUSGABE]"), RunLevelAsm});
+    CliCommand{QStringLiteral("level-asm DATEI.la8 [--dialect DIALECTS] [-o AUSGABE]"), RunLevelAsm});
 
 } // namespace

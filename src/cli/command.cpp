@@ -74,10 +74,26 @@ AsmDialect DialectArgument(const CliArguments& args)
     if (!args.has(kDialectOption))
         return AsmDialect::Standard;
     const auto dialect = AsmDialectFromName(args.value(kDialectOption));
-    if (!dialect)
-        throw UsageError{
-            QStringLiteral("%1: erlaubt sind standard, ca65, xa, dasm, acme und 64tass").arg(kDialectOption)};
+    if (!dialect) {
+        QStringList names = DialectNames();
+        const QString last = names.takeLast();
+        throw UsageError{QStringLiteral("%1: erlaubt sind %2 und %3").arg(kDialectOption, names.join(QStringLiteral(", ")), last)};
+    }
     return *dialect;
+}
+
+QStringList DialectNames()
+{
+    QStringList names;
+    for (AsmDialect dialect : kAsmDialects)
+        names << AsmDialectName(dialect);
+    return names;
+}
+
+QString UsageLine(const QString& usage)
+{
+    QString line = usage;
+    return line.replace(kDialectChoice, DialectNames().join(QLatin1Char('|')));
 }
 
 namespace {
@@ -131,7 +147,7 @@ QString Usage()
 {
     QString text = QStringLiteral("Aufruf: tavrel-cli BEFEHL ARGUMENTE...\nBefehle:\n");
     for (const auto& [name, command] : CliCommands())
-        text += QStringLiteral("  %1\n").arg(command.usage);
+        text += QStringLiteral("  %1\n").arg(UsageLine(command.usage));
     return text;
 }
 
@@ -152,7 +168,7 @@ int Run(const QString& name, const CliCommand& command, const QStringList& args)
     try {
         return command.run(args);
     } catch (const UsageError& e) {
-        Print(stderr, QStringLiteral("tavrel-cli %1: %2\nAufruf: tavrel-cli %3\n").arg(name, e.text, command.usage));
+        Print(stderr, QStringLiteral("tavrel-cli %1: %2\nAufruf: tavrel-cli %3\n").arg(name, e.text, UsageLine(command.usage)));
         return 2;
     } catch (const TavrelError& e) {
         Print(stderr, e.message() + QLatin1Char('\n'));

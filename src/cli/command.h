@@ -62,6 +62,11 @@ private:
 extern const QString kDialectOption;
 // The dialect the --dialect option names (standard without it); an unknown name is a usage error.
 AsmDialect DialectArgument(const CliArguments& args);
+// The names --dialect takes, from the one list of dialects.
+QStringList DialectNames();
+// Usage lines write kDialectChoice where the dialect names go; UsageLine puts them in ("standard|ca65|…").
+inline constexpr char kDialectChoice[] = "DIALECTS";
+QString UsageLine(const QString& usage);
 
 // An -o value that means standard output: none, or "-".
 bool IsStandardOutput(const QString& outFile);

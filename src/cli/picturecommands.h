@@ -18,7 +18,7 @@ struct PictureCommand {
 
 inline constexpr PictureCommand kPictureCommands[] = {
     {"picture", "picture (compact|isolated) BILD [--code DATEI] [--ram DATEI] [--table DATEI.csv] "
-                "[--picture AUSGABE.bmp] [--dialect standard|ca65|xa|dasm|acme|64tass]"},
+                "[--picture AUSGABE.bmp] [--dialect DIALECTS]"},
     {"render-level", "render-level DATEI.la8 --font DATEI.fa8 [--overlays] [-o BILD.png|.bmp]", true},
 };
 
