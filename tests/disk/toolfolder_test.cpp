@@ -142,6 +142,23 @@ TEST_F(InstalledGameFilesTest, TheSectorFileGoesIntoTheUsersFolderAndTheLogSaysW
     EXPECT_EQ(QDir(shipped.path()).entryList(QDir::Files).size(), 2);
 }
 
+// The first save copies the shipped disk through the checked reader and save: a shipped disk that is
+// gone is told in German, and no copy is left.
+TEST_F(InstalledGameFilesTest, AShippedDiskThatCannotBeReadStopsTheCopyInGerman)
+{
+    LevelGameFiles files(folder());
+    ASSERT_TRUE(QFile::remove(shippedAtr()));
+    try {
+        files.atrSave(doc, 1);
+        FAIL() << "saved";
+    } catch (const TavrelError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Datei %1 kann nicht geöffnet werden. Datei oder Verzeichnis nicht "
+                                              "gefunden").arg(shippedAtr()));
+    }
+    EXPECT_FALSE(QFileInfo::exists(userAtr()));
+    EXPECT_EQ(files.atrPath(), shippedAtr());
+}
+
 TEST_F(InstalledGameFilesTest, AUserFolderThatCannotBeMadeStopsTheSaveWithItsName)
 {
     // A file where the folder should be.
