@@ -57,22 +57,39 @@ QString HalfMadeBackupCopyPrefix()
     return QStringLiteral(".halb-");
 }
 
+namespace {
+
+// True for ".halb-<pid>.<unique>" of a process that has ended.
+bool HalfMadeOfEndedSave(const QString& name)
+{
+    if (!name.startsWith(HalfMadeBackupCopyPrefix()))
+        return false;
+    const QString rest = name.mid(HalfMadeBackupCopyPrefix().size());
+    bool ok = false;
+    const qint64 pid = rest.left(rest.indexOf(QLatin1Char('.'))).toLongLong(&ok);
+    return ok && pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+} // namespace
+
+void RemoveHalfMadeBackupCopies(const QString& folder)
+{
+    const QDir dir(folder);
+    const QStringList names = dir.entryList({HalfMadeBackupCopyPrefix() + QLatin1Char('*')},
+                                            QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString& name : names)
+        if (HalfMadeOfEndedSave(name))
+            QFile::remove(dir.filePath(name));
+}
+
 QList<LeftBackupCopy> LeftBackupCopies(const QString& folder)
 {
+    RemoveHalfMadeBackupCopies(folder);
     QList<LeftBackupCopy> copies;
     const QDir dir(folder);
-    const QFileInfoList entries = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDir::Name);
+    const QFileInfoList entries = dir.entryInfoList(QDir::Files | QDir::NoSymLinks, QDir::Name);
     for (const QFileInfo& entry : entries) {
         const QString name = entry.fileName();
-        if (name.startsWith(HalfMadeBackupCopyPrefix())) {
-            // ".halb-<pid>.<unique>": gone once its save's process has ended.
-            const QString rest = name.mid(HalfMadeBackupCopyPrefix().size());
-            bool ok = false;
-            const qint64 pid = rest.left(rest.indexOf(QLatin1Char('.'))).toLongLong(&ok);
-            if (ok && pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
-                QFile::remove(entry.filePath());
-            continue;
-        }
         const QString original = BackupCopyOriginal(name);
         if (original.isEmpty())
             continue;

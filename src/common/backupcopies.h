@@ -18,6 +18,10 @@ QString BackupCopyOriginal(const QString& copyFileName);
 // A half-made copy is named ".halb-<process number>.<unique part>".
 QString HalfMadeBackupCopyPrefix();
 
+// Removes the half-made copies of saves whose process has ended (a kill during the copy): they never
+// hold anything the original lacks. Run before a new copy is made and when the copies are listed.
+void RemoveHalfMadeBackupCopies(const QString& folder);
+
 // A copy left by a save that did not end: the file it came from may hold a mixture of old and new bytes.
 struct LeftBackupCopy {
     QString copy;     // the copy's full path
@@ -26,8 +30,8 @@ struct LeftBackupCopy {
     qint64 size = 0;
 };
 
-// The copies left in the folder (BackupFolder() in the program), oldest first. Half-made copies of saves
-// whose process has ended are removed on the way: they never hold anything the original lacks.
+// The copies left in the folder (BackupFolder() in the program), oldest first, after the half-made ones
+// of ended saves are removed.
 QList<LeftBackupCopy> LeftBackupCopies(const QString& folder);
 
 // What the user is told once about such copies at start: each original and the copy of its old bytes.

@@ -241,6 +241,7 @@ QString MakeBackupCopy(int fd, qint64 oldSize, mode_t mode, const QString& targe
     const QString folder = BackupFolder();
     if (const int error = PrepareBackupFolder(folder))
         throw CopyFailure{error};
+    RemoveHalfMadeBackupCopies(folder);
     QString tempName;
     Descriptor out;
     const QString half = folder + QLatin1Char('/') + HalfMadeBackupCopyPrefix() + QString::number(::getpid());
