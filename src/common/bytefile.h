@@ -51,8 +51,9 @@ void WriteByteFile(const QString& fileName, const QByteArray& bytes);
 // last. Throws FileCreateError naming the file that failed.
 void WriteByteFiles(const QList<std::pair<QString, QByteArray>>& files);
 
-// Writes the bytes to an already opened device; throws FileCreateError naming fileName
-// if the device takes fewer bytes. Used by WriteByteFile and by tests with failing devices.
+// Writes the bytes to an already opened device; throws FileCreateError naming fileName if the device
+// takes fewer bytes. For output that is no file of its own (the command line's standard output); files
+// are saved through WriteByteFile, which writes on the descriptor itself.
 void WriteAll(QIODevice& device, const QString& fileName, const QByteArray& bytes);
 
 // A fault an in-place save meets on purpose, for tests: after the copy of the old bytes is made, the
