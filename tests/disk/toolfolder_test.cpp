@@ -41,6 +41,8 @@ TEST(ToolFolderTest, TheProgramsLayoutTellsWhereTheShippedFilesAre)
     EXPECT_EQ(installed.shipped(), dir.filePath(QStringLiteral("usr/share/tavrel")));
     EXPECT_EQ(installed.user(), user);
     EXPECT_TRUE(installed.separate());
+    // Without a folder of a test's, the user's files live in the program's one data folder.
+    EXPECT_EQ(ToolFolder::ForProgram(dir.filePath(QStringLiteral("usr/bin"))).user(), ProgramDataFolder());
 
     // Neither: the start-up file is missed, and reported, beside the program.
     const ToolFolder bare = ToolFolder::ForProgram(dir.filePath(QStringLiteral("bare/bin")), user);
