@@ -1,6 +1,8 @@
 // Names of backup copies and the ones an interrupted save left.
 #include "common/backupcopies.h"
 
+#include "common/userdialogs.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -136,4 +138,11 @@ QString LeftBackupCopiesNoticeOnce(const QString& folder, QSettings& settings)
         return {};
     settings.setValue(kTold, key);
     return LeftBackupCopiesNotice(copies);
+}
+
+void TellLeftBackupCopiesOnce(UserDialogs& dialogs, const QString& folder, QSettings& settings)
+{
+    const QString notice = LeftBackupCopiesNoticeOnce(folder, settings);
+    if (!notice.isEmpty())
+        dialogs.message(notice);
 }

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QDateTime>
-#include <QSettings>
 #include <QList>
+#include <QSettings>
 #include <QString>
+
+class UserDialogs;
 
 // The name a copy of originalPath gets in the backup folder: the original's whole path with "%" and
 // "/" written as "%25" and "%2F" (so the name tells where the file came from and can be read back),
@@ -43,3 +45,7 @@ QString LeftBackupCopiesKey(const QList<LeftBackupCopy>& copies);
 // The notice about the copies left in the folder when this set of copies was not told yet (the set told
 // last is kept in the settings), else an empty text. For the start of the program.
 QString LeftBackupCopiesNoticeOnce(const QString& folder, QSettings& settings);
+
+// At start: shows the notice about the copies left in the folder (BackupFolder() in the program) in a
+// message box, once per set of copies.
+void TellLeftBackupCopiesOnce(UserDialogs& dialogs, const QString& folder, QSettings& settings);

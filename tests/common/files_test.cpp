@@ -5,6 +5,7 @@
 #include "common/errors.h"
 #include "common/programdatafolder.h"
 #include "support/childprocess.h"
+#include "support/scripteddialogs.h"
 #include "support/filesizelimit.h"
 #include "common/textfile.h"
 
@@ -763,10 +764,13 @@ TEST(BackupCopies, LeftCopiesAreListedAndHalfMadeOnesOfEndedSavesRemoved)
     EXPECT_NE(LeftBackupCopiesKey(left), LeftBackupCopiesKey({left[1]}));
     EXPECT_EQ(LeftBackupCopies(dir.filePath(QStringLiteral("fehlt"))).size(), 0);
 
-    // Told once per set: again only when the set changes.
+    // Told once per set, in a message box at start: again only when the set changes.
     QSettings settings(dir.filePath(QStringLiteral("einstellungen.ini")), QSettings::IniFormat);
-    EXPECT_EQ(LeftBackupCopiesNoticeOnce(dir.path(), settings), notice);
-    EXPECT_EQ(LeftBackupCopiesNoticeOnce(dir.path(), settings), QString());
+    ScriptedDialogs dialogs;
+    TellLeftBackupCopiesOnce(dialogs, dir.path(), settings);
+    TellLeftBackupCopiesOnce(dialogs, dir.path(), settings);
+    EXPECT_EQ(dialogs.messages, QStringList({notice}));
+    EXPECT_EQ(dialogs.errors, QStringList());
     ASSERT_TRUE(QFile::remove(dir.filePath(first)));
     EXPECT_EQ(LeftBackupCopiesNoticeOnce(dir.path(), settings), LeftBackupCopiesNotice({left[0]}));
     EXPECT_EQ(LeftBackupCopiesNoticeOnce(dir.path(), settings), QString());
