@@ -2,6 +2,7 @@
 // and font-bin and font-put, its banks out as and in from raw font files.
 #include "cli/command.h"
 
+#include "common/boundedbytefile.h"
 #include "common/bytefile.h"
 #include "pattern/codeexport.h"
 #include "pattern/fontbankfile.h"

@@ -41,11 +41,16 @@ QByteArray ReadByteFileHead(const QString& fileName, qint64 count)
     return bytes;
 }
 
+QByteArray ReadByteFile(const QString& fileName)
+{
+    return ReadByteFileUpTo(fileName, kMaxByteFileSize);
+}
+
 QByteArray ReadByteFileUpTo(const QString& fileName, qint64 capacity)
 {
     ByteFileReader reader(fileName);
-    // A file that claims too much is refused before reading; one that claims too little (a pipe,
-    // a device, a file that grows) is read only one byte past the capacity, which tells it is too long.
+    // A file that claims too much is refused before reading; one that grows while it is read is read
+    // only one byte past the capacity, which tells it is too long.
     if (reader.claimedSize() > capacity)
         throw FileTooLongError(fileName, capacity);
     QByteArray bytes;

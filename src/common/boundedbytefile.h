@@ -13,8 +13,12 @@ public:
     FileTooLongError(const QString& fileName, qint64 capacity);
 };
 
+// Reads the whole file, at most kMaxByteFileSize bytes (common/bytefile.h). Throws FileOpenError,
+// FileTooLongError or StreamReadError.
+QByteArray ReadByteFile(const QString& fileName);
+
 // Reads the whole file if it holds at most capacity bytes, in bounded pieces, whatever size it
-// claims: a pipe or a device that never ends is read to one byte past the capacity and refused.
+// claims: a file that grows while it is read is read to one byte past the capacity and refused.
 // A refused file leaves the caller's buffers untouched. Throws FileOpenError, FileTooLongError or
 // StreamReadError.
 QByteArray ReadByteFileUpTo(const QString& fileName, qint64 capacity);

@@ -1,13 +1,14 @@
 // Whole-file binary reading and writing.
 #include "common/bytefile.h"
 
-#include "common/boundedbytefile.h"
+#include "common/backupcopies.h"
 #include "common/errors.h"
+#include "common/programdatafolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QStandardPaths>
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -116,8 +117,14 @@ QString SaveTarget(const QString& fileName)
 
 // Thrown inside a save, turned into the file error naming the file the caller gave.
 struct SaveFailure {
+    SaveFailure(int error_, QString extra_ = {}, QString message_ = {})
+        : error(error_), extra(std::move(extra_)), message(std::move(message_))
+    {
+    }
     int error = 0;
     QString extra;
+    // When set, the whole message: its first sentence names another cause than the file itself.
+    QString message;
 };
 
 QString RandomSuffix()
@@ -183,18 +190,153 @@ void CommitTemporary(const QString& tempName, const QString& target)
     }
 }
 
-// Where a file that must be written in place keeps its old bytes until the save is done.
-QString RecoveryFolder()
+// The fault in-place saves meet in tests (SetInPlaceFaultForTests).
+InPlaceFault gFault;
+
+// Thrown when the copy of a file's old bytes cannot be made; the file is untouched then.
+struct CopyFailure {
+    int error = 0;
+};
+
+// Syncs a folder, so that a name just made in it survives a crash.
+int SyncFolder(const QString& folder)
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/tavrel/sicherung");
+    Descriptor fd(OpenFile(folder, O_RDONLY | O_DIRECTORY));
+    if (!fd.valid())
+        return errno;
+    return Sync(fd.get());
+}
+
+// The backup folder, made when missing; only its owner may enter it, since it holds copies of the
+// user's files. The error number when it cannot be made so.
+int PrepareBackupFolder(const QString& folder)
+{
+    const QByteArray path = NativePath(folder);
+    if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
+        // The folders above it are made as any folder of the user's.
+        if (errno != ENOENT)
+            return errno;
+        const QString parent = QFileInfo(folder).path();
+        if (parent != folder && !QDir().mkpath(parent) && ::mkdir(NativePath(parent).constData(), 0777) != 0)
+            return errno;
+        if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST)
+            return errno;
+    }
+    struct stat info {};
+    if (::lstat(path.constData(), &info) != 0)
+        return errno;
+    if (!S_ISDIR(info.st_mode))
+        return ENOTDIR;
+    if ((info.st_mode & 07777) != 0700 && ::chmod(path.constData(), 0700) != 0)
+        return errno;
+    return 0;
+}
+
+// Copies the old bytes of the open file (oldSize of them) whole into the backup folder: under a
+// half-made name first, given its final name (which tells where it came from) only once every byte
+// is written and flushed, with the original's permission bits. Returns the copy's path; throws
+// CopyFailure, leaving nothing behind.
+QString MakeBackupCopy(int fd, qint64 oldSize, mode_t mode, const QString& target)
+{
+    const QString folder = BackupFolder();
+    if (const int error = PrepareBackupFolder(folder))
+        throw CopyFailure{error};
+    RemoveHalfMadeBackupCopies(folder);
+    QString tempName;
+    Descriptor out;
+    const QString half = folder + QLatin1Char('/') + HalfMadeBackupCopyPrefix() + QString::number(::getpid());
+    if (const int error = CreateTemporary(half, 0600, tempName, out))
+        throw CopyFailure{error};
+    const QByteArray tempPath = NativePath(tempName);
+    const auto fail = [&](int error) {
+        ::unlink(tempPath.constData());
+        throw CopyFailure{error};
+    };
+    QByteArray piece(64 * 1024, Qt::Uninitialized);
+    for (qint64 at = 0; at < oldSize; at += piece.size()) {
+        const qint64 n = std::min<qint64>(piece.size(), oldSize - at);
+        if (const int error = ReadFully(fd, piece.data(), n, at))
+            fail(error);
+        if (const int error = WriteFully(out.get(), piece.constData(), n))
+            fail(error);
+    }
+    if (::fchmod(out.get(), mode & 0777) != 0)
+        fail(errno);
+    if (const int error = Sync(out.get()))
+        fail(error);
+    if (const int error = out.close())
+        fail(error);
+    // A new name that no other copy has: link() never replaces a file.
+    const QString original = QFileInfo(target).absoluteFilePath();
+    for (int attempt = 0;; ++attempt) {
+        const QString copy = folder + QLatin1Char('/') + BackupCopyFileName(original, RandomSuffix().mid(1));
+        const QByteArray copyPath = NativePath(copy);
+        bool named = ::link(tempPath.constData(), copyPath.constData()) == 0;
+        if (!named) {
+            const int error = errno;
+            const bool noLinks = error == EPERM || error == EOPNOTSUPP;
+            // A file system without links: a rename onto a name that no file has.
+            struct stat taken {};
+            if (noLinks && ::lstat(copyPath.constData(), &taken) != 0 && errno == ENOENT) {
+                if (::rename(tempPath.constData(), copyPath.constData()) != 0)
+                    fail(errno);
+                named = true;
+            } else if (!noLinks && error != EEXIST) {
+                fail(error);
+            }
+        }
+        if (named) {
+            ::unlink(tempPath.constData());
+            if (const int error = SyncFolder(folder)) {
+                ::unlink(NativePath(copy).constData());
+                throw CopyFailure{error};
+            }
+            return copy;
+        }
+        if (attempt >= 100)
+            fail(EEXIST);
+    }
+}
+
+// Writes the copy's bytes back over the file and gives it the old length again; true when the file
+// holds its old bytes and they are flushed.
+bool RestoreFromCopy(int fd, const QString& copy, qint64 oldSize)
+{
+    if (gFault.restoreFails)
+        return false;
+    Descriptor in(OpenFile(copy, O_RDONLY));
+    struct stat info {};
+    if (!in.valid() || ::fstat(in.get(), &info) != 0 || info.st_size != oldSize)
+        return false;
+    QByteArray piece(64 * 1024, Qt::Uninitialized);
+    for (qint64 at = 0; at < oldSize; at += piece.size()) {
+        const qint64 n = std::min<qint64>(piece.size(), oldSize - at);
+        if (ReadFully(in.get(), piece.data(), n, at) != 0 || WriteFully(fd, piece.constData(), n, at) != 0)
+            return false;
+    }
+    return ::ftruncate(fd, oldSize) == 0 && Sync(fd) == 0;
+}
+
+// The new bytes over the file's start, from offset 0; the error number, or 0. Meets the test fault.
+int OverwriteWith(int fd, const QByteArray& bytes)
+{
+    if (gFault.writeFailsAfter >= 0 && gFault.writeFailsAfter < bytes.size()) {
+        WriteFully(fd, bytes.constData(), gFault.writeFailsAfter, 0);
+        return EIO;
+    }
+    return WriteFully(fd, bytes.constData(), bytes.size(), 0);
 }
 
 // A writable file in a folder that takes no new file cannot be replaced through a temporary file
-// beside it; it is overwritten in place. The old bytes are first copied whole into the recovery
-// folder, and the part that is overwritten is kept in memory: a write that fails puts them back and
-// the file ends as it was. Only a kill or a crash during the write can leave the file mixed; the
-// copy is then still in the recovery folder. Growing files get their room reserved before any byte
-// is overwritten, so a full disk or a size limit usually fails before the file is touched.
+// beside it; it is overwritten in place. Its old bytes are first copied whole into the backup folder
+// (MakeBackupCopy), and the file is touched only once that copy is flushed. Then the new bytes are
+// written over the old ones and flushed; only after that is a longer old file cut to the new length,
+// so until the new bytes are safe every old byte is in the copy and the file keeps its old length.
+// A step that fails writes the old bytes back from the copy, which is dropped once the file is whole
+// again; when even that fails, the copy stays and the message names it. A kill or a crash during the
+// write leaves the copy too, for the next start to name (LeftBackupCopies). Growing files get their
+// room reserved before any byte is overwritten, so a full disk or a size limit usually fails before
+// the file is touched.
 void WriteInPlace(const QString& target, const QByteArray& bytes)
 {
     Descriptor fd(OpenFile(target, O_RDWR));
@@ -206,81 +348,98 @@ void WriteInPlace(const QString& target, const QByteArray& bytes)
     const qint64 oldSize = old.st_size;
     const qint64 newSize = bytes.size();
 
-    QByteArray overwritten(std::min(oldSize, newSize), Qt::Uninitialized);
-    if (const int error = ReadFully(fd.get(), overwritten.data(), overwritten.size(), 0))
-        throw SaveFailure{error, {}};
-
-    const QString folder = RecoveryFolder();
-    const QString copy = folder + QLatin1Char('/') + QFileInfo(target).fileName();
-    QDir().mkpath(folder);
-    // The copy is a file of its own, made through a temporary file too: a copy that exists is whole.
-    const QString copyName = copy + RandomSuffix();
+    QString copy;
     try {
-        QString copyTemp;
-        const int refused = WriteTemporary(copyName, nullptr, [&](int out) {
-            QByteArray piece(64 * 1024, Qt::Uninitialized);
-            for (qint64 at = 0; at < oldSize; at += piece.size()) {
-                const qint64 n = std::min<qint64>(piece.size(), oldSize - at);
-                if (const int error = ReadFully(fd.get(), piece.data(), n, at))
-                    return error;
-                if (const int error = WriteFully(out, piece.constData(), n))
-                    return error;
-            }
-            return 0;
-        }, copyTemp);
-        if (refused)
-            throw SaveFailure{refused, {}};
-        CommitTemporary(copyTemp, copyName);
-    } catch (const SaveFailure& failure) {
-        throw SaveFailure{failure.error, QStringLiteral(" (Die Datei müsste an Ort und Stelle überschrieben werden, "
-                                                        "aber die Sicherungskopie in %1 lässt sich nicht anlegen.)")
-                                             .arg(folder)};
+        copy = MakeBackupCopy(fd.get(), oldSize, old.st_mode, target);
+    } catch (const CopyFailure& failure) {
+        throw SaveFailure{failure.error, {},
+                          QStringLiteral("Die Sicherungskopie von \"%1\" lässt sich in %2 nicht anlegen: %3. Ohne sie "
+                                         "wird die Datei nicht an Ort und Stelle überschrieben (in ihrem Ordner kann "
+                                         "keine neue Datei angelegt werden); sie ist unverändert.")
+                              .arg(target, QDir::toNativeSeparators(BackupFolder()), SystemErrorText(failure.error))};
     }
-    const QByteArray copyPath = NativePath(copyName);
 
     const auto restore = [&](int error) {
-        const bool back = WriteFully(fd.get(), overwritten.constData(), overwritten.size(), 0) == 0
-            && ::ftruncate(fd.get(), oldSize) == 0 && Sync(fd.get()) == 0;
-        if (!back)
-            throw SaveFailure{error, QStringLiteral(" (Der alte Inhalt liegt in %1.)").arg(copyName)};
-        ::unlink(copyPath.constData());
-        throw SaveFailure{error, {}};
+        if (!fd.valid())
+            fd.reset(OpenFile(target, O_RDWR));
+        if (fd.valid() && RestoreFromCopy(fd.get(), copy, oldSize)) {
+            ::unlink(NativePath(copy).constData());
+            throw SaveFailure{error, QStringLiteral(" (Die Datei hat wieder ihren alten Inhalt.)")};
+        }
+        throw SaveFailure{error, QStringLiteral(" (Die Datei ließ sich nicht wiederherstellen; ihr alter Inhalt "
+                                                "liegt in der Sicherungskopie %1.)")
+                                     .arg(QDir::toNativeSeparators(copy))};
     };
     if (newSize > oldSize) {
         if (const int error = ::posix_fallocate(fd.get(), oldSize, newSize - oldSize))
             restore(error);
     }
-    if (const int error = WriteFully(fd.get(), bytes.constData(), newSize, 0))
+    if (const int error = OverwriteWith(fd.get(), bytes))
         restore(error);
-    if (newSize < oldSize && ::ftruncate(fd.get(), newSize) != 0)
-        restore(errno);
-    if (const int error = Sync(fd.get()))
+    if (const int error = gFault.flushFails ? EIO : Sync(fd.get()))
         restore(error);
+    if (newSize < oldSize) {
+        if (::ftruncate(fd.get(), newSize) != 0)
+            restore(errno);
+        if (const int error = Sync(fd.get()))
+            restore(error);
+    }
     if (const int error = fd.close())
-        throw SaveFailure{error, QStringLiteral(" (Der alte Inhalt liegt in %1.)").arg(copyName)};
-    ::unlink(copyPath.constData());
+        restore(error);
+    ::unlink(NativePath(copy).constData());
+}
+
+// Why a file that is not a regular file is not read.
+QString SpecialFileReason(mode_t mode)
+{
+    if (S_ISFIFO(mode))
+        return QStringLiteral("Das ist keine gewöhnliche Datei, sondern eine Pipe (FIFO)");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("Das ist keine gewöhnliche Datei, sondern ein Socket");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("Das ist keine gewöhnliche Datei, sondern ein Gerät");
+    return QStringLiteral("Das ist keine gewöhnliche Datei");
 }
 
 } // namespace
 
+void SetInPlaceFaultForTests(const InPlaceFault& fault)
+{
+    gFault = fault;
+}
+
 ByteFileReader::ByteFileReader(const QString& fileName)
 {
-    mFd = OpenFile(fileName, O_RDONLY);
-    if (mFd < 0)
-        throw FileOpenError(fileName, SystemErrorText(errno));
-    struct stat info {};
-    if (::fstat(mFd, &info) != 0 || S_ISDIR(info.st_mode)) {
-        const int error = S_ISDIR(info.st_mode) ? EISDIR : errno;
-        ::close(mFd);
+    // Without O_NONBLOCK the open of a pipe waits for a writer, which may never come.
+    mFd = OpenFile(fileName, O_RDONLY | O_NONBLOCK);
+    if (mFd < 0) {
+        const int error = errno;
+        // A socket cannot be opened at all; say what it is rather than "no such device".
+        struct stat info {};
+        if (error == ENXIO && ::stat(NativePath(fileName).constData(), &info) == 0 && S_ISSOCK(info.st_mode))
+            throw FileOpenError(fileName, SpecialFileReason(info.st_mode));
         throw FileOpenError(fileName, SystemErrorText(error));
     }
-    // Pipes and devices claim nothing; their size is what they deliver.
-    mClaimedSize = S_ISREG(info.st_mode) ? info.st_size : 0;
+    struct stat info {};
+    if (::fstat(mFd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int error = errno;
+        ::close(mFd);
+        mFd = -1;
+        if (S_ISDIR(info.st_mode))
+            throw FileOpenError(fileName, SystemErrorText(EISDIR));
+        if (info.st_mode != 0)
+            throw FileOpenError(fileName, SpecialFileReason(info.st_mode));
+        throw FileOpenError(fileName, SystemErrorText(error));
+    }
+    // A regular file never blocks; the flag goes so that reads behave as usual.
+    ::fcntl(mFd, F_SETFL, ::fcntl(mFd, F_GETFL) & ~O_NONBLOCK);
+    mClaimedSize = info.st_size;
 }
 
 ByteFileReader::~ByteFileReader()
 {
-    ::close(mFd);
+    if (mFd >= 0)
+        ::close(mFd);
 }
 
 qint64 ByteFileReader::read(char* buffer, qint64 maxBytes)
@@ -292,11 +451,6 @@ qint64 ByteFileReader::read(char* buffer, qint64 maxBytes)
         if (errno != EINTR)
             throw StreamReadError();
     }
-}
-
-QByteArray ReadByteFile(const QString& fileName)
-{
-    return ReadByteFileUpTo(fileName, kMaxByteFileSize);
 }
 
 qint64 ByteFileSize(const QString& fileName)
@@ -408,6 +562,8 @@ void WriteByteFiles(const QList<std::pair<QString, QByteArray>>& files)
         for (const StagedFile& file : staged)
             if (!file.tempName.isEmpty())
                 ::unlink(NativePath(file.tempName).constData());
+        if (!failure.message.isEmpty())
+            throw FileCreateError::WithText(failure.message);
         throw FileCreateError(*current, SystemErrorText(failure.error) + failure.extra);
     }
 }

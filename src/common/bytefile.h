@@ -3,21 +3,22 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QFile>
 #include <QString>
 #include <utility>
 
 class QIODevice;
 
 // Larger than any file the program reads whole. A reader that knows its format passes its own bound
-// to ReadByteFileUpTo (common/boundedbytefile.h).
+// to ReadByteFileUpTo (common/boundedbytefile.h), which also holds ReadByteFile.
 constexpr qint64 kMaxByteFileSize = 16 * 1024 * 1024;
 
-// A file opened for reading in pieces. The size a file claims is never trusted: pipes and devices
-// claim 0 and may never end, so every reader stops at the most its format can use.
+// A regular file opened for reading in pieces. A pipe, a device or a socket is refused at once (the
+// file is opened without waiting for a writer), so that no reader can hang on one. The size a file
+// claims is still never trusted: a file may grow while it is read, so every reader stops at the most
+// its format can use.
 class ByteFileReader {
 public:
-    // Throws FileOpenError with the system's reason (a folder is refused here).
+    // Throws FileOpenError with the system's reason (a folder, a pipe, a device or a socket is refused).
     explicit ByteFileReader(const QString& fileName);
     ~ByteFileReader();
     ByteFileReader(const ByteFileReader&) = delete;
@@ -32,19 +33,16 @@ private:
     qint64 mClaimedSize = 0;
 };
 
-// Reads the whole file, at most kMaxByteFileSize bytes. Throws FileOpenError, FileTooLongError
-// (common/boundedbytefile.h) or StreamReadError.
-QByteArray ReadByteFile(const QString& fileName);
-
-// The size a file claims without reading it (0 for pipes and devices). Throws FileOpenError.
+// The size of a regular file without reading it. Throws FileOpenError.
 qint64 ByteFileSize(const QString& fileName);
 
 // Saves the bytes as the file. A regular file (or none) is replaced through a temporary file beside
 // it, committed only when every byte was written, so a failed save leaves the old file as it was.
-// A writable file in a folder that takes no new file is overwritten in place, guarded by a copy of
-// its old bytes (see WriteInPlace in bytefile.cpp): a failed overwrite writes them back, and only if
-// even that fails does the message name the copy that holds them. A pipe or a device is written to,
-// never replaced. Throws FileCreateError with the system's reason in German.
+// A writable file in a folder that takes no new file is overwritten in place, guarded by a whole copy
+// of its old bytes in BackupFolder() (common/programdatafolder.h; see WriteInPlace in bytefile.cpp):
+// a failed overwrite puts the old bytes back from that copy and drops it; only when even that fails
+// is the copy kept, and the message names it. Without a copy the file is not touched. A pipe or a
+// device is written to, never replaced. Throws FileCreateError with the system's reason in German.
 void WriteByteFile(const QString& fileName, const QByteArray& bytes);
 
 // Saves several files together: each regular file's new bytes are written beside it first, and only
@@ -53,6 +51,18 @@ void WriteByteFile(const QString& fileName, const QByteArray& bytes);
 // last. Throws FileCreateError naming the file that failed.
 void WriteByteFiles(const QList<std::pair<QString, QByteArray>>& files);
 
-// Writes the bytes to an already opened device; throws FileCreateError naming fileName
-// if the device takes fewer bytes. Used by WriteByteFile and by tests with failing devices.
+// Writes the bytes to an already opened device; throws FileCreateError naming fileName if the device
+// takes fewer bytes. For output that is no file of its own (the command line's standard output); files
+// are saved through WriteByteFile, which writes on the descriptor itself.
 void WriteAll(QIODevice& device, const QString& fileName, const QByteArray& bytes);
+
+// A fault an in-place save meets on purpose, for tests: after the copy of the old bytes is made, the
+// write of the new bytes stops with an input/output error once writeFailsAfter bytes are written
+// (-1: it does not), or all bytes are written and the flush fails; restoreFails makes writing the old
+// bytes back fail as well. The fault holds for every in-place save until it is set again.
+struct InPlaceFault {
+    qint64 writeFailsAfter = -1;
+    bool flushFails = false;
+    bool restoreFails = false;
+};
+void SetInPlaceFaultForTests(const InPlaceFault& fault);

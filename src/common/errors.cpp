@@ -28,6 +28,13 @@ FileCreateError::FileCreateError(const QString& fileName, const QString& reason)
 {
 }
 
+FileCreateError FileCreateError::WithText(const QString& text)
+{
+    return FileCreateError(Text{}, text);
+}
+
+FileCreateError::FileCreateError(Text, const QString& text) : TavrelError(text) {}
+
 StreamReadError::StreamReadError() : TavrelError(QStringLiteral("Stream-Lesefehler")) {}
 
 QString OutOfMemoryMessage()

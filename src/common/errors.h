@@ -32,6 +32,13 @@ public:
 class FileCreateError : public TavrelError {
 public:
     FileCreateError(const QString& fileName, const QString& reason);
+    // The error with a text of its own, for a save that failed for another cause than the file itself
+    // (the copy of its old bytes could not be made).
+    static FileCreateError WithText(const QString& text);
+
+private:
+    struct Text {};
+    FileCreateError(Text, const QString& text);
 };
 
 // Reading a file failed half way.

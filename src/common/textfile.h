@@ -18,7 +18,8 @@ constexpr qsizetype kMaxTextFileLines = 16491;
 
 // Reads the lines of a text file that its format uses: at most maxLines lines of at most
 // kMaxLineLength characters, and never more bytes than such lines take, whatever size the file
-// claims (a pipe, a device, a huge file chosen by mistake). Accepts CR LF and lone LF.
+// claims (a huge file chosen by mistake, one that grows). A pipe, a device or a socket is refused at
+// once (ByteFileReader in common/bytefile.h). Accepts CR LF and lone LF.
 // Lines past the end, or past what was read, read as empty texts.
 // Throws FileOpenError, or StreamReadError when reading fails half way.
 class LineReader {

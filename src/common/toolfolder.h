@@ -1,6 +1,8 @@
 // The tool's folder: where the shipped files are read and where the program writes its own files.
 #pragma once
 
+#include "common/programdatafolder.h"
+
 #include <QString>
 
 // In a build folder the programs, the shipped files and what the program writes beside them share one
@@ -15,8 +17,9 @@ public:
 
     // The layout of a program in programFolder: the shipped files beside it (a build folder), else in
     // ../share/tavrel with userFolder for the user's files; when neither holds them, the program's
-    // own folder, so that the missing start-up file is reported there.
-    static ToolFolder ForProgram(const QString& programFolder, const QString& userFolder);
+    // own folder, so that the missing start-up file is reported there. The user's folder is the
+    // program's data folder (common/programdatafolder.h) unless a test gives another.
+    static ToolFolder ForProgram(const QString& programFolder, const QString& userFolder = ProgramDataFolder());
 
     // Where the shipped start-up file, game and disk are.
     const QString& shipped() const { return mShipped; }

@@ -72,7 +72,7 @@ void AtrImage::read(const QString& fileName)
 void AtrImage::write(const QString& fileName) const
 {
     // Whatever the user's file holds after the level disk's own length stays as it was. It is read
-    // before the save begins, because a save that falls back to writing in place truncates the file.
+    // before the save begins, because a save that falls back to writing in place overwrites the file.
     QByteArray bytes = mBytes;
     if (QFileInfo::exists(fileName))
         bytes += ReadByteFileUpTo(fileName, kSize + kMaxByteFileSize).mid(kSize);

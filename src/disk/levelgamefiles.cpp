@@ -1,6 +1,8 @@
 // Export, disk load and save, and test-play of the level being edited.
 #include "disk/levelgamefiles.h"
 
+#include "common/boundedbytefile.h"
+#include "common/bytefile.h"
 #include "common/desktopopener.h"
 #include "common/errors.h"
 #include "disk/gamestarter.h"
@@ -10,7 +12,6 @@
 #include "levelio/levelbinaryfile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 void BuildIntoExecutable(const LevelDocument& document, int slot, const QString& xexFile, XexImage& image,
@@ -55,11 +56,8 @@ std::optional<QString> LevelGameFiles::atrSave(const LevelDocument& document, in
     if (mFolder.separate() && mAtrPath == AtrPathIn(mFolder.shipped())) {
         const QString copy = AtrPathIn(mFolder.writableFolder(AtrPathIn(mFolder.user())));
         // A copy made meanwhile (by a second run) holds the user's levels: it is used, never replaced.
-        if (!QFileInfo::exists(copy)) {
-            QFile source(mAtrPath);
-            if (!source.copy(copy))
-                throw FileCreateError(copy, source.errorString());
-        }
+        if (!QFileInfo::exists(copy))
+            WriteByteFile(copy, ReadByteFileUpTo(mAtrPath, AtrImage::kSize + kMaxByteFileSize));
         mAtrPath = copy;
         note = QStringLiteral("Die mitgelieferte Level-Disk wird nicht verändert; gespeichert wird in die Kopie %1.")
                    .arg(QDir::toNativeSeparators(copy));

@@ -6,7 +6,6 @@
 #include "common/errors.h"
 
 #include <QDir>
-#include <QFile>
 #include <vector>
 
 int XexImage::at(int offset) const

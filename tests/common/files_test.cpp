@@ -1,8 +1,11 @@
 // Windows-1252 line files and whole byte files, including writes that fail.
+#include "common/backupcopies.h"
 #include "common/boundedbytefile.h"
 #include "common/bytefile.h"
 #include "common/errors.h"
+#include "common/programdatafolder.h"
 #include "support/childprocess.h"
+#include "support/scripteddialogs.h"
 #include "support/filesizelimit.h"
 #include "common/textfile.h"
 
@@ -10,12 +13,17 @@
 #include <QDir>
 #include <QFileDevice>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
+#include <cstring>
 #include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -284,11 +292,9 @@ protected:
     {
         return RunUnprivileged(action, limit, dataHome);
     }
-    // Copies of old bytes left in the recovery folder.
-    QStringList LeftCopies() const
-    {
-        return QDir(dataHome + QStringLiteral("/tavrel/sicherung")).entryList(QDir::Files | QDir::Hidden);
-    }
+    // The folder of the copies of old bytes, and the copies left there (half-made ones too).
+    QString BackupDir() const { return dataHome + QStringLiteral("/Tavrel/sicherung"); }
+    QStringList LeftCopies() const { return QDir(BackupDir()).entryList(QDir::Files | QDir::Hidden); }
 
     static constexpr auto kAll = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
     static constexpr auto kEnter = QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
@@ -319,15 +325,21 @@ TEST_F(InPlaceSave, AWritableFileInAReadOnlyFolderIsSavedInPlace)
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({QStringLiteral("daten.bin")}));
 }
 
-// An in-place save that breaks half way (here at a file-size limit) puts the old bytes back, whether
-// the file would grow, stay as long or shrink; and no copy is left behind.
-TEST_F(InPlaceSave, AWriteThatBreaksLeavesTheOldBytes)
+// A file-size limit stops an in-place save before the file is touched: a file longer than the limit
+// cannot even be copied, and a growing file fails when its room is reserved. Either way the file
+// keeps its bytes and no copy is left behind. (A save that breaks after bytes were overwritten is
+// AnOverwriteThatBreaksIsUndoneFromTheCopy.)
+TEST_F(InPlaceSave, ASizeLimitStopsTheSaveBeforeTheFileIsTouched)
 {
     const struct {
         int oldSize;
         int newSize;
         rlim_t limit;
-    } cases[] = {{133136, 133136, 132096}, {5000, 20000, 10000}, {20000, 5000, 3000}, {8000, 8001, 8000}};
+        const char* stage;
+    } cases[] = {
+        {133136, 133136, 132096, "copy"}, {20000, 5000, 3000, "copy"}, {5000, 20000, 10000, "room"},
+        {8000, 8001, 8000, "room"},
+    };
     for (const auto& c : cases) {
         QByteArray old(c.oldSize, Qt::Uninitialized);
         for (int i = 0; i < old.size(); ++i)
@@ -336,12 +348,101 @@ TEST_F(InPlaceSave, AWriteThatBreaksLeavesTheOldBytes)
         const ChildResult result = Save([&] { WriteByteFile(name, QByteArray(c.newSize, 'n')); }, c.limit);
         const std::string what = std::to_string(c.oldSize) + " -> " + std::to_string(c.newSize);
         EXPECT_EQ(result.end, ChildResult::FileCreateError) << what << ": " << ChildEndName(result.end);
-        EXPECT_TRUE(result.message.startsWith(QStringLiteral("Datei \"%1\" kann nicht erstellt werden. Die Datei wird zu groß").arg(name)))
-            << what;
+        if (std::string(c.stage) == "copy")
+            EXPECT_TRUE(result.message.startsWith(QStringLiteral("Die Sicherungskopie von \"%1\" lässt sich in %2 nicht "
+                                                                 "anlegen: Die Datei wird zu groß.")
+                                                      .arg(name, BackupDir())))
+                << what << ": " << result.message.toStdString();
+        else
+            EXPECT_EQ(result.message, QStringLiteral("Datei \"%1\" kann nicht erstellt werden. Die Datei wird zu groß "
+                                                     "(Die Datei hat wieder ihren alten Inhalt.)")
+                                          .arg(name))
+                << what;
         const QByteArray now = ReadRaw(name);
         EXPECT_TRUE(now == old) << what << ": the file now holds " << now.size() << " bytes";
         EXPECT_EQ(LeftCopies(), QStringList()) << what;
     }
+}
+
+// An in-place save that breaks after the copy is made and bytes of the file were overwritten, in the
+// write or in the flush, puts the old bytes back from the copy, whether the file would grow, stay as
+// long or shrink; the copy is dropped then.
+TEST_F(InPlaceSave, AnOverwriteThatBreaksIsUndoneFromTheCopy)
+{
+    const struct {
+        int oldSize;
+        int newSize;
+        InPlaceFault fault;
+    } cases[] = {
+        {5000, 20000, {12000, false, false}},    // grows; breaks past the old end
+        {5000, 20000, {3000, false, false}},     // grows; breaks inside the old bytes
+        {100000, 1415, {-1, true, false}},       // shrinks; the flush fails
+        {100000, 1415, {700, false, false}},     // shrinks; breaks half way
+        {70000, 70000, {65536, false, false}},   // as long; breaks after the first piece
+        {70000, 70000, {-1, true, false}},       // as long; the flush fails
+        {20000, 50000, {-1, true, false}},       // grows; the flush fails
+    };
+    for (const auto& c : cases) {
+        QByteArray old(c.oldSize, Qt::Uninitialized);
+        for (int i = 0; i < old.size(); ++i)
+            old[i] = static_cast<char>(i % 253);
+        Prepare(old);
+        const ChildResult result = Save([&] {
+            SetInPlaceFaultForTests(c.fault);
+            WriteByteFile(name, QByteArray(c.newSize, 'n'));
+        });
+        const std::string what = std::to_string(c.oldSize) + " -> " + std::to_string(c.newSize) + " breaking "
+            + (c.fault.flushFails ? std::string("at the flush") : "after " + std::to_string(c.fault.writeFailsAfter));
+        EXPECT_EQ(result.end, ChildResult::FileCreateError) << what << ": " << ChildEndName(result.end);
+        EXPECT_EQ(result.message, QStringLiteral("Datei \"%1\" kann nicht erstellt werden. Ein-/Ausgabefehler "
+                                                 "(Die Datei hat wieder ihren alten Inhalt.)")
+                                      .arg(name))
+            << what;
+        const QByteArray now = ReadRaw(name);
+        EXPECT_TRUE(now == old) << what << ": the file now holds " << now.size() << " bytes, "
+                                << now.count('n') << " of them new";
+        EXPECT_EQ(LeftCopies(), QStringList()) << what;
+    }
+}
+
+// When the old bytes cannot be written back either, the copy stays, whole, and the message says where:
+// in a folder only its owner may enter, with the file's own permission bits, under a name that tells
+// where the file came from; the next start finds it.
+TEST_F(InPlaceSave, AFileThatCannotBeRestoredKeepsItsCopyAndTheMessageNamesIt)
+{
+    QByteArray old(30000, Qt::Uninitialized);
+    for (int i = 0; i < old.size(); ++i)
+        old[i] = static_cast<char>(i % 241);
+    Prepare(old); // readable and writable by everyone: the copy's bits say so too, not the 0600 it is made with
+    const ChildResult result = Save([&] {
+        SetInPlaceFaultForTests({1000, false, true});
+        WriteByteFile(name, QByteArray(2000, 'n'));
+    });
+    EXPECT_EQ(result.end, ChildResult::FileCreateError) << ChildEndName(result.end);
+    const QStringList copies = LeftCopies();
+    ASSERT_EQ(copies.size(), 1);
+    const QString copy = BackupDir() + QLatin1Char('/') + copies.first();
+    EXPECT_EQ(result.message, QStringLiteral("Datei \"%1\" kann nicht erstellt werden. Ein-/Ausgabefehler (Die Datei "
+                                             "ließ sich nicht wiederherstellen; ihr alter Inhalt liegt in der "
+                                             "Sicherungskopie %2.)")
+                                  .arg(name, copy));
+    EXPECT_TRUE(ReadRaw(copy) == old);
+    EXPECT_TRUE(ReadRaw(name).startsWith(QByteArray(1000, 'n'))) << "the fault did not overwrite the file";
+    EXPECT_EQ(BackupCopyOriginal(copies.first()), name);
+
+    struct stat info {};
+    ASSERT_EQ(stat(QFile::encodeName(BackupDir()).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0700u);
+    ASSERT_EQ(stat(QFile::encodeName(copy).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0666u);
+
+    const QList<LeftBackupCopy> left = LeftBackupCopies(BackupDir());
+    ASSERT_EQ(left.size(), 1);
+    EXPECT_EQ(left.first().copy, copy);
+    EXPECT_EQ(left.first().original, name);
+    EXPECT_EQ(left.first().size, old.size());
+    const QString notice = LeftBackupCopiesNotice(left);
+    EXPECT_TRUE(notice.contains(name) && notice.contains(copy)) << notice.toStdString();
 }
 
 // Without a place for the copy of the old bytes the file is not touched.
@@ -502,32 +603,180 @@ TEST(TextFile, LinesSplitAcrossReadingPiecesComeOutWhole)
     EXPECT_EQ(lines[5464], QStringLiteral("Ende"));
 }
 
-// Devices and pipes claim a size of 0 and may never end; readers stop at what their format can use.
-TEST(Reading, EndlessInputsStopAtTheMostTheFormatCanUse)
+// A pipe, a device or a socket named as a file to read is refused at once with the German reason: a
+// named pipe without a writer would otherwise block the open forever, and a device may never end.
+// Run in a child that an alarm ends, so a reader that waits fails the test instead of hanging it.
+TEST(Reading, PipesDevicesAndSocketsAreRefusedAtOnce)
 {
-    LineReader zeros(QStringLiteral("/dev/zero"), 100);
-    EXPECT_EQ(zeros.lineCount(), 1); // one endless line, cut; nothing after it is read
-    EXPECT_EQ(zeros.next(), QString(kMaxLineLength, QChar(0)));
-    EXPECT_EQ(zeros.next(), QString());
-
-    try {
-        ReadByteFileUpTo(QStringLiteral("/dev/zero"), 5000);
-        FAIL() << "an endless device was taken";
-    } catch (const FileTooLongError& e) {
-        EXPECT_EQ(e.message(), QStringLiteral("Datei /dev/zero ist zu groß: höchstens 5000 Bytes"));
-    }
-    EXPECT_THROW(ReadByteFile(QStringLiteral("/dev/zero")), FileTooLongError);
-
-    // A pipe that ends is read whole although it claims nothing.
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("rohr.fa8"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString socketPath = dir.filePath(QStringLiteral("sock"));
+    const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(listener, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray socketName = QFile::encodeName(socketPath);
+    ASSERT_LT(static_cast<size_t>(socketName.size()), sizeof address.sun_path);
+    std::memcpy(address.sun_path, socketName.constData(), static_cast<size_t>(socketName.size()));
+    ASSERT_EQ(bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    // An unnamed pipe with bytes in it: even one that would end is not a file.
     int ends[2];
     ASSERT_EQ(pipe(ends), 0);
-    const QByteArray sent = QByteArray(3000, 'p') + "\nzwei";
-    ASSERT_EQ(write(ends[1], sent.constData(), static_cast<size_t>(sent.size())), sent.size());
+    ASSERT_EQ(write(ends[1], "F0: 90\r\n", 8), 8);
     close(ends[1]);
-    const QString path = QStringLiteral("/dev/fd/%1").arg(ends[0]);
-    EXPECT_EQ(ByteFileSize(path), 0);
-    EXPECT_EQ(ReadByteFileUpTo(path, 5000), sent);
+    const QString unnamed = QStringLiteral("/dev/fd/%1").arg(ends[0]);
+
+    const QString pipeReason = QStringLiteral("Das ist keine gewöhnliche Datei, sondern eine Pipe (FIFO)");
+    const QString deviceReason = QStringLiteral("Das ist keine gewöhnliche Datei, sondern ein Gerät");
+    const struct {
+        QString file;
+        QString reason;
+    } files[] = {
+        {fifo, pipeReason},
+        {unnamed, pipeReason},
+        {QStringLiteral("/dev/zero"), deviceReason},
+        {QStringLiteral("/dev/null"), deviceReason},
+        {socketPath, QStringLiteral("Das ist keine gewöhnliche Datei, sondern ein Socket")},
+    };
+    const std::pair<const char*, std::function<void(const QString&)>> readers[] = {
+        {"ReadByteFile", [](const QString& f) { ReadByteFile(f); }},
+        {"ReadByteFileUpTo", [](const QString& f) { ReadByteFileUpTo(f, 5000); }},
+        {"ReadByteFileHead", [](const QString& f) { ReadByteFileHead(f, 16); }},
+        {"ByteFileSize", [](const QString& f) { ByteFileSize(f); }},
+        {"LineReader", [](const QString& f) { LineReader reader(f, 100); }},
+    };
+    for (const auto& file : files) {
+        for (const auto& [readerName, read] : readers) {
+            const ChildResult result = RunInChild(
+                [] {
+                    alarm(5);
+                    return true;
+                },
+                [&] { read(file.file); });
+            EXPECT_EQ(result.end, ChildResult::OtherTavrelError) << readerName << " of " << file.file.toStdString()
+                                                                  << ": " << ChildEndName(result.end);
+            EXPECT_EQ(result.message, QStringLiteral("Datei %1 kann nicht geöffnet werden. %2").arg(file.file, file.reason))
+                << readerName;
+        }
+    }
     close(ends[0]);
+    close(listener);
+}
+
+// A regular file that claims a size is still read no further than the capacity.
+TEST(Reading, AFileIsReadNoFurtherThanTheCapacity)
+{
+    QTemporaryDir dir;
+    const QString name = WriteRawPath(dir.filePath(QStringLiteral("lang.bin")), QByteArray(6000, 'x'));
+    try {
+        ReadByteFileUpTo(name, 5000);
+        FAIL() << "a file too long was taken";
+    } catch (const FileTooLongError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Datei %1 ist zu groß: höchstens 5000 Bytes").arg(name));
+    }
+    EXPECT_EQ(ReadByteFileUpTo(name, 6000).size(), 6000);
+    EXPECT_EQ(ReadByteFileHead(name, 100), QByteArray(100, 'x'));
+}
+
+TEST(ProgramData, OneFolderBelowTheUsersDataFolder)
+{
+    QTemporaryDir dir;
+    const QByteArray old = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir.path()));
+    EXPECT_EQ(ProgramDataFolder(), dir.path() + QStringLiteral("/Tavrel"));
+    EXPECT_EQ(BackupFolder(), dir.path() + QStringLiteral("/Tavrel/sicherung"));
+    if (old.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", old);
+    EXPECT_TRUE(ProgramDataFolder().endsWith(QStringLiteral("/Tavrel")));
+}
+
+// A copy's name tells the whole path of the file it came from, and is read back to it.
+TEST(BackupCopies, NamesTellWhereTheFileCameFrom)
+{
+    const QString deep = QStringLiteral("/daten") + QString(40, QLatin1Char('/')).replace(QLatin1Char('/'), QStringLiteral("/ordner")) + QStringLiteral("/spiel.la8");
+    const struct {
+        QString original;
+        QString name;
+        QString readBack;
+    } cases[] = {
+        {QStringLiteral("/home/anna/level.la8"), QStringLiteral("%2Fhome%2Fanna%2Flevel.la8.Ab12Cd"),
+         QStringLiteral("/home/anna/level.la8")},
+        {QStringLiteral("/x/100%/grün.fa8"), QStringLiteral("%2Fx%2F100%25%2Fgrün.fa8.Ab12Cd"),
+         QStringLiteral("/x/100%/grün.fa8")},
+        {deep, QString(), QString()},
+    };
+    for (const auto& c : cases) {
+        const QString name = BackupCopyFileName(c.original, QStringLiteral("Ab12Cd"));
+        EXPECT_LE(QFile::encodeName(name).size(), 255) << c.original.toStdString();
+        if (!c.name.isEmpty()) {
+            EXPECT_EQ(name, c.name);
+            EXPECT_EQ(BackupCopyOriginal(name), c.readBack);
+        } else {
+            // Too long for a file name: the end of the path stays, after "…".
+            EXPECT_TRUE(name.startsWith(QStringLiteral("…%2Fordner"))) << name.toStdString();
+            EXPECT_TRUE(BackupCopyOriginal(name).endsWith(QStringLiteral("/ordner/ordner/spiel.la8")))
+                << BackupCopyOriginal(name).toStdString() << " from " << name.toStdString();
+        }
+    }
+    EXPECT_EQ(BackupCopyOriginal(QStringLiteral(".halb-12.Ab12Cd")), QString());
+}
+
+// Copies left by saves that did not end are listed, oldest first, and told together once; a half-made
+// copy of a save whose process has ended is removed, one of a save still running stays.
+TEST(BackupCopies, LeftCopiesAreListedAndHalfMadeOnesOfEndedSavesRemoved)
+{
+    QTemporaryDir dir;
+    const pid_t ended = fork();
+    if (ended == 0)
+        _exit(0);
+    ASSERT_GT(ended, 0);
+    waitpid(ended, nullptr, 0);
+    const QString deadHalf = QStringLiteral(".halb-%1.xYz123").arg(ended);
+    const QString liveHalf = QStringLiteral(".halb-%1.xYz123").arg(getpid());
+    const QString first = BackupCopyFileName(QStringLiteral("/a/eins.la8"), QStringLiteral("AAAAAA"));
+    const QString second = BackupCopyFileName(QStringLiteral("/b/zwei.fa8"), QStringLiteral("BBBBBB"));
+    for (const QString& file : {deadHalf, liveHalf, first, second})
+        WriteRaw(dir.filePath(file), "alt");
+    const QDateTime now = QDateTime::currentDateTime();
+    for (const auto& [file, age] : {std::pair{first, -60}, std::pair{second, -3600}}) {
+        QFile copy(dir.filePath(file));
+        ASSERT_TRUE(copy.open(QIODevice::Append));
+        ASSERT_TRUE(copy.setFileTime(now.addSecs(age), QFileDevice::FileModificationTime));
+    }
+
+    const QList<LeftBackupCopy> left = LeftBackupCopies(dir.path());
+    ASSERT_EQ(left.size(), 2);
+    EXPECT_EQ(left[0].original, QStringLiteral("/b/zwei.fa8"));
+    EXPECT_EQ(left[0].copy, dir.filePath(second));
+    EXPECT_EQ(left[1].original, QStringLiteral("/a/eins.la8"));
+    EXPECT_EQ(left[1].size, 3);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(deadHalf)));
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath(liveHalf)));
+
+    const QString notice = LeftBackupCopiesNotice(left);
+    EXPECT_TRUE(notice.startsWith(QStringLiteral("Speichervorgänge wurden unterbrochen."))) << notice.toStdString();
+    EXPECT_TRUE(notice.contains(QStringLiteral("/a/eins.la8")) && notice.contains(dir.filePath(first)));
+    EXPECT_EQ(LeftBackupCopiesNotice({}), QString());
+    EXPECT_EQ(LeftBackupCopiesKey(left), LeftBackupCopiesKey({left[1], left[0]}));
+    EXPECT_NE(LeftBackupCopiesKey(left), LeftBackupCopiesKey({left[1]}));
+    EXPECT_EQ(LeftBackupCopies(dir.filePath(QStringLiteral("fehlt"))).size(), 0);
+
+    // Told once per set, in a message box at start: again only when the set changes.
+    QSettings settings(dir.filePath(QStringLiteral("einstellungen.ini")), QSettings::IniFormat);
+    ScriptedDialogs dialogs;
+    TellLeftBackupCopiesOnce(dialogs, dir.path(), settings);
+    TellLeftBackupCopiesOnce(dialogs, dir.path(), settings);
+    EXPECT_EQ(dialogs.messages, QStringList({notice}));
+    EXPECT_EQ(dialogs.errors, QStringList());
+    ASSERT_TRUE(QFile::remove(dir.filePath(first)));
+    EXPECT_EQ(LeftBackupCopiesNoticeOnce(dir.path(), settings), LeftBackupCopiesNotice({left[0]}));
+    EXPECT_EQ(LeftBackupCopiesNoticeOnce(dir.path(), settings), QString());
+    ASSERT_TRUE(QFile::remove(dir.filePath(second)));
+    ASSERT_TRUE(QFile::remove(dir.filePath(liveHalf)));
+    EXPECT_EQ(LeftBackupCopiesNoticeOnce(dir.path(), settings), QString());
 }
 
 } // namespace

@@ -41,6 +41,8 @@ TEST(ToolFolderTest, TheProgramsLayoutTellsWhereTheShippedFilesAre)
     EXPECT_EQ(installed.shipped(), dir.filePath(QStringLiteral("usr/share/tavrel")));
     EXPECT_EQ(installed.user(), user);
     EXPECT_TRUE(installed.separate());
+    // Without a folder of a test's, the user's files live in the program's one data folder.
+    EXPECT_EQ(ToolFolder::ForProgram(dir.filePath(QStringLiteral("usr/bin"))).user(), ProgramDataFolder());
 
     // Neither: the start-up file is missed, and reported, beside the program.
     const ToolFolder bare = ToolFolder::ForProgram(dir.filePath(QStringLiteral("bare/bin")), user);
@@ -140,6 +142,23 @@ TEST_F(InstalledGameFilesTest, TheSectorFileGoesIntoTheUsersFolderAndTheLogSaysW
     EXPECT_EQ(log.size(), 1281);
     EXPECT_EQ(log.last(), QStringLiteral("Gespeichert: ") + QDir::toNativeSeparators(name));
     EXPECT_EQ(QDir(shipped.path()).entryList(QDir::Files).size(), 2);
+}
+
+// The first save copies the shipped disk through the checked reader and save: a shipped disk that is
+// gone is told in German, and no copy is left.
+TEST_F(InstalledGameFilesTest, AShippedDiskThatCannotBeReadStopsTheCopyInGerman)
+{
+    LevelGameFiles files(folder());
+    ASSERT_TRUE(QFile::remove(shippedAtr()));
+    try {
+        files.atrSave(doc, 1);
+        FAIL() << "saved";
+    } catch (const TavrelError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Datei %1 kann nicht geöffnet werden. Datei oder Verzeichnis nicht "
+                                              "gefunden").arg(shippedAtr()));
+    }
+    EXPECT_FALSE(QFileInfo::exists(userAtr()));
+    EXPECT_EQ(files.atrPath(), shippedAtr());
 }
 
 TEST_F(InstalledGameFilesTest, AUserFolderThatCannotBeMadeStopsTheSaveWithItsName)

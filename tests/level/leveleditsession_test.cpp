@@ -1,5 +1,5 @@
 // Painting, picking and choosing patterns, the placement rule and opening the level editor.
-#include "common/bytefile.h"
+#include "common/boundedbytefile.h"
 #include "common/errors.h"
 #include "level/levelfile.h"
 #include "support/levelsessionfixture.h"
