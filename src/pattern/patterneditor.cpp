@@ -3,6 +3,7 @@
 
 #include "common/displaytext.h"
 #include "common/intconv.h"
+#include "common/packedcolor_picture.h"
 
 #include <QUndoStack>
 #include <algorithm>
