@@ -3,6 +3,8 @@
 
 #include "common/intconv.h"
 
+#include <algorithm>
+
 namespace {
 
 // The longest data line handed to dasm: it crashes on the 128-value level lines.
@@ -22,6 +24,28 @@ qsizetype IndentOf(const QString& text)
     while (i < text.size() && text[i] == QLatin1Char(' '))
         ++i;
     return i;
+}
+
+// A label's name: a letter, "_" or "@", then letters, digits, "_", "." or "@".
+bool IsLabelName(QStringView name)
+{
+    if (name.isEmpty() || !(name[0].isLetter() || name[0] == QLatin1Char('_') || name[0] == QLatin1Char('@')))
+        return false;
+    return std::all_of(name.begin(), name.end(), [](QChar c) {
+        return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('.') || c == QLatin1Char('@');
+    });
+}
+
+// A comment in the dialect, the text after its marker as it stands. xa ends a statement at every
+// colon, even in a ";" comment, and would read what follows as a label or an instruction: there a
+// comment holding a colon is a C comment, which its preprocessor drops whole.
+QString DialectComment(AsmDialect dialect, const QString& text)
+{
+    if (dialect != AsmDialect::Xa || !text.contains(QLatin1Char(':')))
+        return QLatin1Char(';') + text;
+    QString inner = text;
+    inner.replace(QStringLiteral("*/"), QStringLiteral("* /"));
+    return QStringLiteral("/*") + inner + QStringLiteral(" */");
 }
 
 // Start of the comment after `from` ("//" or ";"), and the length of its marker; -1 when none.
@@ -74,13 +98,17 @@ QStringList ByteLines(AsmDialect dialect, const QString& label, const QString& i
 {
     const QString directive = ByteDirective(dialect);
     const QStringList items = values.split(QLatin1Char(','));
-    if (dialect != AsmDialect::Dasm || items.size() <= kDasmValuesPerLine)
+    // dasm reads whatever stands in column 0 as a label, a directive too.
+    const QString dasmIndent = indent.isEmpty() ? QStringLiteral("        ") : indent;
+    if (dialect != AsmDialect::Dasm)
         return {label + indent + directive + values + comment};
+    if (items.size() <= kDasmValuesPerLine)
+        return {label + (label.isEmpty() ? dasmIndent : indent) + directive + values + comment};
     // The label on a line of its own in column 0, the values in indented pieces under it.
     QStringList lines;
     if (!label.isEmpty())
         lines << label;
-    const QString pieceIndent = indent.isEmpty() ? QStringLiteral("        ") : indent;
+    const QString& pieceIndent = dasmIndent;
     for (qsizetype i = 0; i < items.size(); i += kDasmValuesPerLine) {
         QStringList piece;
         for (const QString& item : items.mid(i, kDasmValuesPerLine))
@@ -130,23 +158,26 @@ QStringList DialectLines(AsmDialect dialect, const QString& line)
     if (dialect == AsmDialect::Standard)
         return {line};
     const qsizetype first = IndentOf(line);
-    if (first == line.size() || line[first] == QLatin1Char(';'))
+    if (first == line.size())
         return {line};
+    if (line[first] == QLatin1Char(';'))
+        return {line.left(first) + DialectComment(dialect, line.mid(first + 1))};
     if (QStringView(line).mid(first).startsWith(QLatin1String("//")))
-        return {line.left(first) + QLatin1Char(';') + line.mid(first + 2)};
+        return {line.left(first) + DialectComment(dialect, line.mid(first + 2))};
 
-    // A label stands in column 0 and ends with the first colon.
+    // A label stands in column 0: a name ended by a colon. A colon anywhere else (in a comment, after
+    // a directive) makes no label.
     qsizetype bodyStart = 0;
     if (first == 0) {
         const qsizetype colon = line.indexOf(QLatin1Char(':'));
-        if (colon >= 0)
+        if (colon >= 0 && IsLabelName(QStringView(line).left(colon)))
             bodyStart = colon + 1;
     }
     qsizetype markerLength = 0;
     const qsizetype commentAt = CommentStart(line, bodyStart, markerLength);
     const QString label = line.left(bodyStart);
     const QString body = line.mid(bodyStart, commentAt < 0 ? -1 : commentAt - bodyStart);
-    const QString comment = commentAt < 0 ? QString() : QLatin1Char(';') + line.mid(commentAt + markerLength);
+    const QString comment = commentAt < 0 ? QString() : DialectComment(dialect, line.mid(commentAt + markerLength));
 
     const qsizetype indent = IndentOf(body);
     const QStringView word = QStringView(body).mid(indent).split(QLatin1Char(' ')).first();

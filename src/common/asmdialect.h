@@ -21,10 +21,12 @@ std::optional<AsmDialect> AsmDialectFromName(const QString& name);
 QString AsmDialectCaption(AsmDialect dialect);
 
 // One line of the standard text (a font, player, level or colour-register export) in the dialect:
-// the same labels, values, instructions and comments; "//" comments become ";" comments, ".byte"
-// and ".align $400" the dialect's directives, and a data line that the assembler cannot take in
-// one piece becomes a label line and data lines of 16 values. Lines that are neither are kept.
-// The standard dialect gives the line itself.
+// the same labels, values, instructions and comments; "//" comments become ";" comments (in xa, which
+// ends a statement at any colon, a comment holding one becomes a "/* */" comment), ".byte" and
+// ".align $400" the dialect's directives, and a data line that the assembler cannot take in one
+// piece becomes a label line and data lines of 16 values. A label is a name in column 0 ended by a
+// colon; a data line without one converts the same, in dasm indented off column 0. Lines that are
+// neither are kept. The standard dialect gives the line itself.
 QStringList DialectLines(AsmDialect dialect, const QString& line);
 // Every line of a standard text in the dialect, in order.
 QStringList DialectLines(AsmDialect dialect, const QStringList& lines);

@@ -1,6 +1,8 @@
 // Texts of the error family.
 #include "common/errors.h"
 
+#include "common/displaytext.h"
+
 #include <cerrno>
 
 TavrelError::TavrelError(const QString& message)
@@ -9,7 +11,7 @@ TavrelError::TavrelError(const QString& message)
 }
 
 ConversionError::ConversionError(const QString& text)
-    : TavrelError(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text))
+    : TavrelError(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(VisibleText(text)))
 {
 }
 

@@ -1,6 +1,8 @@
 // Log segments and the lines made from them.
 #include "converter/converterlog.h"
 
+#include "common/displaytext.h"
+
 #include <algorithm>
 
 ConverterLog::ConverterLog()
@@ -78,7 +80,10 @@ void ConverterLog::append(const QStringList& lines)
     Segment s;
     s.kind = Kind::Text;
     s.count = lines.size();
-    s.texts = lines;
+    // A line may echo a typed value: its control characters are shown, so nothing cuts the log's text.
+    s.texts.reserve(lines.size());
+    for (const QString& line : lines)
+        s.texts << VisibleText(line);
     add(std::move(s));
 }
 

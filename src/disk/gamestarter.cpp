@@ -3,6 +3,7 @@
 
 #include "common/desktopopener.h"
 #include "common/programsettings.h"
+#include "disk/emulatorcommand.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -69,7 +70,7 @@ std::optional<EmulatorCall> EmulatorCallFor(const QString& command, const QStrin
     bool placed = false;
     for (QString word : words) {
         if (word.contains(QLatin1String("%f"))) {
-            word.replace(QLatin1String("%f"), absoluteFile);
+            word = WithFileName(word, absoluteFile);
             placed = true;
         }
         call.arguments << word;

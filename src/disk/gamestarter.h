@@ -17,7 +17,7 @@ QString EmulatorSettingNotSavedMessage();
 QString EmulatorCommand();
 
 // A command line made ready for one file: the program and its arguments, with the absolute file
-// name in place of every "%f", or as the last argument when the command has none.
+// name in place of every "%f" (see WithFileName), or as the last argument when the command has none.
 struct EmulatorCall {
     QString program;
     QStringList arguments;

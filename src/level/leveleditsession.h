@@ -99,7 +99,8 @@ public:
     // Delete: the same fill without the copy, as the step "Löschen".
     void erase();
     // Ctrl+V: a clipboard grid with its top left at the cursor, cut off at the level's last column and
-    // row, as the step "Einfügen". Text that is no grid changes nothing and logs why.
+    // row, as the step "Einfügen"; what lies beyond them is not read. Text that is no grid (or is far
+    // too long for one) changes nothing and logs why.
     void paste(const QString& text);
     // F: the 4-connected region of the cursor cell's pattern filled with the left button's pattern, as
     // the step "Füllen".

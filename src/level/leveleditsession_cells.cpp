@@ -59,25 +59,20 @@ void LevelEditSession::fillTarget(const QString& text)
 
 void LevelEditSession::paste(const QString& text)
 {
-    const PatternGridParse parsed = ParsePatternGrid(text);
+    // Only what lands between the cursor and the level's last row and column is read.
+    const QPoint origin = mCursor.cell();
+    const PatternGridParse parsed =
+        ParsePatternGrid(text, LevelDocument::kRows - origin.y(), LevelDocument::kColumns - origin.x());
     if (!parsed.ok()) {
         if (log)
             log(QStringLiteral("Einfügen nicht möglich: ") + parsed.error);
         return;
     }
-    const QPoint origin = mCursor.cell();
     std::vector<CellWrite> writes;
     for (std::size_t row = 0; row < parsed.grid.size(); ++row) {
-        const int y = origin.y() + int(row);
-        if (y >= LevelDocument::kRows)
-            break;
         const std::vector<int>& patterns = parsed.grid[row];
-        for (std::size_t column = 0; column < patterns.size(); ++column) {
-            const int x = origin.x() + int(column);
-            if (x >= LevelDocument::kColumns)
-                break;
-            writes.push_back({QPoint(x, y), patterns[column]});
-        }
+        for (std::size_t column = 0; column < patterns.size(); ++column)
+            writes.push_back({origin + QPoint(int(column), int(row)), patterns[column]});
     }
     writeCells(QStringLiteral("Einfügen"), std::move(writes));
 }

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
+#include <limits>
 #include <vector>
 
 // Rows of pattern numbers 0-127, all rows equally long.
@@ -17,7 +19,15 @@ struct PatternGridParse {
     bool ok() const { return error.isEmpty(); }
 };
 
+// Longest text ParsePatternGrid reads: a whole level of three-digit numbers fills about 5,000
+// characters, so a longer text is no level copy; it is refused before any of it is read.
+constexpr qsizetype kMaxPatternGridText = 1 << 20;
+
 // The grid a text holds: lines (CR LF, LF or CR) of whole numbers 0-127, apart by tabs or blanks,
-// every line as long as the first; blank lines at the end are passed over. Anything else gives no
-// grid and says in German where and why.
-PatternGridParse ParsePatternGrid(const QString& text);
+// every line as long as the first; blank lines at the end are passed over. Only the first maxRows
+// lines and the first maxColumns numbers of each are read (what lands on the level): a line longer
+// than that counts as maxColumns numbers, and what lies beyond is neither read nor checked. A text
+// longer than kMaxPatternGridText characters and anything else gives no grid and says in German
+// where and why.
+PatternGridParse ParsePatternGrid(QStringView text, int maxRows = std::numeric_limits<int>::max(),
+                                  int maxColumns = std::numeric_limits<int>::max());

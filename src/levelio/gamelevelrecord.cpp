@@ -1,6 +1,7 @@
 // Building the game level record into the executable image.
 #include "levelio/gamelevelrecord.h"
 
+#include "common/displaytext.h"
 #include "common/intconv.h"
 #include "level/leveldocument.h"
 #include "levelio/xeximage.h"
@@ -151,7 +152,7 @@ void BuildMonsters(const LevelDocument& document, XexImage& image, QStringList& 
                                       "bleibt unverändert; die übrigen Monsterdaten stammen aus der Spieldatei.")
                            .arg(m)
                            .arg(row)
-                           .arg(cell);
+                           .arg(VisibleText(cell));
                 return;
             }
             image.set(entry(m) + kMonsterByteOfRow[row], *v);

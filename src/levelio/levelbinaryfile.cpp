@@ -2,6 +2,7 @@
 #include "levelio/levelbinaryfile.h"
 
 #include "common/bytefile.h"
+#include "common/displaytext.h"
 #include "common/errors.h"
 #include "levelio/gamelevelrecord.h"
 #include "levelio/xeximage.h"
@@ -26,8 +27,8 @@ QString LevelBinaryFileName(const QString& programFolder, int slot, const QStrin
     const QString path = QDir(programFolder).filePath(name);
     for (QChar c : name)
         if (NameCharacterRefused(c))
-            throw FileCreateError(path, QStringLiteral("Der Dateiname enthält das unzulässige Zeichen \"%1\".")
-                                            .arg(c.unicode() < 32 ? QStringLiteral("^") + QChar(c.unicode() + 64) : QString(c)));
+            throw FileCreateError(VisibleText(path), QStringLiteral("Der Dateiname enthält das unzulässige Zeichen \"%1\".")
+                                                         .arg(VisibleText(QString(c))));
     return path;
 }
 

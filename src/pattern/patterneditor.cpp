@@ -1,6 +1,7 @@
 // The session state, store access, the colour rule and the drawing of the overview, editing surface and preview.
 #include "pattern/patterneditor.h"
 
+#include "common/displaytext.h"
 #include "common/intconv.h"
 #include "common/packedcolor_picture.h"
 
@@ -198,8 +199,9 @@ void PatternEditor::Laden()
 
 void PatternEditor::addInfo(const QString& line)
 {
+    // Typed texts are echoed here: a control character in one must not cut the log's text.
     if (mInfo)
-        mInfo(line);
+        mInfo(VisibleText(line));
 }
 
 void PatternEditor::Speichern()

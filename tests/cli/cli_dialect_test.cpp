@@ -1,6 +1,7 @@
 // The code exports in each assembler dialect, assembled with the real assemblers: they must give
 // exactly the bytes that the standard text's data lines list.
 #include "cli/dialectfixture.h"
+#include "common/asmdialect.h"
 #include "support/clirun.h"
 #include "support/testutil.h"
 
@@ -267,6 +268,44 @@ TEST_P(DialectAssemblyTest, PictureCodeAssemblesOnceTheUserFillsItIn)
     const Assembled result = assembler.run(dir, source, 0x4000, "WSYNC = $D40A\r\n");
     EXPECT_EQ(result.exitCode, 0) << result.messages.toStdString();
     EXPECT_TRUE(result.bytes == expected) << "size " << result.bytes.size() << " of " << expected.size();
+}
+
+// Data lines without a label, in column 0 or indented, with comments that hold colons, beside
+// labelled ones: each dialect's lines assemble into the bytes they list.
+TEST_P(DialectAssemblyTest, ByteLinesWithoutALabelConvertWhateverTheirCommentHolds)
+{
+    const char* const lines[] = {
+        ".byte 1,2,3 // Zeile 1: Farben",
+        "  .byte 4, 5 // a: b: c",
+        ".byte 6,7 ; Zeile 2: Farben",
+        ".byte 8",
+        "    .byte $09,$0A",
+        ".byte 11,12//x:y",
+        ".byte 13,14 // Zeile:",
+        ".byte 0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16 // Zeile 3: 17 Werte",
+        "        .byte 20,21,22,23,24,25,26,27,28,29,30,31,32,33,34,35,36,37 // 18: Werte",
+        "Daten: .byte 40,41 // Zeile 4: mit Marke",
+        "Lang:  .byte 0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16 // Zeile 5: 17 Werte",
+        // Comments whose colon an assembler could take for the end of a statement.
+        "// Hinweis: lda #1",
+        "; Hinweis: lda #2",
+        ".byte 50 // a: */ lda #3",
+    };
+    QByteArray standard;
+    QStringList converted;
+    for (const char* line : lines) {
+        standard += QByteArray(line) + "\r\n";
+        const QStringList out = DialectLines(*AsmDialectFromName(dialect()), QString::fromUtf8(line));
+        for (const QString& o : out)
+            EXPECT_FALSE(o.contains(QStringLiteral("//"))) << dialect().toStdString() << ": " << line;
+        converted << out;
+    }
+    const QByteArray expected = StandardBytes(standard);
+    ASSERT_EQ(expected.size(), 3 + 2 + 2 + 1 + 2 + 2 + 2 + 17 + 18 + 2 + 17 + 1);
+    const QByteArray source = converted.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
+    const Assembled result = assembler.run(dir, source, 0x4000);
+    EXPECT_EQ(result.exitCode, 0) << source.toStdString() << "\n" << result.messages.toStdString();
+    EXPECT_TRUE(result.bytes == expected) << source.toStdString() << "\nsize " << result.bytes.size();
 }
 
 INSTANTIATE_TEST_SUITE_P(Assemblers, DialectAssemblyTest, ::testing::ValuesIn(kAssemblers),

@@ -274,6 +274,36 @@ TEST_F(CliFaultsTest, OptionsOutsideTheirFieldsAreRefused)
     EXPECT_EQ(RunCli({Q("player-asm"), font(), Q("--pattern"), Q("64")}).exitCode, 0);
 }
 
+// Number options at the 32-bit edges and as long tokens: a value beyond 32 bits is refused, never wrapped.
+TEST_F(CliFaultsTest, NumberOptionsAtThe32BitEdgesAndLongTokens)
+{
+    const struct {
+        const char* start;
+        qsizetype bytes; // -1: refused as no whole number
+    } cases[] = {
+        {"2147483647", 0},
+        {"2147483648", -1},
+        {"-2147483648", 30000},
+        {"-2147483649", -1},
+        {"4294967297", -1},           // 1 after a 32-bit wrap
+        {"6666666661", -1},           // 10 digits
+        {"0000029999", 2},            // 10 digits
+        {"00000029999", 2},           // 11 digits
+        {"18446744073709551617", -1}, // 20 digits: 1 after a 64-bit wrap
+        {"00000000000000029999", 2},  // 20 digits
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunCli({Q("split"), input(), Q("--start"), QLatin1String(c.start), Q("-o"), out()});
+        if (c.bytes < 0) {
+            EXPECT_EQ(run.exitCode, 2) << c.start;
+            EXPECT_TRUE(run.err.contains("--start erwartet eine ganze Zahl")) << c.start << ": " << run.err.toStdString();
+        } else {
+            EXPECT_EQ(run.exitCode, 0) << c.start << ": " << run.err.toStdString();
+            EXPECT_EQ(ReadTestFile(out()).size(), c.bytes) << c.start;
+        }
+    }
+}
+
 TEST_F(CliFaultsTest, WrongArgumentsAreNamedWithTheCommandsUsage)
 {
     // Nothing here is read: each call fails on its arguments before any file is opened.
@@ -326,7 +356,8 @@ TEST_F(CliFaultsTest, AMessageWithANulCharacterIsPrintedWhole)
     WriteTestFile(dir, QStringLiteral("nul.fa8"), QByteArray("F0: 00\r\nab\0cd\xE4\r\n", 16));
     const CliRun run = RunCli({Q("font-asm"), broken});
     EXPECT_EQ(run.exitCode, 1);
-    const QByteArray expected = QByteArray("'ab") + '\0' + "cd\xC3\xA4' ist kein g\xC3\xBCltiger Integerwert\n";
+    // The NUL is shown as an escape, as in every log, and nothing after it is lost.
+    const QByteArray expected = QByteArray("'ab\\0cd\xC3\xA4' ist kein g\xC3\xBCltiger Integerwert\n");
     EXPECT_EQ(run.err, expected);
 }
 

@@ -41,6 +41,18 @@ TEST(AsmDialect, LinesKeepTheirLayoutAndOnlyTheSyntaxChanges)
         {AsmDialect::Dasm, "L:  .byte 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16", {"L:  .byte 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16"}},
         {AsmDialect::Ca65, "LevelLine1:   .byte 1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17",
          {"LevelLine1:   .byte 1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17"}},
+        // A colon in a comment or after a directive makes no label.
+        {AsmDialect::Acme, ".byte 1,2,3 // Zeile 1: Farben", {"!byte 1,2,3 ; Zeile 1: Farben"}},
+        {AsmDialect::Ca65, ".byte 1,2,3//a:b", {".byte 1,2,3;a:b"}},
+        {AsmDialect::Dasm, ".byte 1,2,3 // Zeile 1: Farben", {"        .byte 1,2,3 ; Zeile 1: Farben"}},
+        {AsmDialect::Dasm, ".byte 1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17 // Zeile 1: Farben",
+         {"        .byte 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16", "        .byte 17; Zeile 1: Farben"}},
+        {AsmDialect::Tass64, "Daten: .byte 1 // Zeile 2: mit Marke", {"Daten: .byte 1 ; Zeile 2: mit Marke"}},
+        // xa would take what follows a colon in a ";" comment as a statement.
+        {AsmDialect::Xa, ".byte 1,2,3 // Zeile 1: Farben */ lda", {".byte 1,2,3 /* Zeile 1: Farben * / lda */"}},
+        {AsmDialect::Xa, "  // Hinweis: lda #1", {"  /* Hinweis: lda #1 */"}},
+        {AsmDialect::Xa, "; Hinweis: lda #1", {"/* Hinweis: lda #1 */"}},
+        {AsmDialect::Xa, ".byte 1 // ohne Doppelpunkt", {".byte 1 ; ohne Doppelpunkt"}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(DialectLines(c.dialect, QString::fromLatin1(c.standard)), c.expected)

@@ -48,4 +48,26 @@ TEST(DisplayText, ACutNeverPartsASurrogatePair)
     EXPECT_FALSE(shown.at(shown.size() - 2).isHighSurrogate());
 }
 
+TEST(VisibleText, ControlCharactersBecomeEscapesAndNothingElseChanges)
+{
+    const struct {
+        QString text;
+        const char* shown;
+    } cases[] = {
+        {QString(), ""},
+        {QStringLiteral("Kiste 7 äöü €"), "Kiste 7 äöü €"},
+        {QStringLiteral("C:\\Daten\\x01"), "C:\\Daten\\x01"}, // backslashes stay
+        {QString(QChar(0)) + QStringLiteral("12"), "\\012"},
+        {QStringLiteral("a") + QChar(0) + QChar(0) + QStringLiteral("b"), "a\\0\\0b"},
+        {QStringLiteral("\t\n\r"), "\\t\\n\\r"},
+        {QStringLiteral("\x01\x1b\x1f\x7f"), "\\x01\\x1B\\x1F\\x7F"},
+        {QString(QChar(0x85)) + QChar(0x9F) + QChar(0xA0), "\\x85\\x9F\u00a0"},
+        {QString(QChar(0x2028)) + QChar(0x2029), "\\u2028\\u2029"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(VisibleText(c.text), QString::fromUtf8(c.shown)) << c.shown;
+        EXPECT_EQ(VisibleText(VisibleText(c.text)), VisibleText(c.text)) << c.shown; // escaping twice changes nothing
+    }
+}
+
 } // namespace

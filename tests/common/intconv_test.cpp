@@ -46,6 +46,52 @@ INSTANTIATE_TEST_SUITE_P(Texts, IntConvRejects,
     ::testing::Values("", " ", "   ", "12a", "a12", "$", "-", "+", "1 2", "12 ", "$G0", "$1G", "--1", "+-1",
         "1.5", "0x10", "2147483648", "-2147483649", "99999999999", "$100000000", "$ FF", "٣"));
 
+TEST(IntConv, NumbersAtThe32BitEdgesAndLongTokens)
+{
+    const struct {
+        const char* text;
+        std::optional<int> value;
+    } cases[] = {
+        {"2147483647", 2147483647},
+        {"+2147483647", 2147483647},
+        {"2147483648", std::nullopt},
+        {"-2147483648", -2147483647 - 1},
+        {"-2147483649", std::nullopt},
+        {"4294967295", std::nullopt},
+        {"4294967296", std::nullopt},
+        {"6666666661", std::nullopt},               // 10 digits: the value a 32-bit product wraps to is 0-127
+        {"0000000127", 127},                        // 10 digits
+        {"00000000127", 127},                       // 11 digits
+        {"21474836470", std::nullopt},              // 11 digits
+        {"-00000000001", -1},                       // 11 digits
+        {"00000000000000000127", 127},              // 20 digits
+        {"18446744073709551616", std::nullopt},     // 20 digits, 2^64
+        {"18446744073709551743", std::nullopt},     // 20 digits, 2^64 + 127: wraps to 127 in 64 bits
+        {"-99999999999999999999", std::nullopt},    // 20 digits
+        {"$7FFFFFFF", 2147483647},
+        {"$80000000", -2147483647 - 1},
+        {"-$80000000", -2147483647 - 1},
+        {"$FFFFFFFF", -1},
+        {"-$FFFFFFFF", 1},
+        {"$100000000", std::nullopt},
+        {"$0000000000000000007F", 127},             // 20 hex digits
+        {"$1000000000000000007F", std::nullopt},    // 20 hex digits: wraps to 127 in 64 bits
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TryStrToInt(QString::fromLatin1(c.text)), c.value) << c.text;
+}
+
+TEST(Errors, ConversionErrorShowsControlCharactersOfTheValue)
+{
+    const QString text = QStringLiteral("12") + QChar(0) + QStringLiteral("3\x01");
+    try {
+        StrToInt(text);
+        ADD_FAILURE() << "no error";
+    } catch (const ConversionError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("'12\\03\\x01' ist kein gültiger Integerwert"));
+    }
+}
+
 TEST(Errors, TextsAreTheProgramsOwn)
 {
     EXPECT_EQ(ConversionError(QStringLiteral("xyz")).message(), QStringLiteral("'xyz' ist kein gültiger Integerwert"));

@@ -1,4 +1,5 @@
 // Code generation, the RAM image and the picture file of the graphics converter.
+#include "converter/converterlog.h"
 #include "converter/graphicsconverter.h"
 #include "converter/graphicsexport.h"
 #include "converterfixture.h"
@@ -199,6 +200,14 @@ TEST(SaveFiles, AFailedSaveReportsAndLeavesTheOldFile)
     EXPECT_EQ(refused.end, ChildResult::FileCreateError) << ChildEndName(refused.end);
     EXPECT_EQ(refused.message, QStringLiteral("Datei \"%1\" kann nicht erstellt werden. Keine Berechtigung").arg(old));
     EXPECT_EQ(ReadTestFile(old), QByteArray("old"));
+}
+
+TEST(ConverterLogText, ControlCharactersOfALineAreShown)
+{
+    ConverterLog log;
+    log.append(QStringList{QStringLiteral("LDA #$") + QChar(0) + QStringLiteral("7"), QStringLiteral("ok")});
+    EXPECT_EQ(log.line(log.lineCount() - 2), QStringLiteral("LDA #$\\07"));
+    EXPECT_EQ(log.line(log.lineCount() - 1), QStringLiteral("ok"));
 }
 
 } // namespace

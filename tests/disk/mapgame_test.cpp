@@ -283,6 +283,16 @@ TEST_F(MapGameTest, EmulatorDialogKeepsTheCommandAcrossRuns)
     ASSERT_EQ(dialogs.openRequests.size(), 1u);
     EXPECT_EQ(dialogs.openRequests[0].fileName, QStringLiteral("emu-test"));
     EXPECT_EQ(edit->text(), QStringLiteral("\"/opt/mein emu/emu\" %f"));
+    // A tab or a double quote in the path: the command still names exactly that program.
+    const QString odd = QStringLiteral("/opt/tab\there/\"emu\"");
+    dialogs.fileAnswers.push_back(odd);
+    QTest::mouseClick(Control<QPushButton>(dialog, "ButtonDurchsuchen"), Qt::LeftButton);
+    ASSERT_EQ(dialogs.openRequests.size(), 2u);
+    EXPECT_EQ(dialogs.openRequests[1].fileName, QStringLiteral("/opt/mein emu/emu"));
+    const std::optional<EmulatorCall> call = EmulatorCallFor(edit->text(), QStringLiteral("/x/spiel.xex"));
+    ASSERT_TRUE(call.has_value());
+    EXPECT_EQ(call->program, odd);
+    EXPECT_EQ(call->arguments, QStringList({QStringLiteral("/x/spiel.xex")}));
     CloseWith(dialog, "ButtonAbbrechen");
     EXPECT_EQ(StoredEmulatorCommand(), QStringLiteral("emu-test --flag %f"));
 

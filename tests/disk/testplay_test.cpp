@@ -5,6 +5,7 @@
 #include "levelio/gamelevelrecord.h"
 #include "pattern/colorregisterset.h"
 #include "support/gamefixtures.h"
+#include "disk/emulatorcommand.h"
 #include "disk/gamestarter.h"
 #include "support/scripteddialogs.h"
 #include "support/standinemulator.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
@@ -249,6 +251,10 @@ TEST(EmulatorCall, FileTakesThePlaceOfPercentFOrComesLast)
         {"emu --datei=%f", "emu", {QStringLiteral("--datei=") + file}},
         {"\"/opt/mein emu/emu\" -x", "/opt/mein emu/emu", {QStringLiteral("-x"), file}},
         {"emu %f %f", "emu", {file, file}},
+        // Single quotes are no quoting to the command's splitting: around %f they go with it.
+        {"emu -run '%f'", "emu", {QStringLiteral("-run"), file}},
+        {"emu --datei='%f' '%f'x", "emu", {QStringLiteral("--datei=") + file, file + QStringLiteral("x")}},
+        {"emu \"-run %f\"", "emu", {QStringLiteral("-run ") + file}},
     };
     for (const auto& c : cases) {
         const std::optional<EmulatorCall> call = EmulatorCallFor(QString::fromUtf8(c.command), file);
@@ -258,4 +264,50 @@ TEST(EmulatorCall, FileTakesThePlaceOfPercentFOrComesLast)
     }
     for (const char* nothing : {"", "   ", "\"\""})
         EXPECT_FALSE(EmulatorCallFor(QString::fromUtf8(nothing), file).has_value()) << nothing;
+}
+
+TEST(EmulatorCall, FileNameHoldingPercentFIsPutInAsItIs)
+{
+    const QString file = QStringLiteral("/tmp/100%f '%f'/spiel.xex");
+    const std::optional<EmulatorCall> call = EmulatorCallFor(QStringLiteral("emu '%f' -x=%f"), file);
+    ASSERT_TRUE(call.has_value());
+    EXPECT_EQ(call->arguments, QStringList({file, QStringLiteral("-x=") + file}));
+}
+
+TEST(EmulatorCall, ChosenProgramStaysOneWordWhateverItsPathHolds)
+{
+    const QString file = QStringLiteral("/home/ich/spiel.xex");
+    const char* const paths[] = {
+        "/usr/bin/atari800",
+        "/opt/mein emu/atari800",
+        "/opt/tab\there/atari800",
+        "/opt/neue\nzeile/atari800",
+        "/opt/\"zitat\"/atari800",
+        "/opt/\"/atari800",
+        "\"\"",
+        "/opt/a\" b/\"\"\"/c\"",
+        "\"/opt/anfang",
+        "/opt/ende\"",
+        "/opt/it's/atari800",
+        "/opt/'ganz'/atari800",
+        "C:\\Programme\\Atari\\atari800.exe",
+        "/opt/ende\\",
+        "/opt/\\\"/x",
+        "/opt/%f/emu",
+        "/opt/ \t\r\n\v\f/ ",
+        " /opt/blank-davor",
+        "/opt/gesch\u00fctzt\u00a0leer/emu",
+    };
+    for (const char* p : paths) {
+        const QString path = QString::fromUtf8(p);
+        const QString command = QuotedProgram(path) + QStringLiteral(" %f");
+        EXPECT_EQ(QProcess::splitCommand(command), QStringList({path, QStringLiteral("%f")})) << p;
+        const std::optional<EmulatorCall> call = EmulatorCallFor(command, file);
+        ASSERT_TRUE(call.has_value()) << p;
+        EXPECT_EQ(call->program, path) << p;
+        EXPECT_EQ(call->arguments, QStringList({file})) << p;
+    }
+    // A plain path stays as it is, so the command reads as typed.
+    EXPECT_EQ(QuotedProgram(QStringLiteral("/usr/bin/atari800")), QStringLiteral("/usr/bin/atari800"));
+    EXPECT_EQ(QuotedProgram(QStringLiteral("/opt/it's")), QStringLiteral("/opt/it's"));
 }

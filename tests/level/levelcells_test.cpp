@@ -104,12 +104,96 @@ TEST(PatternGrid, TextThatIsNoGridSaysWhy)
         {"99999999999999999999999",
          "Zeile 1, Spalte 1: „99999999999999999999…“ ist keine Pattern-Nummer (ganze Zahl von 0 bis 127)."},
         {"Hallo Welt", "Zeile 1, Spalte 1: „Hallo“ ist keine Pattern-Nummer (ganze Zahl von 0 bis 127)."},
+        // Control characters are shown, so the log's text holds the whole message.
+        {"1\t1\x01\x1b", "Zeile 1, Spalte 2: „1\\x01\\x1B“ ist keine Pattern-Nummer (ganze Zahl von 0 bis 127)."},
     };
     for (const Case& c : cases) {
         const PatternGridParse p = ParsePatternGrid(QString::fromUtf8(c.text));
         EXPECT_EQ(p.error, QString::fromUtf8(c.error)) << c.text;
         EXPECT_TRUE(p.grid.empty()) << c.text;
     }
+    // A NUL, which cut the log's accessible text.
+    const PatternGridParse nul = ParsePatternGrid(QStringLiteral("7") + QChar(0) + QStringLiteral("8"));
+    EXPECT_EQ(nul.error, QStringLiteral("Zeile 1, Spalte 1: „7\\08“ ist keine Pattern-Nummer (ganze Zahl von 0 bis 127)."));
+}
+
+TEST(PatternGrid, NumbersAtThe32BitEdgesAndLongTokens)
+{
+    // Only whole numbers 0-127 of at most ten characters are patterns; no product wraps into that range.
+    const struct {
+        const char* token;
+        int value; // -1: refused
+    } cases[] = {
+        {"127", 127},
+        {"0000000127", 127},            // 10 digits
+        {"0000000128", -1},
+        {"6666666661", -1},             // 10 digits: 448431434 after a 32-bit overflow
+        {"4294967295", -1},
+        {"4294967296", -1},             // wraps to 0 in 32 bits
+        {"4294967423", -1},             // wraps to 127 in 32 bits
+        {"2147483647", -1},
+        {"2147483648", -1},
+        {"-2147483648", -1},
+        {"00000000127", -1},            // 11 digits
+        {"21474836470", -1},            // 11 digits
+        {"00000000000000000001", -1},   // 20 digits
+        {"18446744073709551743", -1},   // 20 digits: wraps to 127 in 64 bits
+    };
+    for (const auto& c : cases) {
+        const QString token = QString::fromLatin1(c.token);
+        const PatternGridParse p = ParsePatternGrid(QStringLiteral("1\t") + token);
+        if (c.value < 0) {
+            EXPECT_EQ(p.error, QStringLiteral("Zeile 1, Spalte 2: „%1“ ist keine Pattern-Nummer (ganze Zahl von 0 bis 127).")
+                                   .arg(token))
+                << c.token;
+            EXPECT_TRUE(p.grid.empty()) << c.token;
+        } else {
+            EXPECT_TRUE(p.ok()) << c.token << ": " << p.error.toStdString();
+            EXPECT_EQ(p.grid, PatternGrid({{1, c.value}})) << c.token;
+        }
+    }
+}
+
+TEST(PatternGrid, ReadsOnlyTheRowsAndColumnsThatLand)
+{
+    const struct {
+        const char* text;
+        int rows;
+        int columns;
+        PatternGrid grid;
+        const char* error;
+    } cases[] = {
+        {"1 2 3\n4 5 6\n7 8 9\n", 2, 2, {{1, 2}, {4, 5}}, ""},
+        // What lies beyond the last row or column is not read, nor checked.
+        {"1 2 Kiste\n4 5\t\t\nHallo", 2, 2, {{1, 2}, {4, 5}}, ""},
+        {"1\t2\n\n3", 2, 3, {{1, 2}}, ""},
+        {"1\t2\n\n3", 3, 3, {}, "Zeile 2 ist leer."},
+        // A cut line counts as long as what is read of it; a shorter line is still told.
+        {"1 2 3\n4", 2, 2, {}, "Zeile 2 hat 1 Werte, Zeile 1 hat 2."},
+        {"1\t999", 1, 2, {}, "Zeile 1, Spalte 2: „999“ ist keine Pattern-Nummer (ganze Zahl von 0 bis 127)."},
+        {"\n\n5", 2, 128, {}, "Die Zwischenablage enthält keine Pattern-Nummern."},
+        {"\n5", 2, 128, {}, "Zeile 1 ist leer."},
+    };
+    for (const auto& c : cases) {
+        const PatternGridParse p = ParsePatternGrid(QString::fromUtf8(c.text), c.rows, c.columns);
+        EXPECT_EQ(p.error, QString::fromUtf8(c.error)) << c.text;
+        EXPECT_EQ(p.grid, c.grid) << c.text;
+    }
+}
+
+TEST(PatternGrid, TextFarTooLongForAGridIsRefusedAtOnce)
+{
+    const QString text(kMaxPatternGridText + 1, QLatin1Char('\n'));
+    const PatternGridParse p = ParsePatternGrid(text, 10, 128);
+    EXPECT_EQ(p.error, QStringLiteral("Die Zwischenablage ist zu groß: 1048577 Zeichen, höchstens 1048576 sind erlaubt."));
+    EXPECT_TRUE(p.grid.empty());
+    // Just within the bound, a level's worth of lines is read and the rest passed over.
+    QString lines;
+    while (lines.size() + 4 <= kMaxPatternGridText)
+        lines += QStringLiteral("7 8\n");
+    const PatternGridParse q = ParsePatternGrid(lines, 10, 1);
+    EXPECT_TRUE(q.ok()) << q.error.toStdString();
+    EXPECT_EQ(q.grid, PatternGrid(10, std::vector<int>{7}));
 }
 
 TEST(FillRegion, FourConnectedCellsOfTheStartPattern)
@@ -172,6 +256,25 @@ TEST(LevelEditSession, PasteIsCutOffAtTheLevelsEdgesAndKeepsTheRule)
     EXPECT_EQ(f.doc.gridCodes(), before);
     EXPECT_EQ(f.doc.undoStack().count(), steps);
     EXPECT_TRUE(f.doc.undoStack().canRedo());
+}
+
+TEST(LevelEditSession, PasteReadsOnlyWhatLandsAndRefusesAFarTooLongText)
+{
+    Fixture f;
+    // At the last cell, a grid whose second number and second line are no patterns lands its first number.
+    f.session.cursor().moveTo({127, 9});
+    f.session.paste(QStringLiteral("5\tKiste\nHallo\n"));
+    EXPECT_EQ(f.cells(127, 9, 1, 1), PatternGrid({{5}}));
+    EXPECT_TRUE(f.logged.isEmpty()) << f.logged.join(QLatin1Char('\n')).toStdString();
+
+    const std::vector<QString> before = f.doc.gridCodes();
+    const int steps = f.doc.undoStack().count();
+    f.session.cursor().moveTo({0, 0});
+    f.session.paste(QString(kMaxPatternGridText + 1, QLatin1Char('3')));
+    EXPECT_EQ(f.logged, QStringList({"Einfügen nicht möglich: Die Zwischenablage ist zu groß: 1048577 Zeichen, "
+                                     "höchstens 1048576 sind erlaubt."}));
+    EXPECT_EQ(f.doc.gridCodes(), before);
+    EXPECT_EQ(f.doc.undoStack().count(), steps);
 }
 
 TEST(LevelEditSession, CopyCutDeleteAndFillAreNamedSteps)

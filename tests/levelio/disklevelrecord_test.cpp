@@ -174,6 +174,15 @@ TEST(LevelBinaryFile, NameBytesAndPicture)
             EXPECT_TRUE(e.message().startsWith(QStringLiteral("Datei \"%1").arg(dir.path()))) << qPrintable(e.message());
         }
     }
+    // A control character inside the name is shown as an escape, in the name and in the reason.
+    try {
+        LevelBinaryFileName(dir.path(), 1, QStringLiteral("me"), QStringLiteral("a") + QChar(1) + QStringLiteral("b"));
+        ADD_FAILURE() << "no error";
+    } catch (const FileCreateError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Datei \"%1\" kann nicht erstellt werden. Der Dateiname enthält das "
+                                              "unzulässige Zeichen \"\\x01\".")
+                                   .arg(dir.filePath(QStringLiteral("DAD-Level-1-me-a\\x01b.bin"))));
+    }
 
     XexImage image;
     ReadXexImage(image, WriteTestFile(dir, QStringLiteral("oxil.xex"), MakeTestXex()));

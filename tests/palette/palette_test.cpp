@@ -112,6 +112,33 @@ TEST(ColorText, ParsesNamesInAnyCaseAndNumbers)
     }
 }
 
+TEST(ColorText, NumbersAtThe32BitEdgesAndLongTokens)
+{
+    const struct {
+        const char* text;
+        std::optional<PackedColor> color;
+    } cases[] = {
+        {"2147483647", 0x7FFFFFFFu},
+        {"2147483648", std::nullopt},
+        {"-2147483648", 0x80000000u},
+        {"-2147483649", std::nullopt},
+        {"-1", 0xFFFFFFFFu},
+        {"4294967295", std::nullopt},
+        {"$FFFFFFFF", 0xFFFFFFFFu},
+        {"$100000000", std::nullopt},
+        {"6666666661", std::nullopt},                      // 10 digits, beyond 32 bits
+        {"0000000255", 255u},                              // 10 digits
+        {"00000000255", 255u},                             // 11 digits
+        {"99999999999", std::nullopt},                     // 11 digits
+        {"00000000000000000255", 255u},                    // 20 digits
+        {"18446744073709551617", std::nullopt},            // 20 digits, past 64 bits
+        {"$00000000000000FFFFFF", 0xFFFFFFu},              // 20 hex digits
+        {"$10000000000000000001", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TryParseColorText(QString::fromLatin1(c.text)), c.color) << c.text;
+}
+
 TEST(ColorText, RejectsOtherTextsWithTheConversionError)
 {
     for (const char* text : {"xyz", "", "cl", "$G0", "clBlack ", "clBlau", "$", "12a", " "}) {

@@ -3,6 +3,7 @@
 
 #include "gui/common/controls.h"
 #include "common/userdialogs.h"
+#include "disk/emulatorcommand.h"
 #include "disk/gamestarter.h"
 
 #include <QDialogButtonBox>
@@ -78,7 +79,6 @@ void EmulatorDialog::browse()
     const std::optional<QString> program = mDialogs.openFile(request);
     if (!program)
         return;
-    // The chosen program with the file as its argument; a name with blanks is quoted to stay one word.
-    const QString quoted = program->contains(QLatin1Char(' ')) ? QLatin1Char('"') + *program + QLatin1Char('"') : *program;
-    mCommand->setText(quoted + QStringLiteral(" %f"));
+    // The chosen program with the file as its argument; the program stays one word whatever its path holds.
+    mCommand->setText(QuotedProgram(*program) + QStringLiteral(" %f"));
 }
