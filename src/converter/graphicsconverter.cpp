@@ -47,8 +47,7 @@ void GraphicsConverter::TakePicture(QImage picture)
 {
     mPicture = std::move(picture);
     mPainted = false;
-    PaletteQuantizer quantizer;
-    quantizer.quantize(mPicture);
+    QuantizeToPalette(mPicture);
     mTable.setSize(RegisterTable::kShownColumns, mPicture.height() + 1);
     writeRowStarts(mPicture.height() + 1);
     emit pictureReplaced();
