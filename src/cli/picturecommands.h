@@ -1,6 +1,6 @@
 // The commands that make pictures with QtGui live in the module tavrel-cli-pictures beside the program,
-// which tavrel-cli loads only when one of them needs it: every other command, the usage, and
-// render-level without overlays (drawn on Qt Core, see level/levelraster.h) get by on Qt Core.
+// which tavrel-cli loads only when one of them runs: every other command, the usage, and render-level
+// (drawn on Qt Core, see level/levelraster.h) get by on Qt Core.
 #pragma once
 
 #include <QString>
@@ -11,15 +11,11 @@
 struct PictureCommand {
     const char* name;
     const char* usage;
-    // tavrel-cli registers the command itself and hands it to the module only where it needs QtGui;
-    // else tavrel-cli registers a forwarder to the module.
-    bool ownRunner = false;
 };
 
 inline constexpr PictureCommand kPictureCommands[] = {
     {"picture", "picture (compact|isolated) BILD [--code DATEI] [--ram DATEI] [--table DATEI.csv] "
                 "[--picture AUSGABE.bmp] [--dialect standard|ca65|xa|dasm|acme|64tass]"},
-    {"render-level", "render-level DATEI.la8 --font DATEI.fa8 [--overlays] [-o BILD.png|.bmp]", true},
 };
 
 // The module's file name without its suffix, and its one entry: runs the picture command named first
