@@ -1,7 +1,8 @@
-// Nearest palette colour: the colour cube is cut into boxes of 4 x 4 x 4 colours; for each box a table
-// holds the entries that can be closest for some colour of it, in index order, and those are scanned
-// with the same rule as a scan of all 256 entries. The lists are made in two steps: first for boxes
-// of 16 x 16 x 16 from all entries, then for each small box from the list of the big box around it.
+// Nearest palette colour: the colour cube is cut into boxes of 4 x 4 x 4 colours. When a colour of a box
+// is first asked for, the entries that can be closest for some colour of the box are found (from those
+// of the box of 16 x 16 x 16 around it, found the same way from all entries) and scanned in index order
+// with the same rule as a scan of all 256 entries, for each of the box's 64 colours; after that every
+// colour of the box is a table read.
 #include "converter/nearestpalettecolor.h"
 
 #include "palette/ataripalette.h"
@@ -10,6 +11,10 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <atomic>
+#include <memory>
+#include <new>
+#include <mutex>
 #include <span>
 #include <vector>
 
@@ -49,76 +54,91 @@ void PossibleEntries(std::span<const AtariColor> from, int r0, int g0, int b0, i
             out.push_back(i);
 }
 
+// The answers for every colour, 64 bytes per small box, in boxes filled on first use: a picture pays
+// for the boxes its colours fall into (the memory of the others is never touched). Filling a box scans
+// only its possible entries, taken from the possible entries of the big box around it.
 class NearestTable {
 public:
-    NearestTable()
+    NearestTable() : mAnswers(static_cast<AtariColor*>(std::calloc(std::size_t{1} << 24, 1)), &std::free)
     {
+        if (!mAnswers)
+            throw std::bad_alloc();
         const auto& t = AtariPalette::table();
-        std::vector<AtariColor> all;
         for (int i = 0; i < 256; ++i) {
             bool repeated = false;
             for (int j = i + 1; j < 256 && !repeated; ++j)
                 repeated = t[3 * i] == t[3 * j] && t[3 * i + 1] == t[3 * j + 1] && t[3 * i + 2] == t[3 * j + 2];
             if (!repeated)
-                all.push_back(static_cast<AtariColor>(i));
+                mDistinct.push_back(static_cast<AtariColor>(i));
+            else
+                mNever = static_cast<AtariColor>(i);
         }
-        constexpr int kCoarseSide = 1 << kCoarseBits;
-        constexpr int kFineSide = 1 << kFineBits;
-        constexpr int kFinePerCoarse = kCoarseSide / kFineSide;
-        mBoxes.resize(std::size_t{1} << (3 * (8 - kFineBits)));
-        std::vector<AtariColor> coarse;
-        for (int cr = 0; cr < 256; cr += kCoarseSide)
-            for (int cg = 0; cg < 256; cg += kCoarseSide)
-                for (int cb = 0; cb < 256; cb += kCoarseSide) {
-                    coarse.clear();
-                    PossibleEntries(all, cr, cg, cb, kCoarseSide, coarse);
-                    for (int i = 0; i < kFinePerCoarse * kFinePerCoarse * kFinePerCoarse; ++i) {
-                        const int r0 = cr + (i / (kFinePerCoarse * kFinePerCoarse)) * kFineSide;
-                        const int g0 = cg + (i / kFinePerCoarse % kFinePerCoarse) * kFineSide;
-                        const int b0 = cb + (i % kFinePerCoarse) * kFineSide;
-                        const std::size_t first = mEntries.size();
-                        PossibleEntries(coarse, r0, g0, b0, kFineSide, mEntries);
-                        mBoxes[boxOf(r0, g0, b0)] = static_cast<std::uint32_t>(first << 8 | (mEntries.size() - first));
-                    }
-                }
+        // Hue 15 repeats hue 1, so there is an entry that never wins.
+        Q_ASSERT(mDistinct.size() < 256);
     }
 
-    AtariColor nearest(int r, int g, int b) const
+    AtariColor nearest(int r, int g, int b)
     {
-        const std::uint32_t box = mBoxes[boxOf(r, g, b)];
-        const AtariColor* entry = mEntries.data() + (box >> 8);
-        const int count = static_cast<int>(box & 255);
-        if (count == 1)
-            return *entry;
-        const auto& t = AtariPalette::table();
-        int best = 768;
-        AtariColor choice = 0;
-        for (int k = 0; k < count; ++k) {
-            const int i = entry[k];
-            const int d = std::abs(r - t[3 * i]) + std::abs(g - t[3 * i + 1]) + std::abs(b - t[3 * i + 2]);
-            if (d <= best) {
-                best = d;
-                choice = entry[k];
-            }
+        const std::size_t box = (std::size_t(r >> kFineBits) * kFinePerChannel + std::size_t(g >> kFineBits)) * kFinePerChannel
+            + std::size_t(b >> kFineBits);
+        constexpr int kMask = kFineSide - 1;
+        const std::size_t at =
+            box << (3 * kFineBits) | std::size_t((r & kMask) << (2 * kFineBits) | (g & kMask) << kFineBits | (b & kMask));
+        AtariColor stored = std::atomic_ref(mAnswers.get()[at]).load(std::memory_order_relaxed);
+        if (stored == 0) {
+            fill(box, r & ~(kFineSide - 1), g & ~(kFineSide - 1), b & ~(kFineSide - 1));
+            stored = std::atomic_ref(mAnswers.get()[at]).load(std::memory_order_relaxed);
         }
-        return choice;
+        return static_cast<AtariColor>(stored ^ mNever);
     }
 
 private:
-    static std::size_t boxOf(int r, int g, int b)
+    static constexpr int kFineSide = 1 << kFineBits;
+    static constexpr int kCoarseSide = 1 << kCoarseBits;
+    static constexpr int kCoarsePerChannel = 256 >> kCoarseBits;
+
+    void fill(std::size_t box, int r0, int g0, int b0)
     {
-        return (std::size_t(r >> kFineBits) * kFinePerChannel + std::size_t(g >> kFineBits)) * kFinePerChannel
-            + std::size_t(b >> kFineBits);
+        const std::lock_guard lock(mMutex);
+        AtariColor* answer = mAnswers.get() + (box << (3 * kFineBits));
+        if (std::atomic_ref(*answer).load(std::memory_order_relaxed) != 0)
+            return;
+        const int coarse = ((r0 >> kCoarseBits) * kCoarsePerChannel + (g0 >> kCoarseBits)) * kCoarsePerChannel + (b0 >> kCoarseBits);
+        std::vector<AtariColor>& around = mCoarse[coarse];
+        if (around.empty())
+            PossibleEntries(mDistinct, r0 & ~(kCoarseSide - 1), g0 & ~(kCoarseSide - 1), b0 & ~(kCoarseSide - 1),
+                            kCoarseSide, around);
+        std::vector<AtariColor> possible;
+        PossibleEntries(around, r0, g0, b0, kFineSide, possible);
+        const auto& t = AtariPalette::table();
+        for (int r = r0; r < r0 + kFineSide; ++r)
+            for (int g = g0; g < g0 + kFineSide; ++g)
+                for (int b = b0; b < b0 + kFineSide; ++b) {
+                    int best = 768;
+                    AtariColor choice = 0;
+                    for (const AtariColor i : possible) {
+                        const int d = std::abs(r - t[3 * i]) + std::abs(g - t[3 * i + 1]) + std::abs(b - t[3 * i + 2]);
+                        if (d <= best) {
+                            best = d;
+                            choice = i;
+                        }
+                    }
+                    std::atomic_ref(*answer++).store(static_cast<AtariColor>(choice ^ mNever), std::memory_order_relaxed);
+                }
     }
 
-    // Per small box: the index of its first entry in mEntries (upper 24 bits) and their count (lower 8).
-    std::vector<std::uint32_t> mBoxes;
-    std::vector<AtariColor> mEntries;
+    std::vector<AtariColor> mDistinct; // the entries whose colour no higher entry repeats
+    // An entry that never wins: the answers are kept as answer ^ mNever, so 0 stands for "not yet
+    // worked out", and the zeroed memory of boxes never asked for is never touched.
+    AtariColor mNever = 0;
+    std::unique_ptr<AtariColor, decltype(&std::free)> mAnswers;
+    std::array<std::vector<AtariColor>, kCoarsePerChannel * kCoarsePerChannel * kCoarsePerChannel> mCoarse;
+    std::mutex mMutex;
 };
 
-const NearestTable& Table()
+NearestTable& Table()
 {
-    static const NearestTable table;
+    static NearestTable table;
     return table;
 }
 
@@ -138,7 +158,7 @@ void QuantizeToPalette(QImage& picture)
 {
     if (picture.format() != QImage::Format_RGB32)
         picture = picture.convertToFormat(QImage::Format_RGB32);
-    const NearestTable& table = Table();
+    NearestTable& table = Table();
     std::array<QRgb, 256> pixelOf{};
     for (int i = 0; i < 256; ++i)
         pixelOf[i] = ToQRgb(PaletteColor(static_cast<AtariColor>(i)));

@@ -6,9 +6,10 @@
 #include <QImage>
 
 // The palette entry closest to the colour by the sum of the channel differences; of several
-// equally close entries the one with the highest index wins. Exact, and fast through a table over
-// small colour boxes that holds each box's only possible entries (built once, on first use, for
-// every caller alike): most boxes have a single one, so most colours cost a table read.
+// equally close entries the one with the highest index wins. Exact, and a table read: the answers of a
+// box of 4 x 4 x 4 colours are worked out when one of them is first asked for (from the few entries
+// that can win in the box), kept for every caller alike (at most 16 MB, for pictures whose colours
+// fill the whole colour cube). Safe to call from several threads.
 AtariColor NearestPaletteEntry(PackedColor color);
 // The colour of that entry.
 PackedColor NearestPaletteColor(PackedColor color);
