@@ -6,6 +6,7 @@
 #include "support/testpicture.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -75,6 +76,37 @@ BENCHMARK_CAPTURE(BM_Analysis, Isoliert, Analysis::Isolated)
     ->Args({320, 200})
     ->Args({1920, 1080})
     ->Unit(benchmark::kMillisecond);
+
+// Resident memory now, from /proc/self/statm (pages).
+double ResidentMegabytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toDouble() * 4096 / (1024 * 1024) : 0;
+}
+
+// Budget: 100 ms CPU to load a 1920 x 1080 picture (read, decoded, quantised, the table sized), and
+// at most 100 MB resident after both analyses of it. The PNG is the photo as a camera would give it.
+void BM_LoadPicture(benchmark::State& state, MakePhoto make)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("foto.png"));
+    if (!make(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))).save(file)) {
+        state.SkipWithError("cannot write the photo");
+        return;
+    }
+    GraphicsConverter converter;
+    for (auto _ : state)
+        converter.LoadPicture(file);
+    state.counters["MB before analyses"] = ResidentMegabytes();
+    converter.ErmittleFarbenKompakt();
+    converter.ErmittleFarbenIsoliert();
+    state.counters["MB after analyses"] = ResidentMegabytes();
+}
+BENCHMARK_CAPTURE(BM_LoadPicture, Photo, &MadeUpPhoto)->Args({1920, 1080})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LoadPicture, Grainy, &GrainyPhoto)->Args({1920, 1080})->Unit(benchmark::kMillisecond);
 
 // For reference: every line of a 1920 x 1080 analysis log made as text at once (copying the whole log).
 void BM_WholeLogText(benchmark::State& state)
