@@ -110,17 +110,25 @@ private:
                             kCoarseSide, around);
         std::vector<AtariColor> possible;
         PossibleEntries(around, r0, g0, b0, kFineSide, possible);
+        // Each channel's share of the distance to each possible entry, for the box's 4 values.
         const auto& t = AtariPalette::table();
-        for (int r = r0; r < r0 + kFineSide; ++r)
-            for (int g = g0; g < g0 + kFineSide; ++g)
-                for (int b = b0; b < b0 + kFineSide; ++b) {
+        std::vector<std::array<std::array<int, kFineSide>, 3>> shares(possible.size());
+        for (std::size_t k = 0; k < possible.size(); ++k)
+            for (int v = 0; v < kFineSide; ++v) {
+                shares[k][0][v] = std::abs(r0 + v - t[3 * possible[k]]);
+                shares[k][1][v] = std::abs(g0 + v - t[3 * possible[k] + 1]);
+                shares[k][2][v] = std::abs(b0 + v - t[3 * possible[k] + 2]);
+            }
+        for (int r = 0; r < kFineSide; ++r)
+            for (int g = 0; g < kFineSide; ++g)
+                for (int b = 0; b < kFineSide; ++b) {
                     int best = 768;
                     AtariColor choice = 0;
-                    for (const AtariColor i : possible) {
-                        const int d = std::abs(r - t[3 * i]) + std::abs(g - t[3 * i + 1]) + std::abs(b - t[3 * i + 2]);
+                    for (std::size_t k = 0; k < possible.size(); ++k) {
+                        const int d = shares[k][0][r] + shares[k][1][g] + shares[k][2][b];
                         if (d <= best) {
                             best = d;
-                            choice = i;
+                            choice = possible[k];
                         }
                     }
                     std::atomic_ref(*answer++).store(static_cast<AtariColor>(choice ^ mNever), std::memory_order_relaxed);
