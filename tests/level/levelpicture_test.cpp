@@ -3,7 +3,7 @@
 #include "common/textfile.h"
 #include "level/leveldocument.h"
 #include "level/levelpicture.h"
-#include "level/leveloverlays.h"
+#include "level/leveloverlays_picture.h"
 #include "level/levelraster.h"
 #include "level/monsterpath.h"
 #include "level/undo_writecells.h"
@@ -450,21 +450,6 @@ TEST(LevelOverlays, ExtremePositions)
 // used (5 pixels, square caps, mitred corners, no smoothing) and its hatched brush.
 namespace {
 
-class ImageCanvas : public OverlayCanvas {
-public:
-    explicit ImageCanvas(QImage& image) : mImage(image) {}
-    int width() const override { return mImage.width(); }
-    int height() const override { return mImage.height(); }
-    void fill(int y, int x0, int x1, PackedColor color) override
-    {
-        for (int x = x0; x <= x1; ++x)
-            mImage.setPixel(x, y, ToQRgb(color));
-    }
-
-private:
-    QImage& mImage;
-};
-
 QPen PainterPen()
 {
     QPen pen(QColor(255, 0, 0), 5);
@@ -491,7 +476,7 @@ TEST(LevelOverlays, LinesAndFieldsAsThePainterDrawsThem)
 {
     QImage painted(160, 120, QImage::Format_RGB32);
     QImage drawn(160, 120, QImage::Format_RGB32);
-    ImageCanvas canvas(drawn);
+    ImageOverlayCanvas canvas(drawn);
     const PackedColor red = PackRgb(255, 0, 0);
     // Level and row steps, cut at the edges, of no length: pixel for pixel.
     const int straight[][4] = {{14, 16, 46, 16}, {46, 16, 14, 16}, {14, 16, 14, 48}, {14, 80, 14, 48},
