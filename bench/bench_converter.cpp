@@ -71,10 +71,12 @@ void BM_Analysis(benchmark::State& state, Analysis analysis)
 BENCHMARK_CAPTURE(BM_Analysis, Kompakt, Analysis::Compact)
     ->Args({320, 200})
     ->Args({1920, 1080})
+    ->Args({3840, 2160})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Analysis, Isoliert, Analysis::Isolated)
     ->Args({320, 200})
     ->Args({1920, 1080})
+    ->Args({3840, 2160})
     ->Unit(benchmark::kMillisecond);
 
 // Resident memory now, from /proc/self/statm (pages).
@@ -107,6 +109,8 @@ void BM_LoadPicture(benchmark::State& state, MakePhoto make)
 }
 BENCHMARK_CAPTURE(BM_LoadPicture, Photo, &MadeUpPhoto)->Args({1920, 1080})->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LoadPicture, Grainy, &GrainyPhoto)->Args({1920, 1080})->Unit(benchmark::kMillisecond);
+// For reference: the size from which the window analyses off its thread.
+BENCHMARK_CAPTURE(BM_LoadPicture, Photo4k, &MadeUpPhoto)->Args({3840, 2160})->Unit(benchmark::kMillisecond);
 
 // For reference: every line of a 1920 x 1080 analysis log made as text at once (copying the whole log).
 void BM_WholeLogText(benchmark::State& state)

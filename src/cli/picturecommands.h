@@ -6,7 +6,6 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
-#include <string_view>
 
 struct PictureCommand {
     const char* name;
@@ -23,15 +22,6 @@ inline constexpr PictureCommand kPictureCommands[] = {
 inline constexpr char kPictureModule[] = "tavrel-cli-pictures";
 inline constexpr char kPictureEntry[] = "tavrelPictureCommand";
 using PictureEntry = int (*)(const QStringList& args);
-
-// The usage line of the picture command of this name.
-constexpr const char* PictureCommandUsage(const char* name)
-{
-    for (const PictureCommand& command : kPictureCommands)
-        if (std::string_view(command.name) == name)
-            return command.usage;
-    return nullptr;
-}
 
 // Loads the module and runs the picture command there with these arguments (after the name); a module
 // that cannot be loaded is an error message and exit code 1.
