@@ -1,6 +1,7 @@
 // The overlays drawn into a 32-bit picture.
 #pragma once
 
+#include "common/packedcolor_picture.h"
 #include "level/leveloverlays.h"
 
 #include <QImage>

@@ -3,13 +3,13 @@
 
 #include "level/leveloverlays_picture.h"
 
-void LevelPicture::drawschalter()
+void LevelPicture::drawSwitches()
 {
     ImageOverlayCanvas canvas(levelImage());
     DrawSwitchOverlay(canvas, mDocument);
 }
 
-void LevelPicture::Drawmonster()
+void LevelPicture::drawMonsters()
 {
     ImageOverlayCanvas canvas(levelImage());
     DrawMonsterOverlay(canvas, mDocument);
