@@ -29,8 +29,6 @@ namespace {
 // One forwarder per picture command, with the usage the module's command has.
 const bool registered = [] {
     for (const PictureCommand& command : kPictureCommands) {
-        if (command.ownRunner)
-            continue;
         const QString name = QLatin1String(command.name);
         CliCommands()[name] = CliCommand{QLatin1String(command.usage),
                                          [name](const QStringList& args) { return RunPictureModule(name, args); }};

@@ -1,7 +1,6 @@
-// tavrel-cli render-level: the level picture as the level editor draws it after loading a level file.
-// The cells alone are drawn here on Qt Core; with --overlays the picture module draws the boxes too.
+// tavrel-cli render-level: the level picture as the level editor draws it after loading a level file,
+// drawn on Qt Core, the overlays included.
 #include "cli/command.h"
-#include "cli/picturecommands.h"
 #include "cli/renderlevelcall.h"
 
 #include "common/indexedimage.h"
@@ -12,16 +11,16 @@ namespace {
 int RunRenderLevel(const QStringList& argv)
 {
     const RenderLevelCall call = ParseRenderLevel(argv);
-    if (call.overlays)
-        return RunPictureModule(QStringLiteral("render-level"), argv);
     RenderLevelFiles files;
     LoadRenderLevelFiles(call, files);
-    const IndexedImage picture = RenderLevelCells(files.document, files.pixels);
+    IndexedImage picture = RenderLevelCells(files.document, files.pixels);
+    if (call.overlays)
+        DrawLoadedLevelOverlays(picture, files.document);
     WriteOutput(call.outFile, call.png ? IndexedPngBytes(picture) : IndexedBitmap24Bytes(picture));
     return 0;
 }
 
 const CliRegistration renderLevel(QStringLiteral("render-level"),
-                                  {QLatin1String(PictureCommandUsage("render-level")), RunRenderLevel});
+                                  {QStringLiteral("render-level DATEI.la8 --font DATEI.fa8 [--overlays] [-o BILD.png|.bmp]"), RunRenderLevel});
 
 } // namespace

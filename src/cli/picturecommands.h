@@ -1,25 +1,20 @@
 // The commands that make pictures with QtGui live in the module tavrel-cli-pictures beside the program,
-// which tavrel-cli loads only when one of them needs it: every other command, the usage, and
-// render-level without overlays (drawn on Qt Core, see level/levelraster.h) get by on Qt Core.
+// which tavrel-cli loads only when one of them runs: every other command, the usage, and render-level
+// (drawn on Qt Core, see level/levelraster.h) get by on Qt Core.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 #include <functional>
-#include <string_view>
 
 struct PictureCommand {
     const char* name;
     const char* usage;
-    // tavrel-cli registers the command itself and hands it to the module only where it needs QtGui;
-    // else tavrel-cli registers a forwarder to the module.
-    bool ownRunner = false;
 };
 
 inline constexpr PictureCommand kPictureCommands[] = {
     {"picture", "picture (compact|isolated) BILD [--code DATEI] [--ram DATEI] [--table DATEI.csv] "
                 "[--picture AUSGABE.bmp] [--dialect DIALECTS]"},
-    {"render-level", "render-level DATEI.la8 --font DATEI.fa8 [--overlays] [-o BILD.png|.bmp]", true},
 };
 
 // The module's file name without its suffix, and its one entry: runs the picture command named first
@@ -27,15 +22,6 @@ inline constexpr PictureCommand kPictureCommands[] = {
 inline constexpr char kPictureModule[] = "tavrel-cli-pictures";
 inline constexpr char kPictureEntry[] = "tavrelPictureCommand";
 using PictureEntry = int (*)(const QStringList& args);
-
-// The usage line of the picture command of this name.
-constexpr const char* PictureCommandUsage(const char* name)
-{
-    for (const PictureCommand& command : kPictureCommands)
-        if (std::string_view(command.name) == name)
-            return command.usage;
-    return nullptr;
-}
 
 // Loads the module and runs the picture command there with these arguments (after the name); a module
 // that cannot be loaded is an error message and exit code 1.

@@ -1,5 +1,4 @@
-// tavrel-cli render-level's arguments and files, shared by the companion (the picture of the cells) and
-// the picture module (the picture with the overlay boxes).
+// tavrel-cli render-level's arguments and files.
 #pragma once
 
 #include "level/leveldocument.h"

@@ -15,53 +15,36 @@ namespace {
 
 const QString kBlackText = QStringLiteral("clBlack");
 
-} // namespace
-
-GraphicsConverter::GraphicsConverter() = default;
-
-void GraphicsConverter::writeRowStarts(int rows)
+void WriteRowStarts(RegisterTable& table, int rows)
 {
     for (int r = 1; r <= rows; ++r) {
-        mTable.setCell(0, r, QString::number(r));
-        mTable.setCell(1, r, kBlackText);
+        table.setCell(0, r, QString::number(r));
+        table.setCell(1, r, kBlackText);
     }
 }
 
-void GraphicsConverter::ResetRegisterTable(Headers headers)
+void ResetTable(RegisterTable& table, GraphicsConverter::Headers headers)
 {
     // Every column of every row: a wide or tall earlier picture leaves nothing behind that an
     // analysis or an export of the next one could pick up.
-    mTable.clearRows();
-    writeRowStarts(mTable.rowCount());
+    table.clearRows();
+    WriteRowStarts(table, table.rowCount());
     for (int c = 1; c <= 9; ++c)
-        mTable.setCell(c, 0, headers == Headers::RegisterAddresses ? RegisterAddressHeader(c)
-                                                                     : QStringLiteral("Reg %1").arg(c + 703));
-    emit tableChanged();
+        table.setCell(c, 0, headers == GraphicsConverter::Headers::RegisterAddresses ? RegisterAddressHeader(c)
+                                                                                     : QStringLiteral("Reg %1").arg(c + 703));
 }
 
-void GraphicsConverter::LoadPicture(const QString& fileName)
+// Whether the analysis goes on after line y.
+bool GoOn(const AnalysisProgress& progress, int y, int height)
 {
-    TakePicture(ReadPicture(fileName));
+    return !progress || progress(y, height);
 }
 
-void GraphicsConverter::TakePicture(QImage picture)
+// "Ermittle Farben Kompakt" on a table; false when stopped.
+bool Kompakt(const QImage& picture, RegisterTable& table, const AnalysisProgress& progress)
 {
-    mPicture = std::move(picture);
-    mPainted = false;
-    PaletteQuantizer quantizer;
-    quantizer.quantize(mPicture);
-    mTable.setSize(RegisterTable::kShownColumns, mPicture.height() + 1);
-    writeRowStarts(mPicture.height() + 1);
-    emit pictureReplaced();
-    emit tableChanged();
-}
-
-void GraphicsConverter::ErmittleFarbenKompakt()
-{
-    const int width = pictureWidth();
-    const int height = pictureHeight();
-    if (width == 0 || height == 0)
-        return;
+    const int width = picture.width();
+    const int height = picture.height();
     ColorTextCache texts;
     // stamp[id] == generation: the colour is known to stand in columns 1-15 of the current line.
     // Overwriting column 15 starts a new generation, since it may have removed a colour.
@@ -69,7 +52,7 @@ void GraphicsConverter::ErmittleFarbenKompakt()
     int generation = 0;
     for (int y = 1; y <= height; ++y) {
         ++generation;
-        const auto* line = reinterpret_cast<const QRgb*>(mPicture.constScanLine(y - 1));
+        const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y - 1));
         for (int x = width; x >= 1; --x) {
             const int id = texts.idOf(line[x - 1]);
             if (id >= static_cast<int>(stamp.size()))
@@ -79,33 +62,33 @@ void GraphicsConverter::ErmittleFarbenKompakt()
             const QString& c = texts.text(id);
             bool found = false;
             for (int k = 1; k <= 15 && !found; ++k)
-                found = mTable.cell(k, y) == c;
+                found = table.cell(k, y) == c;
             if (!found) {
                 int free = 0;
                 for (int k = 1; k <= 14 && free == 0; ++k)
-                    if (mTable.cell(k, y).trimmed().isEmpty())
+                    if (table.cell(k, y).trimmed().isEmpty())
                         free = k;
                 if (free != 0) {
-                    mTable.setCell(free, y, c);
+                    table.setCell(free, y, c);
                 } else {
-                    mTable.setCell(15, y, c);
+                    table.setCell(15, y, c);
                     ++generation;
                 }
             }
             stamp[id] = generation;
         }
+        if (!GoOn(progress, y, height))
+            return false;
     }
-    mLog.appendPixelWalk(width, height, ConverterLog::Walk::RightToLeft);
-    emit tableChanged();
+    return true;
 }
 
-void GraphicsConverter::ErmittleFarbenIsoliert()
+// "Ermittle Farben Isoliert" on a table whose headers and row starts were just written; false when
+// stopped.
+bool Isoliert(const QImage& picture, RegisterTable& table, const AnalysisProgress& progress)
 {
-    ResetRegisterTable(Headers::RegisterAddresses);
-    const int width = pictureWidth();
-    const int height = pictureHeight();
-    if (width == 0 || height == 0)
-        return;
+    const int width = picture.width();
+    const int height = picture.height();
     constexpr int kSearched = 19;
     ColorTextCache texts;
     // First column (row by row, then column by column) of each text in the lines above, columns 1-19.
@@ -121,9 +104,9 @@ void GraphicsConverter::ErmittleFarbenIsoliert()
     for (int y = 1; y <= height; ++y) {
         current.clear();
         for (int k = 1; k <= kSearched; ++k)
-            if (!mTable.cell(k, y).isEmpty())
-                current.insert(mTable.cell(k, y), k);
-        const auto* line = reinterpret_cast<const QRgb*>(mPicture.constScanLine(y - 1));
+            if (!table.cell(k, y).isEmpty())
+                current.insert(table.cell(k, y), k);
+        const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y - 1));
         for (int x = 1; x <= width; ++x) {
             const int id = texts.idOf(line[x - 1]);
             if (id >= static_cast<int>(stamp.size()))
@@ -136,10 +119,10 @@ void GraphicsConverter::ErmittleFarbenIsoliert()
                 p = current.value(c, 0);
             if (p == 0)
                 p = beyond.value(c, 0);
-            const QString& there = mTable.cell(p, y);
+            const QString& there = table.cell(p, y);
             if (there != c && !there.isEmpty())
                 p = ++n;
-            mTable.setCell(p, y, c);
+            table.setCell(p, y, c);
             if (p >= 1 && p <= kSearched) {
                 if (current.value(c, 0) < p)
                     current.insert(c, p);
@@ -149,12 +132,81 @@ void GraphicsConverter::ErmittleFarbenIsoliert()
             stamp[id] = y;
         }
         for (int k = 1; k <= kSearched; ++k) {
-            const QString& t = mTable.cell(k, y);
+            const QString& t = table.cell(k, y);
             if (!t.isEmpty() && !earlier.contains(t))
                 earlier.insert(t, k);
         }
+        if (!GoOn(progress, y, height))
+            return false;
     }
-    mLog.appendPixelWalk(width, height, ConverterLog::Walk::LeftToRight);
+    return true;
+}
+
+} // namespace
+
+GraphicsConverter::GraphicsConverter() = default;
+
+void GraphicsConverter::ResetRegisterTable(Headers headers)
+{
+    ResetTable(mTable, headers);
+    emit tableChanged();
+}
+
+void GraphicsConverter::LoadPicture(const QString& fileName)
+{
+    TakePicture(ReadPicture(fileName));
+}
+
+void GraphicsConverter::TakePicture(QImage picture)
+{
+    mPicture = std::move(picture);
+    mPainted = false;
+    QuantizeToPalette(mPicture);
+    mTable.setSize(RegisterTable::kShownColumns, mPicture.height() + 1);
+    WriteRowStarts(mTable, mPicture.height() + 1);
+    emit pictureReplaced();
+    emit tableChanged();
+}
+
+void GraphicsConverter::ErmittleFarbenKompakt()
+{
+    if (pictureWidth() == 0 || pictureHeight() == 0)
+        return;
+    Kompakt(mPicture, mTable, {});
+    mLog.appendPixelWalk(pictureWidth(), pictureHeight(), ConverterLog::Walk::RightToLeft);
+    emit tableChanged();
+}
+
+void GraphicsConverter::ErmittleFarbenIsoliert()
+{
+    ResetRegisterTable(Headers::RegisterAddresses);
+    if (pictureWidth() == 0 || pictureHeight() == 0)
+        return;
+    Isoliert(mPicture, mTable, {});
+    mLog.appendPixelWalk(pictureWidth(), pictureHeight(), ConverterLog::Walk::LeftToRight);
+    emit tableChanged();
+}
+
+std::optional<RegisterTable> GraphicsConverter::Analyse(AnalysisInput input, const AnalysisProgress& progress)
+{
+    if (input.analysis == Analysis::Isoliert)
+        ResetTable(input.table, Headers::RegisterAddresses);
+    if (input.picture.width() == 0 || input.picture.height() == 0)
+        return std::move(input.table);
+    const bool done = input.analysis == Analysis::Kompakt ? Kompakt(input.picture, input.table, progress)
+                                                          : Isoliert(input.picture, input.table, progress);
+    if (!done)
+        return std::nullopt;
+    return std::move(input.table);
+}
+
+void GraphicsConverter::takeAnalysis(Analysis analysis, RegisterTable table)
+{
+    mTable = std::move(table);
+    if (pictureWidth() != 0 && pictureHeight() != 0)
+        mLog.appendPixelWalk(pictureWidth(), pictureHeight(),
+                             analysis == Analysis::Kompakt ? ConverterLog::Walk::RightToLeft
+                                                           : ConverterLog::Walk::LeftToRight);
     emit tableChanged();
 }
 

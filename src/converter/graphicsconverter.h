@@ -8,7 +8,12 @@
 #include <QImage>
 #include <QObject>
 #include <QPoint>
+#include <functional>
 #include <optional>
+
+// How far an analysis is: called after each picture line with the lines done and the picture's height;
+// returning false stops the analysis. May be empty.
+using AnalysisProgress = std::function<bool(int done, int lines)>;
 
 // The picture is quantised to the Atari palette when it is loaded; the analyses then fill the table
 // line by line with the colour texts each colour register has to hold. Every change goes through a
@@ -48,6 +53,23 @@ public:
     // "Ermittle Farben Isoliert": every colour of the picture gets a column of its own.
     void ErmittleFarbenIsoliert();
 
+    // The same analyses on a copy of the table, for a caller on another thread: the picture and the
+    // table are copied (cheaply: both share their data until written) by the caller's thread, the
+    // analysis runs on the copies wherever the caller likes, and takeAnalysis() puts the result in
+    // place on the converter's thread. Stopped through progress, there is no result and the converter
+    // holds what it held. The picture must not be painted meanwhile.
+    enum class Analysis { Kompakt, Isoliert };
+    struct AnalysisInput {
+        Analysis analysis = Analysis::Kompakt;
+        QImage picture;
+        RegisterTable table;
+    };
+    AnalysisInput analysisInput(Analysis analysis) const { return {analysis, mPicture, mTable}; }
+    static std::optional<RegisterTable> Analyse(AnalysisInput input, const AnalysisProgress& progress);
+    // The table an analysis of the current picture made: in place, logged and announced as by
+    // ErmittleFarbenKompakt() or ErmittleFarbenIsoliert().
+    void takeAnalysis(Analysis analysis, RegisterTable table);
+
     // Typing into a cell.
     void setCellText(int column, int row, const QString& text);
     // Right-drag: the two cells exchange their texts.
@@ -81,8 +103,6 @@ signals:
     void pixelsChanged(QRect area);
 
 private:
-    void writeRowStarts(int rows);
-
     QImage mPicture;
     RegisterTable mTable;
     ConverterLog mLog;

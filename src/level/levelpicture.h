@@ -1,6 +1,7 @@
 // The level picture (4096 x 320) and the pattern chooser (1024 x 128), drawn from the level document.
 #pragma once
 
+#include "level/leveloverlays.h"
 #include "level/levelpixeltable.h"
 #include "palette/ataricolor.h"
 
@@ -64,8 +65,8 @@ public:
     // Monsters whose posX is not 0, with labels and the 240-step path preview. Throws ConversionError
     // when a posX or a code on a path is not a number.
     void drawMonsters();
-    static PackedColor monsterColor(int n) { return PackRgb(255 - 14 * n, 0, 0); }
-    static PackedColor switchColor(int n) { return PackRgb(0, 255 - 14 * n, 0); }
+    static PackedColor monsterColor(int n) { return OverlayMonsterColor(n); }
+    static PackedColor switchColor(int n) { return OverlaySwitchColor(n); }
 
     // --- editor colours -------------------------------------------------------------------------------
     // Pattern p at cell (x, y) of an image, in the pattern editor's colours. Cells outside the image

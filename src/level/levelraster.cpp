@@ -3,9 +3,29 @@
 
 #include "common/errors.h"
 #include "level/leveldocument.h"
+#include "level/leveloverlays.h"
 #include "level/levelpixeltable.h"
 
 #include <cstring>
+
+namespace {
+
+class IndexedCanvas : public OverlayCanvas {
+public:
+    explicit IndexedCanvas(IndexedImage& image) : mImage(image) {}
+    int width() const override { return mImage.width; }
+    int height() const override { return mImage.height; }
+    void fill(int y, int x0, int x1, PackedColor color) override
+    {
+        char* line = mImage.pixels.data() + qsizetype{mImage.width} * y;
+        std::memset(line + x0, mImage.colorIndex(color), static_cast<size_t>(x1 - x0 + 1));
+    }
+
+private:
+    IndexedImage& mImage;
+};
+
+} // namespace
 
 IndexedImage RenderLevelCells(const LevelDocument& document, const LevelPixelTable& pixels)
 {
@@ -33,4 +53,11 @@ IndexedImage RenderLevelCells(const LevelDocument& document, const LevelPixelTab
         }
     }
     return image;
+}
+
+void DrawLoadedLevelOverlays(IndexedImage& image, const LevelDocument& document)
+{
+    IndexedCanvas canvas(image);
+    DrawMonsterOverlay(canvas, document);
+    DrawSwitchOverlay(canvas, document);
 }

@@ -32,17 +32,27 @@ struct Canvas {
 } // namespace
 
 PatternEditor::PatternEditor()
-    : mOverview(kOverviewWidth, kOverviewHeight, QImage::Format_RGB32),
+    : mOverviewFill(qRgb(0, 0, 0)),
       mSurface(kSurfaceSize, kSurfaceSize, QImage::Format_RGB32),
       mPreview(kPreviewSize, kPreviewSize, QImage::Format_RGB32),
       mRowGrid(kRowGridWidth, kRowGridHeight, QImage::Format_RGB32)
 {
-    mOverview.fill(Qt::black);
     mSurface.fill(ToQRgb(kFrameColor));
     mPreview.fill(Qt::black);
     resetRowColorsToRegisters();
     drawRowColorGrid();
     mDocument.takeChanges();
+}
+
+QImage& PatternEditor::overviewImage() const
+{
+    if (mOverviewFill) {
+        if (mOverview.isNull())
+            mOverview = QImage(kOverviewWidth, kOverviewHeight, QImage::Format_RGB32);
+        mOverview.fill(*mOverviewFill);
+        mOverviewFill.reset();
+    }
+    return mOverview;
 }
 
 UndoHistory::UndoHistory() : mStack(std::make_unique<QUndoStack>())
@@ -172,7 +182,7 @@ void PatternEditor::create()
     mDocument.clearStore();
     // Every pattern of the cleared store has only pixel value 0: the whole overview takes F0.
     note(EditorPart::Overview);
-    mOverview.fill(ToQRgb(registers()[0].displayColor));
+    mOverviewFill = ToQRgb(registers()[0].displayColor);
     try {
         ReCalcdata();
         DrawDefine();
@@ -224,7 +234,7 @@ void PatternEditor::UpdatePattern(int x, int y)
     QRgb colors[4];
     for (int k = 0; k < 4; ++k)
         colors[k] = ToQRgb(registers()[k].displayColor);
-    const Canvas canvas(mOverview);
+    const Canvas canvas(overviewImage());
     for (int part = 0; part < 2; ++part) {
         const int bank = 2 * y + 1 + part;
         const int o = 16 * part;

@@ -117,7 +117,9 @@ public:
     void setSwapPattern(int pattern);
     void setSwapSet(int set);
 
-    const QImage& overview() const { return mOverview; }
+    // Made and filled when first asked for or drawn on: a start that clears the store and then loads
+    // a pattern file fills it once.
+    const QImage& overview() const { return overviewImage(); }
     const QImage& surface() const { return mSurface; }
     const QImage& preview() const { return mPreview; }
 
@@ -300,7 +302,10 @@ private:
     int mPhaseCount = 0;
     int mPhasePosition = -1;
     std::array<int, kMaxPhases> mPhaseTable{};
-    QImage mOverview;
+    // The overview, and the colour it is to be filled with before it is next read or drawn on.
+    QImage& overviewImage() const;
+    mutable QImage mOverview;
+    mutable std::optional<QRgb> mOverviewFill;
     QImage mSurface;
     QImage mPreview;
     QImage mRowGrid;

@@ -28,8 +28,7 @@ TEST(CliModule, PictureCommandWithoutTheModule)
     ASSERT_TRUE(help.waitForFinished(30000));
     EXPECT_EQ(help.exitCode(), 0);
     EXPECT_TRUE(help.readAllStandardOutput().contains("render-level DATEI.la8"));
-    // render-level draws the cells itself (here it only finds no font file) and needs the module for
-    // the overlays.
+    // render-level draws the cells and the overlays itself (here it only finds no font file).
     for (const bool overlays : {false, true}) {
         QStringList args{QStringLiteral("render-level"), QStringLiteral("x.la8"), QStringLiteral("--font"),
                          QStringLiteral("x.fa8"), QStringLiteral("-o"), dir.filePath(QStringLiteral("x.png"))};
@@ -39,7 +38,6 @@ TEST(CliModule, PictureCommandWithoutTheModule)
         render.start(alone, args);
         ASSERT_TRUE(render.waitForFinished(30000));
         EXPECT_EQ(render.exitCode(), 1);
-        EXPECT_EQ(render.readAllStandardError().startsWith("Das Bildmodul tavrel-cli-pictures kann nicht geladen werden."),
-                  overlays);
+        EXPECT_TRUE(render.readAllStandardError().startsWith("Datei ")) << overlays;
     }
 }

@@ -6,7 +6,10 @@
 #include "common/errors.h"
 #include "converter/graphicsexport.h"
 #include "converter/pictureloader.h"
+#include "support/testpicture.h"
 
+#include <QSignalSpy>
+#include <algorithm>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -184,6 +187,65 @@ TEST(Isoliert, WithoutAPictureOnlyResets)
     EXPECT_EQ(converter.cell(1, 1), kBlack);
     converter.ErmittleFarbenKompakt();
     EXPECT_EQ(converter.log().lineCount(), 1);
+}
+
+// Every cell of the table's rows 0 ... rowCount, columns 0 ... 40 (past the shown ones too).
+std::vector<QString> AllCells(const RegisterTable& table)
+{
+    std::vector<QString> cells;
+    for (int row = 0; row <= table.rowCount(); ++row)
+        for (int column = 0; column <= 40; ++column)
+            cells.push_back(table.cell(column, row));
+    return cells;
+}
+
+TEST(AnalysisOnACopy, GivesWhatTheAnalysisInPlaceGivesAndStopsWithoutAChange)
+{
+    using Analysis = GraphicsConverter::Analysis;
+    for (const Analysis analysis : {Analysis::Kompakt, Analysis::Isoliert}) {
+        SCOPED_TRACE(analysis == Analysis::Kompakt ? "Kompakt" : "Isoliert");
+        GraphicsConverter inPlace;
+        GraphicsConverter onCopy;
+        for (GraphicsConverter* c : {&inPlace, &onCopy}) {
+            c->TakePicture(MadeUpPhoto(120, 50));
+            c->ErmittleFarbenKompakt(); // something in the table already
+        }
+        if (analysis == Analysis::Kompakt)
+            inPlace.ErmittleFarbenKompakt();
+        else
+            inPlace.ErmittleFarbenIsoliert();
+
+        // Stopped after line 20: no result, the converter as it was, its log too.
+        const std::vector<QString> before = AllCells(onCopy.table());
+        const qsizetype logLines = onCopy.log().lineCount();
+        std::vector<int> reported;
+        const auto stopped = GraphicsConverter::Analyse(onCopy.analysisInput(analysis), [&](int done, int lines) {
+            EXPECT_EQ(lines, 50);
+            reported.push_back(done);
+            return done < 20;
+        });
+        EXPECT_FALSE(stopped.has_value());
+        EXPECT_EQ(reported.size(), 20u);
+        EXPECT_EQ(reported.back(), 20);
+        EXPECT_EQ(AllCells(onCopy.table()), before);
+        EXPECT_EQ(onCopy.log().lineCount(), logLines);
+
+        // Run through: every line reported in order, and the result put in place is the same table and log.
+        reported.clear();
+        auto result = GraphicsConverter::Analyse(onCopy.analysisInput(analysis), [&](int done, int) {
+            reported.push_back(done);
+            return true;
+        });
+        ASSERT_TRUE(result.has_value());
+        EXPECT_EQ(reported.size(), 50u);
+        EXPECT_TRUE(std::is_sorted(reported.begin(), reported.end()));
+        EXPECT_EQ(AllCells(onCopy.table()), before); // not yet taken
+        QSignalSpy changed(&onCopy, &GraphicsConverter::tableChanged);
+        onCopy.takeAnalysis(analysis, std::move(*result));
+        EXPECT_EQ(changed.count(), 1);
+        EXPECT_EQ(AllCells(onCopy.table()), AllCells(inPlace.table()));
+        EXPECT_EQ(onCopy.log().lines(), inPlace.log().lines());
+    }
 }
 
 TEST(RegisterTable, ANarrowPictureAfterAWideAnalysedOneKeepsNoneOfItsColours)

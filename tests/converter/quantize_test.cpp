@@ -1,12 +1,15 @@
 // The nearest palette colour: the exact rule against a plain scan, ties, and whole pictures.
-#include "converter/nearestpalettecolor.h"
+#include "converter/graphicsconverter.h"
 #include "converter/linezoom.h"
+#include "converter/nearestpalettecolor.h"
 #include "palette/ataripalette.h"
+#include "support/testpicture.h"
 
 #include <QImage>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <random>
+#include <vector>
 
 namespace {
 
@@ -69,20 +72,76 @@ TEST(NearestPaletteColor, AgreesWithAScanOfAllEntries)
     EXPECT_GT(checked, 250000);
 }
 
-TEST(PaletteQuantizer, ReplacesEveryPixelAndKeepsThePictureSize)
+TEST(NearestPaletteColor, AgreesWithAScanOfAllEntriesAtEveryBoxCornerAndOnTies)
 {
-    QImage picture(37, 5, QImage::Format_ARGB32);
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            picture.setPixel(x, y, qRgb(x * 7, y * 50, (x * y) & 255));
-    const QImage original = picture;
-    PaletteQuantizer quantizer;
-    quantizer.quantize(picture);
+    // The lookup cuts the cube into boxes of 4 x 4 x 4: both ends of every box in every channel.
+    std::vector<int> ends;
+    for (int low = 0; low < 256; low += 4)
+        ends.insert(ends.end(), {low, low + 3});
+    for (const int r : ends)
+        for (const int g : ends)
+            for (const int b : ends)
+                ASSERT_EQ(NearestPaletteEntry(PackRgb(r, g, b)), ScanAllEntries(r, g, b)) << r << "," << g << "," << b;
+    // Colours half-way between two entries, many of them equally far from both.
+    const auto& t = AtariPalette::table();
+    std::mt19937 random(7);
+    int ties = 0;
+    for (int n = 0; n < 100000; ++n) {
+        const int i = static_cast<int>(random() % 256), j = static_cast<int>(random() % 256);
+        const int r = (t[3 * i] + t[3 * j]) / 2, g = (t[3 * i + 1] + t[3 * j + 1]) / 2, b = (t[3 * i + 2] + t[3 * j + 2]) / 2;
+        const AtariColor expected = ScanAllEntries(r, g, b);
+        ASSERT_EQ(NearestPaletteEntry(PackRgb(r, g, b)), expected) << r << "," << g << "," << b;
+        const auto distance = [&](int e) {
+            return std::abs(r - t[3 * e]) + std::abs(g - t[3 * e + 1]) + std::abs(b - t[3 * e + 2]);
+        };
+        const int best = distance(expected);
+        for (int e = 0; e < expected; ++e)
+            if (distance(e) == best && PaletteColor(static_cast<AtariColor>(e)) != PaletteColor(expected)) {
+                ++ties;
+                break;
+            }
+    }
+    EXPECT_GT(ties, 1000);
+}
+
+// Every pixel of a picture that the converter took is its original's nearest entry by a scan of all.
+void ExpectEveryPixelScanned(const QImage& original)
+{
+    GraphicsConverter converter;
+    converter.TakePicture(original);
+    const QImage& picture = converter.picture();
     ASSERT_EQ(picture.size(), original.size());
     EXPECT_EQ(picture.format(), QImage::Format_RGB32);
-    for (int y = 0; y < picture.height(); ++y)
+    const QImage source = original.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        const auto* out = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
         for (int x = 0; x < picture.width(); ++x)
-            EXPECT_EQ(FromPixel(picture.pixel(x, y)), NearestPaletteColor(FromPixel(original.pixel(x, y))));
+            ASSERT_EQ(out[x], ToQRgb(PaletteColor(ScanAllEntries(qRed(in[x]), qGreen(in[x]), qBlue(in[x])))))
+                << x << "," << y;
+    }
+}
+
+TEST(QuantizeToPalette, EveryPixelOfTheTestPicturesAsByAScanOfAllEntries)
+{
+    QImage small(37, 5, QImage::Format_ARGB32);
+    for (int y = 0; y < small.height(); ++y)
+        for (int x = 0; x < small.width(); ++x)
+            small.setPixel(x, y, qRgb(x * 7, y * 50, (x * y) & 255));
+    ExpectEveryPixelScanned(small);
+    ExpectEveryPixelScanned(MadeUpPhoto(320, 200));
+    const QImage grainy = GrainyPhoto(1920, 1080);
+    // The grainy photo is the benchmark's picture of over a million distinct colours.
+    std::vector<bool> seen(1 << 24);
+    int distinct = 0;
+    for (int y = 0; y < grainy.height(); ++y)
+        for (int x = 0; x < grainy.width(); ++x) {
+            const QRgb c = grainy.pixel(x, y) & 0xFFFFFF;
+            distinct += seen[c] ? 0 : 1;
+            seen[c] = true;
+        }
+    EXPECT_GT(distinct, 1000000);
+    ExpectEveryPixelScanned(grainy.copy(0, 0, 640, 1080));
 }
 
 TEST(LineZoom, LoadAndResizeRules)

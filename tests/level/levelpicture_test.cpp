@@ -3,6 +3,7 @@
 #include "common/textfile.h"
 #include "level/leveldocument.h"
 #include "level/levelpicture.h"
+#include "level/leveloverlays_picture.h"
 #include "level/levelraster.h"
 #include "level/monsterpath.h"
 #include "level/undo_writecells.h"
@@ -11,9 +12,11 @@
 #include "pattern/patternstore.h"
 #include "common/packedcolor_picture.h"
 
+#include <QPainter>
 #include <gtest/gtest.h>
 #include <cstring>
 #include <limits>
+#include <random>
 #include <QUndoStack>
 
 namespace {
@@ -443,6 +446,87 @@ TEST(LevelOverlays, ExtremePositions)
             f.doc.setTableCell(LevelTable::Switches, 4, 2, QString::number(a));
             f.picture.drawSwitches();
         }
+}
+
+// The overlays' lines and target fields against QPainter's drawing with the pen the level editor once
+// used (5 pixels, square caps, mitred corners, no smoothing) and its hatched brush.
+namespace {
+
+QPen PainterPen()
+{
+    QPen pen(QColor(255, 0, 0), 5);
+    pen.setCapStyle(Qt::SquareCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    return pen;
+}
+
+int DifferingPixels(const QImage& a, const QImage& b, int* inked = nullptr)
+{
+    int differ = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            differ += a.pixel(x, y) != b.pixel(x, y);
+            if (inked)
+                *inked += a.pixel(x, y) != qRgb(255, 255, 255);
+        }
+    return differ;
+}
+
+} // namespace
+
+TEST(LevelOverlays, LinesAndFieldsAsThePainterDrawsThem)
+{
+    QImage painted(160, 120, QImage::Format_RGB32);
+    QImage drawn(160, 120, QImage::Format_RGB32);
+    ImageOverlayCanvas canvas(drawn);
+    const PackedColor red = PackRgb(255, 0, 0);
+    // Level and row steps, cut at the edges, of no length: pixel for pixel.
+    const int straight[][4] = {{14, 16, 46, 16}, {46, 16, 14, 16}, {14, 16, 14, 48}, {14, 80, 14, 48},
+                               {0, 0, 0, 0},     {30, 30, 30, 30}, {-40, 118, 200, 118}, {158, -9, 158, 300},
+                               {1, 2, 159, 2},   {77, 119, 77, 60}};
+    for (const auto& l : straight) {
+        painted.fill(Qt::white);
+        drawn.fill(Qt::white);
+        {
+            QPainter painter(&painted);
+            painter.setPen(PainterPen());
+            painter.drawLine(l[0], l[1], l[2], l[3]);
+        }
+        DrawWideLine(canvas, l[0], l[1], l[2], l[3], red);
+        EXPECT_EQ(DifferingPixels(painted, drawn), 0) << l[0] << "," << l[1] << " " << l[2] << "," << l[3];
+    }
+    // Slanting lines: the painter rounds its edges in fixed point, so a pixel whose centre lies within a
+    // hair of an edge may land on the other side: a few pixels of a line, more of a long one.
+    std::mt19937 random(3);
+    int differ = 0, inked = 0;
+    for (int n = 0; n < 300; ++n) {
+        const int x1 = random() % 200 - 20, y1 = random() % 160 - 20, x2 = random() % 200 - 20, y2 = random() % 160 - 20;
+        painted.fill(Qt::white);
+        drawn.fill(Qt::white);
+        {
+            QPainter painter(&painted);
+            painter.setPen(PainterPen());
+            painter.drawLine(x1, y1, x2, y2);
+        }
+        DrawWideLine(canvas, x1, y1, x2, y2, red);
+        const int d = DifferingPixels(painted, drawn, &inked);
+        EXPECT_LE(d, 16) << x1 << "," << y1 << " " << x2 << "," << y2;
+        differ += d;
+    }
+    EXPECT_LT(differ * 100, inked); // under 1 %
+    // A target field over a background, partly outside: outline and hatching.
+    for (const QPoint at : {QPoint(40, 40), QPoint(41, 37), QPoint(-10, 100), QPoint(140, -5)}) {
+        painted.fill(qRgb(1, 2, 3));
+        drawn.fill(qRgb(1, 2, 3));
+        {
+            QPainter painter(&painted);
+            painter.setPen(PainterPen());
+            painter.setBrush(QBrush(QColor(255, 0, 0), Qt::BDiagPattern));
+            painter.drawRect(at.x(), at.y(), 32, 32);
+        }
+        DrawTargetField(canvas, at.x(), at.y(), red);
+        EXPECT_EQ(DifferingPixels(painted, drawn), 0) << at.x() << "," << at.y();
+    }
 }
 
 TEST(LevelOverlays, PlacingAfterTheSwitchOverlayGivesCrispBlocks)

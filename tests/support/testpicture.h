@@ -1,5 +1,4 @@
-// A made-up photo for the converter benchmarks: smooth gradients, soft rings, shapes and a little grain,
-// so that it has many distinct colours in runs, as a photograph has.
+// Made-up photos for the converter's tests and benchmarks.
 #pragma once
 
 #include <QImage>
@@ -7,6 +6,8 @@
 #include <cmath>
 #include <cstdint>
 
+// Smooth gradients, soft rings, shapes and a little grain, so that it has many distinct colours in runs,
+// as a photograph has.
 inline QImage MadeUpPhoto(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
@@ -40,5 +41,29 @@ inline QImage MadeUpPhoto(int width, int height)
     painter.drawRect(QRectF(width * 0.55, height * 0.55, width * 0.2, height * 0.3));
     painter.setBrush(QColor(230, 230, 210));
     painter.drawRect(QRectF(width * 0.6, height * 0.62, width * 0.05, height * 0.08));
+    return image;
+}
+
+// Smooth gradients over all three channels with strong grain in each channel apart, as a noisy photo
+// at full resolution has: at 1920 x 1080 over a million distinct colours, few runs.
+inline QImage GrainyPhoto(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    std::uint32_t seed = 2024;
+    const auto grain = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<int>(seed >> 27) - 16;
+    };
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const double v = static_cast<double>(y) / height;
+        for (int x = 0; x < width; ++x) {
+            const double u = static_cast<double>(x) / width;
+            const int r = static_cast<int>(255 * u) + grain();
+            const int g = static_cast<int>(255 * v) + grain();
+            const int b = static_cast<int>(128 + 110 * std::sin(6.0 * (u + v))) + grain();
+            line[x] = qRgb(qBound(0, r, 255), qBound(0, g, 255), qBound(0, b, 255));
+        }
+    }
     return image;
 }
