@@ -7,9 +7,11 @@
 #include "app/qtuserdialogs.h"
 #include "app/windowreport.h"
 #include "app/windowset.h"
+#include "common/backupcopies.h"
+#include "common/programdatafolder.h"
+#include "common/programsettings.h"
 
 #include <QApplication>
-#include <QStandardPaths>
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
@@ -51,10 +53,12 @@ int main(int argc, char** argv)
     InstallGermanQtTranslations();
     QtUserDialogs dialogs;
     SystemDesktopOpener opener;
-    const ToolFolder folder = ToolFolder::ForProgram(QCoreApplication::applicationDirPath(),
-                                                     QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const ToolFolder folder = ToolFolder::ForProgram(QCoreApplication::applicationDirPath());
     WindowSet windows(dialogs, opener, folder);
     windows.showMain();
+    // Copies an interrupted in-place save left are named once, before anything is opened.
+    QSettings settings = ProgramSettings();
+    TellLeftBackupCopiesOnce(dialogs, BackupFolder(), settings);
     FileOpening files(windows, dialogs);
     files.open(line.files);
 
