@@ -7,6 +7,7 @@
 #include "pattern/colorregisterset.h"
 #include "pattern/patternstore.h"
 
+#include <QUndoStack>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
