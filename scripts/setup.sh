@@ -16,6 +16,25 @@ if [ ${#missing[@]} -gt 0 ]; then
     exit 1
   fi
 fi
+# The emulator comes from Debian's contrib component, which a machine may not have enabled: the package sources
+# are changed only when asked to (TAVREL_INSTALL_EMULATOR=1, as .ci/run does), never on a developer's own.
+if [ "${TAVREL_INSTALL_EMULATOR:-}" = 1 ] && ! dpkg-query -W -f='${Status}' atari800 2>/dev/null | grep -q 'install ok installed'; then
+  if [ "$(id -u)" != 0 ]; then
+    echo "TAVREL_INSTALL_EMULATOR=1 needs root to enable contrib and install atari800" >&2
+    exit 1
+  fi
+  for sources in /etc/apt/sources.list.d/*.sources; do
+    [ -f "$sources" ] || continue
+    # The stanza of the main archive (not the security one): its Components line gains contrib.
+    sed -i -E '/^URIs: .*\/debian\/?$/,/^Components:/ { /^Components:/ { / contrib( |$)/! s/$/ contrib/ } }' "$sources"
+  done
+  if [ -f /etc/apt/sources.list ]; then
+    sed -i -E '/^deb .*\/debian\/? [a-z-]+ .*main/ { / contrib( |$)/! s/$/ contrib/ }' /etc/apt/sources.list
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends atari800
+fi
 if [ ! -f build/build.ninja ]; then
   # Optimised as for use, without debug information, with each target's common headers parsed once:
   # a build from scratch (as in CI) takes about a third less time so.
