@@ -60,7 +60,7 @@ LevelWindow::LevelWindow(UserDialogs& dialogs, const PatternStore& patterns, con
     addLog(mGameFiles.atrPath());
 }
 
-LevelWindow::~LevelWindow() = default;
+LevelWindow::~LevelWindow() { disconnect(mFocusWatch); }
 
 const QString& LevelWindow::atrPath() const
 {

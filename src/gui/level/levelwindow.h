@@ -258,4 +258,5 @@ private:
     int mBannerWidth = 0;
     int mBannerOffset = 0; // the banner's distance from the level view's left edge
     QString mLastUndoTip;
+    QMetaObject::Connection mFocusWatch; // the application's focus changes, while the window lives
 };

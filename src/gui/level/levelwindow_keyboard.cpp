@@ -14,7 +14,9 @@ void LevelWindow::connectKeyboard()
     paintboxLevel->showLevelCursor(&mSession.cursor());
     connectAct(paintboxLevel, &LevelPictureView::levelKey, &LevelWindow::levelKey);
     // A position button about to place at the cursor shows where.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    // Dropped in the destructor: the children's destruction in ~QWidget moves the focus after this
+    // window's own members are gone.
+    mFocusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         auto placing = [now](const auto& buttons) { return std::find(buttons.begin(), buttons.end(), now) != buttons.end(); };
         paintboxLevel->setCursorShown(now && (placing(monsterButtons) || placing(woButtons)));
     });
