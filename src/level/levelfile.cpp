@@ -6,6 +6,8 @@
 #include "level/leveldocument.h"
 #include "palette/colortext.h"
 
+#include <QDataStream>
+#include <QIODevice>
 #include <QFileInfo>
 #include <vector>
 
@@ -122,8 +124,54 @@ void LoadLevelLines(LevelDocument& document, LineReader& lines)
     document.markSaved();
 }
 
+void CheckLevelLines(const LineReader& lines, const QString& fileName)
+{
+    // The colour lines (every second of the first 100) are the only lines a load converts on the way.
+    constexpr int colorBlock = 2 * LevelDocument::kColorLines * LevelDocument::kColorColumns;
+    CheckFileLines(lines, fileName, kLevelFileMinLines, QStringLiteral("eine Level-Datei"),
+                   [](qsizetype number, const QString& text) {
+                       if (number <= colorBlock && number % 2 == 0)
+                           (void)ParseColorText(text);
+                   });
+}
+
 void LoadLevelFile(LevelDocument& document, const QString& fileName)
 {
     LineReader lines(fileName, kLevelFileLines);
-    NamingCutLines(lines, fileName, [&] { LoadLevelLines(document, lines); });
+    CheckLevelLines(lines, fileName);
+    LoadLevelLines(document, lines);
+}
+
+namespace {
+
+constexpr quint32 kLevelRecoveryVersion = 1;
+
+} // namespace
+
+std::function<QByteArray()> LevelRecoverySnapshot(const LevelDocument& document, const QString& levelLabel)
+{
+    return [lines = LevelFileLines(document), levelLabel] {
+        QByteArray bytes;
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out.setVersion(QDataStream::Qt_6_0);
+        out << kLevelRecoveryVersion << levelLabel << JoinWindows1252Lines(lines);
+        return bytes;
+    };
+}
+
+QString RestoreLevelRecovery(LevelDocument& document, const QByteArray& bytes, const QString& source)
+{
+    QDataStream in(bytes);
+    in.setVersion(QDataStream::Qt_6_0);
+    quint32 version = 0;
+    QString label;
+    QByteArray fileBytes;
+    in >> version >> label >> fileBytes;
+    if (in.status() != QDataStream::Ok || !in.atEnd() || version != kLevelRecoveryVersion)
+        throw FileContentError(source, 1, QStringLiteral("Die Level-Arbeit darin ist beschädigt"));
+    LineReader lines = LineReader::fromBytes(fileBytes, kLevelFileLines);
+    CheckLevelLines(lines, source);
+    LoadLevelLines(document, lines);
+    document.markModified();
+    return label;
 }

@@ -227,13 +227,13 @@ TEST_F(CliFaultsTest, EndlessZerosAreRefusedPromptly)
         {{Q("split"), Q("/dev/stdin"), Q("-o"), out()}, true, "Datei /dev/stdin ist zu groß: höchstens 2097150 Bytes\n"},
         {{Q("sound"), Q("lownibble"), Q("/dev/zero"), Q("-o"), out()}, false,
          "Datei /dev/zero ist zu groß: höchstens 2097150 Bytes\n"},
-        // The first line is all zeros, so the colour line after it is empty; the message names the cut line.
+        // The first line is all zeros and the file ends there; the message names the cut line.
         {{Q("font-asm"), Q("/dev/stdin")}, true,
-         "'' ist kein gültiger Integerwert (Zeile 1 der Datei /dev/stdin ist länger als 1024 Zeichen; die Datei ist "
-         "beschädigt oder von anderer Art)\n"},
+         "Datei /dev/stdin, Zeile 2: Die Datei endet hier, eine Pattern-Datei hat mindestens 16394 Zeilen (Zeile 1 "
+         "der Datei /dev/stdin ist länger als 1024 Zeichen; die Datei ist beschädigt oder von anderer Art)\n"},
         {{Q("player-asm"), Q("/dev/zero")}, false,
-         "'' ist kein gültiger Integerwert (Zeile 1 der Datei /dev/zero ist länger als 1024 Zeichen; die Datei ist "
-         "beschädigt oder von anderer Art)\n"},
+         "Datei /dev/zero, Zeile 2: Die Datei endet hier, eine Pattern-Datei hat mindestens 16394 Zeilen (Zeile 1 "
+         "der Datei /dev/zero ist länger als 1024 Zeichen; die Datei ist beschädigt oder von anderer Art)\n"},
     };
     for (const auto& c : cases) {
         CliSetup setup;
@@ -325,7 +325,8 @@ TEST_F(CliFaultsTest, AMessageWithANulCharacterIsPrintedWhole)
     WriteTestFile(dir, QStringLiteral("nul.fa8"), QByteArray("F0: 00\r\nab\0cd\xE4\r\n", 16));
     const CliRun run = RunCli({Q("font-asm"), broken});
     EXPECT_EQ(run.exitCode, 1);
-    const QByteArray expected = QByteArray("'ab") + '\0' + "cd\xC3\xA4' ist kein g\xC3\xBCltiger Integerwert\n";
+    const QByteArray expected = QStringLiteral("Datei %1, Zeile 2: ").arg(broken).toUtf8() + QByteArray("'ab") + '\0'
+        + "cd\xC3\xA4' ist kein g\xC3\xBCltiger Integerwert\n";
     EXPECT_EQ(run.err, expected);
 }
 
