@@ -1,4 +1,5 @@
 // The recovery copy: what a change costs on the window's thread, and the write that runs beside it.
+#include "benchpattern.h"
 #include "common/recoverystore.h"
 #include "common/recoverywriter.h"
 #include "level/leveldocument.h"
@@ -11,16 +12,6 @@
 
 namespace {
 
-// A pattern file whose every entry differs, with pattern 1 of set 1 in the buffer.
-void Prepare(PatternEditor& editor)
-{
-    for (int i = 1; i <= PatternStore::kSlotsI; ++i)
-        for (int j = 1; j <= PatternStore::kBanks; ++j)
-            editor.document().setSlot(i, j, QString::number((i * 37 + j * 11) % 256));
-    editor.Laden();
-    editor.clearHistory();
-}
-
 // Budget: 1 ms on the window's thread per change. One iteration is one painted cell and what the
 // window does for the copy after it: whether the buffer is unsaved, the snapshot handed to the writer.
 void BM_RecoveryOnAPaintedCell(benchmark::State& state)
@@ -29,7 +20,7 @@ void BM_RecoveryOnAPaintedCell(benchmark::State& state)
     RecoveryStore store(dir.path(), CurrentProcess());
     RecoveryWriter writer(store, [](const QString&) {});
     PatternEditor editor;
-    Prepare(editor);
+    bench::PrepareEditor(editor);
     int n = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -73,7 +64,7 @@ void BM_RecoveryCopyWritten(benchmark::State& state)
     QTemporaryDir dir;
     RecoveryStore store(dir.path(), CurrentProcess());
     PatternEditor editor;
-    Prepare(editor);
+    bench::PrepareEditor(editor);
     LevelDocument document;
     document.InitEmptyLevel(1);
     const auto pattern = PatternRecoverySnapshot(editor);

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDataStream>
+#include <QIODevice>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -43,6 +45,31 @@ struct RecoveryCopy {
 QByteArray SerialiseRecoveryCopy(const RecoveryCopy& copy);
 // Nothing for bytes that are not a whole copy (cut off, damaged, of another kind).
 std::optional<RecoveryCopy> ParseRecoveryCopy(const QByteArray& bytes);
+
+// The bytes of one part: its version, the kind's own extras (written with operator<<) and the bytes the
+// kind's file would hold.
+template <class Extras>
+QByteArray RecoveryPartBytes(quint32 version, const Extras& extras, const QByteArray& fileBytes)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_6_0);
+    out << version << extras << fileBytes;
+    return bytes;
+}
+// Reads such bytes into extras; the file's bytes, or nothing for bytes of another version or damaged.
+template <class Extras>
+std::optional<QByteArray> ReadRecoveryPart(const QByteArray& bytes, quint32 version, Extras& extras)
+{
+    QDataStream in(bytes);
+    in.setVersion(QDataStream::Qt_6_0);
+    quint32 read = 0;
+    QByteArray fileBytes;
+    in >> read >> extras >> fileBytes;
+    if (in.status() != QDataStream::Ok || !in.atEnd() || read != version)
+        return std::nullopt;
+    return fileBytes;
+}
 
 // A copy found in the folder, left by a process that ended.
 struct LeftCopy {

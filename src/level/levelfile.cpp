@@ -2,12 +2,11 @@
 #include "level/levelfile.h"
 
 #include "common/intconv.h"
+#include "common/recoverystore.h"
 #include "common/textfile.h"
 #include "level/leveldocument.h"
 #include "palette/colortext.h"
 
-#include <QDataStream>
-#include <QIODevice>
 #include <QFileInfo>
 #include <vector>
 
@@ -151,25 +150,17 @@ constexpr quint32 kLevelRecoveryVersion = 1;
 std::function<QByteArray()> LevelRecoverySnapshot(const LevelDocument& document, const QString& levelLabel)
 {
     return [lines = LevelFileLines(document), levelLabel] {
-        QByteArray bytes;
-        QDataStream out(&bytes, QIODevice::WriteOnly);
-        out.setVersion(QDataStream::Qt_6_0);
-        out << kLevelRecoveryVersion << levelLabel << JoinWindows1252Lines(lines);
-        return bytes;
+        return RecoveryPartBytes(kLevelRecoveryVersion, levelLabel, JoinWindows1252Lines(lines));
     };
 }
 
 QString RestoreLevelRecovery(LevelDocument& document, const QByteArray& bytes, const QString& source)
 {
-    QDataStream in(bytes);
-    in.setVersion(QDataStream::Qt_6_0);
-    quint32 version = 0;
     QString label;
-    QByteArray fileBytes;
-    in >> version >> label >> fileBytes;
-    if (in.status() != QDataStream::Ok || !in.atEnd() || version != kLevelRecoveryVersion)
+    const std::optional<QByteArray> fileBytes = ReadRecoveryPart(bytes, kLevelRecoveryVersion, label);
+    if (!fileBytes)
         throw FileContentError(source, 1, QStringLiteral("Die Level-Arbeit darin ist beschädigt"));
-    LineReader lines = LineReader::fromBytes(fileBytes, kLevelFileLines);
+    LineReader lines = LineReader::fromBytes(*fileBytes, kLevelFileLines);
     CheckLevelLines(lines, source);
     LoadLevelLines(document, lines);
     document.markModified();

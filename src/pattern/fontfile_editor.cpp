@@ -2,12 +2,11 @@
 #include "pattern/fontfile.h"
 
 #include "common/errors.h"
+#include "common/recoverystore.h"
 #include "common/textfile.h"
 #include "palette/colortext.h"
 #include "pattern/patterneditor.h"
 
-#include <QDataStream>
-#include <QIODevice>
 
 namespace {
 
@@ -112,29 +111,20 @@ std::function<QByteArray()> PatternRecoverySnapshot(const PatternEditor& editor)
             session.grid << buffer.grid(x, y);
     }
     return [document = editor.document(), session = std::move(session)] {
-        QByteArray bytes;
-        QDataStream out(&bytes, QIODevice::WriteOnly);
-        out.setVersion(QDataStream::Qt_6_0);
-        out << kPatternRecoveryVersion << session << JoinWindows1252Lines(FontFileLines(document));
-        return bytes;
+        return RecoveryPartBytes(kPatternRecoveryVersion, session, JoinWindows1252Lines(FontFileLines(document)));
     };
 }
 
 void RestorePatternRecovery(PatternEditor& editor, const QByteArray& bytes, const QString& source)
 {
-    QDataStream in(bytes);
-    in.setVersion(QDataStream::Qt_6_0);
-    quint32 version = 0;
     PatternSession session;
-    QByteArray fileBytes;
-    in >> version >> session >> fileBytes;
+    const std::optional<QByteArray> fileBytes = ReadRecoveryPart(bytes, kPatternRecoveryVersion, session);
     const auto fits = [](int v, int high) { return v >= 1 && v <= high; };
-    if (in.status() != QDataStream::Ok || !in.atEnd() || version != kPatternRecoveryVersion
-        || session.data.size() != 2 * EditBuffer::kHeight || session.grid.size() != EditBuffer::kWidth * EditBuffer::kHeight
+    if (!fileBytes || session.data.size() != 2 * EditBuffer::kHeight || session.grid.size() != EditBuffer::kWidth * EditBuffer::kHeight
         || !fits(session.set, PatternStore::kSets) || !fits(session.bufferSet, PatternStore::kSets)
         || !fits(session.pattern, PatternStore::kPatterns) || !fits(session.bufferPattern, PatternStore::kPatterns))
         throw FileContentError(source, 1, QStringLiteral("Die Pattern-Arbeit darin ist beschädigt"));
-    LineReader lines = LineReader::fromBytes(fileBytes, kFontFileLines);
+    LineReader lines = LineReader::fromBytes(*fileBytes, kFontFileLines);
     CheckFontLines(lines, source);
 
     LoadFontLines(editor, lines);
