@@ -24,7 +24,7 @@ void RecoveryWriter::changed(const QString& kind, std::optional<Snapshot> snapsh
     if (mEnded)
         return;
     if (snapshot)
-        mParts[kind] = {QDateTime::currentDateTimeUtc(), std::move(*snapshot)};
+        mParts[kind] = {QDateTime::currentDateTimeUtc(), std::make_shared<const Snapshot>(std::move(*snapshot))};
     else if (mParts.erase(kind) == 0)
         return;
     if (!mTimer.isActive())
@@ -65,7 +65,7 @@ void RecoveryWriter::writeNow()
         try {
             RecoveryCopy copy{mStore.self(), {}};
             for (const auto& [kind, part] : parts)
-                copy.parts.push_back({kind, part.changed, part.snapshot()});
+                copy.parts.push_back({kind, part.changed, (*part.snapshot)()});
             mStore.write(copy);
         } catch (const TavrelError& error) {
             report(error.message());

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 
 class RecoveryWriter : public QObject {
@@ -38,9 +39,10 @@ public:
     void endCleanly();
 
 private:
+    // Shared with a write under way, so that handing the parts over copies no snapshot.
     struct Part {
         QDateTime changed;
-        Snapshot snapshot;
+        std::shared_ptr<const Snapshot> snapshot;
     };
     void writeNow();
     // Tells the user once, on this object's thread, why copies cannot be written.
