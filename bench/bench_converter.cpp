@@ -1,8 +1,8 @@
 // Graphics converter speed: quantising a picture to the palette and the two analyses with their logs.
-#include "app/ui/qtuserdialogs.h"
+#include "app/qtuserdialogs.h"
 #include "converter/graphicsconverter.h"
 #include "converter/nearestpalettecolor.h"
-#include "converter/ui/Grafikconverter.h"
+#include "gui/converter/converterwindow.h"
 #include "testpicture.h"
 
 #include <QApplication>
@@ -107,7 +107,7 @@ void BM_ConverterWindow1920x1080(benchmark::State& state)
     private:
         QString mFile;
     } dialogs(photo);
-    TFormgrafikconverter window(dialogs);
+    ConverterWindow window(dialogs);
     window.show();
     QApplication::processEvents();
     for (auto _ : state) {

@@ -5,12 +5,12 @@
 #include "benchwindows.h"
 
 #include "app/systemdesktopopener.h"
-#include "app/ui/qtuserdialogs.h"
-#include "app/ui/windowset.h"
+#include "app/qtuserdialogs.h"
+#include "app/windowset.h"
 #include "level/leveldocument.h"
-#include "level/ui/map.h"
-#include "level/ui/Mapdata.h"
-#include "pattern/ui/main.h"
+#include "gui/level/levelwindow.h"
+#include "gui/level/levelbyteview.h"
+#include "gui/pattern/patternwindow.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -18,6 +18,7 @@
 #include <QTest>
 #include <benchmark/benchmark.h>
 #include <memory>
+#include <QUndoStack>
 
 namespace {
 
@@ -42,7 +43,7 @@ struct Program {
     Program()
     {
         PaintWatch watch;
-        windows.main()->installEventFilter(&watch);
+        windows.patternWindow()->installEventFilter(&watch);
         windows.showMain();
         WaitForPaint(watch);
     }
@@ -72,7 +73,7 @@ struct Program {
     }
     QWidget* levelEditor() const { return window("Formmap"); }
     QWidget* byteView() const { return window("FormMapData"); }
-    bool openLevelEditor() { return clickAndWaitForPaint(control<QPushButton>(windows.main(), "ButtonMap"), levelEditor()); }
+    bool openLevelEditor() { return clickAndWaitForPaint(control<QPushButton>(windows.patternWindow(), "ButtonMap"), levelEditor()); }
     bool openByteView() { return clickAndWaitForPaint(control<QPushButton>(levelEditor(), "Button30"), byteView()); }
     // Level editor and byte view open, the elements page showing for painting.
     void openForPainting()
@@ -149,7 +150,7 @@ void BM_PaintCellByteViewOpen(benchmark::State& state)
 {
     Program program;
     program.openForPainting();
-    LevelDocument& document = program.windows.map()->document();
+    LevelDocument& document = program.windows.levelWindow()->document();
     QWidget* view = program.levelView();
     document.InitEmptyLevel(2); // the chosen element differs, so that every click changes a cell
     QCoreApplication::processEvents();
@@ -175,7 +176,7 @@ void BM_UndoStrokeByteViewOpen(benchmark::State& state)
 {
     Program program;
     program.openForPainting();
-    LevelDocument& document = program.windows.map()->document();
+    LevelDocument& document = program.windows.levelWindow()->document();
     QWidget* view = program.levelView();
     auto* undo = program.control<QPushButton>(program.levelEditor(), "ButtonUndo");
     for (auto _ : state) {

@@ -1,8 +1,8 @@
 // Level byte view speed: painting after a scroll (opening it: bench_frames.cpp).
-#include "app/ui/qtuserdialogs.h"
+#include "app/qtuserdialogs.h"
 #include "level/leveldocument.h"
 #include "level/levelpixeltable.h"
-#include "level/ui/Mapdata.h"
+#include "gui/level/levelbyteview.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -18,7 +18,7 @@ void BM_ScrollPixelTable(benchmark::State& state)
     LevelDocument document;
     document.InitEmptyLevel(1);
     LevelPixelTable pixels;
-    TFormMapData window(dialogs);
+    LevelByteView window(dialogs);
     window.setSources(document, pixels);
     window.show();
     auto* grid = window.findChild<QTableView*>(QStringLiteral("GridBit"));

@@ -9,12 +9,12 @@
 // is loaded.
 #include "benchwindows.h"
 #include "app/systemdesktopopener.h"
-#include "app/ui/germantranslations.h"
-#include "app/ui/qtuserdialogs.h"
-#include "app/ui/windowset.h"
+#include "app/germantranslations.h"
+#include "app/qtuserdialogs.h"
+#include "app/windowset.h"
 #include "pattern/fontfile.h"
 #include "pattern/patterneditor.h"
-#include "pattern/ui/main.h"
+#include "gui/pattern/patternwindow.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -61,7 +61,7 @@ bool StartWindowSet(const QString& programFolder)
     static SystemDesktopOpener opener;
     WindowSet windows(dialogs, opener, programFolder);
     PaintWatch watch;
-    windows.main()->installEventFilter(&watch);
+    windows.patternWindow()->installEventFilter(&watch);
     windows.showMain();
     return WaitForPaint(watch);
 }

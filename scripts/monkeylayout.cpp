@@ -5,7 +5,7 @@
 // Output, one line each: "WINDOW title TEXT", then "WINDOW CONTROL PAGE X Y W H" relative to the
 // window's top-left corner, PAGE the page of the window's page control the control lies on (-1 for
 // none); page tabs as PAGECONTROL#INDEX.
-#include "app/ui/windowset.h"
+#include "app/windowset.h"
 #include "support/scripteddialogs.h"
 
 #include <QApplication>

@@ -30,7 +30,7 @@ RenderLevelCall ParseRenderLevel(const QStringList& argv)
 void LoadRenderLevelFiles(const RenderLevelCall& call, RenderLevelFiles& files)
 {
     LoadFontFile(files.patterns, call.fontFile);
-    files.document.Farben_bernehmen(files.patterns.registers());
+    files.document.takeRegisterColors(files.patterns.registers());
     // Decoded before the level, as the level editor does on opening.
     files.pixels.fill(files.patterns.store());
     files.document.InitEmptyLevel(1);

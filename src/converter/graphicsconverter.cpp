@@ -6,6 +6,7 @@
 #include "converter/graphicsexport.h"
 #include "converter/nearestpalettecolor.h"
 #include "converter/pictureloader.h"
+#include "common/packedcolor_picture.h"
 
 #include <QHash>
 #include <utility>

@@ -3,6 +3,7 @@
 #include "converter/nearestpalettecolor.h"
 
 #include "palette/ataripalette.h"
+#include "common/packedcolor_picture.h"
 
 #include <algorithm>
 #include <atomic>

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "palette/ataricolor.h"
+#include "common/packedcolor_picture.h"
 
 #include <QImage>
 #include <array>

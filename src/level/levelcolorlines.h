@@ -28,7 +28,7 @@ public:
     // that names no entry ("Grid", the converter's) changes nothing. Returns the row redrawn.
     std::optional<int> accept(const PaletteAnswer& answer);
 
-    // Farben_bernehmen as a step: every line takes the five registers; nothing is redrawn.
+    // takeRegisterColors as a step: every line takes the five registers; nothing is redrawn.
     void takeOver(const ColorRegisterSet& registers);
     // "Standardfarbe setzen" after its question: Farbenstandard as a step, then every cell of rows
     // 0-9 is drawn (no overlays); a code that is not a number stops the drawing there.

@@ -253,7 +253,7 @@ void LevelDocument::setColorEntries(const ColorEntries& entries)
             setColorEntry(c, line, entries[line - 1][c]);
 }
 
-void LevelDocument::Farben_bernehmen(const ColorRegisterSet& registers)
+void LevelDocument::takeRegisterColors(const ColorRegisterSet& registers)
 {
     setColorEntries(takenOverColors(registers));
 }

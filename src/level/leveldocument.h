@@ -38,9 +38,6 @@
 #include <QObject>
 #include <QPoint>
 #include <QString>
-#if __has_include(<QUndoStack>)
-#include <QUndoStack>
-#endif
 #include <array>
 #include <functional>
 #include <optional>
@@ -137,7 +134,7 @@ public:
     const ColorLineEntry& colorEntry(int column, int line) const;
     void setColorEntry(int column, int line, const ColorLineEntry& entry);
     // Every line takes the five registers' colours, caption colours and codes.
-    void Farben_bernehmen(const ColorRegisterSet& registers);
+    void takeRegisterColors(const ColorRegisterSet& registers);
     // A-C from F0-F2 with white captions, D and E from the standard table.
     void Farbenstandard(const ColorRegisterSet& registers);
     // The entries each of them writes, [line - 1][column].

@@ -52,7 +52,7 @@ void LevelEditSession::open(const PatternStore& store, const ColorRegisterSet& r
         mDocument.InitEmptyLevel(1);
         mDocument.Farbenstandard(registers);
         // Drawn with the colour lines it is shown with.
-        mPicture.FormShow();
+        mPicture.drawAllCells();
         mInitialised = true;
     }
     mPicture.drawChooser();
@@ -166,7 +166,7 @@ QString LevelEditSession::initialiseQuestion() const
 void LevelEditSession::initialiseLevel()
 {
     mDocument.initialiseLevel(carried(Left));
-    mPicture.FormShow();
+    mPicture.drawAllCells();
 }
 
 void LevelEditSession::loadLevel(const QString& fileName)

@@ -4,6 +4,7 @@
 #include "common/errors.h"
 #include "level/leveldocument.h"
 #include "pattern/colorregisterset.h"
+#include "common/packedcolor_picture.h"
 
 #include <cstring>
 #include <new>
@@ -82,9 +83,9 @@ void LevelPicture::drawlevel(bool switches, bool monsters)
     for (int y = 0; y < LevelDocument::kRows; ++y)
         updateline(y);
     if (switches)
-        drawschalter();
+        drawSwitches();
     if (monsters)
-        Drawmonster();
+        drawMonsters();
 }
 
 void LevelPicture::drawLoadedLevel(bool monsters, bool switches)
@@ -92,12 +93,12 @@ void LevelPicture::drawLoadedLevel(bool monsters, bool switches)
     // Monsters before switches here, the other way round from drawlevel.
     drawlevel(false, false);
     if (monsters)
-        Drawmonster();
+        drawMonsters();
     if (switches)
-        drawschalter();
+        drawSwitches();
 }
 
-void LevelPicture::FormShow()
+void LevelPicture::drawAllCells()
 {
     for (int y = 0; y < LevelDocument::kRows; ++y) {
         for (int x = 0; x < LevelDocument::kColumns; ++x) {
@@ -115,7 +116,7 @@ void LevelPicture::refresh(const LevelChange& change)
     if (!change.restored)
         return;
     if (change.has(LevelChange::Grid)) {
-        FormShow();
+        drawAllCells();
         return;
     }
     QList<QPoint> cells = change.cells;
@@ -153,7 +154,7 @@ void DrawLoadedLevel(LevelPicture& picture, bool monsters, bool switches)
     // Monsters before switches here, the other way round from drawlevel.
     picture.drawlevel(false, false);
     if (monsters)
-        picture.Drawmonster();
+        picture.drawMonsters();
     if (switches)
-        picture.drawschalter();
+        picture.drawSwitches();
 }

@@ -50,7 +50,7 @@ public:
     // number), then the monster overlay and then the switch overlay, each if asked for.
     void drawLoadedLevel(bool monsters, bool switches);
     // All cells, each on its own: a cell that cannot be drawn is passed over.
-    void FormShow();
+    void drawAllCells();
     // These cells, each on its own, alike.
     void drawCells(const QList<QPoint>& cells);
     // What a change from undo or redo needs redrawn; never throws (cells that cannot be drawn are
@@ -60,10 +60,10 @@ public:
     // --- overlays -----------------------------------------------------------------------------------
     // Active switches with their labels, lines to their targets and hatched target fields.
     // Throws ConversionError when a switchX is not a number.
-    void drawschalter();
+    void drawSwitches();
     // Monsters whose posX is not 0, with labels and the 240-step path preview. Throws ConversionError
     // when a posX or a code on a path is not a number.
-    void Drawmonster();
+    void drawMonsters();
     static PackedColor monsterColor(int n) { return PackRgb(255 - 14 * n, 0, 0); }
     static PackedColor switchColor(int n) { return PackRgb(0, 255 - 14 * n, 0); }
 

@@ -4,6 +4,7 @@
 #include "common/intconv.h"
 #include "level/leveldocument.h"
 #include "level/monsterpath.h"
+#include "common/packedcolor_picture.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -144,7 +145,7 @@ QPoint Position(const QString& x, const QString& y)
 
 } // namespace
 
-void LevelPicture::drawschalter()
+void LevelPicture::drawSwitches()
 {
     for (int n = 1; n <= LevelDocument::kSwitches; ++n) {
         const QPoint at = Position(mDocument.switchCell(1, n), mDocument.switchCell(2, n));
@@ -166,7 +167,7 @@ void LevelPicture::drawschalter()
     }
 }
 
-void LevelPicture::Drawmonster()
+void LevelPicture::drawMonsters()
 {
     for (int n = 1; n <= LevelDocument::kMonsters; ++n) {
         const QPoint at = Position(mDocument.monsterCell(2, n), mDocument.monsterCell(3, n));

@@ -21,5 +21,5 @@ void SessionDrawing::updateline(int y)
 void SessionDrawing::drawMonstersIfShown()
 {
     if (mSession.showMonsters)
-        mSession.picture().Drawmonster();
+        mSession.picture().drawMonsters();
 }

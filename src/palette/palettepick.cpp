@@ -2,6 +2,7 @@
 #include "palette/palettepick.h"
 
 #include "palette/ataripalette.h"
+#include "common/packedcolor_picture.h"
 
 #include <QPainter>
 #include <algorithm>

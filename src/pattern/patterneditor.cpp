@@ -2,6 +2,7 @@
 #include "pattern/patterneditor.h"
 
 #include "common/intconv.h"
+#include "common/packedcolor_picture.h"
 
 #include <QUndoStack>
 #include <algorithm>

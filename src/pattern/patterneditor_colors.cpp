@@ -4,6 +4,7 @@
 #include "common/errors.h"
 #include "common/intconv.h"
 #include "palette/ataripalette.h"
+#include "common/packedcolor_picture.h"
 
 #include <QPainter>
 #include <algorithm>

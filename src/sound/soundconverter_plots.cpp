@@ -2,6 +2,7 @@
 #include "sound/soundconverter.h"
 
 #include "common/packedcolor.h"
+#include "common/packedcolor_picture.h"
 
 #include <QImage>
 #include <algorithm>

@@ -1,9 +1,9 @@
 // Closing the main window with unsaved work asks first: painted patterns not stored, the pattern
 // file, the level, a painted picture in the converter. Every case goes through the real close event.
-#include "app/ui/windowset.h"
-#include "converter/ui/Grafikconverter.h"
-#include "level/ui/map.h"
-#include "pattern/ui/main.h"
+#include "app/windowset.h"
+#include "gui/converter/converterwindow.h"
+#include "gui/level/levelwindow.h"
+#include "gui/pattern/patternwindow.h"
 #include "support/scripteddialogs.h"
 #include "support/testutil.h"
 
@@ -28,7 +28,7 @@ public:
         QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/oxildisk.atr"),
                     folder.filePath(QStringLiteral("oxildisk.atr")));
         set = std::make_unique<WindowSet>(dialogs, opener, folder.path());
-        set->main()->show();
+        set->patternWindow()->show();
         // No start-up file in the folder: its error box is no part of these tests.
         dialogs.errors.clear();
     }
@@ -41,7 +41,7 @@ public:
         SetUp();
     }
 
-    QWidget* main() const { return set->main(); }
+    QWidget* main() const { return set->patternWindow(); }
 
     static void press(QWidget* window, const char* name)
     {
@@ -70,7 +70,7 @@ public:
     void typeAuthor()
     {
         press(main(), "ButtonMap");
-        auto* author = Control<QLineEdit>(set->map(), "editautor");
+        auto* author = Control<QLineEdit>(set->levelWindow(), "editautor");
         author->setFocus();
         QTest::keyClicks(author, QStringLiteral("ich"));
     }
@@ -83,7 +83,7 @@ public:
         const QString file = folder.filePath(QStringLiteral("bild.png"));
         ASSERT_TRUE(picture.save(file));
         press(main(), "ButtonGrafikconverter");
-        QWidget* converter = set->grafikconverter();
+        QWidget* converter = set->converterWindow();
         dialogs.fileAnswers.push_back(file);
         press(converter, "ButtonLoadPicture");
         auto* image = Control<QWidget>(converter, "Image1");
@@ -183,10 +183,10 @@ TEST_F(CloseQuestionTest, UndoingBackToTheSavedStateIsSavedAgain)
     storePattern();
     press(main(), "ButtonMap");
     dialogs.confirmAnswers = {UserDialogs::Answer::Yes};
-    press(set->map(), "Button32");
+    press(set->levelWindow(), "Button32");
     ASSERT_EQ(dialogs.confirmations.size(), 1);
     // Level: one step back. Pattern editor: the store, then the painting.
-    press(set->map(), "ButtonUndo");
+    press(set->levelWindow(), "ButtonUndo");
     QApplication::setActiveWindow(main());
     for (int i = 0; i < 2; ++i)
         QTest::keyClick(main(), Qt::Key_Z, Qt::ControlModifier);
@@ -200,7 +200,7 @@ TEST_F(CloseQuestionTest, SavingThePatternFileOrPuttingTheLevelOnTheDiskCountsAs
     dialogs.fileAnswers.push_back(folder.filePath(QStringLiteral("eigen.fa8")));
     press(main(), "ButtonSaveFile");
     typeAuthor();
-    press(set->map(), "ButtonAtrSave");
+    press(set->levelWindow(), "ButtonAtrSave");
     EXPECT_TRUE(dialogs.errors.isEmpty()) << qPrintable(dialogs.errors.join(QLatin1Char('\n')));
     EXPECT_TRUE(main()->close()) << qPrintable(dialogs.saveQuestions.join(QLatin1Char('\n')));
     EXPECT_TRUE(dialogs.saveQuestions.isEmpty());

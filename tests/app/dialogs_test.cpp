@@ -1,6 +1,6 @@
 // The error guard and the real message boxes: every error reaches the user in German and in reach.
 #include "common/guard.h"
-#include "app/ui/qtuserdialogs.h"
+#include "app/qtuserdialogs.h"
 #include "common/displaytext.h"
 #include "support/scripteddialogs.h"
 

@@ -1,14 +1,14 @@
 // Files named on the command line or dropped on the main window or the level editor: each opens as its
 // load button would, in turn, and a file that fails leaves the others to open.
 #include "app/commandline.h"
-#include "app/ui/fileopening.h"
-#include "app/ui/windowset.h"
+#include "app/fileopening.h"
+#include "app/windowset.h"
 #include "level/leveldocument.h"
-#include "level/ui/map.h"
+#include "gui/level/levelwindow.h"
 #include "level/levelfile.h"
 #include "pattern/fontfile.h"
 #include "pattern/patterneditor.h"
-#include "pattern/ui/main.h"
+#include "gui/pattern/patternwindow.h"
 #include "support/scripteddialogs.h"
 
 #include <QApplication>
@@ -57,8 +57,8 @@ protected:
             return edit->text();
         return QStringLiteral("<no %1>").arg(QLatin1String(name));
     }
-    QString fontLabel() const { return text(windows->main(), "Label12"); }
-    QString levelLabel() const { return text(windows->map(), "Label13"); }
+    QString fontLabel() const { return text(windows->patternWindow(), "Label12"); }
+    QString levelLabel() const { return text(windows->levelWindow(), "Label13"); }
 
     // Drags the files onto a widget and drops them there; true when the drag was taken.
     bool drop(QWidget* target, const QStringList& files)
@@ -92,9 +92,9 @@ TEST_F(FileOpeningTest, PatternAndLevelFilesOpenInTurn)
     ASSERT_EQ(fontLabel(), QStringLiteral("Font: Vorarado.fa8"));
     opening->open({font, levelFile});
     EXPECT_EQ(fontLabel(), QStringLiteral("Font: Eigen.fa8"));
-    EXPECT_TRUE(windows->map()->isVisible());
+    EXPECT_TRUE(windows->levelWindow()->isVisible());
     EXPECT_EQ(levelLabel(), QStringLiteral("Level: see.la8"));
-    EXPECT_EQ(text(windows->map(), "edittitel").trimmed(), QStringLiteral("am see"));
+    EXPECT_EQ(text(windows->levelWindow(), "edittitel").trimmed(), QStringLiteral("am see"));
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(QLatin1Char('\n')).toStdString();
 }
 
@@ -115,20 +115,20 @@ TEST_F(FileOpeningTest, AFileThatFailsShowsItsMessageAndTheNextOneStillOpens)
 TEST_F(FileOpeningTest, DropsOnTheMainWindowAndTheLevelEditorOpenTheFiles)
 {
     // On a text field too: the file is opened, not its name typed in.
-    QLineEdit* field = windows->main()->findChild<QLineEdit*>();
+    QLineEdit* field = windows->patternWindow()->findChild<QLineEdit*>();
     ASSERT_NE(field, nullptr);
     const QString before = field->text();
     EXPECT_TRUE(drop(field, {font}));
     EXPECT_EQ(fontLabel(), QStringLiteral("Font: Eigen.fa8"));
     EXPECT_EQ(field->text(), before);
 
-    QTest::mouseClick(windows->main()->findChild<QPushButton*>(QStringLiteral("ButtonMap")), Qt::LeftButton);
-    ASSERT_TRUE(windows->map()->isVisible());
-    EXPECT_TRUE(drop(windows->map(), {levelFile}));
+    QTest::mouseClick(windows->patternWindow()->findChild<QPushButton*>(QStringLiteral("ButtonMap")), Qt::LeftButton);
+    ASSERT_TRUE(windows->levelWindow()->isVisible());
+    EXPECT_TRUE(drop(windows->levelWindow(), {levelFile}));
     EXPECT_EQ(levelLabel(), QStringLiteral("Level: see.la8"));
 
     // Other files are left to the control under the pointer; the windows refuse them.
-    EXPECT_FALSE(drop(windows->map(), {folder.filePath(QStringLiteral("bild.bmp"))}));
+    EXPECT_FALSE(drop(windows->levelWindow(), {folder.filePath(QStringLiteral("bild.bmp"))}));
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(QLatin1Char('\n')).toStdString();
 }
 

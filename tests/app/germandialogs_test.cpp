@@ -1,6 +1,6 @@
 // The real dialogs speak German with Qt's own translations, and keep the program's titles and filters.
-#include "app/ui/germantranslations.h"
-#include "app/ui/qtuserdialogs.h"
+#include "app/germantranslations.h"
+#include "app/qtuserdialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>

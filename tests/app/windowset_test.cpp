@@ -1,17 +1,18 @@
 // The window set as the program builds it: order, captions, start-up file, opening buttons,
 // the code window and the error guard.
-#include "common/ui/asmcode.h"
-#include "app/ui/windowset.h"
-#include "common/ui/colorpanel.h"
-#include "common/ui/deferredwindow.h"
-#include "level/ui/map.h"
-#include "converter/ui/Grafikconverter.h"
+#include "gui/common/codewindow.h"
+#include "app/windowset.h"
+#include "gui/common/colorpanel.h"
+#include "gui/common/deferredwindow.h"
+#include "gui/level/levelwindow.h"
+#include "gui/converter/converterwindow.h"
 #include "pattern/fontfile.h"
-#include "pattern/ui/main.h"
-#include "sound/ui/Soundconverter.h"
-#include "splitter/ui/splitter.h"
+#include "gui/pattern/patternwindow.h"
+#include "gui/sound/soundwindow.h"
+#include "gui/splitter/splitterwindow.h"
 #include "support/scripteddialogs.h"
 #include "support/testutil.h"
+#include "common/packedcolor_picture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -71,14 +72,14 @@ TEST_F(WindowSetTest, EightWindowsInCreationOrderWithTheirCaptions)
         const char* caption;
     };
     const Expected expected[] = {
-        {"TFormmain", "Oxils Quest Tavrel - Font and Level Editor & Graphic and Sound Converter - Version 02.04.2016b"},
-        {"TFormcolor", "Atari Palette"},
-        {"TFormmap", "Tavrel Level Editor für Oxil's Quest"},
-        {"TFormMapData", "Level Byte Data "},
-        {"TFormCode", "Assembler Code "},
-        {"TFormgrafikconverter", "Grafik Converter"},
-        {"TFormSoundconverter", "Zwerbel Soundconverter "},
-        {"TFormsplitter", "Datei Splitter"},
+        {"PatternWindow", "Oxils Quest Tavrel - Font and Level Editor & Graphic and Sound Converter - Version 02.04.2016b"},
+        {"PaletteWindow", "Atari Palette"},
+        {"LevelWindow", "Tavrel Level Editor für Oxil's Quest"},
+        {"LevelByteView", "Level Byte Data "},
+        {"CodeWindow", "Assembler Code "},
+        {"ConverterWindow", "Grafik Converter"},
+        {"SoundWindow", "Zwerbel Soundconverter "},
+        {"SplitterWindow", "Datei Splitter"},
     };
     const QList<QWidget*> windows = set->windows();
     ASSERT_EQ(windows.size(), 8);
@@ -89,14 +90,14 @@ TEST_F(WindowSetTest, EightWindowsInCreationOrderWithTheirCaptions)
         EXPECT_TRUE(windows[i]->isWindow()) << expected[i].className;
         EXPECT_FALSE(windows[i]->isVisible()) << expected[i].className;
     }
-    EXPECT_EQ(windows[0], set->main());
-    EXPECT_EQ(windows[4], set->code());
+    EXPECT_EQ(windows[0], set->patternWindow());
+    EXPECT_EQ(windows[4], set->codeWindow());
 
     set->showMain();
-    EXPECT_TRUE(set->main()->isVisible());
+    EXPECT_TRUE(set->patternWindow()->isVisible());
     for (int i = 1; i < 8; ++i)
         EXPECT_FALSE(windows[i]->isVisible()) << expected[i].className;
-    EXPECT_EQ(set->main()->size(), QSize(1029, 734));
+    EXPECT_EQ(set->patternWindow()->size(), QSize(1029, 734));
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(QLatin1Char('\n')).toStdString();
 }
 
@@ -110,7 +111,7 @@ TEST_F(WindowSetTest, MissingStartupFileGivesOneErrorAndAnEmptyEditor)
 
     set->showMain();
     EXPECT_EQ(dialogs.errors.size(), 1);
-    TFormmain* main = set->main();
+    PatternWindow* main = set->patternWindow();
     EXPECT_EQ(Control<QLabel>(main, "Label12")->text(), QStringLiteral("Font: Vorarado.fa8"));
     EXPECT_EQ(Control<ColorPanel>(main, "Farbe0")->text(), QStringLiteral("F0: 00"));
     EXPECT_EQ(Control<ColorPanel>(main, "Farbe3")->text(), QStringLiteral("F3: 1C"));
@@ -128,7 +129,7 @@ TEST_F(WindowSetTest, ValidStartupFileFillsTheRegistersAndTheFirstPattern)
     const PatternEditor file = writeStartupFile();
     build();
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(QLatin1Char('\n')).toStdString();
-    TFormmain* main = set->main();
+    PatternWindow* main = set->patternWindow();
     const char* names[5] = {"Farbe0", "Farbe1", "Farbe2", "Farbe3", "Farbe4"};
     for (int k = 0; k < 5; ++k) {
         auto* panel = Control<ColorPanel>(main, names[k]);
@@ -152,7 +153,7 @@ TEST_F(WindowSetTest, CodeWindowCopiesAllItsTextAndKeepsItWhenHidden)
 {
     writeStartupFile();
     build();
-    TFormCode* code = set->code();
+    CodeWindow* code = set->codeWindow();
     auto* memo = Control<QPlainTextEdit>(code, "Memocode");
     auto* copy = Control<QPushButton>(code, "Buttoncopy");
     auto* close = Control<QPushButton>(code, "Buttonclose");
@@ -183,7 +184,7 @@ TEST_F(WindowSetTest, ClosingASecondaryWindowOnlyHidesIt)
     writeStartupFile();
     build();
     set->showMain();
-    set->code()->appendLine(QStringLiteral("bleibt"));
+    set->codeWindow()->appendLine(QStringLiteral("bleibt"));
     const QList<QWidget*> windows = set->windows();
     for (int i = 1; i < 8; ++i) {
         QPointer<QWidget> w = windows[i];
@@ -197,8 +198,8 @@ TEST_F(WindowSetTest, ClosingASecondaryWindowOnlyHidesIt)
         EXPECT_TRUE(w->isVisible()) << i;
         w->hide();
     }
-    EXPECT_EQ(set->code()->code(), QStringLiteral("bleibt"));
-    EXPECT_TRUE(set->main()->isVisible());
+    EXPECT_EQ(set->codeWindow()->code(), QStringLiteral("bleibt"));
+    EXPECT_TRUE(set->patternWindow()->isVisible());
 }
 
 TEST_F(WindowSetTest, SecondaryWindowsBuildTheirControlsWhenFirstOpened)
@@ -216,25 +217,25 @@ TEST_F(WindowSetTest, SecondaryWindowsBuildTheirControlsWhenFirstOpened)
     for (DeferredWindow* d : deferred) {
         EXPECT_FALSE(d->controlsBuilt()) << d->metaObject()->className();
         EXPECT_TRUE(d->findChildren<QWidget*>().isEmpty()) << d->metaObject()->className();
-        if (d->inherits("TFormmap"))
+        if (d->inherits("LevelWindow"))
             map = d;
     }
     ASSERT_NE(map, nullptr);
 
     // The level editor opens built, with the line it logged at start-up first in its log.
-    QTest::mouseClick(Control<QPushButton>(set->main(), "ButtonMap"), Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(set->patternWindow(), "ButtonMap"), Qt::LeftButton);
     EXPECT_TRUE(map->isVisible());
     EXPECT_TRUE(map->controlsBuilt());
-    auto* levelEditor = static_cast<TFormmap*>(map);
+    auto* levelEditor = static_cast<LevelWindow*>(map);
     // The log's page is built when it is first shown.
     Control<QTabWidget>(levelEditor, "PageControl1")->setCurrentIndex(static_cast<int>(LevelPage::Spielelemente));
     EXPECT_EQ(Control<QPlainTextEdit>(levelEditor, "Memo")->toPlainText().split(QLatin1Char('\n')).first(), levelEditor->atrPath());
     EXPECT_FALSE(levelEditor->picture().level().isNull());
 
     // The font export writes into the code window, which is built on the way.
-    QTest::mouseClick(Control<QPushButton>(set->main(), "Button1"), Qt::LeftButton);
-    EXPECT_TRUE(set->code()->isVisible());
-    EXPECT_FALSE(set->code()->code().isEmpty());
+    QTest::mouseClick(Control<QPushButton>(set->patternWindow(), "Button1"), Qt::LeftButton);
+    EXPECT_TRUE(set->codeWindow()->isVisible());
+    EXPECT_FALSE(set->codeWindow()->code().isEmpty());
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(QLatin1Char('\n')).toStdString();
 }
 
@@ -249,12 +250,12 @@ TEST_F(WindowSetTest, OpeningButtonsShowTheirWindows)
         QWidget* window;
     };
     const Case cases[] = {
-        {"ButtonGrafikconverter", "Grafik Converter", set->grafikconverter()},
-        {"Buttonsoundconverter", "Sound Converter", set->soundconverter()},
-        {"Button22", "Datei Splitter", set->splitter()},
+        {"ButtonGrafikconverter", "Grafik Converter", set->converterWindow()},
+        {"Buttonsoundconverter", "Sound Converter", set->soundWindow()},
+        {"Button22", "Datei Splitter", set->splitterWindow()},
     };
     for (const Case& c : cases) {
-        auto* b = Control<QPushButton>(set->main(), c.button);
+        auto* b = Control<QPushButton>(set->patternWindow(), c.button);
         ASSERT_NE(b, nullptr);
         EXPECT_EQ(b->text(), QString::fromUtf8(c.caption));
         ASSERT_FALSE(c.window->isVisible()) << c.button;
@@ -285,7 +286,7 @@ TEST_F(WindowSetTest, ButtonsAreNamedByTheirCaptions)
         {"Button22", "Datei Splitter"}, {"Buttonanim", "Start Anim"},
     };
     for (const Case& c : cases) {
-        auto* b = Control<QPushButton>(set->main(), c.name);
+        auto* b = Control<QPushButton>(set->patternWindow(), c.name);
         ASSERT_NE(b, nullptr) << c.name;
         const QString caption = QString::fromUtf8(c.caption);
         EXPECT_EQ(b->text(), caption) << c.name;
@@ -293,7 +294,7 @@ TEST_F(WindowSetTest, ButtonsAreNamedByTheirCaptions)
             << c.name << ": " << b->accessibleName().toStdString();
     }
     for (const char* name : {"Buttonclose", "Buttoncopy"}) {
-        auto* b = Control<QPushButton>(set->code(), name);
+        auto* b = Control<QPushButton>(set->codeWindow(), name);
         ASSERT_NE(b, nullptr) << name;
         EXPECT_TRUE(b->accessibleName().isEmpty() || b->accessibleName() == b->text()) << name;
     }
@@ -305,7 +306,7 @@ TEST_F(WindowSetTest, ErrorGuardShowsTheErrorAndTheWindowGoesOn)
     build();
     set->showMain();
     ASSERT_TRUE(dialogs.errors.isEmpty());
-    TFormmain* main = set->main();
+    PatternWindow* main = set->patternWindow();
     main->editor().document().setPatternByte(1, 1, 3, 1, QStringLiteral("xyz"));
 
     auto* laden = Control<QPushButton>(main, "ButtonLaden");
@@ -330,7 +331,7 @@ TEST_F(WindowSetTest, ADamagedFirstPatternReportsOnceWhenShown)
     EXPECT_TRUE(dialogs.errors.isEmpty());
     set->showMain();
     EXPECT_EQ(dialogs.errors, QStringList({QStringLiteral("'abc' ist kein gültiger Integerwert")}));
-    EXPECT_TRUE(set->main()->isVisible());
+    EXPECT_TRUE(set->patternWindow()->isVisible());
 }
 
 } // namespace

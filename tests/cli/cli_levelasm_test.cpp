@@ -1,7 +1,7 @@
 // tavrel-cli level-asm against the level code text of the same file, and its errors.
 #include "common/textfile.h"
 #include "level/leveldocument.h"
-#include "level/ui/map.h"
+#include "gui/level/levelwindow.h"
 #include "levelio/levelcode.h"
 #include "level/levelfile.h"
 #include "pattern/colorregisterset.h"

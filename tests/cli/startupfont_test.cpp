@@ -1,8 +1,8 @@
 // The start-up pattern file the build draws from data/art: it loads, and every level element has a picture.
-#include "common/ui/asmcode.h"
-#include "app/ui/windowset.h"
+#include "gui/common/codewindow.h"
+#include "app/windowset.h"
 #include "pattern/fontfile.h"
-#include "pattern/ui/main.h"
+#include "gui/pattern/patternwindow.h"
 #include "support/testutil.h"
 #include "support/scripteddialogs.h"
 #include "pattern/patterneditor.h"
@@ -44,12 +44,12 @@ TEST(StartupFont, CliFontAsmPrintsTheWindowsExport)
     RecordingOpener opener;
     WindowSet windows(dialogs, opener, folder);
     windows.showMain();
-    QTest::mouseClick(Control<QPushButton>(windows.main(), "Button1"), Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(windows.patternWindow(), "Button1"), Qt::LeftButton);
     ASSERT_TRUE(dialogs.errors.isEmpty());
 
     QProcess cli;
     cli.start(folder + QStringLiteral("/tavrel-cli"), {QStringLiteral("font-asm"), folder + QStringLiteral("/Vorarado.fa8")});
     ASSERT_TRUE(cli.waitForFinished(30000));
     EXPECT_EQ(cli.exitCode(), 0);
-    EXPECT_EQ(QString::fromUtf8(cli.readAllStandardOutput()), windows.code()->code() + QLatin1Char('\n'));
+    EXPECT_EQ(QString::fromUtf8(cli.readAllStandardOutput()), windows.codeWindow()->code() + QLatin1Char('\n'));
 }

@@ -1,6 +1,6 @@
 // The code window's assembler choice: the text follows it, and the choice is kept for the next run.
 #include "common/programsettings.h"
-#include "common/ui/asmcode.h"
+#include "gui/common/codewindow.h"
 #include "support/scripteddialogs.h"
 #include "support/testutil.h"
 
@@ -42,7 +42,7 @@ protected:
 TEST_F(CodeWindowTest, TextFollowsTheChoiceWhichIsKeptForTheNextRun)
 {
     {
-        TFormCode code(dialogs);
+        CodeWindow code(dialogs);
         code.ensureControls();
         auto* combo = Control<QComboBox>(&code, "ComboDialect");
         auto* memo = Control<QPlainTextEdit>(&code, "Memocode");
@@ -65,7 +65,7 @@ TEST_F(CodeWindowTest, TextFollowsTheChoiceWhichIsKeptForTheNextRun)
         EXPECT_EQ(code.code(), (kStandard + QStringList{QStringLiteral("Player0Shape1:  .byte 1, 2  ; Player 0 Line1")}).join('\n'));
         Choose(combo, 2); // xa
     }
-    TFormCode next(dialogs);
+    CodeWindow next(dialogs);
     next.ensureControls();
     EXPECT_EQ(Control<QComboBox>(&next, "ComboDialect")->currentText(), QStringLiteral("xa"));
     next.appendLines(kStandard);
@@ -74,7 +74,7 @@ TEST_F(CodeWindowTest, TextFollowsTheChoiceWhichIsKeptForTheNextRun)
 
 TEST_F(CodeWindowTest, TextTheUserChangedStaysAsItIs)
 {
-    TFormCode code(dialogs);
+    CodeWindow code(dialogs);
     code.ensureControls();
     auto* memo = Control<QPlainTextEdit>(&code, "Memocode");
     code.appendLines(kStandard);

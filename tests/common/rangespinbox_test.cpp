@@ -1,5 +1,5 @@
 // Number fields take every typed number and bring it to the nearer limit when the typing ends.
-#include "common/ui/rangespinbox.h"
+#include "gui/common/rangespinbox.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -5,6 +5,7 @@
 #include "palette/ataripalette.h"
 #include "palette/colortext.h"
 #include "support/testutil.h"
+#include "common/packedcolor_picture.h"
 
 #include <QImage>
 #include <initializer_list>

@@ -1,16 +1,17 @@
 // The graphics converter window driven through its controls, with scripted dialogs and the real
 // palette window of a window set.
-#include "app/ui/windowset.h"
-#include "common/ui/colorpanel.h"
-#include "common/ui/imageview.h"
-#include "converter/ui/Grafikconverter.h"
-#include "converter/ui/logview.h"
+#include "app/windowset.h"
+#include "gui/common/colorpanel.h"
+#include "gui/common/imageview.h"
+#include "gui/converter/converterwindow.h"
+#include "gui/converter/logview.h"
 #include "converterfixture.h"
-#include "palette/ui/color.h"
+#include "gui/palette/palettewindow.h"
 #include "support/scripteddialogs.h"
 #include "support/testutil.h"
 
 #include "converter/graphicsexport.h"
+#include "common/packedcolor_picture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -36,7 +37,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        form = windows.grafikconverter();
+        form = windows.converterWindow();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
         // The window set's start-up file is missing in this folder; that error is not ours.
@@ -83,7 +84,7 @@ protected:
     ScriptedDialogs dialogs;
     RecordingOpener opener;
     WindowSet windows{dialogs, opener, empty.path()};
-    TFormgrafikconverter* form = nullptr;
+    ConverterWindow* form = nullptr;
 };
 
 TEST_F(ConverterWindowTest, OpensMaximisedWithEveryControlAndTheFirstLogLine)
@@ -276,7 +277,7 @@ TEST_F(ConverterWindowTest, DoubleClickAsksThePaletteAndTheAnswerLandsInTheCell)
     load(PaletteImage({{0x08, 0x00}}));
     click(Control<QPushButton>(form, "Button1"));
     doubleClickCell(2, 1);
-    TFormcolor* palette = windows.color();
+    PaletteWindow* palette = windows.paletteWindow();
     ASSERT_TRUE(palette->isVisible());
     EXPECT_TRUE(Control<QPushButton>(palette, "Buttonwahl2")->isVisible());
     EXPECT_FALSE(Control<QPushButton>(palette, "Buttonwahl")->isVisible());

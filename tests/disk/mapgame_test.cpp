@@ -1,11 +1,11 @@
 // The level editor's game buttons in the window set: test-play, the level disk, the 15-sector export and the picture.
-#include "app/ui/windowset.h"
+#include "app/windowset.h"
 #include "disk/gamestarter.h"
 #include "disk/atrimage.h"
 #include "disk/levelgamefiles.h"
-#include "level/ui/map.h"
+#include "gui/level/levelwindow.h"
 #include "levelio/disklevelrecord.h"
-#include "pattern/ui/main.h"
+#include "gui/pattern/patternwindow.h"
 #include "support/scripteddialogs.h"
 #include "support/standinemulator.h"
 #include "support/testutil.h"
@@ -23,6 +23,7 @@
 #include <QSpinBox>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <QUndoStack>
 
 namespace {
 
@@ -40,14 +41,14 @@ protected:
         QDir::setCurrent(workDir.path());
         set = std::make_unique<WindowSet>(dialogs, opener, programDir.path());
         set->showMain();
-        map = set->map();
+        map = set->levelWindow();
     }
     void TearDown() override
     {
         set.reset();
         QDir::setCurrent(oldCurrent);
     }
-    void openEditor() { QTest::mouseClick(Control<QPushButton>(set->main(), "ButtonMap"), Qt::LeftButton); }
+    void openEditor() { QTest::mouseClick(Control<QPushButton>(set->patternWindow(), "ButtonMap"), Qt::LeftButton); }
     void click(const char* name) { QTest::mouseClick(Control<QPushButton>(map, name), Qt::LeftButton); }
     // Types a slot number over the field's text as a user does, ended with Return.
     void typeSlot(const char* text)
@@ -66,7 +67,7 @@ protected:
     ScriptedDialogs dialogs;
     RecordingOpener opener;
     std::unique_ptr<WindowSet> set;
-    TFormmap* map = nullptr;
+    LevelWindow* map = nullptr;
 };
 
 } // namespace
@@ -268,7 +269,7 @@ TEST_F(MapGameTest, EmulatorDialogKeepsTheCommandAcrossRuns)
     set.reset();
     set = std::make_unique<WindowSet>(dialogs, opener, programDir.path());
     set->showMain();
-    map = set->map();
+    map = set->levelWindow();
     openEditor();
     click("ButtonEmulator");
     dialog = EmulatorDialogOf(map);

@@ -12,6 +12,7 @@
 #include "pattern/patterneditor.h"
 #include "support/clirun.h"
 #include "support/testutil.h"
+#include "common/packedcolor_picture.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -24,7 +25,7 @@ TEST(StandinWithEditor, PlayedLevelLooksLikeTheLevelEditorsPicture)
     patterns.create();
     LoadFontFile(patterns, BinFile("Vorarado.fa8"));
     LevelDocument document;
-    document.Farben_bernehmen(patterns.registers());
+    document.takeRegisterColors(patterns.registers());
     LevelPicture picture(document, patterns.registers());
     LevelEditSession session(document, picture);
     session.open(patterns.store(), patterns.registers());

@@ -284,7 +284,7 @@ TEST(StandinEmulator, LevelXexCopyShowsRowsInTheirOwnColoursFromTheirFirstLine)
     PatternEditor patterns;
     patterns.create();
     LevelDocument document;
-    document.Farben_bernehmen(patterns.registers());
+    document.takeRegisterColors(patterns.registers());
     document.InitEmptyLevel(1);
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 128; ++x)

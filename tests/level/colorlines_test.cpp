@@ -6,6 +6,7 @@
 #include "support/recordingdrawing.h"
 
 #include <gtest/gtest.h>
+#include <QUndoStack>
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "support/testutil.h"
 
 #include <gtest/gtest.h>
+#include <QUndoStack>
 
 namespace {
 

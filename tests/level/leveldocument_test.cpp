@@ -7,6 +7,7 @@
 #include "pattern/colorregisterset.h"
 
 #include <gtest/gtest.h>
+#include <QUndoStack>
 
 namespace {
 
@@ -147,7 +148,7 @@ TEST(ColorLines, TakeOverAndStandard)
         registers[k].textColor = kBlack;
     }
     LevelDocument doc;
-    doc.Farben_bernehmen(registers);
+    doc.takeRegisterColors(registers);
     for (int line = 1; line <= 10; ++line)
         for (int c = 0; c < 5; ++c)
             EXPECT_EQ(doc.colorEntry(c, line), (ColorLineEntry{QStringLiteral("1%1").arg(c), 0x010101u * (c + 1), kBlack}));

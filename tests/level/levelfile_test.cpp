@@ -9,6 +9,7 @@
 #include "support/testutil.h"
 
 #include <gtest/gtest.h>
+#include <QUndoStack>
 
 namespace {
 

@@ -9,10 +9,12 @@
 #include "level/levelfile.h"
 #include "pattern/colorregisterset.h"
 #include "pattern/patternstore.h"
+#include "common/packedcolor_picture.h"
 
 #include <gtest/gtest.h>
 #include <cstring>
 #include <limits>
+#include <QUndoStack>
 
 namespace {
 
@@ -134,7 +136,7 @@ TEST(LevelPicture, RedrawStopsAtABadCodeButShowingPassesOverIt)
     EXPECT_THROW(f.picture.drawlevel(false, false), ConversionError);
     EXPECT_EQ(f.at(6 * 32, 0), Fixture::rgb(LineColor(3, 1)));    // before the bad cell
     EXPECT_EQ(f.at(8 * 32, 0), qRgb(255, 255, 255) & 0xFFFFFF);    // after it: never drawn
-    f.picture.FormShow();
+    f.picture.drawAllCells();
     EXPECT_EQ(f.at(8 * 32, 0), Fixture::rgb(LineColor(3, 1)));
 }
 
@@ -388,11 +390,11 @@ TEST(LevelOverlays, MonstersAndSwitches)
     EXPECT_EQ(f.picture.level(), plain);
     // A posX that is not a number stops the overlay; a bad posY only hides the monster's place.
     f.doc.setTableCell(LevelTable::Monsters, 3, 3, QStringLiteral("y"));
-    EXPECT_NO_THROW(f.picture.Drawmonster());
+    EXPECT_NO_THROW(f.picture.drawMonsters());
     f.doc.setTableCell(LevelTable::Monsters, 2, 3, QStringLiteral("Maus X"));
-    EXPECT_THROW(f.picture.Drawmonster(), ConversionError);
+    EXPECT_THROW(f.picture.drawMonsters(), ConversionError);
     f.doc.setTableCell(LevelTable::Switches, 1, 2, QStringLiteral("Maus X"));
-    EXPECT_THROW(f.picture.drawschalter(), ConversionError);
+    EXPECT_THROW(f.picture.drawSwitches(), ConversionError);
 }
 
 // Positions anywhere in the 32-bit range: what lies outside the picture is not drawn, a line that
@@ -413,7 +415,7 @@ TEST(LevelOverlays, ExtremePositions)
             f.doc.setTableCell(LevelTable::Monsters, 2, m, QString::number(x));
             f.doc.setTableCell(LevelTable::Monsters, 3, m, QString::number(y));
             f.doc.setTableCell(LevelTable::Monsters, 7, m, QString::fromLatin1(&"LROU"[n % 4], 1));
-            f.picture.Drawmonster();
+            f.picture.drawMonsters();
         }
     EXPECT_EQ(f.picture.level(), plain);
     // Switch 1 in the level with its target far to the right or left: the line runs to the edge.
@@ -439,7 +441,7 @@ TEST(LevelOverlays, ExtremePositions)
             f.doc.setTableCell(LevelTable::Switches, 2, 2, QString::number(b));
             f.doc.setTableCell(LevelTable::Switches, 3, 2, QString::number(b));
             f.doc.setTableCell(LevelTable::Switches, 4, 2, QString::number(a));
-            f.picture.drawschalter();
+            f.picture.drawSwitches();
         }
 }
 

@@ -1,8 +1,8 @@
 // The level editor and the graphics converter without a mouse: every control reached by Tab, names for
 // screen readers, the chooser by keyboard, and number fields that bring typed values into range.
-#include "common/ui/controls.h"
-#include "converter/ui/Grafikconverter.h"
-#include "level/ui/Mapdata.h"
+#include "gui/common/controls.h"
+#include "gui/converter/converterwindow.h"
+#include "gui/level/levelbyteview.h"
 #include "support/mapwindowfixture.h"
 
 #include <QAccessible>
@@ -58,7 +58,7 @@ TEST_F(MapAccessTest, TabReachesEveryControlOfTheLevelEditorAndTheConverter)
         // The row numbers have no action and are passed over.
         EXPECT_FALSE(reached.contains(Control<QWidget>(map, "ButtonRowLeft3")));
     }
-    QWidget* converter = set->grafikconverter();
+    QWidget* converter = set->converterWindow();
     ShowWindow(converter);
     const QSet<QWidget*> reached = tabRound(converter, Control<QWidget>(converter, "SpinEdit1"));
     for (QWidget* w : tabbable(converter))
@@ -103,10 +103,10 @@ TEST_F(MapAccessTest, ScreenReadersHearGermanNames)
         for (QWidget* w : tabbable(map))
             EXPECT_FALSE(spokenName(w).trimmed().isEmpty()) << page << " " << w->objectName().toStdString();
     }
-    QWidget* bytes = set->mapData();
+    QWidget* bytes = set->levelByteView();
     EXPECT_EQ(spokenName(Control<QWidget>(bytes, "GridLeveldata")), QStringLiteral("Die Daten des Levels"));
     EXPECT_EQ(spokenName(Control<QWidget>(bytes, "GridBit")), QStringLiteral("Die Daten der Farb-Pixel"));
-    QWidget* converter = set->grafikconverter();
+    QWidget* converter = set->converterWindow();
     EXPECT_EQ(spokenName(Control<QWidget>(converter, "grid")), QStringLiteral("Farbregister pro Bildzeile"));
     EXPECT_EQ(spokenName(Control<QWidget>(converter, "Memo1")), QStringLiteral("Meldungen des Grafik Converters"));
     EXPECT_EQ(spokenName(Control<QWidget>(converter, "SpinEdit1")), QStringLiteral("Line Zoom"));
@@ -152,7 +152,7 @@ TEST_F(MapAccessTest, TypedNumbersBeyondTheLimitsTakeTheNearerLimit)
         {map, "SpinATRlevel", "77", 40},
         {map, "SpinATRlevel", "0", 1},
         {map, "Spintime2", "12", 9},
-        {set->grafikconverter(), "SpinEdit1", "500", 100},
+        {set->converterWindow(), "SpinEdit1", "500", 100},
     };
     for (const Case& c : cases) {
         ShowWindow(c.window);

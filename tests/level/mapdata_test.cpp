@@ -2,7 +2,7 @@
 #include "level/leveldocument.h"
 #include "level/levelpixeltable.h"
 #include "level/undo_writecells.h"
-#include "level/ui/Mapdata.h"
+#include "gui/level/levelbyteview.h"
 #include "support/scripteddialogs.h"
 #include "support/testutil.h"
 
@@ -14,6 +14,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <QUndoStack>
 
 namespace {
 
@@ -40,7 +41,7 @@ protected:
     ScriptedDialogs dialogs;
     LevelDocument doc;
     LevelPixelTable pixels;
-    TFormMapData window{dialogs};
+    LevelByteView window{dialogs};
 };
 
 } // namespace

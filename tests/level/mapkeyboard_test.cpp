@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QUndoStack>
 
 namespace {
 

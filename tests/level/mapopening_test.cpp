@@ -1,11 +1,11 @@
 // The level editor's first opening builds the page in front; the others are built when first shown,
 // and what they show and log is there when they are.
-#include "app/ui/windowset.h"
+#include "app/windowset.h"
 #include "level/leveldocument.h"
-#include "level/ui/map.h"
+#include "gui/level/levelwindow.h"
 #include "pattern/fontfile.h"
 #include "pattern/patterneditor.h"
-#include "pattern/ui/main.h"
+#include "gui/pattern/patternwindow.h"
 #include "support/scripteddialogs.h"
 #include "support/testutil.h"
 
@@ -32,7 +32,7 @@ protected:
         set->showMain();
         // Opened as the user opens it; the window set is not asked for the window, which would build
         // every control for its caller.
-        QTest::mouseClick(Control<QPushButton>(set->main(), "ButtonMap"), Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(set->patternWindow(), "ButtonMap"), Qt::LeftButton);
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->objectName() == QLatin1String("Formmap"))
                 map = w;
@@ -61,7 +61,7 @@ TEST_F(MapOpeningTest, PagesAreBuiltWhenFirstShown)
     EXPECT_EQ(find<QTableView>("Schaltergrid"), nullptr);
 
     // Texts changed before the data page exists show when it is first shown.
-    LevelDocument& document = set->map()->document();
+    LevelDocument& document = set->levelWindow()->document();
     document.setAuthor(QStringLiteral("Ada"));
     showPage(0);
     ASSERT_NE(find<QLineEdit>("editautor"), nullptr);

@@ -1,12 +1,13 @@
 // The level editor's monster, switch and colour controls, the level code export and the byte view, driven
 // through the window set with scripted dialogs.
-#include "level/ui/map.h"
+#include "gui/level/levelwindow.h"
 #include "levelio/levelcode.h"
-#include "level/ui/Mapdata.h"
+#include "gui/level/levelbyteview.h"
 #include "palette/ataripalette.h"
-#include "common/ui/imageview.h"
-#include "palette/ui/color.h"
+#include "gui/common/imageview.h"
+#include "gui/palette/palettewindow.h"
 #include "support/mapwindowfixture.h"
+#include "common/packedcolor_picture.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -27,7 +28,7 @@ protected:
     QString monsterCell(int row, int monster) { return Control<QTableView>(map, "MonsterGrid")->model()->index(row - 1, monster - 1).data().toString(); }
     QString switchCell(int row, int sw) { return Control<QTableView>(map, "Schaltergrid")->model()->index(row - 1, sw - 1).data().toString(); }
     // A click on the palette grid's cell in this column (luminance) and row (hue).
-    static void pick(TFormcolor* palette, int column, int row)
+    static void pick(PaletteWindow* palette, int column, int row)
     {
         QTest::mouseClick(Control<ImageView>(palette, "DrawGrid1"), Qt::LeftButton, {}, QPoint(32 * column + 5, 32 * row + 5));
     }
@@ -149,7 +150,7 @@ TEST_F(MapPagesTest, ResetsAsk)
 
 TEST_F(MapPagesTest, SwatchThroughThePalette)
 {
-    TFormcolor* palette = set->color();
+    PaletteWindow* palette = set->paletteWindow();
     QTest::mouseDClick(Control<QWidget>(map, "PanelC7"), Qt::LeftButton);
     ASSERT_TRUE(palette->isVisible());
     EXPECT_EQ(Control<QLabel>(palette, "Labelfarbe")->text(), QStringLiteral("C7"));
@@ -203,7 +204,7 @@ TEST_F(MapPagesTest, LevelCodeReplacesTheLog)
 TEST_F(MapPagesTest, ByteViewOpensOnTheLiveLevel)
 {
     click("Button30");
-    TFormMapData* view = set->mapData();
+    LevelByteView* view = set->levelByteView();
     ASSERT_TRUE(view->isVisible());
     QAbstractItemModel* codes = Control<QTableView>(view, "GridLeveldata")->model();
     EXPECT_EQ(codes->index(0, 10).data().toString(), QStringLiteral("6"));
@@ -238,7 +239,7 @@ TEST_F(MapPagesTest, AktualisiereShowsWhatWasTyped)
 
 TEST_F(MapPagesTest, TheLastSwatchDoubleClickedIsAnswered)
 {
-    TFormcolor* palette = set->color();
+    PaletteWindow* palette = set->paletteWindow();
     const ColorLineEntry c7 = map->document().colorEntry(2, 7);
     QTest::mouseDClick(Control<QWidget>(map, "PanelC7"), Qt::LeftButton);
     QTest::mouseDClick(Control<QWidget>(map, "PanelA2"), Qt::LeftButton);

@@ -1,14 +1,15 @@
 // The level editor window in the window set, driven by its controls with scripted dialogs.
-#include "app/ui/windowset.h"
-#include "level/ui/levelpictureview.h"
-#include "level/ui/map.h"
+#include "app/windowset.h"
+#include "gui/level/levelpictureview.h"
+#include "gui/level/levelwindow.h"
 #include "common/textfile.h"
 #include "level/levelfile.h"
 #include "pattern/fontfile.h"
-#include "pattern/ui/main.h"
+#include "gui/pattern/patternwindow.h"
 #include "support/mapwindowfixture.h"
 #include "support/scripteddialogs.h"
 #include "support/testutil.h"
+#include "common/packedcolor_picture.h"
 
 #include <QScrollArea>
 #include <QApplication>
@@ -24,6 +25,7 @@
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <QUndoStack>
 
 namespace {
 
@@ -35,7 +37,7 @@ TEST_F(MapWindowTest, CreatedHiddenWithTheDiskPathAndTheRegisterColours)
 {
     EXPECT_FALSE(map->isVisible());
     EXPECT_EQ(log(), QStringList({dir.filePath(QStringLiteral("oxildisk.atr"))}));
-    EXPECT_EQ(map->document().colorEntry(2, 7).hexText, set->main()->editor().registers()[2].code());
+    EXPECT_EQ(map->document().colorEntry(2, 7).hexText, set->patternWindow()->editor().registers()[2].code());
     EXPECT_TRUE(map->document().code(0, 0).isEmpty()); // no codes before the first opening
     EXPECT_EQ(Control<QTabWidget>(map, "PageControl1")->count(), 4);
     const QStringList pages = {"Daten laden und speichern", "Spielelemente setzen", "Gegner verwalten", "Schalter verwalten"};
@@ -62,7 +64,7 @@ TEST_F(MapWindowTest, OpeningTwice)
     choose(17, Qt::RightButton);
     EXPECT_EQ(carried("Labelnummerloeschen"), QStringLiteral("17"));
     const QImage before = map->picture().level().copy();
-    set->main()->editor().document().setEntry(1, 2, 0, QStringLiteral("255")); // pattern 1, row 0
+    set->patternWindow()->editor().document().setEntry(1, 2, 0, QStringLiteral("255")); // pattern 1, row 0
     click("ButtonFont");
     EXPECT_FALSE(map->isVisible());
     open();
@@ -78,7 +80,7 @@ TEST_F(MapWindowTest, OpeningTwice)
 
 TEST_F(MapWindowTest, ADamagedPatternSetStopsTheOpening)
 {
-    set->main()->editor().document().setEntry(2, 5, 3, QStringLiteral("zehn"));
+    set->patternWindow()->editor().document().setEntry(2, 5, 3, QStringLiteral("zehn"));
     open();
     EXPECT_EQ(dialogs.errors, QStringList({"'zehn' ist kein gültiger Integerwert"}));
     EXPECT_FALSE(map->isVisible());

@@ -12,6 +12,7 @@
 
 #include <cstring>
 #include <gtest/gtest.h>
+#include <QUndoStack>
 
 namespace {
 

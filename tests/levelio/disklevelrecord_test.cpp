@@ -12,6 +12,7 @@
 
 #include <QImage>
 #include <gtest/gtest.h>
+#include <QUndoStack>
 
 namespace {
 

@@ -11,7 +11,7 @@ namespace {
 void FreshLevel(LevelDocument& doc)
 {
     const ColorRegisterSet registers;
-    doc.Farben_bernehmen(registers);
+    doc.takeRegisterColors(registers);
     doc.InitEmptyLevel(1);
     doc.Farbenstandard(registers);
 }

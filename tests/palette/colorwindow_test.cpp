@@ -1,11 +1,12 @@
 // The palette window as its requesters use it: picks, accept buttons, double clicks, cancelling.
 #include "common/errors.h"
-#include "common/ui/colorpanel.h"
-#include "common/ui/imageview.h"
+#include "gui/common/colorpanel.h"
+#include "gui/common/imageview.h"
 #include "palette/ataripalette.h"
-#include "palette/ui/color.h"
+#include "gui/palette/palettewindow.h"
 #include "support/scripteddialogs.h"
 #include "support/testutil.h"
+#include "common/packedcolor_picture.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -64,7 +65,7 @@ protected:
     }
 
     ScriptedDialogs dialogs;
-    TFormcolor window{dialogs};
+    PaletteWindow window{dialogs};
     std::vector<Answer> answers;
 };
 

@@ -1,6 +1,7 @@
 // Palette grid geometry: pointer positions to picks, the info line, and the picture of the grid.
 #include "palette/ataripalette.h"
 #include "palette/palettepick.h"
+#include "common/packedcolor_picture.h"
 
 #include <gtest/gtest.h>
 

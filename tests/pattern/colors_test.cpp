@@ -2,6 +2,7 @@
 #include "common/errors.h"
 #include "palette/ataripalette.h"
 #include "pattern/patterneditor.h"
+#include "common/packedcolor_picture.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,10 @@
 #include "palette/ataripalette.h"
 #include "pattern/fontbankfile.h"
 #include "pattern/fontfile.h"
-#include "pattern/ui/main.h"
+#include "gui/pattern/patternwindow.h"
 #include "support/scripteddialogs.h"
 #include "support/testutil.h"
+#include "common/packedcolor_picture.h"
 
 #include <QComboBox>
 #include <QPlainTextEdit>
@@ -26,7 +27,7 @@ protected:
         PatternEditor seed;
         seed.document().setPatternByte(2, 7, 3, 1, QStringLiteral("200")); // bank 3, character 13, row 3
         SaveFontFile(seed, dir.filePath(QStringLiteral("Vorarado.fa8")));
-        form = std::make_unique<TFormmain>(dialogs, dir.path());
+        form = std::make_unique<PatternWindow>(dialogs, dir.path());
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
@@ -53,7 +54,7 @@ protected:
 
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
-    std::unique_ptr<TFormmain> form;
+    std::unique_ptr<PatternWindow> form;
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "palette/colortext.h"
 #include "pattern/fontfile.h"
 #include "pattern/patterneditor.h"
+#include "common/packedcolor_picture.h"
 
 #include <QDir>
 #include <QFile>

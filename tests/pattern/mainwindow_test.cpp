@@ -1,18 +1,19 @@
 // The pattern editor window driven by its controls, with scripted dialogs.
-#include "common/ui/asmcode.h"
-#include "app/ui/windowset.h"
-#include "common/ui/colorpanel.h"
-#include "common/ui/imageview.h"
-#include "sound/ui/Soundconverter.h"
-#include "splitter/ui/splitter.h"
+#include "gui/common/codewindow.h"
+#include "app/windowset.h"
+#include "gui/common/colorpanel.h"
+#include "gui/common/imageview.h"
+#include "gui/sound/soundwindow.h"
+#include "gui/splitter/splitterwindow.h"
 #include "palette/ataripalette.h"
-#include "palette/ui/color.h"
+#include "gui/palette/palettewindow.h"
 #include "pattern/codeexport.h"
 #include "pattern/fontfile.h"
-#include "pattern/ui/main.h"
+#include "gui/pattern/patternwindow.h"
 #include "support/modaldialogs.h"
 #include "support/scripteddialogs.h"
 #include "support/testutil.h"
+#include "common/packedcolor_picture.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -43,7 +44,7 @@ protected:
         seed.document().setPatternByte(1, 1, 0, 0, QStringLiteral("27"));
         seed.document().setPatternByte(2, 7, 3, 1, QStringLiteral("200"));
         SaveFontFile(seed, dir.filePath(QStringLiteral("Vorarado.fa8")));
-        form = std::make_unique<TFormmain>(dialogs, dir.path());
+        form = std::make_unique<PatternWindow>(dialogs, dir.path());
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
@@ -55,7 +56,7 @@ protected:
 
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
-    std::unique_ptr<TFormmain> form;
+    std::unique_ptr<PatternWindow> form;
 };
 
 // The whole window set over a folder without a start-up file.
@@ -295,7 +296,7 @@ TEST(MainWindowStart, MissingStartupFileGivesOneErrorAndTheLabel)
 {
     QTemporaryDir empty;
     ScriptedDialogs dialogs;
-    TFormmain form(dialogs, empty.path());
+    PatternWindow form(dialogs, empty.path());
     form.show();
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].startsWith(QStringLiteral("Datei ")));
@@ -306,8 +307,8 @@ TEST(MainWindowStart, MissingStartupFileGivesOneErrorAndTheLabel)
 
 TEST_F(WindowSetTest, DefiningARegisterThroughThePalette)
 {
-    TFormmain* form = windows.main();
-    TFormcolor* palette = windows.color();
+    PatternWindow* form = windows.patternWindow();
+    PaletteWindow* palette = windows.paletteWindow();
     form->editor().document().setPatternByte(1, 1, 0, 0, QStringLiteral("64")); // pixel 0 has code 1
     form->editor().Laden();
 
@@ -327,8 +328,8 @@ TEST_F(WindowSetTest, DefiningARegisterThroughThePalette)
 
 TEST_F(WindowSetTest, FontExportReplacesAndPlayerExportAppends)
 {
-    TFormmain* form = windows.main();
-    TFormCode* code = windows.code();
+    PatternWindow* form = windows.patternWindow();
+    CodeWindow* code = windows.codeWindow();
     form->editor().document().setEntry(3, 17, 1, QStringLiteral("60"));
 
     for (int i = 0; i < 2; ++i)
@@ -353,8 +354,8 @@ TEST_F(WindowSetTest, FontExportReplacesAndPlayerExportAppends)
 
 TEST_F(WindowSetTest, DoubleClickOnF4DefinesF4NotF3)
 {
-    TFormmain* form = windows.main();
-    TFormcolor* palette = windows.color();
+    PatternWindow* form = windows.patternWindow();
+    PaletteWindow* palette = windows.paletteWindow();
     // A real double click: click, second press as a double click, release.
     QTest::mouseClick(Control<ColorPanel>(&*form, "Farbe4"), Qt::LeftButton);
     EXPECT_EQ(Control<QLineEdit>(&*form, "farbe")->text(), QStringLiteral("3")) << "F4's click selects code 3";
@@ -378,7 +379,7 @@ protected:
         PatternEditor seed;
         seed.document().setPatternByte(1, 1, 0, 0, QStringLiteral("27"));
         SaveFontFile(seed, dir.filePath(QStringLiteral("Vorarado.fa8")));
-        form = std::make_unique<TFormmain>(dialogs, dir.path());
+        form = std::make_unique<PatternWindow>(dialogs, dir.path());
         form->show();
         QApplication::setActiveWindow(form.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -386,7 +387,7 @@ protected:
 
     QTemporaryDir dir;
     ModalErrorDialogs dialogs;
-    std::unique_ptr<TFormmain> form;
+    std::unique_ptr<PatternWindow> form;
 };
 
 TEST_P(ByteGridTypingTest, ErrorBoxWhileTypingLeavesTheProgramAliveAndTheCellAsTyped)
@@ -489,8 +490,8 @@ TEST_F(MainWindowTest, FieldsAreReadOutByTheirLabelsAndButtonsByTheirCurrentCapt
 // palette, the arrows walk its grid, F2 there hands the colour back.
 TEST_F(WindowSetTest, DefiningARegisterByKeyboardOnly)
 {
-    TFormmain* form = windows.main();
-    TFormcolor* palette = windows.color();
+    PatternWindow* form = windows.patternWindow();
+    PaletteWindow* palette = windows.paletteWindow();
     for (ColorPanel* p : {Control<ColorPanel>(&*form, "Farbe0"), Control<ColorPanel>(&*form, "Farbe1"), Control<ColorPanel>(&*form, "Farbe2"), Control<ColorPanel>(&*form, "Farbe3"), Control<ColorPanel>(&*form, "Farbe4")})
         EXPECT_EQ(p->focusPolicy(), Qt::StrongFocus) << p->objectName().toStdString();
     QTest::keyClick(Control<ColorPanel>(&*form, "Farbe2"), Qt::Key_Space);
@@ -519,13 +520,13 @@ TEST_F(WindowSetTest, DefiningARegisterByKeyboardOnly)
 // Tab moves through the window: it never stays in a log or the code window, and never types into them.
 TEST_F(WindowSetTest, LogsAndTheCodeWindowLetTabMoveOn)
 {
-    TFormmain* form = windows.main();
+    PatternWindow* form = windows.patternWindow();
     QTest::mouseClick(Control<QPushButton>(&*form, "Button1"), Qt::LeftButton);
-    TFormCode* code = windows.code();
+    CodeWindow* code = windows.codeWindow();
     const QString before = code->code();
     for (QPlainTextEdit* log : {Control<QPlainTextEdit>(&*form, "Memo"), Control<QPlainTextEdit>(code, "Memocode"),
-                                Control<QPlainTextEdit>(windows.soundconverter(), "Memo1"),
-                                Control<QPlainTextEdit>(windows.splitter(), "Memo1")}) {
+                                Control<QPlainTextEdit>(windows.soundWindow(), "Memo1"),
+                                Control<QPlainTextEdit>(windows.splitterWindow(), "Memo1")}) {
         EXPECT_TRUE(log->tabChangesFocus()) << log->objectName().toStdString();
     }
     QApplication::setActiveWindow(code);
@@ -596,8 +597,8 @@ TEST_F(MainWindowTest, ModeSwitchMovesNoOtherControl)
 // after a font export left the view at the head of a long text.
 TEST_F(WindowSetTest, PlayerExportScrollsToItsNewLines)
 {
-    TFormmain* form = windows.main();
-    TFormCode* code = windows.code();
+    PatternWindow* form = windows.patternWindow();
+    CodeWindow* code = windows.codeWindow();
     QTest::mouseClick(Control<QPushButton>(&*form, "Button1"), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(code));
     QPlainTextEdit* memo = Control<QPlainTextEdit>(code, "Memocode");

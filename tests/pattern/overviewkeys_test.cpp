@@ -1,8 +1,8 @@
 // The main window's pattern overview by keyboard: Tab reaches it, the arrows move a framed cursor that
 // chooses as a click does, Return opens the pattern as a double click, and the view follows.
-#include "common/ui/imageview.h"
+#include "gui/common/imageview.h"
 #include "pattern/fontfile.h"
-#include "pattern/ui/main.h"
+#include "gui/pattern/patternwindow.h"
 #include "support/scripteddialogs.h"
 #include "support/testutil.h"
 
@@ -25,7 +25,7 @@ protected:
         PatternEditor seed;
         seed.document().setPatternByte(2, 7, 3, 1, QStringLiteral("200"));
         SaveFontFile(seed, dir.filePath(QStringLiteral("Vorarado.fa8")));
-        form = std::make_unique<TFormmain>(dialogs, dir.path());
+        form = std::make_unique<PatternWindow>(dialogs, dir.path());
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -49,7 +49,7 @@ protected:
 
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
-    std::unique_ptr<TFormmain> form;
+    std::unique_ptr<PatternWindow> form;
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 // The pattern store's addressing, the byte <-> pixel codes, the edit buffer and the pictures drawn from them.
 #include "common/errors.h"
 #include "pattern/patterneditor.h"
+#include "common/packedcolor_picture.h"
 
 #include <QSet>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The sound converter window driven through its controls and scripted dialogs.
-#include "common/ui/imageview.h"
-#include "sound/ui/Soundconverter.h"
+#include "gui/common/imageview.h"
+#include "gui/sound/soundwindow.h"
 #include "support/scripteddialogs.h"
 #include "support/testutil.h"
 
@@ -24,7 +24,7 @@ protected:
 
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
-    TFormSoundconverter window{dialogs};
+    SoundWindow window{dialogs};
 };
 
 TEST_F(SoundWindowTest, LoadPackSave)

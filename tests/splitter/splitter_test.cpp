@@ -3,7 +3,7 @@
 #include "common/errors.h"
 #include "support/childprocess.h"
 #include "splitter/splitbuffer.h"
-#include "splitter/ui/splitter.h"
+#include "gui/splitter/splitterwindow.h"
 #include "support/scripteddialogs.h"
 #include "support/testutil.h"
 
@@ -80,7 +80,7 @@ protected:
     QStringList log() { return Control<QPlainTextEdit>(&window, "Memo1")->toPlainText().split(QLatin1Char('\n')); }
 
     ScriptedDialogs dialogs;
-    TFormsplitter window{dialogs};
+    SplitterWindow window{dialogs};
 };
 
 TEST_F(SplitterWindowTest, LoadThenSaveARange)

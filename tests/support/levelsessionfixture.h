@@ -37,7 +37,7 @@ struct LevelSessionFixture {
         if (prepare)
             prepare(store, registers);
         session.open(store, registers);
-        picture.FormShow(); // as the window does when it becomes visible
+        picture.drawAllCells(); // as the window does when it becomes visible
     }
 
     // A point inside level cell (x, y) of the picture, off its corner.

@@ -2,11 +2,11 @@
 // differently, with helpers that press, drag and choose as the system sends mouse events.
 #pragma once
 
-#include "app/ui/windowset.h"
-#include "level/ui/levelpictureview.h"
-#include "level/ui/map.h"
+#include "app/windowset.h"
+#include "gui/level/levelpictureview.h"
+#include "gui/level/levelwindow.h"
 #include "pattern/fontfile.h"
-#include "pattern/ui/main.h"
+#include "gui/pattern/patternwindow.h"
 #include "support/scripteddialogs.h"
 #include "support/testutil.h"
 
@@ -38,10 +38,10 @@ protected:
         SaveFontFile(e, fontFile());
         set = std::make_unique<WindowSet>(dialogs, opener, dir.path());
         set->showMain();
-        map = set->map();
+        map = set->levelWindow();
     }
     QString fontFile() const { return dir.filePath(QStringLiteral("Vorarado.fa8")); }
-    void open() { QTest::mouseClick(Control<QPushButton>(set->main(), "ButtonMap"), Qt::LeftButton); }
+    void open() { QTest::mouseClick(Control<QPushButton>(set->patternWindow(), "ButtonMap"), Qt::LeftButton); }
     void click(const char* name) { QTest::mouseClick(Control<QPushButton>(map, name), Qt::LeftButton); }
     QString carried(const char* label) { return Control<QLabel>(map, label)->text(); }
     QStringList log() { return Control<QPlainTextEdit>(map, "Memo")->toPlainText().split(QLatin1Char('\n')); }
@@ -101,5 +101,5 @@ protected:
     ScriptedDialogs dialogs;
     RecordingOpener opener;
     std::unique_ptr<WindowSet> set;
-    TFormmap* map = nullptr;
+    LevelWindow* map = nullptr;
 };

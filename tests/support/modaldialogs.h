@@ -2,7 +2,7 @@
 // the focus leaves the window and a nested event loop runs, as for a user.
 #pragma once
 
-#include "app/ui/qtuserdialogs.h"
+#include "app/qtuserdialogs.h"
 #include "support/scripteddialogs.h"
 
 #include <QApplication>

@@ -3,9 +3,9 @@
 // This group runs under xvfb-run on the xcb platform, where the primary selection of a fresh
 // session is empty, as on a user's desktop.
 #include "level/levelplacement.h"
-#include "app/ui/windowset.h"
-#include "level/ui/map.h"
-#include "pattern/ui/main.h"
+#include "app/windowset.h"
+#include "gui/level/levelwindow.h"
+#include "gui/pattern/patternwindow.h"
 #include "support/scripteddialogs.h"
 
 #include <QAbstractItemView>
@@ -139,7 +139,7 @@ TEST_F(TextFields, PasteAndDropWithNothingToInsertChangeNothing)
 TEST_F(TextFields, EditableLogsPasteTextAndReadOnlyLogsNever)
 {
     // The level editor's log is a memo the user may write in; the info list only shows.
-    QWidget* map = set->map();
+    QWidget* map = set->levelWindow();
     bringToFront(map);
     auto* memo = map->findChild<QPlainTextEdit*>(QStringLiteral("Memo"));
     ASSERT_NE(memo, nullptr);
@@ -156,7 +156,7 @@ TEST_F(TextFields, EditableLogsPasteTextAndReadOnlyLogsNever)
     QTest::mouseClick(memo->viewport(), Qt::MiddleButton, {}, QPoint(20, 10));
     EXPECT_TRUE(memo->toPlainText().contains(QStringLiteral("markiert")));
 
-    QWidget* main = set->main();
+    QWidget* main = set->patternWindow();
     bringToFront(main);
     auto* info = main->findChild<QPlainTextEdit*>(QStringLiteral("Memo"));
     ASSERT_NE(info, nullptr);
@@ -207,7 +207,7 @@ TEST_F(TextFields, TabMovesOutOfEveryTextAndTable)
 
 TEST_F(TextFields, TabEndsTheEditingOfACellAndCtrlTabStillTurnsPages)
 {
-    QWidget* map = set->map();
+    QWidget* map = set->levelWindow();
     bringToFront(map);
     auto* pages = map->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     ASSERT_NE(pages, nullptr);

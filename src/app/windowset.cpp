@@ -1,0 +1,102 @@
+// Creation and linking of the window set.
+#include "app/windowset.h"
+
+#include "app/closequestion.h"
+
+#include "gui/common/codewindow.h"
+#include "gui/common/controls.h"
+#include "gui/converter/converterwindow.h"
+#include "disk/levelgamefiles.h"
+#include "gui/level/levelwindow.h"
+#include "gui/level/levelbyteview.h"
+#include "gui/palette/palettewindow.h"
+#include "gui/pattern/patternwindow.h"
+#include "gui/sound/soundwindow.h"
+#include "gui/splitter/splitterwindow.h"
+
+#include <QAbstractButton>
+
+WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const ToolFolder& folder)
+{
+    mLevelGameFiles = std::make_unique<LevelGameFiles>(folder);
+    mPattern = std::make_unique<PatternWindow>(dialogs, folder.shipped());
+    mPalette = std::make_unique<PaletteWindow>(dialogs);
+    const auto requestColor = [color = mPalette.get()](const PaletteRequest& request) { color->request(request); };
+    mLevel = std::make_unique<LevelWindow>(dialogs, mPattern->editor().store(), mPattern->editor().registers(),
+                                      LevelWindow::Collaborators{*mLevelGameFiles, opener, requestColor,
+                                                              [this] { ShowWindow(mLevelBytes.get()); }});
+    mLevelBytes = std::make_unique<LevelByteView>(dialogs);
+    mCode = std::make_unique<CodeWindow>(dialogs);
+    mConverter = std::make_unique<ConverterWindow>(dialogs);
+    mSound = std::make_unique<SoundWindow>(dialogs);
+    mSplitter = std::make_unique<SplitterWindow>(dialogs);
+
+    PatternWindow::Links links;
+    links.code = mCode.get();
+    links.openLevelEditor = [map = mLevel.get()] { map->LevelEditorOpen(); };
+    links.showGrafikconverter = [window = mConverter.get()] { ShowWindow(window); };
+    links.showSoundconverter = [window = mSound.get()] { ShowWindow(window); };
+    links.showSplitter = [window = mSplitter.get()] { ShowWindow(window); };
+    links.requestColor = requestColor;
+    mPattern->setLinks(links);
+    mLevelBytes->setSources(mLevel->document(), mLevel->picture().pixels());
+
+    ConverterWindow::Links converterLinks;
+    converterLinks.requestColor = requestColor;
+    mConverter->setLinks(converterLinks);
+
+    askBeforeUnsavedWorkIsLost(dialogs);
+}
+
+void WindowSet::askBeforeUnsavedWorkIsLost(UserDialogs& dialogs)
+{
+    // Each kind is saved by pressing its window's own save button, so its dialogs, messages and
+    // error guard are those the user knows. The painted pattern goes into its set before the file is saved.
+    const auto press = [](QWidget* window, const char* name) {
+        if (auto* button = window->findChild<QAbstractButton*>(QLatin1String(name)))
+            button->click();
+    };
+    std::vector<UnsavedWork> work{
+        {QStringLiteral("Pattern-Editor: gemalte Änderungen, noch nicht mit \"Speichern\" ins Pattern-Set übernommen"),
+         [this] { return mPattern->editor().bufferModified(); }, [this, press] { press(mPattern.get(), "ButtonSpeichern"); }},
+        {QStringLiteral("Font Datei: Pattern-Sets, Farben, Zeilenfarben oder Phasen geändert"),
+         [this] { return mPattern->editor().documentModified(); }, [this, press] { press(mPattern.get(), "ButtonSaveFile"); }},
+        {QStringLiteral("Level Editor: Level geändert"), [this] { return mLevel->document().isModified(); },
+         [this, press] { press(levelWindow(), "ButtonSaveFile"); }},
+        {QStringLiteral("Grafikconverter: Bild bemalt"), [this] { return mConverter->converter().pictureModified(); },
+         [this, press] { press(converterWindow(), "Button5"); }},
+    };
+    new CloseQuestion(mPattern.get(), dialogs, std::move(work));
+}
+
+WindowSet::~WindowSet() = default;
+
+namespace {
+
+template <class W>
+W* Built(const std::unique_ptr<W>& window)
+{
+    window->ensureControls();
+    return window.get();
+}
+
+} // namespace
+
+PaletteWindow* WindowSet::paletteWindow() const { return Built(mPalette); }
+LevelWindow* WindowSet::levelWindow() const { return Built(mLevel); }
+LevelByteView* WindowSet::levelByteView() const { return Built(mLevelBytes); }
+CodeWindow* WindowSet::codeWindow() const { return Built(mCode); }
+ConverterWindow* WindowSet::converterWindow() const { return Built(mConverter); }
+SoundWindow* WindowSet::soundWindow() const { return Built(mSound); }
+SplitterWindow* WindowSet::splitterWindow() const { return Built(mSplitter); }
+
+QList<QWidget*> WindowSet::windows() const
+{
+    return {mPattern.get(), paletteWindow(), levelWindow(), levelByteView(), codeWindow(), converterWindow(), soundWindow(), splitterWindow()};
+}
+
+void WindowSet::showMain()
+{
+    CenterOnScreen(mPattern.get());
+    mPattern->show();
+}
