@@ -7,6 +7,8 @@
 #include "app/qtuserdialogs.h"
 #include "app/windowreport.h"
 #include "app/windowset.h"
+#include "app/workrecovery.h"
+#include "common/programdatafolder.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -55,6 +57,9 @@ int main(int argc, char** argv)
                                                      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     WindowSet windows(dialogs, opener, folder);
     windows.showMain();
+    // After an unclean end the work it left is offered before any file named on the command line opens.
+    WorkRecovery recovery(windows, dialogs, ProgramDataFolder());
+    recovery.offerLeftWork();
     FileOpening files(windows, dialogs);
     files.open(line.files);
 
@@ -64,5 +69,8 @@ int main(int argc, char** argv)
             QCoreApplication::exit(WriteWindowReport(report) ? 0 : 1);
         });
     }
-    return app.exec();
+    const int code = app.exec();
+    // The main window closed: nothing was unsaved, it was saved, or the user dropped it.
+    recovery.endCleanly();
+    return code;
 }

@@ -107,8 +107,8 @@ TEST_F(FileOpeningTest, AFileThatFailsShowsItsMessageAndTheNextOneStillOpens)
     EXPECT_TRUE(dialogs.errors[0].startsWith(QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(missing)))
         << dialogs.errors[0].toStdString();
     EXPECT_EQ(dialogs.errors[1], UnknownFileKindMessage(picture));
-    // As "Level Datei laden" does, the label names the file it tried.
-    EXPECT_EQ(levelLabel(), QStringLiteral("Level: fehlt.la8"));
+    // Nothing was loaded: the label still names no level.
+    EXPECT_EQ(levelLabel(), InitialLevelLabel());
     EXPECT_EQ(fontLabel(), QStringLiteral("Font: Eigen.fa8"));
 }
 
