@@ -112,7 +112,9 @@ TEST(RecoveryStage, Run)
         QTest::mouseClick(Control<QWidget>(main, "Farbe3"), Qt::LeftButton);
         QTest::mouseClick(Control<QWidget>(main, "PaintBox"), Qt::LeftButton, {}, QPoint(40, 20));
         QTest::mouseClick(Control<QWidget>(main, "ButtonMap"), Qt::LeftButton);
-        PaintLevelCell(windows.levelWindow(), 5, 3);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(windows.levelWindow()));
+        PaintLevelCell(windows.levelWindow(), 20, 3);
+        ASSERT_EQ(windows.levelWindow()->document().cellPattern(20, 3), 3);
         ASSERT_TRUE(main->editor().bufferModified());
         ASSERT_TRUE(windows.levelWindow()->document().isModified());
         QFile expected(Expected());
