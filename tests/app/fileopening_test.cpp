@@ -9,6 +9,7 @@
 #include "pattern/fontfile.h"
 #include "pattern/patterneditor.h"
 #include "gui/pattern/patternwindow.h"
+#include "support/dragdrop.h"
 #include "support/scripteddialogs.h"
 
 #include <QApplication>
@@ -61,23 +62,7 @@ protected:
     QString levelLabel() const { return text(windows->levelWindow(), "Label13"); }
 
     // Drags the files onto a widget and drops them there; true when the drag was taken.
-    bool drop(QWidget* target, const QStringList& files)
-    {
-        QMimeData data;
-        QList<QUrl> urls;
-        for (const QString& f : files)
-            urls << QUrl::fromLocalFile(f);
-        data.setUrls(urls);
-        const QPoint at = target->rect().center();
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &enter);
-        if (!enter.isAccepted())
-            return false;
-        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &dropped);
-        QApplication::processEvents();
-        return true;
-    }
+    bool drop(QWidget* target, const QStringList& files) { return DragAndDrop(target, files).entered; }
 
     QTemporaryDir folder;
     ScriptedDialogs dialogs;

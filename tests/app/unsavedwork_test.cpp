@@ -8,6 +8,7 @@
 #include "gui/pattern/patternwindow.h"
 #include "level/levelfile.h"
 #include "pattern/fontfile.h"
+#include "support/dragdrop.h"
 #include "support/scripteddialogs.h"
 #include "support/testutil.h"
 
@@ -99,26 +100,13 @@ public:
             texts << editor().buffer().data(0, y) << editor().buffer().data(1, y);
         return texts;
     }
-    // Drags the files onto the widget with copy and move offered, the move proposed, and drops them.
+    // Drags the files onto the widget with copy and move offered and the move proposed, and drops them.
     Qt::DropAction drop(QWidget* target, const QStringList& files)
     {
-        QMimeData data;
-        QList<QUrl> urls;
-        for (const QString& f : files)
-            urls << QUrl::fromLocalFile(f);
-        data.setUrls(urls);
-        const QPoint at = target->rect().center();
-        const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
-        QDragEnterEvent enter(at, offered, &data, Qt::LeftButton, Qt::NoModifier);
-        enter.setDropAction(Qt::MoveAction);
-        QApplication::sendEvent(target, &enter);
-        EXPECT_TRUE(enter.isAccepted());
-        EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
-        QDropEvent dropped(at, offered, &data, Qt::LeftButton, Qt::NoModifier);
-        dropped.setDropAction(Qt::MoveAction);
-        QApplication::sendEvent(target, &dropped);
-        QApplication::processEvents();
-        return dropped.isAccepted() ? dropped.dropAction() : Qt::IgnoreAction;
+        const DropResult result = DragAndDrop(target, files, Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
+        EXPECT_TRUE(result.entered);
+        EXPECT_EQ(result.enterAction, Qt::CopyAction);
+        return result.dropAction;
     }
 
     QTemporaryDir folder;
