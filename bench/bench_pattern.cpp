@@ -1,4 +1,5 @@
 // Pattern editor speed: the full overview redraw and reading and writing a pattern file.
+#include "benchpattern.h"
 #include "pattern/fontfile.h"
 #include "pattern/patterneditor.h"
 
@@ -12,19 +13,11 @@
 
 namespace {
 
-// A store with every byte value in it, so that all four colours are drawn.
-void FillStore(PatternEditor& editor)
-{
-    for (int i = 1; i <= PatternStore::kSlotsI; ++i)
-        for (int j = 1; j <= PatternStore::kBanks; ++j)
-            editor.document().setSlot(i, j, QString::number((i * 37 + j * 11) % 256));
-}
-
 // Budget: 5 ms for all 512 patterns.
 void BM_UpdateAllPatterns(benchmark::State& state)
 {
     PatternEditor editor;
-    FillStore(editor);
+    bench::FillDistinctStore(editor);
     for (auto _ : state) {
         editor.updateAllPatterns();
         benchmark::DoNotOptimize(editor.overview().constBits());
@@ -38,7 +31,7 @@ void BM_LoadFontFile(benchmark::State& state)
 {
     QTemporaryDir dir;
     PatternEditor editor;
-    FillStore(editor);
+    bench::FillDistinctStore(editor);
     const QString name = dir.filePath(QStringLiteral("bench.fa8"));
     SaveFontFile(editor, name);
     for (auto _ : state)
@@ -51,7 +44,7 @@ void BM_SaveFontFile(benchmark::State& state)
 {
     QTemporaryDir dir;
     PatternEditor editor;
-    FillStore(editor);
+    bench::FillDistinctStore(editor);
     for (auto _ : state)
         SaveFontFile(editor, dir.filePath(QStringLiteral("bench.fa8")));
 }
@@ -112,7 +105,7 @@ void BM_LoadHugeFileAsPatternFile(benchmark::State& state)
 {
     QTemporaryDir dir;
     PatternEditor editor;
-    FillStore(editor);
+    bench::FillDistinctStore(editor);
     const QString proper = dir.filePath(QStringLiteral("proper.fa8"));
     SaveFontFile(editor, proper);
     const QString huge = dir.filePath(QStringLiteral("huge.fa8"));

@@ -1,4 +1,5 @@
 // Pattern editor undo history: paint steps pushed and undone, and the memory the history holds.
+#include "benchpattern.h"
 #include "pattern/patterneditor.h"
 
 #include <benchmark/benchmark.h>
@@ -21,16 +22,6 @@ double CpuSeconds()
 double HeapBytes()
 {
     return static_cast<double>(mallinfo2().uordblks);
-}
-
-// An editor with a store that differs everywhere, pattern 1 of set 1 in the buffer.
-void Prepare(PatternEditor& editor)
-{
-    for (int i = 1; i <= PatternStore::kSlotsI; ++i)
-        for (int j = 1; j <= PatternStore::kBanks; ++j)
-            editor.document().setSlot(i, j, QString::number((i * 37 + j * 11) % 256));
-    editor.Laden();
-    editor.clearHistory();
 }
 
 // One stroke of three cells in row `n` mod 16, with a paint value other than the one before, so
@@ -58,7 +49,7 @@ void BM_PaintStepsPushedAndUndone(benchmark::State& state)
         state.PauseTiming();
         PatternEditor editor;
         editor.setHistoryLimit(kSteps);
-        Prepare(editor);
+        bench::PrepareEditor(editor);
         const double heapBefore = HeapBytes();
         state.ResumeTiming();
         const double pushStart = CpuSeconds();
@@ -88,7 +79,7 @@ BENCHMARK(BM_PaintStepsPushedAndUndone)->Unit(benchmark::kMillisecond)->Iteratio
 void BM_HistoryAtItsLimit(benchmark::State& state)
 {
     PatternEditor editor;
-    Prepare(editor);
+    bench::PrepareEditor(editor);
     int n = 0;
     for (int i = 0; i < PatternEditor::kHistoryLimit; ++i)
         PaintStep(editor, n++);

@@ -1,6 +1,7 @@
 // Helpers of the benchmarks that show windows: waiting for a window's first paint, a program folder.
 #pragma once
 
+#include "benchpattern.h"
 #include "pattern/fontfile.h"
 #include "pattern/patterneditor.h"
 
@@ -40,9 +41,7 @@ inline std::unique_ptr<QTemporaryDir> MakeProgramFolder()
 {
     auto folder = std::make_unique<QTemporaryDir>();
     PatternEditor art;
-    for (int i = 1; i <= PatternStore::kSlotsI; ++i)
-        for (int j = 1; j <= PatternStore::kBanks; ++j)
-            art.document().setSlot(i, j, QString::number((i * 37 + j * 11) % 256));
+    FillDistinctStore(art);
     SaveFontFile(art, folder->filePath(QStringLiteral("Vorarado.fa8")));
     return folder;
 }

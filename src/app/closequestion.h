@@ -2,7 +2,7 @@
 // (close box, Alt+F4) and when the desktop session ends.
 #pragma once
 
-#include "app/unsavedwork.h"
+#include "common/unsavedwork.h"
 
 #include <QObject>
 

@@ -83,7 +83,9 @@ bool FileOpening::eventFilter(QObject* watched, QEvent* event)
     const QStringList files = OpenableFiles(drop->mimeData());
     if (files.isEmpty())
         return false;
-    drop->acceptProposedAction();
+    // Opening reads the file: the source keeps it, whatever it offered.
+    drop->setDropAction(Qt::CopyAction);
+    drop->accept();
     if (type == QEvent::Drop) {
         // After the drop has finished: a message box inside it would hold the dragging program.
         QTimer::singleShot(0, this, [this, files] { open(files); });

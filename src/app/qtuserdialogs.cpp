@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 QStringList QtUserDialogs::qtFilters(const QString& filter)
 {
@@ -82,6 +83,21 @@ UserDialogs::SaveAnswer QtUserDialogs::askSave(const QString& text)
     if (button == QMessageBox::Save)
         return SaveAnswer::Save;
     return button == QMessageBox::Discard ? SaveAnswer::Discard : SaveAnswer::Cancel;
+}
+
+UserDialogs::RecoverAnswer QtUserDialogs::askRecover(const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), DisplayText(text), QMessageBox::NoButton,
+                    mParent ? mParent : QApplication::activeWindow());
+    QPushButton* restore = box.addButton(QStringLiteral("Wiederherstellen"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("Verwerfen"), QMessageBox::DestructiveRole);
+    restore->setObjectName(QStringLiteral("ButtonWiederherstellen"));
+    discard->setObjectName(QStringLiteral("ButtonVerwerfen"));
+    box.setDefaultButton(restore);
+    box.exec();
+    if (box.clickedButton() == restore)
+        return RecoverAnswer::Restore;
+    return box.clickedButton() == discard ? RecoverAnswer::Discard : RecoverAnswer::Later;
 }
 
 void QtUserDialogs::message(const QString& text)

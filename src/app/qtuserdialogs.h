@@ -15,6 +15,7 @@ public:
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
     Answer confirm(const QString& text) override;
     SaveAnswer askSave(const QString& text) override;
+    RecoverAnswer askRecover(const QString& text) override;
     void message(const QString& text) override;
     void error(const QString& text) override;
 

@@ -7,6 +7,7 @@
 #include "app/qtuserdialogs.h"
 #include "app/windowreport.h"
 #include "app/windowset.h"
+#include "app/workrecovery.h"
 #include "common/backupcopies.h"
 #include "common/programdatafolder.h"
 #include "common/programsettings.h"
@@ -59,6 +60,9 @@ int main(int argc, char** argv)
     // Copies an interrupted in-place save left are named once, before anything is opened.
     QSettings settings = ProgramSettings();
     TellLeftBackupCopiesOnce(dialogs, BackupFolder(), settings);
+    // After an unclean end the work it left is offered before any file named on the command line opens.
+    WorkRecovery recovery(windows, dialogs, ProgramDataFolder());
+    recovery.offerLeftWork();
     FileOpening files(windows, dialogs);
     files.open(line.files);
 
@@ -68,5 +72,8 @@ int main(int argc, char** argv)
             QCoreApplication::exit(WriteWindowReport(report) ? 0 : 1);
         });
     }
-    return app.exec();
+    const int code = app.exec();
+    // The main window closed: nothing was unsaved, it was saved, or the user dropped it.
+    recovery.endCleanly();
+    return code;
 }

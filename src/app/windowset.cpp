@@ -8,6 +8,7 @@
 #include "gui/converter/converterwindow.h"
 #include "disk/levelgamefiles.h"
 #include "gui/level/levelwindow.h"
+#include "level/leveldocument.h"
 #include "gui/level/levelbyteview.h"
 #include "gui/palette/palettewindow.h"
 #include "gui/pattern/patternwindow.h"
@@ -56,17 +57,22 @@ void WindowSet::askBeforeUnsavedWorkIsLost(UserDialogs& dialogs)
         if (auto* button = window->findChild<QAbstractButton*>(QLatin1String(name)))
             button->click();
     };
-    std::vector<UnsavedWork> work{
-        {QStringLiteral("Pattern-Editor: gemalte Änderungen, noch nicht mit \"Speichern\" ins Pattern-Set übernommen"),
-         [this] { return mPattern->editor().bufferModified(); }, [this, press] { press(mPattern.get(), "ButtonSpeichern"); }},
-        {QStringLiteral("Font Datei: Pattern-Sets, Farben, Zeilenfarben oder Phasen geändert"),
-         [this] { return mPattern->editor().documentModified(); }, [this, press] { press(mPattern.get(), "ButtonSaveFile"); }},
-        {QStringLiteral("Level Editor: Level geändert"), [this] { return mLevel->document().isModified(); },
-         [this, press] { press(levelWindow(), "ButtonSaveFile"); }},
-        {QStringLiteral("Grafikconverter: Bild bemalt"), [this] { return mConverter->converter().pictureModified(); },
-         [this, press] { press(converterWindow(), "Button5"); }},
-    };
+    std::vector<UnsavedWork> work = mPattern->unsavedWork();
+    for (UnsavedWork& level : mLevel->unsavedWork())
+        work.push_back(std::move(level));
+    work.push_back({QStringLiteral("Grafikconverter: Bild bemalt"), [this] { return mConverter->converter().pictureModified(); },
+                    [this, press] { press(converterWindow(), "Button5"); }});
     new CloseQuestion(mPattern.get(), dialogs, std::move(work));
+}
+
+void WindowSet::followUnsavedWork(std::function<void()> pattern, std::function<void()> level)
+{
+    mPattern->setWorkChanged(pattern);
+    mLevel->setWorkChanged(level);
+    QObject::disconnect(mLevelWork);
+    // Every change of the level, also from the byte view, which is no part of the level window.
+    if (level)
+        mLevelWork = QObject::connect(&mLevel->document(), &LevelDocument::changed, mLevel.get(), [level] { level(); });
 }
 
 WindowSet::~WindowSet() = default;

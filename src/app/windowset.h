@@ -3,7 +3,9 @@
 
 #include "common/toolfolder.h"
 
+#include <QMetaObject>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class DesktopOpener;
@@ -45,6 +47,10 @@ public:
     // Shows the main window centred on the screen.
     void showMain();
 
+    // What is unsaved may have changed: `pattern` runs after the pattern editor's changes, `level` after
+    // the level's (the recovery copy follows them). Empty functions end it.
+    void followUnsavedWork(std::function<void()> pattern, std::function<void()> level);
+
 private:
     // The level editor's game files; made before and gone after the windows.
     std::unique_ptr<LevelGameFiles> mLevelGameFiles;
@@ -52,6 +58,7 @@ private:
     // Closing the main window asks first while work is unsaved.
     void askBeforeUnsavedWorkIsLost(UserDialogs& dialogs);
 
+    QMetaObject::Connection mLevelWork;
     std::unique_ptr<PatternWindow> mPattern;
     std::unique_ptr<PaletteWindow> mPalette;
     std::unique_ptr<LevelWindow> mLevel;

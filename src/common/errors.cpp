@@ -20,6 +20,11 @@ ConversionError::ConversionError(const ConversionError& error, const QString& ca
 {
 }
 
+FileContentError::FileContentError(const QString& fileName, qsizetype line, const QString& reason)
+    : TavrelError(QStringLiteral("Datei %1, Zeile %2: %3").arg(fileName).arg(line).arg(reason))
+{
+}
+
 FileOpenError::FileOpenError(const QString& fileName, const QString& reason)
     : TavrelError(QStringLiteral("Datei %1 kann nicht geöffnet werden. %2").arg(fileName, reason))
 {

@@ -22,6 +22,12 @@ public:
     ConversionError(const ConversionError& error, const QString& cause);
 };
 
+// A file that is not a valid file of its kind: the message names the file and the line (from 1).
+class FileContentError : public TavrelError {
+public:
+    FileContentError(const QString& fileName, qsizetype line, const QString& reason);
+};
+
 // A file that could not be opened for reading.
 class FileOpenError : public TavrelError {
 public:

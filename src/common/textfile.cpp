@@ -163,6 +163,16 @@ QString LineReader::next()
     return mLines[mPos++];
 }
 
+QString CutLineCause(const LineReader& reader, const QString& fileName)
+{
+    if (reader.firstCutLine() == 0)
+        return QString();
+    return QStringLiteral("Zeile %1 der Datei %2 ist länger als %3 Zeichen; die Datei ist beschädigt oder von anderer Art")
+        .arg(reader.firstCutLine())
+        .arg(fileName)
+        .arg(kMaxLineLength);
+}
+
 QByteArray JoinWindows1252Lines(const QStringList& lines)
 {
     QByteArray bytes;

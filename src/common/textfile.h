@@ -31,6 +31,8 @@ public:
     // The next line, or an empty text once the file is used up.
     QString next();
     bool atEnd() const { return mPos >= mLines.size(); }
+    // Line `number` (from 1) without reading it, or an empty text past the end.
+    QString line(qsizetype number) const { return number >= 1 && number <= mLines.size() ? mLines[number - 1] : QString(); }
     qsizetype lineCount() const { return mLines.size(); }
     // The number (from 1) of the first line that was longer than kMaxLineLength and cut, or 0.
     qsizetype firstCutLine() const { return mFirstCutLine; }
@@ -43,6 +45,10 @@ private:
     qsizetype mFirstCutLine = 0;
 };
 
+// Why the reader's file is damaged or of another kind, when it had to cut a line: a text to add to the
+// message of what failed on the way; empty without a cut line.
+QString CutLineCause(const LineReader& reader, const QString& fileName);
+
 // Runs a load from the reader. A conversion error it raises is told together with the first line the
 // reader had to cut, when there was one: the file is then damaged or of another kind, and the text
 // that failed (often an empty one past what could be read) would not say so.
@@ -52,13 +58,33 @@ void NamingCutLines(const LineReader& reader, const QString& fileName, Load&& lo
     try {
         load();
     } catch (const ConversionError& error) {
-        if (reader.firstCutLine() == 0)
+        const QString cause = CutLineCause(reader, fileName);
+        if (cause.isEmpty())
             throw;
-        throw ConversionError(error, QStringLiteral("Zeile %1 der Datei %2 ist länger als %3 Zeichen; die Datei ist "
-                                                    "beschädigt oder von anderer Art")
-                                         .arg(reader.firstCutLine())
-                                         .arg(fileName)
-                                         .arg(kMaxLineLength));
+        throw ConversionError(error, cause);
+    }
+}
+
+// Checks a file before anything is taken from it: check(number, text) must accept every line (a
+// conversion error it raises rejects the file, told with a cut line as NamingCutLines tells it), and
+// the file must hold at least `needed` lines (a shorter one was cut off, or is of another kind; `kind`
+// names what it should be). Throws FileContentError naming the file and the first line found wrong.
+template <class Check>
+void CheckFileLines(const LineReader& reader, const QString& fileName, qsizetype needed, const QString& kind,
+                    Check&& check)
+{
+    for (qsizetype number = 1; number <= reader.lineCount(); ++number) {
+        try {
+            NamingCutLines(reader, fileName, [&] { check(number, reader.line(number)); });
+        } catch (const ConversionError& error) {
+            throw FileContentError(fileName, number, error.message());
+        }
+    }
+    if (reader.lineCount() < needed) {
+        QString reason = QStringLiteral("Die Datei endet hier, %1 hat mindestens %2 Zeilen").arg(kind).arg(needed);
+        if (const QString cause = CutLineCause(reader, fileName); !cause.isEmpty())
+            reason += QStringLiteral(" (%1)").arg(cause);
+        throw FileContentError(fileName, reader.lineCount() + 1, reason);
     }
 }
 

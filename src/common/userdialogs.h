@@ -19,6 +19,8 @@ public:
     enum class Answer { Yes, No, Cancel };
     // The buttons of the question before unsaved work is dropped.
     enum class SaveAnswer { Save, Discard, Cancel };
+    // The buttons of the question after an unclean end; Later when the box is closed.
+    enum class RecoverAnswer { Restore, Discard, Later };
 
     virtual ~UserDialogs() = default;
     // The chosen full file name, or nothing when cancelled.
@@ -27,6 +29,8 @@ public:
     virtual Answer confirm(const QString& text) = 0;
     // "Speichern", "Verwerfen", "Abbrechen"; closing the box cancels.
     virtual SaveAnswer askSave(const QString& text) = 0;
+    // "Wiederherstellen", "Verwerfen".
+    virtual RecoverAnswer askRecover(const QString& text) = 0;
     virtual void message(const QString& text) = 0;
     virtual void error(const QString& text) = 0;
 };

@@ -435,11 +435,12 @@ std::array<QString, 4 + LevelDocument::kTimeDigits> LevelDocument::unrecordedFie
 bool LevelDocument::isModified() const
 {
     const bool clean = !mUndoHooks.isClean || mUndoHooks.isClean();
-    return !clean || unrecordedFields() != mSavedFields;
+    return mMatchesNoFile || !clean || unrecordedFields() != mSavedFields;
 }
 
 void LevelDocument::markSaved()
 {
+    mMatchesNoFile = false;
     if (mUndoHooks.setClean)
         mUndoHooks.setClean();
     mSavedFields = unrecordedFields();

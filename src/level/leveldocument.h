@@ -195,6 +195,8 @@ public:
     bool isModified() const;
     // The level as it stands counts as saved (after loading, saving it, or putting it onto a disk).
     void markSaved();
+    // The level matches no file (work taken back from a recovery copy) until it is saved.
+    void markModified() { mMatchesNoFile = true; }
 
     // --- announcements --------------------------------------------------------------------------------
     // Collects the announcements of its lifetime into one.
@@ -255,6 +257,7 @@ private:
         std::function<bool()> isClean;
         std::function<void()> setClean;
     } mUndoHooks;
+    bool mMatchesNoFile = false;
     // Texts and time as last loaded or saved.
     std::array<QString, 4 + kTimeDigits> mSavedFields;
     std::array<QString, 4 + kTimeDigits> unrecordedFields() const;

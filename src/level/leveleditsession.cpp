@@ -172,6 +172,18 @@ void LevelEditSession::initialiseLevel()
 void LevelEditSession::loadLevel(const QString& fileName)
 {
     LoadLevelFile(mDocument, fileName);
+    drawLoadedLevel();
+}
+
+QString LevelEditSession::restoreLevel(const QByteArray& bytes, const QString& source)
+{
+    const QString label = RestoreLevelRecovery(mDocument, bytes, source);
+    drawLoadedLevel();
+    return label;
+}
+
+void LevelEditSession::drawLoadedLevel()
+{
     mPicture.drawLoadedLevel(showMonsters, showSwitches);
     setCarried(Left, 0);
 }

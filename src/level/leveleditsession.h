@@ -115,8 +115,12 @@ public:
     // Loads a level file (fresh history), redraws as after loading and sets the left pattern to 0.
     // Throws as LoadLevelFile, or ConversionError from the redraw.
     void loadLevel(const QString& fileName);
+    // Puts back the level of a recovery copy as unsaved work and redraws as loadLevel does; gives the
+    // label it had. Throws FileContentError (naming source) and changes nothing for a damaged part.
+    QString restoreLevel(const QByteArray& bytes, const QString& source);
 
 private:
+    void drawLoadedLevel();
     static QPoint cellAt(QPoint point) { return {point.x() / LevelPicture::kCell, point.y() / LevelPicture::kCell}; }
     // Every cell's write goes through the placement rule: refused cells stay and each different
     // refusal is logged once; the rest is one undo step named `text`.

@@ -2,6 +2,7 @@
 #include "level/levelfile.h"
 
 #include "common/intconv.h"
+#include "common/recoverystore.h"
 #include "common/textfile.h"
 #include "level/leveldocument.h"
 #include "palette/colortext.h"
@@ -122,8 +123,46 @@ void LoadLevelLines(LevelDocument& document, LineReader& lines)
     document.markSaved();
 }
 
+void CheckLevelLines(const LineReader& lines, const QString& fileName)
+{
+    // The colour lines (every second of the first 100) are the only lines a load converts on the way.
+    constexpr int colorBlock = 2 * LevelDocument::kColorLines * LevelDocument::kColorColumns;
+    CheckFileLines(lines, fileName, kLevelFileMinLines, QStringLiteral("eine Level-Datei"),
+                   [](qsizetype number, const QString& text) {
+                       if (number <= colorBlock && number % 2 == 0)
+                           (void)ParseColorText(text);
+                   });
+}
+
 void LoadLevelFile(LevelDocument& document, const QString& fileName)
 {
     LineReader lines(fileName, kLevelFileLines);
-    NamingCutLines(lines, fileName, [&] { LoadLevelLines(document, lines); });
+    CheckLevelLines(lines, fileName);
+    LoadLevelLines(document, lines);
+}
+
+namespace {
+
+constexpr quint32 kLevelRecoveryVersion = 1;
+
+} // namespace
+
+std::function<QByteArray()> LevelRecoverySnapshot(const LevelDocument& document, const QString& levelLabel)
+{
+    return [lines = LevelFileLines(document), levelLabel] {
+        return RecoveryPartBytes(kLevelRecoveryVersion, levelLabel, JoinWindows1252Lines(lines));
+    };
+}
+
+QString RestoreLevelRecovery(LevelDocument& document, const QByteArray& bytes, const QString& source)
+{
+    QString label;
+    const std::optional<QByteArray> fileBytes = ReadRecoveryPart(bytes, kLevelRecoveryVersion, label);
+    if (!fileBytes)
+        throw FileContentError(source, 1, QStringLiteral("Die Level-Arbeit darin ist beschädigt"));
+    LineReader lines = LineReader::fromBytes(*fileBytes, kLevelFileLines);
+    CheckLevelLines(lines, source);
+    LoadLevelLines(document, lines);
+    document.markModified();
+    return label;
 }

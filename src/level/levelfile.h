@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class LevelDocument;
 class LineReader;
@@ -29,6 +30,22 @@ void SaveLevelFile(const LevelDocument& document, const QString& fileName);
 // digits to 9 and the next line is read as the first monster cell. Codes are stored as read;
 // nothing is drawn.
 void LoadLevelLines(LevelDocument& document, LineReader& lines);
-// Opens the file (reading at most the lines a level file has) and loads it. Throws FileOpenError
-// or StreamReadError, or ConversionError as LoadLevelLines.
+// The fewest lines a level file can have: everything up to the switch table; the four texts after
+// it may be missing.
+constexpr int kLevelFileMinLines = kLevelFileLines - 4;
+// Throws FileContentError naming the first line that keeps the file from being a level file.
+void CheckLevelLines(const LineReader& lines, const QString& fileName);
+// Opens the file (reading at most the lines a level file has), checks it whole, then loads it.
+// Throws FileOpenError or StreamReadError, or FileContentError (a file cut short or a colour line
+// that is not a colour): the document is then left as it was.
 void LoadLevelFile(LevelDocument& document, const QString& fileName);
+
+// The name of the level editor's part in a recovery copy (common/recoverystore.h).
+inline const QString kLevelRecoveryKind = QStringLiteral("level");
+// The level's work for a recovery copy: the file's lines, taken now, and the label; the returned
+// function makes the bytes and may run on another thread.
+std::function<QByteArray()> LevelRecoverySnapshot(const LevelDocument& document, const QString& levelLabel);
+// Puts such bytes back into the document as unsaved work with a fresh history and gives the label.
+// Throws FileContentError (naming `source`) for bytes that are not such work; the document is then
+// left as it was.
+QString RestoreLevelRecovery(LevelDocument& document, const QByteArray& bytes, const QString& source);

@@ -47,8 +47,41 @@ void ReadFontLines(PatternDocument& document, LineReader& lines)
     }
 }
 
+QStringList FontFileLines(const PatternDocument& document)
+{
+    QStringList lines;
+    lines.reserve(kFontFileLines);
+    for (int k = 0; k < ColorRegisterSet::kCount; ++k) {
+        lines << document.registers()[k].caption;
+        lines << FormatColorText(document.registers()[k].displayColor);
+    }
+    for (int i = 1; i <= PatternStore::kSlotsI; ++i)
+        for (int j = 1; j <= PatternStore::kBanks; ++j)
+            lines << document.store().slot(i, j);
+    lines << document.phases();
+    for (int c = 0; c < RowColorTable::kColumns; ++c) {
+        for (int r = 0; r < RowColorTable::kRows; ++r) {
+            lines << FormatColorText(document.rowColors().at(c, r).displayColor);
+            lines << document.rowColors().at(c, r).code;
+        }
+    }
+    return lines;
+}
+
+void CheckFontLines(const LineReader& lines, const QString& fileName)
+{
+    // The only lines a load converts on the way are the register colours (lines 2, 4, ..., 10); the
+    // row colour lines fall back to the registers.
+    CheckFileLines(lines, fileName, kFontFileMinLines, QStringLiteral("eine Pattern-Datei"),
+                   [](qsizetype number, const QString& text) {
+                       if (number <= 2 * ColorRegisterSet::kCount && number % 2 == 0)
+                           (void)ParseColorText(text);
+                   });
+}
+
 void LoadFontFile(PatternDocument& document, const QString& fileName)
 {
     LineReader lines(fileName, kFontFileLines);
-    NamingCutLines(lines, fileName, [&] { ReadFontLines(document, lines); });
+    CheckFontLines(lines, fileName);
+    ReadFontLines(document, lines);
 }

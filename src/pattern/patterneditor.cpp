@@ -192,8 +192,24 @@ void PatternEditor::create()
     clearHistory();
 }
 
+void PatternEditor::setBufferOrigin(int set, int pattern)
+{
+    mBufferSet = std::clamp(set, 1, PatternStore::kSets);
+    mBufferPattern = std::clamp(pattern, 1, PatternStore::kPatterns);
+}
+
+bool PatternEditor::bufferModified() const
+{
+    for (int y = 0; y < EditBuffer::kHeight; ++y)
+        for (int h = 0; h < 2; ++h)
+            if (mBuffer.data(h, y) != store().patternByte(mBufferSet, mBufferPattern, y, h))
+                return true;
+    return false;
+}
+
 void PatternEditor::loadDataFrom(int set, int pattern)
 {
+    setBufferOrigin(set, pattern);
     for (int y = 0; y < EditBuffer::kHeight; ++y)
         for (int h = 0; h < 2; ++h)
             mBuffer.setData(h, y, store().patternByte(set, pattern, y, h));
@@ -220,6 +236,7 @@ void PatternEditor::Speichern()
     for (int y = 0; y < EditBuffer::kHeight; ++y)
         for (int h = 0; h < 2; ++h)
             mDocument.setPatternByte(mSet, mPattern, y, h, mBuffer.data(h, y));
+    setBufferOrigin(mSet, mPattern);
     UpdatePattern(mPattern - 1, mSet - 1);
     setLadenEnabled(true);
 }

@@ -243,8 +243,15 @@ public:
     bool pushing() const { return mPushing; }
 
     // --- saved state ---------------------------------------------------------------------------------
-    // Painting in the edit buffer not yet stored with "Speichern" (the guard that locks "Laden").
-    bool bufferModified() const { return !mLadenEnabled; }
+    // Whether the edit buffer's bytes differ from the pattern they were last loaded from or stored
+    // into, whatever changed them (painting, "Füllen", a shift, a mirror, a typed byte); undoing back
+    // to the stored bytes makes it saved again. Independent of the guard that locks "Laden".
+    bool bufferModified() const;
+    // The pattern the buffer was last loaded from or stored into (set 1-8, pattern 1-64).
+    int bufferSet() const { return mBufferSet; }
+    int bufferPattern() const { return mBufferPattern; }
+    // For undo steps, which put it back as they found it.
+    void setBufferOrigin(int set, int pattern);
     // Whether store, registers, row colours or phases differ from the last load or save of the
     // pattern file: a step that changes them done or undone since then (undoing back to that point
     // makes it saved again), or the phase list typed, which records no step.
@@ -291,6 +298,8 @@ private:
     QString mMode = QStringLiteral("Char");
     QString mFontLabel = QStringLiteral(" Kein Font geladen");
     bool mLadenEnabled = true;
+    int mBufferSet = 1;
+    int mBufferPattern = 1;
     int mSet = 1;
     int mPattern = 1;
     int mSwapPattern = 1;

@@ -17,6 +17,11 @@ void AppendChanges(List& mine, const List& later, Same same)
     }
 }
 
+int OriginOf(const PatternEditor& editor)
+{
+    return (editor.bufferSet() - 1) * PatternStore::kPatterns + editor.bufferPattern() - 1;
+}
+
 } // namespace
 
 bool StepChanges::changesTexts() const
@@ -46,6 +51,8 @@ void StepChanges::apply(PatternEditor& editor, bool after, bool redraw) const
     for (const StoreEntryChange& c : entries)
         document.setEntry(c.bank, c.character, c.row, after ? c.after : c.before);
     editor.setLadenEnabled(after ? guardAfter : guardBefore);
+    const int origin = after ? originAfter : originBefore;
+    editor.setBufferOrigin(origin / PatternStore::kPatterns + 1, origin % PatternStore::kPatterns + 1);
     if (!redraw)
         return;
     if (redrawAll) {
@@ -67,6 +74,7 @@ void StepChanges::append(const StepChanges& later)
         return a.bank == b.bank && a.character == b.character && a.row == b.row;
     });
     guardAfter = later.guardAfter;
+    originAfter = later.originAfter;
     redrawAll = redrawAll || later.redrawAll;
     for (const quint16 p : later.redrawn)
         if (!redrawn.contains(p))
@@ -75,7 +83,8 @@ void StepChanges::append(const StepChanges& later)
 
 StepSnapshot StepSnapshot::take(const PatternEditor& editor, bool withStore)
 {
-    StepSnapshot s{editor.buffer(), editor.rowColors(), editor.registers(), editor.ladenEnabled(), std::nullopt};
+    StepSnapshot s{editor.buffer(), editor.rowColors(), editor.registers(), editor.ladenEnabled(), OriginOf(editor),
+                   std::nullopt};
     if (withStore)
         s.store = editor.store();
     return s;
@@ -110,6 +119,8 @@ StepChanges StepSnapshot::changesTo(const PatternEditor& editor) const
     }
     changes.guardBefore = guard;
     changes.guardAfter = editor.ladenEnabled();
+    changes.originBefore = origin;
+    changes.originAfter = OriginOf(editor);
     return changes;
 }
 

@@ -46,6 +46,9 @@ struct StepChanges {
     QList<StoreEntryChange> entries;
     bool guardBefore = true;
     bool guardAfter = true;
+    // The pattern the buffer belongs to (set * 64 + pattern - 1), before and after.
+    int originBefore = 0;
+    int originAfter = 0;
     // Overview patterns to redraw (set * 64 + pattern, from 0); all of them when redrawAll.
     QList<quint16> redrawn;
     bool redrawAll = false;
@@ -67,6 +70,7 @@ struct StepSnapshot {
     RowColorTable rowColors;
     ColorRegisterSet registers;
     bool guard = true;
+    int origin = 0;
     std::optional<PatternStore> store; // only for steps that change the store
 
     static StepSnapshot take(const PatternEditor& editor, bool withStore);

@@ -161,9 +161,11 @@ TEST_F(CloseQuestionTest, SpeichernRunsTheSaveFlowsAndThenNothingIsUnsaved)
 
 TEST_F(CloseQuestionTest, CancellingASaveDialogCancelsTheClosing)
 {
-    // Painted and stored into a set, then painted again: "Speichern" stores, then the file dialog is cancelled.
+    // Painted and stored into a set, then painted again in another colour (the same colour again would
+    // change no byte): "Speichern" stores, then the file dialog is cancelled.
     storePattern();
-    paintPattern();
+    QTest::mouseClick(Control<QWidget>(main(), "Farbe2"), Qt::LeftButton);
+    QTest::mouseClick(Control<QWidget>(main(), "PaintBox"), Qt::LeftButton, {}, QPoint(10, 5));
     dialogs.saveAnswers = {SaveAnswer::Save};
     EXPECT_FALSE(main()->close());
     EXPECT_TRUE(main()->isVisible());

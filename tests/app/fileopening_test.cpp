@@ -9,6 +9,7 @@
 #include "pattern/fontfile.h"
 #include "pattern/patterneditor.h"
 #include "gui/pattern/patternwindow.h"
+#include "support/dragdrop.h"
 #include "support/scripteddialogs.h"
 
 #include <QApplication>
@@ -61,23 +62,7 @@ protected:
     QString levelLabel() const { return text(windows->levelWindow(), "Label13"); }
 
     // Drags the files onto a widget and drops them there; true when the drag was taken.
-    bool drop(QWidget* target, const QStringList& files)
-    {
-        QMimeData data;
-        QList<QUrl> urls;
-        for (const QString& f : files)
-            urls << QUrl::fromLocalFile(f);
-        data.setUrls(urls);
-        const QPoint at = target->rect().center();
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &enter);
-        if (!enter.isAccepted())
-            return false;
-        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &dropped);
-        QApplication::processEvents();
-        return true;
-    }
+    bool drop(QWidget* target, const QStringList& files) { return DragAndDrop(target, files).entered; }
 
     QTemporaryDir folder;
     ScriptedDialogs dialogs;
@@ -107,8 +92,8 @@ TEST_F(FileOpeningTest, AFileThatFailsShowsItsMessageAndTheNextOneStillOpens)
     EXPECT_TRUE(dialogs.errors[0].startsWith(QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(missing)))
         << dialogs.errors[0].toStdString();
     EXPECT_EQ(dialogs.errors[1], UnknownFileKindMessage(picture));
-    // As "Level Datei laden" does, the label names the file it tried.
-    EXPECT_EQ(levelLabel(), QStringLiteral("Level: fehlt.la8"));
+    // Nothing was loaded: the label still names no level.
+    EXPECT_EQ(levelLabel(), InitialLevelLabel());
     EXPECT_EQ(fontLabel(), QStringLiteral("Font: Eigen.fa8"));
 }
 

@@ -112,7 +112,7 @@ TEST_F(WindowSetTest, MissingStartupFileGivesOneErrorAndAnEmptyEditor)
     set->showMain();
     EXPECT_EQ(dialogs.errors.size(), 1);
     PatternWindow* main = set->patternWindow();
-    EXPECT_EQ(Control<QLabel>(main, "Label12")->text(), QStringLiteral("Font: Vorarado.fa8"));
+    EXPECT_EQ(Control<QLabel>(main, "Label12")->text(), QStringLiteral(" Kein Font geladen")) << "nothing was loaded";
     EXPECT_EQ(Control<ColorPanel>(main, "Farbe0")->text(), QStringLiteral("F0: 00"));
     EXPECT_EQ(Control<ColorPanel>(main, "Farbe3")->text(), QStringLiteral("F3: 1C"));
     EXPECT_EQ(Control<ColorPanel>(main, "Farbe3")->color(), PackRgb(248, 192, 44));

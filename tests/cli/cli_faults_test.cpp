@@ -357,7 +357,8 @@ TEST_F(CliFaultsTest, AMessageWithANulCharacterIsPrintedWhole)
     const CliRun run = RunCli({Q("font-asm"), broken});
     EXPECT_EQ(run.exitCode, 1);
     // The NUL is shown as an escape, as in every log, and nothing after it is lost.
-    const QByteArray expected = QByteArray("'ab\\0cd\xC3\xA4' ist kein g\xC3\xBCltiger Integerwert\n");
+    const QByteArray expected = QStringLiteral("Datei %1, Zeile 2: ").arg(broken).toUtf8() +
+        QByteArray("'ab\\0cd\xC3\xA4' ist kein g\xC3\xBCltiger Integerwert\n");
     EXPECT_EQ(run.err, expected);
 }
 

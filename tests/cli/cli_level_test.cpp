@@ -1,4 +1,5 @@
 // Runs tavrel-cli render-level and compares its pictures with the level picture drawn by the model.
+#include "common/textfile.h"
 #include "level/leveldocument.h"
 #include "level/levelpicture.h"
 #include "level/levelfile.h"
@@ -117,11 +118,22 @@ TEST_F(CliLevelTest, Errors)
                              &err),
               1);
     EXPECT_TRUE(err.startsWith("Datei ")) << err.toStdString();
-    // A level whose redraw stops: the error, and no picture.
+    // A level file cut off: the error names the file and where it ends, and no picture.
     QFile broken(levelFile());
-    ASSERT_TRUE(broken.resize(1500)); // inside the colour lines
+    ASSERT_TRUE(broken.resize(1500));
     EXPECT_EQ(RunRenderLevel({levelFile(), QStringLiteral("--font"), fontFile(), QStringLiteral("-o"), out("c.png")}, &err),
               1);
-    EXPECT_TRUE(err.contains("ist kein g")) << err.toStdString();
+    EXPECT_TRUE(err.startsWith(QStringLiteral("Datei %1, Zeile ").arg(levelFile()).toUtf8())) << err.toStdString();
+    EXPECT_TRUE(err.contains("Die Datei endet hier, eine Level-Datei hat mindestens 2784 Zeilen")) << err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(out("c.png")));
+    // A whole level whose redraw stops at a code that is no number: the error, and no picture.
+    LevelDocument whole;
+    whole.InitEmptyLevel(1);
+    QStringList lines = LevelFileLines(whole);
+    lines[100] = QStringLiteral("x");
+    WriteTestFile(dir, QStringLiteral("l.la8"), JoinWindows1252Lines(lines));
+    EXPECT_EQ(RunRenderLevel({levelFile(), QStringLiteral("--font"), fontFile(), QStringLiteral("-o"), out("c.png")}, &err),
+              1);
+    EXPECT_TRUE(err.contains("'x' ist kein g")) << err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(out("c.png")));
 }

@@ -266,3 +266,68 @@ TEST(LevelFile, LabelAndProposedNames)
     EXPECT_EQ(label, QStringLiteral("Level: Welt 3.la8"));
     EXPECT_EQ(ProposedLevelFileName(label), QStringLiteral("Welt 3.la8"));
 }
+
+TEST(LevelFile, FailedLoadsChangeNothing)
+{
+    QTemporaryDir dir;
+    LevelDocument source;
+    FillLevel(source);
+    const QStringList full = LevelFileLines(source);
+    QStringList badColour = full;
+    badColour[99] = QStringLiteral("Farbe"); // the last colour line
+    const struct {
+        const char* file;
+        QByteArray bytes;
+        const char* message; // after "Datei <name>, "
+    } cases[] = {
+        {"text.la8", "hello\r\nworld\r\n", "Zeile 2: 'world' ist kein gültiger Integerwert"},
+        {"leer.la8", "", "Zeile 1: Die Datei endet hier, eine Level-Datei hat mindestens 2784 Zeilen"},
+        {"kurz.la8", JoinWindows1252Lines(full.mid(0, 1500)),
+         "Zeile 1501: Die Datei endet hier, eine Level-Datei hat mindestens 2784 Zeilen"},
+        {"farbe.la8", JoinWindows1252Lines(badColour), "Zeile 100: 'Farbe' ist kein gültiger Integerwert"},
+    };
+    for (const auto& c : cases) {
+        const QString path = WriteTestFile(dir, QLatin1String(c.file), c.bytes);
+        LevelDocument doc;
+        doc.InitEmptyLevel(2);
+        doc.writeCell(7, 7, 33);
+        doc.setTitle(QStringLiteral("mein level"));
+        doc.markSaved();
+        const QStringList before = LevelFileLines(doc);
+        try {
+            LoadLevelFile(doc, path);
+            FAIL() << c.file << " loaded";
+        } catch (const FileContentError& e) {
+            EXPECT_EQ(e.message(), QStringLiteral("Datei %1, %2").arg(path, QString::fromUtf8(c.message)));
+        }
+        EXPECT_EQ(LevelFileLines(doc), before) << c.file;
+        EXPECT_FALSE(doc.isModified()) << c.file;
+    }
+    // Without the four texts at its end a file still loads; its texts are empty.
+    LevelDocument back;
+    LoadLevelFile(back, WriteTestFile(dir, QStringLiteral("ohnetexte.la8"), JoinWindows1252Lines(full.mid(0, 2784))));
+    EXPECT_EQ(back.gridCodes(), source.gridCodes());
+    EXPECT_TRUE(back.title().isEmpty());
+}
+
+TEST(LevelFile, RecoveryPartComesBackUnsavedAndDamageChangesNothing)
+{
+    LevelDocument doc;
+    FillLevel(doc);
+    const QByteArray bytes = LevelRecoverySnapshot(doc, QStringLiteral("Level: welt.la8"))();
+    LevelDocument back;
+    back.InitEmptyLevel(1);
+    back.markSaved();
+    EXPECT_EQ(RestoreLevelRecovery(back, bytes, QStringLiteral("Kopie")), QStringLiteral("Level: welt.la8"));
+    EXPECT_EQ(LevelFileLines(back), LevelFileLines(doc));
+    EXPECT_TRUE(back.isModified()) << "matches no file";
+    back.markSaved();
+    EXPECT_FALSE(back.isModified());
+
+    const QStringList before = LevelFileLines(back);
+    for (const QByteArray& damaged : {QByteArray(), bytes.left(bytes.size() / 2), QByteArray("hello\r\nworld\r\n")}) {
+        EXPECT_THROW(RestoreLevelRecovery(back, damaged, QStringLiteral("Kopie")), FileContentError);
+        EXPECT_EQ(LevelFileLines(back), before);
+        EXPECT_FALSE(back.isModified());
+    }
+}

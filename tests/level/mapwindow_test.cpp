@@ -226,15 +226,18 @@ TEST_F(MapWindowTest, SaveAndLoadThroughTheDialogs)
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
-TEST_F(MapWindowTest, ALevelThatCannotBeDrawnLeavesTheEditorUsable)
+TEST_F(MapWindowTest, ALevelFileCutShortChangesNothingAndLeavesTheEditorUsable)
 {
     open();
+    const QString label = Control<QLabel>(map, "Label13")->text();
+    const int time = Control<QSpinBox>(map, "SpinTime1")->value();
     const QString path = WriteTestFile(dir, QStringLiteral("kurz.la8"), JoinWindows1252Lines(LevelFileLines(map->document()).mid(0, 100)));
     dialogs.fileAnswers = {path};
     click("ButtonLoadFile");
-    EXPECT_EQ(dialogs.errors, QStringList({"'' ist kein gültiger Integerwert"}));
-    EXPECT_EQ(Control<QLabel>(map, "Label13")->text(), QStringLiteral("Level: kurz.la8"));
-    EXPECT_EQ(Control<QSpinBox>(map, "SpinTime1")->value(), 9);
+    EXPECT_EQ(dialogs.errors,
+              QStringList({QStringLiteral("Datei %1, Zeile 101: Die Datei endet hier, eine Level-Datei hat mindestens 2784 Zeilen").arg(path)}));
+    EXPECT_EQ(Control<QLabel>(map, "Label13")->text(), label);
+    EXPECT_EQ(Control<QSpinBox>(map, "SpinTime1")->value(), time);
     toPaintingPage();
     clickCell(30, 3);
     EXPECT_EQ(map->document().cellPattern(30, 3), 3);

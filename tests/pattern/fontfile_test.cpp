@@ -196,16 +196,11 @@ TEST(FontFile, ShortFilesFallBackToEmptyEntriesAndTheRegisters)
     EXPECT_EQ(c.rowColors().at(0, 1).displayColor, 10u);
     EXPECT_EQ(c.rowColors().at(0, 1).code, FormatColorText(RowColorFor(0, 1)));
 
-    // Ten lines only: empty store entries, phase list kept, table from the registers.
+    // Ten lines only: cut off inside the store, refused whole (see FailedLoadsChangeNothing).
     WriteLinesRaw(name, full.mid(0, 10));
     PatternEditor d = Other();
-    LoadFontFile(d, name);
-    for (int i = 1; i <= 1024; ++i)
-        for (int j = 1; j <= 16; ++j)
-            ASSERT_EQ(d.store().slot(i, j), QString()) << i << "," << j;
-    EXPECT_EQ(d.document().phases(), QStringLiteral("9;9"));
-    EXPECT_EQ(d.rowColors().at(2, 15).displayColor, d.registers()[3].displayColor);
-    EXPECT_EQ(At(d.overview(), 2047, 255), d.registers()[0].displayColor); // empty entries draw as background
+    EXPECT_THROW(LoadFontFile(d, name), FileContentError);
+    EXPECT_TRUE(SameStore(d.store(), Other().store()));
 }
 
 TEST(FontFile, AnEmptyPhaseLineKeepsThePhaseList)
@@ -221,42 +216,85 @@ TEST(FontFile, AnEmptyPhaseLineKeepsThePhaseList)
     EXPECT_EQ(b.rowColors(), Sample().rowColors()); // the lines after it are still read in place
 }
 
-TEST(FontFile, ARegisterColourThatIsNoColourStopsTheLoad)
+// Everything a load may change, to compare byte for byte.
+struct EditorState {
+    QStringList lines;
+    QImage overview;
+    QString label;
+    QString paint;
+    bool operator==(const EditorState&) const = default;
+    static EditorState of(const PatternEditor& e)
+    {
+        return {FontFileLines(e), e.overview().copy(), e.fontLabel(), e.paint().text};
+    }
+};
+
+TEST(FontFile, FailedLoadsChangeNothing)
 {
     QTemporaryDir dir;
-    const QString name = dir.filePath(QStringLiteral("bad.fa8"));
-    QStringList lines = FontFileLines(Sample());
-    lines[5] = QStringLiteral("xyz"); // colour of F2
-    WriteLinesRaw(name, lines);
-
-    PatternEditor b = Other();
-    const PatternEditor before = Other();
-    const QImage overview = b.overview().copy();
-    try {
-        LoadFontFile(b, name);
-        FAIL() << "no error";
-    } catch (const ConversionError& e) {
-        EXPECT_EQ(e.message(), QStringLiteral("'xyz' ist kein gültiger Integerwert"));
+    const QStringList full = FontFileLines(Sample());
+    QStringList badColour = full;
+    badColour[5] = QStringLiteral("xyz"); // colour of F2
+    QByteArray binary;
+    for (int i = 0; i < 70000; ++i)
+        binary += static_cast<char>((i * 7919) % 251);
+    const struct {
+        const char* file;
+        QByteArray bytes;
+        const char* message; // after "Datei <name>, "
+    } cases[] = {
+        {"text.fa8", "hello\r\nworld\r\n", "Zeile 2: 'world' ist kein gültiger Integerwert"},
+        {"leer.fa8", "", "Zeile 1: Die Datei endet hier, eine Pattern-Datei hat mindestens 16394 Zeilen"},
+        {"kurz.fa8", JoinWindows1252Lines(full.mid(0, 9000)),
+         "Zeile 9001: Die Datei endet hier, eine Pattern-Datei hat mindestens 16394 Zeilen"},
+        {"farbe.fa8", JoinWindows1252Lines(badColour), "Zeile 6: 'xyz' ist kein gültiger Integerwert"},
+        {"binaer.fa8", binary, nullptr},
+    };
+    for (const auto& c : cases) {
+        const QString name = dir.filePath(QLatin1String(c.file));
+        {
+            QFile f(name);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(c.bytes);
+        }
+        for (const bool upper : {false, true}) {
+            PatternEditor b = Other();
+            b.setFontLabel(QStringLiteral("Font: mein.fa8"));
+            b.setPaintText(QStringLiteral("3"));
+            b.updateAllPatterns();
+            b.markSaved();
+            const EditorState before = EditorState::of(b);
+            try {
+                if (upper)
+                    ImportUpperSets(b, name);
+                else
+                    LoadFontFile(b, name);
+                FAIL() << c.file << " loaded";
+            } catch (const FileContentError& e) {
+                if (c.message)
+                    EXPECT_EQ(e.message(), QStringLiteral("Datei %1, %2").arg(name, QString::fromUtf8(c.message)));
+                else
+                    EXPECT_TRUE(e.message().startsWith(QStringLiteral("Datei %1, Zeile ").arg(name)))
+                        << e.message().toStdString();
+            }
+            EXPECT_TRUE(EditorState::of(b) == before) << c.file << (upper ? " (Nur Zeilen 5-8)" : "");
+            EXPECT_FALSE(b.documentModified()) << c.file;
+            PatternDocument content = Other().document();
+            const PatternDocument contentBefore = content;
+            EXPECT_THROW(LoadFontFile(content, name), FileContentError);
+            EXPECT_TRUE(SameStore(content.store(), contentBefore.store()));
+            EXPECT_EQ(content.registers()[2].caption, contentBefore.registers()[2].caption);
+        }
     }
-    ExpectSameRegisters(Sample(), b, 2);
-    EXPECT_EQ(b.registers()[2].caption, QStringLiteral("F2: 3A"));
-    EXPECT_EQ(b.registers()[2].displayColor, before.registers()[2].displayColor);
-    EXPECT_EQ(b.registers()[3].caption, before.registers()[3].caption);
-    EXPECT_EQ(b.registers()[4].displayColor, before.registers()[4].displayColor);
-    EXPECT_TRUE(SameStore(b.store(), before.store()));
-    EXPECT_EQ(b.document().phases(), before.document().phases());
-    EXPECT_EQ(b.rowColors(), before.rowColors());
-    EXPECT_EQ(b.overview(), overview);
-    EXPECT_EQ(b.fontLabel(), QStringLiteral("Font: bad.fa8"));
 }
 
-TEST(FontFile, FailedOpenOrCreateChangesNothingButTheLabel)
+TEST(FontFile, FailedOpenOrCreateChangesNothingButTheLabelOfASave)
 {
     QTemporaryDir dir;
     PatternEditor b = Other();
     const QString missing = dir.filePath(QStringLiteral("fehlt.fa8"));
     EXPECT_THROW(LoadFontFile(b, missing), FileOpenError);
-    EXPECT_EQ(b.fontLabel(), QStringLiteral("Font: fehlt.fa8"));
+    EXPECT_EQ(b.fontLabel(), Other().fontLabel()) << "nothing was loaded";
     EXPECT_TRUE(SameStore(b.store(), Other().store()));
     ExpectSameRegisters(b, PatternEditor());
 

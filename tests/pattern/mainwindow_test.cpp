@@ -301,7 +301,7 @@ TEST(MainWindowStart, MissingStartupFileGivesOneErrorAndTheLabel)
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].startsWith(QStringLiteral("Datei ")));
     EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("Vorarado.fa8 kann nicht geöffnet werden.")));
-    EXPECT_EQ(Control<QLabel>(&form, "Label12")->text(), QStringLiteral("Font: Vorarado.fa8"));
+    EXPECT_EQ(Control<QLabel>(&form, "Label12")->text(), QStringLiteral(" Kein Font geladen")) << "nothing was loaded";
     EXPECT_EQ(Control<ColorPanel>(&form, "Farbe1")->text(), QStringLiteral("F1: 75"));
 }
 

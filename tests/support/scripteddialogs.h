@@ -14,11 +14,13 @@ public:
     std::deque<std::optional<QString>> fileAnswers;
     std::deque<Answer> confirmAnswers;
     std::deque<SaveAnswer> saveAnswers;
+    std::deque<RecoverAnswer> recoverAnswers;
 
     std::vector<FileDialogRequest> openRequests;
     std::vector<FileDialogRequest> saveRequests;
     QStringList confirmations;
     QStringList saveQuestions;
+    QStringList recoverQuestions;
     QStringList messages;
     QStringList errors;
 
@@ -48,6 +50,15 @@ public:
             return SaveAnswer::Cancel;
         const SaveAnswer a = saveAnswers.front();
         saveAnswers.pop_front();
+        return a;
+    }
+    RecoverAnswer askRecover(const QString& text) override
+    {
+        recoverQuestions << text;
+        if (recoverAnswers.empty())
+            return RecoverAnswer::Later;
+        const RecoverAnswer a = recoverAnswers.front();
+        recoverAnswers.pop_front();
         return a;
     }
     void message(const QString& text) override { messages << text; }

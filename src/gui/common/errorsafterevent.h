@@ -16,6 +16,7 @@ public:
     std::optional<QString> saveFile(const FileDialogRequest& request) override { return mDialogs.saveFile(request); }
     Answer confirm(const QString& text) override { return mDialogs.confirm(text); }
     SaveAnswer askSave(const QString& text) override { return mDialogs.askSave(text); }
+    RecoverAnswer askRecover(const QString& text) override { return mDialogs.askRecover(text); }
     void message(const QString& text) override { mDialogs.message(text); }
     void error(const QString& text) override
     {

@@ -489,6 +489,8 @@ void LevelWindow::refresh()
 {
     if (!controlsBuilt())
         return;
+    if (mWorkChanged)
+        mWorkChanged();
     if (LabelPattern->text() != mSession.bannerText() && !mSession.bannerText().isEmpty())
         LabelPattern->setText(mSession.bannerText());
     refreshUndoTip();

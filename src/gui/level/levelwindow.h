@@ -1,6 +1,8 @@
 // The level editor window: the level picture with its colour lines, the chooser and the four pages.
 #pragma once
 
+#include "common/unsavedwork.h"
+
 #include "gui/common/actingwindow.h"
 #include "gui/common/deferredwindow.h"
 #include "level/levelcolorlines.h"
@@ -78,6 +80,15 @@ public:
     void LevelEditorOpen();
     // "Level Datei laden" with the file already chosen (a file named on the command line or dropped).
     void openLevelFile(const QString& fileName);
+    // Puts back the level of a recovery copy as unsaved work. Throws FileContentError for a damaged
+    // part, which changes nothing.
+    void restoreLevel(const QByteArray& bytes, const QString& source);
+    // The label naming the level's file.
+    QString levelLabel() const;
+    // Called after every refresh (the recovery copy follows what is unsaved).
+    void setWorkChanged(std::function<void()> changed) { mWorkChanged = std::move(changed); }
+    // The level's unsaved work, saved by pressing this window's own button.
+    std::vector<UnsavedWork> unsavedWork();
 
 private:
     // --- handlers, run through act() -------------------------------------------------------------------
@@ -234,6 +245,7 @@ private:
     const PatternStore& mPatterns;
     const ColorRegisterSet& mRegisters;
     LevelDocument mDocument;
+    std::function<void()> mWorkChanged;
     LevelPicture mPicture;
     LevelEditSession mSession;
     SessionDrawing mDrawing{mSession};

@@ -4,6 +4,7 @@
 #include "level/levelfile.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 FileDialogRequest LevelWindow::levelDialog() const
 {
@@ -38,8 +39,33 @@ void LevelWindow::ButtonLoadFileClick()
 
 void LevelWindow::loadChosenLevelFile(const QString& fileName)
 {
-    Label13->setText(LevelLabelFor(fileName));
+    if (!MayReplaceUnsavedWork(mDialogs, fileName, unsavedWork()))
+        return;
+    // Named once loaded: a file that fails changes nothing, its label neither.
     mSession.loadLevel(fileName);
+    Label13->setText(LevelLabelFor(fileName));
+}
+
+void LevelWindow::restoreLevel(const QByteArray& bytes, const QString& source)
+{
+    ensureControls();
+    const QString label = mSession.restoreLevel(bytes, source);
+    Label13->setText(label);
+    refresh();
+}
+
+QString LevelWindow::levelLabel() const
+{
+    return Label13 ? Label13->text() : InitialLevelLabel();
+}
+
+std::vector<UnsavedWork> LevelWindow::unsavedWork()
+{
+    return {{QStringLiteral("Level Editor: Level geändert"), [this] { return mDocument.isModified(); },
+             [this] {
+                 ensureControls();
+                 ButtonSaveFile->click();
+             }}};
 }
 
 void LevelWindow::openLevelFile(const QString& fileName)

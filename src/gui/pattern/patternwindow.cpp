@@ -657,6 +657,10 @@ void PatternWindow::refresh(EditorParts parts)
     if (parts & EditorPart::History)
         refreshHistory();
     mRefreshing = false;
+    constexpr EditorParts kWork = EditorPart::Buffer | EditorPart::Registers | EditorPart::RowColors | EditorPart::Phases
+        | EditorPart::Overview | EditorPart::FontLabel | EditorPart::History;
+    if (mWorkChanged && (parts & kWork))
+        mWorkChanged();
 }
 
 void PatternWindow::refreshRegisters()

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "gui/common/actingwindow.h"
+#include "common/unsavedwork.h"
 #include "common/userdialogs.h"
 #include "palette/paletterequest.h"
 #include "pattern/patterneditor.h"
@@ -45,6 +46,10 @@ public:
     // Creating the window runs its creation sequence, which loads the start-up pattern file.
     PatternWindow(UserDialogs& dialogs, const QString& programFolder, QWidget* parent = nullptr);
     void setLinks(const Links& links) { mLinks = links; }
+    // Called after every refresh that may have changed what is unsaved (the recovery copy follows it).
+    void setWorkChanged(std::function<void()> changed) { mWorkChanged = std::move(changed); }
+    // The pattern editor's kinds of unsaved work, each saved by pressing this window's own button.
+    std::vector<UnsavedWork> unsavedWork();
 
     PatternEditor& editor() { return mEditor; }
     // Brings every control in line with the model.
@@ -234,6 +239,7 @@ private:
     QString mProgramFolder;
     PatternEditor mEditor;
     Links mLinks;
+    std::function<void()> mWorkChanged;
     QString mOpenDialogName; // the open dialog remembers its last file name between uses
     bool mShown = false;
     bool mRefreshing = false;

@@ -99,12 +99,27 @@ FileDialogRequest PatternWindow::fontDialog() const
     return request;
 }
 
+std::vector<UnsavedWork> PatternWindow::unsavedWork()
+{
+    return {
+        {QStringLiteral("Pattern-Editor: gemalte Änderungen, noch nicht mit \"Speichern\" ins Pattern-Set übernommen"),
+         [this] { return mEditor.bufferModified(); }, [this] { ButtonSpeichern->click(); }},
+        {QStringLiteral("Font Datei: Pattern-Sets, Farben, Zeilenfarben oder Phasen geändert"),
+         [this] { return mEditor.documentModified(); }, [this] { ButtonSaveFile->click(); }},
+    };
+}
+
 void PatternWindow::ButtonFntImportClick()
 {
     const int bank = fntBank();
     const FileDialogRequest request = FntDialog(QStringLiteral("FNT importieren: Zeichensatz für %1").arg(BankName(bank)));
     const auto fileName = mDialogs.openFile(request);
     if (!fileName)
+        return;
+    // The import reloads the edit buffer when the bank is its set's and "Laden" is free: unstored
+    // painting there would be lost.
+    if ((bank + 1) / 2 == mEditor.currentSet() && mEditor.ladenEnabled()
+        && !MayReplaceUnsavedWork(mDialogs, *fileName, {unsavedWork().front()}))
         return;
     mEditor.importFontBank(bank, ReadFontBankFile(*fileName));
     addInfo(QStringLiteral("%1 aus %2 importiert").arg(BankName(bank), QFileInfo(*fileName).fileName()));
@@ -150,6 +165,8 @@ void PatternWindow::ButtonLoadFileClick()
 void PatternWindow::loadChosenFontFile(const QString& fileName)
 {
     mOpenDialogName = fileName;
+    if (!MayReplaceUnsavedWork(mDialogs, fileName, unsavedWork()))
+        return;
     LoadFontFile(mEditor, fileName);
     // The load of the new file's first pattern is no step to undo either.
     const auto fresh = qScopeGuard([this] { mEditor.clearHistory(); });
@@ -171,6 +188,8 @@ void PatternWindow::ButtonTeilladenClick()
         return;
     }
     mOpenDialogName = *fileName;
+    if (!MayReplaceUnsavedWork(mDialogs, *fileName, unsavedWork()))
+        return;
     ImportUpperSets(mEditor, *fileName);
     const auto fresh = qScopeGuard([this] { mEditor.clearHistory(); });
     resetToFirstPattern();
