@@ -1,6 +1,7 @@
 // Recovery copies: the process check, the file format and the folder.
 #include "common/recoverystore.h"
 
+#include "common/boundedbytefile.h"
 #include "common/bytefile.h"
 #include "common/errors.h"
 

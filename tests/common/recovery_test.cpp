@@ -1,5 +1,6 @@
 // Recovery copies: their format against damage, the process check, the folder shared by several
 // programs, a kill while writing, and the debounced writer.
+#include "common/boundedbytefile.h"
 #include "common/bytefile.h"
 #include "common/errors.h"
 #include "common/recoverystore.h"
