@@ -647,7 +647,8 @@ TEST(Reading, PipesDevicesAndSocketsAreRefusedAtOnce)
         {"LineReader", [](const QString& f) { LineReader reader(f, 100); }},
     };
     for (const auto& file : files) {
-        for (const auto& [readerName, read] : readers) {
+        for (const auto& [readerName, reader] : readers) {
+            const auto& read = reader; // clang 14 captures no structured binding in a lambda
             const ChildResult result = RunInChild(
                 [] {
                     alarm(5);
