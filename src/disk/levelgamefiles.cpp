@@ -35,14 +35,18 @@ void SaveLevelToDisk(const LevelDocument& document, int slot, const QString& atr
     atr.write(atrFile);
 }
 
+// The second line of both messages: no emulator started, and where one is chosen.
+const QString kEmulatorHint =
+    QStringLiteral("\nEin Emulator lässt sich mit \u201EEmulator\u2026\u201C neben \u201ETest ATR\u201C wählen.");
+
 QString PlayLevelFailedMessage()
 {
-    return QStringLiteral("Es ist ein Fehler aufgetreten beim Starten der Atari-Datei");
+    return QStringLiteral("Es ist ein Fehler aufgetreten beim Starten der Atari-Datei") + kEmulatorHint;
 }
 
 QString TestAtrFailedMessage(const QString& atrPath)
 {
-    return QStringLiteral("Es ist ein Fehler aufgetreten beim Starten der Atari-Datei: \r") + atrPath;
+    return QStringLiteral("Es ist ein Fehler aufgetreten beim Starten der Atari-Datei: \r") + atrPath + kEmulatorHint;
 }
 
 LevelGameFiles::LevelGameFiles(const ToolFolder& folder)

@@ -27,6 +27,10 @@
 
 namespace {
 
+// How to choose an emulator, the second line of both messages when none started.
+const QString kHint =
+    QStringLiteral("\nEin Emulator lässt sich mit \u201EEmulator\u2026\u201C neben \u201ETest ATR\u201C wählen.");
+
 // A program folder with copies of the shipped start-up file, game and disk, and another current folder.
 class MapGameTest : public ::testing::Test {
 protected:
@@ -114,9 +118,9 @@ TEST_F(MapGameTest, NothingThatCanStartTheFilesShowsTheMessages)
     click("ButtonPlayMatrix");
     click("SpeedButton14");
     EXPECT_EQ(dialogs.messages,
-              QStringList({QStringLiteral("Es ist ein Fehler aufgetreten beim Starten der Atari-Datei"),
+              QStringList({QStringLiteral("Es ist ein Fehler aufgetreten beim Starten der Atari-Datei") + kHint,
                            QStringLiteral("Es ist ein Fehler aufgetreten beim Starten der Atari-Datei: \r") +
-                               program("oxildisk.atr")}));
+                               program("oxildisk.atr") + kHint}));
     EXPECT_TRUE(QFileInfo::exists(work("oxil-neu.xex")));
     EXPECT_EQ(log().size(), 1 + 1280); // the build lines are in the log before the message
 }

@@ -19,6 +19,10 @@
 
 namespace {
 
+// How to choose an emulator, the second line of both messages when none started.
+const QString kHint =
+    QStringLiteral("\nEin Emulator lässt sich mit \u201EEmulator\u2026\u201C neben \u201ETest ATR\u201C wählen.");
+
 // The program's folder with the stand-ins, and a different current folder for the outputs.
 class TestPlayTest : public ::testing::Test {
 protected:
@@ -114,10 +118,10 @@ TEST_F(TestPlayTest, NoDesktopAndNoEmulatorGiveTheMessagesAndKeepTheFile)
     opener.answer = false;
     QStringList log;
     EXPECT_EQ(files.playLevel(doc, 1, opener, log),
-              QStringLiteral("Es ist ein Fehler aufgetreten beim Starten der Atari-Datei"));
+              QStringLiteral("Es ist ein Fehler aufgetreten beim Starten der Atari-Datei") + kHint);
     EXPECT_TRUE(QFileInfo::exists(output()));
     EXPECT_EQ(files.testAtr(opener), QStringLiteral("Es ist ein Fehler aufgetreten beim Starten der Atari-Datei: \r") +
-                                         programDir.filePath(QStringLiteral("oxildisk.atr")));
+                                         programDir.filePath(QStringLiteral("oxildisk.atr")) + kHint);
 }
 
 TEST_F(TestPlayTest, MalformedExecutableIsNotedButStillWrittenAndOpened)
