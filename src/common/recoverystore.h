@@ -64,9 +64,13 @@ std::optional<QByteArray> ReadRecoveryPart(const QByteArray& bytes, quint32 vers
     QDataStream in(bytes);
     in.setVersion(QDataStream::Qt_6_0);
     quint32 read = 0;
+    in >> read;
+    // Bytes of another version or kind are not read further: their length fields could ask for any size.
+    if (in.status() != QDataStream::Ok || read != version)
+        return std::nullopt;
     QByteArray fileBytes;
-    in >> read >> extras >> fileBytes;
-    if (in.status() != QDataStream::Ok || !in.atEnd() || read != version)
+    in >> extras >> fileBytes;
+    if (in.status() != QDataStream::Ok || !in.atEnd())
         return std::nullopt;
     return fileBytes;
 }
