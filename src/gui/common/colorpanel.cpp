@@ -1,10 +1,11 @@
 // Colour panel drawing and clicks.
 #include "gui/common/colorpanel.h"
+
+#include "gui/common/laidouttext.h"
 #include "common/packedcolor_picture.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QHash>
 #include <QPainter>
 #include <QStaticText>
 #include <utility>
@@ -52,28 +53,6 @@ void ColorPanel::keyPressEvent(QKeyEvent* event)
     }
 }
 
-namespace {
-
-// The captions laid out once per text and font: a window shows dozens of panels with a few different
-// captions ("$0E"), and laying each out anew on every paint cost a good part of a window's first paint.
-const QStaticText& LaidOutCaption(const QString& text, const QFont& font)
-{
-    static QHash<QPair<QString, QString>, QStaticText> captions;
-    if (captions.size() > 1024)
-        captions.clear();
-    const QPair<QString, QString> key(font.key(), text);
-    auto it = captions.constFind(key);
-    if (it == captions.constEnd()) {
-        QStaticText caption(text);
-        caption.setTextFormat(Qt::PlainText);
-        caption.prepare(QTransform(), font);
-        it = captions.insert(key, caption);
-    }
-    return *it;
-}
-
-} // namespace
-
 void ColorPanel::paintEvent(QPaintEvent*)
 {
     // The frame and the caption centred in it, as the label draws them (the background is filled
@@ -82,7 +61,7 @@ void ColorPanel::paintEvent(QPaintEvent*)
     drawFrame(&painter);
     if (!text().isEmpty()) {
         const QRect area = contentsRect();
-        const QStaticText& caption = LaidOutCaption(text(), font());
+        const QStaticText& caption = LaidOutText(text(), font());
         const QSizeF size = caption.size();
         painter.setPen(palette().color(QPalette::WindowText));
         if (size.width() > area.width())

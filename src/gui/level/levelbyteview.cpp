@@ -1,12 +1,13 @@
 // The level byte view window.
 #include "gui/level/levelbyteview.h"
 
+#include "gui/common/laidouttext.h"
+
 #include "gui/common/controls.h"
 #include "gui/common/wrappinglabel.h"
 #include "gui/level/levelbytemodels.h"
 
 #include <QApplication>
-#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
@@ -47,7 +48,7 @@ public:
         const QPalette::ColorGroup group = option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
         if (selected)
             painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
-        const QStaticText& text = laidOut(index.data().toString(), option.font);
+        const QStaticText& text = LaidOutText(index.data().toString(), option.font);
         const QSizeF size = text.size();
         const QPointF at(option.rect.x() + (option.rect.width() - size.width()) / 2,
                          option.rect.y() + (option.rect.height() - size.height()) / 2);
@@ -68,26 +69,6 @@ public:
         }
     }
 
-private:
-    const QStaticText& laidOut(const QString& value, const QFont& font) const
-    {
-        if (font != mFont || mTexts.size() > kMaxKept) {
-            mTexts.clear();
-            mFont = font;
-        }
-        auto it = mTexts.find(value);
-        if (it == mTexts.end()) {
-            QStaticText text(value);
-            text.setTextFormat(Qt::PlainText);
-            text.prepare(QTransform(), font);
-            it = mTexts.insert(value, text);
-        }
-        return *it;
-    }
-
-    static constexpr qsizetype kMaxKept = 4096;
-    mutable QHash<QString, QStaticText> mTexts;
-    mutable QFont mFont;
 };
 
 } // namespace
