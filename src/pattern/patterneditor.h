@@ -213,9 +213,6 @@ public:
     // "Farben Init".
     void farbenInit();
 
-    static constexpr int kRowGridWidth = PatternPicture::kRowGridWidth;
-    static constexpr int kRowGridHeight = PatternPicture::kRowGridHeight;
-    const QImage& rowGrid() const { return mPicture.rowGrid(); }
     void drawRowColorGrid();
     // A mouse release over the display selects column X div 20 and row Y div 16 (kept inside the table).
     void selectRowColorCell(int x, int y);
@@ -223,32 +220,26 @@ public:
     int rowSelectionRow() const { return mRowRow; }
 
     // --- animation (PatternAnimation) ----------------------------------------------------------------
-    static constexpr int kMaxPhases = PatternAnimation::kMaxPhases;
-    bool animationRunning() const { return mAnimation.running(); }
-    int animationInterval() const { return mAnimation.interval(); }
     // A change of the speed field (1-100): value x 20 ms.
     void setSpeed(int value);
-    // "Start Anim"/"Stop Anim": parses the phase list (info lines), then toggles.
+    // "Start Anim"/"Stop Anim": reads the phase list (info lines), then toggles. Starting stores the
+    // buffer; stopping gives the buffer back as the animation found it and loads the pattern.
     void toggleAnimation();
-    // One timer tick.
+    // One timer tick: the next phase's pattern in the buffer, shown; no step.
     void animationStep();
-    int phaseCount() const { return mAnimation.phaseCount(); }
-    int phaseEntry(int i) const { return mAnimation.phaseEntry(i); }
 
-    // --- undo and redo (PatternHistory) ----------------------------------------------------------------
-    // Nothing happens past either end of the history, nor while the animation runs.
+    // --- undo and redo (PatternHistory; shorthands for reading) ----------------------------------------
+    // Nothing happens past either end of the history, nor while the animation runs; both end a
+    // stroke whose release never came.
     void undo();
     void redo();
-    bool canUndo() const;
-    bool canRedo() const;
-    // The names of the steps undo and redo would take ("Füllen"); empty when there is none.
-    QString undoText() const;
-    QString redoText() const;
-    int historySize() const;
+    bool canUndo() const { return history().canUndo(); }
+    bool canRedo() const { return history().canRedo(); }
+    QString undoText() const { return history().undoText(); }
+    QString redoText() const { return history().redoText(); }
+    int historySize() const { return history().size(); }
     // A loaded file starts a fresh history. What was unsaved stays unsaved.
     void clearHistory();
-    // Takes effect on an empty history only.
-    void setHistoryLimit(int steps);
 
     // --- saved state ---------------------------------------------------------------------------------
     // Whether the edit buffer's bytes differ from the pattern they were last loaded from or stored
@@ -260,12 +251,8 @@ public:
     int bufferPattern() const { return mBufferPattern; }
     // For undo steps, which put it back as they found it.
     void setBufferOrigin(int set, int pattern);
-    // See PatternHistory.
-    bool documentModified() const;
-    // The document as it stands counts as saved (after loading or saving the file).
-    void markSaved();
-    // The document matches no file any more (half of another file taken in).
-    void markModified();
+    // See PatternHistory::documentModified.
+    bool documentModified() const { return history().documentModified(); }
 
 private:
     // Records an operation as one step: it works out its change on a draft of the editor's texts,

@@ -101,16 +101,6 @@ void PatternEditor::redo()
     note(EditorPart::History);
 }
 
-bool PatternEditor::canUndo() const { return history().canUndo(); }
-bool PatternEditor::canRedo() const { return history().canRedo(); }
-QString PatternEditor::undoText() const { return history().undoText(); }
-QString PatternEditor::redoText() const { return history().redoText(); }
-int PatternEditor::historySize() const { return history().size(); }
-bool PatternEditor::documentModified() const { return history().documentModified(); }
-void PatternEditor::markSaved() { history().markSaved(); }
-void PatternEditor::markModified() { history().markModified(); }
-void PatternEditor::setHistoryLimit(int steps) { history().setLimit(steps); }
-
 void PatternEditor::clearHistory()
 {
     history().clear();
