@@ -17,6 +17,9 @@ public:
     void redo() final { apply(true); }
     // Whether the step would change nothing: such a step is not pushed.
     virtual bool isEmpty() const = 0;
+    // Whether the step changes what the document's file holds; a step of the editor's session alone
+    // (the pattern editor's edit buffer) does not, and leaves the document saved.
+    virtual bool changesFile() const { return true; }
 
 protected:
     explicit RecordedStep(const QString& text) : QUndoCommand(text) {}
@@ -41,6 +44,10 @@ public:
     bool record(RecordedStep* step);
     // Whether a step is being pushed: its first redo runs.
     bool recording() const { return mRecording > 0; }
+
+    // Whether a step between the saved point and now, on either side, changes the file (and
+    // whether there is no saved point in the history at all).
+    bool changedSinceClean() const;
 
     void clear() override { mStack.clear(); }
     bool isClean() const override { return mStack.isClean(); }

@@ -1,9 +1,8 @@
-// The session state, store access, the colour rule, loading and storing, and the drawing of the
-// overview, editing surface and preview through the pictures.
+// The session state, store access, the colour rule, and the drawing of the overview, editing
+// surface and preview through the pictures.
 #include "pattern/patterneditor.h"
 
 #include "common/displaytext.h"
-#include "pattern/undo_step.h"
 
 #include <algorithm>
 #include <utility>
@@ -154,41 +153,11 @@ bool PatternEditor::bufferModified() const
     return false;
 }
 
-void PatternEditor::loadInto(PatternDraft& draft, int set, int pattern) const
-{
-    draft.setOrigin(set, pattern);
-    draft.drawSurface(SurfaceDrawing::Whole);
-    for (int y = 0; y < EditBuffer::kHeight; ++y)
-        for (int h = 0; h < 2; ++h)
-            draft.buffer.setData(h, y, draft.storeView().patternByte(set, pattern, y, h));
-    draft.buffer.ReCalcdata();
-}
-
-void PatternEditor::Laden()
-{
-    record(PatternStepKind::Loading, [this](PatternDraft& d) { loadInto(d, mSet, mPattern); });
-}
-
 void PatternEditor::addInfo(const QString& line)
 {
     // Typed texts are echoed here: a control character in one must not cut the log's text.
     if (mInfo)
         mInfo(VisibleText(line));
-}
-
-void PatternEditor::storeInto(PatternDraft& draft) const
-{
-    for (int y = 0; y < EditBuffer::kHeight; ++y)
-        for (int h = 0; h < 2; ++h)
-            draft.store->setPatternByte(mSet, mPattern, y, h, draft.buffer.data(h, y));
-    draft.setOrigin(mSet, mPattern);
-    draft.redrawPattern(mPattern - 1, mSet - 1);
-    draft.guard = true;
-}
-
-void PatternEditor::Speichern()
-{
-    record(PatternStepKind::Storing, [this](PatternDraft& d) { storeInto(d); });
 }
 
 void PatternEditor::UpdatePattern(int x, int y)

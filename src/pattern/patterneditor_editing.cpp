@@ -1,4 +1,4 @@
-// Painting, filling, shifting, mirroring, swapping and typing bytes of the pattern being edited, and
+// Loading and storing the edit buffer, painting, filling, shifting, mirroring, swapping and typing bytes of the pattern being edited, and
 // taking a raw font into a bank. Each operation works out its step on a draft (PatternEditor::record).
 #include "pattern/patterneditor.h"
 
@@ -35,6 +35,36 @@ bool InsidePattern(int x, int y)
 }
 
 } // namespace
+
+void PatternEditor::loadInto(PatternDraft& draft, int set, int pattern) const
+{
+    draft.setOrigin(set, pattern);
+    draft.drawSurface(SurfaceDrawing::Whole);
+    for (int y = 0; y < EditBuffer::kHeight; ++y)
+        for (int h = 0; h < 2; ++h)
+            draft.buffer.setData(h, y, draft.storeView().patternByte(set, pattern, y, h));
+    draft.buffer.ReCalcdata();
+}
+
+void PatternEditor::Laden()
+{
+    record(PatternStepKind::Loading, [this](PatternDraft& d) { loadInto(d, mSet, mPattern); });
+}
+
+void PatternEditor::storeInto(PatternDraft& draft) const
+{
+    for (int y = 0; y < EditBuffer::kHeight; ++y)
+        for (int h = 0; h < 2; ++h)
+            draft.store->setPatternByte(mSet, mPattern, y, h, draft.buffer.data(h, y));
+    draft.setOrigin(mSet, mPattern);
+    draft.redrawPattern(mPattern - 1, mSet - 1);
+    draft.guard = true;
+}
+
+void PatternEditor::Speichern()
+{
+    record(PatternStepKind::Storing, [this](PatternDraft& d) { storeInto(d); });
+}
 
 void PatternEditor::paintCurrentCell(bool withPreview)
 {

@@ -2,9 +2,6 @@
 #include "pattern/patternhistory.h"
 
 #include "common/undostack.h"
-#include "pattern/undo_step.h"
-
-#include <algorithm>
 
 PatternHistory::PatternHistory(PatternDocument& document) : mDocument(document)
 {
@@ -16,7 +13,7 @@ UndoStack& PatternHistory::stack() const
     return UndoStack::of(mDocument.history(), kLimit);
 }
 
-bool PatternHistory::record(PatternStep* step)
+bool PatternHistory::record(RecordedStep* step)
 {
     return stack().record(step);
 }
@@ -44,20 +41,8 @@ void PatternHistory::setLimit(int steps)
 
 bool PatternHistory::documentModified() const
 {
-    if (mDocument.phasesModified())
-        return true;
-    // The steps between the saved point and now, on either side: buffer-only steps do not count.
-    const QUndoStack& s = stack().stack();
-    if (s.cleanIndex() < 0)
-        return true;
-    const int from = std::min(s.cleanIndex(), s.index());
-    const int to = std::max(s.cleanIndex(), s.index());
-    for (int i = from; i < to; ++i) {
-        // Only the editor pushes onto its document's stack, and only its steps.
-        if (static_cast<const PatternStep*>(s.command(i))->changesDocument())
-            return true;
-    }
-    return false;
+    // Buffer-only steps between the saved point and now do not count.
+    return mDocument.phasesModified() || stack().changedSinceClean();
 }
 
 void PatternHistory::markSaved()

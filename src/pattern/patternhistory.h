@@ -3,7 +3,7 @@
 
 #include "pattern/patterndocument.h"
 
-class PatternStep;
+class RecordedStep;
 class UndoStack;
 
 class PatternHistory {
@@ -15,7 +15,7 @@ public:
     explicit PatternHistory(PatternDocument& document);
 
     // Pushes a worked-out step unless it changes nothing; returns whether it was pushed.
-    bool record(PatternStep* step);
+    bool record(RecordedStep* step);
     void undo();
     void redo();
     bool canUndo() const;

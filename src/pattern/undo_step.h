@@ -119,7 +119,7 @@ public:
     int id() const override;
     bool mergeWith(const QUndoCommand* other) override;
     // Whether the step changes what the pattern file holds (store, registers, row colours).
-    bool changesDocument() const { return mChanges.changesDocument(); }
+    bool changesFile() const override { return mChanges.changesDocument(); }
 
 private:
     void apply(bool after) override { mChanges.apply(mEditor, after); }
