@@ -78,7 +78,8 @@ void PatternEditor::record(PatternStepKind kind, const std::function<void(Patter
 
 const PatternHistory PatternEditor::history() const
 {
-    // The stack exists from the editor's construction on: making the view changes nothing.
+    // The view makes the document's stack where it has none yet (a copied editor's): an empty history
+    // changes nothing the editor shows.
     return PatternHistory(const_cast<PatternDocument&>(mDocument));
 }
 
