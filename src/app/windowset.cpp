@@ -15,10 +15,15 @@
 #include "gui/sound/soundwindow.h"
 #include "gui/splitter/splitterwindow.h"
 
+#include "app/commandline.h"
+
 #include <QAbstractButton>
+#include <QCoreApplication>
 
 WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const ToolFolder& folder)
 {
+    // "Über Tavrel" tells it.
+    QCoreApplication::setApplicationVersion(ProgramVersion());
     mLevelGameFiles = std::make_unique<LevelGameFiles>(folder);
     mPattern = std::make_unique<PatternWindow>(dialogs, folder.shipped());
     mPalette = std::make_unique<PaletteWindow>(dialogs);
@@ -34,6 +39,8 @@ WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const ToolFold
 
     PatternWindow::Links links;
     links.code = mCode.get();
+    // The level editor's "Beenden" closes the main window, which ends the program.
+    mLevel->setQuitProgram([main = mPattern.get()] { main->close(); });
     links.openLevelEditor = [map = mLevel.get()] { map->LevelEditorOpen(); };
     links.showGrafikconverter = [window = mConverter.get()] { ShowWindow(window); };
     links.showSoundconverter = [window = mSound.get()] { ShowWindow(window); };

@@ -652,7 +652,7 @@ TEST_F(MainWindowTest, StrokeAndStoreAreUndoneAndRedoneByTheKeys)
     const QImage surface = editor().surface().copy();
     const QImage overview = editor().overview().copy();
     const QStringList data = DataTexts(Control<QTableWidget>(&*form, "data"));
-    EXPECT_EQ(Control<ImageView>(&*form, "PaintBox")->toolTip(), QStringLiteral("Rückgängig: Strg+Z, Wiederholen: Strg+Umschalt+Z oder Strg+Y"));
+    EXPECT_EQ(Control<ImageView>(&*form, "PaintBox")->toolTip(), QStringLiteral("Rückgängig: Strg+Z, Wiederherstellen: Strg+Umschalt+Z oder Strg+Y"));
 
     // A stroke along row 1 with the left button held, then "Speichern".
     SendMouse(Control<ImageView>(&*form, "PaintBox"), QEvent::MouseButtonPress, QPoint(32 + 5, 16 + 5), Qt::LeftButton);
@@ -672,7 +672,7 @@ TEST_F(MainWindowTest, StrokeAndStoreAreUndoneAndRedoneByTheKeys)
     EXPECT_TRUE(editor().overview() == overview);
     EXPECT_FALSE(button("ButtonLaden")->isEnabled()) << "the painted changes are unsaved again";
     EXPECT_EQ(Control<ImageView>(&*form, "PaintBox")->toolTip(),
-              QStringLiteral("Rückgängig (Strg+Z): Malen\nWiederholen (Strg+Umschalt+Z, Strg+Y): Speichern"));
+              QStringLiteral("Rückgängig (Strg+Z): Malen\nWiederherstellen (Strg+Umschalt+Z, Strg+Y): Speichern"));
     QTest::keyClick(&*form, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(editor().surface() == surface);
     EXPECT_TRUE(editor().overview() == overview);

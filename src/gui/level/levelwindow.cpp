@@ -107,6 +107,7 @@ void LevelWindow::buildControls()
 
     Panel5->raise();
     buildUndoKeys();
+    buildMenus(outer);
     connectPictures();
     connectKeyboard();
     connectColorLines();

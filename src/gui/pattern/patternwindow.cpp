@@ -83,6 +83,7 @@ PatternWindow::PatternWindow(UserDialogs& dialogs, const QString& programFolder,
     mEditor.setInfoHandler([this](const QString& line) { addInfo(line); });
     buildControls();
     connectHandlers();
+    buildMenus();
     FormCreate();
 }
 
@@ -202,6 +203,9 @@ QWidget* PatternWindow::buildSurface()
     SetWindowBackground(Panel1, PatternEditor::kFrameColor);
     PaintBox = Named(new ImageView(&mEditor.surface(), Panel1), "PaintBox");
     PaintBox->move(1, 1);
+    // A click into the surface takes the keyboard from a text field: Ctrl+Z after painting undoes the
+    // painting, not the typing in the field that had the focus.
+    PaintBox->setFocusPolicy(Qt::ClickFocus);
     return Panel1;
 }
 
@@ -526,6 +530,8 @@ void PatternWindow::showEvent(QShowEvent* event)
     if (!mShown) {
         mShown = true;
         act([this] { FormShow(); });
+        // The keyboard starts on the pattern overview, not in a text field that would take Ctrl+Z.
+        paintboxall->setFocus(Qt::OtherFocusReason);
     }
 }
 

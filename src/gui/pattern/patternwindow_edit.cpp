@@ -103,9 +103,9 @@ void PatternWindow::refreshHistory()
     if (mEditor.canUndo())
         lines << QStringLiteral("Rückgängig (Strg+Z): ") + mEditor.undoText();
     if (mEditor.canRedo())
-        lines << QStringLiteral("Wiederholen (Strg+Umschalt+Z, Strg+Y): ") + mEditor.redoText();
+        lines << QStringLiteral("Wiederherstellen (Strg+Umschalt+Z, Strg+Y): ") + mEditor.redoText();
     if (lines.isEmpty())
-        lines << QStringLiteral("Rückgängig: Strg+Z, Wiederholen: Strg+Umschalt+Z oder Strg+Y");
+        lines << QStringLiteral("Rückgängig: Strg+Z, Wiederherstellen: Strg+Umschalt+Z oder Strg+Y");
     PaintBox->setToolTip(lines.join(QLatin1Char('\n')));
 }
 
