@@ -5,6 +5,7 @@
 
 #include "gui/common/codewindow.h"
 #include "gui/common/controls.h"
+#include "gui/common/screenplacement.h"
 #include "gui/converter/converterwindow.h"
 #include "disk/levelgamefiles.h"
 #include "gui/level/levelwindow.h"
@@ -110,6 +111,7 @@ QList<QWidget*> WindowSet::windows() const
 
 void WindowSet::showMain()
 {
-    CenterOnScreen(mPattern.get());
+    // Centred; on a screen too small for it, as large as fits.
+    FitWindowOnScreen(mPattern.get(), mPattern->size());
     mPattern->show();
 }

@@ -2,7 +2,7 @@
 #include "gui/level/levelwindow.h"
 
 #include "gui/common/colorpanel.h"
-#include "common/screenfit.h"
+#include "gui/common/screenplacement.h"
 #include "gui/common/controls.h"
 #include "gui/common/elidinglabel.h"
 #include "gui/common/wrappinglabel.h"
@@ -347,18 +347,8 @@ void LevelWindow::LevelEditorOpen()
 
 void LevelWindow::fitOnScreen()
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
     // The frame is known once a window is shown; the main window's, which opens this one, tells it.
-    QMargins frame(4, 30, 4, 4);
-    if (const QWidget* opener = QApplication::activeWindow(); opener && opener != this) {
-        const QRect outer = opener->frameGeometry(), inner = opener->geometry();
-        if (outer != inner)
-            frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                             outer.bottom() - inner.bottom());
-    }
-    setGeometry(FitOnScreen(kWindowSize, minimumSizeHint(), frame, screen->availableGeometry()));
+    FitWindowOnScreen(this, kWindowSize);
 }
 
 void LevelWindow::showEvent(QShowEvent* event)

@@ -84,13 +84,14 @@ PatternWindow::PatternWindow(UserDialogs& dialogs, const QString& programFolder,
     buildControls();
     connectHandlers();
     buildMenus();
+    // The layout's own size, the menu bar above it; smaller screens get a smaller window (WindowSet).
+    resize(QSize(1029, 734 + layout()->menuBar()->sizeHint().height()));
     FormCreate();
 }
 
 void PatternWindow::buildControls()
 {
     SetWindowBackground(this, kCream);
-    setFixedSize(1029, 734);
     QFont compact = font();
     compact.setPointSize(9);
     setFont(compact);
@@ -330,7 +331,11 @@ QLayout* PatternWindow::buildByteGrids()
 QLayout* PatternWindow::buildOverview()
 {
     ScrollBox1 = Named(new QScrollArea(this), "ScrollBox1");
-    ScrollBox1->setFixedSize(947, 273);
+    // As wide as the window lets it be, up to 947 pixels: on a 1024 x 768 screen it scrolls a little more.
+    ScrollBox1->setFixedHeight(273);
+    ScrollBox1->setMinimumWidth(480);
+    ScrollBox1->setMaximumWidth(947);
+    ScrollBox1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox1->setFrameShape(QFrame::NoFrame);
