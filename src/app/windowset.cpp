@@ -38,6 +38,12 @@ WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const ToolFold
     mSound = std::make_unique<SoundWindow>(dialogs);
     mSplitter = std::make_unique<SplitterWindow>(dialogs);
 
+    // Whatever the window manager makes of the placement, every window stays whole on the screen.
+    // (The members, not windows(), which would build every window's controls now.)
+    for (QWidget* window : std::initializer_list<QWidget*>{mPattern.get(), mPalette.get(), mLevel.get(), mLevelBytes.get(),
+                                                           mCode.get(), mConverter.get(), mSound.get(), mSplitter.get()})
+        KeepFrameOnScreen(window);
+
     PatternWindow::Links links;
     links.code = mCode.get();
     // The level editor's "Beenden" closes the main window, which ends the program.

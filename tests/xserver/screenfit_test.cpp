@@ -49,7 +49,8 @@ TEST(ScreenFitStage, DISABLED_Run)
         for (int i = 0; i < 50 && window->frameGeometry() == window->geometry(); ++i)
             QTest::qWait(20);
     }
-    QTest::qWait(200);
+    // The window manager's placement and the program's correction of it.
+    QTest::qWait(1000);
     for (QWidget* window : windows.windows()) {
         EXPECT_NE(window->frameGeometry(), window->geometry()) << window->objectName().toStdString() << ": no frame";
         EXPECT_TRUE(screen.contains(window->frameGeometry()))

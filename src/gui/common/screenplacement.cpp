@@ -4,7 +4,11 @@
 #include "common/screenfit.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <algorithm>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -48,4 +52,69 @@ void KeepWindowOnScreen(QWidget* window)
     const QRect available = screen->availableGeometry();
     if (outer.width() > available.width() || outer.height() > available.height())
         FitWindowOnScreen(window, window->size());
+}
+
+namespace {
+
+// Corrects the window's place when its frame reaches past the free area; true when it had to.
+bool PullInside(QWidget* window)
+{
+    const QScreen* screen = window->screen();
+    if (!screen || window->isMaximized() || window->isFullScreen())
+        return false;
+    const QRect available = screen->availableGeometry();
+    const QRect frame = window->frameGeometry();
+    if (frame == window->geometry() || available.contains(frame))
+        return false; // not framed yet, or whole
+    const QMargins margins = FrameOf(window);
+    const QSize room = available.size().shrunkBy(margins).expandedTo(window->minimumSize());
+    if (window->width() > room.width() || window->height() > room.height())
+        window->resize(window->size().boundedTo(room));
+    QRect outer(frame.topLeft(), window->size().grownBy(margins));
+    outer.moveRight(std::min(outer.right(), available.right()));
+    outer.moveBottom(std::min(outer.bottom(), available.bottom()));
+    outer.moveLeft(std::max(outer.left(), available.left()));
+    outer.moveTop(std::max(outer.top(), available.top()));
+    window->move(outer.topLeft()); // a shown window's position is its frame's
+    return true;
+}
+
+class FrameKeeper : public QObject {
+public:
+    explicit FrameKeeper(QWidget* window) : QObject(window), mWindow(window) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == mWindow) {
+            switch (event->type()) {
+            case QEvent::Show:
+                mShown.start();
+                // Some window managers frame a window without moving it: looked at again a moment later.
+                for (int ms : {200, 600})
+                    QTimer::singleShot(ms, this, [this] { PullInside(mWindow); });
+                break;
+            case QEvent::Move:
+            case QEvent::Resize:
+                // Only while the window manager places the window: later the user places it.
+                if (mShown.isValid() && mShown.elapsed() < 3000)
+                    PullInside(mWindow);
+                break;
+            default:
+                break;
+            }
+        }
+        return false;
+    }
+
+private:
+    QWidget* mWindow;
+    QElapsedTimer mShown;
+};
+
+} // namespace
+
+void KeepFrameOnScreen(QWidget* window)
+{
+    window->installEventFilter(new FrameKeeper(window));
 }

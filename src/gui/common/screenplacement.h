@@ -12,3 +12,6 @@ void FitWindowOnScreen(QWidget* window, QSize wanted);
 // The same for a window at its present size, only when that does not fit: a window that fits is left
 // where the window manager puts it.
 void KeepWindowOnScreen(QWidget* window);
+// Watches a window for its first seconds on the screen: once the window manager has framed it, a frame
+// that reaches past the screen's free area is moved (and, if need be, shrunk) inside it.
+void KeepFrameOnScreen(QWidget* window);

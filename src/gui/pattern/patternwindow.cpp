@@ -105,7 +105,18 @@ void PatternWindow::buildControls()
     top->addLayout(buildByteGrids());
     top->addStretch(1);
 
-    auto* layout = new QVBoxLayout(this);
+    // The layout stands on one page that scrolls where the window is smaller than it (a screen of
+    // 1024 x 768 at a large font), so that the window itself may shrink; at its own size nothing scrolls.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* scroller = Named(new QScrollArea(this), "ScrollBoxWindow");
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    outer->addWidget(scroller);
+    auto* content = new QWidget(scroller);
+    SetWindowBackground(content, kCream);
+    auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(8, 6, 8, 6);
     layout->setSpacing(4);
     layout->addLayout(buildHeader());
@@ -115,6 +126,7 @@ void PatternWindow::buildControls()
     layout->addLayout(buildOverview());
     layout->addLayout(buildBottomPanels(), 1);
     nameFieldsByLabels();
+    scroller->setWidget(content);
     // The player mode's controls and F4 keep their room while hidden, so switching the mode moves
     // nothing under the pointer.
     for (QWidget* w : std::initializer_list<QWidget*>{DrawGrid1, Farbe4, ButtonFarbeInit}) {
