@@ -4,7 +4,6 @@
 #include "common/screenfit.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <algorithm>
 #include <QScreen>
@@ -86,35 +85,24 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == mWindow) {
-            switch (event->type()) {
-            case QEvent::Show:
-                mShown.start();
-                // Some window managers frame a window without moving it: looked at again a moment later.
-                for (int ms : {200, 600})
-                    QTimer::singleShot(ms, this, [this] { PullInside(mWindow); });
-                break;
-            case QEvent::Move:
-            case QEvent::Resize:
-                // Only while the window manager places the window: later the user places it.
-                if (mShown.isValid() && mShown.elapsed() < 3000)
-                    PullInside(mWindow);
-                break;
-            default:
-                break;
-            }
-        }
+        // The window manager frames and places a window a moment after it is shown, whether or not it
+        // moves it: looked at then, and once more a little later. Later moves are the user's.
+        if (watched == mWindow && event->type() == QEvent::Show && !event->spontaneous())
+            for (int ms : {200, 600})
+                QTimer::singleShot(ms, this, [this] { PullInside(mWindow); });
         return false;
     }
 
 private:
     QWidget* mWindow;
-    QElapsedTimer mShown;
 };
 
 } // namespace
 
 void KeepFrameOnScreen(QWidget* window)
 {
+    // Without a window manager (the offscreen platform) nothing places the window behind the program's back.
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return;
     window->installEventFilter(new FrameKeeper(window));
 }

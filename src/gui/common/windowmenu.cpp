@@ -72,6 +72,17 @@ QAction* AddButtonAction(QMenu* menu, QAbstractButton* button, const QString& te
     return action;
 }
 
+namespace {
+
+void AddNoneEntry(QMenu* menu)
+{
+    QAction* none = menu->addAction(QStringLiteral("(keine)"));
+    none->setObjectName(QStringLiteral("recentNone"));
+    none->setEnabled(false);
+}
+
+} // namespace
+
 QMenu* AddRecentFilesMenu(QMenu* fileMenu, RecentFiles& recent, const char* name,
                           std::function<void(const QString&)> open)
 {
@@ -96,7 +107,7 @@ QMenu* AddRecentFilesMenu(QMenu* fileMenu, RecentFiles& recent, const char* name
             });
         }
         if (entries.empty())
-            menu->addAction(QStringLiteral("(keine)"))->setEnabled(false);
+            AddNoneEntry(menu);
         menu->addSeparator();
         QAction* removeMissing = menu->addAction(QStringLiteral("&Fehlende entfernen"));
         removeMissing->setObjectName(QStringLiteral("recentRemoveMissing"));
@@ -108,7 +119,7 @@ QMenu* AddRecentFilesMenu(QMenu* fileMenu, RecentFiles& recent, const char* name
         QObject::connect(clear, &QAction::triggered, menu, [&recent] { recent.clear(); });
     });
     // An empty menu does not open: one entry keeps it openable before the first filling.
-    menu->addAction(QStringLiteral("(keine)"))->setEnabled(false);
+    AddNoneEntry(menu);
     return menu;
 }
 
@@ -160,4 +171,15 @@ QMenu* AddHelpMenu(QMenuBar* bar, QWidget* window)
         box->open();
     });
     return help;
+}
+
+void SetTips(QWidget* window, std::initializer_list<ControlTip> tips)
+{
+    for (const ControlTip& t : tips) {
+        auto* control = window->findChild<QWidget*>(QLatin1String(t.name));
+        if (!control || !control->toolTip().isEmpty())
+            continue;
+        const auto* action = t.action ? window->findChild<QAction*>(QLatin1String(t.action)) : nullptr;
+        SetTip(control, QString::fromUtf8(t.tip), action ? action->shortcuts() : QList<QKeySequence>());
+    }
 }

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <initializer_list>
 
 class QAbstractButton;
 class QAction;
@@ -45,3 +46,13 @@ QMenu* AddHelpMenu(QMenuBar* bar, QWidget* window);
 QWidget* ShowUserGuide(QWidget* owner);
 // The text of "Über Tavrel".
 QString AboutText();
+
+// A control's tooltip: its objectName, what it does, and the menu entry whose keys it names (if any).
+struct ControlTip {
+    const char* name;
+    const char* tip;
+    const char* action = nullptr;
+};
+// Gives the window's named controls their tooltips. Controls not built yet (a page not shown yet) are
+// passed over; a control that already has a tooltip keeps it.
+void SetTips(QWidget* window, std::initializer_list<ControlTip> tips);

@@ -81,8 +81,9 @@ void LevelWindow::buildControls()
     scroller->setFocusPolicy(Qt::NoFocus);
     mContent = new QWidget(scroller);
     auto* layout = new QVBoxLayout(mContent);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->setSpacing(3);
+    // Tight above and below: on a 1024 x 768 screen the menu bar and the title bar share the height.
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->setSpacing(2);
     layout->addWidget(buildHeader());
     layout->addWidget(buildLevelArea());
     layout->addWidget(buildBelowLevel());
@@ -145,6 +146,8 @@ void LevelWindow::ensurePage(LevelPage page)
     }
     PageControl1->setMinimumHeight(PageControl1->minimumSizeHint().height());
     refresh();
+    if (mStripLayout) // the menus are built
+        tipControls();
 }
 
 void LevelWindow::buildRemainingControls()

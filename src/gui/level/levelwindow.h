@@ -220,6 +220,7 @@ private:
     // The menu bar (levelwindow_menu.cpp), over the window's layout; its entries press the buttons.
     void buildMenus(QLayout* layout);
     void pressButton(LevelPage page, const char* name);
+    void tipControls();
     void connectPictures();
     void connectChooser();
     // The cell cursor (levelwindow_keyboard.cpp): keys of the level picture move it and select from it;

@@ -2,6 +2,7 @@
 // the help.
 #include "gui/level/levelwindow.h"
 
+#include "gui/common/keyawarebutton.h"
 #include "gui/common/windowmenu.h"
 
 #include <QAbstractButton>
@@ -123,4 +124,60 @@ void LevelWindow::buildMenus(QLayout* layout)
     pageAction(windows, QStringLiteral("Level &Byte Data anzeigen"), "actionLevelBytes", LevelPage::Daten, "Button30");
 
     AddHelpMenu(bar, this);
+    tipControls();
+}
+
+void LevelWindow::tipControls()
+{
+    // Runs again as each page is built. The buttons of the menus got theirs with the menus.
+    SetTips(this, {
+        {"ButtonLoadFile", "Eine Level Datei (.la8) laden", "actionLevelLaden"},
+        {"ButtonSaveFile", "Den Level in eine Level Datei (.la8) speichern", "actionLevelSpeichern"},
+        {"Button1", "Den Assembler Code des Levels im Code-Fenster zeigen"},
+        {"Button30", "Die Bytes des Levels in einem eigenen Fenster zeigen"},
+        {"SpeedButton13", "Die Level-Diskette (ATR) im Emulator starten"},
+        {"SpeedButton14", "Den Level allein im Emulator testen"},
+        {"ButtonEmulator", "Den Emulator wählen, mit dem \"ATR\", \"Test ATR\" und \"Play Level\" starten"},
+        {"ButtonAtrLoad", "Den Level der gewählten Nummer von der Level-Diskette laden"},
+        {"ButtonAtrSave", "Den Level unter der gewählten Nummer auf die Level-Diskette speichern"},
+        {"ButtonBinarySave15", "Den Level als 15 Sektoren in eine Datei speichern"},
+        {"Button31", "Den Level als Bild speichern"},
+        {"Button32", "Den Level leeren: alle Zellen, Gegner und Schalter neu"},
+        {"BitBtn1", "Die Gegner-Tabelle neu anlegen: alle Einträge werden gelöscht"},
+        {"Button33", "Die Karte mit den Gegnern und Schaltern neu zeichnen"},
+        {"buttoninitschaltergrid", "Die Schalter-Tabelle neu anlegen: alle Einträge werden gelöscht"},
+        {"Button34", "Die Karte mit den Gegnern und Schaltern neu zeichnen"},
+        {"SpinATRlevel", "Die Nummer des Levels auf der Level-Diskette (1 bis 40)"},
+        {"editautor", "Der Autor des Levels"},
+        {"edittitel", "Der Name des Levels"},
+        {"Edittipp1", "Der Tipp zum Level, erste Zeile"},
+        {"Edittipp2", "Der Tipp zum Level, zweite Zeile"},
+        {"paintboxLevel", "Der Level: malen mit der Maus; Pfeile bewegen den Cursor, Leertaste malt, P nimmt auf, "
+                          "F füllt, Entf löscht, Strg+C/X/V, Umschalt+Pfeile wählen aus"},
+        {"paintboxpattern", "Die Pattern zum Malen: links, Mitte und rechts wählen; mit der Tastatur Leertaste, 2 und 3"},
+        {"MonsterGrid", "Die Gegner des Levels"},
+        {"Schaltergrid", "Die Schalter des Levels"},
+        {"Memo", "Meldungen"},
+        {"PageControl1", "Die Seiten des Level Editors (Strg+Tab blättert)"},
+    });
+    for (int n = 1; n <= int(monsterButtons.size()); ++n)
+        if (monsterButtons[n - 1] && monsterButtons[n - 1]->toolTip().isEmpty())
+            monsterButtons[n - 1]->setToolTip(
+                QStringLiteral("Gegner %1: der nächste Klick in den Level setzt seine Position (Leertaste: am Cursor)").arg(n));
+    for (int n = 1; n <= int(woButtons.size()); ++n) {
+        if (woButtons[n - 1] && woButtons[n - 1]->toolTip().isEmpty())
+            woButtons[n - 1]->setToolTip(QStringLiteral("Schalter %1: der nächste Klick in den Level setzt ihn").arg(n));
+        if (wasButtons[n - 1] && wasButtons[n - 1]->toolTip().isEmpty())
+            wasButtons[n - 1]->setToolTip(QStringLiteral("Schalter %1: der nächste Klick in den Level setzt, was er umschaltet").arg(n));
+    }
+    // The row numbers and the colour swatches, each by the row or line it stands for.
+    for (QAbstractButton* b : findChildren<QAbstractButton*>()) {
+        if (!b->toolTip().isEmpty())
+            continue;
+        if (b->objectName().startsWith(QLatin1String("ButtonRow")))
+            b->setToolTip(QStringLiteral("Zeile %1 des Levels").arg(b->text()));
+        else if (QStringList{"Button22", "Button23", "Button24", "Button25", "Button26", "Button27", "Button28", "Button29"}.contains(b->objectName()))
+            b->setToolTip(QStringLiteral("Die Zeile der Pattern ab Nummer %1").arg(b->text()));
+    }
+    PageControl1->setAccessibleName(QStringLiteral("Seiten des Level Editors"));
 }

@@ -221,6 +221,7 @@ private:
     void connectHistoryKeys();
     // The menu bar (patternwindow_menu.cpp), over the window's layout.
     void buildMenus();
+    void tipControls();
     void showModeControls();
     void setAnimationControlsEnabled(bool enabled);
     void resetToFirstPattern();

@@ -5,6 +5,7 @@
 #include "gui/common/windowmenu.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -76,4 +77,40 @@ void PatternWindow::buildMenus()
     AddButtonAction(windows, Button22, QStringLiteral("Datei S&plitter"), "actionSplitter");
 
     AddHelpMenu(bar, this);
+    tipControls();
+}
+
+void PatternWindow::tipControls()
+{
+    // The buttons of the menus got theirs with the menus.
+    SetTips(this, {
+        {"Combomode", "Char: ein Zeichen in 4 Farben; Player: eine Player-Grafik mit Farben pro Zeile"},
+        {"farbe", "Die Malfarbe (0 bis 3): Klick auf ein Farbfeld wählt sie"},
+        {"Farbe0", "Farbregister F0 (Hintergrund): Klick wählt es als Malfarbe, Doppelklick definiert die Farbe"},
+        {"Farbe1", "Farbregister F1: Klick wählt es als Malfarbe, Doppelklick definiert die Farbe"},
+        {"Farbe2", "Farbregister F2: Klick wählt es als Malfarbe, Doppelklick definiert die Farbe"},
+        {"Farbe3", "Farbregister F3: Klick wählt es als Malfarbe, Doppelklick definiert die Farbe"},
+        {"Farbe4", "Farbregister F4: Klick wählt es als Malfarbe, Doppelklick definiert die Farbe"},
+        {"ButtonFarbeInit", "Die Zeilenfarben des Players auf ihre Anfangswerte setzen"},
+        {"DrawGrid1", "Die Farben pro Zeile des Players: Klick wählt, Doppelklick definiert"},
+        {"SpinFontsetnumber", "Das Pattern-Set (1 bis 8) des Pattern, das bearbeitet wird"},
+        {"SpinTilenumber", "Die Nummer (1 bis 64) des Pattern, das bearbeitet wird"},
+        {"copySpinTilenumber", "Das Pattern, mit dem \"<->\" tauscht"},
+        {"SpeedButton1", "Die Pattern-Sets tauschen"},
+        {"copySpinFontsetnumber", "Das Pattern-Set, mit dem getauscht wird"},
+        {"Editphasen", "Die Pattern-Nummern der Animation, mit ; getrennt"},
+        {"SpinEdit1", "Die Dauer einer Phase in 1/50 Sekunden"},
+        {"data", "Die Bytes des Pattern: eine Zahl tippen ändert die Zeile"},
+        {"grid", "Die 2-Bit-Werte der Pixel"},
+        {"paintboxall", "Alle Pattern: Klick wählt, Doppelklick lädt zum Bearbeiten, rechte Taste wählt das "
+                        "Tauschziel; mit der Tastatur Pfeile und Eingabe"},
+        {"Spinvon", "Die erste Font-Zeile des Exports"},
+        {"Spinbis", "Die letzte Font-Zeile des Exports"},
+        {"SpinEdit2", "Die Nummer des Pattern für den Player-Export"},
+        {"EditPlayer", "Der Name des Players im Code"},
+        {"Memo", "Meldungen und Fehler"},
+        {"Image1", "Die Vorschau des Pattern, mit Animation"},
+    });
+    for (int i = 0; i < 16; ++i)
+        rowButtons[i]->setToolTip(QStringLiteral("Pattern-Set %1 (die Zeile der Übersicht daneben)").arg(i % 8 + 1));
 }
