@@ -227,7 +227,7 @@ QWidget* LevelWindow::buildColorPanels()
             auto* panel = Named(new ColorPanel(box), name.constData());
             panel->setFixedSize(kSwatchWidth, LevelPicture::kCell);
             panel->setFont(small);
-            panel->setToolTip(QStringLiteral("Doppelklick definiert Farbe"));
+            panel->setToolTip(QStringLiteral("Doppelklick definiert die Farbe (Taste F2); die Pfeile wechseln das Feld"));
             panel->setClickable(true);
             panel->setAccessibleName(QStringLiteral("Farbe %1 der Zeile %2").arg(QLatin1Char('A' + c)).arg(line - 1));
             colorPanels[c][line - 1] = panel;

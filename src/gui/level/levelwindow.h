@@ -229,6 +229,10 @@ private:
     void levelKey(LevelKey key, bool shift);
     void clipboardKey(LevelKey key);
     void followCursor();
+    // Scrolls the level to the cursor's cell, where it is out of view.
+    void showCursorCell();
+    // F6 and Umschalt+F6: the keyboard goes on to the level, the pattern chooser or the page below.
+    void cycleFocus(int step);
     // The level's mouse pointer shows the active tool.
     void refreshToolCursor();
     void connectDataPage();

@@ -108,6 +108,13 @@ void LevelWindow::buildMenus(QLayout* layout)
         connect(a, &QAction::triggered, this, [this, page] { PageControl1->setCurrentIndex(page); });
     }
     view->addSeparator();
+    QAction* nextArea = AddMenuAction(view, QStringLiteral("&Nächster Bereich"), "actionNaechsterBereich",
+                                      {QKeySequence(Qt::Key_F6)});
+    connect(nextArea, &QAction::triggered, this, [this] { cycleFocus(1); });
+    QAction* previousArea = AddMenuAction(view, QStringLiteral("&Voriger Bereich"), "actionVorigerBereich",
+                                          {QKeySequence(Qt::SHIFT | Qt::Key_F6)});
+    connect(previousArea, &QAction::triggered, this, [this] { cycleFocus(-1); });
+    view->addSeparator();
     AddButtonAction(view, SpeedButton38, QStringLiteral("Hinweis nach &links"), "actionHinweisLinks");
     AddButtonAction(view, SpeedButton37, QStringLiteral("Hinweis nach &rechts"), "actionHinweisRechts");
 
