@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenuBar>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -84,8 +85,10 @@ PatternWindow::PatternWindow(UserDialogs& dialogs, const QString& programFolder,
     buildControls();
     connectHandlers();
     buildMenus();
-    // The layout's own size, the menu bar above it; smaller screens get a smaller window (WindowSet).
-    resize(QSize(1029, 734 + layout()->menuBar()->sizeHint().height()));
+    // The layout's own size (1029 x 734, or what its fonts need), the menu bar above it; smaller screens
+    // get a smaller window (WindowSet), which scrolls its layout.
+    const QSize content = findChild<QScrollArea*>(QStringLiteral("ScrollBoxWindow"))->widget()->minimumSizeHint();
+    resize(content.expandedTo(QSize(1029, 734)) + QSize(0, layout()->menuBar()->sizeHint().height()));
     FormCreate();
 }
 
@@ -150,8 +153,9 @@ QLayout* PatternWindow::buildHeader()
     Combomode->setEditable(true);
     Combomode->addItems({QStringLiteral("Char"), QStringLiteral("Player")});
     Combomode->setCurrentText(QStringLiteral("Char"));
-    Label1 = label(QStringLiteral("Farben: Klick wählt Malfarbe, Doppelklick = Definition"), "Label1", this);
-    Label1->setWordWrap(true);
+    // Broken by hand rather than wrapped: a wrapping label would make the page inside the window's
+    // scroll area as tall as its preferred heights.
+    Label1 = label(QStringLiteral("Farben: Klick wählt Malfarbe,\nDoppelklick = Definition"), "Label1", this);
     Label1->setFixedWidth(190);
     Label4 = label(QStringLiteral("Malfarbe"), "Label4", this);
     farbe = Named(new QLineEdit(QStringLiteral("0"), this), "farbe");
@@ -313,8 +317,7 @@ QLayout* PatternWindow::buildSelectionColumn()
 
 QLayout* PatternWindow::buildByteGrids()
 {
-    Label5 = label(QStringLiteral("2-Bit-Codierung der Pixel (Werte von 0 bis 3)"), "Label5", this);
-    Label5->setWordWrap(true);
+    Label5 = label(QStringLiteral("2-Bit-Codierung der Pixel\n(Werte von 0 bis 3)"), "Label5", this);
     Label5->setFixedWidth(8 * 19 + 2);
     grid = table(8, 16, 19, 15, "grid", this);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -375,7 +378,8 @@ QLayout* PatternWindow::buildOverview()
     row->setSpacing(4);
     row->addStretch(1);
     row->addLayout(sides[0]);
-    row->addWidget(ScrollBox1);
+    // The overview takes the width first (up to its most), the sides what is left.
+    row->addWidget(ScrollBox1, 100);
     row->addLayout(sides[1]);
     row->addStretch(1);
     for (auto* side : sides)
@@ -473,7 +477,7 @@ void PatternWindow::nameFieldsByLabels()
     for (const auto& [l, field] : buddies)
         l->setBuddy(field);
     // Tables are not named by buddies.
-    grid->setAccessibleName(Label5->text());
+    grid->setAccessibleName(Label5->text().replace(QLatin1Char('\n'), QLatin1Char(' ')));
     data->setAccessibleName(Label6->text());
     copySpinTilenumber->setAccessibleName(QStringLiteral("Tauschen mit"));
 }
