@@ -21,8 +21,8 @@ QString AboutText(const QString& version)
                "<h3>Tavrel %1</h3>"
                "<p>Pattern Editor, Level Editor, Atari Palette, Grafik Converter, Sound Converter und Datei "
                "Splitter für das Atari-8-Bit-Spiel Oxil's Quest, dazu das Kommandozeilenwerkzeug tavrel-cli.</p>"
-               "<p>Lizenz: Tavrel ist freie Software; Sie dürfen es weitergeben und verändern. Es kommt ohne "
-               "jede Gewährleistung.</p>"
+               // The project has not chosen its licence yet; this line names it once it has.
+               "<p>Lizenz: noch nicht festgelegt.</p>"
                "<p>Gebaut mit Qt %2 (GNU LGPL Version 3).</p>")
         .arg(version.toHtmlEscaped(), QString::fromLatin1(QT_VERSION_STR));
 }
