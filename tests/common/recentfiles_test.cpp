@@ -1,7 +1,8 @@
 // The list of recent files: newest first, each file once, at most eight, kept in the settings, missing
-// files marked and removable.
+// files marked and removable; and where the guide is found.
 #include "common/programsettings.h"
 #include "common/recentfiles.h"
+#include "common/userguide.h"
 
 #include <QDir>
 #include <QFile>
@@ -85,4 +86,22 @@ TEST_F(RecentFilesTest, AHandEditedListIsReadSafely)
         odd << QString() << QStringLiteral("/x/%1.fa8").arg(i % 3);
     ProgramSettings().setValue(QStringLiteral("test/zuletzt"), odd);
     EXPECT_EQ(paths(RecentFiles(QStringLiteral("test/zuletzt"))), QStringList({"0.fa8", "1.fa8", "2.fa8"}));
+}
+
+// The guide the help shows: beside the program in a build folder, in the doc folder once installed.
+TEST(UserGuide, FoundInTheBuildFolderAndInTheInstall)
+{
+    QTemporaryDir root;
+    const QDir r(root.path());
+    const auto put = [&](const QString& relative) {
+        r.mkpath(QFileInfo(r.filePath(relative)).path());
+        QFile f(r.filePath(relative));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        return QDir::cleanPath(r.filePath(relative));
+    };
+    EXPECT_TRUE(UserGuideFile(r.filePath(QStringLiteral("bin"))).isEmpty());
+    const QString installed = put(QStringLiteral("share/doc/tavrel/handbuch.md"));
+    EXPECT_EQ(UserGuideFile(r.filePath(QStringLiteral("bin"))), installed);
+    const QString built = put(QStringLiteral("bin/doc/handbuch.md"));
+    EXPECT_EQ(UserGuideFile(r.filePath(QStringLiteral("bin"))), built);
 }
