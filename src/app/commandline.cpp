@@ -48,7 +48,12 @@ QString CommandLineHelp()
 
 QString CommandLineVersion()
 {
-    return QStringLiteral("Tavrel " TAVREL_VERSION "\n");
+    return QStringLiteral("Tavrel %1\n").arg(ProgramVersion());
+}
+
+QString ProgramVersion()
+{
+    return QStringLiteral(TAVREL_VERSION);
 }
 
 FileKind KindOfFile(const QString& fileName)

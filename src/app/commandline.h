@@ -20,6 +20,8 @@ CommandLine ParseCommandLine(const QStringList& arguments);
 QString CommandLineHelp();
 // The text of --version.
 QString CommandLineVersion();
+// The version alone ("1.0.0").
+QString ProgramVersion();
 
 // What the program does with a file named on the command line or dropped on a window: told by its
 // extension, in any case.

@@ -5,6 +5,7 @@
 
 #include "gui/common/codewindow.h"
 #include "gui/common/controls.h"
+#include "gui/common/screenplacement.h"
 #include "gui/converter/converterwindow.h"
 #include "disk/levelgamefiles.h"
 #include "gui/level/levelwindow.h"
@@ -15,10 +16,15 @@
 #include "gui/sound/soundwindow.h"
 #include "gui/splitter/splitterwindow.h"
 
+#include "app/commandline.h"
+
 #include <QAbstractButton>
+#include <QCoreApplication>
 
 WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const ToolFolder& folder)
 {
+    // "Über Tavrel" tells it.
+    QCoreApplication::setApplicationVersion(ProgramVersion());
     mLevelGameFiles = std::make_unique<LevelGameFiles>(folder);
     mPattern = std::make_unique<PatternWindow>(dialogs, folder.shipped());
     mPalette = std::make_unique<PaletteWindow>(dialogs);
@@ -32,8 +38,16 @@ WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const ToolFold
     mSound = std::make_unique<SoundWindow>(dialogs);
     mSplitter = std::make_unique<SplitterWindow>(dialogs);
 
+    // Whatever the window manager makes of the placement, every window stays whole on the screen.
+    // (The members, not windows(), which would build every window's controls now.)
+    for (QWidget* window : std::initializer_list<QWidget*>{mPattern.get(), mPalette.get(), mLevel.get(), mLevelBytes.get(),
+                                                           mCode.get(), mConverter.get(), mSound.get(), mSplitter.get()})
+        KeepFrameOnScreen(window);
+
     PatternWindow::Links links;
     links.code = mCode.get();
+    // The level editor's "Beenden" closes the main window, which ends the program.
+    mLevel->setQuitProgram([main = mPattern.get()] { main->close(); });
     links.openLevelEditor = [map = mLevel.get()] { map->LevelEditorOpen(); };
     links.showGrafikconverter = [window = mConverter.get()] { ShowWindow(window); };
     links.showSoundconverter = [window = mSound.get()] { ShowWindow(window); };
@@ -103,6 +117,7 @@ QList<QWidget*> WindowSet::windows() const
 
 void WindowSet::showMain()
 {
-    CenterOnScreen(mPattern.get());
+    // Centred; on a screen too small for it, as large as fits.
+    FitWindowOnScreen(mPattern.get(), mPattern->size());
     mPattern->show();
 }

@@ -1,12 +1,17 @@
 // The level editor and the graphics converter without a mouse: every control reached by Tab, names for
 // screen readers, the chooser by keyboard, and number fields that bring typed values into range.
+#include "gui/common/codewindow.h"
 #include "gui/common/controls.h"
 #include "gui/converter/converterwindow.h"
 #include "gui/level/levelbyteview.h"
+#include "gui/sound/soundwindow.h"
+#include "gui/splitter/splitterwindow.h"
 #include "support/mapwindowfixture.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QSet>
+#include <QTabBar>
 #include <QSpinBox>
 
 namespace {
@@ -53,8 +58,10 @@ TEST_F(MapAccessTest, TabReachesEveryControlOfTheLevelEditorAndTheConverter)
         for (QWidget* w : tabbable(map))
             EXPECT_TRUE(reached.contains(w)) << page << " " << w->objectName().toStdString() << " "
                                              << w->metaObject()->className();
-        for (const char* name : {"PanelA1", "PanelE10", "paintboxLevel"})
+        // The swatches are one stop, the one last used (the arrows move inside).
+        for (const char* name : {"PanelA1", "paintboxLevel"})
             EXPECT_TRUE(reached.contains(Control<QWidget>(map, name))) << name;
+        EXPECT_FALSE(reached.contains(Control<QWidget>(map, "PanelE10")));
         // The row numbers have no action and are passed over.
         EXPECT_FALSE(reached.contains(Control<QWidget>(map, "ButtonRowLeft3")));
     }
@@ -164,4 +171,53 @@ TEST_F(MapAccessTest, TypedNumbersBeyondTheLimitsTakeTheNearerLimit)
         EXPECT_EQ(spin->value(), c.value) << c.name << " " << c.typed;
     }
     EXPECT_EQ(map->document().timeDigit(1), QStringLiteral("9"));
+}
+
+TEST_F(MapAccessTest, EveryWindowTipsItsButtonsAndNamesWhatTabReaches)
+{
+    open();
+    for (QWidget* window : set->windows()) {
+        ShowWindow(window);
+        auto* pages = window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        for (int page = 0; page < (pages ? pages->count() : 1); ++page) {
+            if (pages)
+                pages->setCurrentIndex(page);
+            const std::string where = window->objectName().toStdString() + " " + std::to_string(page) + " ";
+            // Every button of the window's own, shown or hidden (not Qt's own in tab and menu bars).
+            for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
+                if (!b->objectName().isEmpty() && !b->objectName().startsWith(QLatin1String("qt_"))
+                    && !qobject_cast<QTabBar*>(b->parentWidget()))
+                    EXPECT_FALSE(b->toolTip().trimmed().isEmpty()) << where << b->objectName().toStdString();
+            }
+            for (QWidget* w : tabbable(window))
+                EXPECT_FALSE(spokenName(w).trimmed().isEmpty())
+                    << where << w->objectName().toStdString() << " " << w->metaObject()->className();
+        }
+    }
+    struct Case {
+        QWidget* window;
+        const char* name;
+        const char* spoken;
+    };
+    const Case cases[] = {
+        {map, "PageControl1", "Seiten des Level Editors"},
+        {set->codeWindow(), "Memocode", "Assembler Code"},
+        {set->soundWindow(), "Memo1", "Meldungen des Sound Converters"},
+        {set->splitterWindow(), "Memo1", "Meldungen des Datei Splitters"},
+        {set->splitterWindow(), "Paneltop", "Geladene Datei"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(spokenName(Control<QWidget>(c.window, c.name)), QString::fromUtf8(c.spoken)) << c.name;
+    // A combo box is spoken by its value on Linux; its label names it.
+    for (const auto& [window, name, label] : {std::tuple<QWidget*, const char*, const char*>{set->codeWindow(), "ComboDialect", "Assembler:"},
+                                              {set->patternWindow(), "Combomode", "Definiere hier das Aussehen des Pattern: "}}) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(Control<QWidget>(window, name));
+        ASSERT_NE(a, nullptr);
+        QStringList labels;
+        for (const auto& relation : a->relations(QAccessible::Label))
+            labels << relation.first->text(QAccessible::Name);
+        EXPECT_EQ(labels, QStringList{QString::fromUtf8(label)}) << name;
+    }
+    // With its keys where it has some.
+    EXPECT_EQ(Control<QWidget>(set->patternWindow(), "ButtonLoadFile")->toolTip(), QStringLiteral("Font Datei laden (Ctrl+O)"));
 }

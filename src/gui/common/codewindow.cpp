@@ -3,6 +3,7 @@
 
 #include "common/programsettings.h"
 #include "gui/common/controls.h"
+#include "gui/common/windowmenu.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -66,6 +67,13 @@ void CodeWindow::buildControls()
     connectAct(Buttoncopy, &QPushButton::clicked, &CodeWindow::ButtoncopyClick);
     connectAct(Buttonclose, &QPushButton::clicked, &CodeWindow::ButtoncloseClick);
     connectAct(ComboDialect, &QComboBox::currentIndexChanged, &CodeWindow::ComboDialectChange);
+    ComboDialect->setAccessibleName(QStringLiteral("Assembler:"));
+    Memocode->setAccessibleName(QStringLiteral("Assembler Code"));
+    SetTips(this, {
+        {"Buttonclose", "Das Fenster schließen"},
+        {"Buttoncopy", "Den ganzen Code in die Zwischenablage kopieren"},
+        {"Memocode", "Der erzeugte Assembler Code"},
+    });
 }
 
 void CodeWindow::clearCode()

@@ -3,7 +3,10 @@
 // but its own object and the state it must hold from the start.
 #pragma once
 
+#include "gui/common/screenplacement.h"
+
 #include <QWidget>
+#include <utility>
 
 class DeferredWindow : public QWidget {
     Q_OBJECT
@@ -23,6 +26,9 @@ public:
     {
         if (visible)
             ensureShownControls();
+        // A window larger than the screen opens smaller, whole on it (a 1024 x 768 screen).
+        if (visible && !std::exchange(mFitted, true) && !isVisible())
+            KeepWindowOnScreen(this);
         QWidget::setVisible(visible);
     }
 
@@ -42,4 +48,5 @@ protected:
 
 private:
     bool mBuilt = false;
+    bool mFitted = false;
 };

@@ -3,6 +3,7 @@
 
 #include "gui/common/colorpanel.h"
 #include "gui/common/controls.h"
+#include "gui/common/windowmenu.h"
 #include "gui/common/tabletab.h"
 #include "gui/common/rangespinbox.h"
 #include "gui/common/imageview.h"
@@ -90,6 +91,22 @@ void ConverterWindow::buildControls()
     linkScrolling();
     // Set here rather than at creation: a window state makes the system window at once.
     setWindowState(Qt::WindowMaximized);
+    Panel6->setAccessibleName(QStringLiteral("Geladenes Bild"));
+    SetTips(this, {
+        {"ButtonLoadPicture", "Ein Bild (BMP, PNG) zum Umrechnen laden"},
+        {"Buttonzoom", "Das Bild mit dem Line Zoom daneben neu zeigen"},
+        {"SpinEdit1", "Wie hoch eine Bildzeile gezeigt wird"},
+        {"Button5", "Das umgerechnete Bild speichern"},
+        {"ButtonRAMsave", "Das umgerechnete Bild als Atari-RAM-Datei speichern"},
+        {"CheckBox1", "Klicks ins Bild ändern dessen Pixel"},
+        {"Button3", "Alle Farbregister der Tabelle leeren"},
+        {"ButtonAssembler", "Den Assembler Code der Farbtabelle im Code-Fenster zeigen"},
+        {"Button1", "Die Farben jeder Zeile ermitteln, kompakt: so wenige Wechsel wie möglich"},
+        {"Button2", "Die Farben jeder Zeile ermitteln, isoliert: jede Zeile für sich"},
+        {"grid", "Die Farbregister pro Bildzeile: tippen ändert, Doppelklick wählt aus der Palette"},
+        {"Memo1", "Meldungen"},
+        {"Panel6", "Das geladene Bild"},
+    });
 }
 
 QWidget* ConverterWindow::buildPicturePanel()

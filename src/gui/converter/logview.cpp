@@ -119,6 +119,6 @@ void LogView::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
     menu.addAction(QStringLiteral("Kopieren"), this, [this] { copySelection(); });
-    menu.addAction(QStringLiteral("Alles markieren"), this, [this] { selectAll(); });
+    menu.addAction(QStringLiteral("Alles auswählen"), this, [this] { selectAll(); });
     menu.exec(event->globalPos());
 }

@@ -1,4 +1,5 @@
 // The emulator command dialog: a command line with a file chooser, "Standard", OK and Abbrechen.
+#include "gui/common/windowmenu.h"
 #include "gui/level/emulatordialog.h"
 
 #include "gui/common/controls.h"
@@ -56,6 +57,10 @@ EmulatorDialog::EmulatorDialog(UserDialogs& dialogs, QWidget* parent)
     connect(standard, &QPushButton::clicked, mCommand, &QLineEdit::clear);
     connect(buttons, &QDialogButtonBox::accepted, this, &EmulatorDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &EmulatorDialog::reject);
+    SetTips(this, {
+        {"ButtonDurchsuchen", "Das Programm des Emulators suchen"},
+        {"ButtonStandard", "Den Emulator wieder selbst suchen lassen"},
+    });
 }
 
 void EmulatorDialog::accept()

@@ -4,6 +4,7 @@
 #include "gui/common/laidouttext.h"
 
 #include "gui/common/controls.h"
+#include "gui/common/windowmenu.h"
 #include "gui/common/wrappinglabel.h"
 #include "gui/level/levelbytemodels.h"
 
@@ -107,6 +108,7 @@ void LevelByteView::buildControls()
 
     connectAct(Button1, &QPushButton::clicked, &LevelByteView::Button1Click);
     attachModels();
+    SetTips(this, {{"Button1", "Die Tabellen mit den Bytes des Levels neu füllen"}});
 }
 
 QTableView* LevelByteView::makeTable(const char* name, QWidget* parent)

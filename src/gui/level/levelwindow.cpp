@@ -2,7 +2,7 @@
 #include "gui/level/levelwindow.h"
 
 #include "gui/common/colorpanel.h"
-#include "common/screenfit.h"
+#include "gui/common/screenplacement.h"
 #include "gui/common/controls.h"
 #include "gui/common/elidinglabel.h"
 #include "gui/common/wrappinglabel.h"
@@ -81,8 +81,9 @@ void LevelWindow::buildControls()
     scroller->setFocusPolicy(Qt::NoFocus);
     mContent = new QWidget(scroller);
     auto* layout = new QVBoxLayout(mContent);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->setSpacing(3);
+    // Tight above and below: on a 1024 x 768 screen the menu bar and the title bar share the height.
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->setSpacing(2);
     layout->addWidget(buildHeader());
     layout->addWidget(buildLevelArea());
     layout->addWidget(buildBelowLevel());
@@ -107,6 +108,7 @@ void LevelWindow::buildControls()
 
     Panel5->raise();
     buildUndoKeys();
+    buildMenus(outer);
     connectPictures();
     connectKeyboard();
     connectColorLines();
@@ -144,6 +146,8 @@ void LevelWindow::ensurePage(LevelPage page)
     }
     PageControl1->setMinimumHeight(PageControl1->minimumSizeHint().height());
     refresh();
+    if (mStripLayout) // the menus are built
+        tipControls();
 }
 
 void LevelWindow::buildRemainingControls()
@@ -223,7 +227,7 @@ QWidget* LevelWindow::buildColorPanels()
             auto* panel = Named(new ColorPanel(box), name.constData());
             panel->setFixedSize(kSwatchWidth, LevelPicture::kCell);
             panel->setFont(small);
-            panel->setToolTip(QStringLiteral("Doppelklick definiert Farbe"));
+            panel->setToolTip(QStringLiteral("Doppelklick definiert die Farbe (Taste F2); die Pfeile wechseln das Feld"));
             panel->setClickable(true);
             panel->setAccessibleName(QStringLiteral("Farbe %1 der Zeile %2").arg(QLatin1Char('A' + c)).arg(line - 1));
             colorPanels[c][line - 1] = panel;
@@ -346,18 +350,8 @@ void LevelWindow::LevelEditorOpen()
 
 void LevelWindow::fitOnScreen()
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
     // The frame is known once a window is shown; the main window's, which opens this one, tells it.
-    QMargins frame(4, 30, 4, 4);
-    if (const QWidget* opener = QApplication::activeWindow(); opener && opener != this) {
-        const QRect outer = opener->frameGeometry(), inner = opener->geometry();
-        if (outer != inner)
-            frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                             outer.bottom() - inner.bottom());
-    }
-    setGeometry(FitOnScreen(kWindowSize, minimumSizeHint(), frame, screen->availableGeometry()));
+    FitWindowOnScreen(this, kWindowSize);
 }
 
 void LevelWindow::showEvent(QShowEvent* event)

@@ -1,6 +1,7 @@
 // The level editor window: the level picture with its colour lines, the chooser and the four pages.
 #pragma once
 
+#include "common/recentfiles.h"
 #include "common/unsavedwork.h"
 
 #include "gui/common/actingwindow.h"
@@ -29,6 +30,7 @@ class PatternStore;
 class QBoxLayout;
 class QCheckBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -89,6 +91,8 @@ public:
     void setWorkChanged(std::function<void()> changed) { mWorkChanged = std::move(changed); }
     // The level's unsaved work, saved by pressing this window's own button.
     std::vector<UnsavedWork> unsavedWork();
+    // Datei → "Beenden": ends the program as the main window's close does.
+    void setQuitProgram(std::function<void()> quit) { mQuit = std::move(quit); }
 
 private:
     // --- handlers, run through act() -------------------------------------------------------------------
@@ -213,6 +217,10 @@ private:
     void connectTablePage(LevelTable table);
     void connectColorLines();
     void buildUndoKeys();
+    // The menu bar (levelwindow_menu.cpp), over the window's layout; its entries press the buttons.
+    void buildMenus(QLayout* layout);
+    void pressButton(LevelPage page, const char* name);
+    void tipControls();
     void connectPictures();
     void connectChooser();
     // The cell cursor (levelwindow_keyboard.cpp): keys of the level picture move it and select from it;
@@ -221,6 +229,10 @@ private:
     void levelKey(LevelKey key, bool shift);
     void clipboardKey(LevelKey key);
     void followCursor();
+    // Scrolls the level to the cursor's cell, where it is out of view.
+    void showCursorCell();
+    // F6 and Umschalt+F6: the keyboard goes on to the level, the pattern chooser or the page below.
+    void cycleFocus(int step);
     // The level's mouse pointer shows the active tool.
     void refreshToolCursor();
     void connectDataPage();
@@ -259,6 +271,8 @@ private:
     DesktopOpener& mDesktop;
     std::function<void(const PaletteRequest&)> mRequestColor;
     std::function<void()> mShowByteView;
+    std::function<void()> mQuit;
+    RecentFiles mRecent{QStringLiteral("zuletzt/level")};
     QStringList mPendingLog; // logged before the controls were built
     bool mShownOnce = false;
     bool mPictureDrawn = false; // the level picture is drawn as the next show would draw it

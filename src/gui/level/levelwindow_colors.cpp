@@ -4,6 +4,7 @@
 
 #include "gui/common/colorpanel.h"
 #include "gui/common/controls.h"
+#include "gui/common/focusgrid.h"
 #include "levelio/levelcode.h"
 #include "palette/paletterequest.h"
 
@@ -16,6 +17,11 @@ void LevelWindow::connectColorLines()
         for (int line = 1; line <= LevelDocument::kColorLines; ++line)
             connectAct(colorPanels[c][line - 1], &ColorPanel::doubleClicked, [this, c, line] { PanelDblClick(c, line); });
     connectAct(ButtonStandardfarbe, &QPushButton::clicked, &LevelWindow::ButtonStandardfarbeClick);
+    // The 50 swatches are one Tab stop; the arrows move between them.
+    std::vector<std::vector<QWidget*>> swatches;
+    for (const auto& column : colorPanels)
+        swatches.emplace_back(column.begin(), column.end());
+    new FocusGrid(std::move(swatches), this);
 }
 
 void LevelWindow::PanelDblClick(int column, int line)

@@ -25,6 +25,7 @@ void LevelWindow::ButtonSaveFileClick()
         return;
     Label13->setText(LevelLabelFor(*fileName));
     SaveLevelFile(mDocument, *fileName);
+    mRecent.add(*fileName);
     mDocument.markSaved();
     mDialogs.message(QStringLiteral("OK"));
 }
@@ -43,6 +44,7 @@ void LevelWindow::loadChosenLevelFile(const QString& fileName)
         return;
     // Named once loaded: a file that fails changes nothing, its label neither.
     mSession.loadLevel(fileName);
+    mRecent.add(fileName);
     Label13->setText(LevelLabelFor(fileName));
 }
 

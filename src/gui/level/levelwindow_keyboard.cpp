@@ -7,6 +7,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTimer>
 #include <algorithm>
 
 void LevelWindow::connectKeyboard()
@@ -16,10 +19,50 @@ void LevelWindow::connectKeyboard()
     // A position button about to place at the cursor shows where.
     // Dropped in the destructor: the children's destruction in ~QWidget moves the focus after this
     // window's own members are gone.
-    mFocusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    mFocusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         auto placing = [now](const auto& buttons) { return std::find(buttons.begin(), buttons.end(), now) != buttons.end(); };
-        paintboxLevel->setCursorShown(now && (placing(monsterButtons) || placing(woButtons)));
+        const bool placingButton = now && (placing(monsterButtons) || placing(woButtons));
+        paintboxLevel->setCursorShown(placingButton);
+        // The cell it would place at comes into view.
+        if (placingButton)
+            showCursorCell();
+        // A scroll area brings a control that gains or loses the focus into view, which for the whole
+        // level is its middle: the level stays where it was, with its cursor in view.
+        if (old == paintboxLevel || now == paintboxLevel) {
+            QScrollBar* bar = ScrollBox1->horizontalScrollBar();
+            QTimer::singleShot(0, this, [this, bar, kept = bar->value()] {
+                bar->setValue(kept);
+                showCursorCell();
+            });
+        }
     });
+}
+
+void LevelWindow::cycleFocus(int step)
+{
+    // The level, the pattern chooser (on its page) and the first control of the page below.
+    QWidget* page = PageControl1->currentWidget();
+    QWidget* pageFirst = nullptr;
+    // In the order Tab goes, which runs through the whole window.
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain())
+        if (page->isAncestorOf(w) && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)
+            && w != paintboxpattern) {
+            pageFirst = w;
+            break;
+        }
+    std::vector<QWidget*> areas{paintboxLevel};
+    if (currentPage() == LevelPage::Spielelemente)
+        areas.push_back(paintboxpattern);
+    if (pageFirst)
+        areas.push_back(pageFirst);
+    const QWidget* focus = QApplication::focusWidget();
+    int at = -1;
+    for (int i = 0; i < int(areas.size()); ++i)
+        if (focus == areas[size_t(i)] || (areas[size_t(i)] == pageFirst && page->isAncestorOf(focus) && focus != paintboxpattern))
+            at = i;
+    const int n = int(areas.size());
+    const int next = at < 0 ? (step > 0 ? 0 : n - 1) : (at + step + n) % n;
+    areas[size_t(next)]->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
 void LevelWindow::levelKey(LevelKey key, bool shift)
@@ -60,10 +103,16 @@ void LevelWindow::clipboardKey(LevelKey key)
     }
 }
 
-void LevelWindow::followCursor()
+void LevelWindow::showCursorCell()
 {
     const QPoint centre = mSession.cursor().cell() * LevelPicture::kCell + QPoint(16, 16);
     ScrollBox1->ensureVisible(centre.x(), centre.y(), LevelPicture::kCell, 0);
+}
+
+void LevelWindow::followCursor()
+{
+    showCursorCell();
+    const QPoint centre = mSession.cursor().cell() * LevelPicture::kCell + QPoint(16, 16);
     // The banner tells the cell as a pointer over it would.
     mTools.active().move({centre, 0, false});
 }

@@ -258,6 +258,7 @@ QWidget* LevelWindow::buildCarriedPanels()
         panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
         SetWindowBackground(panel, PackRgb(192, 192, 192));
         auto* inside = new QHBoxLayout(panel);
+        inside->setContentsMargins(4, 2, 4, 2); // room for the menu bar on a 1024 x 768 screen
         carriedImages[b] = Named(new ImageView(&mSession.preview(LevelEditSession::Button(b)), panel), names[b][1]);
         carriedLabels[b] = Named(new QLabel(panel), names[b][2]);
         carriedLabels[b]->setMinimumWidth(28);

@@ -60,9 +60,9 @@ void LevelWindow::Button32Click()
 
 void LevelWindow::buildUndoKeys()
 {
-    auto* undoAction = new QAction(this);
+    auto* undoAction = Named(new QAction(this), "actionUndo");
     undoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    auto* redoAction = new QAction(this);
+    auto* redoAction = Named(new QAction(this), "actionRedo");
     redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     for (QAction* action : {undoAction, redoAction})
         action->setShortcutContext(Qt::WindowShortcut);
@@ -86,5 +86,5 @@ void LevelWindow::refreshUndoTip()
     ButtonUndo->setEnabled(stack.canUndo());
     ButtonRedo->setEnabled(stack.canRedo());
     ButtonUndo->setToolTip(QStringLiteral("Rückgängig (Strg+Z): ") + stack.undoText());
-    ButtonRedo->setToolTip(QStringLiteral("Wiederholen (Strg+Y): ") + stack.redoText());
+    ButtonRedo->setToolTip(QStringLiteral("Wiederherstellen (Strg+Y): ") + stack.redoText());
 }

@@ -1,4 +1,5 @@
 // The Atari palette window: grid, preview, info line and the accept buttons of the request protocol.
+#include "gui/common/windowmenu.h"
 #include "gui/palette/palettewindow.h"
 
 #include "common/guard.h"
@@ -162,6 +163,13 @@ void PaletteWindow::buildControls()
             DrawGrid1DblClick();
     });
     connectAct(ButtonAbbrechen, &QPushButton::clicked, &PaletteWindow::ButtonAbbrechenClick);
+    SetTips(this, {
+        {"Buttonwahl", "Die gewählte Farbe übernehmen"},
+        {"Buttonwahl2", "Die gewählte Farbe übernehmen"},
+        {"Buttonwahl3", "Die gewählte Farbe übernehmen"},
+        {"ButtonAbbrechen", "Das Fenster schließen, ohne eine Farbe zu übernehmen"},
+        {"DrawGrid1", "Die 256 Atari Farben: Klick wählt eine Farbe"},
+    });
 }
 
 QPushButton* PaletteWindow::acceptButton(int button) const

@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenuBar>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -83,13 +84,17 @@ PatternWindow::PatternWindow(UserDialogs& dialogs, const QString& programFolder,
     mEditor.setInfoHandler([this](const QString& line) { addInfo(line); });
     buildControls();
     connectHandlers();
+    buildMenus();
+    // The layout's own size (1029 x 734, or what its fonts need), the menu bar above it; smaller screens
+    // get a smaller window (WindowSet), which scrolls its layout.
+    const QSize content = findChild<QScrollArea*>(QStringLiteral("ScrollBoxWindow"))->widget()->minimumSizeHint();
+    resize(content.expandedTo(QSize(1029, 734)) + QSize(0, layout()->menuBar()->sizeHint().height()));
     FormCreate();
 }
 
 void PatternWindow::buildControls()
 {
     SetWindowBackground(this, kCream);
-    setFixedSize(1029, 734);
     QFont compact = font();
     compact.setPointSize(9);
     setFont(compact);
@@ -103,7 +108,18 @@ void PatternWindow::buildControls()
     top->addLayout(buildByteGrids());
     top->addStretch(1);
 
-    auto* layout = new QVBoxLayout(this);
+    // The layout stands on one page that scrolls where the window is smaller than it (a screen of
+    // 1024 x 768 at a large font), so that the window itself may shrink; at its own size nothing scrolls.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* scroller = Named(new QScrollArea(this), "ScrollBoxWindow");
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    outer->addWidget(scroller);
+    auto* content = new QWidget(scroller);
+    SetWindowBackground(content, kCream);
+    auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(8, 6, 8, 6);
     layout->setSpacing(4);
     layout->addLayout(buildHeader());
@@ -113,6 +129,7 @@ void PatternWindow::buildControls()
     layout->addLayout(buildOverview());
     layout->addLayout(buildBottomPanels(), 1);
     nameFieldsByLabels();
+    scroller->setWidget(content);
     // The player mode's controls and F4 keep their room while hidden, so switching the mode moves
     // nothing under the pointer.
     for (QWidget* w : std::initializer_list<QWidget*>{DrawGrid1, Farbe4, ButtonFarbeInit}) {
@@ -136,8 +153,9 @@ QLayout* PatternWindow::buildHeader()
     Combomode->setEditable(true);
     Combomode->addItems({QStringLiteral("Char"), QStringLiteral("Player")});
     Combomode->setCurrentText(QStringLiteral("Char"));
-    Label1 = label(QStringLiteral("Farben: Klick wählt Malfarbe, Doppelklick = Definition"), "Label1", this);
-    Label1->setWordWrap(true);
+    // Broken by hand rather than wrapped: a wrapping label would make the page inside the window's
+    // scroll area as tall as its preferred heights.
+    Label1 = label(QStringLiteral("Farben: Klick wählt Malfarbe,\nDoppelklick = Definition"), "Label1", this);
     Label1->setFixedWidth(190);
     Label4 = label(QStringLiteral("Malfarbe"), "Label4", this);
     farbe = Named(new QLineEdit(QStringLiteral("0"), this), "farbe");
@@ -202,6 +220,9 @@ QWidget* PatternWindow::buildSurface()
     SetWindowBackground(Panel1, PatternEditor::kFrameColor);
     PaintBox = Named(new ImageView(&mEditor.picture().surface(), Panel1), "PaintBox");
     PaintBox->move(1, 1);
+    // A click into the surface takes the keyboard from a text field: Ctrl+Z after painting undoes the
+    // painting, not the typing in the field that had the focus.
+    PaintBox->setFocusPolicy(Qt::ClickFocus);
     return Panel1;
 }
 
@@ -296,8 +317,7 @@ QLayout* PatternWindow::buildSelectionColumn()
 
 QLayout* PatternWindow::buildByteGrids()
 {
-    Label5 = label(QStringLiteral("2-Bit-Codierung der Pixel (Werte von 0 bis 3)"), "Label5", this);
-    Label5->setWordWrap(true);
+    Label5 = label(QStringLiteral("2-Bit-Codierung der Pixel\n(Werte von 0 bis 3)"), "Label5", this);
     Label5->setFixedWidth(8 * 19 + 2);
     grid = table(8, 16, 19, 15, "grid", this);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -326,7 +346,11 @@ QLayout* PatternWindow::buildByteGrids()
 QLayout* PatternWindow::buildOverview()
 {
     ScrollBox1 = Named(new QScrollArea(this), "ScrollBox1");
-    ScrollBox1->setFixedSize(947, 273);
+    // As wide as the window lets it be, up to 947 pixels: on a 1024 x 768 screen it scrolls a little more.
+    ScrollBox1->setFixedHeight(273);
+    ScrollBox1->setMinimumWidth(480);
+    ScrollBox1->setMaximumWidth(947);
+    ScrollBox1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox1->setFrameShape(QFrame::NoFrame);
@@ -354,7 +378,8 @@ QLayout* PatternWindow::buildOverview()
     row->setSpacing(4);
     row->addStretch(1);
     row->addLayout(sides[0]);
-    row->addWidget(ScrollBox1);
+    // The overview takes the width first (up to its most), the sides what is left.
+    row->addWidget(ScrollBox1, 100);
     row->addLayout(sides[1]);
     row->addStretch(1);
     for (auto* side : sides)
@@ -452,7 +477,7 @@ void PatternWindow::nameFieldsByLabels()
     for (const auto& [l, field] : buddies)
         l->setBuddy(field);
     // Tables are not named by buddies.
-    grid->setAccessibleName(Label5->text());
+    grid->setAccessibleName(Label5->text().replace(QLatin1Char('\n'), QLatin1Char(' ')));
     data->setAccessibleName(Label6->text());
     copySpinTilenumber->setAccessibleName(QStringLiteral("Tauschen mit"));
 }
@@ -526,6 +551,8 @@ void PatternWindow::showEvent(QShowEvent* event)
     if (!mShown) {
         mShown = true;
         act([this] { FormShow(); });
+        // The keyboard starts on the pattern overview, not in a text field that would take Ctrl+Z.
+        paintboxall->setFocus(Qt::OtherFocusReason);
     }
 }
 

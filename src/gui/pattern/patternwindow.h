@@ -2,6 +2,7 @@
 #pragma once
 
 #include "gui/common/actingwindow.h"
+#include "common/recentfiles.h"
 #include "common/unsavedwork.h"
 #include "common/userdialogs.h"
 #include "palette/paletterequest.h"
@@ -218,6 +219,9 @@ private:
     void connectColorHandlers();
     void connectFileHandlers();
     void connectHistoryKeys();
+    // The menu bar (patternwindow_menu.cpp), over the window's layout.
+    void buildMenus();
+    void tipControls();
     void showModeControls();
     void setAnimationControlsEnabled(bool enabled);
     void resetToFirstPattern();
@@ -240,6 +244,7 @@ private:
     PatternEditor mEditor;
     Links mLinks;
     std::function<void()> mWorkChanged;
+    RecentFiles mRecent{QStringLiteral("zuletzt/pattern")};
     QString mOpenDialogName; // the open dialog remembers its last file name between uses
     bool mShown = false;
     bool mRefreshing = false;

@@ -103,9 +103,9 @@ void PatternWindow::refreshHistory()
     if (mEditor.history().canUndo())
         lines << QStringLiteral("Rückgängig (Strg+Z): ") + mEditor.history().undoText();
     if (mEditor.history().canRedo())
-        lines << QStringLiteral("Wiederholen (Strg+Umschalt+Z, Strg+Y): ") + mEditor.history().redoText();
+        lines << QStringLiteral("Wiederherstellen (Strg+Umschalt+Z, Strg+Y): ") + mEditor.history().redoText();
     if (lines.isEmpty())
-        lines << QStringLiteral("Rückgängig: Strg+Z, Wiederholen: Strg+Umschalt+Z oder Strg+Y");
+        lines << QStringLiteral("Rückgängig: Strg+Z, Wiederherstellen: Strg+Umschalt+Z oder Strg+Y");
     PaintBox->setToolTip(lines.join(QLatin1Char('\n')));
 }
 

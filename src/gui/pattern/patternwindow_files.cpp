@@ -168,6 +168,7 @@ void PatternWindow::loadChosenFontFile(const QString& fileName)
     if (!MayReplaceUnsavedWork(mDialogs, fileName, unsavedWork()))
         return;
     LoadFontFile(mEditor, fileName);
+    mRecent.add(fileName);
     // The load of the new file's first pattern is no step to undo either.
     const auto fresh = qScopeGuard([this] { mEditor.clearHistory(); });
     resetToFirstPattern();
@@ -205,6 +206,7 @@ void PatternWindow::ButtonSaveFileClick()
     if (!fileName)
         return;
     SaveFontFile(mEditor, *fileName);
+    mRecent.add(*fileName);
     mDialogs.message(QStringLiteral("OK"));
 }
 

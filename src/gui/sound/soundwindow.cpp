@@ -2,6 +2,7 @@
 #include "gui/sound/soundwindow.h"
 
 #include "gui/common/controls.h"
+#include "gui/common/windowmenu.h"
 
 #include "gui/common/imageview.h"
 #include "palette/ataricolor.h"
@@ -97,6 +98,18 @@ void SoundWindow::buildControls()
     connectAct(Button8to4packedShuffledModul, &QPushButton::clicked, &SoundWindow::Button8to4packedShuffledModulClick);
     connectAct(ButtonRAMsave, &QPushButton::clicked, &SoundWindow::ButtonRAMsaveClick);
     connectAct(Buttonende, &QPushButton::clicked, &SoundWindow::ButtonendeClick);
+    Memo1->setAccessibleName(QStringLiteral("Meldungen des Sound Converters"));
+    SetTips(this, {
+        {"ButtonLoadPicture", "Eine Sounddatei mit 8 Bit pro Sample laden"},
+        {"Button8to4", "Jedes Sample auf 4 Bit im unteren Halbbyte umrechnen"},
+        {"Button8to4packed", "Je zwei Samples mit 4 Bit in ein Byte packen"},
+        {"Button8to4packedShuffled", "Gepackt, die Samples in Vierergruppen gemischt, linear"},
+        {"Button8to4packedShuffled8", "Gepackt, die Samples in Achtergruppen gemischt, linear"},
+        {"Button8to4packedShuffledModul", "Gepackt, die Samples in Achtergruppen gemischt, für das Modul"},
+        {"ButtonRAMsave", "Das Ergebnis als Atari-RAM-Datei speichern"},
+        {"Buttonende", "Das Fenster schließen"},
+        {"Memo1", "Meldungen"},
+    });
 }
 
 void SoundWindow::log(const QStringList& lines)

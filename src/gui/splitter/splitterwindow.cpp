@@ -2,6 +2,7 @@
 #include "gui/splitter/splitterwindow.h"
 
 #include "gui/common/controls.h"
+#include "gui/common/windowmenu.h"
 #include "gui/common/rangespinbox.h"
 
 #include "palette/ataricolor.h"
@@ -81,6 +82,17 @@ void SplitterWindow::buildControls()
     connectAct(Buttonsave, &QPushButton::clicked, &SplitterWindow::ButtonsaveClick);
     connectAct(Spinstart, &QSpinBox::valueChanged, &SplitterWindow::SpinstartChange);
     connectAct(Spinstop, &QSpinBox::valueChanged, &SplitterWindow::SpinstopChange);
+    Paneltop->setAccessibleName(QStringLiteral("Geladene Datei"));
+    Memo1->setAccessibleName(QStringLiteral("Meldungen des Datei Splitters"));
+    SetTips(this, {
+        {"ButtonLoad", "Die Datei laden, aus der ein Stück geschnitten wird"},
+        {"Buttonsave", "Das Stück von Start bis Stopp in eine eigene Datei speichern"},
+        {"Spinstart", "Das erste Byte des Stücks"},
+        {"Spinstop", "Das letzte Byte des Stücks"},
+        {"Spinlaenge", "Die Länge des Stücks in Bytes"},
+        {"Paneltop", "Die geladene Datei"},
+        {"Memo1", "Meldungen"},
+    });
 }
 
 void SplitterWindow::log(const QStringList& lines)
