@@ -44,11 +44,17 @@ PatternEditor::PatternEditor()
     mDocument.takeChanges();
 }
 
+const QImage* PatternEditor::overviewPlace() const
+{
+    if (mOverview.isNull())
+        mOverview = QImage(kOverviewWidth, kOverviewHeight, QImage::Format_RGB32);
+    return &mOverview;
+}
+
 QImage& PatternEditor::overviewImage() const
 {
     if (mOverviewFill) {
-        if (mOverview.isNull())
-            mOverview = QImage(kOverviewWidth, kOverviewHeight, QImage::Format_RGB32);
+        overviewPlace();
         mOverview.fill(*mOverviewFill);
         mOverviewFill.reset();
     }
@@ -270,6 +276,9 @@ void PatternEditor::UpdatePattern(int x, int y)
 
 void PatternEditor::updateAllPatterns()
 {
+    // The 512 patterns cover every pixel of the overview: a fill still pending would be painted over.
+    overviewPlace();
+    mOverviewFill.reset();
     for (int y = 0; y < PatternStore::kSets; ++y)
         for (int x = 0; x < PatternStore::kPatterns; ++x)
             UpdatePattern(x, y);

@@ -120,6 +120,9 @@ public:
     // Made and filled when first asked for or drawn on: a start that clears the store and then loads
     // a pattern file fills it once.
     const QImage& overview() const { return overviewImage(); }
+    // The overview made in its size but without its pending fill, for a view to hold on to before a
+    // pattern file draws every pixel of it anyway; overview() makes the fill if none did.
+    const QImage* overviewPlace() const;
     const QImage& surface() const { return mSurface; }
     const QImage& preview() const { return mPreview; }
 

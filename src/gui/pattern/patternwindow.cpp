@@ -84,6 +84,8 @@ PatternWindow::PatternWindow(UserDialogs& dialogs, const QString& programFolder,
     buildControls();
     connectHandlers();
     FormCreate();
+    // The overview's fill, unless the start-up file drew over all of it, before the first paint.
+    mEditor.overview();
 }
 
 void PatternWindow::buildControls()
@@ -331,7 +333,7 @@ QLayout* PatternWindow::buildOverview()
     ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox1->setFrameShape(QFrame::NoFrame);
     ScrollBox1->setFocusPolicy(Qt::NoFocus); // the overview in it takes the keyboard
-    paintboxall = Named(new ImageView(&mEditor.overview(), ScrollBox1), "paintboxall");
+    paintboxall = Named(new ImageView(mEditor.overviewPlace(), ScrollBox1), "paintboxall");
     // By keyboard: the arrows choose as a click does, Return opens the pattern as a double click.
     paintboxall->setKeyboardCells(QSize(32, 32), PatternStore::kPatterns, PatternStore::kSets);
     paintboxall->setReturnDoubleClicks(true);
