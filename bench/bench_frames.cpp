@@ -1,6 +1,7 @@
 // Actions that must fit one 60 Hz frame (16.7 ms CPU), each from the user's event to the repaint of
 // what it changed: the level editor's first opening, the byte view's first opening and reopening, and
-// painting a cell and undoing a 20-cell stroke with the byte view open. The window set is built as the
+// painting a cell and undoing a 20-cell stroke with the byte view open; whole-level edits with the byte
+// view open and closed. The window set is built as the
 // program builds it, with the start-up file; what an action needs before it is set up outside the timing.
 #include "benchwindows.h"
 
@@ -8,11 +9,13 @@
 #include "app/qtuserdialogs.h"
 #include "app/windowset.h"
 #include "level/leveldocument.h"
+#include "level/patterngrid.h"
 #include "gui/level/levelwindow.h"
 #include "gui/level/levelbyteview.h"
 #include "gui/pattern/patternwindow.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -196,5 +199,60 @@ void BM_UndoStrokeByteViewOpen(benchmark::State& state)
     }
 }
 BENCHMARK(BM_UndoStrokeByteViewOpen)->Unit(benchmark::kMillisecond);
+
+// An edit of all 1,280 cells, by key as the user makes it, and its repaint, with the byte view open
+// (second argument 1) or closed (0): 0 "F" on a level of one pattern, 1 Ctrl+V of a whole level at
+// its top left, 2 the undo of such a paste.
+enum class WholeLevelEdit { Fill, Paste, Undo };
+
+void BM_WholeLevelEdit(benchmark::State& state)
+{
+    const auto edit = static_cast<WholeLevelEdit>(state.range(0));
+    const bool byteViewOpen = state.range(1) != 0;
+    Program program;
+    if (byteViewOpen) {
+        program.openForPainting();
+    } else {
+        program.openLevelEditor();
+        program.control<QTabWidget>(program.levelEditor(), "PageControl1")->setCurrentIndex(kElementsPage);
+        QCoreApplication::processEvents();
+    }
+    LevelEditSession& session = program.windows.levelWindow()->session();
+    QWidget* view = program.levelView();
+    view->setFocus();
+    const auto wholeLevel = [](int pattern) {
+        return PatternGridText(PatternGrid(LevelDocument::kRows, std::vector<int>(LevelDocument::kColumns, pattern)));
+    };
+    session.cursor().moveTo({0, 0});
+    session.paste(wholeLevel(2));
+    QCoreApplication::processEvents();
+    int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const int pattern = ++n % 2 ? 4 : 2; // every edit changes every cell
+        if (edit == WholeLevelEdit::Fill)
+            session.setCarried(LevelEditSession::Left, pattern);
+        else if (edit == WholeLevelEdit::Paste)
+            QGuiApplication::clipboard()->setText(wholeLevel(pattern));
+        else
+            session.paste(wholeLevel(4)); // over the level of 2 that the last undo left
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        if (edit == WholeLevelEdit::Fill)
+            QTest::keyClick(view, Qt::Key_F);
+        else if (edit == WholeLevelEdit::Paste)
+            QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
+        else
+            QTest::mouseClick(program.control<QPushButton>(program.levelEditor(), "ButtonUndo"), Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
+    LevelDocument& document = program.windows.levelWindow()->document();
+    state.counters["cell0"] = document.cellPattern(0, 0);
+    state.counters["steps"] = document.undoStack().count();
+}
+BENCHMARK(BM_WholeLevelEdit)
+    ->ArgsProduct({{0, 1, 2}, {0, 1}})
+    ->ArgNames({"edit", "byteview"})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -189,16 +189,6 @@ TEST(Isoliert, WithoutAPictureOnlyResets)
     EXPECT_EQ(converter.log().lineCount(), 1);
 }
 
-// Every cell of the table's rows 0 ... rowCount, columns 0 ... 40 (past the shown ones too).
-std::vector<QString> AllCells(const RegisterTable& table)
-{
-    std::vector<QString> cells;
-    for (int row = 0; row <= table.rowCount(); ++row)
-        for (int column = 0; column <= 40; ++column)
-            cells.push_back(table.cell(column, row));
-    return cells;
-}
-
 TEST(AnalysisOnACopy, GivesWhatTheAnalysisInPlaceGivesAndStopsWithoutAChange)
 {
     using Analysis = GraphicsConverter::Analysis;

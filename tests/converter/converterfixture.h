@@ -2,6 +2,7 @@
 #pragma once
 
 #include "converter/nearestpalettecolor.h"
+#include "converter/registertable.h"
 #include "palette/ataripalette.h"
 #include "palette/colortext.h"
 #include "support/testutil.h"
@@ -40,3 +41,13 @@ inline std::vector<AtariColor> DistinctColors(int count)
     return colors;
 }
 
+
+// Every cell of the table's rows 0 ... rowCount, columns 0 ... 40 (past the shown ones too).
+inline std::vector<QString> AllCells(const RegisterTable& table)
+{
+    std::vector<QString> cells;
+    for (int row = 0; row <= table.rowCount(); ++row)
+        for (int column = 0; column <= 40; ++column)
+            cells.push_back(table.cell(column, row));
+    return cells;
+}

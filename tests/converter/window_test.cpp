@@ -8,6 +8,7 @@
 #include "converterfixture.h"
 #include "gui/palette/palettewindow.h"
 #include "support/scripteddialogs.h"
+#include "support/testpicture.h"
 #include "support/testutil.h"
 #include "support/windowsetfixture.h"
 
@@ -21,6 +22,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -29,6 +31,7 @@
 #include <QTableView>
 #include <QMouseEvent>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -372,6 +375,110 @@ TEST_F(ConverterWindowTest, LogLinesCanBeSelectedAndCopied)
     Control<LogView>(form, "Memo1")->setFocus();
     QTest::keyClick(Control<LogView>(form, "Memo1"), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Memo1\n1 / 1\n2 / 1\n3 / 1"));
+}
+
+// A picture big enough to be analysed off the window's thread (3840 x 2160), made once.
+const QImage& BigPicture()
+{
+    static const QImage picture = MadeUpPhoto(3840, 2160);
+    return picture;
+}
+
+const char* AnalysisButton(GraphicsConverter::Analysis analysis)
+{
+    return analysis == GraphicsConverter::Analysis::Kompakt ? "Button1" : "Button2";
+}
+
+TEST_F(ConverterWindowTest, ABigPictureIsAnalysedAsideAndWhateverStopsItLeavesTheWindowAsItWas)
+{
+    auto* progress = Control<QProgressBar>(form, "ProgressAnalysis");
+    auto* abbrechen = Control<QPushButton>(form, "ButtonAbbrechen");
+    EXPECT_EQ(abbrechen->text(), QStringLiteral("Abbrechen"));
+    for (QWidget* control : std::initializer_list<QWidget*>{progress, abbrechen}) {
+        EXPECT_FALSE(control->isVisible());
+        EXPECT_FALSE(control->accessibleName().isEmpty());
+        EXPECT_FALSE(control->toolTip().isEmpty());
+    }
+    converter().TakePicture(BigPicture());
+    click(Control<QPushButton>(form, "Button3")); // the table holds something of its own
+    converter().setCellText(2, 5, QStringLiteral("clRed"));
+    const std::vector<QString> cells = AllCells(converter().table());
+    const qsizetype logLines = converter().log().lineCount();
+    const qint64 pictureKey = converter().picture().cacheKey();
+
+    using Analysis = GraphicsConverter::Analysis;
+    // What stops a running analysis: "Abbrechen", closing the window, the other analysis started anew.
+    const std::pair<const char*, std::function<void()>> stops[] = {
+        {"Abbrechen", [&] { click(abbrechen); }},
+        {"closing the window", [&] {
+             form->close();
+             form->show();
+         }},
+    };
+    for (const Analysis analysis : {Analysis::Kompakt, Analysis::Isoliert})
+        for (const auto& [what, stop] : stops) {
+            SCOPED_TRACE(std::string(AnalysisButton(analysis)) + ", " + what);
+            click(Control<QPushButton>(form, AnalysisButton(analysis)));
+            EXPECT_TRUE(progress->isVisible());
+            EXPECT_TRUE(abbrechen->isVisible());
+            EXPECT_EQ(progress->maximum(), 2160);
+            EXPECT_FALSE(Control<QPushButton>(form, "Button1")->isEnabled());
+            EXPECT_FALSE(Control<QPushButton>(form, "Button2")->isEnabled());
+            stop();
+            EXPECT_FALSE(progress->isVisible());
+            EXPECT_FALSE(abbrechen->isVisible());
+            EXPECT_TRUE(Control<QPushButton>(form, "Button1")->isEnabled());
+            QTest::qWait(100); // nothing arrives late from the stopped thread
+            EXPECT_EQ(AllCells(converter().table()), cells);
+            EXPECT_EQ(converter().log().lineCount(), logLines);
+            EXPECT_EQ(converter().picture().cacheKey(), pictureKey);
+            EXPECT_EQ(cellIndex(2, 5).data().toString(), QStringLiteral("clRed"));
+        }
+
+    // A change of the table or the picture while it runs stops it: its result would not fit them.
+    click(Control<QPushButton>(form, "Button1"));
+    converter().setCellText(3, 3, QStringLiteral("clBlue"));
+    EXPECT_FALSE(progress->isVisible());
+    click(Control<QPushButton>(form, "Button2"));
+    converter().TakePicture(PaletteImage({{0x08, 0x0C}}));
+    EXPECT_FALSE(progress->isVisible());
+    QTest::qWait(100);
+    EXPECT_EQ(converter().log().lineCount(), logLines);
+    EXPECT_TRUE(converter().cell(3, 1).isEmpty());
+
+    // Left running when the window set goes at the end of the test: the window waits for its thread.
+    converter().TakePicture(BigPicture());
+    click(Control<QPushButton>(form, "Button2"));
+    EXPECT_TRUE(progress->isVisible());
+}
+
+TEST_F(ConverterWindowTest, ABigPictureAnalysedAsideGivesWhatTheAnalysisInPlaceGives)
+{
+    auto* progress = Control<QProgressBar>(form, "ProgressAnalysis");
+    using Analysis = GraphicsConverter::Analysis;
+    for (const Analysis analysis : {Analysis::Kompakt, Analysis::Isoliert}) {
+        SCOPED_TRACE(AnalysisButton(analysis));
+        GraphicsConverter inPlace;
+        inPlace.TakePicture(BigPicture());
+        const qsizetype inPlaceBefore = inPlace.log().lineCount();
+        if (analysis == Analysis::Kompakt)
+            inPlace.ErmittleFarbenKompakt();
+        else
+            inPlace.ErmittleFarbenIsoliert();
+
+        converter().TakePicture(BigPicture());
+        const qsizetype before = converter().log().lineCount();
+        click(Control<QPushButton>(form, AnalysisButton(analysis)));
+        EXPECT_TRUE(progress->isVisible());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !progress->isVisible(); }, 60000)) << "the analysis ends";
+        EXPECT_EQ(AllCells(converter().table()), AllCells(inPlace.table()));
+        // The same lines logged: one per pixel, walked the same way.
+        EXPECT_EQ(converter().log().lineCount() - before, inPlace.log().lineCount() - inPlaceBefore);
+        for (const qsizetype line : {qsizetype(0), qsizetype(1), inPlace.log().lineCount() - inPlaceBefore - 1})
+            EXPECT_EQ(converter().log().line(before + line), inPlace.log().line(inPlaceBefore + line));
+        EXPECT_EQ(cellIndex(2, 1).data().toString(), inPlace.cell(2, 1));
+        EXPECT_TRUE(Control<QPushButton>(form, "Button1")->isEnabled());
+    }
 }
 
 } // namespace

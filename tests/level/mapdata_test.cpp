@@ -8,11 +8,13 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <QUndoStack>
 
@@ -86,43 +88,47 @@ TEST_F(MapDataTest, CodeTableShowsTheLiveGridWithItsHeaders)
     EXPECT_EQ(doc.code(80, 3), QStringLiteral("88"));
 }
 
-// Repainting the whole table on every painted cell made painting slow with the byte view open: a change
-// announces the codes of the cells it names, one by one, and the whole table only for a new grid.
-TEST_F(MapDataTest, CodeTableAnnouncesOnlyTheChangedCodes)
+// Repainting the whole table on every painted cell made painting slow with the byte view open, and an
+// announcement per code made a whole-level fill thousands of small repaints: a change of one cell
+// announces its two codes one by one, a change of more cells the rectangle around them once, and a new
+// grid the whole table.
+TEST_F(MapDataTest, CodeTableAnnouncesOneCellByItsCodesAndMoreCellsAsOneRange)
 {
     QAbstractItemModel* m = codes();
     QSignalSpy spy(m, &QAbstractItemModel::dataChanged);
+    using Range = QPair<QPair<int, int>, QPair<int, int>>; // (row, column) of the first and the last code
     auto announced = [&spy] {
-        QList<QPair<int, int>> cells;
+        QList<Range> ranges;
         for (const QList<QVariant>& signal : spy) {
             const auto from = signal[0].value<QModelIndex>();
             const auto to = signal[1].value<QModelIndex>();
-            EXPECT_EQ(from, to) << "one code per announcement";
-            cells << qMakePair(from.row(), from.column());
+            ranges << qMakePair(qMakePair(from.row(), from.column()), qMakePair(to.row(), to.column()));
         }
         spy.clear();
-        std::sort(cells.begin(), cells.end());
-        return cells;
+        std::sort(ranges.begin(), ranges.end());
+        return ranges;
     };
-    using Cells = QList<QPair<int, int>>;
+    const auto code = [](int row, int column) { return qMakePair(qMakePair(row, column), qMakePair(row, column)); };
 
     doc.writeCell(40, 3, 44);
     doc.setCode(255, 9, QStringLiteral("abc"));
-    EXPECT_EQ(announced(), (Cells{{3, 80}, {3, 81}, {9, 254}, {9, 255}}));
+    EXPECT_EQ(announced(), (QList<Range>{code(3, 80), code(3, 81), code(9, 254), code(9, 255)}));
 
-    // A stroke and its undo: the stroke's cells, each once.
+    // A stroke and its undo: the rectangle around the stroke's cells, once.
     std::vector<CellWrite> writes;
     for (int x = 10; x < 30; ++x)
         writes.push_back({QPoint(x, 5), 7});
     writes.push_back({QPoint(10, 5), 8});
     doc.push(new PaintStrokeCommand(doc, 1, CellWriteEdits(doc, writes)));
-    spy.clear();
+    EXPECT_EQ(announced(), (QList<Range>{{{5, 20}, {5, 59}}}));
     doc.undoStack().undo();
-    Cells stroke;
-    for (int x = 10; x < 30; ++x)
-        stroke << qMakePair(5, 2 * x) << qMakePair(5, 2 * x + 1);
-    EXPECT_EQ(announced(), stroke);
+    EXPECT_EQ(announced(), (QList<Range>{{{5, 20}, {5, 59}}}));
     EXPECT_EQ(text(m, 5, 20), QStringLiteral("2"));
+
+    // Cells on several rows: the rectangle from the top left to the bottom right cell.
+    doc.push(new WriteCellsCommand(doc, QStringLiteral("Füllen"),
+                                   CellWriteEdits(doc, {{QPoint(7, 2), 9}, {QPoint(3, 8), 9}, {QPoint(100, 4), 9}})));
+    EXPECT_EQ(announced(), (QList<Range>{{{2, 6}, {8, 201}}}));
 
     // Changes that leave the grid alone announce nothing here.
     doc.setTimeDigit(0, 5);
@@ -134,6 +140,61 @@ TEST_F(MapDataTest, CodeTableAnnouncesOnlyTheChangedCodes)
     ASSERT_EQ(spy.count(), 1);
     EXPECT_EQ(spy[0][0].value<QModelIndex>(), m->index(0, 0));
     EXPECT_EQ(spy[0][1].value<QModelIndex>(), m->index(9, 255));
+}
+
+// Whatever kind of edit it was, the shown table repaints the changed codes and shows their new values.
+TEST_F(MapDataTest, TheShownCodeTableRepaintsWhatEveryKindOfEditChanged)
+{
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTableView* view = table("GridLeveldata");
+    struct PaintRecorder : QObject {
+        QRegion painted;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                painted += static_cast<QPaintEvent*>(event)->region();
+            return false;
+        }
+    } recorder;
+    view->viewport()->installEventFilter(&recorder);
+    QCoreApplication::processEvents();
+
+    const auto strokeOf = [this](int pattern) {
+        std::vector<CellWrite> writes;
+        for (int x = 2; x < 9; ++x)
+            for (int y = 0; y < LevelDocument::kRows; ++y)
+                writes.push_back({QPoint(x, y), pattern});
+        return CellWriteEdits(doc, writes);
+    };
+    struct Edit {
+        const char* what;
+        std::function<void()> edit;
+        QList<QPoint> changed; // cells it changes, all in the view's visible part
+    };
+    const QList<QPoint> both{QPoint(3, 4), QPoint(8, 9)};
+    const Edit edits[] = {
+        {"one cell", [&] { doc.writeCell(3, 4, 21); }, {QPoint(3, 4)}},
+        {"a fill of many cells", [&] { doc.push(new WriteCellsCommand(doc, QStringLiteral("Füllen"), strokeOf(30))); }, both},
+        {"its undo", [&] { doc.undoStack().undo(); }, both},
+        {"its redo", [&] { doc.undoStack().redo(); }, both},
+        {"a stroke", [&] { doc.push(new PaintStrokeCommand(doc, 7, strokeOf(12))); }, both},
+        {"a new grid", [&] { doc.InitEmptyLevel(3); }, both},
+    };
+    for (const Edit& e : edits) {
+        SCOPED_TRACE(e.what);
+        recorder.painted = QRegion();
+        e.edit();
+        QCoreApplication::processEvents();
+        for (const QPoint cell : e.changed)
+            for (int position : {2 * cell.x(), 2 * cell.x() + 1}) {
+                const QModelIndex at = view->model()->index(cell.y(), position);
+                EXPECT_EQ(at.data().toString(), doc.code(position, cell.y()));
+                const QRect shown = view->visualRect(at);
+                ASSERT_TRUE(view->viewport()->rect().contains(shown));
+                EXPECT_TRUE(recorder.painted.contains(shown)) << "code " << position << " of row " << cell.y();
+            }
+    }
 }
 
 TEST_F(MapDataTest, PixelTableHeadersAndValues)

@@ -11,7 +11,15 @@ const QStaticText& LaidOutText(const QString& text, const QFont& font)
     static QHash<QPair<QString, QString>, QStaticText> texts;
     if (texts.size() > 4096)
         texts.clear();
-    const QPair<QString, QString> key(font.key(), text);
+    // A font's key is made from all its properties, numbers written out: worked out again only for
+    // another font than the last one (a table asks thousands of times with the same).
+    static QFont lastFont;
+    static QString lastFontKey = lastFont.key();
+    if (!(font == lastFont)) {
+        lastFont = font;
+        lastFontKey = font.key();
+    }
+    const QPair<QString, QString> key(lastFontKey, text);
     auto it = texts.constFind(key);
     if (it == texts.constEnd()) {
         QStaticText laidOut(text);

@@ -9,6 +9,7 @@
 #include "gui/common/imageview.h"
 #include "common/userdialogs.h"
 #include "converter/linezoom.h"
+#include "gui/converter/analysisrun.h"
 #include "gui/converter/logview.h"
 #include "gui/converter/registertablemodel.h"
 
@@ -19,15 +20,20 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
+
+// Pictures of this many pixels and more (3840 x 2160) are analysed on a thread of their own.
+constexpr qint64 kBackgroundPixels = qint64(3840) * 2160;
 
 // The table's columns are 64 pixels wide, each followed by its grid line.
 constexpr int kColumnPitch = 65;
@@ -65,6 +71,8 @@ ConverterWindow::ConverterWindow(UserDialogs& dialogs, QWidget* parent)
 
 ConverterWindow::~ConverterWindow()
 {
+    // A running analysis ends before anything it reports to goes.
+    mAnalysisRun.reset();
     // The views read the converter, which as a member goes before QWidget deletes its children.
     if (mGridViewport)
         mGridViewport->removeEventFilter(this);
@@ -184,6 +192,14 @@ QWidget* ConverterWindow::buildButtonBar()
     ButtonAssembler = NamedButton(QStringLiteral("Code generieren"), "ButtonAssembler", bar);
     Button1 = NamedButton(QStringLiteral("Ermittle Farben Kompakt"), "Button1", bar);
     Button2 = NamedButton(QStringLiteral("Ermittle Farben Isoliert"), "Button2", bar);
+    ProgressAnalysis = Named(new QProgressBar(bar), "ProgressAnalysis");
+    ProgressAnalysis->setAccessibleName(QStringLiteral("Fortschritt der Farbanalyse"));
+    ProgressAnalysis->setToolTip(QStringLiteral("Wie viele Bildzeilen die Farbanalyse schon durchgesehen hat"));
+    ProgressAnalysis->hide();
+    ButtonAbbrechen = NamedButton(QStringLiteral("Abbrechen"), "ButtonAbbrechen", bar);
+    ButtonAbbrechen->setAccessibleName(QStringLiteral("Farbanalyse abbrechen"));
+    ButtonAbbrechen->setToolTip(QStringLiteral("Bricht die laufende Farbanalyse ab; Tabelle und Bild bleiben, wie sie waren"));
+    ButtonAbbrechen->hide();
     Memo1 = Named(new LogView(mConverter.log(), bar), "Memo1");
     Memo1->setAccessibleName(QStringLiteral("Meldungen des Grafik Converters"));
     Memo1->setMinimumWidth(260);
@@ -197,6 +213,9 @@ QWidget* ConverterWindow::buildButtonBar()
     buttons->addWidget(ButtonRAMsave, 0, 4);
     buttons->addWidget(Panel7, 1, 0);
     buttons->addWidget(CheckBox1, 1, 1, 1, 2);
+    // Shown only while an analysis runs; hidden they take no room.
+    buttons->addWidget(ProgressAnalysis, 1, 3);
+    buttons->addWidget(ButtonAbbrechen, 1, 4);
     buttons->addWidget(Button3, 2, 0);
     buttons->addWidget(ButtonAssembler, 2, 1, 1, 2);
     buttons->addWidget(Button1, 2, 3);
@@ -222,6 +241,7 @@ void ConverterWindow::connectControls()
         {ButtonAssembler, &ConverterWindow::ButtonAssemblerClick},
         {Button1, &ConverterWindow::Button1Click},
         {Button2, &ConverterWindow::Button2Click},
+        {ButtonAbbrechen, &ConverterWindow::ButtonAbbrechenClick},
     };
     for (const auto& [button, handler] : buttons)
         connectAct(button, &QPushButton::clicked, handler);
@@ -234,6 +254,11 @@ void ConverterWindow::connectControls()
     // The model announces every change; the views redraw what it names.
     connect(&mConverter, &GraphicsConverter::pictureReplaced, Image1, qOverload<>(&QWidget::update));
     connect(&mConverter, &GraphicsConverter::pixelsChanged, Image1, qOverload<>(&QWidget::update));
+    // A running analysis works on the picture and table it started with: any change stops it.
+    connect(&mConverter, &GraphicsConverter::tableChanged, this, &ConverterWindow::stopAnalysis);
+    connect(&mConverter, &GraphicsConverter::pictureReplaced, this, &ConverterWindow::stopAnalysis);
+    connect(&mConverter, &GraphicsConverter::cellChanged, this, &ConverterWindow::stopAnalysis);
+    connect(&mConverter, &GraphicsConverter::pixelsChanged, this, &ConverterWindow::stopAnalysis);
 }
 
 void ConverterWindow::linkScrolling()
@@ -346,12 +371,79 @@ void ConverterWindow::ButtonAssemblerClick()
 
 void ConverterWindow::Button1Click()
 {
-    BusyCursor busy;
-    mConverter.ErmittleFarbenKompakt();
+    analyse(GraphicsConverter::Analysis::Kompakt);
 }
 
 void ConverterWindow::Button2Click()
 {
-    BusyCursor busy;
-    mConverter.ErmittleFarbenIsoliert();
+    analyse(GraphicsConverter::Analysis::Isoliert);
+}
+
+void ConverterWindow::analyse(GraphicsConverter::Analysis analysis)
+{
+    stopAnalysis();
+    if (static_cast<qint64>(mConverter.pictureWidth()) * mConverter.pictureHeight() < kBackgroundPixels) {
+        BusyCursor busy;
+        if (analysis == GraphicsConverter::Analysis::Kompakt)
+            mConverter.ErmittleFarbenKompakt();
+        else
+            mConverter.ErmittleFarbenIsoliert();
+        return;
+    }
+    mAnalysisRun = std::make_unique<AnalysisRun>(mConverter.analysisInput(analysis));
+    connect(mAnalysisRun.get(), &AnalysisRun::finished, this, [this] { act([&] { analysisFinished(); }); });
+    ProgressAnalysis->setRange(0, mConverter.pictureHeight());
+    ProgressAnalysis->setValue(0);
+    ProgressAnalysis->show();
+    ButtonAbbrechen->show();
+    Button1->setEnabled(false);
+    Button2->setEnabled(false);
+    if (!mProgressTimer) {
+        mProgressTimer = new QTimer(this);
+        mProgressTimer->setInterval(50);
+        connect(mProgressTimer, &QTimer::timeout, this, &ConverterWindow::showAnalysisProgress);
+    }
+    mProgressTimer->start();
+}
+
+void ConverterWindow::showAnalysisProgress()
+{
+    if (mAnalysisRun)
+        ProgressAnalysis->setValue(mAnalysisRun->linesDone());
+}
+
+void ConverterWindow::analysisFinished()
+{
+    if (!mAnalysisRun)
+        return;
+    std::unique_ptr<AnalysisRun> run = std::move(mAnalysisRun);
+    std::optional<RegisterTable> table = run->takeResult();
+    stopAnalysis(); // hides the progress
+    if (table)
+        mConverter.takeAnalysis(run->analysis(), std::move(*table));
+}
+
+void ConverterWindow::stopAnalysis()
+{
+    mAnalysisRun.reset();
+    if (!ProgressAnalysis || ProgressAnalysis->isHidden())
+        return;
+    if (mProgressTimer)
+        mProgressTimer->stop();
+    ProgressAnalysis->hide();
+    ButtonAbbrechen->hide();
+    Button1->setEnabled(true);
+    Button2->setEnabled(true);
+}
+
+void ConverterWindow::ButtonAbbrechenClick()
+{
+    stopAnalysis();
+}
+
+void ConverterWindow::closeEvent(QCloseEvent* event)
+{
+    // A closed window shows no progress: its analysis stops, and the converter keeps what it held.
+    stopAnalysis();
+    QWidget::closeEvent(event);
 }

@@ -8,18 +8,22 @@
 
 #include <QModelIndex>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <utility>
 
+class AnalysisRun;
 class ColorPanel;
 class ImageView;
 class LogView;
 class QCheckBox;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QScrollArea;
 class QSpinBox;
 class QSplitter;
+class QTimer;
 class QTableView;
 class RegisterTableModel;
 class UserDialogs;
@@ -45,6 +49,7 @@ public:
 protected:
     void buildControls() override;
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -58,6 +63,7 @@ private:
     void ButtonAssemblerClick();
     void Button1Click();
     void Button2Click();
+    void ButtonAbbrechenClick();
     void gridSelectCell(const QModelIndex& current);
     void gridMouseDown(Qt::MouseButton button, QPoint position);
     void gridMouseUp(Qt::MouseButton button, QPoint position);
@@ -80,6 +86,8 @@ private:
     QPushButton* ButtonAssembler = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
+    QProgressBar* ProgressAnalysis = nullptr;
+    QPushButton* ButtonAbbrechen = nullptr;
     LogView* Memo1 = nullptr;
     QScrollArea* ScrollBox1 = nullptr;
     ImageView* Image1 = nullptr;
@@ -96,6 +104,14 @@ private:
     int scrollBoxHeight() const;
     void fitPictureWidth();
     bool hasPicture() const;
+    // An analysis of a picture of kBackgroundPixels and more runs on a thread of its own with a progress
+    // bar and "Abbrechen"; a smaller one runs at once. Any change of the picture or the table while it
+    // runs stops it, as its result would no longer fit.
+    void analyse(GraphicsConverter::Analysis analysis);
+    void analysisFinished();
+    void showAnalysisProgress();
+    // Stops a running analysis and waits for its thread; the converter keeps what it holds.
+    void stopAnalysis();
 
     UserDialogs& mDialogs;
     Links mLinks;
@@ -107,4 +123,6 @@ private:
         int row = 0;
     };
     std::optional<DragSource> mDragSource;
+    std::unique_ptr<AnalysisRun> mAnalysisRun;
+    QTimer* mProgressTimer = nullptr;
 };

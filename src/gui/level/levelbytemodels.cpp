@@ -4,6 +4,8 @@
 #include "level/leveldocument.h"
 #include "level/levelpixeltable.h"
 
+#include <QRect>
+
 namespace {
 
 constexpr int kPixelColumns = LevelPixelTable::kCharacters * LevelPixelTable::kPixels;
@@ -48,13 +50,28 @@ void LevelCodeTableModel::announce(const LevelChange& change)
         refresh();
         return;
     }
-    // One announcement per code: a view repaints a single announced cell alone, but the whole
-    // table for any larger range.
-    for (const QPoint& cell : change.cells)
+    if (change.cells.isEmpty())
+        return;
+    // A single cell: one announcement per code, since a view repaints a single announced code alone
+    // but its whole visible part for any larger range.
+    if (change.cells.size() == 1) {
+        const QPoint cell = change.cells.front();
         for (int position : {2 * cell.x(), 2 * cell.x() + 1}) {
             const QModelIndex at = index(cell.y(), position);
             emit dataChanged(at, at, {Qt::DisplayRole});
         }
+        return;
+    }
+    // More cells (a fill, a paste, an undo): one announcement of the rectangle around them. One per
+    // code made the view gather thousands of small areas and paint cells and grid lines for each.
+    QRect around;
+    for (const QPoint& cell : change.cells)
+        around |= QRect(cell, QSize(1, 1));
+    around &= QRect(0, 0, LevelDocument::kColumns, LevelDocument::kRows);
+    if (around.isEmpty())
+        return;
+    emit dataChanged(index(around.top(), 2 * around.left()), index(around.bottom(), 2 * around.right() + 1),
+                     {Qt::DisplayRole});
 }
 
 QString LevelCodeTableModel::cellText(int row, int column) const

@@ -53,14 +53,26 @@ public:
         const QSizeF size = text.size();
         const QPointF at(option.rect.x() + (option.rect.width() - size.width()) / 2,
                          option.rect.y() + (option.rect.height() - size.height()) / 2);
-        painter->save();
-        painter->setFont(option.font);
-        painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-        // A text wider than its cell (a code that is no number) stays inside the cell.
-        if (size.width() > option.rect.width())
+        // A text wider than its cell (a code that is no number) stays inside the cell. Only then is the
+        // painter's whole state kept aside: a table paints hundreds of cells at a time.
+        const bool clipped = size.width() > option.rect.width();
+        if (clipped) {
+            painter->save();
             painter->setClipRect(option.rect);
+        }
+        const QFont font = painter->font();
+        const QPen pen = painter->pen();
+        if (!(font == option.font))
+            painter->setFont(option.font);
+        painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
         painter->drawStaticText(at, text);
-        painter->restore();
+        if (clipped) {
+            painter->restore();
+        } else {
+            painter->setPen(pen);
+            if (!(font == option.font))
+                painter->setFont(font);
+        }
         if (option.state & QStyle::State_HasFocus) {
             QStyleOptionFocusRect focus;
             focus.QStyleOption::operator=(option);
