@@ -65,14 +65,18 @@ void WindowSet::askBeforeUnsavedWorkIsLost(UserDialogs& dialogs)
     new CloseQuestion(mPattern.get(), dialogs, std::move(work));
 }
 
-void WindowSet::followUnsavedWork(std::function<void()> pattern, std::function<void()> level)
+void WindowSet::followUnsavedWork(std::function<void()> pattern, std::function<void()> level, std::function<void()> converter)
 {
     mPattern->setWorkChanged(pattern);
     mLevel->setWorkChanged(level);
     QObject::disconnect(mLevelWork);
+    QObject::disconnect(mConverterWork);
     // Every change of the level, also from the byte view, which is no part of the level window.
     if (level)
         mLevelWork = QObject::connect(&mLevel->document(), &LevelDocument::changed, mLevel.get(), [level] { level(); });
+    if (converter)
+        mConverterWork = QObject::connect(&mConverter->converter(), &GraphicsConverter::workChanged, mConverter.get(),
+                                          [converter] { converter(); });
 }
 
 WindowSet::~WindowSet() = default;

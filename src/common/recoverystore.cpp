@@ -24,8 +24,9 @@ constexpr quint32 kVersion = 1;
 constexpr int kHashSize = 20; // SHA-1
 // More parts than any program keeps: a count above it is damage.
 constexpr quint32 kMaxParts = 64;
-// A copy holds a pattern file and a level with their extras: far below this.
-constexpr qint64 kMaxCopySize = 4 * 1024 * 1024;
+// A copy holds a pattern file, a level and the converter's painted picture with their extras; the
+// largest copy written is the largest read back.
+constexpr qint64 kMaxCopySize = kMaxByteFileSize;
 
 const QString kSuffix = QStringLiteral(".kopie");
 
@@ -157,7 +158,13 @@ void RecoveryStore::write(const RecoveryCopy& copy) const
 {
     // A data folder that is a file, or cannot be made: the save below names the reason.
     QDir().mkpath(mFolder);
-    WriteByteFile(ownFile(), SerialiseRecoveryCopy(copy));
+    const QByteArray bytes = SerialiseRecoveryCopy(copy);
+    // Not written at all rather than written and then refused at the next start.
+    if (bytes.size() > kMaxCopySize)
+        throw TavrelError(QStringLiteral("Die ungesicherte Arbeit ist mit %1 MB größer als die %2 MB, die eine Kopie halten kann.")
+                              .arg((bytes.size() + (1 << 20) - 1) >> 20)
+                              .arg(kMaxCopySize >> 20));
+    WriteByteFile(ownFile(), bytes);
 }
 
 void RecoveryStore::removeOwn() const

@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTest>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -248,6 +249,53 @@ TEST(Recovery, TheWriterKeepsTheCopyWhileWorkIsUnsaved)
     writer.flush();
     EXPECT_FALSE(QFile::exists(store.ownFile()));
     EXPECT_TRUE(reports.isEmpty());
+}
+
+TEST(Recovery, AWorkTakenLaterIsTakenOncePerWriteOnTheWritersThread)
+{
+    QTemporaryDir dir;
+    RecoveryStore store(dir.path(), CurrentProcess());
+    RecoveryWriter writer(store, [](const QString&) {});
+    int taken = 0;
+    QByteArray picture("bild 1");
+    const auto take = [&] {
+        ++taken;
+        EXPECT_EQ(QThread::currentThread(), writer.thread());
+        return RecoveryWriter::Snapshot([bytes = picture] { return bytes; });
+    };
+    // A thousand painted pixels, one snapshot: the one of the moment of the write.
+    for (int i = 0; i < 1000; ++i)
+        writer.changedLater(QStringLiteral("converter"), take);
+    EXPECT_EQ(taken, 0);
+    picture = "bild 2";
+    writer.flush();
+    EXPECT_EQ(taken, 1);
+    std::optional<RecoveryCopy> copy = ParseRecoveryCopy(ReadByteFile(store.ownFile()));
+    ASSERT_TRUE(copy);
+    ASSERT_EQ(copy->parts.size(), 1u);
+    EXPECT_EQ(copy->parts[0].bytes, QByteArray("bild 2"));
+    // Saved: it goes like any other kind.
+    writer.changed(QStringLiteral("converter"), std::nullopt);
+    writer.flush();
+    EXPECT_FALSE(QFile::exists(store.ownFile()));
+    writer.endCleanly();
+}
+
+TEST(Recovery, ACopyTooLargeToBeReadBackIsNotWritten)
+{
+    QTemporaryDir dir;
+    RecoveryStore store(dir.path(), CurrentProcess());
+    store.write({store.self(), {{QStringLiteral("level"), QDateTime::currentDateTimeUtc(), QByteArray("alt")}}});
+    RecoveryCopy huge{store.self(), {{QStringLiteral("converter"), QDateTime::currentDateTimeUtc(), QByteArray(kMaxByteFileSize, 'x')}}};
+    try {
+        store.write(huge);
+        ADD_FAILURE() << "written";
+    } catch (const TavrelError& error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("größer als die 16 MB"))) << error.message().toStdString();
+    }
+    std::optional<RecoveryCopy> copy = ParseRecoveryCopy(ReadByteFile(store.ownFile()));
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(copy->parts[0].bytes, QByteArray("alt"));
 }
 
 TEST(Recovery, AFolderThatTakesNoCopyIsToldOnceAndTouchesNothing)
