@@ -31,6 +31,11 @@ WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const ToolFold
     mConverter = std::make_unique<ConverterWindow>(dialogs);
     mSound = std::make_unique<SoundWindow>(dialogs);
     mSplitter = std::make_unique<SplitterWindow>(dialogs);
+    // Closing the main window ends the program, whichever other windows are open (the close question
+    // has asked for all their work by then).
+    for (QWidget* other : std::initializer_list<QWidget*>{mPalette.get(), mLevel.get(), mLevelBytes.get(), mCode.get(),
+                                                          mConverter.get(), mSound.get(), mSplitter.get()})
+        other->setAttribute(Qt::WA_QuitOnClose, false);
 
     PatternWindow::Links links;
     links.code = mCode.get();

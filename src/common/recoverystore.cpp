@@ -10,6 +10,7 @@
 #include <QIODevice>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <cerrno>
@@ -164,6 +165,11 @@ void RecoveryStore::write(const RecoveryCopy& copy) const
         throw TavrelError(QStringLiteral("Die ungesicherte Arbeit ist mit %1 MB größer als die %2 MB, die eine Kopie halten kann.")
                               .arg((bytes.size() + (1 << 20) - 1) >> 20)
                               .arg(kMaxCopySize >> 20));
+    // The copy's own name holds nothing but a copy: a link there (to a saved file, say) or anything
+    // else that is not a plain file is removed, never written through.
+    const QFileInfo own(ownFile());
+    if (own.isSymLink() || (own.exists() && !own.isFile()))
+        QFile::remove(ownFile());
     WriteByteFile(ownFile(), bytes);
 }
 
@@ -196,7 +202,8 @@ std::vector<LeftCopy> RecoveryStore::takeLeftCopies()
         mTaken << taken;
         LeftCopy left{taken, std::nullopt};
         try {
-            if (ByteFileSize(taken) <= kMaxCopySize)
+            // A link is no copy this program wrote: it is not followed.
+            if (!QFileInfo(taken).isSymLink() && ByteFileSize(taken) <= kMaxCopySize)
                 left.copy = ParseRecoveryCopy(ReadByteFile(taken));
         } catch (const TavrelError&) {
             // Unreadable: told to the user as a copy that could not be restored.
