@@ -48,7 +48,7 @@ void BM_PaintStepsPushedAndUndone(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         PatternEditor editor;
-        editor.setHistoryLimit(kSteps);
+        editor.history().setLimit(kSteps);
         bench::PrepareEditor(editor);
         const double heapBefore = HeapBytes();
         state.ResumeTiming();

@@ -40,7 +40,7 @@ WorkRecovery::~WorkRecovery()
 void WorkRecovery::patternChanged()
 {
     const PatternEditor& editor = mWindows.patternWindow()->editor();
-    if (editor.bufferModified() || editor.documentModified())
+    if (editor.bufferModified() || editor.history().documentModified())
         mWriter.changed(kPatternRecoveryKind, PatternRecoverySnapshot(editor));
     else
         mWriter.changed(kPatternRecoveryKind, std::nullopt);

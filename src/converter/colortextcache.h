@@ -41,3 +41,29 @@ private:
     QRgb mLastPixel = 0;
     int mLastId = 0;
 };
+
+// A mark per colour id of a ColorTextCache, with a number kept beside it: whether a colour was dealt
+// with already in the current round (a picture line, or a generation of one), and what was worked
+// out for it then. Round 0 marks nothing, so rounds count from 1.
+class ColorStamps {
+public:
+    bool marked(int id, int round) const
+    {
+        return id < static_cast<int>(mRounds.size()) && mRounds[id] == round;
+    }
+    void mark(int id, int round, int value = 0)
+    {
+        if (id >= static_cast<int>(mRounds.size())) {
+            mRounds.resize(id + 1, 0);
+            mValues.resize(id + 1, 0);
+        }
+        mRounds[id] = round;
+        mValues[id] = value;
+    }
+    // The number kept with the colour's last mark.
+    int value(int id) const { return mValues[id]; }
+
+private:
+    std::vector<int> mRounds;
+    std::vector<int> mValues;
+};

@@ -46,18 +46,16 @@ bool Kompakt(const QImage& picture, RegisterTable& table, const AnalysisProgress
     const int width = picture.width();
     const int height = picture.height();
     ColorTextCache texts;
-    // stamp[id] == generation: the colour is known to stand in columns 1-15 of the current line.
+    // A colour marked with the generation is known to stand in columns 1-15 of the current line.
     // Overwriting column 15 starts a new generation, since it may have removed a colour.
-    std::vector<int> stamp;
+    ColorStamps stamps;
     int generation = 0;
     for (int y = 1; y <= height; ++y) {
         ++generation;
         const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y - 1));
         for (int x = width; x >= 1; --x) {
             const int id = texts.idOf(line[x - 1]);
-            if (id >= static_cast<int>(stamp.size()))
-                stamp.resize(id + 1, 0);
-            if (stamp[id] == generation)
+            if (stamps.marked(id, generation))
                 continue;
             const QString& c = texts.text(id);
             bool found = false;
@@ -75,7 +73,7 @@ bool Kompakt(const QImage& picture, RegisterTable& table, const AnalysisProgress
                     ++generation;
                 }
             }
-            stamp[id] = generation;
+            stamps.mark(id, generation);
         }
         if (!GoOn(progress, y, height))
             return false;
@@ -97,9 +95,9 @@ bool Isoliert(const QImage& picture, RegisterTable& table, const AnalysisProgres
     QHash<QString, int> current;
     // Columns past 19 that a colour was given: found again there, so it takes only one.
     QHash<QString, int> beyond;
-    // stamp[id] == y: the colour was placed on line y already; later pixels of it land on the same
-    // cell again, which changes nothing.
-    std::vector<int> stamp;
+    // A colour marked with y was placed on line y already; later pixels of it land on the same cell
+    // again, which changes nothing.
+    ColorStamps stamps;
     int n = 1;
     for (int y = 1; y <= height; ++y) {
         current.clear();
@@ -109,9 +107,7 @@ bool Isoliert(const QImage& picture, RegisterTable& table, const AnalysisProgres
         const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y - 1));
         for (int x = 1; x <= width; ++x) {
             const int id = texts.idOf(line[x - 1]);
-            if (id >= static_cast<int>(stamp.size()))
-                stamp.resize(id + 1, 0);
-            if (stamp[id] == y)
+            if (stamps.marked(id, y))
                 continue;
             const QString& c = texts.text(id);
             int p = earlier.value(c, 0);
@@ -129,7 +125,7 @@ bool Isoliert(const QImage& picture, RegisterTable& table, const AnalysisProgres
             } else if (p > kSearched && !beyond.contains(c)) {
                 beyond.insert(c, p);
             }
-            stamp[id] = y;
+            stamps.mark(id, y);
         }
         for (int k = 1; k <= kSearched; ++k) {
             const QString& t = table.cell(k, y);

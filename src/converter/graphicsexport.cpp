@@ -77,26 +77,21 @@ QByteArray AtariRamImage(const QImage& picture, const RegisterTable& table)
     const int perLine = width / 2;
     QByteArray bytes(qsizetype{perLine} * height, Qt::Uninitialized);
     ColorTextCache texts;
-    // Register number per colour, worked out once per line: stamp = line it was found for.
-    std::vector<int> stamp;
-    std::vector<int> number;
+    // Register number per colour, worked out once per line and kept with the line's mark.
+    ColorStamps stamps;
     auto registerOf = [&](QRgb pixel, int y) {
         const int id = texts.idOf(pixel);
-        if (id >= static_cast<int>(stamp.size())) {
-            stamp.resize(id + 1, 0);
-            number.resize(id + 1, 0);
-        }
-        if (stamp[id] != y) {
-            stamp[id] = y;
-            number[id] = 0;
+        if (!stamps.marked(id, y)) {
+            int number = 0;
             const QString& t = texts.text(id);
             for (int k = 8; k >= 1; --k)
                 if (table.cell(k + 1, y) == t) {
-                    number[id] = k;
+                    number = k;
                     break;
                 }
+            stamps.mark(id, y, number);
         }
-        return number[id];
+        return stamps.value(id);
     };
     char* out = bytes.data();
     for (int y = 1; y <= height; ++y) {

@@ -96,11 +96,7 @@ LevelDocument::LevelDocument(QObject* parent) : QObject(parent)
     markSaved();
 }
 
-LevelDocument::~LevelDocument()
-{
-    // The commands refer to the document; they go before it does.
-    delete mUndo;
-}
+LevelDocument::~LevelDocument() = default;
 
 // --- announcements -----------------------------------------------------------------------------------
 
@@ -421,8 +417,7 @@ void LevelDocument::setTip2(const QString& text)
 
 void LevelDocument::clearHistory()
 {
-    if (mUndoHooks.clear)
-        mUndoHooks.clear();
+    mHistory.clear();
 }
 
 // --- saved state ----------------------------------------------------------------------------------------
@@ -434,14 +429,12 @@ std::array<QString, 4 + LevelDocument::kTimeDigits> LevelDocument::unrecordedFie
 
 bool LevelDocument::isModified() const
 {
-    const bool clean = !mUndoHooks.isClean || mUndoHooks.isClean();
-    return mMatchesNoFile || !clean || unrecordedFields() != mSavedFields;
+    return mMatchesNoFile || !mHistory.isClean() || unrecordedFields() != mSavedFields;
 }
 
 void LevelDocument::markSaved()
 {
     mMatchesNoFile = false;
-    if (mUndoHooks.setClean)
-        mUndoHooks.setClean();
+    mHistory.setClean();
     mSavedFields = unrecordedFields();
 }

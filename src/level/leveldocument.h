@@ -32,6 +32,7 @@
 // push(), is no restoring: whoever pushed the step draws what its operation draws.
 // Batch groups many plain operations into one announcement (a file load announces once).
 
+#include "common/stephistory.h"
 #include "palette/ataricolor.h"
 
 #include <QList>
@@ -39,13 +40,12 @@
 #include <QPoint>
 #include <QString>
 #include <array>
-#include <functional>
 #include <optional>
 #include <vector>
 
 class ColorRegisterSet;
-class QUndoCommand;
 class QUndoStack;
+class RecordedStep;
 
 // One of the 50 colour entries of the level: the Atari value as text, the drawing colour, the caption colour.
 struct ColorLineEntry {
@@ -175,11 +175,12 @@ public:
     void setTip2(const QString& text);
 
     // --- undoable steps -------------------------------------------------------------------------------
-    // Made on first use: a document that is only read and written (the command line) has none.
+    // The document's own stack, made on first use: a document that is only read and written (the
+    // command line) has none.
     QUndoStack& undoStack();
-    // Pushes a command onto the undo stack; its redo does the change. The announcements of that
-    // first redo are not marked restored.
-    void push(QUndoCommand* command);
+    // Records a step (common/undostack.h): pushed unless it changes nothing; its redo does the
+    // change. The announcements of that first redo are not marked restored.
+    void push(RecordedStep* step);
     // Whether a push is running (the first redo of a command).
     bool pushing() const { return mPushDepth > 0; }
     // "Level Initialisieren" as one step; the picture is not drawn.
@@ -247,16 +248,9 @@ private:
     std::array<std::array<QString, kSwitches>, kSwitchRows> mSwitches;
     QString mAuthor, mTitle, mTip1, mTip2;
 
-    // The QUndoStack (QtGui), held as what Qt Core knows of it, so that the file formats and the command
-    // line need no QtGui; the steps that use it are in leveldocument_history.cpp, which also sets the
-    // hooks through which clearing and the saved state reach it. Without a stack nothing is undoable,
-    // so the history is clean.
-    QObject* mUndo = nullptr;
-    struct UndoHooks {
-        std::function<void()> clear;
-        std::function<bool()> isClean;
-        std::function<void()> setClean;
-    } mUndoHooks;
+    // The document's undo history. The stack is QtGui: its model side (leveldocument_history.cpp)
+    // makes it on first use; this side only clears it and reads and sets its clean point.
+    HistorySlot mHistory;
     bool mMatchesNoFile = false;
     // Texts and time as last loaded or saved.
     std::array<QString, 4 + kTimeDigits> mSavedFields;

@@ -4,23 +4,17 @@
 #include "level/undo_initlevel.h"
 #include "level/undo_leveledit.h"
 
-#include <QUndoStack>
+#include "common/undostack.h"
 
 QUndoStack& LevelDocument::undoStack()
 {
-    if (!mUndo) {
-        auto* stack = new QUndoStack(this);
-        mUndo = stack;
-        mUndoHooks = {[stack] { stack->clear(); }, [stack] { return stack->isClean(); }, [stack] { stack->setClean(); }};
-    }
-    return *static_cast<QUndoStack*>(mUndo);
+    return UndoStack::of(mHistory).stack();
 }
 
-void LevelDocument::push(QUndoCommand* command)
+void LevelDocument::push(RecordedStep* step)
 {
-    QUndoStack& stack = undoStack();
     ++mPushDepth;
-    stack.push(command);
+    UndoStack::of(mHistory).record(step);
     --mPushDepth;
 }
 

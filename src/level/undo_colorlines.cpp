@@ -2,20 +2,13 @@
 #include "level/undo_colorlines.h"
 
 ColorLinesCommand::ColorLinesCommand(LevelDocument& document, const QString& text, std::vector<ColorLineEdit> edits)
-    : QUndoCommand(text), mDocument(document), mEdits(std::move(edits))
+    : RecordedStep(text), mDocument(document), mEdits(std::move(edits))
 {
 }
 
-void ColorLinesCommand::undo()
+void ColorLinesCommand::apply(bool after)
 {
     LevelDocument::Restoring restoring(mDocument);
     for (const ColorLineEdit& e : mEdits)
-        mDocument.setColorEntry(e.column, e.line, e.before);
-}
-
-void ColorLinesCommand::redo()
-{
-    LevelDocument::Restoring restoring(mDocument);
-    for (const ColorLineEdit& e : mEdits)
-        mDocument.setColorEntry(e.column, e.line, e.after);
+        mDocument.setColorEntry(e.column, e.line, after ? e.after : e.before);
 }

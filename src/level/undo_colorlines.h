@@ -1,9 +1,9 @@
 // A change of colour line entries (a swatch, the standard colours, the take-over) as one undo step.
 #pragma once
 
+#include "common/undostack.h"
 #include "level/leveldocument.h"
 
-#include <QUndoCommand>
 #include <vector>
 
 struct ColorLineEdit {
@@ -14,13 +14,14 @@ struct ColorLineEdit {
 
 // Holds only the entries that change. redo() writes the after entries, the first redo (the push)
 // included; undo and redo announce the lines as restored, and the level picture redraws them.
-class ColorLinesCommand : public QUndoCommand {
+class ColorLinesCommand : public RecordedStep {
 public:
     ColorLinesCommand(LevelDocument& document, const QString& text, std::vector<ColorLineEdit> edits);
-    void undo() override;
-    void redo() override;
+    bool isEmpty() const override { return mEdits.empty(); }
 
 private:
+    void apply(bool after) override;
+
     LevelDocument& mDocument;
     std::vector<ColorLineEdit> mEdits;
 };

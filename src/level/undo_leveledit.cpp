@@ -3,7 +3,7 @@
 
 LevelEditCommand::LevelEditCommand(LevelDocument& document, const QString& text, std::vector<TableCellEdit> tables,
                                    std::vector<LevelCellEdit> cells)
-    : QUndoCommand(text), mDocument(document), mTables(std::move(tables)), mCells(std::move(cells))
+    : RecordedStep(text), mDocument(document), mTables(std::move(tables)), mCells(std::move(cells))
 {
 }
 
@@ -19,10 +19,6 @@ void LevelEditCommand::apply(bool after)
     if (!first)
         restored();
 }
-
-void LevelEditCommand::undo() { apply(false); }
-
-void LevelEditCommand::redo() { apply(true); }
 
 void LevelEditCommand::mergeEdits(const LevelEditCommand& later)
 {

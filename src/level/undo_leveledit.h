@@ -1,24 +1,23 @@
 // The level's undo command: the level cells and table cells a step changes, before and after.
 #pragma once
 
+#include "common/undostack.h"
 #include "level/leveledits.h"
 
-#include <QUndoCommand>
 #include <vector>
 
-// redo() writes the after texts (QUndoStack::push runs it: the command does its change itself),
-// undo() the before texts, both through the plain operations and marked as restored, so that the
+// A RecordedStep: redo() writes the after texts (the push runs it: the command does its change
+// itself), undo() the before texts, both through the plain operations and marked as restored, so that the
 // picture follows (except in the first redo: see LevelDocument::push). The kinds of steps differ
 // only in their text, in how they merge and in what they redraw:
 //   "Level Initialisieren" (undo_initlevel.h), a paint stroke and cells written at once
 //   (undo_writecells.h), a placement (undo_placement.h); typed table cells and table resets are
 //   LevelEditCommands as they are.
-class LevelEditCommand : public QUndoCommand {
+class LevelEditCommand : public RecordedStep {
 public:
     LevelEditCommand(LevelDocument& document, const QString& text, std::vector<TableCellEdit> tables,
                      std::vector<LevelCellEdit> cells);
-    void undo() override;
-    void redo() override;
+    bool isEmpty() const override { return mTables.empty() && mCells.empty(); }
 
 protected:
     // Takes a later command's edits on top of these; the step becomes obsolete when nothing is left.
@@ -29,7 +28,7 @@ protected:
     LevelDocument& mDocument;
 
 private:
-    void apply(bool after);
+    void apply(bool after) override;
 
     std::vector<TableCellEdit> mTables;
     std::vector<LevelCellEdit> mCells;

@@ -43,12 +43,27 @@ QByteArray ReadFontBankFile(const QString& fileName)
     return bytes;
 }
 
-void PutFontBank(PatternDocument& document, int bank, const QByteArray& font)
+namespace {
+
+// The document and the bare store have the same setEntry.
+template <class Target>
+void PutBank(Target& target, int bank, const QByteArray& font)
 {
     for (int c = 0; c < PatternStore::kCharacters; ++c)
         for (int r = 0; r < PatternStore::kRows; ++r)
-            document.setEntry(bank, c, r,
-                              QString::number(static_cast<unsigned char>(font.at(c * PatternStore::kRows + r))));
+            target.setEntry(bank, c, r, QString::number(static_cast<unsigned char>(font.at(c * PatternStore::kRows + r))));
+}
+
+} // namespace
+
+void PutFontBank(PatternDocument& document, int bank, const QByteArray& font)
+{
+    PutBank(document, bank, font);
+}
+
+void PutFontBank(PatternStore& store, int bank, const QByteArray& font)
+{
+    PutBank(store, bank, font);
 }
 
 QByteArray PatternFileWithFontBank(const QByteArray& patternFile, int bank, const QByteArray& font)

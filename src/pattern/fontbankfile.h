@@ -28,6 +28,7 @@ QByteArray ReadFontBankFile(const QString& fileName);
 
 // Puts the 1024 bytes into bank 1-16 as decimal texts.
 void PutFontBank(PatternDocument& document, int bank, const QByteArray& font);
+void PutFontBank(PatternStore& store, int bank, const QByteArray& font);
 
 // The bytes of a pattern file with the 1024 store lines of bank 1-16 replaced by the font's bytes,
 // every other byte of the file as it was (line ends included). A file too short for the store

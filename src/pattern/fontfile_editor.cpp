@@ -23,7 +23,7 @@ void LoadFontLines(PatternEditor& editor, LineReader& lines)
     // A loaded file starts a fresh history, also when a damaged line ends the load half-way.
     editor.clearHistory();
     ReadFontLines(editor.document(), lines);
-    editor.markSaved();
+    editor.history().markSaved();
     editor.updateAllPatterns();
     SelectFirstColor(editor);
 }
@@ -45,7 +45,7 @@ void SaveFontFile(PatternEditor& editor, const QString& fileName)
 {
     editor.setFontLabel(FontLabelFor(fileName));
     WriteLines(fileName, FontFileLines(editor));
-    editor.markSaved();
+    editor.history().markSaved();
 }
 
 void ImportUpperSets(PatternEditor& editor, const QString& fileName)
@@ -55,7 +55,7 @@ void ImportUpperSets(PatternEditor& editor, const QString& fileName)
     // Half a file replaced from disk: a fresh history, as after a load, and a document that no
     // file holds.
     editor.clearHistory();
-    editor.markModified();
+    editor.history().markModified();
     PatternDocument& document = editor.document();
     for (int k = 0; k < ColorRegisterSet::kCount; ++k) {
         document.setRegisterCaption(k, lines.next());
@@ -103,7 +103,7 @@ QDataStream& operator>>(QDataStream& in, PatternSession& s)
 std::function<QByteArray()> PatternRecoverySnapshot(const PatternEditor& editor)
 {
     PatternSession session{editor.fontLabel(), editor.currentSet(), editor.currentPattern(), editor.bufferSet(),
-                           editor.bufferPattern(), editor.ladenEnabled(), editor.documentModified(), {}, {}};
+                           editor.bufferPattern(), editor.ladenEnabled(), editor.history().documentModified(), {}, {}};
     const EditBuffer& buffer = editor.buffer();
     for (int y = 0; y < EditBuffer::kHeight; ++y) {
         session.data << buffer.data(0, y) << buffer.data(1, y);
@@ -129,7 +129,7 @@ void RestorePatternRecovery(PatternEditor& editor, const QByteArray& bytes, cons
 
     LoadFontLines(editor, lines);
     if (session.documentUnsaved)
-        editor.markModified();
+        editor.history().markModified();
     editor.setFontLabel(session.fontLabel);
     editor.setCurrentSet(session.set);
     editor.setCurrentPattern(session.pattern);

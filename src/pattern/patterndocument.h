@@ -1,6 +1,7 @@
 // What a pattern file holds: the store, the colour registers, the row colours and the phase list.
 #pragma once
 
+#include "common/stephistory.h"
 #include "pattern/colorregisterset.h"
 #include "pattern/patternstore.h"
 #include "pattern/rowcolortable.h"
@@ -21,7 +22,7 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(PatternParts)
 // State is read through const accessors and changed only through the named operations below.
 // Each operation notes the part it touched; the owner takes the collected parts with
 // takeChanges() after an action and refreshes what they name. A plain value: copies carry the
-// texts and the parts not yet taken.
+// texts and the parts not yet taken, but not the history (a copy starts with none).
 class PatternDocument {
 public:
     const PatternStore& store() const { return mStore; }
@@ -47,14 +48,23 @@ public:
     void setRowColorRow(int r, const RowColorTable::Row& row);
 
     void setPhases(const QString& phases);
+    // Whether the phase list differs from its last load or save; typing it records no step.
+    bool phasesModified() const { return mPhases != mSavedPhases; }
+    void markPhasesSaved() { mSavedPhases = mPhases; }
 
     // The parts changed since the last call.
     PatternParts takeChanges();
+
+    // The document's undo history; the editor's model side makes its stack (PatternHistory).
+    HistorySlot& history() { return mHistory; }
+    const HistorySlot& history() const { return mHistory; }
 
 private:
     PatternStore mStore;
     ColorRegisterSet mRegisters;
     RowColorTable mRowColors;
     QString mPhases = QStringLiteral("1;2;1;3");
+    QString mSavedPhases = mPhases;
     PatternParts mChanges;
+    HistorySlot mHistory;
 };

@@ -1,74 +1,20 @@
-// The session state, store access, the colour rule and the drawing of the overview, editing surface and preview.
+// The session state, store access, the colour rule, and the drawing of the overview, editing
+// surface and preview through the pictures.
 #include "pattern/patterneditor.h"
 
 #include "common/displaytext.h"
-#include "common/intconv.h"
-#include "common/packedcolor_picture.h"
 
-#include <QUndoStack>
 #include <algorithm>
 #include <utility>
 
-namespace {
-
-// Direct pixel access to an RGB32 image. Taken once per drawing operation: bits() and scanLine()
-// on a non-const image check for sharing on every call.
-struct Canvas {
-    explicit Canvas(QImage& image)
-        : base(reinterpret_cast<QRgb*>(image.bits())),
-          stride(image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb)))
-    {
-    }
-    // Fills [x0, x1) x [y0, y1); the caller keeps the rectangle inside the image.
-    void fill(int x0, int y0, int x1, int y1, QRgb color) const
-    {
-        for (int y = y0; y < y1; ++y)
-            std::fill(base + y * stride + x0, base + y * stride + x1, color);
-    }
-    QRgb* base;
-    qsizetype stride;
-};
-
-} // namespace
-
 PatternEditor::PatternEditor()
-    : mOverviewFill(qRgb(0, 0, 0)),
-      mSurface(kSurfaceSize, kSurfaceSize, QImage::Format_RGB32),
-      mPreview(kPreviewSize, kPreviewSize, QImage::Format_RGB32),
-      mRowGrid(kRowGridWidth, kRowGridHeight, QImage::Format_RGB32)
 {
-    mSurface.fill(ToQRgb(kFrameColor));
-    mPreview.fill(Qt::black);
+    // The document's stack, made now so that const readers find it.
+    history();
     resetRowColorsToRegisters();
     drawRowColorGrid();
     mDocument.takeChanges();
 }
-
-QImage& PatternEditor::overviewImage() const
-{
-    if (mOverviewFill) {
-        if (mOverview.isNull())
-            mOverview = QImage(kOverviewWidth, kOverviewHeight, QImage::Format_RGB32);
-        mOverview.fill(*mOverviewFill);
-        mOverviewFill.reset();
-    }
-    return mOverview;
-}
-
-UndoHistory::UndoHistory() : mStack(std::make_unique<QUndoStack>())
-{
-    mStack->setUndoLimit(PatternEditor::kHistoryLimit);
-}
-
-UndoHistory::UndoHistory(const UndoHistory&) : UndoHistory() {}
-
-UndoHistory& UndoHistory::operator=(const UndoHistory&)
-{
-    mStack->clear();
-    return *this;
-}
-
-UndoHistory::~UndoHistory() = default;
 
 void PatternEditor::setCurrentSet(int set)
 {
@@ -182,7 +128,7 @@ void PatternEditor::create()
     mDocument.clearStore();
     // Every pattern of the cleared store has only pixel value 0: the whole overview takes F0.
     note(EditorPart::Overview);
-    mOverviewFill = ToQRgb(registers()[0].displayColor);
+    mPicture.fillOverview(registers()[0].displayColor);
     try {
         ReCalcdata();
         DrawDefine();
@@ -207,22 +153,6 @@ bool PatternEditor::bufferModified() const
     return false;
 }
 
-void PatternEditor::loadDataFrom(int set, int pattern)
-{
-    setBufferOrigin(set, pattern);
-    for (int y = 0; y < EditBuffer::kHeight; ++y)
-        for (int h = 0; h < 2; ++h)
-            mBuffer.setData(h, y, store().patternByte(set, pattern, y, h));
-    ReCalcdata();
-    DrawDefine();
-}
-
-void PatternEditor::Laden()
-{
-    const StepScope step(*this, StepKind::Buffer, QStringLiteral("Laden"));
-    loadDataFrom(mSet, mPattern);
-}
-
 void PatternEditor::addInfo(const QString& line)
 {
     // Typed texts are echoed here: a control character in one must not cut the log's text.
@@ -230,42 +160,12 @@ void PatternEditor::addInfo(const QString& line)
         mInfo(VisibleText(line));
 }
 
-void PatternEditor::Speichern()
-{
-    const StepScope step(*this, StepKind::Store, QStringLiteral("Speichern"));
-    for (int y = 0; y < EditBuffer::kHeight; ++y)
-        for (int h = 0; h < 2; ++h)
-            mDocument.setPatternByte(mSet, mPattern, y, h, mBuffer.data(h, y));
-    setBufferOrigin(mSet, mPattern);
-    UpdatePattern(mPattern - 1, mSet - 1);
-    setLadenEnabled(true);
-}
-
 void PatternEditor::UpdatePattern(int x, int y)
 {
     if (x < 0 || x >= PatternStore::kPatterns || y < 0 || y >= PatternStore::kSets)
         return;
-    if (mStepDepth > 0)
-        mStepRedrawn.set(PatternStore::kPatterns * y + x);
     note(EditorPart::Overview);
-    QRgb colors[4];
-    for (int k = 0; k < 4; ++k)
-        colors[k] = ToQRgb(registers()[k].displayColor);
-    const Canvas canvas(overviewImage());
-    for (int part = 0; part < 2; ++part) {
-        const int bank = 2 * y + 1 + part;
-        const int o = 16 * part;
-        for (int h = 0; h < 2; ++h) {
-            for (int j = 0; j < 8; ++j) {
-                // A byte is 16 screen pixels wide (4 pixels of 4) and 2 lines high.
-                const auto pixels = DecodeByte(StrToIntDef(store().entry(bank, 2 * x + h, j), 0));
-                QRgb* line = canvas.base + (32 * y + 2 * j + o) * canvas.stride + 32 * x + 16 * h;
-                for (int k = 0; k < 4; ++k)
-                    std::fill(line + 4 * k, line + 4 * k + 4, colors[pixels[k]]);
-                std::copy(line, line + 16, line + canvas.stride);
-            }
-        }
-    }
+    mPicture.drawPattern(x, y, store(), registers());
 }
 
 void PatternEditor::updateAllPatterns()
@@ -291,41 +191,19 @@ PackedColor PatternEditor::pixelColor(const QString& code, int row) const
     return registers()[k].displayColor;
 }
 
-void PatternEditor::drawSurfaceCell(int x, int y, PackedColor color)
+void PatternEditor::drawPixel(int x, int y)
 {
-    // A cell covers 31 x 15 pixels with a black outline; the line right of and below it is left to
-    // the frame colour. The surface is 254 wide and high, so the last column and row lose their
-    // outer outline to the edge.
-    const int x0 = 32 * x;
-    const int y0 = 16 * y;
-    const int x1 = x0 + 31;
-    const int y1 = y0 + 15;
-    const auto clip = [](int v) { return std::clamp(v, 0, kSurfaceSize); };
-    if (x0 >= kSurfaceSize || y0 >= kSurfaceSize)
+    if (x < 0 || x >= EditBuffer::kWidth || y < 0 || y >= EditBuffer::kHeight)
         return;
+    const PackedColor color = pixelColor(mBuffer.grid(x, y), y);
     note(EditorPart::Surface);
-    const Canvas canvas(mSurface);
-    canvas.fill(clip(x0), clip(y0), clip(x1), clip(y1), qRgb(0, 0, 0));
-    canvas.fill(clip(x0 + 1), clip(y0 + 1), clip(x1 - 1), clip(y1 - 1), ToQRgb(color));
-}
-
-void PatternEditor::drawPreviewPixel(int x, int y, PackedColor color)
-{
-    note(EditorPart::Surface);
-    const QRgb rgb = ToQRgb(color);
-    const Canvas canvas(mPreview);
-    for (int i = 0; i < 5; ++i)
-        for (int j = 0; j < 5; ++j)
-            canvas.fill(32 * i + 4 * x, 32 * j + 2 * y, 32 * i + 4 * x + 4, 32 * j + 2 * y + 2, rgb);
+    mPicture.drawSurfaceCell(x, y, color);
+    mPicture.drawPreviewPixel(x, y, color);
 }
 
 void PatternEditor::DrawDefine()
 {
-    for (int l = 0; l < EditBuffer::kHeight; ++l) {
-        for (int k = 0; k < EditBuffer::kWidth; ++k) {
-            const PackedColor color = pixelColor(mBuffer.grid(k, l), l);
-            drawSurfaceCell(k, l, color);
-            drawPreviewPixel(k, l, color);
-        }
-    }
+    for (int l = 0; l < EditBuffer::kHeight; ++l)
+        for (int k = 0; k < EditBuffer::kWidth; ++k)
+            drawPixel(k, l);
 }

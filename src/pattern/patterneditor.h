@@ -1,22 +1,22 @@
 // The pattern editor's editing session: the pattern document it edits, the edit buffer, the paint
-// value, the current pattern, the animation, the pictures and the undo history, independent of any widget.
+// value, the current pattern and the edit operations. It is cut into pieces with one job each:
+// the pictures (PatternPicture), the animation (PatternAnimation) and the history (PatternHistory,
+// over the stack the document owns); the window talks to the pieces it needs.
 #pragma once
 
 #include "pattern/editbuffer.h"
+#include "pattern/patternanimation.h"
 #include "pattern/patterndocument.h"
+#include "pattern/patternhistory.h"
+#include "pattern/patternpicture.h"
 
 #include <QByteArray>
 #include <QFlags>
-#include <QImage>
 #include <array>
-#include <bitset>
 #include <functional>
-#include <memory>
 #include <optional>
 
-class QUndoCommand;
-class QUndoStack;
-struct StepSnapshot;
+struct PatternDraft;
 
 // The paint selection: the PixelCode text painting writes, and the swatch it paints with.
 struct PaintValue {
@@ -44,33 +44,37 @@ enum class EditorPart : unsigned {
 Q_DECLARE_FLAGS(EditorParts, EditorPart)
 Q_DECLARE_OPERATORS_FOR_FLAGS(EditorParts)
 
-// The three kinds of undo steps: the edit buffer (with the row colours the shifts move), the
-// store (with the buffer a swap reloads), and the colours.
-enum class StepKind { Buffer, Store, Color };
-
-// Keeps one undo stack per editor. A copied editor starts with an empty history of its own, as the
-// steps of the original act on the original.
-class UndoHistory {
-public:
-    explicit UndoHistory();
-    UndoHistory(const UndoHistory&);
-    UndoHistory& operator=(const UndoHistory&);
-    ~UndoHistory();
-    QUndoStack& stack() const { return *mStack; }
-
-private:
-    std::unique_ptr<QUndoStack> mStack;
+// The kinds of undo steps; each has its German name (PatternStepText), and the kind, never the
+// name, decides how steps merge and what they take in.
+enum class PatternStepKind {
+    Paint,           // "Malen"
+    Fill,            // "Füllen"
+    RotateUp,        // "Hoch"
+    RotateDown,      // "Runter"
+    RotateLeft,      // "Links"
+    RotateRight,     // "Rechts"
+    MirrorLeftRight, // "Spgl LR"
+    MirrorTopBottom, // "Spgl HR"
+    Typing,          // "Eingabe"
+    Loading,         // "Laden"
+    Storing,         // "Speichern"
+    Swap,            // "<->"
+    RegisterColor,   // "Farbe F1"
+    RowColor,        // "Zeilenfarbe"
+    ColorInit,       // "Farben Init"
+    FontImport,      // "FNT importieren"
 };
+// The name undo and redo show; `register` names the register of a RegisterColor step.
+QString PatternStepText(PatternStepKind kind, const QString& registerNumber = {});
 
 class PatternEditor {
 public:
-    static constexpr int kOverviewWidth = 2048;
-    static constexpr int kOverviewHeight = 256;
-    static constexpr int kSurfaceSize = 254;
-    static constexpr int kPreviewSize = 160;
-    static constexpr PackedColor kFrameColor = 0xFF00FF; // fuchsia, seen in the gaps between cells
-    // Steps kept; older ones are dropped, which bounds the history's memory.
-    static constexpr int kHistoryLimit = 2000;
+    static constexpr int kOverviewWidth = PatternPicture::kOverviewWidth;
+    static constexpr int kOverviewHeight = PatternPicture::kOverviewHeight;
+    static constexpr int kSurfaceSize = PatternPicture::kSurfaceSize;
+    static constexpr int kPreviewSize = PatternPicture::kPreviewSize;
+    static constexpr PackedColor kFrameColor = PatternPicture::kFrameColor;
+    static constexpr int kHistoryLimit = PatternHistory::kLimit;
 
     PatternEditor();
 
@@ -117,11 +121,16 @@ public:
     void setSwapPattern(int pattern);
     void setSwapSet(int set);
 
-    // Made and filled when first asked for or drawn on: a start that clears the store and then loads
-    // a pattern file fills it once.
-    const QImage& overview() const { return overviewImage(); }
-    const QImage& surface() const { return mSurface; }
-    const QImage& preview() const { return mPreview; }
+    // --- the pieces ------------------------------------------------------------------------------
+    const PatternPicture& picture() const { return mPicture; }
+    const PatternAnimation& animation() const { return mAnimation; }
+    // The history of the document's stack (made with the editor).
+    PatternHistory history() { return PatternHistory(mDocument); }
+    const PatternHistory history() const;
+    // The pictures (PatternPicture).
+    const QImage& overview() const { return mPicture.overview(); }
+    const QImage& surface() const { return mPicture.surface(); }
+    const QImage& preview() const { return mPicture.preview(); }
 
     // Lines for the "Info / Errors" list.
     void setInfoHandler(std::function<void(const QString&)> handler) { mInfo = std::move(handler); }
@@ -142,6 +151,8 @@ public:
     void updateAllPatterns();
     // Redraws the editing surface and the preview from the pixel grid.
     void DrawDefine();
+    // Redraws one pixel cell (x 0-7, y 0-15) of the surface and the preview from the pixel grid.
+    void drawPixel(int x, int y);
     // Screen colour of a pixel code text in pattern row `row` by the colour rule.
     PackedColor pixelColor(const QString& code, int row) const;
 
@@ -202,45 +213,33 @@ public:
     // "Farben Init".
     void farbenInit();
 
-    // The row colour table's display: 3 x 16 cells of 20 x 15 with 1-pixel lines.
-    static constexpr int kRowGridWidth = 3 * 21 - 1;
-    static constexpr int kRowGridHeight = 16 * 16 - 1;
-    const QImage& rowGrid() const { return mRowGrid; }
     void drawRowColorGrid();
     // A mouse release over the display selects column X div 20 and row Y div 16 (kept inside the table).
     void selectRowColorCell(int x, int y);
     int rowSelectionColumn() const { return mRowColumn; }
     int rowSelectionRow() const { return mRowRow; }
 
-    // --- animation --------------------------------------------------------------------------------
-    static constexpr int kMaxPhases = 64;
-    bool animationRunning() const { return mAnimating; }
-    int animationInterval() const { return mInterval; }
+    // --- animation (PatternAnimation) ----------------------------------------------------------------
     // A change of the speed field (1-100): value x 20 ms.
     void setSpeed(int value);
-    // "Start Anim"/"Stop Anim": parses the phase list (info lines), then toggles.
+    // "Start Anim"/"Stop Anim": reads the phase list (info lines), then toggles. Starting stores the
+    // buffer; stopping gives the buffer back as the animation found it and loads the pattern.
     void toggleAnimation();
-    // One timer tick.
+    // One timer tick: the next phase's pattern in the buffer, shown; no step.
     void animationStep();
-    int phaseCount() const { return mPhaseCount; }
-    int phaseEntry(int i) const { return mPhaseTable[i]; }
 
-    // --- undo and redo ------------------------------------------------------------------------------
-    // Nothing happens past either end of the history, nor while the animation runs.
+    // --- undo and redo (PatternHistory; shorthands for reading) ----------------------------------------
+    // Nothing happens past either end of the history, nor while the animation runs; both end a
+    // stroke whose release never came.
     void undo();
     void redo();
-    bool canUndo() const;
-    bool canRedo() const;
-    // The names of the steps undo and redo would take ("Füllen"); empty when there is none.
-    QString undoText() const;
-    QString redoText() const;
-    int historySize() const;
+    bool canUndo() const { return history().canUndo(); }
+    bool canRedo() const { return history().canRedo(); }
+    QString undoText() const { return history().undoText(); }
+    QString redoText() const { return history().redoText(); }
+    int historySize() const { return history().size(); }
     // A loaded file starts a fresh history. What was unsaved stays unsaved.
     void clearHistory();
-    // Takes effect on an empty history only.
-    void setHistoryLimit(int steps);
-    // Whether a step is being pushed: its first redo draws nothing, as its operation drew already.
-    bool pushing() const { return mPushing; }
 
     // --- saved state ---------------------------------------------------------------------------------
     // Whether the edit buffer's bytes differ from the pattern they were last loaded from or stored
@@ -252,47 +251,31 @@ public:
     int bufferPattern() const { return mBufferPattern; }
     // For undo steps, which put it back as they found it.
     void setBufferOrigin(int set, int pattern);
-    // Whether store, registers, row colours or phases differ from the last load or save of the
-    // pattern file: a step that changes them done or undone since then (undoing back to that point
-    // makes it saved again), or the phase list typed, which records no step.
-    bool documentModified() const;
-    // The document as it stands counts as saved (after loading or saving the file).
-    void markSaved();
-    // The document matches no file any more (half of another file taken in).
-    void markModified();
+    // See PatternHistory::documentModified.
+    bool documentModified() const { return history().documentModified(); }
 
 private:
-    static inline const QString kPaintStepName = QStringLiteral("Malen");
-    // Records what an operation changes as one undo step; nested scopes join the outermost one.
-    class StepScope {
-    public:
-        StepScope(PatternEditor& editor, StepKind kind, const QString& name);
-        ~StepScope();
-        StepScope(const StepScope&) = delete;
-        StepScope& operator=(const StepScope&) = delete;
+    // Records an operation as one step: it works out its change on a draft of the editor's texts,
+    // then the step is pushed and makes the change in its redo, drawing what it draws. A step that
+    // changes no text is not pushed; its guard, origin and drawing still take effect. An operation
+    // that fails half-way is recorded as far as it got, then its error goes on.
+    void record(PatternStepKind kind, const std::function<void(PatternDraft&)>& operation,
+                const QString& registerNumber = {});
 
-    private:
-        PatternEditor& mEditor;
-    };
-    void openStep(StepKind kind, const QString& name);
-    void closeStep();
-    void push(QUndoCommand* step);
-    // Lets the step just opened start from this buffer instead.
-    void restartStepFrom(const std::optional<EditBuffer>& buffer);
+    // The operations on a draft, so that one step can join several.
+    void loadInto(PatternDraft& draft, int set, int pattern) const;
+    void storeInto(PatternDraft& draft) const;
+    void rotateRows(PatternDraft& draft, int shift) const;
+    void transformRows(PatternStepKind kind, const std::function<std::array<int, 8>(const std::array<int, 8>&)>& transform);
+    void deriveF3(ColorRegisterSet& registers);
 
-    void loadDataFrom(int set, int pattern);
     void paintCurrentCell(bool withPreview);
-    void rotateRows(int shift);
-    void swapRows(int r, int other);
     void addInfo(const QString& line);
-    template <class Transform>
-    void transformRows(const QString& name, Transform transform);
-
-    void drawSurfaceCell(int x, int y, PackedColor color);
-    void drawPreviewPixel(int x, int y, PackedColor color);
     void note(EditorParts parts) { mChanges |= parts; }
 
     PatternDocument mDocument;
+    PatternPicture mPicture;
+    PatternAnimation mAnimation;
     EditBuffer mBuffer;
     PaintValue mPaint;
     QString mMode = QStringLiteral("Char");
@@ -306,38 +289,14 @@ private:
     int mSwapSet = 1;
     int mCursorX = 0;
     int mCursorY = 0;
-    bool mAnimating = false;
-    int mInterval = 300;
-    int mPhaseCount = 0;
-    int mPhasePosition = -1;
-    std::array<int, kMaxPhases> mPhaseTable{};
-    // The overview, and the colour it is to be filled with before it is next read or drawn on.
-    QImage& overviewImage() const;
-    mutable QImage mOverview;
-    mutable std::optional<QRgb> mOverviewFill;
-    QImage mSurface;
-    QImage mPreview;
-    QImage mRowGrid;
     int mRowColumn = 0;
     int mRowRow = 0;
     std::function<void(const QString&)> mInfo;
     EditorParts mChanges;
 
-    // The phase list as last loaded or saved.
-    QString mSavedPhases = mDocument.phases();
-    // The step being recorded.
-    UndoHistory mHistory;
-    int mStepDepth = 0;
-    bool mPushing = false;
     int mStrokeCount = 0; // paint strokes started
     int mStroke = 0;      // the number of the stroke the mouse paints, 0 outside a stroke
     bool mStrokeGuard = true; // whether "Laden" was free when the stroke began
-    int mTypedCell = -1; // half * 16 + row of the byte cell typed into
-    StepKind mStepKind = StepKind::Buffer;
-    QString mStepName;
-    std::shared_ptr<const StepSnapshot> mStepStart;
-    // Overview patterns drawn while the step is open (set * 64 + pattern, from 0), redrawn by its undo.
-    std::bitset<512> mStepRedrawn;
-    // The buffer as the animation found it: stopping it reloads, and that load is undone to here.
+    // The buffer as the animation found it: stopping it gives it back before the reload.
     std::optional<EditBuffer> mBufferBeforeAnimation;
 };

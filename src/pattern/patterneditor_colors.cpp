@@ -1,12 +1,10 @@
 // Colour registers, the player mode's row colours, and the animation of pattern sets.
 #include "pattern/patterneditor.h"
 
-#include "common/errors.h"
 #include "common/intconv.h"
 #include "palette/ataripalette.h"
-#include "common/packedcolor_picture.h"
+#include "pattern/undo_step.h"
 
-#include <QPainter>
 #include <algorithm>
 #include <utility>
 
@@ -53,27 +51,37 @@ std::optional<PatternEditor::ColorRequest> PatternEditor::requestRegister(int k)
 
 void PatternEditor::acceptRegister(PackedColor color, const QString& code)
 {
-    const StepScope step(*this, StepKind::Color, QStringLiteral("Farbe F%1").arg(mPaint.text));
     mPaint.color = color;
     mPaint.textColor = TextColorFor(code);
     note(EditorPart::Paint);
-    const auto k = TryStrToInt(mPaint.text);
-    if (k && *k >= 0 && *k < ColorRegisterSet::kCount && mPaint.text.size() == 1)
-        mDocument.setRegister(*k, {QStringLiteral("F%1: %2").arg(*k).arg(code), color, TextColorFor(code)});
-    if (isPlayerMode())
-        calc3();
-    updateAllPatterns();
-    DrawDefine();
+    const QString text = mPaint.text;
+    record(
+        PatternStepKind::RegisterColor,
+        [&](PatternDraft& d) {
+            const auto k = TryStrToInt(text);
+            if (k && *k >= 0 && *k < ColorRegisterSet::kCount && text.size() == 1)
+                d.registers[*k] = {QStringLiteral("F%1: %2").arg(*k).arg(code), color, TextColorFor(code)};
+            if (isPlayerMode())
+                deriveF3(d.registers);
+            d.redrawAll = true;
+            d.drawSurface(SurfaceDrawing::Whole);
+        },
+        text);
+}
+
+void PatternEditor::deriveF3(ColorRegisterSet& registers)
+{
+    const QString code = DerivedCode(registers[1].code(), registers[2].code());
+    registers[3].caption = QStringLiteral("F3: ") + code;
+    registers[3].displayColor = ColorOfCode(code);
+    addInfo(QString());
 }
 
 void PatternEditor::calc3()
 {
-    const QString code = DerivedCode(registers()[1].code(), registers()[2].code());
-    ColorRegister f3 = registers()[3];
-    f3.caption = QStringLiteral("F3: ") + code;
-    f3.displayColor = ColorOfCode(code);
-    mDocument.setRegister(3, f3);
-    addInfo(QString());
+    ColorRegisterSet derived = registers();
+    deriveF3(derived);
+    mDocument.setRegister(3, derived[3]);
 }
 
 bool PatternEditor::requestRowColor(int column)
@@ -87,93 +95,72 @@ void PatternEditor::acceptRowColor(int column, int row, PackedColor color, const
     // The target comes back through the palette's two number fields: never trust it as an index.
     if (column < 0 || column >= RowColorTable::kColumns || row < 0 || row >= RowColorTable::kRows)
         return;
-    const StepScope step(*this, StepKind::Color, QStringLiteral("Zeilenfarbe"));
-    mDocument.setRowColor(column, row, {color, code});
-    const QString derived = DerivedCode(rowColors().at(0, row).code, rowColors().at(1, row).code);
-    mDocument.setRowColor(2, row, {ColorOfCode(derived), derived});
-    DrawDefine();
+    record(PatternStepKind::RowColor, [&](PatternDraft& d) {
+        d.rowColors.at(column, row) = {color, code};
+        const QString derived = DerivedCode(d.rowColors.at(0, row).code, d.rowColors.at(1, row).code);
+        d.rowColors.at(2, row) = {ColorOfCode(derived), derived};
+        d.drawSurface(SurfaceDrawing::Whole);
+    });
 }
 
 void PatternEditor::farbenInit()
 {
-    const StepScope step(*this, StepKind::Color, QStringLiteral("Farben Init"));
-    calc3();
-    for (int r = 0; r < RowColorTable::kRows; ++r)
-        for (int c = 0; c < RowColorTable::kColumns; ++c)
-            mDocument.setRowColor(c, r, {registers()[c + 1].displayColor, registers()[c + 1].code()});
-    DrawDefine();
+    record(PatternStepKind::ColorInit, [this](PatternDraft& d) {
+        deriveF3(d.registers);
+        for (int r = 0; r < RowColorTable::kRows; ++r)
+            for (int c = 0; c < RowColorTable::kColumns; ++c)
+                d.rowColors.at(c, r) = {d.registers[c + 1].displayColor, d.registers[c + 1].code()};
+        d.drawSurface(SurfaceDrawing::Whole);
+    });
 }
 
 void PatternEditor::setSpeed(int value)
 {
-    mInterval = value * 1000 / 50;
+    mAnimation.setSpeed(value);
     note(EditorPart::Animation);
 }
 
 void PatternEditor::toggleAnimation()
 {
-    mPhasePosition = -1;
-    mPhaseTable.fill(0);
-    QString rest = mDocument.phases();
-    if (!rest.endsWith(QLatin1Char(';')))
-        rest += QLatin1Char(';');
-    // Each token is listed, converted and stored; the loop takes at least two tokens, so a
-    // single phase fails on its empty second token. Phases must name one of the eight sets, and
-    // the table keeps at most 64 of them.
-    int count = 0;
-    do {
-        ++count;
-        const qsizetype end = rest.indexOf(QLatin1Char(';'));
-        const QString token = end < 0 ? rest : rest.left(end);
-        rest = end < 0 ? QString() : rest.mid(end + 1);
-        addInfo(token);
-        const int set = StrToInt(token);
-        if (set < 1 || set > PatternStore::kSets)
-            throw TavrelError(QStringLiteral("Phase %1 liegt nicht zwischen 1 und %2").arg(set).arg(PatternStore::kSets));
-        if (count <= kMaxPhases)
-            mPhaseTable[count - 1] = set - 1;
-    } while (count < 2 || !rest.isEmpty());
-    addInfo(QStringLiteral("#%1").arg(count));
-    mPhaseCount = std::min(count, kMaxPhases);
-
+    mAnimation.readPhases(mDocument.phases(), [this](const QString& line) { addInfo(line); });
     note(EditorPart::Animation);
-    if (!mAnimating) {
+    if (!mAnimation.running()) {
         Speichern();
-        mAnimating = true;
+        mAnimation.setRunning(true);
         mBufferBeforeAnimation = mBuffer;
     } else {
-        // The frames shown are no steps: the reload is undone to the buffer as the animation found it.
-        mAnimating = false;
-        const StepScope step(*this, StepKind::Buffer, QStringLiteral("Laden"));
-        restartStepFrom(std::exchange(mBufferBeforeAnimation, std::nullopt));
+        // The frames shown are no steps: the buffer goes back as the animation found it, and the
+        // reload is a step from there.
+        mAnimation.setRunning(false);
+        if (const auto found = std::exchange(mBufferBeforeAnimation, std::nullopt))
+            for (int y = 0; y < EditBuffer::kHeight; ++y) {
+                for (int x = 0; x < EditBuffer::kWidth; ++x)
+                    setGridCell(x, y, found->grid(x, y));
+                for (int h = 0; h < 2; ++h)
+                    setDataCell(h, y, found->data(h, y));
+            }
         setLadenEnabled(true);
-        loadDataFrom(mSet, mPattern);
+        Laden();
     }
 }
 
 void PatternEditor::animationStep()
 {
-    if (mPhaseCount <= 0)
+    const int set = mAnimation.nextSet();
+    if (set < 0)
         return;
-    ++mPhasePosition;
-    if (mPhasePosition >= mPhaseCount)
-        mPhasePosition = 0;
-    loadDataFrom(mPhaseTable[mPhasePosition] + 1, mPattern);
+    // A frame shown is no step: the buffer takes the frame's pattern and the surface shows it.
+    setBufferOrigin(set + 1, mPattern);
+    for (int y = 0; y < EditBuffer::kHeight; ++y)
+        for (int h = 0; h < 2; ++h)
+            mBuffer.setData(h, y, store().patternByte(set + 1, mPattern, y, h));
+    ReCalcdata();
+    DrawDefine();
 }
 
 void PatternEditor::drawRowColorGrid()
 {
-    QPainter painter(&mRowGrid);
-    painter.fillRect(mRowGrid.rect(), QColor(128, 128, 128));
-    for (int r = 0; r < RowColorTable::kRows; ++r)
-        for (int c = 0; c < RowColorTable::kColumns; ++c)
-            painter.fillRect(21 * c, 16 * r, 20, 15, ToQColor(rowColors().at(c, r).displayColor));
-    // The selected cell gets a two-tone frame that shows on any colour.
-    const QRect cell(21 * mRowColumn, 16 * mRowRow, 19, 14);
-    painter.setPen(QPen(Qt::white, 1));
-    painter.drawRect(cell);
-    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
-    painter.drawRect(cell);
+    mPicture.drawRowColorGrid(rowColors(), mRowColumn, mRowRow);
 }
 
 void PatternEditor::selectRowColorCell(int x, int y)

@@ -1,9 +1,10 @@
-// Painting, filling, shifting, mirroring, swapping and typing bytes of the pattern being edited, and
-// taking a raw font into a bank.
+// Loading and storing the edit buffer, painting, filling, shifting, mirroring, swapping and typing bytes of the pattern being edited, and
+// taking a raw font into a bank. Each operation works out its step on a draft (PatternEditor::record).
 #include "pattern/patterneditor.h"
 
 #include "common/intconv.h"
 #include "pattern/fontbankfile.h"
+#include "pattern/undo_step.h"
 
 #include <algorithm>
 
@@ -35,6 +36,36 @@ bool InsidePattern(int x, int y)
 
 } // namespace
 
+void PatternEditor::loadInto(PatternDraft& draft, int set, int pattern) const
+{
+    draft.setOrigin(set, pattern);
+    draft.drawSurface(SurfaceDrawing::Whole);
+    for (int y = 0; y < EditBuffer::kHeight; ++y)
+        for (int h = 0; h < 2; ++h)
+            draft.buffer.setData(h, y, draft.storeView().patternByte(set, pattern, y, h));
+    draft.buffer.ReCalcdata();
+}
+
+void PatternEditor::Laden()
+{
+    record(PatternStepKind::Loading, [this](PatternDraft& d) { loadInto(d, mSet, mPattern); });
+}
+
+void PatternEditor::storeInto(PatternDraft& draft) const
+{
+    for (int y = 0; y < EditBuffer::kHeight; ++y)
+        for (int h = 0; h < 2; ++h)
+            draft.store->setPatternByte(mSet, mPattern, y, h, draft.buffer.data(h, y));
+    draft.setOrigin(mSet, mPattern);
+    draft.redrawPattern(mPattern - 1, mSet - 1);
+    draft.guard = true;
+}
+
+void PatternEditor::Speichern()
+{
+    record(PatternStepKind::Storing, [this](PatternDraft& d) { storeInto(d); });
+}
+
 void PatternEditor::paintCurrentCell(bool withPreview)
 {
     // Positions past the right or bottom edge lie outside the pattern: they change nothing.
@@ -43,13 +74,20 @@ void PatternEditor::paintCurrentCell(bool withPreview)
     const auto code = PaintCode(mPaint.text);
     if (!code)
         return;
-    const StepScope step(*this, StepKind::Buffer, kPaintStepName);
-    drawSurfaceCell(mCursorX, mCursorY, mPaint.color);
-    setGridCell(mCursorX, mCursorY, *code);
-    Calcdata();
-    setLadenEnabled(false);
+    const int x = mCursorX;
+    const int y = mCursorY;
+    record(PatternStepKind::Paint, [&](PatternDraft& d) {
+        d.buffer.setGrid(x, y, *code);
+        d.buffer.Calcdata();
+        d.guard = false;
+        d.drawSurface(SurfaceDrawing::Cells);
+    });
+    // The cell shows the paint colour (F4's for the code it stands in for), and the preview only
+    // where the mouse moved or clicked twice.
+    note(EditorPart::Surface);
+    mPicture.drawSurfaceCell(x, y, mPaint.color);
     if (withPreview)
-        drawPreviewPixel(mCursorX, mCursorY, mPaint.color);
+        mPicture.drawPreviewPixel(x, y, mPaint.color);
 }
 
 void PatternEditor::surfaceMouseMove(int x, int y, bool leftHeld)
@@ -82,8 +120,9 @@ void PatternEditor::surfaceMouseRelease(int x, int y)
     mCursorX = std::max(0, x / 32);
     mCursorY = std::max(0, y / 16);
     if (InsidePattern(mCursorX, mCursorY)) {
-        drawSurfaceCell(mCursorX, mCursorY, mPaint.color);
-        drawPreviewPixel(mCursorX, mCursorY, mPaint.color);
+        note(EditorPart::Surface);
+        mPicture.drawSurfaceCell(mCursorX, mCursorY, mPaint.color);
+        mPicture.drawPreviewPixel(mCursorX, mCursorY, mPaint.color);
     }
     mStroke = 0;
 }
@@ -95,127 +134,124 @@ void PatternEditor::surfaceDoubleClick()
 
 void PatternEditor::fill()
 {
-    const StepScope step(*this, StepKind::Buffer, QStringLiteral("Füllen"));
     // The byte with all four pixels v; v is kept a pixel code so no byte leaves 0-255.
     const int v = std::clamp(StrToIntDef(mPaint.text, 0), 0, 3);
-    mBuffer.fillData(QString::number(v * 85));
-    ReCalcdata();
-    DrawDefine();
+    record(PatternStepKind::Fill, [v](PatternDraft& d) {
+        d.drawSurface(SurfaceDrawing::Whole);
+        d.buffer.fillData(QString::number(v * 85));
+        d.buffer.ReCalcdata();
+    });
 }
 
-void PatternEditor::rotateRows(int shift)
+void PatternEditor::rotateRows(PatternDraft& d, int shift) const
 {
     // shift -1 moves every row up (row 0 to 15), +1 down; the row colours move with their rows.
-    std::array<std::array<QString, 2>, EditBuffer::kHeight> data;
-    std::array<RowColorTable::Row, RowColorTable::kRows> colors;
+    const EditBuffer from = d.buffer;
+    const RowColorTable colors = d.rowColors;
     for (int r = 0; r < EditBuffer::kHeight; ++r) {
         const int to = (r + shift + EditBuffer::kHeight) % EditBuffer::kHeight;
-        data[to] = {mBuffer.data(0, r), mBuffer.data(1, r)};
-        colors[to] = rowColors().row(r);
+        d.buffer.setData(0, to, from.data(0, r));
+        d.buffer.setData(1, to, from.data(1, r));
+        d.rowColors.row(to) = colors.row(r);
     }
-    for (int r = 0; r < EditBuffer::kHeight; ++r) {
-        mBuffer.setData(0, r, data[r][0]);
-        mBuffer.setData(1, r, data[r][1]);
-        mDocument.setRowColorRow(r, colors[r]);
-    }
-    ReCalcdata();
-    DrawDefine();
+    d.drawSurface(SurfaceDrawing::Whole);
+    d.buffer.ReCalcdata();
 }
 
 void PatternEditor::rotateUp()
 {
-    const StepScope step(*this, StepKind::Buffer, QStringLiteral("Hoch"));
-    rotateRows(-1);
+    record(PatternStepKind::RotateUp, [this](PatternDraft& d) { rotateRows(d, -1); });
 }
 
 void PatternEditor::rotateDown()
 {
-    const StepScope step(*this, StepKind::Buffer, QStringLiteral("Runter"));
-    rotateRows(1);
+    record(PatternStepKind::RotateDown, [this](PatternDraft& d) { rotateRows(d, 1); });
 }
 
-template <class Transform>
-void PatternEditor::transformRows(const QString& name, Transform transform)
+void PatternEditor::transformRows(PatternStepKind kind,
+                                  const std::function<std::array<int, 8>(const std::array<int, 8>&)>& transform)
 {
-    const StepScope step(*this, StepKind::Buffer, name);
-    for (int y = 0; y < EditBuffer::kHeight; ++y) {
-        const std::array<int, 8> p = transform(RowPixels(mBuffer, y));
-        mBuffer.setData(0, y, QString::number(EncodePixels(p[0], p[1], p[2], p[3])));
-        mBuffer.setData(1, y, QString::number(EncodePixels(p[4], p[5], p[6], p[7])));
-    }
-    ReCalcdata();
-    DrawDefine();
+    record(kind, [&](PatternDraft& d) {
+        d.drawSurface(SurfaceDrawing::Whole);
+        for (int y = 0; y < EditBuffer::kHeight; ++y) {
+            const std::array<int, 8> p = transform(RowPixels(d.buffer, y));
+            d.buffer.setData(0, y, QString::number(EncodePixels(p[0], p[1], p[2], p[3])));
+            d.buffer.setData(1, y, QString::number(EncodePixels(p[4], p[5], p[6], p[7])));
+        }
+        d.buffer.ReCalcdata();
+    });
 }
 
 void PatternEditor::rotateLeft()
 {
-    transformRows(QStringLiteral("Links"), [](const std::array<int, 8>& p) {
+    transformRows(PatternStepKind::RotateLeft, [](const std::array<int, 8>& p) {
         return std::array<int, 8>{p[1], p[2], p[3], p[4], p[5], p[6], p[7], p[0]};
     });
 }
 
 void PatternEditor::rotateRight()
 {
-    transformRows(QStringLiteral("Rechts"), [](const std::array<int, 8>& p) {
+    transformRows(PatternStepKind::RotateRight, [](const std::array<int, 8>& p) {
         return std::array<int, 8>{p[7], p[0], p[1], p[2], p[3], p[4], p[5], p[6]};
     });
 }
 
 void PatternEditor::mirrorLeftRight()
 {
-    transformRows(QStringLiteral("Spgl LR"), [](const std::array<int, 8>& p) {
+    transformRows(PatternStepKind::MirrorLeftRight, [](const std::array<int, 8>& p) {
         return std::array<int, 8>{p[7], p[6], p[5], p[4], p[3], p[2], p[1], p[0]};
     });
 }
 
 void PatternEditor::mirrorTopBottom()
 {
-    const StepScope step(*this, StepKind::Buffer, QStringLiteral("Spgl HR"));
-    for (int r = 0; r < 8; ++r) {
-        const int other = 15 - r;
-        for (int h = 0; h < 2; ++h) {
-            const QString t = mBuffer.data(h, r);
-            mBuffer.setData(h, r, mBuffer.data(h, other));
-            mBuffer.setData(h, other, t);
+    record(PatternStepKind::MirrorTopBottom, [](PatternDraft& d) {
+        for (int r = 0; r < 8; ++r) {
+            const int other = 15 - r;
+            for (int h = 0; h < 2; ++h) {
+                const QString t = d.buffer.data(h, r);
+                d.buffer.setData(h, r, d.buffer.data(h, other));
+                d.buffer.setData(h, other, t);
+            }
+            std::swap(d.rowColors.row(r), d.rowColors.row(other));
         }
-        const RowColorTable::Row upper = rowColors().row(r);
-        mDocument.setRowColorRow(r, rowColors().row(other));
-        mDocument.setRowColorRow(other, upper);
-    }
-    ReCalcdata();
-    DrawDefine();
+        d.drawSurface(SurfaceDrawing::Whole);
+        d.buffer.ReCalcdata();
+    });
 }
 
 void PatternEditor::swapPatterns()
 {
-    const StepScope step(*this, StepKind::Store, QStringLiteral("<->"));
-    Speichern();
-    const int p = mPattern;
-    const int q = mSwapPattern;
-    for (int s = 1; s <= PatternStore::kSets; ++s) {
-        for (int y = 0; y < EditBuffer::kHeight; ++y) {
-            for (int h = 0; h < 2; ++h) {
-                const QString t = store().patternByte(s, p, y, h);
-                mDocument.setPatternByte(s, p, y, h, store().patternByte(s, q, y, h));
-                mDocument.setPatternByte(s, q, y, h, t);
+    record(PatternStepKind::Swap, [this](PatternDraft& d) {
+        storeInto(d);
+        const int p = mPattern;
+        const int q = mSwapPattern;
+        PatternStore& store = *d.store;
+        for (int s = 1; s <= PatternStore::kSets; ++s) {
+            for (int y = 0; y < EditBuffer::kHeight; ++y) {
+                for (int h = 0; h < 2; ++h) {
+                    const QString t = store.patternByte(s, p, y, h);
+                    store.setPatternByte(s, p, y, h, store.patternByte(s, q, y, h));
+                    store.setPatternByte(s, q, y, h, t);
+                }
             }
+            d.redrawPattern(p - 1, s - 1);
+            d.redrawPattern(q - 1, s - 1);
         }
-        UpdatePattern(p - 1, s - 1);
-        UpdatePattern(q - 1, s - 1);
-    }
-    Laden();
+        loadInto(d, mSet, mPattern);
+    });
 }
 
 void PatternEditor::typeData(int half, int y, const QString& text)
 {
     if (half < 0 || half > 1 || y < 0 || y >= EditBuffer::kHeight)
         return;
-    mTypedCell = half * EditBuffer::kHeight + y;
-    const StepScope step(*this, StepKind::Buffer, QStringLiteral("Eingabe"));
-    setDataCell(half, y, text);
-    addInfo(QStringLiteral("hi"));
-    ReCalcdata();
-    DrawDefine();
+    record(PatternStepKind::Typing, [&](PatternDraft& d) {
+        d.buffer.setData(half, y, text);
+        addInfo(QStringLiteral("hi"));
+        d.drawSurface(SurfaceDrawing::Whole);
+        d.buffer.ReCalcdata();
+    });
 }
 
 void PatternEditor::changeMode(const QString& text)
@@ -229,13 +265,13 @@ void PatternEditor::importFontBank(int bank, const QByteArray& font)
 {
     if (bank < 1 || bank > PatternStore::kBanks || font.size() != kFontBankFileSize)
         return;
-    const StepScope step(*this, StepKind::Store, QStringLiteral("FNT importieren"));
-    PutFontBank(mDocument, bank, font);
-    const int set = (bank + 1) / 2;
-    for (int x = 0; x < PatternStore::kPatterns; ++x)
-        UpdatePattern(x, set - 1);
-    // The editor shows the imported pattern, unless it holds painted changes not yet stored: a
-    // later "Speichern" of the old pattern would otherwise quietly undo part of the import.
-    if (set == mSet && mLadenEnabled)
-        Laden();
+    record(PatternStepKind::FontImport, [&](PatternDraft& d) {
+        PutFontBank(*d.store, bank, font);
+        const int set = (bank + 1) / 2;
+        d.redrawSet(set - 1);
+        // The editor shows the imported pattern, unless it holds painted changes not yet stored: a
+        // later "Speichern" of the old pattern would otherwise quietly undo part of the import.
+        if (set == mSet && d.guard)
+            loadInto(d, mSet, mPattern);
+    });
 }

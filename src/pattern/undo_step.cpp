@@ -1,5 +1,7 @@
-// Taking, comparing and putting back the texts of an undo step.
+// Working out, comparing and putting back the texts of an undo step.
 #include "pattern/undo_step.h"
+
+#include "common/undoids.h"
 
 #include <algorithm>
 
@@ -17,9 +19,9 @@ void AppendChanges(List& mine, const List& later, Same same)
     }
 }
 
-int OriginOf(const PatternEditor& editor)
+int OriginOf(int set, int pattern)
 {
-    return (editor.bufferSet() - 1) * PatternStore::kPatterns + editor.bufferPattern() - 1;
+    return (set - 1) * PatternStore::kPatterns + pattern - 1;
 }
 
 } // namespace
@@ -34,7 +36,7 @@ bool StepChanges::changesDocument() const
     return !rowColors.isEmpty() || !registers.isEmpty() || !entries.isEmpty();
 }
 
-void StepChanges::apply(PatternEditor& editor, bool after, bool redraw) const
+void StepChanges::apply(PatternEditor& editor, bool after) const
 {
     for (const BufferCellChange& c : cells) {
         const QString& text = after ? c.after : c.before;
@@ -53,15 +55,19 @@ void StepChanges::apply(PatternEditor& editor, bool after, bool redraw) const
     editor.setLadenEnabled(after ? guardAfter : guardBefore);
     const int origin = after ? originAfter : originBefore;
     editor.setBufferOrigin(origin / PatternStore::kPatterns + 1, origin % PatternStore::kPatterns + 1);
-    if (!redraw)
-        return;
     if (redrawAll) {
         editor.updateAllPatterns();
     } else {
         for (const quint16 p : redrawn)
             editor.UpdatePattern(p % PatternStore::kPatterns, p / PatternStore::kPatterns);
     }
-    editor.DrawDefine();
+    if (surface == SurfaceDrawing::Whole) {
+        editor.DrawDefine();
+    } else if (surface == SurfaceDrawing::Cells) {
+        for (const BufferCellChange& c : cells)
+            if (!c.data)
+                editor.drawPixel(c.column, c.row);
+    }
 }
 
 void StepChanges::append(const StepChanges& later)
@@ -79,21 +85,22 @@ void StepChanges::append(const StepChanges& later)
     for (const quint16 p : later.redrawn)
         if (!redrawn.contains(p))
             redrawn.append(p);
+    surface = std::max(surface, later.surface);
 }
 
 StepSnapshot StepSnapshot::take(const PatternEditor& editor, bool withStore)
 {
-    StepSnapshot s{editor.buffer(), editor.rowColors(), editor.registers(), editor.ladenEnabled(), OriginOf(editor),
-                   std::nullopt};
+    StepSnapshot s{editor.buffer(), editor.rowColors(), editor.registers(), editor.ladenEnabled(),
+                   OriginOf(editor.bufferSet(), editor.bufferPattern()), std::nullopt};
     if (withStore)
         s.store = editor.store();
     return s;
 }
 
-StepChanges StepSnapshot::changesTo(const PatternEditor& editor) const
+StepChanges StepSnapshot::changesTo(const StepSnapshot& later) const
 {
     StepChanges changes;
-    const EditBuffer& now = editor.buffer();
+    const EditBuffer& now = later.buffer;
     for (quint8 y = 0; y < EditBuffer::kHeight; ++y) {
         for (quint8 x = 0; x < EditBuffer::kWidth; ++x)
             if (buffer.grid(x, y) != now.grid(x, y))
@@ -104,37 +111,83 @@ StepChanges StepSnapshot::changesTo(const PatternEditor& editor) const
     }
     for (quint8 r = 0; r < RowColorTable::kRows; ++r)
         for (quint8 c = 0; c < RowColorTable::kColumns; ++c)
-            if (rowColors.at(c, r) != editor.rowColors().at(c, r))
-                changes.rowColors.append({c, r, rowColors.at(c, r), editor.rowColors().at(c, r)});
+            if (rowColors.at(c, r) != later.rowColors.at(c, r))
+                changes.rowColors.append({c, r, rowColors.at(c, r), later.rowColors.at(c, r)});
     for (quint8 k = 0; k < ColorRegisterSet::kCount; ++k)
-        if (registers[k] != editor.registers()[k])
-            changes.registers.append({k, registers[k], editor.registers()[k]});
-    if (store) {
+        if (registers[k] != later.registers[k])
+            changes.registers.append({k, registers[k], later.registers[k]});
+    if (store && later.store) {
         for (int b = 1; b <= PatternStore::kBanks; ++b)
             for (int c = 0; c < PatternStore::kCharacters; ++c)
                 for (int r = 0; r < PatternStore::kRows; ++r)
-                    if (store->entry(b, c, r) != editor.store().entry(b, c, r))
+                    if (store->entry(b, c, r) != later.store->entry(b, c, r))
                         changes.entries.append({quint8(b), quint8(c), quint8(r), store->entry(b, c, r),
-                                                editor.store().entry(b, c, r)});
+                                                later.store->entry(b, c, r)});
     }
     changes.guardBefore = guard;
-    changes.guardAfter = editor.ladenEnabled();
+    changes.guardAfter = later.guard;
     changes.originBefore = origin;
-    changes.originAfter = OriginOf(editor);
+    changes.originAfter = later.origin;
     return changes;
 }
 
-PatternStep::PatternStep(PatternEditor& editor, const QString& name, StepChanges changes)
-    : QUndoCommand(name), mEditor(editor), mChanges(std::move(changes))
+PatternDraft::PatternDraft(const PatternEditor& editor, bool withStore)
+    : StepSnapshot(take(editor, withStore)), mEditorStore(editor.store())
 {
 }
 
-void PatternStep::undo()
+void PatternDraft::setOrigin(int set, int pattern)
 {
-    mChanges.apply(mEditor, false, true);
+    origin = OriginOf(std::clamp(set, 1, PatternStore::kSets), std::clamp(pattern, 1, PatternStore::kPatterns));
 }
 
-void PatternStep::redo()
+void PatternDraft::redrawPattern(int x, int y)
 {
-    mChanges.apply(mEditor, true, !mEditor.pushing());
+    if (x < 0 || x >= PatternStore::kPatterns || y < 0 || y >= PatternStore::kSets)
+        return;
+    const quint16 p = quint16(PatternStore::kPatterns * y + x);
+    if (!redrawn.contains(p))
+        redrawn.append(p);
+}
+
+void PatternDraft::redrawSet(int y)
+{
+    for (int x = 0; x < PatternStore::kPatterns; ++x)
+        redrawPattern(x, y);
+}
+
+void PatternDraft::drawSurface(SurfaceDrawing drawing)
+{
+    surface = std::max(surface, drawing);
+}
+
+PatternStep::PatternStep(PatternEditor& editor, PatternStepKind kind, const QString& text, StepChanges changes,
+                         int typedCell, int stroke)
+    : RecordedStep(text), mEditor(editor), mKind(kind), mChanges(std::move(changes)), mTypedCell(typedCell),
+      mStroke(stroke)
+{
+}
+
+int PatternStep::id() const
+{
+    switch (mKind) {
+    case PatternStepKind::Typing:
+        return mTypedCell >= 0 ? kUndoPatternTyping : -1;
+    case PatternStepKind::Paint:
+        return mStroke > 0 ? kUndoPatternPaintStroke : -1;
+    case PatternStepKind::Loading:
+        return kUndoPatternLoading;
+    default:
+        return -1;
+    }
+}
+
+bool PatternStep::mergeWith(const QUndoCommand* other)
+{
+    // The ids agree: both are the same kind of step.
+    const auto* later = static_cast<const PatternStep*>(other);
+    if (later->mTypedCell != mTypedCell || later->mStroke != mStroke)
+        return false;
+    mChanges.append(later->mChanges);
+    return true;
 }

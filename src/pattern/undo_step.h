@@ -1,11 +1,11 @@
-// What an undo step of the pattern editor holds: the texts it changed, before and after, and the
-// overview patterns its operation drew; and the command base that puts them back.
+// What an undo step of the pattern editor holds: the texts it changed, before and after, and what
+// its operation draws; the draft an operation works out its change on; and the command.
 #pragma once
 
+#include "common/undostack.h"
 #include "pattern/patterneditor.h"
 
 #include <QList>
-#include <QUndoCommand>
 #include <optional>
 
 // A cell of the pixel grid (data false: column 0-7) or the byte grid (data true: half 0-1).
@@ -38,7 +38,14 @@ struct StoreEntryChange {
     QString after;
 };
 
-// The changed texts of one step; empty lists cost no allocation.
+// What a step draws on the editing surface and the preview, done or undone.
+enum class SurfaceDrawing : quint8 {
+    None,  // nothing (storing)
+    Cells, // the pixel cells it changed (painting)
+    Whole, // the whole pattern
+};
+
+// The changed texts of one step and what it draws; empty lists cost no allocation.
 struct StepChanges {
     QList<BufferCellChange> cells;
     QList<RowColorChange> rowColors;
@@ -52,19 +59,20 @@ struct StepChanges {
     // Overview patterns to redraw (set * 64 + pattern, from 0); all of them when redrawAll.
     QList<quint16> redrawn;
     bool redrawAll = false;
+    SurfaceDrawing surface = SurfaceDrawing::None;
 
     bool changesTexts() const;
     // Whether the step changes what the pattern file holds (store, registers, row colours).
     bool changesDocument() const;
-    // Puts the texts before (after false) or after the step back; with redraw, also redraws what the
-    // step drew.
-    void apply(PatternEditor& editor, bool after, bool redraw) const;
+    // Puts the texts before (after false) or after the step into the editor and draws what the
+    // step draws.
+    void apply(PatternEditor& editor, bool after) const;
     // Takes a later step on top of this one: its after texts win, its before texts count where this
     // step had not touched the text yet.
     void append(const StepChanges& later);
 };
 
-// The editor as a step found it. Copies of implicitly shared texts: taking one costs no text copy.
+// The texts a step may change. Copies of implicitly shared texts: taking one costs no text copy.
 struct StepSnapshot {
     EditBuffer buffer;
     RowColorTable rowColors;
@@ -74,32 +82,51 @@ struct StepSnapshot {
     std::optional<PatternStore> store; // only for steps that change the store
 
     static StepSnapshot take(const PatternEditor& editor, bool withStore);
-    // The texts that differ between this snapshot and the editor now.
-    StepChanges changesTo(const PatternEditor& editor) const;
+    // The texts that differ between this snapshot and a later one.
+    StepChanges changesTo(const StepSnapshot& later) const;
 };
 
-// The base of the pattern editor's commands: redo() writes the texts after the step, undo() the texts
-// before. The first redo runs inside the editor's push, after the operation drew its result: it
-// writes the texts and draws nothing; later ones redraw what the step drew.
-class PatternStep : public QUndoCommand {
-public:
-    void undo() override;
-    void redo() override;
-    // Whether the step changes what the pattern file holds (store, registers, row colours).
-    bool changesDocument() const { return mChanges.changesDocument(); }
+// What an operation works on before anything is pushed: a copy of the editor's texts, and what the
+// step is to draw. The editor stays as it is until the step is pushed.
+struct PatternDraft : StepSnapshot {
+    PatternDraft(const PatternEditor& editor, bool withStore);
 
-protected:
-    PatternStep(PatternEditor& editor, const QString& name, StepChanges changes);
+    // The store as the operation sees it: its own copy, or the editor's where it changes none.
+    const PatternStore& storeView() const { return store ? *store : mEditorStore; }
+    void setOrigin(int set, int pattern);
+    // Draws pattern x + 1 of set y + 1 (x 0-63, y 0-7) in the overview with the step.
+    void redrawPattern(int x, int y);
+    void redrawSet(int y);
+    void drawSurface(SurfaceDrawing surface);
+
+    QList<quint16> redrawn;
+    bool redrawAll = false;
+    SurfaceDrawing surface = SurfaceDrawing::None;
+
+private:
+    const PatternStore& mEditorStore;
+};
+
+// A step of the pattern editor. It merges by its kind: the cells of one paint stroke make one step,
+// and so do keystrokes into the same byte cell and loads that follow each other.
+class PatternStep final : public RecordedStep {
+public:
+    // typedCell: half * 16 + row of the byte cell a keystroke changed, -1 for other steps.
+    // stroke: the number of the paint stroke a painted cell belongs to, 0 for other steps.
+    PatternStep(PatternEditor& editor, PatternStepKind kind, const QString& text, StepChanges changes, int typedCell,
+                int stroke);
+    bool isEmpty() const override { return !mChanges.changesTexts(); }
+    int id() const override;
+    bool mergeWith(const QUndoCommand* other) override;
+    // Whether the step changes what the pattern file holds (store, registers, row colours).
+    bool changesFile() const override { return mChanges.changesDocument(); }
+
+private:
+    void apply(bool after) override { mChanges.apply(mEditor, after); }
 
     PatternEditor& mEditor;
+    PatternStepKind mKind;
     StepChanges mChanges;
-};
-
-// A step of the store or the colours; it never merges.
-class DocumentStep final : public PatternStep {
-public:
-    DocumentStep(PatternEditor& editor, const QString& name, StepChanges changes)
-        : PatternStep(editor, name, std::move(changes))
-    {
-    }
+    int mTypedCell;
+    int mStroke;
 };

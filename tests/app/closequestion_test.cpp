@@ -1,19 +1,16 @@
 // Closing the main window with unsaved work asks first: painted patterns not stored, the pattern
 // file, the level, a painted picture in the converter. Every case goes through the real close event.
 #include "app/closequestion.h"
-#include "app/windowset.h"
 #include "gui/converter/converterwindow.h"
 #include "gui/level/levelwindow.h"
 #include "gui/pattern/patternwindow.h"
-#include "support/scripteddialogs.h"
-#include "support/testutil.h"
+#include "support/windowsetfixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QImage>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -21,15 +18,14 @@ namespace {
 
 using SaveAnswer = UserDialogs::SaveAnswer;
 
-class CloseQuestionTest : public ::testing::Test {
+class CloseQuestionTest : public WindowSetFixture {
 public:
     void SetUp() override
     {
         // The shipped level disk, for the level editor's disk buttons.
         QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/oxildisk.atr"),
                     folder.filePath(QStringLiteral("oxildisk.atr")));
-        set = std::make_unique<WindowSet>(dialogs, opener, folder.path());
-        set->patternWindow()->show();
+        build().patternWindow()->show();
         // No start-up file in the folder: its error box is no part of these tests.
         dialogs.errors.clear();
     }
@@ -94,10 +90,6 @@ public:
         QTest::mouseClick(image, Qt::LeftButton, {}, at(1));
     }
 
-    QTemporaryDir folder;
-    ScriptedDialogs dialogs;
-    RecordingOpener opener;
-    std::unique_ptr<WindowSet> set;
 };
 
 struct Case {

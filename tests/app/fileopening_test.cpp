@@ -2,7 +2,6 @@
 // load button would, in turn, and a file that fails leaves the others to open.
 #include "app/commandline.h"
 #include "app/fileopening.h"
-#include "app/windowset.h"
 #include "level/leveldocument.h"
 #include "gui/level/levelwindow.h"
 #include "level/levelfile.h"
@@ -10,7 +9,7 @@
 #include "pattern/patterneditor.h"
 #include "gui/pattern/patternwindow.h"
 #include "support/dragdrop.h"
-#include "support/scripteddialogs.h"
+#include "support/windowsetfixture.h"
 
 #include <QApplication>
 #include <QDropEvent>
@@ -18,7 +17,6 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 #include <QWidget>
@@ -26,7 +24,7 @@
 
 namespace {
 
-class FileOpeningTest : public ::testing::Test {
+class FileOpeningTest : public WindowSetFixture {
 protected:
     void SetUp() override
     {
@@ -37,9 +35,7 @@ protected:
         level.setTitle(QStringLiteral("Am See"));
         levelFile = folder.filePath(QStringLiteral("see.la8"));
         SaveLevelFile(level, levelFile);
-        windows = std::make_unique<WindowSet>(dialogs, opener, folder.path());
-        windows->showMain();
-        opening = std::make_unique<FileOpening>(*windows, dialogs);
+        opening = std::make_unique<FileOpening>(start(), dialogs);
     }
 
     QString writeFont(const QString& name, const QString& f1Caption)
@@ -58,17 +54,13 @@ protected:
             return edit->text();
         return QStringLiteral("<no %1>").arg(QLatin1String(name));
     }
-    QString fontLabel() const { return text(windows->patternWindow(), "Label12"); }
-    QString levelLabel() const { return text(windows->levelWindow(), "Label13"); }
+    QString fontLabel() const { return text(set->patternWindow(), "Label12"); }
+    QString levelLabel() const { return text(set->levelWindow(), "Label13"); }
 
     // Drags the files onto a widget and drops them there; true when the drag was taken.
     bool drop(QWidget* target, const QStringList& files) { return DragAndDrop(target, files).entered; }
 
-    QTemporaryDir folder;
-    ScriptedDialogs dialogs;
-    RecordingOpener opener;
     QString font, levelFile;
-    std::unique_ptr<WindowSet> windows;
     std::unique_ptr<FileOpening> opening;
 };
 
@@ -77,9 +69,9 @@ TEST_F(FileOpeningTest, PatternAndLevelFilesOpenInTurn)
     ASSERT_EQ(fontLabel(), QStringLiteral("Font: Vorarado.fa8"));
     opening->open({font, levelFile});
     EXPECT_EQ(fontLabel(), QStringLiteral("Font: Eigen.fa8"));
-    EXPECT_TRUE(windows->levelWindow()->isVisible());
+    EXPECT_TRUE(set->levelWindow()->isVisible());
     EXPECT_EQ(levelLabel(), QStringLiteral("Level: see.la8"));
-    EXPECT_EQ(text(windows->levelWindow(), "edittitel").trimmed(), QStringLiteral("am see"));
+    EXPECT_EQ(text(set->levelWindow(), "edittitel").trimmed(), QStringLiteral("am see"));
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(QLatin1Char('\n')).toStdString();
 }
 
@@ -100,20 +92,20 @@ TEST_F(FileOpeningTest, AFileThatFailsShowsItsMessageAndTheNextOneStillOpens)
 TEST_F(FileOpeningTest, DropsOnTheMainWindowAndTheLevelEditorOpenTheFiles)
 {
     // On a text field too: the file is opened, not its name typed in.
-    QLineEdit* field = windows->patternWindow()->findChild<QLineEdit*>();
+    QLineEdit* field = set->patternWindow()->findChild<QLineEdit*>();
     ASSERT_NE(field, nullptr);
     const QString before = field->text();
     EXPECT_TRUE(drop(field, {font}));
     EXPECT_EQ(fontLabel(), QStringLiteral("Font: Eigen.fa8"));
     EXPECT_EQ(field->text(), before);
 
-    QTest::mouseClick(windows->patternWindow()->findChild<QPushButton*>(QStringLiteral("ButtonMap")), Qt::LeftButton);
-    ASSERT_TRUE(windows->levelWindow()->isVisible());
-    EXPECT_TRUE(drop(windows->levelWindow(), {levelFile}));
+    QTest::mouseClick(set->patternWindow()->findChild<QPushButton*>(QStringLiteral("ButtonMap")), Qt::LeftButton);
+    ASSERT_TRUE(set->levelWindow()->isVisible());
+    EXPECT_TRUE(drop(set->levelWindow(), {levelFile}));
     EXPECT_EQ(levelLabel(), QStringLiteral("Level: see.la8"));
 
     // Other files are left to the control under the pointer; the windows refuse them.
-    EXPECT_FALSE(drop(windows->levelWindow(), {folder.filePath(QStringLiteral("bild.bmp"))}));
+    EXPECT_FALSE(drop(set->levelWindow(), {folder.filePath(QStringLiteral("bild.bmp"))}));
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(QLatin1Char('\n')).toStdString();
 }
 

@@ -2,15 +2,13 @@
 // makes closing silent; a load or a drop over unsaved work asks first; a drop is taken as a copy; a
 // file that cannot be loaded changes nothing. All through the real close, click and drop events.
 #include "app/fileopening.h"
-#include "app/windowset.h"
 #include "common/textfile.h"
 #include "gui/level/levelwindow.h"
 #include "gui/pattern/patternwindow.h"
 #include "level/levelfile.h"
 #include "pattern/fontfile.h"
 #include "support/dragdrop.h"
-#include "support/scripteddialogs.h"
-#include "support/testutil.h"
+#include "support/windowsetfixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -19,7 +17,6 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 #include <functional>
@@ -29,7 +26,7 @@ namespace {
 
 using SaveAnswer = UserDialogs::SaveAnswer;
 
-class UnsavedWorkTest : public ::testing::Test {
+class UnsavedWorkTest : public WindowSetFixture {
 public:
     void SetUp() override
     {
@@ -46,19 +43,17 @@ public:
         level.InitEmptyLevel(1);
         levelFile = folder.filePath(QStringLiteral("see.la8"));
         SaveLevelFile(level, levelFile);
-        windows = std::make_unique<WindowSet>(dialogs, opener, folder.path());
-        windows->showMain();
-        opening = std::make_unique<FileOpening>(*windows, dialogs);
+        opening = std::make_unique<FileOpening>(start(), dialogs);
     }
     void restart()
     {
         opening.reset();
-        windows.reset();
+        set.reset();
         dialogs = ScriptedDialogs();
         SetUp();
     }
 
-    PatternWindow* main() const { return windows->patternWindow(); }
+    PatternWindow* main() const { return set->patternWindow(); }
     PatternEditor& editor() const { return main()->editor(); }
     void press(QWidget* window, const char* name)
     {
@@ -109,11 +104,7 @@ public:
         return result.dropAction;
     }
 
-    QTemporaryDir folder;
-    ScriptedDialogs dialogs;
-    RecordingOpener opener;
     QString other, levelFile;
-    std::unique_ptr<WindowSet> windows;
     std::unique_ptr<FileOpening> opening;
 };
 
@@ -191,7 +182,7 @@ TEST_F(UnsavedWorkTest, LoadsAndDropsOverUnsavedWorkAskFirst)
     // The level: a changed level asks before another is loaded, by button or drop.
     restart();
     press(main(), "ButtonMap");
-    LevelWindow* level = windows->levelWindow();
+    LevelWindow* level = set->levelWindow();
     auto* author = Control<QLineEdit>(level, "editautor");
     author->setFocus();
     QTest::keyClicks(author, QStringLiteral("ich"));
@@ -217,7 +208,7 @@ TEST_F(UnsavedWorkTest, AFileThatCannotBeLoadedChangesNothing)
         {"kurz", JoinWindows1252Lines(fontLines.mid(0, 2000))},
     };
     press(main(), "ButtonMap");
-    LevelWindow* level = windows->levelWindow();
+    LevelWindow* level = set->levelWindow();
     const QString levelLabel = label(level, "Label13");
     const QStringList levelLines = LevelFileLines(level->document());
     const QImage overview = editor().overview().copy();

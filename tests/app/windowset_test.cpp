@@ -1,7 +1,6 @@
 // The window set as the program builds it: order, captions, start-up file, opening buttons,
 // the code window and the error guard.
 #include "gui/common/codewindow.h"
-#include "app/windowset.h"
 #include "gui/common/colorpanel.h"
 #include "gui/common/deferredwindow.h"
 #include "gui/level/levelwindow.h"
@@ -10,9 +9,8 @@
 #include "gui/pattern/patternwindow.h"
 #include "gui/sound/soundwindow.h"
 #include "gui/splitter/splitterwindow.h"
-#include "support/scripteddialogs.h"
-#include "support/testutil.h"
 #include "common/packedcolor_picture.h"
+#include "support/windowsetfixture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -22,16 +20,14 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
 
-class WindowSetTest : public ::testing::Test {
+class WindowSetTest : public WindowSetFixture {
 protected:
-    void build() { set = std::make_unique<WindowSet>(dialogs, opener, folder.path()); }
 
     // A start-up file with its own registers; the store gets `change` before it is written.
     template <class Change>
@@ -57,10 +53,6 @@ protected:
         return writeStartupFile([](PatternEditor&) {});
     }
 
-    QTemporaryDir folder;
-    ScriptedDialogs dialogs;
-    RecordingOpener opener;
-    std::unique_ptr<WindowSet> set;
 };
 
 TEST_F(WindowSetTest, EightWindowsInCreationOrderWithTheirCaptions)

@@ -94,7 +94,7 @@ TEST_F(CliLevelAsmWindowTest, PrintsWhatTheWindowWrites)
     doc.writeCell(77, 8, 100);
     doc.setCode(30, 1, QStringLiteral("x"));
     doc.setColorEntry(3, 4, {QStringLiteral("C4"), 0, 0});
-    const QString level = dir.filePath(QStringLiteral("window.la8"));
+    const QString level = folder.filePath(QStringLiteral("window.la8"));
     SaveLevelFile(doc, level);
     dialogs.fileAnswers = {level};
     Control<QTabWidget>(map, "PageControl1")->setCurrentIndex(0);

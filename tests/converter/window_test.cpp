@@ -9,6 +9,7 @@
 #include "gui/palette/palettewindow.h"
 #include "support/scripteddialogs.h"
 #include "support/testutil.h"
+#include "support/windowsetfixture.h"
 
 #include "converter/graphicsexport.h"
 #include "common/packedcolor_picture.h"
@@ -32,12 +33,12 @@
 
 namespace {
 
-class ConverterWindowTest : public ::testing::Test {
+class ConverterWindowTest : public WindowSetFixture {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        form = windows.converterWindow();
+        form = build().converterWindow();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
         // The window set's start-up file is missing in this folder; that error is not ours.
@@ -80,10 +81,6 @@ protected:
     }
 
     QTemporaryDir dir;
-    QTemporaryDir empty;
-    ScriptedDialogs dialogs;
-    RecordingOpener opener;
-    WindowSet windows{dialogs, opener, empty.path()};
     ConverterWindow* form = nullptr;
 };
 
@@ -277,7 +274,7 @@ TEST_F(ConverterWindowTest, DoubleClickAsksThePaletteAndTheAnswerLandsInTheCell)
     load(PaletteImage({{0x08, 0x00}}));
     click(Control<QPushButton>(form, "Button1"));
     doubleClickCell(2, 1);
-    PaletteWindow* palette = windows.paletteWindow();
+    PaletteWindow* palette = set->paletteWindow();
     ASSERT_TRUE(palette->isVisible());
     EXPECT_TRUE(Control<QPushButton>(palette, "Buttonwahl2")->isVisible());
     EXPECT_FALSE(Control<QPushButton>(palette, "Buttonwahl")->isVisible());

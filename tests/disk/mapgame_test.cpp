@@ -1,14 +1,12 @@
 // The level editor's game buttons in the window set: test-play, the level disk, the 15-sector export and the picture.
-#include "app/windowset.h"
 #include "disk/gamestarter.h"
 #include "disk/atrimage.h"
 #include "disk/levelgamefiles.h"
 #include "gui/level/levelwindow.h"
 #include "levelio/disklevelrecord.h"
 #include "gui/pattern/patternwindow.h"
-#include "support/scripteddialogs.h"
 #include "support/standinemulator.h"
-#include "support/testutil.h"
+#include "support/windowsetfixture.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -32,19 +30,18 @@ const QString kHint =
     QStringLiteral("\nEin Emulator lässt sich mit \u201EEmulator\u2026\u201C neben \u201ETest ATR\u201C wählen.");
 
 // A program folder with copies of the shipped start-up file, game and disk, and another current folder.
-class MapGameTest : public ::testing::Test {
+class MapGameTest : public WindowSetFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(programDir.isValid() && workDir.isValid());
+        ASSERT_TRUE(folder.isValid() && workDir.isValid());
         const QDir shipped(QCoreApplication::applicationDirPath());
         for (const char* name : {"Vorarado.fa8", "oxil.xex", "oxildisk.atr"})
-            ASSERT_TRUE(QFile::copy(shipped.filePath(QLatin1String(name)), programDir.filePath(QLatin1String(name))))
+            ASSERT_TRUE(QFile::copy(shipped.filePath(QLatin1String(name)), folder.filePath(QLatin1String(name))))
                 << name << ": build the shipped data first";
         oldCurrent = QDir::currentPath();
         QDir::setCurrent(workDir.path());
-        set = std::make_unique<WindowSet>(dialogs, opener, programDir.path());
-        set->showMain();
+        start();
         map = set->levelWindow();
     }
     void TearDown() override
@@ -63,14 +60,11 @@ protected:
         QTest::keyClick(spin, Qt::Key_Return);
     }
     QStringList log() const { return Control<QPlainTextEdit>(map, "Memo")->toPlainText().split(QLatin1Char('\n')); }
-    QString program(const char* name) const { return programDir.filePath(QLatin1String(name)); }
+    QString program(const char* name) const { return folder.filePath(QLatin1String(name)); }
     QString work(const char* name) const { return workDir.filePath(QLatin1String(name)); }
 
-    QTemporaryDir programDir, workDir;
+    QTemporaryDir workDir;
     QString oldCurrent;
-    ScriptedDialogs dialogs;
-    RecordingOpener opener;
-    std::unique_ptr<WindowSet> set;
     LevelWindow* map = nullptr;
 };
 
@@ -270,10 +264,7 @@ TEST_F(MapGameTest, EmulatorDialogKeepsTheCommandAcrossRuns)
     EXPECT_EQ(StoredEmulatorCommand(), QStringLiteral("emu-test --flag %f"));
 
     // Another run: a new window set reads the command back from the settings file.
-    set.reset();
-    set = std::make_unique<WindowSet>(dialogs, opener, programDir.path());
-    set->showMain();
-    map = set->levelWindow();
+    map = start().levelWindow();
     openEditor();
     click("ButtonEmulator");
     dialog = EmulatorDialogOf(map);

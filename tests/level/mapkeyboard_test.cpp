@@ -50,7 +50,7 @@ protected:
     // The level as "Level Datei speichern" writes it, read back.
     LevelDocument& saved()
     {
-        const QString path = dir.filePath(QStringLiteral("Tasten.la8"));
+        const QString path = folder.filePath(QStringLiteral("Tasten.la8"));
         dialogs.fileAnswers = {path};
         click("ButtonSaveFile");
         LoadLevelFile(file, path);

@@ -1,13 +1,11 @@
 // The level editor's first opening builds the page in front; the others are built when first shown,
 // and what they show and log is there when they are.
-#include "app/windowset.h"
 #include "level/leveldocument.h"
 #include "gui/level/levelwindow.h"
 #include "pattern/fontfile.h"
 #include "pattern/patterneditor.h"
 #include "gui/pattern/patternwindow.h"
-#include "support/scripteddialogs.h"
-#include "support/testutil.h"
+#include "support/windowsetfixture.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -15,21 +13,19 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
 
-class MapOpeningTest : public ::testing::Test {
+class MapOpeningTest : public WindowSetFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(folder.isValid());
         PatternEditor startup;
-        SaveFontFile(startup, dir.filePath(QStringLiteral("Vorarado.fa8")));
-        set = std::make_unique<WindowSet>(dialogs, opener, dir.path());
-        set->showMain();
+        SaveFontFile(startup, folder.filePath(QStringLiteral("Vorarado.fa8")));
+        start();
         // Opened as the user opens it; the window set is not asked for the window, which would build
         // every control for its caller.
         QTest::mouseClick(Control<QPushButton>(set->patternWindow(), "ButtonMap"), Qt::LeftButton);
@@ -43,10 +39,6 @@ protected:
     T* find(const char* name) { return map->findChild<T*>(QLatin1String(name)); }
     void showPage(int page) { find<QTabWidget>("PageControl1")->setCurrentIndex(page); }
 
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    RecordingOpener opener;
-    std::unique_ptr<WindowSet> set;
     QWidget* map = nullptr;
 };
 

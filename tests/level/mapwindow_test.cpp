@@ -36,7 +36,7 @@ class MapWindowTest : public MapWindowFixture {};
 TEST_F(MapWindowTest, CreatedHiddenWithTheDiskPathAndTheRegisterColours)
 {
     EXPECT_FALSE(map->isVisible());
-    EXPECT_EQ(log(), QStringList({dir.filePath(QStringLiteral("oxildisk.atr"))}));
+    EXPECT_EQ(log(), QStringList({folder.filePath(QStringLiteral("oxildisk.atr"))}));
     EXPECT_EQ(map->document().colorEntry(2, 7).hexText, set->patternWindow()->editor().registers()[2].code());
     EXPECT_TRUE(map->document().code(0, 0).isEmpty()); // no codes before the first opening
     EXPECT_EQ(Control<QTabWidget>(map, "PageControl1")->count(), 4);
@@ -121,7 +121,7 @@ TEST_F(MapWindowTest, TheRightButtonPaintsItsPatternIntoTheSavedFile)
     choose(17, Qt::RightButton);
     std::vector<QString> expected = map->document().gridCodes();
     drag(cell(40, 6), cell(49, 8), 30, Qt::RightButton);
-    const QString path = dir.filePath(QStringLiteral("rechts.la8"));
+    const QString path = folder.filePath(QStringLiteral("rechts.la8"));
     dialogs.fileAnswers = {path};
     click("ButtonSaveFile");
     ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'|').toStdString();
@@ -199,7 +199,7 @@ TEST_F(MapWindowTest, SaveAndLoadThroughTheDialogs)
     clickCell(20, 7);
     QTest::keyClicks(Control<QLineEdit>(map, "editautor"), QStringLiteral("Ein Autor Mit Langem Namen"));
     EXPECT_EQ(map->document().author(), QStringLiteral("Ein Autor Mit Langem Namen"));
-    const QString path = dir.filePath(QStringLiteral("Welt.la8"));
+    const QString path = folder.filePath(QStringLiteral("Welt.la8"));
     dialogs.fileAnswers = {std::nullopt, path};
     click("ButtonSaveFile"); // cancelled: nothing
     EXPECT_EQ(Control<QLabel>(map, "Label13")->text(), QStringLiteral(" Kein Level geladen"));
@@ -231,7 +231,7 @@ TEST_F(MapWindowTest, ALevelFileCutShortChangesNothingAndLeavesTheEditorUsable)
     open();
     const QString label = Control<QLabel>(map, "Label13")->text();
     const int time = Control<QSpinBox>(map, "SpinTime1")->value();
-    const QString path = WriteTestFile(dir, QStringLiteral("kurz.la8"), JoinWindows1252Lines(LevelFileLines(map->document()).mid(0, 100)));
+    const QString path = WriteTestFile(folder, QStringLiteral("kurz.la8"), JoinWindows1252Lines(LevelFileLines(map->document()).mid(0, 100)));
     dialogs.fileAnswers = {path};
     click("ButtonLoadFile");
     EXPECT_EQ(dialogs.errors,
@@ -267,14 +267,14 @@ TEST_F(MapWindowTest, CommandLinePictureMatchesTheWindow)
     map->document().setTableCell(LevelTable::Monsters, 3, 1, QStringLiteral("4"));
     map->document().setTableCell(LevelTable::Switches, 1, 3, QStringLiteral("12"));
     map->document().setTableCell(LevelTable::Switches, 3, 3, QStringLiteral("50"));
-    const QString level = dir.filePath(QStringLiteral("cli.la8"));
+    const QString level = folder.filePath(QStringLiteral("cli.la8"));
     dialogs.fileAnswers = {level, level};
     click("ButtonSaveFile");
     Control<QCheckBox>(map, "CheckBoxMonster")->click();
     Control<QCheckBox>(map, "CheckBoxschalter")->click();
     click("ButtonLoadFile");
     ASSERT_TRUE(dialogs.errors.isEmpty());
-    const QString picture = dir.filePath(QStringLiteral("cli.png"));
+    const QString picture = folder.filePath(QStringLiteral("cli.png"));
     QProcess cli;
     cli.start(QCoreApplication::applicationDirPath() + QStringLiteral("/tavrel-cli"),
               {QStringLiteral("render-level"), level, QStringLiteral("--font"), fontFile(), QStringLiteral("--overlays"),

@@ -130,10 +130,10 @@ TEST(Colors, RowGridSelectionStaysInsideTheTable)
 TEST(Animation, SpeedSetsTheInterval)
 {
     PatternEditor e;
-    EXPECT_EQ(e.animationInterval(), 300);
+    EXPECT_EQ(e.animation().interval(), 300);
     for (const auto& [speed, ms] : {std::pair{16, 320}, {1, 20}, {100, 2000}}) {
         e.setSpeed(speed);
-        EXPECT_EQ(e.animationInterval(), ms);
+        EXPECT_EQ(e.animation().interval(), ms);
     }
 }
 
@@ -148,7 +148,7 @@ TEST(Animation, PhaseListsAlternateTheirSets)
         e.document().setPatternByte(3, 4, 0, 0, QStringLiteral("3"));
         e.document().setPhases(QLatin1String(list));
         e.toggleAnimation();
-        EXPECT_TRUE(e.animationRunning());
+        EXPECT_TRUE(e.animation().running());
         EXPECT_EQ(info, QStringList({"2", "3", "#2"})) << list;
         QStringList seen;
         for (int i = 0; i < 4; ++i) {
@@ -170,7 +170,7 @@ TEST(Animation, StartStoresAndStopReloads)
     e.animationStep(); // set 2: empty
     EXPECT_EQ(e.buffer().data(0, 0), QStringLiteral("0"));
     e.toggleAnimation();
-    EXPECT_FALSE(e.animationRunning());
+    EXPECT_FALSE(e.animation().running());
     EXPECT_EQ(e.buffer().data(0, 0), QStringLiteral("42"));
 }
 
@@ -199,7 +199,7 @@ TEST(Animation, BadPhaseListsAreRefused)
         } catch (const TavrelError& error) {
             EXPECT_EQ(error.message(), QString::fromUtf8(c.message)) << c.list;
         }
-        EXPECT_FALSE(e.animationRunning()) << c.list;
+        EXPECT_FALSE(e.animation().running()) << c.list;
     }
 }
 
@@ -213,7 +213,7 @@ TEST(Animation, MoreThan64PhasesKeepTheFirst64)
     QStringList info;
     e.setInfoHandler([&](const QString& line) { info << line; });
     e.toggleAnimation();
-    EXPECT_EQ(e.phaseCount(), 64);
+    EXPECT_EQ(e.animation().phaseCount(), 64);
     EXPECT_EQ(info.last(), QStringLiteral("#70"));
-    EXPECT_EQ(e.phaseEntry(63), 63 % 8);
+    EXPECT_EQ(e.animation().phaseEntry(63), 63 % 8);
 }

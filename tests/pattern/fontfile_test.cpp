@@ -262,7 +262,7 @@ TEST(FontFile, FailedLoadsChangeNothing)
             b.setFontLabel(QStringLiteral("Font: mein.fa8"));
             b.setPaintText(QStringLiteral("3"));
             b.updateAllPatterns();
-            b.markSaved();
+            b.history().markSaved();
             const EditorState before = EditorState::of(b);
             try {
                 if (upper)

@@ -13,6 +13,7 @@
 #include "support/modaldialogs.h"
 #include "support/scripteddialogs.h"
 #include "support/testutil.h"
+#include "support/windowsetfixture.h"
 #include "common/packedcolor_picture.h"
 
 #include <QAccessible>
@@ -60,14 +61,9 @@ protected:
 };
 
 // The whole window set over a folder without a start-up file.
-class WindowSetTest : public ::testing::Test {
+class WindowSetTest : public WindowSetFixture {
 protected:
-    void SetUp() override { windows.showMain(); }
-
-    QTemporaryDir empty;
-    ScriptedDialogs dialogs;
-    RecordingOpener opener;
-    WindowSet windows{dialogs, opener, empty.path()};
+    void SetUp() override { start(); }
 };
 
 } // namespace
@@ -307,8 +303,8 @@ TEST(MainWindowStart, MissingStartupFileGivesOneErrorAndTheLabel)
 
 TEST_F(WindowSetTest, DefiningARegisterThroughThePalette)
 {
-    PatternWindow* form = windows.patternWindow();
-    PaletteWindow* palette = windows.paletteWindow();
+    PatternWindow* form = set->patternWindow();
+    PaletteWindow* palette = set->paletteWindow();
     form->editor().document().setPatternByte(1, 1, 0, 0, QStringLiteral("64")); // pixel 0 has code 1
     form->editor().Laden();
 
@@ -328,8 +324,8 @@ TEST_F(WindowSetTest, DefiningARegisterThroughThePalette)
 
 TEST_F(WindowSetTest, FontExportReplacesAndPlayerExportAppends)
 {
-    PatternWindow* form = windows.patternWindow();
-    CodeWindow* code = windows.codeWindow();
+    PatternWindow* form = set->patternWindow();
+    CodeWindow* code = set->codeWindow();
     form->editor().document().setEntry(3, 17, 1, QStringLiteral("60"));
 
     for (int i = 0; i < 2; ++i)
@@ -354,8 +350,8 @@ TEST_F(WindowSetTest, FontExportReplacesAndPlayerExportAppends)
 
 TEST_F(WindowSetTest, DoubleClickOnF4DefinesF4NotF3)
 {
-    PatternWindow* form = windows.patternWindow();
-    PaletteWindow* palette = windows.paletteWindow();
+    PatternWindow* form = set->patternWindow();
+    PaletteWindow* palette = set->paletteWindow();
     // A real double click: click, second press as a double click, release.
     QTest::mouseClick(Control<ColorPanel>(&*form, "Farbe4"), Qt::LeftButton);
     EXPECT_EQ(Control<QLineEdit>(&*form, "farbe")->text(), QStringLiteral("3")) << "F4's click selects code 3";
@@ -490,8 +486,8 @@ TEST_F(MainWindowTest, FieldsAreReadOutByTheirLabelsAndButtonsByTheirCurrentCapt
 // palette, the arrows walk its grid, F2 there hands the colour back.
 TEST_F(WindowSetTest, DefiningARegisterByKeyboardOnly)
 {
-    PatternWindow* form = windows.patternWindow();
-    PaletteWindow* palette = windows.paletteWindow();
+    PatternWindow* form = set->patternWindow();
+    PaletteWindow* palette = set->paletteWindow();
     for (ColorPanel* p : {Control<ColorPanel>(&*form, "Farbe0"), Control<ColorPanel>(&*form, "Farbe1"), Control<ColorPanel>(&*form, "Farbe2"), Control<ColorPanel>(&*form, "Farbe3"), Control<ColorPanel>(&*form, "Farbe4")})
         EXPECT_EQ(p->focusPolicy(), Qt::StrongFocus) << p->objectName().toStdString();
     QTest::keyClick(Control<ColorPanel>(&*form, "Farbe2"), Qt::Key_Space);
@@ -520,13 +516,13 @@ TEST_F(WindowSetTest, DefiningARegisterByKeyboardOnly)
 // Tab moves through the window: it never stays in a log or the code window, and never types into them.
 TEST_F(WindowSetTest, LogsAndTheCodeWindowLetTabMoveOn)
 {
-    PatternWindow* form = windows.patternWindow();
+    PatternWindow* form = set->patternWindow();
     QTest::mouseClick(Control<QPushButton>(&*form, "Button1"), Qt::LeftButton);
-    CodeWindow* code = windows.codeWindow();
+    CodeWindow* code = set->codeWindow();
     const QString before = code->code();
     for (QPlainTextEdit* log : {Control<QPlainTextEdit>(&*form, "Memo"), Control<QPlainTextEdit>(code, "Memocode"),
-                                Control<QPlainTextEdit>(windows.soundWindow(), "Memo1"),
-                                Control<QPlainTextEdit>(windows.splitterWindow(), "Memo1")}) {
+                                Control<QPlainTextEdit>(set->soundWindow(), "Memo1"),
+                                Control<QPlainTextEdit>(set->splitterWindow(), "Memo1")}) {
         EXPECT_TRUE(log->tabChangesFocus()) << log->objectName().toStdString();
     }
     QApplication::setActiveWindow(code);
@@ -597,8 +593,8 @@ TEST_F(MainWindowTest, ModeSwitchMovesNoOtherControl)
 // after a font export left the view at the head of a long text.
 TEST_F(WindowSetTest, PlayerExportScrollsToItsNewLines)
 {
-    PatternWindow* form = windows.patternWindow();
-    CodeWindow* code = windows.codeWindow();
+    PatternWindow* form = set->patternWindow();
+    CodeWindow* code = set->codeWindow();
     QTest::mouseClick(Control<QPushButton>(&*form, "Button1"), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(code));
     QPlainTextEdit* memo = Control<QPlainTextEdit>(code, "Memocode");

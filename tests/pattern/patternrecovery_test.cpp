@@ -38,7 +38,7 @@ PatternEditor Working(bool storeFirst)
             e.document().setSlot(i, j, QString::number((i * 13 + j * 5) % 256));
     e.document().setRegisterCaption(2, QStringLiteral("F2: Grün"));
     e.setFontLabel(QStringLiteral("Font: mein.fa8"));
-    e.markSaved();
+    e.history().markSaved();
     if (storeFirst) {
         e.setCurrentSet(4);
         e.setCurrentPattern(7);

@@ -376,3 +376,41 @@ TEST(Undo, TheHistoryKeepsAtMostItsLimit)
 }
 
 } // namespace
+
+namespace {
+
+// A step that changes no text is never pushed, so what could be redone stays: loading the bytes the
+// buffer already holds, painting cells with the code they have, storing an unchanged buffer.
+TEST(Undo, AStepThatChangesNothingKeepsTheRedo)
+{
+    const StepCase cases[] = {
+        {"Laden", kNothing, [](PatternEditor& e) { e.Laden(); }},
+        {"Malen", [](PatternEditor& e) { e.selectRegister(0); }, [](PatternEditor& e) {
+             e.surfaceMouseMove(3, 3, false);
+             e.surfaceMousePress();
+             e.surfaceMouseRelease(3, 3);
+         }},
+        {"Speichern", kNothing, [](PatternEditor& e) { e.Speichern(); }},
+        {"Eingabe", kNothing, [](PatternEditor& e) { e.typeData(0, 2, e.buffer().data(0, 2)); }},
+    };
+    for (const StepCase& c : cases) {
+        PatternEditor e;
+        Prepare(e);
+        // Pixel (0, 0) of pattern 5 in set 2 holds code 0 after this, whatever it held before.
+        e.setCurrentPattern(5);
+        e.typeData(0, 0, QStringLiteral("0"));
+        e.Speichern();
+        e.rotateRight();
+        e.undo();
+        ASSERT_TRUE(e.canRedo()) << c.name;
+        c.prepare(e);
+        const int size = e.historySize();
+        c.step(e);
+        EXPECT_EQ(e.historySize(), size) << c.name;
+        EXPECT_EQ(e.redoText(), QStringLiteral("Rechts")) << c.name;
+        e.redo();
+        EXPECT_EQ(e.undoText(), QStringLiteral("Rechts")) << c.name;
+    }
+}
+
+} // namespace

@@ -2,13 +2,11 @@
 // differently, with helpers that press, drag and choose as the system sends mouse events.
 #pragma once
 
-#include "app/windowset.h"
 #include "gui/level/levelpictureview.h"
 #include "gui/level/levelwindow.h"
 #include "pattern/fontfile.h"
 #include "gui/pattern/patternwindow.h"
-#include "support/scripteddialogs.h"
-#include "support/testutil.h"
+#include "support/windowsetfixture.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -23,11 +21,11 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-class MapWindowFixture : public ::testing::Test {
+class MapWindowFixture : public WindowSetFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(folder.isValid());
         // A start-up file whose set 1 draws every pattern differently.
         PatternEditor e;
         for (int c = 0; c < 128; ++c)
@@ -36,11 +34,10 @@ protected:
                 e.document().setEntry(2, c, r, QString::number((c * 13 + r * 51) % 256));
             }
         SaveFontFile(e, fontFile());
-        set = std::make_unique<WindowSet>(dialogs, opener, dir.path());
-        set->showMain();
+        start();
         map = set->levelWindow();
     }
-    QString fontFile() const { return dir.filePath(QStringLiteral("Vorarado.fa8")); }
+    QString fontFile() const { return folder.filePath(QStringLiteral("Vorarado.fa8")); }
     void open() { QTest::mouseClick(Control<QPushButton>(set->patternWindow(), "ButtonMap"), Qt::LeftButton); }
     void click(const char* name) { QTest::mouseClick(Control<QPushButton>(map, name), Qt::LeftButton); }
     QString carried(const char* label) { return Control<QLabel>(map, label)->text(); }
@@ -97,9 +94,5 @@ protected:
         send(Control<LevelPictureView>(map, "paintboxpattern"), QEvent::MouseButtonRelease, at, button, Qt::NoButton);
     }
 
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    RecordingOpener opener;
-    std::unique_ptr<WindowSet> set;
     LevelWindow* map = nullptr;
 };

@@ -3,10 +3,9 @@
 // This group runs under xvfb-run on the xcb platform, where the primary selection of a fresh
 // session is empty, as on a user's desktop.
 #include "level/levelplacement.h"
-#include "app/windowset.h"
 #include "gui/level/levelwindow.h"
 #include "gui/pattern/patternwindow.h"
-#include "support/scripteddialogs.h"
+#include "support/windowsetfixture.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -16,19 +15,18 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
 
-class TextFields : public ::testing::Test {
+class TextFields : public WindowSetFixture {
 protected:
     void SetUp() override
     {
         ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"))
             << "run this group in an X server: xvfb-run -a with QT_QPA_PLATFORM=xcb";
-        set = std::make_unique<WindowSet>(dialogs, opener, folder.path());
+        build();
     }
     void TearDown() override { QApplication::clipboard()->clear(QClipboard::Clipboard); }
 
@@ -78,11 +76,6 @@ protected:
         QApplication::clipboard()->clear(QClipboard::Clipboard);
         QApplication::clipboard()->clear(QClipboard::Selection);
     }
-
-    QTemporaryDir folder;
-    ScriptedDialogs dialogs;
-    RecordingOpener opener;
-    std::unique_ptr<WindowSet> set;
 };
 
 TEST_F(TextFields, MiddleClickWithAnEmptySelectionChangesNothing)

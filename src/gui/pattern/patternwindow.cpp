@@ -179,7 +179,7 @@ QLayout* PatternWindow::buildHeader()
 QLayout* PatternWindow::buildRowColorColumn()
 {
     // The row colours stand beside the surface, each table row level with its pattern row.
-    DrawGrid1 = Named(new ImageView(&mEditor.rowGrid(), this), "DrawGrid1");
+    DrawGrid1 = Named(new ImageView(&mEditor.picture().rowGrid(), this), "DrawGrid1");
     DrawGrid1->setAccessibleName(QStringLiteral("Zeilenfarben"));
     DrawGrid1->setKeyboardCells(QSize(21, 16), RowColorTable::kColumns, RowColorTable::kRows);
     DrawGrid1->hide();
@@ -200,14 +200,14 @@ QWidget* PatternWindow::buildSurface()
     Panel1 = Named(new QFrame(this), "Panel1");
     Panel1->setFixedSize(256, 256);
     SetWindowBackground(Panel1, PatternEditor::kFrameColor);
-    PaintBox = Named(new ImageView(&mEditor.surface(), Panel1), "PaintBox");
+    PaintBox = Named(new ImageView(&mEditor.picture().surface(), Panel1), "PaintBox");
     PaintBox->move(1, 1);
     return Panel1;
 }
 
 QLayout* PatternWindow::buildPreviewColumn()
 {
-    Image1 = Named(new ImageView(&mEditor.preview(), this), "Image1");
+    Image1 = Named(new ImageView(&mEditor.picture().preview(), this), "Image1");
     Label8 = label(QStringLiteral("Animationsphasen mit ; getrennt"), "Label8", this);
     Editphasen = Named(new QLineEdit(QStringLiteral("1;2;1;3"), this), "Editphasen");
     Editphasen->setFixedWidth(160);
@@ -331,7 +331,7 @@ QLayout* PatternWindow::buildOverview()
     ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox1->setFrameShape(QFrame::NoFrame);
     ScrollBox1->setFocusPolicy(Qt::NoFocus); // the overview in it takes the keyboard
-    paintboxall = Named(new ImageView(&mEditor.overview(), ScrollBox1), "paintboxall");
+    paintboxall = Named(new ImageView(&mEditor.picture().overview(), ScrollBox1), "paintboxall");
     // By keyboard: the arrows choose as a click does, Return opens the pattern as a double click.
     paintboxall->setKeyboardCells(QSize(32, 32), PatternStore::kPatterns, PatternStore::kSets);
     paintboxall->setReturnDoubleClicks(true);
@@ -641,7 +641,7 @@ void PatternWindow::refresh(EditorParts parts)
         refreshFntBanks();
     }
     if (parts & (EditorPart::Guard | EditorPart::Animation))
-        ButtonLaden->setEnabled(mEditor.ladenEnabled() && !mEditor.animationRunning());
+        ButtonLaden->setEnabled(mEditor.ladenEnabled() && !mEditor.animation().running());
     if (parts & EditorPart::FontLabel)
         Label12->setText(mEditor.fontLabel());
     if (parts & EditorPart::Phases && Editphasen->text() != mEditor.document().phases())

@@ -82,7 +82,7 @@ void PatternWindow::ButtonFarbeInitClick()
 void PatternWindow::SpinEdit1Change(int value)
 {
     mEditor.setSpeed(value);
-    Timer1->setInterval(mEditor.animationInterval());
+    Timer1->setInterval(mEditor.animation().interval());
 }
 
 void PatternWindow::setAnimationControlsEnabled(bool enabled)
@@ -96,11 +96,11 @@ void PatternWindow::ButtonanimClick()
 {
     mEditor.document().setPhases(Editphasen->text());
     mEditor.toggleAnimation();
-    const bool running = mEditor.animationRunning();
+    const bool running = mEditor.animation().running();
     Buttonanim->setText(running ? QStringLiteral("Stop Anim") : QStringLiteral("Start Anim"));
     setAnimationControlsEnabled(!running);
     if (running) {
-        Timer1->setInterval(mEditor.animationInterval());
+        Timer1->setInterval(mEditor.animation().interval());
         Timer1->start();
     } else {
         Timer1->stop();

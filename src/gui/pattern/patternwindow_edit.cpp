@@ -100,10 +100,10 @@ void PatternWindow::connectHistoryKeys()
 void PatternWindow::refreshHistory()
 {
     QStringList lines;
-    if (mEditor.canUndo())
-        lines << QStringLiteral("Rückgängig (Strg+Z): ") + mEditor.undoText();
-    if (mEditor.canRedo())
-        lines << QStringLiteral("Wiederholen (Strg+Umschalt+Z, Strg+Y): ") + mEditor.redoText();
+    if (mEditor.history().canUndo())
+        lines << QStringLiteral("Rückgängig (Strg+Z): ") + mEditor.history().undoText();
+    if (mEditor.history().canRedo())
+        lines << QStringLiteral("Wiederholen (Strg+Umschalt+Z, Strg+Y): ") + mEditor.history().redoText();
     if (lines.isEmpty())
         lines << QStringLiteral("Rückgängig: Strg+Z, Wiederholen: Strg+Umschalt+Z oder Strg+Y");
     PaintBox->setToolTip(lines.join(QLatin1Char('\n')));

@@ -105,7 +105,7 @@ std::vector<UnsavedWork> PatternWindow::unsavedWork()
         {QStringLiteral("Pattern-Editor: gemalte Änderungen, noch nicht mit \"Speichern\" ins Pattern-Set übernommen"),
          [this] { return mEditor.bufferModified(); }, [this] { ButtonSpeichern->click(); }},
         {QStringLiteral("Font Datei: Pattern-Sets, Farben, Zeilenfarben oder Phasen geändert"),
-         [this] { return mEditor.documentModified(); }, [this] { ButtonSaveFile->click(); }},
+         [this] { return mEditor.history().documentModified(); }, [this] { ButtonSaveFile->click(); }},
     };
 }
 
