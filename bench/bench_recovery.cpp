@@ -2,6 +2,8 @@
 #include "benchpattern.h"
 #include "common/recoverystore.h"
 #include "common/recoverywriter.h"
+#include "converter/converterrecovery.h"
+#include "converter/graphicsconverter.h"
 #include "level/leveldocument.h"
 #include "level/levelfile.h"
 #include "pattern/fontfile.h"
@@ -56,6 +58,55 @@ void BM_RecoveryOnALevelChange(benchmark::State& state)
     writer.endCleanly();
 }
 BENCHMARK(BM_RecoveryOnALevelChange)->Unit(benchmark::kMicrosecond);
+
+// A pixel painted into a 1920 x 1080 picture in the converter, in the worst case: right after a copy
+// was written, so that the picture shares its pixels with the snapshot and this pixel makes the
+// picture copy itself. Between writes (at least a second apart) a pixel costs only its handing over.
+void BM_RecoveryOnAPaintedPixelAfterAWrite(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    RecoveryStore store(dir.path(), CurrentProcess());
+    RecoveryWriter writer(store, [](const QString&) {});
+    GraphicsConverter converter;
+    QImage picture(1920, 1080, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    converter.TakePicture(picture);
+    int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        writer.flush();
+        state.ResumeTiming();
+        converter.setPixel(n % 1920, n / 1920 % 1080, PackedColor(n & 0xFFFFFF));
+        ++n;
+        if (converter.pictureModified())
+            writer.changedLater(kConverterRecoveryKind, [&converter] { return ConverterRecoverySnapshot(converter); });
+    }
+    writer.endCleanly();
+}
+// The worst case: a pixel painted while the copy is being encoded, so that the picture still shares its
+// pixels with the snapshot and the pixel makes it copy them (once per write, at most once a second).
+void BM_RecoveryOnAPaintedPixelWhileWritten(benchmark::State& state)
+{
+    GraphicsConverter converter;
+    QImage picture(1920, 1080, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    converter.TakePicture(picture);
+    int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::function<QByteArray()> encoding = ConverterRecoverySnapshot(converter);
+        state.ResumeTiming();
+        converter.setPixel(n % 1920, n / 1920 % 1080, PackedColor(n & 0xFFFFFF));
+        ++n;
+        state.PauseTiming();
+        encoding = {};
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_RecoveryOnAPaintedPixelWhileWritten)->Unit(benchmark::kMicrosecond);
+
+// Each iteration waits for a whole copy to be encoded and written (paused), so the count is fixed.
+BENCHMARK(BM_RecoveryOnAPaintedPixelAfterAWrite)->Unit(benchmark::kMicrosecond)->Iterations(40);
 
 // Off the window's thread: making the copy's bytes from both snapshots and writing it through the
 // checked save (with its sync to the disk).

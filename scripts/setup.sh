@@ -35,6 +35,10 @@ if [ "${TAVREL_INSTALL_EMULATOR:-}" = 1 ] && ! dpkg-query -W -f='${Status}' atar
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends atari800
 fi
+# A caller that builds elsewhere only (scripts/sanitize) stops here.
+if [ "${TAVREL_SETUP_ONLY:-}" = 1 ]; then
+  return 0
+fi
 if [ ! -f build/build.ninja ]; then
   # Optimised as for use, without debug information, with each target's common headers parsed once:
   # a build from scratch (as in CI) takes about a third less time so.

@@ -15,12 +15,14 @@ CloseQuestion::CloseQuestion(QWidget* mainWindow, UserDialogs& dialogs, std::vec
 #ifndef QT_NO_SESSIONMANAGER
     // The session manager asks each program before the session ends; a cancel keeps the session.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
-        if (!manager.allowsInteraction())
-            return;
-        const bool end = mayEnd();
-        manager.release();
-        if (!end)
-            manager.cancel();
+        struct Request : SessionEndRequest {
+            explicit Request(QSessionManager& manager) : manager(manager) {}
+            bool allowsInteraction() override { return manager.allowsInteraction(); }
+            void release() override { manager.release(); }
+            void cancel() override { manager.cancel(); }
+            QSessionManager& manager;
+        } request(manager);
+        sessionEnding(request);
     });
 #endif
 }
@@ -44,6 +46,16 @@ bool CloseQuestion::mayEnd()
         end = mDiscarded = true;
     mAsking = false;
     return end;
+}
+
+void CloseQuestion::sessionEnding(SessionEndRequest& request)
+{
+    if (!request.allowsInteraction())
+        return;
+    const bool end = mayEnd();
+    request.release();
+    if (!end)
+        request.cancel();
 }
 
 bool CloseQuestion::eventFilter(QObject* watched, QEvent* event)

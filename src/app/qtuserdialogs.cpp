@@ -78,8 +78,25 @@ UserDialogs::Answer QtUserDialogs::confirm(const QString& text)
 
 UserDialogs::SaveAnswer QtUserDialogs::askSave(const QString& text)
 {
-    const int button =
-        showBox(QMessageBox::Warning, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    const QString shown = DisplayText(text);
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), shown,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, mParent ? mParent : QApplication::activeWindow());
+    if (shown != text)
+        box.setDetailedText(text);
+    // Each answer has its key (Alt+S, Alt+V, Alt+A), so the question is answered without the mouse.
+    const struct {
+        QMessageBox::StandardButton button;
+        const char* text;
+        const char* name;
+    } answers[] = {{QMessageBox::Save, "&Speichern", "ButtonSpeichern"},
+                   {QMessageBox::Discard, "&Verwerfen", "ButtonVerwerfen"},
+                   {QMessageBox::Cancel, "&Abbrechen", "ButtonAbbrechen"}};
+    for (const auto& answer : answers) {
+        box.button(answer.button)->setText(QString::fromUtf8(answer.text));
+        box.button(answer.button)->setObjectName(QLatin1String(answer.name));
+    }
+    box.setDefaultButton(QMessageBox::Save);
+    const int button = box.exec();
     if (button == QMessageBox::Save)
         return SaveAnswer::Save;
     return button == QMessageBox::Discard ? SaveAnswer::Discard : SaveAnswer::Cancel;

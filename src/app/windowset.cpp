@@ -37,6 +37,11 @@ WindowSet::WindowSet(UserDialogs& dialogs, DesktopOpener& opener, const ToolFold
     mConverter = std::make_unique<ConverterWindow>(dialogs);
     mSound = std::make_unique<SoundWindow>(dialogs);
     mSplitter = std::make_unique<SplitterWindow>(dialogs);
+    // Closing the main window ends the program, whichever other windows are open (the close question
+    // has asked for all their work by then).
+    for (QWidget* other : std::initializer_list<QWidget*>{mPalette.get(), mLevel.get(), mLevelBytes.get(), mCode.get(),
+                                                          mConverter.get(), mSound.get(), mSplitter.get()})
+        other->setAttribute(Qt::WA_QuitOnClose, false);
 
     // Whatever the window manager makes of the placement, every window stays whole on the screen.
     // (The members, not windows(), which would build every window's controls now.)
@@ -79,14 +84,18 @@ void WindowSet::askBeforeUnsavedWorkIsLost(UserDialogs& dialogs)
     new CloseQuestion(mPattern.get(), dialogs, std::move(work));
 }
 
-void WindowSet::followUnsavedWork(std::function<void()> pattern, std::function<void()> level)
+void WindowSet::followUnsavedWork(std::function<void()> pattern, std::function<void()> level, std::function<void()> converter)
 {
     mPattern->setWorkChanged(pattern);
     mLevel->setWorkChanged(level);
     QObject::disconnect(mLevelWork);
+    QObject::disconnect(mConverterWork);
     // Every change of the level, also from the byte view, which is no part of the level window.
     if (level)
         mLevelWork = QObject::connect(&mLevel->document(), &LevelDocument::changed, mLevel.get(), [level] { level(); });
+    if (converter)
+        mConverterWork = QObject::connect(&mConverter->converter(), &GraphicsConverter::workChanged, mConverter.get(),
+                                          [converter] { converter(); });
 }
 
 WindowSet::~WindowSet() = default;

@@ -48,8 +48,9 @@ public:
     void showMain();
 
     // What is unsaved may have changed: `pattern` runs after the pattern editor's changes, `level` after
-    // the level's (the recovery copy follows them). Empty functions end it.
-    void followUnsavedWork(std::function<void()> pattern, std::function<void()> level);
+    // the level's, `converter` after the converter's picture was painted, replaced or saved (the recovery
+    // copy follows them). Empty functions end it.
+    void followUnsavedWork(std::function<void()> pattern, std::function<void()> level, std::function<void()> converter);
 
 private:
     // The level editor's game files; made before and gone after the windows.
@@ -59,6 +60,7 @@ private:
     void askBeforeUnsavedWorkIsLost(UserDialogs& dialogs);
 
     QMetaObject::Connection mLevelWork;
+    QMetaObject::Connection mConverterWork;
     std::unique_ptr<PatternWindow> mPattern;
     std::unique_ptr<PaletteWindow> mPalette;
     std::unique_ptr<LevelWindow> mLevel;

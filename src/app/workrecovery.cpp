@@ -4,6 +4,9 @@
 #include "app/windowset.h"
 #include "common/errors.h"
 #include "common/userdialogs.h"
+#include "converter/converterrecovery.h"
+#include "gui/common/controls.h"
+#include "gui/converter/converterwindow.h"
 #include "gui/level/levelwindow.h"
 #include "gui/pattern/patternwindow.h"
 #include "level/levelfile.h"
@@ -17,6 +20,8 @@ QString RecoveryKindName(const QString& kind)
         return QStringLiteral("Pattern-Editor und Font Datei");
     if (kind == kLevelRecoveryKind)
         return QStringLiteral("Level Editor");
+    if (kind == kConverterRecoveryKind)
+        return QStringLiteral("Grafikconverter (bemaltes Bild)");
     return kind;
 }
 
@@ -24,12 +29,12 @@ WorkRecovery::WorkRecovery(WindowSet& windows, UserDialogs& dialogs, const QStri
     : mWindows(windows), mDialogs(dialogs), mStore(dataFolder, CurrentProcess()),
       mWriter(mStore, [this](const QString& text) { mDialogs.message(text); })
 {
-    mWindows.followUnsavedWork([this] { patternChanged(); }, [this] { levelChanged(); });
+    mWindows.followUnsavedWork([this] { patternChanged(); }, [this] { levelChanged(); }, [this] { converterChanged(); });
 }
 
 WorkRecovery::~WorkRecovery()
 {
-    mWindows.followUnsavedWork({}, {});
+    mWindows.followUnsavedWork({}, {}, {});
 }
 
 void WorkRecovery::patternChanged()
@@ -50,6 +55,16 @@ void WorkRecovery::levelChanged()
         mWriter.changed(kLevelRecoveryKind, std::nullopt);
 }
 
+void WorkRecovery::converterChanged()
+{
+    const GraphicsConverter& converter = mWindows.converterWindow()->converter();
+    if (converter.pictureModified())
+        // Taken when the copy is written: a snapshot per painted pixel would copy the whole picture.
+        mWriter.changedLater(kConverterRecoveryKind, [&converter] { return ConverterRecoverySnapshot(converter); });
+    else
+        mWriter.changed(kConverterRecoveryKind, std::nullopt);
+}
+
 void WorkRecovery::endCleanly()
 {
     mWriter.endCleanly();
@@ -66,6 +81,10 @@ QString WorkRecovery::restore(const RecoveryPart& part, const QString& source)
             LevelWindow* level = mWindows.levelWindow();
             level->LevelEditorOpen();
             level->restoreLevel(part.bytes, source);
+        } else if (part.kind == kConverterRecoveryKind) {
+            ConverterWindow* converter = mWindows.converterWindow();
+            RestoreConverterRecovery(converter->converter(), part.bytes, source);
+            ShowWindow(converter);
         }
         return QString();
     } catch (const TavrelError& error) {
@@ -109,6 +128,7 @@ void WorkRecovery::offerLeftWork()
     // What came back is in this process's copy before the old copies go.
     patternChanged();
     levelChanged();
+    converterChanged();
     mWriter.flush();
     mStore.removeTakenCopies();
     if (!failures.isEmpty())

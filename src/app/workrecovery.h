@@ -24,6 +24,7 @@ public:
     // The pattern editor's or the level's work may have changed: its part of the copy follows.
     void patternChanged();
     void levelChanged();
+    void converterChanged();
     // The program ends cleanly: this process's copy goes.
     void endCleanly();
     // Writes what is pending now (tests, and after restoring).

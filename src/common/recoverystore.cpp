@@ -10,6 +10,7 @@
 #include <QIODevice>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <cerrno>
@@ -24,8 +25,9 @@ constexpr quint32 kVersion = 1;
 constexpr int kHashSize = 20; // SHA-1
 // More parts than any program keeps: a count above it is damage.
 constexpr quint32 kMaxParts = 64;
-// A copy holds a pattern file and a level with their extras: far below this.
-constexpr qint64 kMaxCopySize = 4 * 1024 * 1024;
+// A copy holds a pattern file, a level and the converter's painted picture with their extras; the
+// largest copy written is the largest read back.
+constexpr qint64 kMaxCopySize = kMaxByteFileSize;
 
 const QString kSuffix = QStringLiteral(".kopie");
 
@@ -157,7 +159,18 @@ void RecoveryStore::write(const RecoveryCopy& copy) const
 {
     // A data folder that is a file, or cannot be made: the save below names the reason.
     QDir().mkpath(mFolder);
-    WriteByteFile(ownFile(), SerialiseRecoveryCopy(copy));
+    const QByteArray bytes = SerialiseRecoveryCopy(copy);
+    // Not written at all rather than written and then refused at the next start.
+    if (bytes.size() > kMaxCopySize)
+        throw TavrelError(QStringLiteral("Die ungesicherte Arbeit ist mit %1 MB größer als die %2 MB, die eine Kopie halten kann.")
+                              .arg((bytes.size() + (1 << 20) - 1) >> 20)
+                              .arg(kMaxCopySize >> 20));
+    // The copy's own name holds nothing but a copy: a link there (to a saved file, say) or anything
+    // else that is not a plain file is removed, never written through.
+    const QFileInfo own(ownFile());
+    if (own.isSymLink() || (own.exists() && !own.isFile()))
+        QFile::remove(ownFile());
+    WriteByteFile(ownFile(), bytes);
 }
 
 void RecoveryStore::removeOwn() const
@@ -189,7 +202,8 @@ std::vector<LeftCopy> RecoveryStore::takeLeftCopies()
         mTaken << taken;
         LeftCopy left{taken, std::nullopt};
         try {
-            if (ByteFileSize(taken) <= kMaxCopySize)
+            // A link is no copy this program wrote: it is not followed.
+            if (!QFileInfo(taken).isSymLink() && ByteFileSize(taken) <= kMaxCopySize)
                 left.copy = ParseRecoveryCopy(ReadByteFile(taken));
         } catch (const TavrelError&) {
             // Unreadable: told to the user as a copy that could not be restored.

@@ -93,7 +93,8 @@ public:
     QString ownFile() const;
 
     // Writes this process's copy through WriteByteFile (creating the folder first). Throws
-    // FileCreateError; an older copy then stays whole.
+    // FileCreateError, or TavrelError for a copy larger than a copy is read back; an older copy then
+    // stays whole.
     void write(const RecoveryCopy& copy) const;
     // Removes this process's copy; nothing when there is none.
     void removeOwn() const;

@@ -21,10 +21,22 @@ RecoveryWriter::~RecoveryWriter()
 
 void RecoveryWriter::changed(const QString& kind, std::optional<Snapshot> snapshot)
 {
+    if (!snapshot)
+        return changedPart(kind, std::nullopt);
+    changedPart(kind, Part{QDateTime::currentDateTimeUtc(), std::make_shared<const Snapshot>(std::move(*snapshot)), {}});
+}
+
+void RecoveryWriter::changedLater(const QString& kind, std::function<Snapshot()> take)
+{
+    changedPart(kind, Part{QDateTime::currentDateTimeUtc(), nullptr, std::move(take)});
+}
+
+void RecoveryWriter::changedPart(const QString& kind, std::optional<Part> part)
+{
     if (mEnded)
         return;
-    if (snapshot)
-        mParts[kind] = {QDateTime::currentDateTimeUtc(), std::make_shared<const Snapshot>(std::move(*snapshot))};
+    if (part)
+        mParts[kind] = std::move(*part);
     else if (mParts.erase(kind) == 0)
         return;
     if (!mTimer.isActive())
@@ -57,6 +69,9 @@ void RecoveryWriter::writeNow()
         return;
     // Only the snapshots are handed over; their bytes are made and written on the pool's thread.
     std::vector<std::pair<QString, Part>> parts(mParts.begin(), mParts.end());
+    for (auto& entry : parts)
+        if (!entry.second.snapshot)
+            entry.second.snapshot = std::make_shared<const Snapshot>(entry.second.take());
     mPool.start([this, parts = std::move(parts)] {
         if (parts.empty()) {
             mStore.removeOwn();

@@ -30,6 +30,10 @@ public:
     // A kind of work changed: its snapshot while it is unsaved, nothing once it is saved or dropped.
     // When no kind is unsaved any more, the copy is removed.
     void changed(const QString& kind, std::optional<Snapshot> snapshot);
+    // The same for work whose snapshot is dear to take at every change (a picture painted pixel by
+    // pixel, which a shared snapshot would make copy itself at the next pixel): `take` runs on this
+    // object's thread when the copy is written, at most once per write.
+    void changedLater(const QString& kind, std::function<Snapshot()> take);
     // Whether any kind is unsaved.
     bool holdsWork() const { return !mParts.empty(); }
     // Writes what is pending now and waits until it is written.
@@ -42,8 +46,10 @@ private:
     // Shared with a write under way, so that handing the parts over copies no snapshot.
     struct Part {
         QDateTime changed;
-        std::shared_ptr<const Snapshot> snapshot;
+        std::shared_ptr<const Snapshot> snapshot; // or, until the write, nothing and:
+        std::function<Snapshot()> take;
     };
+    void changedPart(const QString& kind, std::optional<Part> part);
     void writeNow();
     // Tells the user once, on this object's thread, why copies cannot be written.
     void report(const QString& reason);

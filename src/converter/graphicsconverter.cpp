@@ -155,13 +155,26 @@ void GraphicsConverter::LoadPicture(const QString& fileName)
 
 void GraphicsConverter::TakePicture(QImage picture)
 {
+    QuantizeToPalette(picture);
+    replacePicture(std::move(picture), false);
+}
+
+void GraphicsConverter::takePaintedPicture(QImage picture)
+{
+    if (picture.format() != QImage::Format_RGB32)
+        picture = picture.convertToFormat(QImage::Format_RGB32);
+    replacePicture(std::move(picture), true);
+}
+
+void GraphicsConverter::replacePicture(QImage picture, bool painted)
+{
     mPicture = std::move(picture);
-    mPainted = false;
-    QuantizeToPalette(mPicture);
+    mPainted = painted;
     mTable.setSize(RegisterTable::kShownColumns, mPicture.height() + 1);
     WriteRowStarts(mTable, mPicture.height() + 1);
     emit pictureReplaced();
     emit tableChanged();
+    emit workChanged();
 }
 
 void GraphicsConverter::ErmittleFarbenKompakt()
@@ -247,6 +260,7 @@ void GraphicsConverter::setPixel(int x, int y, PackedColor color)
     at = ToQRgb(color);
     mPainted = true;
     emit pixelsChanged(QRect(x, y, 1, 1));
+    emit workChanged();
 }
 
 void GraphicsConverter::CodeGenerieren()
@@ -274,4 +288,5 @@ void GraphicsConverter::SavePicture(const QString& fileName)
 {
     WriteByteFile(fileName, WindowsBitmap32(mPicture));
     mPainted = false;
+    emit workChanged();
 }

@@ -83,6 +83,9 @@ public:
     void setPixel(int x, int y, PackedColor color);
     // Whether pixels were painted since the picture was loaded or saved.
     bool pictureModified() const { return mPainted; }
+    // A painted picture given back (from a recovery copy): taken as it is, without quantising, with a
+    // fresh table as after loading, and unsaved.
+    void takePaintedPicture(QImage picture);
 
     // "Code generieren": headers back to the register addresses, the log replaced by the code.
     void CodeGenerieren();
@@ -101,8 +104,13 @@ signals:
     // The picture was replaced, or pixels in the rectangle changed.
     void pictureReplaced();
     void pixelsChanged(QRect area);
+    // The painted state may have changed: a pixel painted, the picture replaced or saved.
+    void workChanged();
 
 private:
+    // The picture in place, with a fresh table; announced.
+    void replacePicture(QImage picture, bool painted);
+
     QImage mPicture;
     RegisterTable mTable;
     ConverterLog mLog;

@@ -1,5 +1,6 @@
 // Closing the main window with unsaved work asks first: painted patterns not stored, the pattern
 // file, the level, a painted picture in the converter. Every case goes through the real close event.
+#include "app/closequestion.h"
 #include "gui/converter/converterwindow.h"
 #include "gui/level/levelwindow.h"
 #include "gui/pattern/patternwindow.h"
@@ -198,6 +199,66 @@ TEST_F(CloseQuestionTest, SavingThePatternFileOrPuttingTheLevelOnTheDiskCountsAs
     EXPECT_TRUE(dialogs.errors.isEmpty()) << qPrintable(dialogs.errors.join(QLatin1Char('\n')));
     EXPECT_TRUE(main()->close()) << qPrintable(dialogs.saveQuestions.join(QLatin1Char('\n')));
     EXPECT_TRUE(dialogs.saveQuestions.isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// The desktop session ends: the same question, and only "Speichern" that saved or "Verwerfen" let it end.
+TEST_F(CloseQuestionTest, TheSessionEndingAsksAndAbbrechenKeepsTheSession)
+{
+    struct Request : SessionEndRequest {
+        bool allowsInteraction() override { return interaction; }
+        void release() override { ++released; }
+        void cancel() override { ++cancelled; }
+        bool interaction = true;
+        int released = 0;
+        int cancelled = 0;
+    };
+    CloseQuestion* question = nullptr;
+    for (QObject* child : main()->children())
+        if (auto* found = dynamic_cast<CloseQuestion*>(child))
+            question = found;
+    ASSERT_NE(question, nullptr);
+
+    // Nothing unsaved: nothing asked, the session ends.
+    Request quiet;
+    question->sessionEnding(quiet);
+    EXPECT_TRUE(dialogs.saveQuestions.isEmpty());
+    EXPECT_EQ(quiet.cancelled, 0);
+
+    paintPattern();
+    // A session manager that allows no questions is not kept waiting and not cancelled.
+    Request hurried;
+    hurried.interaction = false;
+    question->sessionEnding(hurried);
+    EXPECT_TRUE(dialogs.saveQuestions.isEmpty());
+    EXPECT_EQ(hurried.cancelled, 0);
+
+    const struct {
+        SaveAnswer answer;
+        std::optional<QString> file; // the save dialog's answer, for "Speichern"
+        bool cancelled;
+    } answers[] = {
+        {SaveAnswer::Cancel, std::nullopt, true},
+        {SaveAnswer::Save, std::nullopt, true}, // the file dialog cancelled
+        {SaveAnswer::Discard, std::nullopt, false},
+    };
+    int asked = 0;
+    for (const auto& a : answers) {
+        dialogs.saveAnswers = {a.answer};
+        if (a.answer == SaveAnswer::Save)
+            dialogs.fileAnswers.push_back(a.file);
+        Request request;
+        question->sessionEnding(request);
+        EXPECT_EQ(dialogs.saveQuestions.size(), ++asked);
+        EXPECT_EQ(request.released, 1);
+        EXPECT_EQ(request.cancelled, a.cancelled ? 1 : 0) << int(a.answer);
+    }
+    // "Verwerfen" was the answer: the close that follows the session's end asks no more.
+    EXPECT_TRUE(main()->close());
+    EXPECT_EQ(dialogs.saveQuestions.size(), asked);
 }
 
 } // namespace

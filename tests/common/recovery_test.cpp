@@ -5,13 +5,16 @@
 #include "common/errors.h"
 #include "common/recoverystore.h"
 #include "common/recoverywriter.h"
+#include "support/filesizelimit.h"
 #include "support/testutil.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTest>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -248,6 +251,140 @@ TEST(Recovery, TheWriterKeepsTheCopyWhileWorkIsUnsaved)
     writer.flush();
     EXPECT_FALSE(QFile::exists(store.ownFile()));
     EXPECT_TRUE(reports.isEmpty());
+}
+
+TEST(Recovery, AWorkTakenLaterIsTakenOncePerWriteOnTheWritersThread)
+{
+    QTemporaryDir dir;
+    RecoveryStore store(dir.path(), CurrentProcess());
+    RecoveryWriter writer(store, [](const QString&) {});
+    int taken = 0;
+    QByteArray picture("bild 1");
+    const auto take = [&] {
+        ++taken;
+        EXPECT_EQ(QThread::currentThread(), writer.thread());
+        return RecoveryWriter::Snapshot([bytes = picture] { return bytes; });
+    };
+    // A thousand painted pixels, one snapshot: the one of the moment of the write.
+    for (int i = 0; i < 1000; ++i)
+        writer.changedLater(QStringLiteral("converter"), take);
+    EXPECT_EQ(taken, 0);
+    picture = "bild 2";
+    writer.flush();
+    EXPECT_EQ(taken, 1);
+    std::optional<RecoveryCopy> copy = ParseRecoveryCopy(ReadByteFile(store.ownFile()));
+    ASSERT_TRUE(copy);
+    ASSERT_EQ(copy->parts.size(), 1u);
+    EXPECT_EQ(copy->parts[0].bytes, QByteArray("bild 2"));
+    // Saved: it goes like any other kind.
+    writer.changed(QStringLiteral("converter"), std::nullopt);
+    writer.flush();
+    EXPECT_FALSE(QFile::exists(store.ownFile()));
+    writer.endCleanly();
+}
+
+TEST(Recovery, ACopyTooLargeToBeReadBackIsNotWritten)
+{
+    QTemporaryDir dir;
+    RecoveryStore store(dir.path(), CurrentProcess());
+    store.write({store.self(), {{QStringLiteral("level"), QDateTime::currentDateTimeUtc(), QByteArray("alt")}}});
+    RecoveryCopy huge{store.self(), {{QStringLiteral("converter"), QDateTime::currentDateTimeUtc(), QByteArray(kMaxByteFileSize, 'x')}}};
+    try {
+        store.write(huge);
+        ADD_FAILURE() << "written";
+    } catch (const TavrelError& error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("größer als die 16 MB"))) << error.message().toStdString();
+    }
+    std::optional<RecoveryCopy> copy = ParseRecoveryCopy(ReadByteFile(store.ownFile()));
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(copy->parts[0].bytes, QByteArray("alt"));
+}
+
+// Links, a full disk and a folder that cannot be made: a saved file a link points at keeps its bytes,
+// the program is told once in German, and an older copy stays whole.
+TEST(Recovery, LinksAndAFullDiskTouchNothingSavedAndAreTold)
+{
+    QTemporaryDir dir;
+    const QString saved = WriteTestFile(dir, QStringLiteral("gespeichert.la8"), "gespeichert");
+    const auto writeThrough = [](RecoveryStore& store, QStringList& reports) {
+        RecoveryWriter writer(store, [&](const QString& text) { reports << text; });
+        writer.changed(QStringLiteral("level"), [] { return QByteArray(5000, 'n'); });
+        writer.flush();
+        QCoreApplication::processEvents();
+    };
+
+    // The folder is a link to another folder: the copies go there, as into the folder itself.
+    {
+        const QString elsewhere = dir.filePath(QStringLiteral("anderswo"));
+        QDir().mkpath(elsewhere);
+        QDir().mkpath(dir.filePath(QStringLiteral("a")));
+        ASSERT_TRUE(QFile::link(elsewhere, dir.filePath(QStringLiteral("a/wiederherstellung"))));
+        RecoveryStore store(dir.filePath(QStringLiteral("a")), CurrentProcess());
+        QStringList reports;
+        writeThrough(store, reports);
+        EXPECT_TRUE(reports.isEmpty());
+        EXPECT_EQ(QDir(elsewhere).entryList(QDir::Files).size(), 1);
+        store.removeOwn();
+    }
+    // This process's copy is a link to a saved file: the link is replaced, the file keeps its bytes.
+    {
+        RecoveryStore store(dir.filePath(QStringLiteral("b")), CurrentProcess());
+        QDir().mkpath(store.folder());
+        ASSERT_TRUE(QFile::link(saved, store.ownFile()));
+        QStringList reports;
+        writeThrough(store, reports);
+        EXPECT_EQ(ReadTestFile(saved), QByteArray("gespeichert"));
+        EXPECT_FALSE(QFileInfo(store.ownFile()).isSymLink());
+        store.removeOwn();
+        EXPECT_TRUE(QFile::exists(saved));
+    }
+    // A copy left by an ended program is a link to a saved file: told as damaged, the link goes, the
+    // file stays as it was.
+    {
+        RecoveryStore store(dir.filePath(QStringLiteral("c")), CurrentProcess());
+        QDir().mkpath(store.folder());
+        ASSERT_TRUE(QFile::link(saved, RecoveryStore(store.folder().section(QLatin1Char('/'), 0, -2), EndedProcess()).ownFile()));
+        std::vector<LeftCopy> left = store.takeLeftCopies();
+        ASSERT_EQ(left.size(), 1u);
+        EXPECT_FALSE(left[0].copy);
+        store.removeTakenCopies();
+        EXPECT_EQ(ReadTestFile(saved), QByteArray("gespeichert"));
+        EXPECT_TRUE(QDir(store.folder()).entryList(QDir::Files | QDir::System).isEmpty());
+    }
+    // The folder is a link that leads nowhere: told once, nothing made.
+    {
+        QDir().mkpath(dir.filePath(QStringLiteral("d")));
+        ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("gibtsnicht/tief")), dir.filePath(QStringLiteral("d/wiederherstellung"))));
+        RecoveryStore store(dir.filePath(QStringLiteral("d")), CurrentProcess());
+        QStringList reports;
+        writeThrough(store, reports);
+        writeThrough(store, reports);
+        EXPECT_EQ(reports.size(), 2) << "once per program; each writer here is a program";
+        EXPECT_TRUE(reports.value(0).startsWith(QStringLiteral("Die Wiederherstellungskopie kann nicht geschrieben werden: ")));
+    }
+    // The disk is full half way through a copy: told once, the older copy stays whole.
+    {
+        RecoveryStore store(dir.filePath(QStringLiteral("e")), CurrentProcess());
+        const RecoveryCopy older{store.self(), {{QStringLiteral("level"), QDateTime::currentDateTimeUtc(), QByteArray("alt")}}};
+        store.write(older);
+        QStringList reports;
+        {
+            FileSizeLimit full(1000);
+            ASSERT_TRUE(full.active());
+            RecoveryWriter writer(store, [&](const QString& text) { reports << text; });
+            for (int i = 0; i < 3; ++i) {
+                writer.changed(QStringLiteral("level"), [] { return QByteArray(5000, 'n'); });
+                writer.flush();
+                QCoreApplication::processEvents();
+            }
+        }
+        ASSERT_EQ(reports.size(), 1);
+        EXPECT_TRUE(reports[0].contains(QStringLiteral("Gespeicherte Dateien sind davon nicht berührt.")));
+        const std::optional<RecoveryCopy> copy = ParseRecoveryCopy(ReadByteFile(store.ownFile()));
+        ASSERT_TRUE(copy);
+        EXPECT_EQ(copy->parts[0].bytes, QByteArray("alt"));
+        EXPECT_EQ(QDir(store.folder()).entryList(QDir::Files).size(), 1) << "no half-made file stays";
+    }
 }
 
 TEST(Recovery, AFolderThatTakesNoCopyIsToldOnceAndTouchesNothing)

@@ -207,3 +207,15 @@ TEST_F(SplitterTest, ASaveThatFallsShortByAFewKiBKeepsTheOldFile)
 }
 
 } // namespace
+
+// A file name with a tab and a line break is logged with visible escapes: the log's lines stay the
+// lines the program wrote, and a screen reader reads all of them.
+TEST_F(SplitterWindowTest, ControlCharactersInAFileNameAreLoggedAsEscapes)
+{
+    const QString in = write(QStringLiteral("a\tb\nc.bin"), sixBytes);
+    dialogs.fileAnswers = {in};
+    click("ButtonLoad");
+    const QString shown = dir.path() + QStringLiteral("/a\\tb\\nc.bin");
+    EXPECT_EQ(log(), (QStringList{QStringLiteral("Loading: ") + shown, QStringLiteral("6 Dateigröße"),
+                                  QStringLiteral("6 wirklich geladen")}));
+}

@@ -8,15 +8,21 @@
 #include "app/qtuserdialogs.h"
 #include "common/programdatafolder.h"
 #include "common/textfile.h"
+#include "gui/common/controls.h"
+#include "gui/common/imageview.h"
+#include "gui/converter/converterwindow.h"
 #include "gui/level/levelpictureview.h"
 #include "gui/level/levelwindow.h"
 #include "gui/pattern/patternwindow.h"
 #include "level/levelfile.h"
+#include "common/packedcolor_picture.h"
+#include "palette/ataripalette.h"
 #include "pattern/fontfile.h"
 #include "support/scripteddialogs.h"
 #include "support/testutil.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -38,7 +44,8 @@ const char* kFolder = "TAVREL_RECOVERY_FOLDER";
 QString Folder() { return qEnvironmentVariable(kFolder); }
 QString Expected() { return Folder() + QStringLiteral("/erwartet.txt"); }
 
-// What the user sees of the unsaved work, as text: the pattern file, the edit buffer, the level file.
+// What the user sees of the unsaved work, as text: the pattern file, the edit buffer, the level file,
+// the converter's picture.
 QStringList WorkText(WindowSet& windows)
 {
     PatternEditor& editor = windows.patternWindow()->editor();
@@ -48,6 +55,10 @@ QStringList WorkText(WindowSet& windows)
         for (int x = 0; x < EditBuffer::kWidth; ++x)
             text << editor.buffer().grid(x, y);
     }
+    const QImage& picture = windows.converterWindow()->converter().picture();
+    text << QStringLiteral("%1 x %2").arg(picture.width()).arg(picture.height());
+    for (int y = 0; y < picture.height(); ++y)
+        text << QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(picture.constScanLine(y)), picture.width() * 4).toHex());
     return text + LevelFileLines(windows.levelWindow()->document());
 }
 
@@ -115,6 +126,23 @@ TEST(RecoveryStage, DISABLED_Run)
         ASSERT_TRUE(QTest::qWaitForWindowExposed(windows.levelWindow()));
         PaintLevelCell(windows.levelWindow(), 20, 3);
         ASSERT_EQ(windows.levelWindow()->document().cellPattern(20, 3), 3);
+        // A pixel painted into a picture loaded in the converter.
+        ConverterWindow* converter = windows.converterWindow();
+        QImage picture(16, 8, QImage::Format_RGB32);
+        picture.fill(Qt::black);
+        picture.setPixel(0, 0, ToQRgb(PaletteColor(0x46)));
+        ASSERT_TRUE(picture.save(Folder() + QStringLiteral("/bild.png")));
+        ShowWindow(converter);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(converter));
+        dialogs.fileAnswers.push_back(Folder() + QStringLiteral("/bild.png"));
+        QTest::mouseClick(Control<QPushButton>(converter, "ButtonLoadPicture"), Qt::LeftButton);
+        Control<QCheckBox>(converter, "CheckBox1")->setChecked(true);
+        auto* image = Control<ImageView>(converter, "Image1");
+        const auto at = [image](int x, int y) { return QPoint((2 * x + 1) * image->width() / 32, (2 * y + 1) * image->height() / 16); };
+        QTest::mouseClick(image, Qt::RightButton, {}, at(0, 0));
+        QTest::mouseClick(image, Qt::LeftButton, {}, at(15, 7));
+        ASSERT_EQ(converter->converter().pixel(15, 7), PaletteColor(0x46));
+        ASSERT_TRUE(converter->converter().pictureModified());
         ASSERT_TRUE(main->editor().bufferModified());
         ASSERT_TRUE(windows.levelWindow()->document().isModified());
         QFile expected(Expected());
@@ -141,6 +169,8 @@ TEST(RecoveryStage, DISABLED_Run)
             ASSERT_EQ(answers.texts.size(), 1);
             EXPECT_TRUE(answers.texts[0].contains(QStringLiteral("Pattern-Editor und Font Datei, zuletzt geändert am ")));
             EXPECT_TRUE(answers.texts[0].contains(QStringLiteral("Level Editor, zuletzt geändert am ")));
+            EXPECT_TRUE(answers.texts[0].contains(QStringLiteral("Grafikconverter (bemaltes Bild), zuletzt geändert am ")))
+                << answers.texts[0].toStdString();
         }
         if (!restore)
             return; // no clean end: nothing was unsaved, so nothing is left
@@ -149,6 +179,8 @@ TEST(RecoveryStage, DISABLED_Run)
         EXPECT_EQ(WorkText(windows).join(QLatin1Char('\n')), QString::fromUtf8(expected.readAll()));
         EXPECT_TRUE(windows.patternWindow()->editor().bufferModified());
         EXPECT_TRUE(windows.levelWindow()->document().isModified());
+        EXPECT_TRUE(windows.converterWindow()->converter().pictureModified());
+        EXPECT_TRUE(windows.converterWindow()->isVisible());
         // Closing asks again; "Verwerfen" there ends the program cleanly.
         BoxAnswers close([](QMessageBox* box) { return box->button(QMessageBox::Discard); });
         EXPECT_TRUE(windows.patternWindow()->close());

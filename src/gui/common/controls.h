@@ -1,6 +1,7 @@
 // Small helpers every window uses: controls named for tests and accessibility, and logs filled in one block.
 #pragma once
 
+#include "common/displaytext.h"
 #include "common/packedcolor.h"
 #include "gui/common/logtext.h"
 #include "common/packedcolor_picture.h"
@@ -60,9 +61,16 @@ inline void CenterOnScreen(QWidget* window)
     }
 }
 
-// Appends lines to a log as one block, so that many lines cost one redraw.
+// Appends lines to a log as one block, so that many lines cost one redraw. Control characters a line
+// holds (from a file name or a typed value) are shown as escapes (\0, \t, \n ...), so that the log and
+// what a screen reader reads of it end where the text ends, not at the first NUL.
 inline void AppendLines(QPlainTextEdit* log, const QStringList& lines)
 {
-    if (!lines.isEmpty())
-        log->appendPlainText(lines.join(QLatin1Char('\n')));
+    if (lines.isEmpty())
+        return;
+    QStringList shown;
+    shown.reserve(lines.size());
+    for (const QString& line : lines)
+        shown << VisibleText(line);
+    log->appendPlainText(shown.join(QLatin1Char('\n')));
 }

@@ -445,7 +445,7 @@ void LevelWindow::CheckBoxschalterClick()
 void LevelWindow::addLog(const QString& line)
 {
     if (Memo)
-        Memo->appendPlainText(line);
+        AppendLines(Memo, {line});
     else
         mPendingLog.append(line);
 }
