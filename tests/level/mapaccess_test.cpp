@@ -186,8 +186,9 @@ TEST_F(MapAccessTest, EveryWindowTipsItsButtonsAndNamesWhatTabReaches)
             // Every button of the window's own, shown or hidden (not Qt's own in tab and menu bars).
             for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
                 if (!b->objectName().isEmpty() && !b->objectName().startsWith(QLatin1String("qt_"))
-                    && !qobject_cast<QTabBar*>(b->parentWidget()))
+                    && !qobject_cast<QTabBar*>(b->parentWidget())) {
                     EXPECT_FALSE(b->toolTip().trimmed().isEmpty()) << where << b->objectName().toStdString();
+                }
             }
             for (QWidget* w : tabbable(window))
                 EXPECT_FALSE(spokenName(w).trimmed().isEmpty())

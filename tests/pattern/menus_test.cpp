@@ -90,8 +90,9 @@ TEST_F(MenusTest, EachEntryPressesItsButton)
     }
     // Every entry of the window has its name.
     for (QAction* a : form->findChildren<QAction*>()) {
-        if (!a->isSeparator() && !a->menu() && !a->text().isEmpty())
+        if (!a->isSeparator() && !a->menu() && !a->text().isEmpty()) {
             EXPECT_FALSE(a->objectName().isEmpty()) << a->text().toStdString();
+        }
     }
 }
 
