@@ -13,6 +13,9 @@
 #include <QSet>
 #include <QTabBar>
 #include <QSpinBox>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QLineEdit>
 
 namespace {
 
@@ -173,7 +176,7 @@ TEST_F(MapAccessTest, TypedNumbersBeyondTheLimitsTakeTheNearerLimit)
     EXPECT_EQ(map->document().timeDigit(1), QStringLiteral("9"));
 }
 
-TEST_F(MapAccessTest, EveryWindowTipsItsButtonsAndNamesWhatTabReaches)
+TEST_F(MapAccessTest, EveryWindowTipsItsButtonsAndFieldsAndNamesWhatTabReaches)
 {
     open();
     for (QWidget* window : set->windows()) {
@@ -190,9 +193,15 @@ TEST_F(MapAccessTest, EveryWindowTipsItsButtonsAndNamesWhatTabReaches)
                     EXPECT_FALSE(b->toolTip().trimmed().isEmpty()) << where << b->objectName().toStdString();
                 }
             }
-            for (QWidget* w : tabbable(window))
+            for (QWidget* w : tabbable(window)) {
                 EXPECT_FALSE(spokenName(w).trimmed().isEmpty())
                     << where << w->objectName().toStdString() << " " << w->metaObject()->className();
+                // Every field says what it takes, as the buttons say what they do.
+                if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QComboBox*>(w)) {
+                    const QWidget* field = qobject_cast<QAbstractSpinBox*>(w->parentWidget()) ? w->parentWidget() : w;
+                    EXPECT_FALSE(field->toolTip().trimmed().isEmpty()) << where << "field " << field->objectName().toStdString();
+                }
+            }
         }
     }
     struct Case {

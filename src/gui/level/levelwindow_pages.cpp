@@ -39,6 +39,7 @@ QSpinBox* TimeSpin(const char* name, int digit, QWidget* parent)
 {
     auto* spin = Named(new RangeSpinBox(0, 9, 0, parent), name);
     spin->setAccessibleName(QStringLiteral("Zeit im Level, Ziffer %1").arg(digit));
+    spin->setToolTip(QStringLiteral("Ziffer %1 der Zeit im Level in Sekunden (0 bis 9, von links)").arg(digit));
     spin->setFixedWidth(44);
     return spin;
 }
