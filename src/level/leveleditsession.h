@@ -102,8 +102,8 @@ public:
     // row, as the step "Einfügen"; what lies beyond them is not read. Text that is no grid (or is far
     // too long for one) changes nothing and logs why.
     void paste(const QString& text);
-    // F: the 4-connected region of the cursor cell's pattern filled with the left button's pattern, as
-    // the step "Füllen".
+    // F: the selection, else the 4-connected region of the cursor cell's pattern, filled with the left
+    // button's pattern, as the step "Füllen".
     void fill();
 
     // --- whole-level steps ------------------------------------------------------------------------------
@@ -125,7 +125,8 @@ private:
     // Every cell's write goes through the placement rule: refused cells stay and each different
     // refusal is logged once; the rest is one undo step named `text`.
     void writeCells(const QString& text, std::vector<CellWrite> writes);
-    void fillTarget(const QString& text);
+    // The selection, else the cursor's cell, filled with `pattern` as the step `text`.
+    void fillTarget(const QString& text, int pattern);
 
     LevelDocument& mDocument;
     LevelPicture& mPicture;

@@ -40,16 +40,15 @@ QString LevelEditSession::copyText() const
 QString LevelEditSession::cut()
 {
     const QString text = copyText();
-    fillTarget(QStringLiteral("Ausschneiden"));
+    fillTarget(QStringLiteral("Ausschneiden"), carried(Right));
     return text;
 }
 
-void LevelEditSession::erase() { fillTarget(QStringLiteral("Löschen")); }
+void LevelEditSession::erase() { fillTarget(QStringLiteral("Löschen"), carried(Right)); }
 
-void LevelEditSession::fillTarget(const QString& text)
+void LevelEditSession::fillTarget(const QString& text, int pattern)
 {
     const QRect r = mCursor.target();
-    const int pattern = carried(Right);
     std::vector<CellWrite> writes;
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x)
@@ -80,6 +79,11 @@ void LevelEditSession::paste(const QString& text)
 void LevelEditSession::fill()
 {
     const int pattern = carried(Left);
+    // A selection is filled whole, as Delete fills it with the right button's pattern.
+    if (mCursor.selection()) {
+        fillTarget(QStringLiteral("Füllen"), pattern);
+        return;
+    }
     std::vector<CellWrite> writes;
     for (const QPoint cell : FillRegion(mDocument, mCursor.cell()))
         writes.push_back({cell, pattern});

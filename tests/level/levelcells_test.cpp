@@ -309,6 +309,19 @@ TEST(LevelEditSession, CopyCutDeleteAndFillAreNamedSteps)
     EXPECT_EQ(f.doc.cellPattern(127, 0), 0);
     f.doc.undoStack().undo();
     EXPECT_EQ(f.cells(3, 0, 4, 1), PatternGrid({{0, 0, 3, 1}}));
+    // With a selection F fills the selection whole, across the regions and the wall, and nothing
+    // around it.
+    PatternGrid expected = f.cells(2, 0, 5, 3);
+    for (std::size_t y = 0; y < 2; ++y)
+        for (std::size_t x = 1; x < 4; ++x)
+            expected[y][x] = 12;
+    f.session.cursor().moveTo({3, 0});
+    f.session.cursor().moveBy(2, 1, true);
+    f.session.fill();
+    EXPECT_EQ(f.doc.undoStack().undoText(), QStringLiteral("Füllen"));
+    EXPECT_EQ(f.cells(2, 0, 5, 3), expected);
+    f.doc.undoStack().undo();
+    EXPECT_EQ(f.cells(3, 0, 4, 1), PatternGrid({{0, 0, 3, 1}}));
 
     // A code that is not a number stops the copy and the cut before anything changes.
     f.doc.setCode(2 * 40, 4, QStringLiteral("Tor"));

@@ -101,6 +101,32 @@ TEST_F(MapMenusTest, F6GoesRoundTheLevelTheChooserAndThePage)
     EXPECT_TRUE(Control<QTabWidget>(map, "PageControl1")->currentWidget()->isAncestorOf(QApplication::focusWidget()));
 }
 
+TEST_F(MapMenusTest, CtrlTabTurnsThePagesAlsoFromTheLevel)
+{
+    auto* pages = Control<QTabWidget>(map, "PageControl1");
+    toPaintingPage();
+    level()->setFocus();
+    // Forward and back with the focus on the level, which stays there; round past either end.
+    // With Shift the system sends Backtab.
+    const Qt::KeyboardModifiers back = Qt::ControlModifier | Qt::ShiftModifier;
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+        int page;
+    } steps[] = {{Qt::Key_Tab, Qt::ControlModifier, 2}, {Qt::Key_Tab, Qt::ControlModifier, 3},
+                 {Qt::Key_Tab, Qt::ControlModifier, 0},  {Qt::Key_Backtab, back, 3},
+                 {Qt::Key_Tab, back, 2}};
+    for (const auto& step : steps) {
+        QTest::keyClick(level(), step.key, step.mods);
+        EXPECT_EQ(pages->currentIndex(), step.page);
+        EXPECT_EQ(QApplication::focusWidget(), level());
+    }
+    // On a page the keys turn once, as the tab widget alone did.
+    Control<QWidget>(map, "MonsterGrid")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(pages->currentIndex(), 3);
+}
+
 TEST_F(MapMenusTest, FocusChangesKeepTheCursorInViewAndPositionButtonsShowTheirCell)
 {
     toPaintingPage();

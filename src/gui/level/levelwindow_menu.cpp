@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <tuple>
 
 void LevelWindow::pressButton(LevelPage page, const char* name)
 {
@@ -106,6 +107,17 @@ void LevelWindow::buildMenus(QLayout* layout)
         QAction* a = AddMenuAction(view, QStringLiteral("Seite &%1: %2").arg(page + 1).arg(PageControl1->tabText(page)),
                                    pageNames[page]);
         connect(a, &QAction::triggered, this, [this, page] { PageControl1->setCurrentIndex(page); });
+    }
+    // The tab widget turns its pages with Ctrl+Tab only while the focus is on a page; these keys do it
+    // from the level and the colour lines too.
+    for (const auto& [text, name, keys, step] :
+         {std::tuple{"Nä&chste Seite", "actionNaechsteSeite", QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+          std::tuple{"Vorige S&eite", "actionVorigeSeite", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1}}) {
+        QAction* a = AddMenuAction(view, QString::fromUtf8(text), name, {keys});
+        connect(a, &QAction::triggered, this, [this, step] {
+            const int n = PageControl1->count();
+            PageControl1->setCurrentIndex((PageControl1->currentIndex() + step + n) % n);
+        });
     }
     view->addSeparator();
     QAction* nextArea = AddMenuAction(view, QStringLiteral("&Nächster Bereich"), "actionNaechsterBereich",
