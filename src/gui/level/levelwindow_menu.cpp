@@ -114,9 +114,10 @@ void LevelWindow::buildMenus(QLayout* layout)
          {std::tuple{"Nä&chste Seite", "actionNaechsteSeite", QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
           std::tuple{"Vorige S&eite", "actionVorigeSeite", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1}}) {
         QAction* a = AddMenuAction(view, QString::fromUtf8(text), name, {keys});
-        connect(a, &QAction::triggered, this, [this, step] {
+        const int turn = step; // a lambda cannot take a structured binding (clang 14)
+        connect(a, &QAction::triggered, this, [this, turn] {
             const int n = PageControl1->count();
-            PageControl1->setCurrentIndex((PageControl1->currentIndex() + step + n) % n);
+            PageControl1->setCurrentIndex((PageControl1->currentIndex() + turn + n) % n);
         });
     }
     view->addSeparator();
