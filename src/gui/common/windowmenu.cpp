@@ -13,6 +13,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -24,6 +26,27 @@ QMenuBar* AddMenuBar(QWidget* window, QLayout* layout)
     bar->setNativeMenuBar(false);
     layout->setMenuBar(bar);
     return bar;
+}
+
+QScrollArea* AddScrollingPage(QWidget* window)
+{
+    auto* outer = new QVBoxLayout(window);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* scroller = Named(new QScrollArea(window), "ScrollBoxWindow");
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    outer->addWidget(scroller);
+    return scroller;
+}
+
+void AddHistoryEntries(QMenu* edit, QWidget* window)
+{
+    for (const auto& [name, text] : {std::pair{"actionUndo", "&Rückgängig"}, std::pair{"actionRedo", "&Wiederherstellen"}}) {
+        auto* action = window->findChild<QAction*>(QLatin1String(name));
+        action->setText(QString::fromUtf8(text));
+        edit->addAction(action);
+    }
 }
 
 QString KeysText(const QList<QKeySequence>& keys)

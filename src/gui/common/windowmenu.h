@@ -13,12 +13,22 @@ class QAction;
 class QLayout;
 class QMenu;
 class QMenuBar;
+class QScrollArea;
 class QWidget;
 class RecentFiles;
 
 // A menu bar at the top of the window's layout (the windows are plain widgets, the bar sits above
 // their content). The window's own title stays as it is.
 QMenuBar* AddMenuBar(QWidget* window, QLayout* layout);
+
+// The window's one page, "ScrollBoxWindow", in a layout of the window's own without margins: the page
+// scrolls where the window is smaller than its layout needs (a 1024 x 768 screen), so that the window
+// itself may shrink. The caller gives it its content with setWidget().
+QScrollArea* AddScrollingPage(QWidget* window);
+
+// Bearbeiten's first entries: the window's undo and redo actions ("actionUndo", "actionRedo", made with
+// their keys before the menus) with their menu texts.
+void AddHistoryEntries(QMenu* edit, QWidget* window);
 
 // A menu entry with its objectName and, where given, its keys. The keys work wherever the focus is in
 // the window (a text field keeps the keys it edits with, as Ctrl+Z while typing).

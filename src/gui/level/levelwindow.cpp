@@ -4,6 +4,7 @@
 #include "gui/common/colorpanel.h"
 #include "gui/common/screenplacement.h"
 #include "gui/common/controls.h"
+#include "gui/common/windowmenu.h"
 #include "gui/common/elidinglabel.h"
 #include "gui/common/wrappinglabel.h"
 #include "disk/levelgamefiles.h"
@@ -73,12 +74,7 @@ void LevelWindow::buildControls()
 {
     // Everything stands on one page that scrolls where the window is smaller than the layout needs
     // (a 1024 x 768 screen), so that the window itself may shrink.
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* scroller = Named(new QScrollArea(this), "ScrollBoxWindow");
-    scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setWidgetResizable(true);
-    scroller->setFocusPolicy(Qt::NoFocus);
+    QScrollArea* scroller = AddScrollingPage(this);
     mContent = new QWidget(scroller);
     auto* layout = new QVBoxLayout(mContent);
     // Tight above and below: on a 1024 x 768 screen the menu bar and the title bar share the height.
@@ -104,11 +100,10 @@ void LevelWindow::buildControls()
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int page) { ensurePage(static_cast<LevelPage>(page)); });
     layout->addWidget(PageControl1, 1);
     scroller->setWidget(mContent);
-    outer->addWidget(scroller);
 
     Panel5->raise();
     buildUndoKeys();
-    buildMenus(outer);
+    buildMenus(QWidget::layout());
     connectPictures();
     connectKeyboard();
     connectColorLines();

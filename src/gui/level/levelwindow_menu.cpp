@@ -61,11 +61,8 @@ void LevelWindow::buildMenus(QLayout* layout)
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Bearbeiten"));
     edit->setObjectName(QStringLiteral("MenuBearbeiten"));
-    for (const auto& [name, text] : {std::pair{"actionUndo", "&Rückgängig"}, std::pair{"actionRedo", "&Wiederherstellen"}}) {
-        auto* action = findChild<QAction*>(QLatin1String(name));
-        action->setText(QString::fromUtf8(text));
-        edit->addAction(action);
-    }
+    // The history keys exist already; the menu shows them.
+    AddHistoryEntries(edit, this);
     edit->addSeparator();
     // The clipboard works at the level's cursor; its keys belong to the level picture, so that a table
     // or a text field with the focus keeps its own Ctrl+C.

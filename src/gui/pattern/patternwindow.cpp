@@ -4,6 +4,7 @@
 #include "common/guard.h"
 #include "gui/common/colorpanel.h"
 #include "gui/common/controls.h"
+#include "gui/common/windowmenu.h"
 #include "gui/common/imageview.h"
 #include "gui/common/rangespinbox.h"
 #include "pattern/fontfile.h"
@@ -110,13 +111,7 @@ void PatternWindow::buildControls()
 
     // The layout stands on one page that scrolls where the window is smaller than it (a screen of
     // 1024 x 768 at a large font), so that the window itself may shrink; at its own size nothing scrolls.
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* scroller = Named(new QScrollArea(this), "ScrollBoxWindow");
-    scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setWidgetResizable(true);
-    scroller->setFocusPolicy(Qt::NoFocus);
-    outer->addWidget(scroller);
+    QScrollArea* scroller = AddScrollingPage(this);
     auto* content = new QWidget(scroller);
     SetWindowBackground(content, kCream);
     auto* layout = new QVBoxLayout(content);

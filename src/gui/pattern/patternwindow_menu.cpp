@@ -37,12 +37,8 @@ void PatternWindow::buildMenus()
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Bearbeiten"));
     edit->setObjectName(QStringLiteral("MenuBearbeiten"));
-    // The history keys exist already (connectHistoryKeys); the menu shows them.
-    for (const auto& [name, text] : {std::pair{"actionUndo", "&Rückgängig"}, std::pair{"actionRedo", "&Wiederherstellen"}}) {
-        auto* action = findChild<QAction*>(QLatin1String(name));
-        action->setText(QString::fromUtf8(text));
-        edit->addAction(action);
-    }
+    // The history keys exist already; the menu shows them.
+    AddHistoryEntries(edit, this);
     edit->addSeparator();
     AddButtonAction(edit, ButtonLaden, QStringLiteral("Pattern &laden"), "actionPatternLaden");
     AddButtonAction(edit, ButtonSpeichern, QStringLiteral("Pattern &speichern"), "actionPatternSpeichern");
