@@ -4,9 +4,10 @@
 #include "level/levelcursor.h"
 #include "level/leveldocument.h"
 #include "level/levelpicture.h"
+#include "level/sessiondrawing.h"
+#include "level/stepredraw.h"
 
 #include <QImage>
-#include <QMetaObject>
 #include <QString>
 #include <array>
 #include <functional>
@@ -135,7 +136,9 @@ private:
     bool mInitialised = false;
     QString mBanner;
     QString mChooserText;
-    QMetaObject::Connection mRefresh;
+    // The picture follows every step the document records.
+    SessionDrawing mDrawing{*this};
+    StepRedraw mRedraw{mDocument, mDrawing};
     LevelCursor mCursor;
     // Numbers the paint strokes: the cells of one stroke merge into one undo step.
     int mStroke = 0;
