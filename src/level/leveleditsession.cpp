@@ -31,6 +31,18 @@ LevelEditSession::LevelEditSession(LevelDocument& document, LevelPicture& pictur
 
 LevelEditSession::~LevelEditSession() = default;
 
+void SessionDrawing::drawlevel() { mSession.drawlevel(); }
+
+void SessionDrawing::drawCell(int x, int y) { mSession.picture().drawCell(x, y); }
+
+void SessionDrawing::updateline(int y) { mSession.picture().updateline(y); }
+
+void SessionDrawing::drawMonstersIfShown()
+{
+    if (mSession.showMonsters)
+        mSession.picture().drawMonsters();
+}
+
 int LevelEditSession::carried(Button b) const { return StrToInt(mCarried[b]); }
 
 void LevelEditSession::setCarried(Button b, int pattern)

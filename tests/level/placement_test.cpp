@@ -6,7 +6,6 @@
 #include "level/leveleditsession.h"
 #include "level/levelplacement.h"
 #include "level/stepredraw.h"
-#include "level/sessiondrawing.h"
 #include "pattern/colorregisterset.h"
 #include "pattern/patternstore.h"
 #include "support/recordingdrawing.h"
