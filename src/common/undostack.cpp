@@ -15,11 +15,6 @@ bool UndoStack::record(RecordedStep* step)
     std::unique_ptr<RecordedStep> owned(step);
     if (!owned || owned->isEmpty())
         return false;
-    struct Recording {
-        int& depth;
-        explicit Recording(int& d) : depth(++d) {}
-        ~Recording() { --depth; }
-    } recording(mRecording);
     mStack.push(owned.release());
     return true;
 }

@@ -42,8 +42,6 @@ public:
     // step that changes nothing must not reach it). Returns whether it was pushed; an empty step is
     // deleted.
     bool record(RecordedStep* step);
-    // Whether a step is being pushed: its first redo runs.
-    bool recording() const { return mRecording > 0; }
 
     // Whether a step between the saved point and now, on either side, changes the file (and
     // whether there is no saved point in the history at all).
@@ -56,5 +54,4 @@ public:
 
 private:
     QUndoStack mStack;
-    int mRecording = 0;
 };

@@ -13,16 +13,22 @@ PackedColor HandBackTextColor(const QString& caption)
 
 LevelColorLines::LevelColorLines(LevelDocument& document, LevelDrawing& drawing) : mDocument(document), mDrawing(drawing) {}
 
-// Pushes the entries that differ from `target` as one step, which writes them.
-void LevelColorLines::push(const QString& text, const LevelDocument::ColorEntries& target)
+// Pushes the entries that differ from `target` as one step, which writes them; its first run redraws
+// the changed rows when `drawFirst`.
+QList<int> LevelColorLines::push(const QString& text, const LevelDocument::ColorEntries& target, bool drawFirst)
 {
     std::vector<ColorLineEdit> edits;
+    QList<int> lines;
     for (int line = 1; line <= LevelDocument::kColorLines; ++line)
         for (int c = 0; c < LevelDocument::kColorColumns; ++c)
-            if (mDocument.colorEntry(c, line) != target[line - 1][c])
+            if (mDocument.colorEntry(c, line) != target[line - 1][c]) {
                 edits.push_back({c, line, mDocument.colorEntry(c, line), target[line - 1][c]});
+                if (!lines.contains(line))
+                    lines << line;
+            }
     if (!edits.empty())
-        mDocument.push(new ColorLinesCommand(mDocument, text, std::move(edits)));
+        mDocument.push(new ColorLinesCommand(mDocument, text, std::move(edits), drawFirst));
+    return lines;
 }
 
 PaletteRequest LevelColorLines::request(int column, int line) const
@@ -47,18 +53,23 @@ std::optional<int> LevelColorLines::accept(const PaletteAnswer& answer)
     if (mDocument.colorEntry(column, line) != entry)
         mDocument.push(new ColorLinesCommand(mDocument, QStringLiteral("Farbe %1").arg(answer.target),
                                              {{column, line, mDocument.colorEntry(column, line), entry}}));
-    mDrawing.updateline(line - 1);
+    else
+        mDrawing.updateline(line - 1);
     return line - 1;
 }
 
 void LevelColorLines::takeOver(const ColorRegisterSet& registers)
 {
-    push(QStringLiteral("Farben übernehmen"), LevelDocument::takenOverColors(registers));
+    // The take-over leaves the picture as it is.
+    push(QStringLiteral("Farben übernehmen"), LevelDocument::takenOverColors(registers), false);
 }
 
 void LevelColorLines::standardColors(const ColorRegisterSet& registers)
 {
-    push(QStringLiteral("Standardfarbe setzen"), LevelDocument::standardColors(registers));
+    // The changed rows are drawn with the step; the others are drawn too (after a take-over the picture
+    // may still show older colours).
+    const QList<int> changed = push(QStringLiteral("Standardfarbe setzen"), LevelDocument::standardColors(registers), true);
     for (int y = 0; y < LevelDocument::kRows; ++y)
-        mDrawing.updateline(y);
+        if (!changed.contains(y + 1))
+            mDrawing.updateline(y);
 }

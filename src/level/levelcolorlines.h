@@ -35,7 +35,8 @@ public:
     void standardColors(const ColorRegisterSet& registers);
 
 private:
-    void push(const QString& text, const LevelDocument::ColorEntries& target);
+    // The lines (1-10) the step changed.
+    QList<int> push(const QString& text, const LevelDocument::ColorEntries& target, bool drawFirst);
 
     LevelDocument& mDocument;
     LevelDrawing& mDrawing;

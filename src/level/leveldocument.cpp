@@ -85,7 +85,8 @@ void LevelChange::merge(const LevelChange& other)
     for (int line : other.colorLines)
         if (!colorLines.contains(line))
             colorLines << line;
-    restored = restored || other.restored;
+    redraw = std::max(redraw, other.redraw);
+    fromStep = fromStep || other.fromStep;
 }
 
 LevelDocument::LevelDocument(QObject* parent) : QObject(parent)
@@ -103,7 +104,10 @@ LevelDocument::~LevelDocument() = default;
 void LevelDocument::announce(const LevelChange& change)
 {
     LevelChange c = change;
-    c.restored = c.restored || (mRestoreDepth > 0 && mPushDepth == 0);
+    if (mStepRedraw) {
+        c.fromStep = true;
+        c.redraw = std::max(c.redraw, *mStepRedraw);
+    }
     if (mBatchDepth > 0) {
         mPending.merge(c);
         return;
@@ -128,12 +132,19 @@ LevelDocument::Batch::~Batch()
     emit mDocument.changed(change);
 }
 
-LevelDocument::Restoring::Restoring(LevelDocument& document) : mBatch(document), mDocument(document)
+LevelDocument::StepRun::StepRun(LevelDocument& document, LevelRedraw redraw)
+    : mDocument(document), mOuter(document.mStepRedraw)
 {
-    ++mDocument.mRestoreDepth;
+    mDocument.mStepRedraw = std::max(mOuter.value_or(LevelRedraw::Nothing), redraw);
+    mBatch.emplace(document);
 }
 
-LevelDocument::Restoring::~Restoring() { --mDocument.mRestoreDepth; }
+LevelDocument::StepRun::~StepRun()
+{
+    // The announcement goes out while the run is still marked.
+    mBatch.reset();
+    mDocument.mStepRedraw = mOuter;
+}
 
 // --- grid --------------------------------------------------------------------------------------------
 

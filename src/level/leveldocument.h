@@ -26,10 +26,12 @@
 // Loading a file calls clearHistory(): a fresh history starts.
 //
 // changed(LevelChange) names what changed: single cells, the whole grid, colour lines, time, the
-// tables, the texts. Plain operations never redraw: the caller draws what its operation
-// draws. A change that comes from undo or redo has `restored` set: then whoever shows
-// the pictures redraws what the change names (LevelPicture::refresh). The first redo, inside
-// push(), is no restoring: whoever pushed the step draws what its operation draws.
+// tables, the texts. Plain operations never redraw. A change a step makes (its first run inside
+// push(), an undo, a redo) is one announcement that also says what the pictures draw for it
+// (LevelRedraw, chosen by the step); the views draw it on that signal (level/stepredraw.h) and
+// nobody draws after a push. A view that cannot draw tells the document (drawFailed): push() hands
+// the first failure of its step's first run to its caller, after the step is recorded; an undo or
+// redo cannot report one.
 // Batch groups many plain operations into one announcement (a file load announces once).
 
 #include "common/stephistory.h"
@@ -40,6 +42,7 @@
 #include <QPoint>
 #include <QString>
 #include <array>
+#include <exception>
 #include <optional>
 #include <vector>
 
@@ -69,6 +72,14 @@ struct LevelCellEdit {
     QString leftBefore, rightBefore, leftAfter, rightAfter;
 };
 
+// What the pictures draw for a change a step made.
+enum class LevelRedraw : unsigned char {
+    Nothing,  // no drawing (table resets, the colour take-over's first run)
+    Changed,  // the cells, whole grid and colour-line rows the change names
+    Monsters, // what Changed draws, then the monster overlay where it is shown
+    Level,    // every cell, then the overlays shown (drawlevel)
+};
+
 // What an announcement covers.
 struct LevelChange {
     enum Part : unsigned {
@@ -83,7 +94,9 @@ struct LevelChange {
     unsigned parts = 0;
     QList<QPoint> cells;   // x 0-127, y 0-9
     QList<int> colorLines; // 1-10
-    bool restored = false; // from undo or redo: the pictures are to be redrawn by the listener
+    // Set by a step (its first run, undo or redo): what the pictures draw. Plain operations draw nothing.
+    LevelRedraw redraw = LevelRedraw::Nothing;
+    bool fromStep = false;
 
     bool has(Part part) const { return (parts & part) != 0; }
     bool isEmpty() const { return parts == 0; }
@@ -179,12 +192,14 @@ public:
     // command line) has none.
     QUndoStack& undoStack();
     // Records a step (common/undostack.h): pushed unless it changes nothing; its redo does the
-    // change. The announcements of that first redo are not marked restored.
-    void push(RecordedStep* step);
-    // Whether a push is running (the first redo of a command).
-    bool pushing() const { return mPushDepth > 0; }
-    // "Level Initialisieren" as one step; the picture is not drawn.
-    void initialiseLevel(int pattern);
+    // change, and the views draw what the step's announcement names. Returns whether it was pushed;
+    // throws the first failure a view reported while drawing the step's first run (the step stays
+    // recorded).
+    bool push(RecordedStep* step);
+    // A view could not draw a step's change (a code or table text that is not a number).
+    void drawFailed(std::exception_ptr failure);
+    // "Level Initialisieren" as one step, drawing the cells it changes; false when it changes nothing.
+    bool initialiseLevel(int pattern);
     // A typed table cell as one step; nothing when the text is unchanged.
     void editTableCell(LevelTable table, int row, int column, const QString& text);
     // A loaded level starts a fresh history.
@@ -211,17 +226,19 @@ public:
     private:
         LevelDocument& mDocument;
     };
-    // Undo commands mark their announcements as restored while they run, except in their first redo.
-    class Restoring {
+    // A step's run (its first redo, an undo, a redo): the plain operations of its lifetime make one
+    // announcement, marked as the step's, with what the pictures draw for it.
+    class StepRun {
     public:
-        explicit Restoring(LevelDocument& document);
-        ~Restoring();
-        Restoring(const Restoring&) = delete;
-        Restoring& operator=(const Restoring&) = delete;
+        StepRun(LevelDocument& document, LevelRedraw redraw);
+        ~StepRun();
+        StepRun(const StepRun&) = delete;
+        StepRun& operator=(const StepRun&) = delete;
 
     private:
-        Batch mBatch;
         LevelDocument& mDocument;
+        std::optional<LevelRedraw> mOuter;
+        std::optional<Batch> mBatch;
     };
 
     // The grid's codes, row by row (2560 texts), for steps that replace the whole grid.
@@ -256,7 +273,8 @@ private:
     std::array<QString, 4 + kTimeDigits> mSavedFields;
     std::array<QString, 4 + kTimeDigits> unrecordedFields() const;
     int mBatchDepth = 0;
-    int mRestoreDepth = 0;
-    int mPushDepth = 0;
+    // The redraw of the step running, while one runs.
+    std::optional<LevelRedraw> mStepRedraw;
+    std::exception_ptr mDrawFailure;
     LevelChange mPending;
 };

@@ -6,23 +6,34 @@
 
 #include "common/undostack.h"
 
+#include <utility>
+
 QUndoStack& LevelDocument::undoStack()
 {
     return UndoStack::of(mHistory).stack();
 }
 
-void LevelDocument::push(RecordedStep* step)
+bool LevelDocument::push(RecordedStep* step)
 {
-    ++mPushDepth;
-    UndoStack::of(mHistory).record(step);
-    --mPushDepth;
+    mDrawFailure = nullptr;
+    const bool pushed = UndoStack::of(mHistory).record(step);
+    if (std::exception_ptr failure = std::exchange(mDrawFailure, nullptr))
+        std::rethrow_exception(failure);
+    return pushed;
+}
+
+void LevelDocument::drawFailed(std::exception_ptr failure)
+{
+    // The first failure is the one the push reports.
+    if (!mDrawFailure)
+        mDrawFailure = std::move(failure);
 }
 
 // --- undoable steps -------------------------------------------------------------------------------------
 
-void LevelDocument::initialiseLevel(int pattern)
+bool LevelDocument::initialiseLevel(int pattern)
 {
-    push(new InitLevelCommand(*this, pattern));
+    return push(new InitLevelCommand(*this, pattern));
 }
 
 void LevelDocument::editTableCell(LevelTable table, int row, int column, const QString& text)

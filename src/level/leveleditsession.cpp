@@ -27,12 +27,21 @@ LevelEditSession::LevelEditSession(LevelDocument& document, LevelPicture& pictur
         image = QImage(LevelPicture::kCell, LevelPicture::kCell, QImage::Format_RGB32);
         image.fill(Qt::white);
     }
-    // Undo and redo change the texts; the picture follows them here.
-    mRefresh = QObject::connect(&mDocument, &LevelDocument::changed,
-                                [this](const LevelChange& change) { mPicture.refresh(change); });
 }
 
-LevelEditSession::~LevelEditSession() { QObject::disconnect(mRefresh); }
+LevelEditSession::~LevelEditSession() = default;
+
+void SessionDrawing::drawlevel() { mSession.drawlevel(); }
+
+void SessionDrawing::drawCell(int x, int y) { mSession.picture().drawCell(x, y); }
+
+void SessionDrawing::updateline(int y) { mSession.picture().updateline(y); }
+
+void SessionDrawing::drawMonstersIfShown()
+{
+    if (mSession.showMonsters)
+        mSession.picture().drawMonsters();
+}
 
 int LevelEditSession::carried(Button b) const { return StrToInt(mCarried[b]); }
 
@@ -83,9 +92,11 @@ void LevelEditSession::place(int pattern, int x, int y)
             log(answer);
         return;
     }
-    if (!mDocument.holdsWritten(x, y, pattern))
+    // A cell that already holds the pattern is drawn again all the same.
+    if (mDocument.holdsWritten(x, y, pattern))
+        mPicture.drawCell(x, y);
+    else
         mDocument.push(new PaintStrokeCommand(mDocument, mStroke, CellWriteEdits(mDocument, {{QPoint(x, y), pattern}})));
-    mPicture.drawCell(x, y);
 }
 
 int LevelEditSession::paintPattern(unsigned buttons) const
@@ -165,8 +176,9 @@ QString LevelEditSession::initialiseQuestion() const
 
 void LevelEditSession::initialiseLevel()
 {
-    mDocument.initialiseLevel(carried(Left));
-    mPicture.drawAllCells();
+    // The step draws the cells it changes; a level that already is the initial one is drawn again.
+    if (!mDocument.initialiseLevel(carried(Left)))
+        mPicture.drawAllCells();
 }
 
 void LevelEditSession::loadLevel(const QString& fileName)

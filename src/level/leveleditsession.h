@@ -4,9 +4,10 @@
 #include "level/levelcursor.h"
 #include "level/leveldocument.h"
 #include "level/levelpicture.h"
+#include "level/leveldrawing.h"
+#include "level/stepredraw.h"
 
 #include <QImage>
-#include <QMetaObject>
 #include <QString>
 #include <array>
 #include <functional>
@@ -15,6 +16,22 @@
 class ColorRegisterSet;
 class PatternStore;
 struct CellWrite;
+class LevelEditSession;
+
+// The session's picture and overlay boxes as the drawing of the placement and colour operations and of
+// the level's steps.
+class SessionDrawing : public LevelDrawing {
+public:
+    explicit SessionDrawing(LevelEditSession& session) : mSession(session) {}
+
+    void drawlevel() override;
+    void drawCell(int x, int y) override;
+    void updateline(int y) override;
+    void drawMonstersIfShown() override;
+
+private:
+    LevelEditSession& mSession;
+};
 
 // Each mouse button carries a pattern, kept as the decimal caption of its label. The session paints with
 // them into the document (one undo step per press-to-release: each painted cell is pushed as a
@@ -33,6 +50,8 @@ public:
 
     LevelDocument& document() { return mDocument; }
     LevelPicture& picture() { return mPicture; }
+    // The picture as the placement and colour operations draw on it.
+    LevelDrawing& drawing() { return mDrawing; }
 
     // Lines for the message log.
     std::function<void(const QString&)> log;
@@ -135,7 +154,9 @@ private:
     bool mInitialised = false;
     QString mBanner;
     QString mChooserText;
-    QMetaObject::Connection mRefresh;
+    // The picture follows every step the document records.
+    SessionDrawing mDrawing{*this};
+    StepRedraw mRedraw{mDocument, mDrawing};
     LevelCursor mCursor;
     // Numbers the paint strokes: the cells of one stroke merge into one undo step.
     int mStroke = 0;

@@ -108,9 +108,5 @@ void LevelEditSession::writeCells(const QString& text, std::vector<CellWrite> wr
     std::vector<LevelCellEdit> edits = CellWriteEdits(mDocument, writes);
     if (edits.empty())
         return;
-    QList<QPoint> cells;
-    for (const LevelCellEdit& e : edits)
-        cells << e.cell;
     mDocument.push(new WriteCellsCommand(mDocument, text, std::move(edits)));
-    mPicture.drawCells(cells);
 }

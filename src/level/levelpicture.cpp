@@ -111,31 +111,6 @@ void LevelPicture::drawAllCells()
     }
 }
 
-void LevelPicture::refresh(const LevelChange& change)
-{
-    if (!change.restored)
-        return;
-    if (change.has(LevelChange::Grid)) {
-        drawAllCells();
-        return;
-    }
-    QList<QPoint> cells = change.cells;
-    for (int line : change.colorLines)
-        for (int x = 0; x < LevelDocument::kColumns; ++x)
-            cells << QPoint(x, line - 1);
-    drawCells(cells);
-}
-
-void LevelPicture::drawCells(const QList<QPoint>& cells)
-{
-    for (const QPoint& cell : cells) {
-        try {
-            drawCell(cell.x(), cell.y());
-        } catch (const ConversionError&) {
-        }
-    }
-}
-
 void LevelPicture::UpdatePattern2(int pattern, int x, int y, QImage& image) const
 {
     if (pattern > 127)

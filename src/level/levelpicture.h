@@ -52,11 +52,6 @@ public:
     void drawLoadedLevel(bool monsters, bool switches);
     // All cells, each on its own: a cell that cannot be drawn is passed over.
     void drawAllCells();
-    // These cells, each on its own, alike.
-    void drawCells(const QList<QPoint>& cells);
-    // What a change from undo or redo needs redrawn; never throws (cells that cannot be drawn are
-    // passed over, as on showing).
-    void refresh(const LevelChange& change);
 
     // --- overlays -----------------------------------------------------------------------------------
     // Active switches with their labels, lines to their targets and hatched target fields.

@@ -29,12 +29,13 @@ constexpr int kFloor = 1, kSwitchOff = 28;
 
 LevelPlacement::LevelPlacement(LevelDocument& document, LevelDrawing& drawing) : mDocument(document), mDrawing(drawing) {}
 
-// Pushes what a plan changes as a part of placement `placement`; a plan that changes nothing is not pushed.
-void LevelPlacement::push(const QString& text, int placement, const LevelEditPlan& plan)
+// Pushes what a plan changes as a part of placement `placement`, whose first run draws `first`; a
+// plan that changes nothing is not pushed. Returns whether it was.
+bool LevelPlacement::push(const QString& text, int placement, const LevelEditPlan& plan, LevelRedraw first)
 {
     if (plan.isEmpty())
-        return;
-    mDocument.push(new PlacementCommand(mDocument, text, placement, plan, [this] { redrawRestored(); }));
+        return false;
+    return mDocument.push(new PlacementCommand(mDocument, text, placement, plan, first));
 }
 
 void LevelPlacement::arm(const QString& mode, int slot)
@@ -49,15 +50,6 @@ void LevelPlacement::clear()
     mSlot = 0;
 }
 
-void LevelPlacement::redrawRestored()
-{
-    // An undo cannot report a failure; the cells before a code that is not a number are drawn.
-    try {
-        mDrawing.drawlevel();
-    } catch (const TavrelError&) {
-    }
-}
-
 void LevelPlacement::SetMonster(int n)
 {
     if (n < 1 || n > LevelDocument::kMonsters)
@@ -66,8 +58,9 @@ void LevelPlacement::SetMonster(int n)
     LevelEditPlan plan(mDocument);
     for (int row : {kActive, kPosX, kPosY})
         plan.setTableCell(LevelTable::Monsters, row, n, QStringLiteral("0"));
-    push(QStringLiteral("Gegner %1 setzen").arg(n), placement, plan);
-    mDrawing.drawlevel();
+    // Gone from the overlay.
+    if (!push(QStringLiteral("Gegner %1 setzen").arg(n), placement, plan, LevelRedraw::Level))
+        mDrawing.drawlevel();
     arm(kMonster, n);
 }
 
@@ -84,13 +77,13 @@ void LevelPlacement::SetSchalter(int n)
         const int cellX = StrToInt(x);
         LevelEditPlan floor(mDocument);
         floor.writeCell(cellX, cellY, kFloor);
-        push(text, placement, floor);
-        mDrawing.drawlevel();
+        if (!push(text, placement, floor, LevelRedraw::Level))
+            mDrawing.drawlevel();
     }
     LevelEditPlan placeholders(mDocument);
     placeholders.setTableCell(LevelTable::Switches, kSwitchX, n, kMausX);
     placeholders.setTableCell(LevelTable::Switches, kSwitchY, n, kMausY);
-    push(text, placement, placeholders);
+    push(text, placement, placeholders, LevelRedraw::Nothing);
     arm(kSchalter, n);
 }
 
@@ -112,7 +105,7 @@ std::optional<LevelPage> LevelPlacement::chooserMouseUp(int leftPattern)
     plan.setTableCell(LevelTable::Switches, kTargetX, n, kMausX);
     plan.setTableCell(LevelTable::Switches, kTargetY, n, kMausY);
     plan.setTableCell(LevelTable::Switches, kTargetPattern, n, QString::number(leftPattern));
-    push(QStringLiteral("Ziel von Schalter %1 setzen").arg(n), mPlacement, plan);
+    push(QStringLiteral("Ziel von Schalter %1 setzen").arg(n), mPlacement, plan, LevelRedraw::Nothing);
     return LevelPage::Schalter;
 }
 
@@ -124,8 +117,8 @@ bool LevelPlacement::levelMouseDown(LevelPage page, int x, int y, int leftPatter
         plan.setTableCell(LevelTable::Monsters, kActive, n, QString::number(n));
         plan.setTableCell(LevelTable::Monsters, kPosX, n, QString::number(x));
         plan.setTableCell(LevelTable::Monsters, kPosY, n, QString::number(y));
-        push(QStringLiteral("Gegner %1 setzen").arg(n), mPlacement, plan);
-        mDrawing.drawMonstersIfShown();
+        if (!push(QStringLiteral("Gegner %1 setzen").arg(n), mPlacement, plan, LevelRedraw::Monsters))
+            mDrawing.drawMonstersIfShown();
         clear();
         return true;
     }
@@ -133,9 +126,8 @@ bool LevelPlacement::levelMouseDown(LevelPage page, int x, int y, int leftPatter
         plan.setTableCell(LevelTable::Switches, kSwitchX, n, QString::number(x));
         plan.setTableCell(LevelTable::Switches, kSwitchY, n, QString::number(y));
         plan.writeCell(x, y, kSwitchOff);
-        push(QStringLiteral("Schalter %1 setzen").arg(n), mPlacement, plan);
-        mDrawing.drawCell(x, y);
-        mDrawing.drawlevel();
+        if (!push(QStringLiteral("Schalter %1 setzen").arg(n), mPlacement, plan, LevelRedraw::Level))
+            mDrawing.drawlevel();
         clear();
         return true;
     }
@@ -143,8 +135,8 @@ bool LevelPlacement::levelMouseDown(LevelPage page, int x, int y, int leftPatter
         plan.setTableCell(LevelTable::Switches, kTargetX, n, QString::number(x));
         plan.setTableCell(LevelTable::Switches, kTargetY, n, QString::number(y));
         plan.setTableCell(LevelTable::Switches, kTargetPattern, n, QString::number(leftPattern));
-        push(QStringLiteral("Ziel von Schalter %1 setzen").arg(n), mPlacement, plan);
-        mDrawing.drawlevel();
+        if (!push(QStringLiteral("Ziel von Schalter %1 setzen").arg(n), mPlacement, plan, LevelRedraw::Level))
+            mDrawing.drawlevel();
         clear();
         return true;
     }

@@ -8,6 +8,7 @@ class LevelDocument;
 class LevelDrawing;
 class LevelEditPlan;
 enum class LevelTable;
+enum class LevelRedraw : unsigned char;
 
 // The four pages of the level editor, in their order.
 enum class LevelPage { Daten = 0, Spielelemente = 1, Gegner = 2, Schalter = 3 };
@@ -48,10 +49,9 @@ public:
     void Aktualisiere();
 
 private:
-    void push(const QString& text, int placement, const LevelEditPlan& plan);
+    bool push(const QString& text, int placement, const LevelEditPlan& plan, LevelRedraw first);
     void arm(const QString& mode, int slot);
     void clear();
-    void redrawRestored();
 
     LevelDocument& mDocument;
     LevelDrawing& mDrawing;

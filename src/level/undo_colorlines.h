@@ -13,10 +13,12 @@ struct ColorLineEdit {
 };
 
 // Holds only the entries that change. redo() writes the after entries, the first redo (the push)
-// included; undo and redo announce the lines as restored, and the level picture redraws them.
+// included. The pictures redraw the changed rows, on the first run only when `drawFirst` (the take-over
+// leaves the picture as it is).
 class ColorLinesCommand : public RecordedStep {
 public:
-    ColorLinesCommand(LevelDocument& document, const QString& text, std::vector<ColorLineEdit> edits);
+    ColorLinesCommand(LevelDocument& document, const QString& text, std::vector<ColorLineEdit> edits,
+                      bool drawFirst = true);
     bool isEmpty() const override { return mEdits.empty(); }
 
 private:
@@ -24,4 +26,6 @@ private:
 
     LevelDocument& mDocument;
     std::vector<ColorLineEdit> mEdits;
+    bool mDrawFirst;
+    bool mRan = false; // the first run is over
 };

@@ -2,22 +2,17 @@
 #include "level/undo_leveledit.h"
 
 LevelEditCommand::LevelEditCommand(LevelDocument& document, const QString& text, std::vector<TableCellEdit> tables,
-                                   std::vector<LevelCellEdit> cells)
-    : RecordedStep(text), mDocument(document), mTables(std::move(tables)), mCells(std::move(cells))
+                                   std::vector<LevelCellEdit> cells, StepRedraws redraws)
+    : RecordedStep(text), mDocument(document), mTables(std::move(tables)), mCells(std::move(cells)), mRedraws(redraws)
 {
 }
 
 void LevelEditCommand::apply(bool after)
 {
-    const bool first = mDocument.pushing();
-    {
-        LevelDocument::Restoring restoring(mDocument);
-        RestoreCellEdits(mDocument, mCells, after);
-        RestoreTableEdits(mDocument, mTables, after);
-    }
-    // After the announcement, so that whatever is redrawn ends up on top of the restored cells.
-    if (!first)
-        restored();
+    LevelDocument::StepRun run(mDocument, mRan ? mRedraws.again : mRedraws.first);
+    mRan = true;
+    RestoreCellEdits(mDocument, mCells, after);
+    RestoreTableEdits(mDocument, mTables, after);
 }
 
 void LevelEditCommand::mergeEdits(const LevelEditCommand& later)

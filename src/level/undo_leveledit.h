@@ -7,24 +7,28 @@
 #include <vector>
 
 // A RecordedStep: redo() writes the after texts (the push runs it: the command does its change
-// itself), undo() the before texts, both through the plain operations and marked as restored, so that the
-// picture follows (except in the first redo: see LevelDocument::push). The kinds of steps differ
-// only in their text, in how they merge and in what they redraw:
+// itself), undo() the before texts, both through the plain operations inside a step run, whose one
+// announcement tells the views what to draw: by default the cells the step changed; a step may draw
+// something else for its first run (what its operation draws) than for an undo or redo. The kinds of
+// steps differ only in their text, in how they merge and in what they draw:
 //   "Level Initialisieren" (undo_initlevel.h), a paint stroke and cells written at once
 //   (undo_writecells.h), a placement (undo_placement.h); typed table cells and table resets are
 //   LevelEditCommands as they are.
+// What the pictures draw for a step's first run and for its undo and redo.
+struct StepRedraws {
+    LevelRedraw first = LevelRedraw::Changed;
+    LevelRedraw again = LevelRedraw::Changed;
+};
+
 class LevelEditCommand : public RecordedStep {
 public:
     LevelEditCommand(LevelDocument& document, const QString& text, std::vector<TableCellEdit> tables,
-                     std::vector<LevelCellEdit> cells);
+                     std::vector<LevelCellEdit> cells, StepRedraws redraws = {});
     bool isEmpty() const override { return mTables.empty() && mCells.empty(); }
 
 protected:
     // Takes a later command's edits on top of these; the step becomes obsolete when nothing is left.
     void mergeEdits(const LevelEditCommand& later);
-    // Called after the texts are back, by undo and redo but not by the first redo.
-    virtual void restored() {}
-
     LevelDocument& mDocument;
 
 private:
@@ -32,6 +36,8 @@ private:
 
     std::vector<TableCellEdit> mTables;
     std::vector<LevelCellEdit> mCells;
+    StepRedraws mRedraws;
+    bool mRan = false; // the first run is over
 };
 
 // A typed cell of the monster or switch table ("Gegner ändern", "Schalter ändern").

@@ -4,20 +4,13 @@
 #include "common/undoids.h"
 
 PlacementCommand::PlacementCommand(LevelDocument& document, const QString& text, int placement,
-                                   const LevelEditPlan& plan, std::function<void()> redraw)
-    : LevelEditCommand(document, text, plan.tableEdits(), plan.cellEdits()),
-      mPlacement(placement),
-      mRedraw(std::move(redraw))
+                                   const LevelEditPlan& plan, LevelRedraw first)
+    : LevelEditCommand(document, text, plan.tableEdits(), plan.cellEdits(), {first, LevelRedraw::Level}),
+      mPlacement(placement)
 {
 }
 
 int PlacementCommand::id() const { return kUndoLevelPlacement; }
-
-void PlacementCommand::restored()
-{
-    if (mRedraw)
-        mRedraw();
-}
 
 bool PlacementCommand::mergeWith(const QUndoCommand* other)
 {

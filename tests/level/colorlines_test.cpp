@@ -1,6 +1,7 @@
 // The colour lines: swatch requests and keys, the hand-back with its caption colour, standard colours, take-over, undo.
 #include "level/leveldocument.h"
 #include "level/levelcolorlines.h"
+#include "level/stepredraw.h"
 #include "palette/ataripalette.h"
 #include "pattern/colorregisterset.h"
 #include "support/recordingdrawing.h"
@@ -41,6 +42,7 @@ protected:
     ColorRegisterSet registers;
     LevelDocument doc;
     RecordingDrawing drawing;
+    StepRedraw redraw{doc, drawing}; // as the level editor's session draws the steps
     LevelColorLines lines{doc, drawing};
 };
 

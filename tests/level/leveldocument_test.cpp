@@ -174,7 +174,8 @@ TEST(LevelDocument, AnnouncesWhatChanged)
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_TRUE(seen[0].has(LevelChange::Cells));
     EXPECT_EQ(seen[0].cells, QList<QPoint>({QPoint(3, 4)}));
-    EXPECT_FALSE(seen[0].restored);
+    EXPECT_FALSE(seen[0].fromStep);
+    EXPECT_EQ(seen[0].redraw, LevelRedraw::Nothing);
     seen.clear();
     doc.InitEmptyLevel(1); // one announcement for grid and both tables
     ASSERT_EQ(seen.size(), 1u);
@@ -186,6 +187,13 @@ TEST(LevelDocument, AnnouncesWhatChanged)
     doc.setColorEntry(2, 10, {});
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].colorLines, QList<int>({10}));
+    seen.clear();
+    // A step's first run is one announcement of its own, which says what to draw.
+    doc.push(new WriteCellsCommand(doc, QStringLiteral("Einfügen"), CellWriteEdits(doc, {{QPoint(1, 1), 5}, {QPoint(2, 1), 5}})));
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_TRUE(seen[0].fromStep);
+    EXPECT_EQ(seen[0].redraw, LevelRedraw::Changed);
+    EXPECT_EQ(seen[0].cells, QList<QPoint>({QPoint(1, 1), QPoint(2, 1)}));
 }
 
 TEST(LevelUndo, StrokeIsOneStepAndRestoresExactTexts)
@@ -205,7 +213,8 @@ TEST(LevelUndo, StrokeIsOneStepAndRestoresExactTexts)
     doc.undoStack().undo();
     EXPECT_EQ(doc.gridCodes(), before);
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_TRUE(seen[0].restored);
+    EXPECT_TRUE(seen[0].fromStep);
+    EXPECT_EQ(seen[0].redraw, LevelRedraw::Changed);
     EXPECT_EQ(seen[0].cells.size(), 20);
     doc.undoStack().redo();
     EXPECT_EQ(doc.gridCodes(), after);

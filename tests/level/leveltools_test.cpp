@@ -1,7 +1,7 @@
 // The level's mouse and keys through the tool box: which tool a press reaches on which page, and what it does.
+#include "level/leveleditsession.h"
 #include "level/leveltools.h"
 #include "level/levelplacement.h"
-#include "level/sessiondrawing.h"
 #include "support/levelsessionfixture.h"
 
 #include <QUndoStack>

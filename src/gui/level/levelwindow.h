@@ -12,7 +12,6 @@
 #include "level/levelpicture.h"
 #include "level/levelplacement.h"
 #include "level/leveltools.h"
-#include "level/sessiondrawing.h"
 #include "gui/level/levelpictureview.h"
 
 #include <array>
@@ -260,9 +259,8 @@ private:
     std::function<void()> mWorkChanged;
     LevelPicture mPicture;
     LevelEditSession mSession;
-    SessionDrawing mDrawing{mSession};
-    LevelPlacement mPlacement{mDocument, mDrawing};
-    LevelColorLines mColorLines{mDocument, mDrawing};
+    LevelPlacement mPlacement{mDocument, mSession.drawing()};
+    LevelColorLines mColorLines{mDocument, mSession.drawing()};
     // The level picture's mouse and keys go to the active tool.
     LevelToolBox mTools{{mSession, mPlacement, [this] { return currentPage(); }}};
     LevelTableModel* mMonsterModel = nullptr;
