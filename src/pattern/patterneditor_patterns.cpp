@@ -87,8 +87,8 @@ int PatternEditor::pastePatterns(const QString& text)
     });
     QString line = QStringLiteral("%1 eingefügt (%2)").arg(PatternCount(count)).arg(RunName(mSet, first, first + count - 1));
     if (parse.notRead > 0)
-        line += QStringLiteral("; %1 dahinter passten nicht mehr in das Set und wurden nicht eingefügt")
-                    .arg(PatternCount(parse.notRead));
+        line += parse.notRead == 1 ? QStringLiteral("; kein Platz mehr im Set für 1 weiteres Pattern")
+                                   : QStringLiteral("; kein Platz mehr im Set für %1 weitere Patterns").arg(parse.notRead);
     addInfo(line);
     return count;
 }

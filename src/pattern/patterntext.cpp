@@ -5,6 +5,7 @@
 
 #include <QRegularExpression>
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 
@@ -16,17 +17,15 @@ QString ReadLine(const QString& line, PatternBytes& bytes)
     int count = 0;
     const QStringList tokens = line.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
     for (const QString& token : tokens) {
+        if (std::any_of(token.begin(), token.end(), [](QChar c) { return HexDigitValue(c) < 0; }))
+            return QStringLiteral("„%1“ ist kein Hex-Byte").arg(token.left(20));
         if (token.size() > 1 && token.size() % 2 != 0)
             return QStringLiteral("„%1“ ist kein Hex-Byte (eine ungerade Zahl von Ziffern)").arg(token.left(20));
         for (qsizetype at = 0; at < token.size(); at += 2) {
             const QStringView digits = QStringView(token).mid(at, 2);
             int value = 0;
-            for (const QChar c : digits) {
-                const int d = HexDigitValue(c);
-                if (d < 0)
-                    return QStringLiteral("„%1“ ist kein Hex-Byte").arg(token.left(20));
-                value = value * 16 + d;
-            }
+            for (const QChar c : digits)
+                value = value * 16 + HexDigitValue(c);
             if (count == int(bytes.size()))
                 return QStringLiteral("mehr als %1 Bytes").arg(bytes.size());
             bytes[size_t(count++)] = static_cast<unsigned char>(value);
