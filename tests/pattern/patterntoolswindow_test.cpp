@@ -172,6 +172,13 @@ TEST_F(PatternToolsWindowTest, ARunCopiedAndPastedIntoAnotherSetAndCut)
     EXPECT_EQ(form->editor().currentSet(), 1);
     EXPECT_EQ(overview->anchorColumn(), 1);
     EXPECT_EQ(overview->keyboardCell(), QPoint(3, 0));
+    // The frame spans the run: it shows over patterns 2-4, not beside them.
+    for (int p = 1; p <= 5; ++p) {
+        const QRect cell(32 * (p - 1), 0, 32, 32);
+        const bool framed = overview->grab(cell).toImage().convertToFormat(QImage::Format_RGB32)
+            != form->editor().overview().copy(cell).convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(framed, p >= 2 && p <= 4) << p;
+    }
     overviewKey(Qt::Key_C, Qt::ControlModifier);
     const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(clip, nullptr);
@@ -264,4 +271,7 @@ TEST_F(PatternToolsWindowTest, DuplicatesByTheMenuAndThePixelUnderTheMouse)
     EXPECT_EQ(label->text(), QStringLiteral("Pixel: Spalte 4, Zeile 4, Code 2"));
     QTest::mouseMove(view("PaintBox"), QPoint(1 * 32 + 4, 5 * 16 + 4));
     EXPECT_EQ(label->text(), QStringLiteral("Pixel: Spalte 2, Zeile 6, Code 1"));
+    // Leaving the surface names no pixel.
+    QTest::mouseMove(Control<QWidget>(form.get(), "Label3"), QPoint(5, 5));
+    EXPECT_EQ(label->text(), QStringLiteral("Pixel: –"));
 }
