@@ -1,6 +1,6 @@
 # Shared by scripts/run and scripts/test: install what is missing, configure, build.
 # Sourced, not run: the caller has set -euo pipefail and is in the repository root.
-packages=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb xauth xdotool openbox qt6-translations-l10n cc65 xa65 dasm acme 64tass desktop-file-utils appstream shared-mime-info dpkg-dev file clang)
+packages=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb xauth xdotool xclip openbox qt6-translations-l10n cc65 xa65 dasm acme 64tass desktop-file-utils appstream shared-mime-info dpkg-dev file clang)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

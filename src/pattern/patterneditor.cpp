@@ -19,10 +19,18 @@ PatternEditor::PatternEditor()
 void PatternEditor::setCurrentSet(int set)
 {
     mSet = std::clamp(set, 1, PatternStore::kSets);
+    mRunAnchor = mPattern;
     note(EditorPart::Selection);
 }
 
 void PatternEditor::setCurrentPattern(int pattern)
+{
+    mPattern = std::clamp(pattern, 1, PatternStore::kPatterns);
+    mRunAnchor = mPattern;
+    note(EditorPart::Selection);
+}
+
+void PatternEditor::extendRunTo(int pattern)
 {
     mPattern = std::clamp(pattern, 1, PatternStore::kPatterns);
     note(EditorPart::Selection);

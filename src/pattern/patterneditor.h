@@ -12,6 +12,7 @@
 
 #include <QByteArray>
 #include <QFlags>
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <optional>
@@ -63,6 +64,11 @@ enum class PatternStepKind {
     RowColor,        // "Zeilenfarbe"
     ColorInit,       // "Farben Init"
     FontImport,      // "FNT importieren"
+    Clear,           // "Leeren"
+    Invert,          // "Invertieren"
+    AreaFill,        // "Fläche füllen"
+    Cut,             // "Ausschneiden"
+    Paste,           // "Einfügen"
 };
 // The name undo and redo show; `register` names the register of a RegisterColor step.
 QString PatternStepText(PatternStepKind kind, const QString& registerNumber = {});
@@ -116,8 +122,16 @@ public:
     int currentPattern() const { return mPattern; }
     int swapPattern() const { return mSwapPattern; }
     int swapSet() const { return mSwapSet; }
+    // Choosing a set or a pattern frames that one pattern alone.
     void setCurrentSet(int set);
     void setCurrentPattern(int pattern);
+    // The framed run of patterns in the current set, from the anchor to the current pattern (Shift and
+    // the arrows in the overview): what the clipboard takes and where it pastes.
+    int runAnchor() const { return mRunAnchor; }
+    int runFirst() const { return std::min(mRunAnchor, mPattern); }
+    int runLast() const { return std::max(mRunAnchor, mPattern); }
+    // Moves the current pattern to `pattern` (clamped to 1-64) and keeps the anchor.
+    void extendRunTo(int pattern);
     void setSwapPattern(int pattern);
     void setSwapSet(int set);
 
@@ -171,6 +185,12 @@ public:
     void surfaceMousePress();
     void surfaceMouseRelease(int x, int y);
     void surfaceDoubleClick();
+    // Ctrl + press: "Fläche füllen" at the cell under the pointer; the moves and the release of this
+    // press paint nothing.
+    void surfaceFillPress();
+    // The label over the editing surface for a position (X, Y relative to it): the pixel's column
+    // (1-8), row (1-16) and code; outside the pattern it names none.
+    QString pixelText(int x, int y) const;
 
     // --- edit operations ------------------------------------------------------------------------
     void fill();            // "Füllen"
@@ -181,6 +201,27 @@ public:
     void mirrorLeftRight(); // "Spgl LR"
     void mirrorTopBottom(); // "Spgl HR"
     void swapPatterns();    // "<->": exchanges the current and the partner pattern number in all sets
+    void clearPattern();    // "Leeren": every pixel code 0
+    void invertPattern();   // "Invertieren": every bit flipped, codes 0 <-> 3 and 1 <-> 2
+    // "Fläche füllen": the 4-connected area of pixel (x 0-7, y 0-15)'s code takes the paint code.
+    // Locks "Laden" as painting does.
+    void fillArea(int x, int y);
+
+    // --- patterns on the clipboard and duplicates (patterneditor_patterns.cpp) -------------------------
+    // The framed run's stored patterns as text (see pattern/patterntext.h), logged.
+    QString copyPatterns();
+    // The same patterns in their colours, as the overview shows them.
+    QImage runPicture() const;
+    // "Ausschneiden": copyPatterns, then the run's patterns cleared, as one step.
+    QString cutPatterns();
+    // "Einfügen": the patterns of the text into the framed run's first slot and those after it, as one
+    // step. What does not fit before the set's end is left out and counted in the log; text that is not
+    // patterns changes nothing and the log says why. Returns how many were pasted.
+    int pastePatterns(const QString& text);
+    // "Doppelte Patterns finden": per set, the groups of patterns with equal bytes ("Set 1: 10 = 42 = 77").
+    QStringList duplicatePatterns() const;
+    // The same into the log, with a line when there are none.
+    void logDuplicatePatterns();
     // A keystroke in the byte grid: the cell's new text.
     void typeData(int half, int y, const QString& text);
     // The Char/Player switch: stores, changes the mode, reloads.
@@ -265,6 +306,9 @@ private:
     // The operations on a draft, so that one step can join several.
     void loadInto(PatternDraft& draft, int set, int pattern) const;
     void storeInto(PatternDraft& draft) const;
+    // Reloads the buffer after the store changed under the current pattern, unless it holds painted
+    // changes not yet stored: a later "Speichern" of the old pattern would quietly undo the change.
+    void reloadIfFree(PatternDraft& draft) const;
     void rotateRows(PatternDraft& draft, int shift) const;
     void transformRows(PatternStepKind kind, const std::function<std::array<int, 8>(const std::array<int, 8>&)>& transform);
     void deriveF3(ColorRegisterSet& registers);
@@ -285,6 +329,7 @@ private:
     int mBufferPattern = 1;
     int mSet = 1;
     int mPattern = 1;
+    int mRunAnchor = 1;
     int mSwapPattern = 1;
     int mSwapSet = 1;
     int mCursorX = 0;
@@ -297,6 +342,7 @@ private:
     int mStrokeCount = 0; // paint strokes started
     int mStroke = 0;      // the number of the stroke the mouse paints, 0 outside a stroke
     bool mStrokeGuard = true; // whether "Laden" was free when the stroke began
+    bool mFillPress = false;  // the left button went down with Ctrl: an area fill, no stroke
     // The buffer as the animation found it: stopping it gives it back before the reload.
     std::optional<EditBuffer> mBufferBeforeAnimation;
 };

@@ -6,7 +6,9 @@
 #include "pattern/fontbankfile.h"
 #include "pattern/undo_step.h"
 
+#include <QPoint>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -61,6 +63,12 @@ void PatternEditor::storeInto(PatternDraft& draft) const
     draft.guard = true;
 }
 
+void PatternEditor::reloadIfFree(PatternDraft& draft) const
+{
+    if (draft.guard)
+        loadInto(draft, mSet, mPattern);
+}
+
 void PatternEditor::Speichern()
 {
     record(PatternStepKind::Storing, [this](PatternDraft& d) { storeInto(d); });
@@ -94,7 +102,7 @@ void PatternEditor::surfaceMouseMove(int x, int y, bool leftHeld)
 {
     mCursorX = std::max(0, x / 32);
     mCursorY = std::max(0, y / 16);
-    if (!leftHeld)
+    if (!leftHeld || mFillPress)
         return;
     if (isPlayerMode() && InsidePattern(mCursorX, mCursorY)) {
         if (mPaint.text == QLatin1String("0")) {
@@ -110,15 +118,25 @@ void PatternEditor::surfaceMouseMove(int x, int y, bool leftHeld)
 
 void PatternEditor::surfaceMousePress()
 {
+    mFillPress = false;
     mStroke = ++mStrokeCount;
     mStrokeGuard = mLadenEnabled;
     paintCurrentCell(false);
+}
+
+void PatternEditor::surfaceFillPress()
+{
+    mStroke = 0;
+    mFillPress = true;
+    fillArea(mCursorX, mCursorY);
 }
 
 void PatternEditor::surfaceMouseRelease(int x, int y)
 {
     mCursorX = std::max(0, x / 32);
     mCursorY = std::max(0, y / 16);
+    if (std::exchange(mFillPress, false))
+        return;
     if (InsidePattern(mCursorX, mCursorY)) {
         note(EditorPart::Surface);
         mPicture.drawSurfaceCell(mCursorX, mCursorY, mPaint.color);
@@ -130,6 +148,15 @@ void PatternEditor::surfaceMouseRelease(int x, int y)
 void PatternEditor::surfaceDoubleClick()
 {
     paintCurrentCell(true);
+}
+
+QString PatternEditor::pixelText(int x, int y) const
+{
+    const int column = x / 32;
+    const int row = y / 16;
+    if (x < 0 || y < 0 || !InsidePattern(column, row))
+        return QStringLiteral("Pixel: –");
+    return QStringLiteral("Pixel: Spalte %1, Zeile %2, Code %3").arg(column + 1).arg(row + 1).arg(mBuffer.grid(column, row));
 }
 
 void PatternEditor::fill()
@@ -220,6 +247,67 @@ void PatternEditor::mirrorTopBottom()
     });
 }
 
+void PatternEditor::clearPattern()
+{
+    record(PatternStepKind::Clear, [](PatternDraft& d) {
+        d.drawSurface(SurfaceDrawing::Whole);
+        d.buffer.fillData(QStringLiteral("0"));
+        d.buffer.ReCalcdata();
+    });
+}
+
+void PatternEditor::invertPattern()
+{
+    transformRows(PatternStepKind::Invert, [](const std::array<int, 8>& p) {
+        std::array<int, 8> flipped{};
+        for (size_t i = 0; i < p.size(); ++i)
+            flipped[i] = 3 - p[i];
+        return flipped;
+    });
+}
+
+void PatternEditor::fillArea(int x, int y)
+{
+    const auto code = PaintCode(mPaint.text);
+    if (!code || !InsidePattern(x, y))
+        return;
+    const int paint = code->toInt();
+    record(PatternStepKind::AreaFill, [&](PatternDraft& d) {
+        std::array<std::array<int, 8>, EditBuffer::kHeight> pixels{};
+        for (int r = 0; r < EditBuffer::kHeight; ++r)
+            pixels[size_t(r)] = RowPixels(d.buffer, r);
+        const int old = pixels[size_t(y)][size_t(x)];
+        if (old != paint) {
+            // Every pixel is pushed once at most: it takes the paint code when pushed.
+            std::array<QPoint, EditBuffer::kWidth * EditBuffer::kHeight> todo;
+            int count = 0;
+            pixels[size_t(y)][size_t(x)] = paint;
+            todo[size_t(count++)] = QPoint(x, y);
+            while (count > 0) {
+                const QPoint p = todo[size_t(--count)];
+                for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                    const QPoint n = p + step;
+                    if (InsidePattern(n.x(), n.y()) && pixels[size_t(n.y())][size_t(n.x())] == old) {
+                        pixels[size_t(n.y())][size_t(n.x())] = paint;
+                        todo[size_t(count++)] = n;
+                    }
+                }
+            }
+        }
+        // Only the bytes the area reaches get new texts.
+        for (int r = 0; r < EditBuffer::kHeight; ++r) {
+            const std::array<int, 8>& p = pixels[size_t(r)];
+            const std::array<int, 8> before = RowPixels(d.buffer, r);
+            for (int h = 0; h < 2; ++h)
+                if (!std::equal(p.begin() + 4 * h, p.begin() + 4 * h + 4, before.begin() + 4 * h))
+                    d.buffer.setData(h, r, QString::number(EncodePixels(p[4 * h], p[4 * h + 1], p[4 * h + 2], p[4 * h + 3])));
+        }
+        d.buffer.ReCalcdata();
+        d.guard = false;
+        d.drawSurface(SurfaceDrawing::Whole);
+    });
+}
+
 void PatternEditor::swapPatterns()
 {
     record(PatternStepKind::Swap, [this](PatternDraft& d) {
@@ -269,9 +357,7 @@ void PatternEditor::importFontBank(int bank, const QByteArray& font)
         PutFontBank(*d.store, bank, font);
         const int set = (bank + 1) / 2;
         d.redrawSet(set - 1);
-        // The editor shows the imported pattern, unless it holds painted changes not yet stored: a
-        // later "Speichern" of the old pattern would otherwise quietly undo part of the import.
-        if (set == mSet && d.guard)
-            loadInto(d, mSet, mPattern);
+        if (set == mSet)
+            reloadIfFree(d);
     });
 }

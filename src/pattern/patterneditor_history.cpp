@@ -24,6 +24,11 @@ QString PatternStepText(PatternStepKind kind, const QString& registerNumber)
     case PatternStepKind::RowColor: return QStringLiteral("Zeilenfarbe");
     case PatternStepKind::ColorInit: return QStringLiteral("Farben Init");
     case PatternStepKind::FontImport: return QStringLiteral("FNT importieren");
+    case PatternStepKind::Clear: return QStringLiteral("Leeren");
+    case PatternStepKind::Invert: return QStringLiteral("Invertieren");
+    case PatternStepKind::AreaFill: return QStringLiteral("Fläche füllen");
+    case PatternStepKind::Cut: return QStringLiteral("Ausschneiden");
+    case PatternStepKind::Paste: return QStringLiteral("Einfügen");
     }
     return {};
 }
@@ -33,7 +38,8 @@ namespace {
 // The steps that change the store take a copy of it into their draft.
 bool ChangesStore(PatternStepKind kind)
 {
-    return kind == PatternStepKind::Storing || kind == PatternStepKind::Swap || kind == PatternStepKind::FontImport;
+    return kind == PatternStepKind::Storing || kind == PatternStepKind::Swap || kind == PatternStepKind::FontImport
+        || kind == PatternStepKind::Cut || kind == PatternStepKind::Paste;
 }
 
 } // namespace

@@ -1,6 +1,10 @@
 // Pattern store and the multicolour byte layout.
 #include "pattern/patternstore.h"
 
+#include "common/intconv.h"
+
+#include <algorithm>
+
 std::array<int, 4> DecodeByte(int v)
 {
     // Subtracting the bit weights in turn makes 255 and above saturate at 3 per pixel
@@ -25,6 +29,11 @@ std::array<int, 4> DecodeByte(int v)
 int EncodePixels(int p0, int p1, int p2, int p3)
 {
     return p0 * 64 + p1 * 16 + p2 * 4 + p3;
+}
+
+int StoredByteValue(const QString& text)
+{
+    return std::clamp(StrToIntDef(text, 0), 0, 255);
 }
 
 PatternStore::PatternStore() : mEntries(kSize, QStringLiteral("0")) {}

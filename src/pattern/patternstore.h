@@ -12,6 +12,10 @@ std::array<int, 4> DecodeByte(int value);
 // p0 * 64 + p1 * 16 + p2 * 4 + p3; codes above 3 are not masked.
 int EncodePixels(int p0, int p1, int p2, int p3);
 
+// The byte a stored text stands for as the overview shows it: a number clamped to 0-255 (DecodeByte
+// saturates the same way), anything else 0.
+int StoredByteValue(const QString& text);
+
 // 16 banks x 128 characters x 8 rows of unvalidated texts, converted on use.
 // Storage order: slot [i][j] (i = 1..1024, j = 1..16) is bank j, character (i-1) div 8, row (i-1) mod 8.
 class PatternStore {

@@ -113,6 +113,12 @@ TEST(Undo, EveryKindOfStepGivesBackTheExactTextsAndPictures)
         {"Farben Init", [](PatternEditor& e) { e.setMode(QStringLiteral("Player")); e.DrawDefine(); },
          [](PatternEditor& e) { e.farbenInit(); }},
         {"FNT importieren", kNothing, [](PatternEditor& e) { e.importFontBank(4, QByteArray(1024, '\x1B')); }},
+        {"Leeren", kNothing, [](PatternEditor& e) { e.clearPattern(); }},
+        {"Invertieren", kNothing, [](PatternEditor& e) { e.invertPattern(); }},
+        {"Fläche füllen", [](PatternEditor& e) { e.setPaintText(QString::number((e.buffer().grid(3, 4).toInt() + 1) % 4)); }, [](PatternEditor& e) { e.fillArea(3, 4); }},
+        {"Ausschneiden", kNothing, [](PatternEditor& e) { e.extendRunTo(8); e.cutPatterns(); }},
+        {"Einfügen", [](PatternEditor& e) { e.setCurrentPattern(4); e.extendRunTo(6); e.clearHistory(); },
+         [](PatternEditor& e) { e.pastePatterns(e.copyPatterns().repeated(2)); }},
     };
     for (const StepCase& c : cases) {
         const QString name = QString::fromUtf8(c.name);

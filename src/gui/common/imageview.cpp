@@ -47,7 +47,7 @@ void ImageView::paintEvent(QPaintEvent*)
         painter.drawImage(0, 0, *mImage);
     if (hasFocus() && !mCells.isEmpty()) {
         // A frame in two tones that shows on every colour.
-        const QRect r = cellRect(mCell).adjusted(0, 0, -1, -1);
+        const QRect r = cellRect(mCell).united(cellRect(QPoint(mAnchorColumn, mCell.y()))).adjusted(0, 0, -1, -1);
         painter.setPen(QPen(Qt::white, 1));
         painter.drawRect(r);
         painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
@@ -75,6 +75,22 @@ void ImageView::keyPressEvent(QKeyEvent* event)
         return;
     }
     QPoint cell = mCell;
+    if (mRowRuns && (event->modifiers() & Qt::ShiftModifier)) {
+        switch (event->key()) {
+        case Qt::Key_Left: cell.rx() -= 1; break;
+        case Qt::Key_Right: cell.rx() += 1; break;
+        case Qt::Key_Home: cell.rx() = 0; break;
+        case Qt::Key_End: cell.rx() = mCells.width() - 1; break;
+        case Qt::Key_Up:
+        case Qt::Key_Down: return;
+        default: QWidget::keyPressEvent(event); return;
+        }
+        const QPoint before = mCell;
+        setKeyboardRun(cell, mAnchorColumn);
+        if (mCell != before)
+            emit keyboardExtended(cellRect(mCell).center());
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Left: cell.rx() -= 1; break;
     case Qt::Key_Right: cell.rx() += 1; break;
@@ -109,13 +125,22 @@ void ImageView::keyPressEvent(QKeyEvent* event)
 
 void ImageView::setKeyboardCell(QPoint cell)
 {
+    setKeyboardRun(cell, cell.x());
+}
+
+void ImageView::setKeyboardRun(QPoint cell, int anchorColumn)
+{
     if (mCells.isEmpty())
         return;
     const QPoint clamped(std::clamp(cell.x(), 0, mCells.width() - 1), std::clamp(cell.y(), 0, mCells.height() - 1));
-    if (clamped == mCell)
+    const int anchor = std::clamp(anchorColumn, 0, mCells.width() - 1);
+    if (clamped == mCell && anchor == mAnchorColumn)
         return;
+    const bool moved = clamped != mCell;
     mCell = clamped;
-    scrollToCell();
+    mAnchorColumn = anchor;
+    if (moved)
+        scrollToCell();
     update();
 }
 
@@ -146,6 +171,12 @@ void ImageView::focusOutEvent(QFocusEvent* event)
     update();
 }
 
+void ImageView::leaveEvent(QEvent* event)
+{
+    QWidget::leaveEvent(event);
+    emit left();
+}
+
 QPoint ImageView::toImage(const QPointF& position) const
 {
     // Truncating, as a division of the pointer position is everywhere in this program.
@@ -157,21 +188,25 @@ QPoint ImageView::toImage(const QPointF& position) const
 
 void ImageView::mousePressEvent(QMouseEvent* event)
 {
+    mMouseModifiers = event->modifiers();
     emit pressed(event->button(), toImage(event->position()));
 }
 
 void ImageView::mouseMoveEvent(QMouseEvent* event)
 {
+    mMouseModifiers = event->modifiers();
     emit moved(event->buttons(), toImage(event->position()));
 }
 
 void ImageView::mouseReleaseEvent(QMouseEvent* event)
 {
+    mMouseModifiers = event->modifiers();
     const QPoint p = toImage(event->position());
     if (!mCells.isEmpty() && rect().contains(event->position().toPoint())) {
         // The keyboard goes on from the cell last clicked.
         mCell = QPoint(std::clamp(p.x() / mPitch.width(), 0, mCells.width() - 1),
                        std::clamp(p.y() / mPitch.height(), 0, mCells.height() - 1));
+        mAnchorColumn = mCell.x();
         update();
     }
     emit released(event->button(), p);
@@ -179,5 +214,6 @@ void ImageView::mouseReleaseEvent(QMouseEvent* event)
 
 void ImageView::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    mMouseModifiers = event->modifiers();
     emit doubleClicked(event->button(), toImage(event->position()));
 }

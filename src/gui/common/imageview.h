@@ -24,6 +24,15 @@ public:
     void setKeyboardCell(QPoint cell);
     // Return and Enter act as a double click (where a double click is what a cell is chosen for).
     void setReturnDoubleClicks(bool doubleClicks) { mReturnDoubleClicks = doubleClicks; }
+    // Shift with Left, Right, Home or End moves the cell cursor along its row and reports
+    // keyboardExtended: the frame then spans the run from the anchor column to the cursor. Shift with
+    // Up or Down does nothing.
+    void setRowRuns(bool runs) { mRowRuns = runs; }
+    // Puts the cell cursor on a cell (clamped) with the run's anchor column, as the model has them.
+    void setKeyboardRun(QPoint cell, int anchorColumn);
+    int anchorColumn() const { return mAnchorColumn; }
+    // The keyboard modifiers of the mouse event being reported.
+    Qt::KeyboardModifiers mouseModifiers() const { return mMouseModifiers; }
 
 signals:
     void pressed(Qt::MouseButton button, QPoint position);
@@ -32,6 +41,10 @@ signals:
     void doubleClicked(Qt::MouseButton button, QPoint position);
     // The arrows moved the cell cursor; the position is the new cell's centre.
     void keyboardMoved(QPoint position);
+    // Shift and an arrow moved the cell cursor within its row (setRowRuns); the anchor stayed.
+    void keyboardExtended(QPoint position);
+    // The mouse left the view.
+    void left();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -42,6 +55,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     QRect cellRect(QPoint cell) const;
@@ -53,4 +67,7 @@ private:
     QSize mCells;
     QPoint mCell;
     bool mReturnDoubleClicks = false;
+    bool mRowRuns = false;
+    int mAnchorColumn = 0;
+    Qt::KeyboardModifiers mMouseModifiers;
 };

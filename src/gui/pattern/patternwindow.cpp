@@ -103,7 +103,15 @@ void PatternWindow::buildControls()
     auto* top = new QHBoxLayout;
     top->setSpacing(8);
     top->addLayout(buildRowColorColumn());
-    top->addWidget(buildSurface(), 0, Qt::AlignTop);
+    // The surface with the pixel under the mouse below it.
+    auto* surfaceColumn = new QVBoxLayout;
+    surfaceColumn->setSpacing(2);
+    surfaceColumn->addWidget(buildSurface());
+    LabelPixel = label(mEditor.pixelText(-1, -1), "LabelPixel", this);
+    LabelPixel->setFixedWidth(256);
+    surfaceColumn->addWidget(LabelPixel);
+    surfaceColumn->addStretch(1);
+    top->addLayout(surfaceColumn);
     top->addLayout(buildPreviewColumn());
     top->addLayout(buildSelectionColumn());
     top->addLayout(buildByteGrids());
@@ -284,6 +292,7 @@ QLayout* PatternWindow::buildSelectionColumn()
         {&Buttonrechts, "Rechts", "Buttonrechts"},
         {&Button18, "Spgl LR", "Button18"},       {&ButtonRunter, "Runter", "ButtonRunter"},
         {&Button19, "Spgl HR", "Button19"},
+        {&ButtonLeeren, "Leeren", "ButtonLeeren"}, {&ButtonInvertieren, "Invertieren", "ButtonInvertieren"},
     };
     auto* storeButtons = new QHBoxLayout;
     auto* shiftButtons = new QGridLayout;
@@ -297,7 +306,7 @@ QLayout* PatternWindow::buildSelectionColumn()
     }
     for (QWidget* w : std::initializer_list<QWidget*>{ButtonLaden, ButtonSpeichern, ButtonVerwerfen, Buttonlinks,
                                                        Buttonhoch, Buttonrechts, Button18, ButtonRunter, Button19,
-                                                       SpinFontsetnumber, SpinTilenumber, copySpinTilenumber, ButtonFill})
+                                                       ButtonLeeren, ButtonInvertieren, SpinFontsetnumber, SpinTilenumber, copySpinTilenumber, ButtonFill})
         w->setFixedWidth(68);
 
     auto* column = new QVBoxLayout;
@@ -354,6 +363,8 @@ QLayout* PatternWindow::buildOverview()
     // By keyboard: the arrows choose as a click does, Return opens the pattern as a double click.
     paintboxall->setKeyboardCells(QSize(32, 32), PatternStore::kPatterns, PatternStore::kSets);
     paintboxall->setReturnDoubleClicks(true);
+    // Shift and the arrows frame a run of patterns within the set, for the clipboard.
+    paintboxall->setRowRuns(true);
     paintboxall->setAccessibleName(QStringLiteral("Pattern-Übersicht"));
     ScrollBox1->setWidget(paintboxall);
     // The set numbers 1-8 beside the overview, twice on each side.
@@ -519,6 +530,10 @@ void PatternWindow::connectHandlers()
         paintboxallMouseMove(p);
         paintboxallClick(p);
     });
+    connectAct(paintboxall, &ImageView::keyboardExtended, [this](QPoint p) {
+        paintboxallMouseMove(p);
+        mEditor.extendRunTo(overviewPattern(p).x());
+    });
 
     connectAct(Timer2, &QTimer::timeout, &PatternWindow::Timer2Timer);
 }
@@ -659,7 +674,7 @@ void PatternWindow::refresh(EditorParts parts)
         SpinTilenumber->setValue(mEditor.currentPattern());
         copySpinTilenumber->setValue(mEditor.swapPattern());
         copySpinFontsetnumber->setValue(mEditor.swapSet());
-        paintboxall->setKeyboardCell(QPoint(mEditor.currentPattern() - 1, mEditor.currentSet() - 1));
+        paintboxall->setKeyboardRun(QPoint(mEditor.currentPattern() - 1, mEditor.currentSet() - 1), mEditor.runAnchor() - 1);
         refreshFntBanks();
     }
     if (parts & (EditorPart::Guard | EditorPart::Animation))

@@ -95,6 +95,13 @@ private:
     void Button18Click();
     void Button19Click();
     void SpeedButton2Click();
+    void ButtonLeerenClick();
+    void ButtonInvertierenClick();
+    // The framed run of the overview on the clipboard (Ctrl+C, Ctrl+X, Ctrl+V there).
+    void copyPatternsClick();
+    void cutPatternsClick();
+    void pastePatternsClick();
+    void showPixel(QPoint position);
     void CombomodeChange(const QString& text);
 
     // colours and animation (patternwindow_colors.cpp)
@@ -161,6 +168,9 @@ private:
     QPushButton* Button18;
     QPushButton* ButtonRunter;
     QPushButton* Button19;
+    QPushButton* ButtonLeeren;
+    QPushButton* ButtonInvertieren;
+    QLabel* LabelPixel;
     QLabel* Label5;
     QTableWidget* grid;
     QLabel* Label6;

@@ -1,6 +1,7 @@
 // The pattern editor window's editing handlers: painting, the edit buttons, typing bytes, the mode.
 #include "gui/pattern/patternwindow.h"
 
+#include "gui/common/clipboard.h"
 #include "gui/common/colorpanel.h"
 #include "gui/common/controls.h"
 #include "gui/common/errorsafterevent.h"
@@ -9,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
@@ -59,6 +61,7 @@ void PatternWindow::connectEditHandlers()
     connectAct(PaintBox, &ImageView::moved, &PatternWindow::PaintBoxMouseMove);
     connectAct(PaintBox, &ImageView::released, [this](Qt::MouseButton, QPoint p) { PaintBoxMouseUp(p); });
     connectAct(PaintBox, &ImageView::doubleClicked, &PatternWindow::PaintBoxDblClick);
+    connect(PaintBox, &ImageView::left, this, [this] { showPixel(QPoint(-1, -1)); });
 
     const std::pair<QPushButton*, void (PatternWindow::*)()> buttons[] = {
         {ButtonVerwerfen, &PatternWindow::ButtonVerwerfenClick}, {ButtonFill, &PatternWindow::ButtonFillClick},
@@ -66,6 +69,7 @@ void PatternWindow::connectEditHandlers()
         {Buttonlinks, &PatternWindow::ButtonlinksClick},         {Buttonrechts, &PatternWindow::ButtonrechtsClick},
         {Button18, &PatternWindow::Button18Click},               {Button19, &PatternWindow::Button19Click},
         {SpeedButton2, &PatternWindow::SpeedButton2Click},
+        {ButtonLeeren, &PatternWindow::ButtonLeerenClick},       {ButtonInvertieren, &PatternWindow::ButtonInvertierenClick},
     };
     for (const auto& [b, handler] : buttons)
         connectAct(b, &QPushButton::clicked, handler);
@@ -113,17 +117,29 @@ void PatternWindow::PaintBoxMouseDown(QPoint position)
 {
     // The pointer reached the press position before the press; take it as a move first.
     mEditor.surfaceMouseMove(position.x(), position.y(), false);
-    mEditor.surfaceMousePress();
+    // Ctrl + click fills the area of the clicked pixel's code.
+    if (PaintBox->mouseModifiers() & Qt::ControlModifier)
+        mEditor.surfaceFillPress();
+    else
+        mEditor.surfaceMousePress();
+    showPixel(position);
 }
 
 void PatternWindow::PaintBoxMouseMove(Qt::MouseButtons held, QPoint position)
 {
     mEditor.surfaceMouseMove(position.x(), position.y(), held.testFlag(Qt::LeftButton));
+    showPixel(position);
 }
 
 void PatternWindow::PaintBoxMouseUp(QPoint position)
 {
     mEditor.surfaceMouseRelease(position.x(), position.y());
+    showPixel(position);
+}
+
+void PatternWindow::showPixel(QPoint position)
+{
+    LabelPixel->setText(mEditor.pixelText(position.x(), position.y()));
 }
 
 void PatternWindow::PaintBoxDblClick()
@@ -144,6 +160,26 @@ void PatternWindow::ButtonrechtsClick() { mEditor.rotateRight(); }
 void PatternWindow::Button18Click() { mEditor.mirrorLeftRight(); }
 void PatternWindow::Button19Click() { mEditor.mirrorTopBottom(); }
 void PatternWindow::SpeedButton2Click() { mEditor.swapPatterns(); }
+void PatternWindow::ButtonLeerenClick() { mEditor.clearPattern(); }
+void PatternWindow::ButtonInvertierenClick() { mEditor.invertPattern(); }
+
+void PatternWindow::copyPatternsClick()
+{
+    const QImage picture = mEditor.runPicture();
+    PutTextAndPicture(mEditor.copyPatterns(), picture);
+}
+
+void PatternWindow::cutPatternsClick()
+{
+    // The picture shows the patterns before they are cleared.
+    const QImage picture = mEditor.runPicture();
+    PutTextAndPicture(mEditor.cutPatterns(), picture);
+}
+
+void PatternWindow::pastePatternsClick()
+{
+    mEditor.pastePatterns(QGuiApplication::clipboard()->text());
+}
 
 void PatternWindow::dataEdited(int half, int y, const QString& text)
 {

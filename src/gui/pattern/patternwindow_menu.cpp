@@ -5,6 +5,7 @@
 #include "gui/common/windowmenu.h"
 
 #include <QAction>
+#include "gui/common/imageview.h"
 #include <QComboBox>
 #include <QLayout>
 #include <QMenu>
@@ -56,10 +57,34 @@ void PatternWindow::buildMenus()
         {ButtonRunter, "Nach &unten schieben", "actionRunter"},
         {Button18, "Links-rechts spie&geln", "actionSpiegelnLR"},
         {Button19, "Oben-unten spi&egeln", "actionSpiegelnHR"},
+        {ButtonLeeren, "Leeren (alle Pi&xel 0)", "actionLeeren"},
+        {ButtonInvertieren, "Invertiere&n", "actionInvertieren"},
         {SpeedButton2, "Mit Pattern &tauschen", "actionTauschen"},
     };
     for (const auto& e : editing)
         AddButtonAction(edit, e.button, QString::fromUtf8(e.text), e.name);
+    edit->addSeparator();
+    // The clipboard keys belong to the overview (a text field keeps its own); the entries work from anywhere.
+    const struct {
+        const char* text;
+        const char* name;
+        QKeySequence key;
+        void (PatternWindow::*handler)();
+    } clipboard[] = {
+        {"Patterns &kopieren", "actionPatternsKopieren", QKeySequence(Qt::CTRL | Qt::Key_C), &PatternWindow::copyPatternsClick},
+        {"Patterns &ausschneiden", "actionPatternsAusschneiden", QKeySequence(Qt::CTRL | Qt::Key_X),
+         &PatternWindow::cutPatternsClick},
+        {"&Patterns einfügen", "actionPatternsEinfuegen", QKeySequence(Qt::CTRL | Qt::Key_V), &PatternWindow::pastePatternsClick},
+    };
+    for (const auto& c : clipboard) {
+        QAction* action = AddMenuAction(edit, QString::fromUtf8(c.text), c.name, {c.key});
+        action->setShortcutContext(Qt::WidgetShortcut);
+        paintboxall->addAction(action);
+        connectAct(action, &QAction::triggered, c.handler);
+    }
+    edit->addSeparator();
+    QAction* duplicates = AddMenuAction(edit, QStringLiteral("&Doppelte Patterns finden"), "actionDoppeltePatterns");
+    connectAct(duplicates, &QAction::triggered, [this] { mEditor.logDuplicatePatterns(); });
 
     QMenu* view = bar->addMenu(QStringLiteral("&Ansicht"));
     view->setObjectName(QStringLiteral("MenuAnsicht"));
@@ -99,7 +124,10 @@ void PatternWindow::tipControls()
         {"data", "Die Bytes des Pattern: eine Zahl tippen ändert die Zeile"},
         {"grid", "Die 2-Bit-Werte der Pixel"},
         {"paintboxall", "Alle Pattern: Klick wählt, Doppelklick lädt zum Bearbeiten, rechte Taste wählt das "
-                        "Tauschziel; mit der Tastatur Pfeile und Eingabe"},
+                        "Tauschziel; mit der Tastatur Pfeile und Eingabe, Umschalt+Pfeile rahmen mehrere Pattern "
+                        "des Sets ein, Strg+C kopiert, Strg+X schneidet aus, Strg+V fügt ein"},
+        {"LabelPixel", "Spalte, Zeile und Code des Pixels unter der Maus; Strg+Klick in die Malfläche füllt die "
+                       "Fläche gleichen Codes mit der Malfarbe"},
         {"Spinvon", "Die erste Font-Zeile des Exports"},
         {"Spinbis", "Die letzte Font-Zeile des Exports"},
         {"SpinEdit2", "Die Nummer des Pattern für den Player-Export"},
