@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -79,7 +80,7 @@ public:
                 const char* lineEnd = stop > data && stop[-1] == '\r' ? stop - 1 : stop;
                 if (lineEnd - data > kMaxLineLength)
                     noteCut();
-                mLines.append(DecodeWindows1252(data, std::min<qsizetype>(lineEnd - data, kMaxLineLength)));
+                mLines.append(decode(data, std::min<qsizetype>(lineEnd - data, kMaxLineLength)));
                 data = lf + 1;
                 continue;
             }
@@ -117,16 +118,40 @@ private:
         if (mCurrent.size() > kMaxLineLength)
             noteCut();
         mCurrent.truncate(kMaxLineLength);
-        mLines.append(DecodeWindows1252(mCurrent));
+        mLines.append(decode(mCurrent.constData(), mCurrent.size()));
         mCurrent.clear();
         mOpen = false;
     }
+
+    // Files of numbers hold the same few short lines thousands of times ("0", "255"): a line of up to
+    // three bytes is decoded once and shared after that, which saves an allocation per line.
+    QString decode(const char* data, qsizetype size)
+    {
+        if (size > 3)
+            return DecodeWindows1252(data, size);
+        quint32 key = static_cast<quint32>(size) << 24;
+        for (qsizetype i = 0; i < size; ++i)
+            key |= static_cast<quint32>(static_cast<unsigned char>(data[i])) << (16 - 8 * i);
+        ShortLine& slot = mShortLines[(key * 2654435761u) >> (32 - kShortLineBits)];
+        if (slot.key != key || slot.text.isNull()) {
+            slot.key = key;
+            slot.text = DecodeWindows1252(data, size);
+        }
+        return slot.text;
+    }
+
+    static constexpr int kShortLineBits = 10;
+    struct ShortLine {
+        quint32 key = 0;
+        QString text;
+    };
 
     QStringList& mLines;
     qsizetype mMaxLines;
     qsizetype& mFirstCutLine;
     QByteArray mCurrent;
     bool mOpen = false;
+    std::vector<ShortLine> mShortLines = std::vector<ShortLine>(std::size_t(1) << kShortLineBits);
 };
 
 LineReader::LineReader(const QString& fileName, qsizetype maxLines)

@@ -85,7 +85,12 @@ void PatternPicture::drawSurfaceCell(int x, int y, PackedColor color)
     if (x0 >= kSurfaceSize || y0 >= kSurfaceSize)
         return;
     const Canvas canvas(mSurface);
-    canvas.fill(clip(x0), clip(y0), clip(x1), clip(y1), qRgb(0, 0, 0));
+    // The outline's four sides, then the inside, each pixel written once.
+    const QRgb black = qRgb(0, 0, 0);
+    canvas.fill(clip(x0), clip(y0), clip(x1), clip(y0 + 1), black);
+    canvas.fill(clip(x0), clip(y1 - 1), clip(x1), clip(y1), black);
+    canvas.fill(clip(x0), clip(y0 + 1), clip(x0 + 1), clip(y1 - 1), black);
+    canvas.fill(clip(x1 - 1), clip(y0 + 1), clip(x1), clip(y1 - 1), black);
     canvas.fill(clip(x0 + 1), clip(y0 + 1), clip(x1 - 1), clip(y1 - 1), ToQRgb(color));
 }
 

@@ -7,6 +7,9 @@
 
 std::array<int, 4> DecodeByte(int v)
 {
+    // A byte: pixel 0 sits in bits 7-6.
+    if (v >= 0 && v <= 255)
+        return {v >> 6, (v >> 4) & 3, (v >> 2) & 3, v & 3};
     // Subtracting the bit weights in turn makes 255 and above saturate at 3 per pixel
     // and leaves negative values at 0, as the game data tools always did.
     std::array<int, 4> p{};

@@ -107,6 +107,30 @@ TEST(TextFile, EveryByteSurvivesReadingAndWriting)
     EXPECT_EQ(JoinWindows1252Lines(ReadAllLines(reader, 0)), lines);
 }
 
+TEST(TextFile, ShortLinesSharedAmongThemselvesStayEachTheirOwn)
+{
+    // Every line of up to three bytes over a few byte values, each twice, mixed with longer ones: lines
+    // that are read once and shared after that must still be exactly the bytes of their own line.
+    const QByteArray values = QByteArrayLiteral("0\x80 9\x00");
+    QList<QByteArray> written;
+    for (int n = 0; n <= 3; ++n) {
+        const int combinations = n == 0 ? 1 : n == 1 ? 5 : n == 2 ? 25 : 125;
+        for (int c = 0; c < combinations; ++c) {
+            QByteArray line;
+            for (int i = 0, rest = c; i < n; ++i, rest /= 5)
+                line += values[rest % 5];
+            written << line << line + "x1" << line;
+        }
+    }
+    QByteArray bytes;
+    for (const QByteArray& line : written)
+        bytes += line + "\r\n";
+    LineReader reader = LineReader::fromBytes(bytes);
+    ASSERT_EQ(reader.lineCount(), written.size());
+    for (const QByteArray& line : written)
+        ASSERT_EQ(reader.next(), DecodeWindows1252(line)) << line.toHex().toStdString();
+}
+
 TEST(TextFile, MissingFileRaisesTheOpenError)
 {
     QTemporaryDir dir;
