@@ -12,11 +12,14 @@
 #include "level/levelpicture.h"
 #include "level/levelplacement.h"
 #include "level/leveltools.h"
+#include "level/levelzoom.h"
 #include "level/sessiondrawing.h"
 #include "gui/level/levelpictureview.h"
 
 #include <array>
 #include <functional>
+#include <optional>
+#include <vector>
 
 class ColorPanel;
 class DesktopOpener;
@@ -32,6 +35,7 @@ class QCheckBox;
 class QLabel;
 class QLayout;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
@@ -235,6 +239,20 @@ private:
     void cycleFocus(int step);
     // The level's mouse pointer shows the active tool.
     void refreshToolCursor();
+    // Zoom, grid and tools (levelwindow_view.cpp): Ansicht's zoom entries and "Gitter", Ctrl + wheel;
+    // the painting tools' buttons and Bearbeiten → Werkzeug.
+    void buildViewEntries(QMenu* view);
+    void buildToolEntries(QMenu* edit);
+    QWidget* buildToolButtons(QWidget* parent);
+    // The zoom in per cent, kept across runs; the picture point under `at` (a point of the scroll
+    // area's viewport; its middle when none) stays in place.
+    void setZoom(double percent, std::optional<QPoint> at = std::nullopt);
+    void setGridShown(bool shown);
+    // The level view as the settings have it.
+    void showView();
+    void choosePaintTool(PaintToolId id);
+    void refreshTools();
+    static QString clipboardText();
     void connectDataPage();
     void connectGamePanels();
     void onDocumentChanged(const LevelChange& change);
@@ -264,7 +282,11 @@ private:
     LevelPlacement mPlacement{mDocument, mDrawing};
     LevelColorLines mColorLines{mDocument, mDrawing};
     // The level picture's mouse and keys go to the active tool.
-    LevelToolBox mTools{{mSession, mPlacement, [this] { return currentPage(); }}};
+    LevelToolBox mTools{{mSession, mPlacement, [this] { return currentPage(); }, &LevelWindow::clipboardText}};
+    LevelViewSettings mView = LevelViewSettings::load();
+    QAction* mGridAction = nullptr;
+    std::vector<QAction*> mToolActions;
+    std::vector<QPushButton*> mToolButtons; // on the page "Spielelemente setzen", built with it
     LevelTableModel* mMonsterModel = nullptr;
     LevelTableModel* mSwitchModel = nullptr;
     LevelGameFiles& mGameFiles;
