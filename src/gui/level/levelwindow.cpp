@@ -257,7 +257,8 @@ QWidget* LevelWindow::buildLevelArea()
     row->setSpacing(0);
     auto* colors = buildColorPanels();
     row->addWidget(colors, 0, Qt::AlignTop);
-    row->addWidget(buildRowButtons("ButtonRowLeft"), 0, Qt::AlignTop);
+    mRowNumbers[0] = buildRowButtons("ButtonRowLeft");
+    row->addWidget(mRowNumbers[0], 0, Qt::AlignTop);
 
     ScrollBox1 = Named(new QScrollArea(area), "ScrollBox1");
     ScrollBox1->setFrameShape(QFrame::NoFrame);
@@ -279,7 +280,8 @@ QWidget* LevelWindow::buildLevelArea()
     ScrollBox1->setWidget(paintboxLevel);
     row->addWidget(ScrollBox1, 1);
 
-    row->addWidget(buildRowButtons("ButtonRowRight"), 0, Qt::AlignTop);
+    mRowNumbers[1] = buildRowButtons("ButtonRowRight");
+    row->addWidget(mRowNumbers[1], 0, Qt::AlignTop);
     return area;
 }
 

@@ -287,6 +287,7 @@ private:
     QAction* mGridAction = nullptr;
     std::vector<QAction*> mToolActions;
     std::vector<QPushButton*> mToolButtons; // on the page "Spielelemente setzen", built with it
+    std::array<QWidget*, 2> mRowNumbers{}; // the row buttons left and right of the level
     LevelTableModel* mMonsterModel = nullptr;
     LevelTableModel* mSwitchModel = nullptr;
     LevelGameFiles& mGameFiles;

@@ -26,6 +26,9 @@ void LevelWindow::showView()
     ScrollBox1->setVerticalScrollBarPolicy(mView.zoom > 100 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     paintboxLevel->setScale(mView.zoom / 100);
     paintboxLevel->setGridShown(mView.grid);
+    // The row numbers stand beside the rows at 100 % only; at other sizes they would name the wrong rows.
+    for (QWidget* numbers : mRowNumbers)
+        numbers->setVisible(mView.zoom == LevelZoom::kDefault);
     if (mGridAction)
         mGridAction->setChecked(mView.grid);
 }
