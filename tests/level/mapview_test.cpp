@@ -22,11 +22,7 @@ public:
     {
         forgetView();
         MapWindowFixture::SetUp();
-        open();
-        toPaintingPage();
-        map->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(map));
-        level()->setFocus();
+        openForPainting();
     }
     void TearDown() override
     {

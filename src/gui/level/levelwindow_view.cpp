@@ -17,6 +17,18 @@
 #include <QScrollBar>
 #include <QTabWidget>
 
+namespace {
+
+// A tool's key on the level, as menus and tooltips name it.
+QList<QKeySequence> ToolKeys(const PaintToolEntry& tool)
+{
+    if (!tool.key)
+        return {};
+    return {QKeySequence(tool.key)};
+}
+
+} // namespace
+
 QString LevelWindow::clipboardText() { return QGuiApplication::clipboard()->text(); }
 
 // --- zoom and grid ---------------------------------------------------------------------------------------
@@ -96,10 +108,7 @@ void LevelWindow::buildToolEntries(QMenu* edit)
     auto* group = new QActionGroup(menu);
     for (const PaintToolEntry& tool : PaintTools()) {
         const QByteArray name = "action" + QByteArray(tool.controlName);
-        QList<QKeySequence> keys;
-        if (tool.key)
-            keys << QKeySequence(tool.key);
-        QAction* a = AddMenuAction(menu, QLatin1Char('&') + tool.name, name.constData(), keys);
+        QAction* a = AddMenuAction(menu, QLatin1Char('&') + tool.name, name.constData(), ToolKeys(tool));
         a->setCheckable(true);
         a->setShortcutContext(Qt::WidgetShortcut);
         paintboxLevel->addAction(a);
@@ -123,7 +132,7 @@ QWidget* LevelWindow::buildToolButtons(QWidget* parent)
         QPushButton* button = NamedButton(tool.name, name.constData(), box);
         button->setCheckable(true);
         button->setAccessibleName(QStringLiteral("Werkzeug ") + tool.name);
-        SetTip(button, tool.tip, tool.key ? QList<QKeySequence>{QKeySequence(tool.key)} : QList<QKeySequence>{});
+        SetTip(button, tool.tip, ToolKeys(tool));
         group->addButton(button);
         row->addWidget(button);
         mToolButtons.push_back(button);
