@@ -143,7 +143,7 @@ void StampTool::press(const LevelPointer& pointer)
 
 void StampTool::move(const LevelPointer& pointer)
 {
-    mContext.session.hover(pointer.point, QStringLiteral("Stempel: Klicke, um die kopierten Zellen zu setzen in:    "));
+    mContext.session.hover(pointer.point, QStringLiteral("Stempel: Klicke, um die Kopie zu setzen in:    "));
     if (mGrid.empty() || !pointer.buttons)
         return;
     // The stamp under the pointer in the pattern of stamps that starts at the pressed cell.

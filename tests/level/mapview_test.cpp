@@ -131,6 +131,11 @@ TEST_F(MapViewTest, AtAQuarterAWideWindowShowsAll128Columns)
     EXPECT_EQ(scroller()->horizontalScrollBar()->maximum(), 0);
     // The row numbers name the rows at 100 % only.
     EXPECT_FALSE(Control<QWidget>(map, "ButtonRowLeft0")->isVisibleTo(map));
+    // A Ctrl drag selects the cells under the mouse at this size too.
+    send(level(), QEvent::MouseButtonPress, at(100, 2), Qt::LeftButton, Qt::LeftButton, Qt::ControlModifier);
+    send(level(), QEvent::MouseMove, at(110, 5), Qt::NoButton, Qt::LeftButton, Qt::ControlModifier);
+    send(level(), QEvent::MouseButtonRelease, at(110, 5), Qt::LeftButton, Qt::NoButton, Qt::ControlModifier);
+    EXPECT_EQ(map->session().cursor().selection(), QRect(QPoint(100, 2), QPoint(110, 5)));
     key(Qt::Key_0, Qt::ControlModifier);
     EXPECT_TRUE(Control<QWidget>(map, "ButtonRowLeft0")->isVisibleTo(map));
 }
@@ -231,6 +236,7 @@ TEST_F(MapViewTest, EachToolIsOneStepInTheSavedFileAndUndoneExactly)
     key(Qt::Key_B);
     EXPECT_TRUE(Control<QPushButton>(map, "ButtonStift")->isChecked());
     EXPECT_TRUE(Control<QAction>(map, "actionStift")->isChecked());
+    EXPECT_EQ(Control<QAction>(map, "actionStempel")->text(), QStringLiteral("S&tempel"));
     dragAt({60, 0}, {64, 0}, Qt::RightButton);
     write(QRect(60, 0, 5, 1), 5);
     EXPECT_EQ(saved(), expected);

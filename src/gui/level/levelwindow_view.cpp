@@ -106,9 +106,17 @@ void LevelWindow::buildToolEntries(QMenu* edit)
     QMenu* menu = edit->addMenu(QStringLiteral("&Werkzeug"));
     menu->setObjectName(QStringLiteral("MenuWerkzeug"));
     auto* group = new QActionGroup(menu);
+    QString taken; // the entries' underlined letters, each once
     for (const PaintToolEntry& tool : PaintTools()) {
         const QByteArray name = "action" + QByteArray(tool.controlName);
-        QAction* a = AddMenuAction(menu, QLatin1Char('&') + tool.name, name.constData(), ToolKeys(tool));
+        QString text = tool.name;
+        for (int i = 0; i < text.size(); ++i)
+            if (text[i].isLetter() && !taken.contains(text[i].toLower())) {
+                taken += text[i].toLower();
+                text.insert(i, QLatin1Char('&'));
+                break;
+            }
+        QAction* a = AddMenuAction(menu, text, name.constData(), ToolKeys(tool));
         a->setCheckable(true);
         a->setShortcutContext(Qt::WidgetShortcut);
         paintboxLevel->addAction(a);
