@@ -89,8 +89,6 @@ public:
     // --- keyboard and clipboard (leveleditsession_cells.cpp) ------------------------------------------------
     LevelCursor& cursor() { return mCursor; }
     const LevelCursor& cursor() const { return mCursor; }
-    // Space: a left click on the cursor's cell (the placement rule and the log included).
-    void paintAtCursor();
     // P: Shift + left click on the cursor's cell, which picks its pattern onto the left button.
     void pickAtCursor();
     // The patterns of the selection, else of the cursor's cell, as clipboard text. Throws

@@ -28,12 +28,6 @@ std::vector<CellWrite> GridWrites(const PatternGrid& grid, QPoint origin)
 
 } // namespace
 
-void LevelEditSession::paintAtCursor()
-{
-    levelMouseDown(CellPoint(mCursor.cell()), LeftBit, false);
-    levelMouseUp();
-}
-
 void LevelEditSession::pickAtCursor()
 {
     levelMouseDown(CellPoint(mCursor.cell()), LeftBit, true);
