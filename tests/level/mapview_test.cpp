@@ -122,8 +122,9 @@ TEST_F(MapViewTest, EveryZoomStepPaintsTheCellUnderTheMouse)
 
 TEST_F(MapViewTest, AtAQuarterAWideWindowShowsAll128Columns)
 {
-    map->resize(1200, map->height());
+    map->resize(1240, map->height());
     QApplication::processEvents();
+    const QPoint levelPlace = scroller()->mapTo(map, QPoint(0, 0));
     key(Qt::Key_Minus, Qt::ControlModifier);
     key(Qt::Key_Minus, Qt::ControlModifier);
     EXPECT_EQ(level()->width(), 1024);
@@ -131,6 +132,9 @@ TEST_F(MapViewTest, AtAQuarterAWideWindowShowsAll128Columns)
     EXPECT_EQ(scroller()->horizontalScrollBar()->maximum(), 0);
     // The row numbers name the rows at 100 % only.
     EXPECT_FALSE(Control<QWidget>(map, "ButtonRowLeft0")->isVisibleTo(map));
+    // Their place stays: the level and the banner over it do not move.
+    QApplication::processEvents();
+    EXPECT_EQ(scroller()->mapTo(map, QPoint(0, 0)), levelPlace);
     // A Ctrl drag selects the cells under the mouse at this size too.
     send(level(), QEvent::MouseButtonPress, at(100, 2), Qt::LeftButton, Qt::LeftButton, Qt::ControlModifier);
     send(level(), QEvent::MouseMove, at(110, 5), Qt::NoButton, Qt::LeftButton, Qt::ControlModifier);

@@ -238,6 +238,10 @@ QWidget* LevelWindow::buildRowButtons(const char* prefix)
     auto* box = new QVBoxLayout(column);
     box->setContentsMargins(0, 0, 0, 0);
     box->setSpacing(0);
+    // Hidden at zooms other than 100 %, the column keeps its place: the banner over the level stays put.
+    QSizePolicy keep = column->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    column->setSizePolicy(keep);
     for (int y = 0; y < LevelDocument::kRows; ++y) {
         const QByteArray name = QByteArray(prefix) + QByteArray::number(y);
         auto* button = NamedButton(QString::number(y), name.constData(), column);
