@@ -1,7 +1,7 @@
 // Actions that must fit one 60 Hz frame (16.7 ms CPU), each from the user's event to the repaint of
 // what it changed: the level editor's first opening, the byte view's first opening and reopening, and
 // painting a cell and undoing a 20-cell stroke with the byte view open; whole-level edits with the byte
-// view open and closed. The window set is built as the
+// view open and closed; the level view's zoom, grid and painting tools at 100 % and 25 %. The window set is built as the
 // program builds it, with the start-up file; what an action needs before it is set up outside the timing.
 #include "benchwindows.h"
 
@@ -9,9 +9,11 @@
 #include "app/qtuserdialogs.h"
 #include "app/windowset.h"
 #include "level/leveldocument.h"
+#include "level/levelzoom.h"
 #include "level/patterngrid.h"
 #include "gui/level/levelwindow.h"
 #include "gui/level/levelbyteview.h"
+#include "gui/level/levelpictureview.h"
 #include "gui/pattern/patternwindow.h"
 
 #include <QApplication>
@@ -253,6 +255,76 @@ void BM_WholeLevelEdit(benchmark::State& state)
 BENCHMARK(BM_WholeLevelEdit)
     ->ArgsProduct({{0, 1, 2}, {0, 1}})
     ->ArgNames({"edit", "byteview"})
+    ->Unit(benchmark::kMillisecond);
+
+// The level view's actions, each from the user's event to the repaint, at 100 % and at 25 % (second
+// argument): 0 a zoom step by key (in and out by turns), 1 the grid by G (on and off by turns), 2 a
+// rectangle of 20 x 8 cells dragged with the mouse, 3 a click of "Fläche" that fills the whole level,
+// 4 a stamp of 4 x 2 cells dragged over four places, 5 a pen stroke over 20 cells. Every stroke changes
+// every cell it reaches (the patterns take turns).
+enum class ViewAction { Zoom, Grid, Rectangle, Area, Stamp, Pen };
+
+void BM_LevelViewAction(benchmark::State& state)
+{
+    const auto action = static_cast<ViewAction>(state.range(0));
+    // The level editor reads the zoom when it is made; the user's own settings come back at the end.
+    const LevelViewSettings kept = LevelViewSettings::load();
+    LevelViewSettings{double(state.range(1)), false}.save();
+    {
+        Program program;
+        program.openLevelEditor();
+        QWidget* editor = program.levelEditor();
+        program.control<QTabWidget>(editor, "PageControl1")->setCurrentIndex(kElementsPage);
+        editor->activateWindow();
+        QTest::qWaitForWindowActive(editor);
+        LevelWindow* window = program.windows.levelWindow();
+        LevelEditSession& session = window->session();
+        auto* view = program.control<LevelPictureView>(editor, "paintboxLevel");
+        view->setFocus();
+        const char* tools[] = {nullptr, nullptr, "ButtonRechteck", "ButtonFlaeche", "ButtonStempel", "ButtonStift"};
+        if (const char* tool = tools[state.range(0)])
+            QTest::mouseClick(program.control<QPushButton>(editor, tool), Qt::LeftButton);
+        session.cursor().moveTo({0, 0});
+        session.paste(PatternGridText(PatternGrid(LevelDocument::kRows, std::vector<int>(LevelDocument::kColumns, 2))));
+        QCoreApplication::processEvents();
+        const double scale = view->scale();
+        const auto at = [scale](int x, int y) { return QPoint(int((kCell * x + kCell / 2) * scale), int((kCell * y + kCell / 2) * scale)); };
+        const auto stroke = [view, &at](QPoint from, QPoint to, int moves) {
+            QTest::mousePress(view, Qt::LeftButton, {}, at(from.x(), from.y()));
+            for (int i = 1; i <= moves; ++i) {
+                const QPoint cell = from + (to - from) * i / moves;
+                const QPoint p = at(cell.x(), cell.y());
+                QMouseEvent move(QEvent::MouseMove, p, view->mapToGlobal(p), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+                QCoreApplication::sendEvent(view, &move);
+            }
+            QTest::mouseRelease(view, Qt::LeftButton, {}, at(to.x(), to.y()));
+        };
+        int n = 0;
+        for (auto _ : state) {
+            state.PauseTiming();
+            const int pattern = ++n % 2 ? 4 : 2;
+            session.setCarried(LevelEditSession::Left, pattern);
+            QGuiApplication::clipboard()->setText(PatternGridText(PatternGrid(2, std::vector<int>(4, pattern))));
+            QCoreApplication::processEvents();
+            state.ResumeTiming();
+            switch (action) {
+            case ViewAction::Zoom: QTest::keyClick(view, n % 2 ? Qt::Key_Plus : Qt::Key_Minus, Qt::ControlModifier); break;
+            case ViewAction::Grid: QTest::keyClick(view, Qt::Key_G); break;
+            case ViewAction::Rectangle: stroke({3, 1}, {22, 8}, 8); break;
+            case ViewAction::Area: QTest::mouseClick(view, Qt::LeftButton, {}, at(50, 5)); break;
+            case ViewAction::Stamp: stroke({5, 3}, {20, 3}, 15); break;
+            case ViewAction::Pen: stroke({6, 4}, {25, 4}, 19); break;
+            }
+            QCoreApplication::processEvents();
+        }
+        state.counters["zoom"] = view->scale() * 100;
+        state.counters["steps"] = window->document().undoStack().count();
+    }
+    kept.save();
+}
+BENCHMARK(BM_LevelViewAction)
+    ->ArgsProduct({{0, 1, 2, 3, 4, 5}, {100, 25}})
+    ->ArgNames({"action", "zoom"})
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

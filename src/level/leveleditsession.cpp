@@ -130,15 +130,22 @@ void LevelEditSession::levelMouseMove(QPoint point, unsigned buttons, bool paint
 {
     if (!InPicture(point))
         return;
-    const QPoint cell = cellAt(point);
-    const QString where = QStringLiteral("Spalte (X) = %1  /  Zeile (Y) = %2").arg(cell.x()).arg(cell.y());
     if (!paintingPage) {
-        mBanner = where;
+        hover(point, {});
         return;
     }
-    mBanner = QStringLiteral("Klicke unten, um das gewählte Pattern zu setzen in:    ") + where;
+    hover(point, QStringLiteral("Klicke unten, um das gewählte Pattern zu setzen in:    "));
+    const QPoint cell = cellAt(point);
     if (buttons & (LeftBit | MiddleBit | RightBit))
         place(paintPattern(buttons), cell.x(), cell.y());
+}
+
+void LevelEditSession::hover(QPoint point, const QString& what)
+{
+    if (!InPicture(point))
+        return;
+    const QPoint cell = cellAt(point);
+    mBanner = what + QStringLiteral("Spalte (X) = %1  /  Zeile (Y) = %2").arg(cell.x()).arg(cell.y());
 }
 
 void LevelEditSession::levelMouseUp() { ++mStroke; }

@@ -6,6 +6,7 @@
 #include "level/levelpicture.h"
 #include "level/leveldrawing.h"
 #include "level/stepredraw.h"
+#include "level/patterngrid.h"
 
 #include <QImage>
 #include <QString>
@@ -94,6 +95,8 @@ public:
     // Ends the paint stroke: what is painted after it never joins the step of the stroke before.
     void levelMouseUp();
     const QString& bannerText() const { return mBanner; }
+    // The banner for the cell under a picture point: `what` the tool does, then the cell.
+    void hover(QPoint point, const QString& what);
 
     // --- chooser ----------------------------------------------------------------------------------------
     // The pattern under a chooser point (negative coordinates count as 0).
@@ -105,8 +108,6 @@ public:
     // --- keyboard and clipboard (leveleditsession_cells.cpp) ------------------------------------------------
     LevelCursor& cursor() { return mCursor; }
     const LevelCursor& cursor() const { return mCursor; }
-    // Space: a left click on the cursor's cell (the placement rule and the log included).
-    void paintAtCursor();
     // P: Shift + left click on the cursor's cell, which picks its pattern onto the left button.
     void pickAtCursor();
     // The patterns of the selection, else of the cursor's cell, as clipboard text. Throws
@@ -125,6 +126,15 @@ public:
     // button's pattern, as the step "Füllen".
     void fill();
 
+    // --- the painting tools at a cell ---------------------------------------------------------------------
+    // "Rechteck": the cells of the rectangle (cut off at the level's edges) filled with `pattern`.
+    void fillRectangle(const QRect& cells, int pattern);
+    // "Fläche": the 4-connected region of the cell's pattern filled with `pattern`, as F fills it.
+    void fillArea(QPoint cell, int pattern);
+    // "Stempel": the grid with its top left at `origin`, cut off at the level's last column and row, as a
+    // part of the current stroke (levelMouseUp ends it): the stamps of one drag are one undo step.
+    void stamp(const PatternGrid& grid, QPoint origin);
+
     // --- whole-level steps ------------------------------------------------------------------------------
     // "Level Initialisieren" after the question: the carried left pattern everywhere, as one undo
     // step, and the level drawn without overlays.
@@ -142,10 +152,13 @@ private:
     void drawLoadedLevel();
     static QPoint cellAt(QPoint point) { return {point.x() / LevelPicture::kCell, point.y() / LevelPicture::kCell}; }
     // Every cell's write goes through the placement rule: refused cells stay and each different
-    // refusal is logged once; the rest is one undo step named `text`.
-    void writeCells(const QString& text, std::vector<CellWrite> writes);
+    // refusal is logged once; the rest is one undo step named `text`, or, with `stroke`, a part of the
+    // current paint stroke's step.
+    void writeCells(const QString& text, std::vector<CellWrite> writes, bool stroke = false);
     // The selection, else the cursor's cell, filled with `pattern` as the step `text`.
     void fillTarget(const QString& text, int pattern);
+    void fillCells(const QString& text, const QRect& cells, int pattern);
+    void fillRegion(const QString& text, QPoint cell, int pattern);
 
     LevelDocument& mDocument;
     LevelPicture& mPicture;

@@ -11,13 +11,22 @@ namespace {
 
 QPoint CellPoint(QPoint cell) { return cell * LevelPicture::kCell; }
 
-} // namespace
-
-void LevelEditSession::paintAtCursor()
+// The grid's cells with its top left at origin, those beyond the level's edges left out.
+std::vector<CellWrite> GridWrites(const PatternGrid& grid, QPoint origin)
 {
-    levelMouseDown(CellPoint(mCursor.cell()), LeftBit, false);
-    levelMouseUp();
+    std::vector<CellWrite> writes;
+    for (std::size_t row = 0; row < grid.size(); ++row) {
+        const std::vector<int>& patterns = grid[row];
+        for (std::size_t column = 0; column < patterns.size(); ++column) {
+            const QPoint cell = origin + QPoint(int(column), int(row));
+            if (LevelDocument::inGrid(cell.x(), cell.y()))
+                writes.push_back({cell, patterns[column]});
+        }
+    }
+    return writes;
 }
+
+} // namespace
 
 void LevelEditSession::pickAtCursor()
 {
@@ -46,15 +55,19 @@ QString LevelEditSession::cut()
 
 void LevelEditSession::erase() { fillTarget(QStringLiteral("Löschen"), carried(Right)); }
 
-void LevelEditSession::fillTarget(const QString& text, int pattern)
+void LevelEditSession::fillTarget(const QString& text, int pattern) { fillCells(text, mCursor.target(), pattern); }
+
+void LevelEditSession::fillCells(const QString& text, const QRect& cells, int pattern)
 {
-    const QRect r = mCursor.target();
+    const QRect r = cells & QRect(0, 0, LevelDocument::kColumns, LevelDocument::kRows);
     std::vector<CellWrite> writes;
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x)
             writes.push_back({QPoint(x, y), pattern});
     writeCells(text, std::move(writes));
 }
+
+void LevelEditSession::fillRectangle(const QRect& cells, int pattern) { fillCells(QStringLiteral("Rechteck"), cells, pattern); }
 
 void LevelEditSession::paste(const QString& text)
 {
@@ -67,13 +80,12 @@ void LevelEditSession::paste(const QString& text)
             log(QStringLiteral("Einfügen nicht möglich: ") + parsed.error);
         return;
     }
-    std::vector<CellWrite> writes;
-    for (std::size_t row = 0; row < parsed.grid.size(); ++row) {
-        const std::vector<int>& patterns = parsed.grid[row];
-        for (std::size_t column = 0; column < patterns.size(); ++column)
-            writes.push_back({origin + QPoint(int(column), int(row)), patterns[column]});
-    }
-    writeCells(QStringLiteral("Einfügen"), std::move(writes));
+    writeCells(QStringLiteral("Einfügen"), GridWrites(parsed.grid, origin));
+}
+
+void LevelEditSession::stamp(const PatternGrid& grid, QPoint origin)
+{
+    writeCells(QStringLiteral("Stempel"), GridWrites(grid, origin), true);
 }
 
 void LevelEditSession::fill()
@@ -84,13 +96,20 @@ void LevelEditSession::fill()
         fillTarget(QStringLiteral("Füllen"), pattern);
         return;
     }
-    std::vector<CellWrite> writes;
-    for (const QPoint cell : FillRegion(mDocument, mCursor.cell()))
-        writes.push_back({cell, pattern});
-    writeCells(QStringLiteral("Füllen"), std::move(writes));
+    fillRegion(QStringLiteral("Füllen"), mCursor.cell(), pattern);
 }
 
-void LevelEditSession::writeCells(const QString& text, std::vector<CellWrite> writes)
+void LevelEditSession::fillArea(QPoint cell, int pattern) { fillRegion(QStringLiteral("Fläche"), cell, pattern); }
+
+void LevelEditSession::fillRegion(const QString& text, QPoint cell, int pattern)
+{
+    std::vector<CellWrite> writes;
+    for (const QPoint c : FillRegion(mDocument, cell))
+        writes.push_back({c, pattern});
+    writeCells(text, std::move(writes));
+}
+
+void LevelEditSession::writeCells(const QString& text, std::vector<CellWrite> writes, bool stroke)
 {
     QStringList refusals;
     std::erase_if(writes, [&](const CellWrite& w) {
@@ -108,5 +127,8 @@ void LevelEditSession::writeCells(const QString& text, std::vector<CellWrite> wr
     std::vector<LevelCellEdit> edits = CellWriteEdits(mDocument, writes);
     if (edits.empty())
         return;
-    mDocument.push(new WriteCellsCommand(mDocument, text, std::move(edits)));
+    if (stroke)
+        mDocument.push(new PaintStrokeCommand(mDocument, mStroke, std::move(edits), text));
+    else
+        mDocument.push(new WriteCellsCommand(mDocument, text, std::move(edits)));
 }

@@ -5,7 +5,9 @@
 #include "level/levelpicture.h"
 
 #include <QPoint>
+#include <QRect>
 #include <QtCore/qnamespace.h>
+#include <optional>
 
 // A pointer event over the level picture, in picture pixels.
 struct LevelPointer {
@@ -33,4 +35,6 @@ public:
     virtual bool key(LevelKey) { return false; }
     // What the mouse pointer looks like over the level while the tool is active.
     virtual Qt::CursorShape cursorShape() const { return Qt::ArrowCursor; }
+    // The cells a drag under way will change, framed by the picture until the release.
+    virtual std::optional<QRect> outline() const { return std::nullopt; }
 };

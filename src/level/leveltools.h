@@ -1,7 +1,9 @@
-// The level editor's tools: painting with the pen, selecting with a Ctrl drag, placing monsters and switches.
+// The level editor's tools: painting with the pen, rectangle, area and stamp, selecting with a Ctrl drag,
+// placing monsters and switches.
 #pragma once
 
 #include "level/leveltool.h"
+#include "level/patterngrid.h"
 
 #include <QString>
 #include <functional>
@@ -18,32 +20,90 @@ struct LevelToolContext {
     LevelPlacement& placement;
     // The page in front of the level editor.
     std::function<LevelPage()> page;
+    // The text of the last copied cells (the clipboard), which the stamp paints.
+    std::function<QString()> copiedText = {};
 };
 
 // The painting tools the page "Spielelemente setzen" offers, in the order of their buttons.
-enum class PaintToolId { Pen };
+enum class PaintToolId { Pen, Rectangle, Area, Stamp };
 
-// One painting tool: its id, its name as buttons and menus show it, its key on the level, and how it
-// is made. A new painting tool is a class and one entry of PaintTools().
+// One painting tool: its id, its name as buttons and menus show it, the name its controls are named by
+// (ButtonStift, actionStift), its key on the level (0: none), what it does, and how it is made. A new
+// painting tool is a class and one entry of PaintTools().
 struct PaintToolEntry {
     PaintToolId id;
     QString name;
+    const char* controlName;
     int key; // Qt::Key
+    QString tip;
     std::function<std::unique_ptr<LevelTool>(const LevelToolContext&)> make;
 };
 const std::vector<PaintToolEntry>& PaintTools();
+const PaintToolEntry& PaintToolOf(PaintToolId id);
+
+// What the painting tools share: the keys at the cursor. Space is the tool's left click on the
+// cursor's cell; P picks, F fills the selection or region, Entf deletes, as with the pen.
+class PaintingTool : public LevelTool {
+public:
+    explicit PaintingTool(const LevelToolContext& context) : mContext(context) {}
+    bool key(LevelKey key) override;
+
+protected:
+    LevelToolContext mContext;
+};
 
 // Paints with the pattern the held buttons carry; Shift picks the pressed cell's pattern first.
-class PenTool : public LevelTool {
+class PenTool : public PaintingTool {
 public:
-    explicit PenTool(const LevelToolContext& context) : mContext(context) {}
+    using PaintingTool::PaintingTool;
     void press(const LevelPointer& pointer) override;
     void move(const LevelPointer& pointer) override;
     void release() override;
-    bool key(LevelKey key) override;
+    Qt::CursorShape cursorShape() const override { return Qt::CrossCursor; }
+};
+
+// "Rechteck": press, drag, release fills the spanned rectangle with the pressed button's pattern, one
+// undo step; the picture frames the rectangle while the drag lasts.
+class RectangleTool : public PaintingTool {
+public:
+    using PaintingTool::PaintingTool;
+    void press(const LevelPointer& pointer) override;
+    void move(const LevelPointer& pointer) override;
+    void release() override;
+    Qt::CursorShape cursorShape() const override { return Qt::SizeFDiagCursor; }
+    std::optional<QRect> outline() const override;
 
 private:
-    LevelToolContext mContext;
+    std::optional<QPoint> mStart;
+    QPoint mEnd;
+    int mPattern = 0;
+};
+
+// "Fläche": a click fills the 4-connected region of the clicked cell's pattern with the button's
+// pattern, as F does at the cursor.
+class AreaTool : public PaintingTool {
+public:
+    using PaintingTool::PaintingTool;
+    void press(const LevelPointer& pointer) override;
+    void move(const LevelPointer& pointer) override;
+    Qt::CursorShape cursorShape() const override { return Qt::PointingHandCursor; }
+};
+
+// "Stempel": a click paints the last copied cells with their top left at the cell; a drag repeats them
+// side by side and row under row from there; one undo step per stroke.
+class StampTool : public PaintingTool {
+public:
+    using PaintingTool::PaintingTool;
+    void press(const LevelPointer& pointer) override;
+    void move(const LevelPointer& pointer) override;
+    void release() override;
+    Qt::CursorShape cursorShape() const override { return Qt::DragCopyCursor; }
+
+private:
+    void stampAt(QPoint cell);
+    PatternGrid mGrid; // empty while no stroke is under way
+    QPoint mOrigin;
+    std::vector<QPoint> mStamped; // the stroke's stamps, by their top left
 };
 
 // A Ctrl drag: selects the cells from the pressed one to the one under the pointer; paints nothing.

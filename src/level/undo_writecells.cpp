@@ -16,8 +16,9 @@ WriteCellsCommand::WriteCellsCommand(LevelDocument& document, const QString& tex
 {
 }
 
-PaintStrokeCommand::PaintStrokeCommand(LevelDocument& document, int stroke, std::vector<LevelCellEdit> edits)
-    : LevelEditCommand(document, QStringLiteral("Malen"), {}, std::move(edits)), mStroke(stroke)
+PaintStrokeCommand::PaintStrokeCommand(LevelDocument& document, int stroke, std::vector<LevelCellEdit> edits,
+                                       const QString& text)
+    : LevelEditCommand(document, text, {}, std::move(edits)), mStroke(stroke)
 {
 }
 

@@ -18,12 +18,13 @@ public:
     WriteCellsCommand(LevelDocument& document, const QString& text, std::vector<LevelCellEdit> edits);
 };
 
-// "Malen": what one paint of a stroke changes. The edit session numbers its strokes (a press starts
+// "Malen" (or the tool's name, as "Stempel"): what one paint of a stroke changes. The edit session numbers its strokes (a press starts
 // a new one); a push merges into the step before it when that is of the same stroke, so a stroke is
 // one step and a new stroke never joins the last one.
 class PaintStrokeCommand : public LevelEditCommand {
 public:
-    PaintStrokeCommand(LevelDocument& document, int stroke, std::vector<LevelCellEdit> edits);
+    PaintStrokeCommand(LevelDocument& document, int stroke, std::vector<LevelCellEdit> edits,
+                       const QString& text = QStringLiteral("Malen"));
     int id() const override;
     bool mergeWith(const QUndoCommand* other) override;
 

@@ -19,11 +19,7 @@ protected:
     void SetUp() override
     {
         MapWindowFixture::SetUp();
-        open();
-        toPaintingPage();
-        map->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(map));
-        level()->setFocus();
+        openForPainting();
     }
     LevelPictureView* level() { return Control<LevelPictureView>(map, "paintboxLevel"); }
     void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier, int times = 1)

@@ -43,6 +43,15 @@ protected:
     QString carried(const char* label) { return Control<QLabel>(map, label)->text(); }
     QStringList log() { return Control<QPlainTextEdit>(map, "Memo")->toPlainText().split(QLatin1Char('\n')); }
     void toPaintingPage() { Control<QTabWidget>(map, "PageControl1")->setCurrentIndex(1); }
+    // The level editor opened on its painting page, active, the keyboard on the level.
+    void openForPainting()
+    {
+        open();
+        toPaintingPage();
+        map->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(map));
+        Control<QWidget>(map, "paintboxLevel")->setFocus();
+    }
 
     // Mouse events with held buttons and modifiers, as the system sends them.
     static void send(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held,

@@ -19,8 +19,16 @@ void ImageView::setImage(const QImage* image)
 {
     mImage = image;
     if (!mStretched && mImage)
-        setFixedSize(mImage->size());
+        setFixedSize(qRound(mImage->width() * mScale), qRound(mImage->height() * mScale));
     update();
+}
+
+void ImageView::setScale(double scale)
+{
+    if (scale <= 0 || scale == mScale)
+        return;
+    mScale = scale;
+    setImage(mImage);
 }
 
 void ImageView::setStretched(bool stretched)
@@ -34,17 +42,29 @@ void ImageView::setStretched(bool stretched)
     }
 }
 
-void ImageView::paintEvent(QPaintEvent*)
+void ImageView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     if (!mImage || mImage->isNull()) {
         painter.fillRect(rect(), palette().window());
         return;
     }
-    if (mStretched)
+    if (mStretched) {
         painter.drawImage(rect(), *mImage);
-    else
+    } else if (mScale == 1) {
         painter.drawImage(0, 0, *mImage);
+    } else {
+        // Only the picture pixels the exposed part shows, each as a sharp block.
+        const QRect shown = event->rect();
+        const int left = int(std::floor(shown.left() / mScale));
+        const int top = int(std::floor(shown.top() / mScale));
+        const int right = std::min(mImage->width(), int(std::ceil((shown.right() + 1) / mScale)));
+        const int bottom = std::min(mImage->height(), int(std::ceil((shown.bottom() + 1) / mScale)));
+        const QRect source(left, top, right - left, bottom - top);
+        const QRectF target(left * mScale, top * mScale, source.width() * mScale, source.height() * mScale);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(target, *mImage, source);
+    }
     if (hasFocus() && !mCells.isEmpty()) {
         // A frame in two tones that shows on every colour.
         const QRect r = cellRect(mCell).united(cellRect(QPoint(mAnchorColumn, mCell.y()))).adjusted(0, 0, -1, -1);
@@ -181,7 +201,7 @@ QPoint ImageView::toImage(const QPointF& position) const
 {
     // Truncating, as a division of the pointer position is everywhere in this program.
     if (!mStretched || !mImage || width() == 0 || height() == 0)
-        return QPoint(static_cast<int>(std::trunc(position.x())), static_cast<int>(std::trunc(position.y())));
+        return QPoint(static_cast<int>(std::trunc(position.x() / mScale)), static_cast<int>(std::trunc(position.y() / mScale)));
     return QPoint(static_cast<int>(std::trunc(position.x() * mImage->width() / width())),
                   static_cast<int>(std::trunc(position.y() * mImage->height() / height())));
 }

@@ -14,6 +14,12 @@ public:
     const QImage* image() const { return mImage; }
     // Stretched views scale the picture to the widget; others show it 1:1 at a fixed size.
     void setStretched(bool stretched);
+    // An unstretched view at `scale` times the picture's size, its pixels sharp (each picture pixel a
+    // block of screen pixels, none smoothed); the mouse is reported in picture pixels.
+    void setScale(double scale);
+    double scale() const { return mScale; }
+    // The picture point under a position in the view.
+    QPoint toImage(const QPointF& position) const;
     // Makes a picture of cells usable by keyboard: it takes the focus, the arrows move a cell cursor
     // (framed while focused; a scroll area around the view follows it), Space or Return act as a
     // click on that cell, F2 as a double click. Clicks come as the same signals as the mouse's, at
@@ -60,9 +66,9 @@ protected:
 private:
     QRect cellRect(QPoint cell) const;
     void scrollToCell();
-    QPoint toImage(const QPointF& position) const;
     const QImage* mImage;
     bool mStretched = false;
+    double mScale = 1;
     QSize mPitch;
     QSize mCells;
     QPoint mCell;

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <cmath>
 #include <optional>
 
@@ -41,18 +42,14 @@ std::optional<LevelPictureView::Key> KeyOf(QKeyEvent* event)
 }
 
 // A frame in two tones that shows on every colour: black over white, the white wider where the black
-// is solid.
-void Frame(QPainter& painter, const QRect& r, Qt::PenStyle style)
+// is solid; thinner on small cells.
+void Frame(QPainter& painter, const QRect& r, Qt::PenStyle style, bool thin)
 {
-    painter.setPen(QPen(Qt::white, style == Qt::SolidLine ? 4 : 2));
+    const int width = thin ? 1 : 2;
+    painter.setPen(QPen(Qt::white, style == Qt::SolidLine ? 2 * width : width));
     painter.drawRect(r);
-    painter.setPen(QPen(Qt::black, 2, style));
+    painter.setPen(QPen(Qt::black, width, style));
     painter.drawRect(r);
-}
-
-QRect CellsRect(const QRect& cells)
-{
-    return QRect(cells.topLeft() * LevelPicture::kCell, cells.size() * LevelPicture::kCell).adjusted(1, 1, -1, -1);
 }
 
 } // namespace
@@ -72,12 +69,36 @@ void LevelPictureView::setCursorShown(bool shown)
     }
 }
 
+void LevelPictureView::setGridShown(bool shown)
+{
+    if (shown != mGridShown) {
+        mGridShown = shown;
+        update();
+    }
+}
+
+QRect LevelPictureView::cellsRect(const QRect& cells) const
+{
+    const double cell = LevelPicture::kCell * scale();
+    const QPoint topLeft(qRound(cells.left() * cell), qRound(cells.top() * cell));
+    const QPoint end(qRound((cells.right() + 1) * cell), qRound((cells.bottom() + 1) * cell));
+    return QRect(topLeft, end - QPoint(1, 1));
+}
+
 void LevelPictureView::mousePressEvent(QMouseEvent* event)
 {
-    // Unstretched: the picture is shown 1:1, so the position is the picture point.
-    const QPoint at(static_cast<int>(std::trunc(event->position().x())), static_cast<int>(std::trunc(event->position().y())));
-    emit pressedWith(event->buttons() | event->button(), event->modifiers(), at);
+    emit pressedWith(event->buttons() | event->button(), event->modifiers(), toImage(event->position()));
     ImageView::mousePressEvent(event);
+}
+
+void LevelPictureView::wheelEvent(QWheelEvent* event)
+{
+    if (!mLevelCursor || !(event->modifiers() & Qt::ControlModifier)) {
+        ImageView::wheelEvent(event);
+        return;
+    }
+    emit zoomWheel(event->angleDelta().y(), event->position().toPoint());
+    event->accept();
 }
 
 void LevelPictureView::keyPressEvent(QKeyEvent* event)
@@ -127,10 +148,44 @@ void LevelPictureView::paintEvent(QPaintEvent* event)
     if (!mLevelCursor)
         return;
     QPainter painter(this);
+    if (mGridShown)
+        paintGrid(painter, event->rect());
+    // Small cells get thin frames, set in by less.
+    const bool thin = LevelPicture::kCell * scale() < 16;
+    const int in = thin ? 1 : 2;
+    const auto framed = [this, thin](const QRect& cells) { return thin ? cellsRect(cells) : cellsRect(cells).adjusted(1, 1, -1, -1); };
     if (const std::optional<QRect> selection = mLevelCursor->selection())
-        Frame(painter, CellsRect(*selection), Qt::DashLine);
+        Frame(painter, framed(*selection), Qt::DashLine, thin);
+    if (mOutline)
+        if (const std::optional<QRect> outline = mOutline())
+            Frame(painter, framed(*outline), Qt::DashLine, thin);
     if (hasFocus() || mCursorShown)
-        Frame(painter, CellsRect(QRect(mLevelCursor->cell(), QSize(1, 1))).adjusted(2, 2, -2, -2), Qt::SolidLine);
+        Frame(painter, framed(QRect(mLevelCursor->cell(), QSize(1, 1))).adjusted(in, in, -in, -in), Qt::SolidLine, thin);
+}
+
+void LevelPictureView::paintGrid(QPainter& painter, const QRect& exposed) const
+{
+    // A line of one pixel at each cell's left and top edge, white with black dashes on it: one of the
+    // two shows on every pattern. Only the lines in the exposed part are drawn.
+    const double cell = LevelPicture::kCell * scale();
+    const int firstColumn = std::max(0, int(exposed.left() / cell));
+    const int lastColumn = std::min(LevelPicture::kWidth / LevelPicture::kCell, int(exposed.right() / cell) + 1);
+    const int firstRow = std::max(0, int(exposed.top() / cell));
+    const int lastRow = std::min(LevelPicture::kHeight / LevelPicture::kCell, int(exposed.bottom() / cell) + 1);
+    // The dashes start on a multiple of their period, so that a part painted later meets the rest.
+    const int left = exposed.left() / 4 * 4;
+    const int top = exposed.top() / 4 * 4;
+    QVector<QLine> lines;
+    for (int x = std::max(1, firstColumn); x <= lastColumn; ++x)
+        lines.append(QLine(qRound(x * cell), top, qRound(x * cell), exposed.bottom()));
+    for (int y = std::max(1, firstRow); y <= lastRow; ++y)
+        lines.append(QLine(left, qRound(y * cell), exposed.right(), qRound(y * cell)));
+    painter.setPen(QPen(Qt::white, 0));
+    painter.drawLines(lines);
+    QPen dashes(Qt::black, 0, Qt::CustomDashLine);
+    dashes.setDashPattern({2, 2});
+    painter.setPen(dashes);
+    painter.drawLines(lines);
 }
 
 unsigned SessionButtons(Qt::MouseButtons held)

@@ -238,6 +238,10 @@ QWidget* LevelWindow::buildRowButtons(const char* prefix)
     auto* box = new QVBoxLayout(column);
     box->setContentsMargins(0, 0, 0, 0);
     box->setSpacing(0);
+    // Hidden at zooms other than 100 %, the column keeps its place: the banner over the level stays put.
+    QSizePolicy keep = column->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    column->setSizePolicy(keep);
     for (int y = 0; y < LevelDocument::kRows; ++y) {
         const QByteArray name = QByteArray(prefix) + QByteArray::number(y);
         auto* button = NamedButton(QString::number(y), name.constData(), column);
@@ -257,7 +261,8 @@ QWidget* LevelWindow::buildLevelArea()
     row->setSpacing(0);
     auto* colors = buildColorPanels();
     row->addWidget(colors, 0, Qt::AlignTop);
-    row->addWidget(buildRowButtons("ButtonRowLeft"), 0, Qt::AlignTop);
+    mRowNumbers[0] = buildRowButtons("ButtonRowLeft");
+    row->addWidget(mRowNumbers[0], 0, Qt::AlignTop);
 
     ScrollBox1 = Named(new QScrollArea(area), "ScrollBox1");
     ScrollBox1->setFrameShape(QFrame::NoFrame);
@@ -279,7 +284,8 @@ QWidget* LevelWindow::buildLevelArea()
     ScrollBox1->setWidget(paintboxLevel);
     row->addWidget(ScrollBox1, 1);
 
-    row->addWidget(buildRowButtons("ButtonRowRight"), 0, Qt::AlignTop);
+    mRowNumbers[1] = buildRowButtons("ButtonRowRight");
+    row->addWidget(mRowNumbers[1], 0, Qt::AlignTop);
     return area;
 }
 

@@ -12,10 +12,13 @@
 #include "level/levelpicture.h"
 #include "level/levelplacement.h"
 #include "level/leveltools.h"
+#include "level/levelzoom.h"
 #include "gui/level/levelpictureview.h"
 
 #include <array>
 #include <functional>
+#include <optional>
+#include <vector>
 
 class ColorPanel;
 class DesktopOpener;
@@ -31,6 +34,7 @@ class QCheckBox;
 class QLabel;
 class QLayout;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
@@ -234,6 +238,20 @@ private:
     void cycleFocus(int step);
     // The level's mouse pointer shows the active tool.
     void refreshToolCursor();
+    // Zoom, grid and tools (levelwindow_view.cpp): Ansicht's zoom entries and "Gitter", Ctrl + wheel;
+    // the painting tools' buttons and Bearbeiten → Werkzeug.
+    void buildViewEntries(QMenu* view);
+    void buildToolEntries(QMenu* edit);
+    QWidget* buildToolButtons(QWidget* parent);
+    // The zoom in per cent, kept across runs; the picture point under `at` (a point of the scroll
+    // area's viewport; its middle when none) stays in place.
+    void setZoom(double percent, std::optional<QPoint> at = std::nullopt);
+    void setGridShown(bool shown);
+    // The level view as the settings have it.
+    void showView();
+    void choosePaintTool(PaintToolId id);
+    void refreshTools();
+    static QString clipboardText();
     void connectDataPage();
     void connectGamePanels();
     void onDocumentChanged(const LevelChange& change);
@@ -262,7 +280,12 @@ private:
     LevelPlacement mPlacement{mDocument, mSession.drawing()};
     LevelColorLines mColorLines{mDocument, mSession.drawing()};
     // The level picture's mouse and keys go to the active tool.
-    LevelToolBox mTools{{mSession, mPlacement, [this] { return currentPage(); }}};
+    LevelToolBox mTools{{mSession, mPlacement, [this] { return currentPage(); }, &LevelWindow::clipboardText}};
+    LevelViewSettings mView = LevelViewSettings::load();
+    QAction* mGridAction = nullptr;
+    std::vector<QAction*> mToolActions;
+    std::vector<QPushButton*> mToolButtons; // on the page "Spielelemente setzen", built with it
+    std::array<QWidget*, 2> mRowNumbers{}; // the row buttons left and right of the level
     LevelTableModel* mMonsterModel = nullptr;
     LevelTableModel* mSwitchModel = nullptr;
     LevelGameFiles& mGameFiles;

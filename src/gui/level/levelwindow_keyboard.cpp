@@ -29,9 +29,11 @@ void LevelWindow::connectKeyboard()
         // A scroll area brings a control that gains or loses the focus into view, which for the whole
         // level is its middle: the level stays where it was, with its cursor in view.
         if (old == paintboxLevel || now == paintboxLevel) {
-            QScrollBar* bar = ScrollBox1->horizontalScrollBar();
-            QTimer::singleShot(0, this, [this, bar, kept = bar->value()] {
-                bar->setValue(kept);
+            QScrollBar* across = ScrollBox1->horizontalScrollBar();
+            QScrollBar* down = ScrollBox1->verticalScrollBar();
+            QTimer::singleShot(0, this, [this, across, down, keptAcross = across->value(), keptDown = down->value()] {
+                across->setValue(keptAcross);
+                down->setValue(keptDown);
                 showCursorCell();
             });
         }
@@ -105,8 +107,9 @@ void LevelWindow::clipboardKey(LevelKey key)
 
 void LevelWindow::showCursorCell()
 {
-    const QPoint centre = mSession.cursor().cell() * LevelPicture::kCell + QPoint(16, 16);
-    ScrollBox1->ensureVisible(centre.x(), centre.y(), LevelPicture::kCell, 0);
+    // At the view's zoom; the rows are all in view up to 100 %.
+    const QRect cell = paintboxLevel->cellsRect(QRect(mSession.cursor().cell(), QSize(1, 1)));
+    ScrollBox1->ensureVisible(cell.center().x(), cell.center().y(), cell.width(), mView.zoom > 100 ? cell.height() : 0);
 }
 
 void LevelWindow::followCursor()

@@ -83,6 +83,8 @@ void LevelWindow::buildMenus(QLayout* layout)
         connectAct(a, &QAction::triggered, [this, k = c.levelKey] { levelKey(k, false); });
     }
     edit->addSeparator();
+    buildToolEntries(edit);
+    edit->addSeparator();
     AddButtonAction(edit, ButtonStandardfarbe, QStringLiteral("&Standardfarbe setzen"), "actionStandardfarbe");
     pageAction(edit, QStringLiteral("Level &initialisieren"), "actionLevelInit", LevelPage::Spielelemente, "Button32");
 
@@ -98,6 +100,8 @@ void LevelWindow::buildMenus(QLayout* layout)
         // The entry shows the box's state; choosing it clicks the box, which turns the state.
         connect(view, &QMenu::aboutToShow, a, [a, box] { a->setChecked(box->isChecked()); });
     }
+    view->addSeparator();
+    buildViewEntries(view);
     view->addSeparator();
     const char* pageNames[] = {"actionSeiteDaten", "actionSeiteElemente", "actionSeiteGegner", "actionSeiteSchalter"};
     for (int page = 0; page < PageControl1->count(); ++page) {
@@ -170,7 +174,8 @@ void LevelWindow::tipControls()
         {"Edittipp1", "Der Tipp zum Level, erste Zeile"},
         {"Edittipp2", "Der Tipp zum Level, zweite Zeile"},
         {"paintboxLevel", "Der Level: malen mit der Maus; Pfeile bewegen den Cursor, Leertaste malt, P nimmt auf, "
-                          "F füllt, Entf löscht, Strg+C/X/V, Umschalt+Pfeile wählen aus"},
+                          "F füllt, Entf löscht, Strg+C/X/V, Umschalt+Pfeile wählen aus; B, R, S wählen das "
+                          "Werkzeug, G das Gitter, Strg+Mausrad zoomt"},
         {"paintboxpattern", "Die Pattern zum Malen: links, Mitte und rechts wählen; mit der Tastatur Leertaste, 2 und 3"},
         {"MonsterGrid", "Die Gegner des Levels"},
         {"Schaltergrid", "Die Schalter des Levels"},

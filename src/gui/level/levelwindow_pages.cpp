@@ -197,7 +197,12 @@ QWidget* LevelWindow::buildElementsPage()
     // The hint grows with the pattern under the pointer; it must never widen the window.
     LabelAuswahl = Named(new ElidingLabel(QStringLiteral("Die Pattern - Klicke um ein Pattern zum Setzen auszuwählen"), page),
                          "LabelAuswahl");
-    box->addWidget(LabelAuswahl);
+    // The painting tools at the right of the hint's line, which gives way to them.
+    auto* top = new QHBoxLayout;
+    top->setContentsMargins(0, 0, 0, 0);
+    top->addWidget(LabelAuswahl, 1);
+    top->addWidget(buildToolButtons(page));
+    box->addLayout(top);
     box->addWidget(buildChooser());
     auto* lower = new QHBoxLayout;
     lower->addWidget(buildCarriedPanels());

@@ -35,6 +35,13 @@ void LevelWindow::connectPictures()
     });
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] { refreshToolCursor(); });
     refreshToolCursor();
+    // A drag of the rectangle is framed until its release.
+    paintboxLevel->setOutline([this]() -> std::optional<QRect> {
+        if (!mTools.dragging())
+            return std::nullopt;
+        return mTools.active().outline();
+    });
+    showView();
 }
 
 void LevelWindow::refreshToolCursor() { paintboxLevel->setCursor(mTools.active().cursorShape()); }
