@@ -53,6 +53,23 @@ void KeepWindowOnScreen(QWidget* window)
         FitWindowOnScreen(window, window->size());
 }
 
+bool WidenWindowOnScreen(QWidget* window, int extra)
+{
+    const QScreen* screen = window->screen();
+    if (extra <= 0 || !screen || window->isMaximized() || window->isFullScreen())
+        return false;
+    const QRect available = screen->availableGeometry();
+    const QMargins frame = GuessFrame(window);
+    QRect outer = window->geometry().marginsAdded(frame);
+    outer.setWidth(outer.width() + extra);
+    if (outer.width() > available.width())
+        return false;
+    outer.moveRight(std::min(outer.right(), available.right()));
+    outer.moveLeft(std::max(outer.left(), available.left()));
+    window->setGeometry(outer.marginsRemoved(frame));
+    return true;
+}
+
 namespace {
 
 // Corrects the window's place when its frame reaches past the free area; true when it had to.

@@ -12,6 +12,10 @@ void FitWindowOnScreen(QWidget* window, QSize wanted);
 // The same for a window at its present size, only when that does not fit: a window that fits is left
 // where the window manager puts it.
 void KeepWindowOnScreen(QWidget* window);
+// Makes a shown window `extra` pixels wider where the screen's free area has room for the whole of it,
+// moving it left as far as needed to stay inside; false (and nothing changed) where it has not, or the
+// window is maximised or full screen.
+bool WidenWindowOnScreen(QWidget* window, int extra);
 // Watches a window for its first seconds on the screen: once the window manager has framed it, a frame
 // that reaches past the screen's free area is moved (and, if need be, shrunk) inside it.
 void KeepFrameOnScreen(QWidget* window);

@@ -23,6 +23,7 @@
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
@@ -360,6 +361,9 @@ void LevelWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (!event->spontaneous() && !std::exchange(mPictureDrawn, false))
         FormShow();
+    // Laid out by then: a zoom kept from the last run may want the window wider.
+    if (!mShownOnce)
+        QTimer::singleShot(0, this, &LevelWindow::widenForWholeLevel);
     mShownOnce = true;
     placeBanner();
 }

@@ -246,6 +246,8 @@ private:
     // The zoom in per cent, kept across runs; the picture point under `at` (a point of the scroll
     // area's viewport; its middle when none) stays in place.
     void setZoom(double percent, std::optional<QPoint> at = std::nullopt);
+    // The window grows to show the level's whole width at the zoom where the screen has room for it.
+    void widenForWholeLevel();
     void setGridShown(bool shown);
     // The level view as the settings have it.
     void showView();

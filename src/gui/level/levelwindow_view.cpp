@@ -2,6 +2,7 @@
 #include "gui/level/levelwindow.h"
 
 #include "gui/common/controls.h"
+#include "gui/common/screenplacement.h"
 #include "gui/common/windowmenu.h"
 #include "level/levelzoom.h"
 
@@ -57,9 +58,18 @@ void LevelWindow::setZoom(double percent, std::optional<QPoint> at)
     mView.zoom = percent;
     mView.save();
     showView();
+    widenForWholeLevel();
     const double scale = paintboxLevel->scale();
     across->setValue(qRound(picture.x() * scale - fixed.x()));
     down->setValue(qRound(picture.y() * scale - fixed.y()));
+}
+
+void LevelWindow::widenForWholeLevel()
+{
+    // A window of the default size shows all 128 columns at 25 % only some pixels wider: it grows where
+    // the screen has room, as a user would widen it. At sizes the screen cannot hold whole, it stays.
+    if (isVisible())
+        WidenWindowOnScreen(this, paintboxLevel->width() - ScrollBox1->viewport()->width());
 }
 
 void LevelWindow::setGridShown(bool shown)
