@@ -2,6 +2,7 @@
 // taking a raw font into a bank. Each operation works out its step on a draft (PatternEditor::record).
 #include "pattern/patterneditor.h"
 
+#include "common/floodfill.h"
 #include "common/intconv.h"
 #include "pattern/fontbankfile.h"
 #include "pattern/undo_step.h"
@@ -277,23 +278,10 @@ void PatternEditor::fillArea(int x, int y)
         for (int r = 0; r < EditBuffer::kHeight; ++r)
             pixels[size_t(r)] = RowPixels(d.buffer, r);
         const int old = pixels[size_t(y)][size_t(x)];
-        if (old != paint) {
-            // Every pixel is pushed once at most: it takes the paint code when pushed.
-            std::array<QPoint, EditBuffer::kWidth * EditBuffer::kHeight> todo;
-            int count = 0;
-            pixels[size_t(y)][size_t(x)] = paint;
-            todo[size_t(count++)] = QPoint(x, y);
-            while (count > 0) {
-                const QPoint p = todo[size_t(--count)];
-                for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
-                    const QPoint n = p + step;
-                    if (InsidePattern(n.x(), n.y()) && pixels[size_t(n.y())][size_t(n.x())] == old) {
-                        pixels[size_t(n.y())][size_t(n.x())] = paint;
-                        todo[size_t(count++)] = n;
-                    }
-                }
-            }
-        }
+        const std::vector<QPoint> area = FloodRegion(QSize(EditBuffer::kWidth, EditBuffer::kHeight), QPoint(x, y),
+                                                     [&](QPoint n) { return pixels[size_t(n.y())][size_t(n.x())] == old; });
+        for (const QPoint p : area)
+            pixels[size_t(p.y())][size_t(p.x())] = paint;
         // Only the bytes the area reaches get new texts.
         for (int r = 0; r < EditBuffer::kHeight; ++r) {
             const std::array<int, 8>& p = pixels[size_t(r)];
