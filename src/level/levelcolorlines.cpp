@@ -13,9 +13,9 @@ PackedColor HandBackTextColor(const QString& caption)
 
 LevelColorLines::LevelColorLines(LevelDocument& document, LevelDrawing& drawing) : mDocument(document), mDrawing(drawing) {}
 
-// Pushes the entries that differ from `target` as one step, which writes them; its first run redraws
-// the changed rows when `drawFirst`.
-QList<int> LevelColorLines::push(const QString& text, const LevelDocument::ColorEntries& target, bool drawFirst)
+// Pushes the entries that differ from `target` as one step, which writes them and draws what `redraws`
+// says (by default the changed rows).
+QList<int> LevelColorLines::push(const QString& text, const LevelDocument::ColorEntries& target, StepRedraws redraws)
 {
     std::vector<ColorLineEdit> edits;
     QList<int> lines;
@@ -27,7 +27,7 @@ QList<int> LevelColorLines::push(const QString& text, const LevelDocument::Color
                     lines << line;
             }
     if (!edits.empty())
-        mDocument.push(new ColorLinesCommand(mDocument, text, std::move(edits), drawFirst));
+        mDocument.push(new ColorLinesCommand(mDocument, text, std::move(edits), redraws));
     return lines;
 }
 
@@ -61,14 +61,15 @@ std::optional<int> LevelColorLines::accept(const PaletteAnswer& answer)
 void LevelColorLines::takeOver(const ColorRegisterSet& registers)
 {
     // The take-over leaves the picture as it is.
-    push(QStringLiteral("Farben übernehmen"), LevelDocument::takenOverColors(registers), false);
+    push(QStringLiteral("Farben übernehmen"), LevelDocument::takenOverColors(registers),
+         StepRedraws(LevelRedraw::Nothing, LevelRedraw::Changed));
 }
 
 void LevelColorLines::standardColors(const ColorRegisterSet& registers)
 {
     // The changed rows are drawn with the step; the others are drawn too (after a take-over the picture
     // may still show older colours).
-    const QList<int> changed = push(QStringLiteral("Standardfarbe setzen"), LevelDocument::standardColors(registers), true);
+    const QList<int> changed = push(QStringLiteral("Standardfarbe setzen"), LevelDocument::standardColors(registers));
     for (int y = 0; y < LevelDocument::kRows; ++y)
         if (!changed.contains(y + 1))
             mDrawing.updateline(y);

@@ -36,7 +36,7 @@ public:
 
 private:
     // The lines (1-10) the step changed.
-    QList<int> push(const QString& text, const LevelDocument::ColorEntries& target, bool drawFirst);
+    QList<int> push(const QString& text, const LevelDocument::ColorEntries& target, StepRedraws redraws = {});
 
     LevelDocument& mDocument;
     LevelDrawing& mDrawing;

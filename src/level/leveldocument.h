@@ -44,6 +44,7 @@
 #include <array>
 #include <exception>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class ColorRegisterSet;
@@ -78,6 +79,22 @@ enum class LevelRedraw : unsigned char {
     Changed,  // the cells, whole grid and colour-line rows the change names
     Monsters, // what Changed draws, then the monster overlay where it is shown
     Level,    // every cell, then the overlays shown (drawlevel)
+};
+
+// What the pictures draw for a step's first run and for its undo and redo; a step keeps one.
+class StepRedraws {
+public:
+    StepRedraws(LevelRedraw first = LevelRedraw::Changed, LevelRedraw again = LevelRedraw::Changed)
+        : mFirst(first), mAgain(again)
+    {
+    }
+    // What this run draws: the first run's drawing once, then the other.
+    LevelRedraw next() { return std::exchange(mRan, true) ? mAgain : mFirst; }
+
+private:
+    LevelRedraw mFirst;
+    LevelRedraw mAgain;
+    bool mRan = false;
 };
 
 // What an announcement covers.

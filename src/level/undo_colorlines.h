@@ -13,12 +13,11 @@ struct ColorLineEdit {
 };
 
 // Holds only the entries that change. redo() writes the after entries, the first redo (the push)
-// included. The pictures redraw the changed rows, on the first run only when `drawFirst` (the take-over
-// leaves the picture as it is).
+// included. The pictures redraw the changed rows (the take-over's first run leaves the picture as it is).
 class ColorLinesCommand : public RecordedStep {
 public:
     ColorLinesCommand(LevelDocument& document, const QString& text, std::vector<ColorLineEdit> edits,
-                      bool drawFirst = true);
+                      StepRedraws redraws = {});
     bool isEmpty() const override { return mEdits.empty(); }
 
 private:
@@ -26,6 +25,5 @@ private:
 
     LevelDocument& mDocument;
     std::vector<ColorLineEdit> mEdits;
-    bool mDrawFirst;
-    bool mRan = false; // the first run is over
+    StepRedraws mRedraws;
 };

@@ -9,8 +9,7 @@ LevelEditCommand::LevelEditCommand(LevelDocument& document, const QString& text,
 
 void LevelEditCommand::apply(bool after)
 {
-    LevelDocument::StepRun run(mDocument, mRan ? mRedraws.again : mRedraws.first);
-    mRan = true;
+    LevelDocument::StepRun run(mDocument, mRedraws.next());
     RestoreCellEdits(mDocument, mCells, after);
     RestoreTableEdits(mDocument, mTables, after);
 }

@@ -14,12 +14,6 @@
 //   "Level Initialisieren" (undo_initlevel.h), a paint stroke and cells written at once
 //   (undo_writecells.h), a placement (undo_placement.h); typed table cells and table resets are
 //   LevelEditCommands as they are.
-// What the pictures draw for a step's first run and for its undo and redo.
-struct StepRedraws {
-    LevelRedraw first = LevelRedraw::Changed;
-    LevelRedraw again = LevelRedraw::Changed;
-};
-
 class LevelEditCommand : public RecordedStep {
 public:
     LevelEditCommand(LevelDocument& document, const QString& text, std::vector<TableCellEdit> tables,
@@ -37,7 +31,6 @@ private:
     std::vector<TableCellEdit> mTables;
     std::vector<LevelCellEdit> mCells;
     StepRedraws mRedraws;
-    bool mRan = false; // the first run is over
 };
 
 // A typed cell of the monster or switch table ("Gegner ändern", "Schalter ändern").
