@@ -14,6 +14,14 @@
 
 namespace {
 
+// A 1920 x 1080 picture of one colour, taken into the converter.
+void TakeGreenPicture(GraphicsConverter& converter)
+{
+    QImage picture(1920, 1080, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    converter.TakePicture(picture);
+}
+
 // Budget: 1 ms on the window's thread per change. One iteration is one painted cell and what the
 // window does for the copy after it: whether the buffer is unsaved, the snapshot handed to the writer.
 void BM_RecoveryOnAPaintedCell(benchmark::State& state)
@@ -68,9 +76,7 @@ void BM_RecoveryOnAPaintedPixelAfterAWrite(benchmark::State& state)
     RecoveryStore store(dir.path(), CurrentProcess());
     RecoveryWriter writer(store, [](const QString&) {});
     GraphicsConverter converter;
-    QImage picture(1920, 1080, QImage::Format_RGB32);
-    picture.fill(Qt::darkGreen);
-    converter.TakePicture(picture);
+    TakeGreenPicture(converter);
     int n = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -83,14 +89,13 @@ void BM_RecoveryOnAPaintedPixelAfterAWrite(benchmark::State& state)
     }
     writer.endCleanly();
 }
+
 // The worst case: a pixel painted while the copy is being encoded, so that the picture still shares its
 // pixels with the snapshot and the pixel makes it copy them (once per write, at most once a second).
 void BM_RecoveryOnAPaintedPixelWhileWritten(benchmark::State& state)
 {
     GraphicsConverter converter;
-    QImage picture(1920, 1080, QImage::Format_RGB32);
-    picture.fill(Qt::darkGreen);
-    converter.TakePicture(picture);
+    TakeGreenPicture(converter);
     int n = 0;
     for (auto _ : state) {
         state.PauseTiming();

@@ -36,8 +36,8 @@ private:
 
 // Each mouse button carries a pattern, kept as the decimal caption of its label. The session paints with
 // them into the document (one undo step per press-to-release: each painted cell is pushed as a
-// PaintStrokeCommand of the session's current stroke, and those merge) and draws what it changed; refused
-// placements go to the message log. It also redraws the picture after undo and redo.
+// PaintStrokeCommand of the session's current stroke, and those merge); refused placements go to the
+// message log. Its picture follows every run of every step of the level (StepRedraw).
 class LevelEditSession {
 public:
     enum Button { Left = 0, Middle = 1, Right = 2 };

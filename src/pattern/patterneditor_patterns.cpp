@@ -99,22 +99,23 @@ QStringList PatternEditor::duplicatePatterns() const
     const PatternBytes empty{};
     for (int s = 1; s <= PatternStore::kSets; ++s) {
         // Groups in the order of their first pattern.
-        std::map<PatternBytes, std::vector<int>> byBytes;
-        std::vector<const std::vector<int>*> order;
+        using Groups = std::map<PatternBytes, std::vector<int>>;
+        Groups byBytes;
+        std::vector<Groups::const_iterator> order;
         for (int p = 1; p <= PatternStore::kPatterns; ++p) {
-            auto [at, added] = byBytes.try_emplace(StoredPattern(store(), s, p));
+            const auto [at, added] = byBytes.try_emplace(StoredPattern(store(), s, p));
             at->second.push_back(p);
             if (added)
-                order.push_back(&at->second);
+                order.push_back(at);
         }
-        for (const std::vector<int>* patterns : order) {
-            if (patterns->size() < 2)
+        for (const Groups::const_iterator group : order) {
+            if (group->second.size() < 2)
                 continue;
             QStringList numbers;
-            for (const int p : *patterns)
+            for (const int p : group->second)
                 numbers << QString::number(p);
             QString line = QStringLiteral("Set %1: %2").arg(s).arg(numbers.join(QStringLiteral(" = ")));
-            if (StoredPattern(store(), s, patterns->front()) == empty)
+            if (group->first == empty)
                 line += QStringLiteral(" (leer)");
             lines << line;
         }

@@ -1,7 +1,6 @@
 // Drawing the overview, the editing surface, the preview and the row colour table.
 #include "pattern/patternpicture.h"
 
-#include "common/intconv.h"
 #include "common/packedcolor_picture.h"
 
 #include <QPainter>
@@ -62,7 +61,7 @@ void PatternPicture::drawPattern(int x, int y, const PatternStore& store, const 
         for (int h = 0; h < 2; ++h) {
             for (int j = 0; j < 8; ++j) {
                 // A byte is 16 screen pixels wide (4 pixels of 4) and 2 lines high.
-                const auto pixels = DecodeByte(StrToIntDef(store.entry(bank, 2 * x + h, j), 0));
+                const auto pixels = DecodeByte(StoredByteValue(store.entry(bank, 2 * x + h, j)));
                 QRgb* line = canvas.base + (32 * y + 2 * j + o) * canvas.stride + 32 * x + 16 * h;
                 for (int k = 0; k < 4; ++k)
                     std::fill(line + 4 * k, line + 4 * k + 4, colors[pixels[k]]);
