@@ -28,6 +28,13 @@ QMenuBar* AddMenuBar(QWidget* window, QLayout* layout)
     return bar;
 }
 
+QMenu* AddMenu(QMenuBar* bar, const QString& text, const char* name)
+{
+    QMenu* menu = bar->addMenu(text);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
 QScrollArea* AddScrollingPage(QWidget* window)
 {
     auto* outer = new QVBoxLayout(window);
@@ -179,8 +186,7 @@ QWidget* ShowUserGuide(QWidget* owner)
 
 QMenu* AddHelpMenu(QMenuBar* bar, QWidget* window)
 {
-    QMenu* help = bar->addMenu(QStringLiteral("&Hilfe"));
-    help->setObjectName(QStringLiteral("MenuHilfe"));
+    QMenu* help = AddMenu(bar, QStringLiteral("&Hilfe"), "MenuHilfe");
     QAction* guide = AddMenuAction(help, QStringLiteral("&Handbuch"), "actionHandbuch",
                                    QKeySequence::keyBindings(QKeySequence::HelpContents));
     QObject::connect(guide, &QAction::triggered, window, [window] { ShowUserGuide(window); });

@@ -21,6 +21,9 @@ class RecentFiles;
 // their content). The window's own title stays as it is.
 QMenuBar* AddMenuBar(QWidget* window, QLayout* layout);
 
+// A menu of the bar with its objectName.
+QMenu* AddMenu(QMenuBar* bar, const QString& text, const char* name);
+
 // The window's one page, "ScrollBoxWindow", in a layout of the window's own without margins: the page
 // scrolls where the window is smaller than its layout needs (a 1024 x 768 screen), so that the window
 // itself may shrink. The caller gives it its content with setWidget().

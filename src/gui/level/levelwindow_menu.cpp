@@ -35,8 +35,7 @@ void LevelWindow::buildMenus(QLayout* layout)
     };
     const auto key = [](QKeySequence::StandardKey k) { return QKeySequence::keyBindings(k); };
 
-    QMenu* file = bar->addMenu(QStringLiteral("&Datei"));
-    file->setObjectName(QStringLiteral("MenuDatei"));
+    QMenu* file = AddMenu(bar, QStringLiteral("&Datei"), "MenuDatei");
     pageAction(file, QStringLiteral("Level Datei &laden…"), "actionLevelLaden", LevelPage::Daten, "ButtonLoadFile",
                key(QKeySequence::Open));
     AddRecentFilesMenu(file, mRecent, "MenuZuletzt", [this](const QString& fileName) { openLevelFile(fileName); });
@@ -59,8 +58,7 @@ void LevelWindow::buildMenus(QLayout* layout)
             mQuit();
     });
 
-    QMenu* edit = bar->addMenu(QStringLiteral("&Bearbeiten"));
-    edit->setObjectName(QStringLiteral("MenuBearbeiten"));
+    QMenu* edit = AddMenu(bar, QStringLiteral("&Bearbeiten"), "MenuBearbeiten");
     // The history keys exist already; the menu shows them.
     AddHistoryEntries(edit, this);
     edit->addSeparator();
@@ -88,8 +86,7 @@ void LevelWindow::buildMenus(QLayout* layout)
     AddButtonAction(edit, ButtonStandardfarbe, QStringLiteral("&Standardfarbe setzen"), "actionStandardfarbe");
     pageAction(edit, QStringLiteral("Level &initialisieren"), "actionLevelInit", LevelPage::Spielelemente, "Button32");
 
-    QMenu* view = bar->addMenu(QStringLiteral("&Ansicht"));
-    view->setObjectName(QStringLiteral("MenuAnsicht"));
+    QMenu* view = AddMenu(bar, QStringLiteral("&Ansicht"), "MenuAnsicht");
     for (QCheckBox* box : {CheckBoxMonster, CheckBoxschalter}) {
         const bool monsters = box == CheckBoxMonster;
         QAction* a = AddButtonAction(view, box,
@@ -132,15 +129,13 @@ void LevelWindow::buildMenus(QLayout* layout)
     AddButtonAction(view, SpeedButton38, QStringLiteral("Hinweis nach &links"), "actionHinweisLinks");
     AddButtonAction(view, SpeedButton37, QStringLiteral("Hinweis nach &rechts"), "actionHinweisRechts");
 
-    QMenu* game = bar->addMenu(QStringLiteral("&Spiel"));
-    game->setObjectName(QStringLiteral("MenuSpiel"));
+    QMenu* game = AddMenu(bar, QStringLiteral("&Spiel"), "MenuSpiel");
     AddButtonAction(game, ButtonPlayMatrix, QStringLiteral("Level &spielen"), "actionPlayLevel");
     pageAction(game, QStringLiteral("&ATR starten"), "actionAtrStarten", LevelPage::Daten, "SpeedButton13");
     pageAction(game, QStringLiteral("&Test ATR starten"), "actionTestAtr", LevelPage::Daten, "SpeedButton14");
     pageAction(game, QStringLiteral("&Emulator…"), "actionEmulator", LevelPage::Daten, "ButtonEmulator");
 
-    QMenu* windows = bar->addMenu(QStringLiteral("&Fenster"));
-    windows->setObjectName(QStringLiteral("MenuFenster"));
+    QMenu* windows = AddMenu(bar, QStringLiteral("&Fenster"), "MenuFenster");
     AddButtonAction(windows, ButtonFont, QStringLiteral("&Zurück zum Font Editor"), "actionFontEditor");
     pageAction(windows, QStringLiteral("Level &Byte Data anzeigen"), "actionLevelBytes", LevelPage::Daten, "Button30");
 

@@ -16,8 +16,7 @@ void PatternWindow::buildMenus()
 {
     QMenuBar* bar = AddMenuBar(this, layout());
 
-    QMenu* file = bar->addMenu(QStringLiteral("&Datei"));
-    file->setObjectName(QStringLiteral("MenuDatei"));
+    QMenu* file = AddMenu(bar, QStringLiteral("&Datei"), "MenuDatei");
     AddButtonAction(file, ButtonLoadFile, QStringLiteral("Font Datei &laden…"), "actionFontLaden",
                     QKeySequence::keyBindings(QKeySequence::Open));
     AddRecentFilesMenu(file, mRecent, "MenuZuletzt", [this](const QString& fileName) { openFontFile(fileName); });
@@ -36,8 +35,7 @@ void PatternWindow::buildMenus()
     // As the window's close button: the program ends, after the question about unsaved work.
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* edit = bar->addMenu(QStringLiteral("&Bearbeiten"));
-    edit->setObjectName(QStringLiteral("MenuBearbeiten"));
+    QMenu* edit = AddMenu(bar, QStringLiteral("&Bearbeiten"), "MenuBearbeiten");
     // The history keys exist already; the menu shows them.
     AddHistoryEntries(edit, this);
     edit->addSeparator();
@@ -86,12 +84,10 @@ void PatternWindow::buildMenus()
     QAction* duplicates = AddMenuAction(edit, QStringLiteral("&Doppelte Patterns finden"), "actionDoppeltePatterns");
     connectAct(duplicates, &QAction::triggered, [this] { mEditor.logDuplicatePatterns(); });
 
-    QMenu* view = bar->addMenu(QStringLiteral("&Ansicht"));
-    view->setObjectName(QStringLiteral("MenuAnsicht"));
+    QMenu* view = AddMenu(bar, QStringLiteral("&Ansicht"), "MenuAnsicht");
     AddButtonAction(view, Buttonanim, QStringLiteral("&Animation starten oder anhalten"), "actionAnimation");
 
-    QMenu* windows = bar->addMenu(QStringLiteral("&Fenster"));
-    windows->setObjectName(QStringLiteral("MenuFenster"));
+    QMenu* windows = AddMenu(bar, QStringLiteral("&Fenster"), "MenuFenster");
     AddButtonAction(windows, ButtonMap, QStringLiteral("&Level Editor"), "actionLevelEditor");
     AddButtonAction(windows, ButtonGrafikconverter, QStringLiteral("&Grafik Converter"), "actionGrafikconverter");
     AddButtonAction(windows, Buttonsoundconverter, QStringLiteral("&Sound Converter"), "actionSoundconverter");
