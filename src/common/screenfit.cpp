@@ -13,3 +13,12 @@ QRect FitOnScreen(QSize wanted, QSize minimum, QMargins frame, QRect available)
     outer.moveTop(std::max(outer.top(), available.top()));
     return QRect(outer.topLeft() + QPoint(frame.left(), frame.top()), size);
 }
+
+QRect MovedInside(QRect outer, const QRect& available)
+{
+    outer.moveRight(std::min(outer.right(), available.right()));
+    outer.moveBottom(std::min(outer.bottom(), available.bottom()));
+    outer.moveLeft(std::max(outer.left(), available.left()));
+    outer.moveTop(std::max(outer.top(), available.top()));
+    return outer;
+}

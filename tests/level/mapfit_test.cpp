@@ -32,6 +32,21 @@ TEST(FitOnScreen, ShrinksAndCentresInsideTheScreen)
         EXPECT_EQ(FitOnScreen(c.wanted, c.minimum, c.frame, c.available), c.client) << c.available.width();
 }
 
+TEST(MovedInside, MovesTheLeastAndKeepsTheTopLeftOfWhatIsTooLarge)
+{
+    const QRect screen(0, 0, 1280, 1024);
+    const struct {
+        QRect outer, moved;
+    } cases[] = {
+        {QRect(100, 100, 800, 600), QRect(100, 100, 800, 600)}, // inside: stays
+        {QRect(600, 900, 800, 600), QRect(480, 424, 800, 600)}, // past the right and bottom edges
+        {QRect(-50, -20, 800, 600), QRect(0, 0, 800, 600)},     // past the left and top edges
+        {QRect(200, 10, 1400, 600), QRect(0, 10, 1400, 600)},   // wider than the screen: its left edge
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MovedInside(c.outer, screen), c.moved) << c.outer.x() << "," << c.outer.y();
+}
+
 namespace {
 
 class MapFitTest : public MapWindowFixture {

@@ -64,9 +64,7 @@ bool WidenWindowOnScreen(QWidget* window, int extra)
     outer.setWidth(outer.width() + extra);
     if (outer.width() > available.width())
         return false;
-    outer.moveRight(std::min(outer.right(), available.right()));
-    outer.moveLeft(std::max(outer.left(), available.left()));
-    window->setGeometry(outer.marginsRemoved(frame));
+    window->setGeometry(MovedInside(outer, available).marginsRemoved(frame));
     return true;
 }
 
@@ -86,11 +84,7 @@ bool PullInside(QWidget* window)
     const QSize room = available.size().shrunkBy(margins).expandedTo(window->minimumSize());
     if (window->width() > room.width() || window->height() > room.height())
         window->resize(window->size().boundedTo(room));
-    QRect outer(frame.topLeft(), window->size().grownBy(margins));
-    outer.moveRight(std::min(outer.right(), available.right()));
-    outer.moveBottom(std::min(outer.bottom(), available.bottom()));
-    outer.moveLeft(std::max(outer.left(), available.left()));
-    outer.moveTop(std::max(outer.top(), available.top()));
+    const QRect outer = MovedInside(QRect(frame.topLeft(), window->size().grownBy(margins)), available);
     window->move(outer.topLeft()); // a shown window's position is its frame's
     return true;
 }
