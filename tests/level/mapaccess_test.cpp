@@ -10,6 +10,9 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
+#include <QMap>
+#include <QMenu>
 #include <QSet>
 #include <QTabBar>
 #include <QSpinBox>
@@ -230,4 +233,27 @@ TEST_F(MapAccessTest, EveryWindowTipsItsButtonsAndFieldsAndNamesWhatTabReaches)
     }
     // With its keys where it has some.
     EXPECT_EQ(Control<QWidget>(set->patternWindow(), "ButtonLoadFile")->toolTip(), QStringLiteral("Font Datei laden (Ctrl+O)"));
+}
+
+TEST_F(MapAccessTest, EveryMenuGivesEachEntryALetterOfItsOwn)
+{
+    // Two entries of one menu with the same underlined letter take turns on that letter instead of
+    // opening: Alt+B, then the letter, must reach its entry at once.
+    open();
+    for (QWidget* window : set->windows()) {
+        for (QMenu* menu : window->findChildren<QMenu*>()) {
+            QMap<QChar, QString> taken;
+            for (QAction* a : menu->actions()) {
+                const QString text = a->text();
+                const qsizetype amp = text.indexOf(QLatin1Char('&'));
+                if (a->isSeparator() || amp < 0 || amp + 1 >= text.size())
+                    continue;
+                const QChar letter = text[amp + 1].toLower();
+                EXPECT_FALSE(taken.contains(letter)) << window->objectName().toStdString() << " "
+                    << menu->objectName().toStdString() << ": " << text.toStdString() << " and "
+                    << taken.value(letter).toStdString();
+                taken.insert(letter, text);
+            }
+        }
+    }
 }

@@ -44,10 +44,10 @@ void LevelWindow::buildMenus(QLayout* layout)
     file->addSeparator();
     pageAction(file, QStringLiteral("Level von &ATR laden"), "actionAtrLaden", LevelPage::Daten, "ButtonAtrLoad");
     pageAction(file, QStringLiteral("Level auf A&TR speichern"), "actionAtrSpeichern", LevelPage::Daten, "ButtonAtrSave");
-    pageAction(file, QStringLiteral("Level &Binär 15 Sektoren speichern"), "actionBinaer15", LevelPage::Daten,
+    pageAction(file, QStringLiteral("Level Bi&när 15 Sektoren speichern"), "actionBinaer15", LevelPage::Daten,
                "ButtonBinarySave15");
     pageAction(file, QStringLiteral("Level als B&ild speichern"), "actionBild", LevelPage::Daten, "Button31");
-    pageAction(file, QStringLiteral("Assembler &Code generieren"), "actionLevelCode", LevelPage::Daten, "Button1");
+    pageAction(file, QStringLiteral("Assembler Code &generieren"), "actionLevelCode", LevelPage::Daten, "Button1");
     file->addSeparator();
     QAction* close = AddMenuAction(file, QStringLiteral("Fenster s&chließen"), "actionFensterSchliessen",
                                    key(QKeySequence::Close));

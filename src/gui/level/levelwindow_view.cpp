@@ -113,7 +113,7 @@ void LevelWindow::buildViewEntries(QMenu* view)
 
 void LevelWindow::buildToolEntries(QMenu* edit)
 {
-    QMenu* menu = edit->addMenu(QStringLiteral("&Werkzeug"));
+    QMenu* menu = edit->addMenu(QStringLiteral("Werk&zeug"));
     menu->setObjectName(QStringLiteral("MenuWerkzeug"));
     auto* group = new QActionGroup(menu);
     QString taken; // the entries' underlined letters, each once

@@ -50,7 +50,7 @@ void PatternWindow::buildMenus()
     } editing[] = {
         {ButtonFill, "&Füllen", "actionFuellen"},
         {Buttonlinks, "Nach l&inks schieben", "actionLinks"},
-        {Buttonrechts, "Nach &rechts schieben", "actionRechts"},
+        {Buttonrechts, "Nach rec&hts schieben", "actionRechts"},
         {Buttonhoch, "Nach &oben schieben", "actionHoch"},
         {ButtonRunter, "Nach &unten schieben", "actionRunter"},
         {Button18, "Links-rechts spie&geln", "actionSpiegelnLR"},
