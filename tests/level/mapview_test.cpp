@@ -8,7 +8,9 @@
 #include "support/levelsessionfixture.h"
 #include "support/mapwindowfixture.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QUndoStack>
@@ -274,4 +276,25 @@ TEST_F(MapViewTest, TheBannerNamesTheToolAndTheRectangleIsFramedWhileDragged)
     Control<QAction>(map, "actionFlaeche")->trigger();
     send(level(), QEvent::MouseMove, at(7, 3), Qt::NoButton, Qt::NoButton);
     EXPECT_TRUE(Control<QLabel>(map, "LabelPattern")->text().startsWith(QStringLiteral("Fläche: ")));
+}
+
+TEST_F(MapViewTest, InAnOpenMenuALetterChoosesItsEntryAndClosesTheMenu)
+{
+    // R is also the level's key for "Rechteck": with the tool menu open it is the menu's, which chooses
+    // the entry and closes, as every other letter does.
+    level()->setFocus();
+    auto* tools = Control<QMenu>(map, "MenuWerkzeug");
+    tools->popup(QPoint(0, 0));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(tools));
+    QTest::keyClick(tools->windowHandle(), Qt::Key_R); // through the window, as a real key comes
+    for (int i = 0; i < 50 && tools->isVisible(); ++i)
+        QTest::qWait(20);
+    EXPECT_FALSE(tools->isVisible());
+    EXPECT_TRUE(Control<QAbstractButton>(map, "ButtonRechteck")->isChecked());
+    // A letter the menu has no entry for does nothing behind it: G is the grid's key on the level.
+    tools->popup(QPoint(0, 0));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(tools));
+    QTest::keyClick(tools->windowHandle(), Qt::Key_G);
+    EXPECT_FALSE(Control<QAction>(map, "actionGitter")->isChecked());
+    tools->close();
 }

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -28,12 +29,40 @@ QMenuBar* AddMenuBar(QWidget* window, QLayout* layout)
     return bar;
 }
 
-QMenu* AddMenu(QMenuBar* bar, const QString& text, const char* name)
+namespace {
+
+// Qt offers a key to the window's shortcuts before an open menu sees it: a letter that is also a key of
+// the focused control (WidgetShortcut) would act behind the menu and leave it open. Claimed for the menu.
+class MenuLetters : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) || key->text().isEmpty()
+            || !key->text().front().isLetterOrNumber())
+            return false;
+        event->accept();
+        return true;
+    }
+};
+
+QMenu* NamedMenu(QMenu* menu, const char* name)
 {
-    QMenu* menu = bar->addMenu(text);
     menu->setObjectName(QLatin1String(name));
+    menu->installEventFilter(new MenuLetters(menu));
     return menu;
 }
+
+} // namespace
+
+QMenu* AddMenu(QMenuBar* bar, const QString& text, const char* name) { return NamedMenu(bar->addMenu(text), name); }
+
+QMenu* AddSubmenu(QMenu* parent, const QString& text, const char* name) { return NamedMenu(parent->addMenu(text), name); }
 
 QScrollArea* AddScrollingPage(QWidget* window)
 {
@@ -116,8 +145,7 @@ void AddNoneEntry(QMenu* menu)
 QMenu* AddRecentFilesMenu(QMenu* fileMenu, RecentFiles& recent, const char* name,
                           std::function<void(const QString&)> open)
 {
-    QMenu* menu = fileMenu->addMenu(QStringLiteral("&Zuletzt geöffnet"));
-    menu->setObjectName(QLatin1String(name));
+    QMenu* menu = AddSubmenu(fileMenu, QStringLiteral("&Zuletzt geöffnet"), name);
     menu->menuAction()->setObjectName(QLatin1String(name) + QStringLiteral("Action"));
     // Filled each time it opens: another window or run may have changed the list, a file may have gone.
     QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, &recent, open] {

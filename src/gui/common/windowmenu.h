@@ -21,8 +21,10 @@ class RecentFiles;
 // their content). The window's own title stays as it is.
 QMenuBar* AddMenuBar(QWidget* window, QLayout* layout);
 
-// A menu of the bar with its objectName.
+// A menu of the bar, or a submenu of a menu, with its objectName. While it is open, a letter is its own:
+// it chooses the entry with that underlined letter, never a key the window gives that letter (G, B).
 QMenu* AddMenu(QMenuBar* bar, const QString& text, const char* name);
+QMenu* AddSubmenu(QMenu* parent, const QString& text, const char* name);
 
 // The window's one page, "ScrollBoxWindow", in a layout of the window's own without margins: the page
 // scrolls where the window is smaller than its layout needs (a 1024 x 768 screen), so that the window

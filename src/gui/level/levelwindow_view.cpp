@@ -113,8 +113,7 @@ void LevelWindow::buildViewEntries(QMenu* view)
 
 void LevelWindow::buildToolEntries(QMenu* edit)
 {
-    QMenu* menu = edit->addMenu(QStringLiteral("Werk&zeug"));
-    menu->setObjectName(QStringLiteral("MenuWerkzeug"));
+    QMenu* menu = AddSubmenu(edit, QStringLiteral("Werk&zeug"), "MenuWerkzeug");
     auto* group = new QActionGroup(menu);
     QString taken; // the entries' underlined letters, each once
     for (const PaintToolEntry& tool : PaintTools()) {
