@@ -62,25 +62,40 @@ QByteArray EncodeWindows1252(const QString& text)
 // without an end counts when it holds a byte. Keeps at most kMaxLineLength characters of a line.
 class LineReader::Splitter {
 public:
-    Splitter(QStringList& lines, qsizetype maxLines, qsizetype& firstCutLine)
-        : mLines(lines), mMaxLines(maxLines), mFirstCutLine(firstCutLine)
+    Splitter(LineReader& reader, qsizetype maxLines)
+        : mText(reader.mText), mEnds(reader.mEnds), mMaxLines(maxLines), mFirstCutLine(reader.mFirstCutLine)
     {
-        mLines.reserve(std::min<qsizetype>(maxLines, kMaxTextFileLines));
+        mEnds.reserve(size_t(std::min<qsizetype>(maxLines, kMaxTextFileLines)));
     }
 
     // Takes the next piece; false once maxLines lines are complete.
     bool feed(const char* data, qsizetype size)
     {
+        return writingLines(size, [&] { return split(data, size); });
+    }
+    // The end of the input: a last line without a line end.
+    void finish()
+    {
+        if (mOpen && !full())
+            writingLines(0, [&] {
+                endLine();
+                return true;
+            });
+    }
+
+private:
+    bool split(const char* data, qsizetype size)
+    {
         const char* const end = data + size;
         while (data < end && !full()) {
             const auto* lf = static_cast<const char*>(std::memchr(data, '\n', static_cast<size_t>(end - data)));
             const char* stop = lf ? lf : end;
-            // The usual case: a whole line within the piece goes straight into its text.
+            // The usual case: a whole line within the piece goes straight into the text.
             if (lf && !mOpen) {
                 const char* lineEnd = stop > data && stop[-1] == '\r' ? stop - 1 : stop;
                 if (lineEnd - data > kMaxLineLength)
                     noteCut();
-                mLines.append(decode(data, std::min<qsizetype>(lineEnd - data, kMaxLineLength)));
+                addLine(data, std::min<qsizetype>(lineEnd - data, kMaxLineLength));
                 data = lf + 1;
                 continue;
             }
@@ -97,19 +112,30 @@ public:
         }
         return !full();
     }
-    // The end of the input: a last line without a line end.
-    void finish()
+    // Runs write with room for the lines it ends: at most the bytes it is given and those carried over
+    // from earlier pieces in an open line. The room is made once and cut back to what was written.
+    template <class Write>
+    bool writingLines(qsizetype given, Write&& write)
     {
-        if (mOpen && !full())
-            endLine();
+        const qsizetype used = mText.size();
+        mText.resize(used + given + mCurrent.size());
+        mOut = mText.data() + used;
+        const bool more = write();
+        mText.truncate(mOut - mText.constData());
+        return more;
     }
-
-private:
-    bool full() const { return mLines.size() >= mMaxLines; }
+    qsizetype lines() const { return qsizetype(mEnds.size()); }
+    bool full() const { return lines() >= mMaxLines; }
     void noteCut()
     {
         if (mFirstCutLine == 0)
-            mFirstCutLine = mLines.size() + 1;
+            mFirstCutLine = lines() + 1;
+    }
+    void addLine(const char* data, qsizetype size)
+    {
+        std::memcpy(mOut, data, size_t(size));
+        mOut += size;
+        mEnds.push_back(static_cast<quint32>(mOut - mText.constData()));
     }
     void endLine()
     {
@@ -118,47 +144,25 @@ private:
         if (mCurrent.size() > kMaxLineLength)
             noteCut();
         mCurrent.truncate(kMaxLineLength);
-        mLines.append(decode(mCurrent.constData(), mCurrent.size()));
+        addLine(mCurrent.constData(), mCurrent.size());
         mCurrent.clear();
         mOpen = false;
     }
 
-    // Files of numbers hold the same few short lines thousands of times ("0", "255"): a line of up to
-    // three bytes is decoded once and shared after that, which saves an allocation per line.
-    QString decode(const char* data, qsizetype size)
-    {
-        if (size > 3)
-            return DecodeWindows1252(data, size);
-        quint32 key = static_cast<quint32>(size) << 24;
-        for (qsizetype i = 0; i < size; ++i)
-            key |= static_cast<quint32>(static_cast<unsigned char>(data[i])) << (16 - 8 * i);
-        ShortLine& slot = mShortLines[(key * 2654435761u) >> (32 - kShortLineBits)];
-        if (slot.key != key || slot.text.isNull()) {
-            slot.key = key;
-            slot.text = DecodeWindows1252(data, size);
-        }
-        return slot.text;
-    }
-
-    static constexpr int kShortLineBits = 10;
-    struct ShortLine {
-        quint32 key = 0;
-        QString text;
-    };
-
-    QStringList& mLines;
+    QByteArray& mText;
+    std::vector<quint32>& mEnds;
     qsizetype mMaxLines;
     qsizetype& mFirstCutLine;
     QByteArray mCurrent;
     bool mOpen = false;
-    std::vector<ShortLine> mShortLines = std::vector<ShortLine>(std::size_t(1) << kShortLineBits);
+    char* mOut = nullptr; // where the next line's bytes go, within the room feed made
 };
 
 LineReader::LineReader(const QString& fileName, qsizetype maxLines)
 {
     constexpr qsizetype kPiece = 64 * 1024;
     ByteFileReader file(fileName);
-    Splitter splitter(mLines, maxLines, mFirstCutLine);
+    Splitter splitter(*this, maxLines);
     // The most bytes the lines can take; the skipped rest of overlong lines counts too, so an
     // endless line ends here.
     qint64 budget = static_cast<qint64>(maxLines) * (kMaxLineLength + 2);
@@ -175,17 +179,46 @@ LineReader::LineReader(const QString& fileName, qsizetype maxLines)
 LineReader LineReader::fromBytes(const QByteArray& bytes, qsizetype maxLines)
 {
     LineReader reader;
-    Splitter splitter(reader.mLines, maxLines, reader.mFirstCutLine);
+    reader.mText.reserve(bytes.size());
+    Splitter splitter(reader, maxLines);
     splitter.feed(bytes.constData(), bytes.size());
     splitter.finish();
     return reader;
 }
 
+QString LineReader::line(qsizetype number) const
+{
+    if (number < 1 || number > lineCount())
+        return QString();
+    const quint32 begin = number == 1 ? 0 : mEnds[size_t(number - 2)];
+    return decode(mText.constData() + begin, mEnds[size_t(number - 1)] - begin);
+}
+
 QString LineReader::next()
 {
-    if (mPos >= mLines.size())
+    if (atEnd())
         return QString();
-    return mLines[mPos++];
+    return line(++mPos);
+}
+
+// Files of numbers hold the same few short lines thousands of times ("0", "255"): a line of up to three
+// bytes is decoded once and shared after that, which saves an allocation per line.
+QString LineReader::decode(const char* data, qsizetype size) const
+{
+    if (size > 3)
+        return DecodeWindows1252(data, size);
+    constexpr int kShortLineBits = 10;
+    if (mShortLines.empty())
+        mShortLines.resize(std::size_t(1) << kShortLineBits);
+    quint32 key = static_cast<quint32>(size) << 24;
+    for (qsizetype i = 0; i < size; ++i)
+        key |= static_cast<quint32>(static_cast<unsigned char>(data[i])) << (16 - 8 * i);
+    ShortLine& slot = mShortLines[(key * 2654435761u) >> (32 - kShortLineBits)];
+    if (slot.key != key || slot.text.isNull()) {
+        slot.key = key;
+        slot.text = DecodeWindows1252(data, size);
+    }
+    return slot.text;
 }
 
 QString CutLineCause(const LineReader& reader, const QString& fileName)

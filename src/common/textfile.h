@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
+#include <vector>
 
 // Windows-1252 to and from QString; characters outside the code page are written as "?".
 QString DecodeWindows1252(const QByteArray& bytes);
@@ -30,19 +32,29 @@ public:
 
     // The next line, or an empty text once the file is used up.
     QString next();
-    bool atEnd() const { return mPos >= mLines.size(); }
+    bool atEnd() const { return mPos >= lineCount(); }
     // Line `number` (from 1) without reading it, or an empty text past the end.
-    QString line(qsizetype number) const { return number >= 1 && number <= mLines.size() ? mLines[number - 1] : QString(); }
-    qsizetype lineCount() const { return mLines.size(); }
+    QString line(qsizetype number) const;
+    qsizetype lineCount() const { return qsizetype(mEnds.size()); }
     // The number (from 1) of the first line that was longer than kMaxLineLength and cut, or 0.
     qsizetype firstCutLine() const { return mFirstCutLine; }
 
 private:
     class Splitter;
     LineReader() = default;
-    QStringList mLines;
+    QString decode(const char* data, qsizetype size) const;
+    // The lines' bytes one after another (each cut to kMaxLineLength), and where each line ends: a
+    // line becomes a text when it is read, so a file of numbers is not held as thousands of strings.
+    QByteArray mText;
+    std::vector<quint32> mEnds;
     qsizetype mPos = 0;
     qsizetype mFirstCutLine = 0;
+    // Short lines decoded so far, shared by every line of the same bytes ("0", "255").
+    struct ShortLine {
+        quint32 key = 0;
+        QString text;
+    };
+    mutable std::vector<ShortLine> mShortLines;
 };
 
 // Why the reader's file is damaged or of another kind, when it had to cut a line: a text to add to the
@@ -65,15 +77,16 @@ void NamingCutLines(const LineReader& reader, const QString& fileName, Load&& lo
     }
 }
 
-// Checks a file before anything is taken from it: check(number, text) must accept every line (a
-// conversion error it raises rejects the file, told with a cut line as NamingCutLines tells it), and
-// the file must hold at least `needed` lines (a shorter one was cut off, or is of another kind; `kind`
-// names what it should be). Throws FileContentError naming the file and the first line found wrong.
+// Checks a file before anything is taken from it: check(number, text) must accept each of its first
+// `checked` lines, the only ones a load converts on the way (a conversion error it raises rejects the
+// file, told with a cut line as NamingCutLines tells it), and the file must hold at least `needed` lines
+// (a shorter one was cut off, or is of another kind; `kind` names what it should be). Throws
+// FileContentError naming the file and the first line found wrong.
 template <class Check>
 void CheckFileLines(const LineReader& reader, const QString& fileName, qsizetype needed, const QString& kind,
-                    Check&& check)
+                    qsizetype checked, Check&& check)
 {
-    for (qsizetype number = 1; number <= reader.lineCount(); ++number) {
+    for (qsizetype number = 1; number <= std::min(checked, reader.lineCount()); ++number) {
         try {
             NamingCutLines(reader, fileName, [&] { check(number, reader.line(number)); });
         } catch (const ConversionError& error) {

@@ -54,6 +54,20 @@ LevelGameFiles::LevelGameFiles(const ToolFolder& folder)
 {
 }
 
+XexImage& LevelGameFiles::xex() const
+{
+    if (!mXex)
+        mXex.emplace();
+    return *mXex;
+}
+
+AtrImage& LevelGameFiles::atr()
+{
+    if (!mAtr)
+        mAtr.emplace();
+    return *mAtr;
+}
+
 std::optional<QString> LevelGameFiles::atrSave(const LevelDocument& document, int slot)
 {
     std::optional<QString> note;
@@ -66,7 +80,7 @@ std::optional<QString> LevelGameFiles::atrSave(const LevelDocument& document, in
         note = QStringLiteral("Die mitgelieferte Level-Disk wird nicht verändert; gespeichert wird in die Kopie %1.")
                    .arg(QDir::toNativeSeparators(copy));
     }
-    SaveLevelToDisk(document, slot, mAtrPath, mAtr);
+    SaveLevelToDisk(document, slot, mAtrPath, atr());
     return note;
 }
 
@@ -84,10 +98,10 @@ QString LevelGameFiles::playFileName()
 std::optional<QString> LevelGameFiles::playLevel(const LevelDocument& document, int slot, DesktopOpener& opener,
                                                  QStringList& log)
 {
-    BuildIntoExecutable(document, slot, xexPath(), mXex, log);
+    BuildIntoExecutable(document, slot, xexPath(), xex(), log);
     const QString name = playFileName();
-    WriteXexImage(mXex, name);
-    if (const std::optional<QString> problem = BinaryLoadProblem(mXex.bytes()))
+    WriteXexImage(xex(), name);
+    if (const std::optional<QString> problem = BinaryLoadProblem(xex().bytes()))
         log << QStringLiteral("Achtung, %1 ist keine saubere Atari-Binärdatei: %2.")
                    .arg(QFileInfo(name).fileName(), *problem);
     return GameStarter(opener, EmulatorCommand()).start(name, PlayLevelFailedMessage());

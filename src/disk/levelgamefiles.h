@@ -42,7 +42,7 @@ public:
     // "ATR": the chosen disk becomes the one every later load, save and test uses.
     void chooseAtr(const QString& fileName);
 
-    const XexImage& xexImage() const { return mXex; }
+    const XexImage& xexImage() const { return xex(); }
     QString xexPath() const { return mFolder.find(XexPathIn); }
     // "oxil-neu.xex" in the process's current folder.
     static QString playFileName();
@@ -57,7 +57,7 @@ public:
     // "Test ATR": starts the disk file as it is stored, as "Play Level" starts its file. Returns the
     // message to show when that failed.
     std::optional<QString> testAtr(DesktopOpener& opener) const;
-    void atrLoad(LevelDocument& document, int slot) { LoadLevelFromDisk(document, slot, mAtrPath, mAtr, mXex); }
+    void atrLoad(LevelDocument& document, int slot) { LoadLevelFromDisk(document, slot, mAtrPath, atr(), xex()); }
     // "Level auf ATR speichern". An installed program never writes its shipped disk: the first save to
     // it copies it into the user's folder, and that copy is the disk from then on. Returns the line that
     // tells the log so.
@@ -67,6 +67,9 @@ private:
     ToolFolder mFolder;
     QString mAtrPath;
     QString mAtrLabel;
-    XexImage mXex;
-    AtrImage mAtr;
+    // The executable's and the disk's working images, made when first used: a start needs neither.
+    XexImage& xex() const;
+    AtrImage& atr();
+    mutable std::optional<XexImage> mXex;
+    std::optional<AtrImage> mAtr;
 };

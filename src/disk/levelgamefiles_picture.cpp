@@ -8,10 +8,10 @@
 
 QString LevelGameFiles::saveBinary15(const LevelDocument& document, int slot, const QImage& picture, QStringList& log)
 {
-    BuildIntoExecutable(document, slot, xexPath(), mXex, log);
+    BuildIntoExecutable(document, slot, xexPath(), xex(), log);
     const QString name = LevelBinaryFileName(mFolder.user(), slot, document.author(), document.title());
     mFolder.writableFolder(name);
-    SaveLevelBinaryFile(mXex, name);
+    SaveLevelBinaryFile(xex(), name);
     saveaspic(picture, LevelPictureNameFor(name));
     // Beside an installed program nobody would look for it.
     if (mFolder.separate())

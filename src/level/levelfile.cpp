@@ -127,9 +127,9 @@ void CheckLevelLines(const LineReader& lines, const QString& fileName)
 {
     // The colour lines (every second of the first 100) are the only lines a load converts on the way.
     constexpr int colorBlock = 2 * LevelDocument::kColorLines * LevelDocument::kColorColumns;
-    CheckFileLines(lines, fileName, kLevelFileMinLines, QStringLiteral("eine Level-Datei"),
+    CheckFileLines(lines, fileName, kLevelFileMinLines, QStringLiteral("eine Level-Datei"), colorBlock,
                    [](qsizetype number, const QString& text) {
-                       if (number <= colorBlock && number % 2 == 0)
+                       if (number % 2 == 0)
                            (void)ParseColorText(text);
                    });
 }

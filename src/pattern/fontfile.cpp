@@ -73,8 +73,8 @@ void CheckFontLines(const LineReader& lines, const QString& fileName)
     // The only lines a load converts on the way are the register colours (lines 2, 4, ..., 10); the
     // row colour lines fall back to the registers.
     CheckFileLines(lines, fileName, kFontFileMinLines, QStringLiteral("eine Pattern-Datei"),
-                   [](qsizetype number, const QString& text) {
-                       if (number <= 2 * ColorRegisterSet::kCount && number % 2 == 0)
+                   2 * ColorRegisterSet::kCount, [](qsizetype number, const QString& text) {
+                       if (number % 2 == 0)
                            (void)ParseColorText(text);
                    });
 }

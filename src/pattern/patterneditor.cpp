@@ -127,10 +127,9 @@ void PatternEditor::resetRowColorsToRegisters()
 
 void PatternEditor::create()
 {
-    // "Füllen" with the paint value "0": every byte of the edit buffer becomes "0".
+    // "Füllen" with the paint value "0": every byte of the edit buffer becomes "0". The surface is
+    // drawn once, below, with the row colours reset.
     mBuffer.fillData(QStringLiteral("0"));
-    ReCalcdata();
-    DrawDefine();
     resetRowColorsToRegisters();
     mBuffer.fillGrid(QStringLiteral("0"));
     mDocument.clearStore();

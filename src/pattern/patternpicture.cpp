@@ -29,46 +29,90 @@ struct Canvas {
 } // namespace
 
 PatternPicture::PatternPicture()
-    : mOverviewFill(kBlack),
+    : mOverview(kOverviewWidth / kOverviewBlockWidth, kOverviewHeight / kOverviewBlockHeight, QImage::Format_RGB32),
+      mPending(kOverviewPatterns),
       mSurface(kSurfaceSize, kSurfaceSize, QImage::Format_RGB32),
       mPreview(kPreviewSize, kPreviewSize, QImage::Format_RGB32),
       mRowGrid(kRowGridWidth, kRowGridHeight, QImage::Format_RGB32)
 {
+    fillOverview(kBlack);
     mSurface.fill(ToQRgb(kFrameColor));
     mPreview.fill(Qt::black);
 }
 
-QImage& PatternPicture::overviewImage() const
+void PatternPicture::fillOverview(PackedColor color)
 {
-    if (mOverviewFill) {
-        if (mOverview.isNull())
-            mOverview = QImage(kOverviewWidth, kOverviewHeight, QImage::Format_RGB32);
-        mOverview.fill(ToQRgb(*mOverviewFill));
-        mOverviewFill.reset();
+    PendingPattern blank{};
+    blank.colors.fill(ToQRgb(color));
+    std::fill(mPending.begin(), mPending.end(), blank);
+    mWaiting.set();
+}
+
+const QImage& PatternPicture::overview() const
+{
+    overviewPart(QRect(0, 0, kOverviewWidth, kOverviewHeight));
+    if (mOverviewShown.isNull()) {
+        // Each pixel repeated as its block.
+        mOverviewShown = QImage(kOverviewWidth, kOverviewHeight, QImage::Format_RGB32);
+        for (int y = 0; y < mOverview.height(); ++y) {
+            const auto* from = reinterpret_cast<const QRgb*>(mOverview.constScanLine(y));
+            auto* to = reinterpret_cast<QRgb*>(mOverviewShown.scanLine(kOverviewBlockHeight * y));
+            for (int x = 0; x < mOverview.width(); ++x)
+                std::fill_n(to + kOverviewBlockWidth * x, kOverviewBlockWidth, from[x]);
+            for (int k = 1; k < kOverviewBlockHeight; ++k)
+                std::copy_n(to, kOverviewWidth, reinterpret_cast<QRgb*>(mOverviewShown.scanLine(kOverviewBlockHeight * y + k)));
+        }
     }
+    return mOverviewShown;
+}
+
+const QImage& PatternPicture::overviewPart(const QRect& part) const
+{
+    if (mWaiting.none())
+        return mOverview;
+    // A pattern is shown 32 x 32 pixels: column x of set y at (32 x, 32 y).
+    const QRect shown = part.intersected(QRect(0, 0, kOverviewWidth, kOverviewHeight));
+    if (shown.isEmpty())
+        return mOverview;
+    for (int y = shown.top() / 32; y <= shown.bottom() / 32; ++y)
+        for (int x = shown.left() / 32; x <= shown.right() / 32; ++x)
+            if (const int index = y * PatternStore::kPatterns + x; mWaiting.test(index))
+                drawPending(index);
     return mOverview;
 }
 
 void PatternPicture::drawPattern(int x, int y, const PatternStore& store, const ColorRegisterSet& registers)
 {
-    QRgb colors[4];
+    const int index = y * PatternStore::kPatterns + x;
+    PendingPattern& pending = mPending[index];
     for (int k = 0; k < 4; ++k)
-        colors[k] = ToQRgb(registers[k].displayColor);
-    const Canvas canvas(overviewImage());
+        pending.colors[k] = ToQRgb(registers[k].displayColor);
+    for (int part = 0; part < 2; ++part)
+        for (int h = 0; h < 2; ++h)
+            for (int j = 0; j < 8; ++j)
+                pending.bytes[16 * part + 8 * h + j] = static_cast<quint8>(store.byteValue(2 * y + 1 + part, 2 * x + h, j));
+    mWaiting.set(index);
+}
+
+void PatternPicture::drawPending(int index) const
+{
+    const PendingPattern& pending = mPending[index];
+    const int x = index % PatternStore::kPatterns;
+    const int y = index / PatternStore::kPatterns;
+    const Canvas canvas(mOverview);
+    // A pattern is 8 pixels wide (two bytes of 4) and 16 high (two parts of 8 rows).
     for (int part = 0; part < 2; ++part) {
-        const int bank = 2 * y + 1 + part;
-        const int o = 16 * part;
-        for (int h = 0; h < 2; ++h) {
-            for (int j = 0; j < 8; ++j) {
-                // A byte is 16 screen pixels wide (4 pixels of 4) and 2 lines high.
-                const auto pixels = DecodeByte(StoredByteValue(store.entry(bank, 2 * x + h, j)));
-                QRgb* line = canvas.base + (32 * y + 2 * j + o) * canvas.stride + 32 * x + 16 * h;
+        for (int j = 0; j < 8; ++j) {
+            QRgb* line = canvas.base + (16 * y + 8 * part + j) * canvas.stride + 8 * x;
+            for (int h = 0; h < 2; ++h) {
+                const auto pixels = DecodeByte(pending.bytes[16 * part + 8 * h + j]);
                 for (int k = 0; k < 4; ++k)
-                    std::fill(line + 4 * k, line + 4 * k + 4, colors[pixels[k]]);
-                std::copy(line, line + 16, line + canvas.stride);
+                    line[4 * h + k] = pending.colors[pixels[k]];
             }
         }
     }
+    mWaiting.reset(index);
+    mOverviewShown = QImage();
 }
 
 void PatternPicture::drawSurfaceCell(int x, int y, PackedColor color)

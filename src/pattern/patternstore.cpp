@@ -36,13 +36,91 @@ int EncodePixels(int p0, int p1, int p2, int p3)
 
 int StoredByteValue(const QString& text)
 {
+    // Nearly every stored text is one to three decimal digits.
+    if (const qsizetype n = text.size(); n >= 1 && n <= 3) {
+        int value = 0;
+        qsizetype i = 0;
+        for (; i < n; ++i) {
+            const char16_t digit = text[i].unicode();
+            if (digit < u'0' || digit > u'9')
+                break;
+            value = 10 * value + (digit - u'0');
+        }
+        if (i == n)
+            return std::min(value, 255);
+    }
     return std::clamp(StrToIntDef(text, 0), 0, 255);
 }
 
-PatternStore::PatternStore() : mEntries(kSize, QStringLiteral("0")) {}
+namespace {
+
+// The decimal texts of 0-255, made once.
+const QString& NumberText(int value)
+{
+    static const std::array<QString, 256> texts = [] {
+        std::array<QString, 256> made;
+        for (int v = 0; v < 256; ++v)
+            made[size_t(v)] = QString::number(v);
+        return made;
+    }();
+    return texts[size_t(value)];
+}
+
+// The number whose own decimal text this is ("0" to "255", no sign, no leading zero), or -1.
+int NumberOfText(const QString& text)
+{
+    const qsizetype n = text.size();
+    if (n < 1 || n > 3 || (n > 1 && text[0] == u'0'))
+        return -1;
+    int value = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t digit = text[i].unicode();
+        if (digit < u'0' || digit > u'9')
+            return -1;
+        value = 10 * value + (digit - u'0');
+    }
+    return value < 256 ? value : -1;
+}
+
+} // namespace
+
+PatternStore::PatternStore() : mCodes(kSize, 0) {}
 
 void PatternStore::clear()
 {
-    const QString zero = QStringLiteral("0");
-    std::fill(mEntries.begin(), mEntries.end(), zero);
+    std::fill(mCodes.begin(), mCodes.end(), quint16(0));
+    mOthers.clear();
+    mFreeOthers.clear();
+}
+
+const QString& PatternStore::text(int index) const
+{
+    const quint16 code = mCodes[size_t(index)];
+    return code < kNumberCodes ? NumberText(code) : mOthers[code - kNumberCodes];
+}
+
+void PatternStore::assign(int index, const QString& text)
+{
+    quint16& code = mCodes[size_t(index)];
+    if (const int number = NumberOfText(text); number >= 0) {
+        if (code >= kNumberCodes) {
+            mOthers[code - kNumberCodes] = QString();
+            mFreeOthers.push_back(code - kNumberCodes);
+        }
+        code = quint16(number);
+        return;
+    }
+    if (code >= kNumberCodes) {
+        mOthers[code - kNumberCodes] = text;
+        return;
+    }
+    // At most one place per entry is in use, so the codes stay below kNumberCodes + kSize.
+    if (mFreeOthers.empty()) {
+        mOthers.push_back(text);
+        code = quint16(kNumberCodes + mOthers.size() - 1);
+    } else {
+        code = quint16(kNumberCodes + mFreeOthers.back());
+        mFreeOthers.pop_back();
+        mOthers[code - kNumberCodes] = text;
+    }
 }

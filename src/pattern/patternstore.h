@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <array>
+#include <deque>
 #include <vector>
 
 // Four 2-bit pixel codes of one byte; pixel 0 (leftmost) sits in bits 7-6.
@@ -18,6 +19,8 @@ int StoredByteValue(const QString& text);
 
 // 16 banks x 128 characters x 8 rows of unvalidated texts, converted on use.
 // Storage order: slot [i][j] (i = 1..1024, j = 1..16) is bank j, character (i-1) div 8, row (i-1) mod 8.
+// Nearly every entry is a number's own decimal text ("0" to "255"): such an entry is kept as its number,
+// two bytes, and only other texts as strings, so a store takes 32 KB instead of 16 384 strings.
 class PatternStore {
 public:
     static constexpr int kBanks = 16;
@@ -33,13 +36,20 @@ public:
     // Every entry becomes "0".
     void clear();
 
-    // bank 1-16, character 0-127, row 0-7.
-    const QString& entry(int bank, int character, int row) const { return mEntries[index(bank, character, row)]; }
-    void setEntry(int bank, int character, int row, const QString& text) { mEntries[index(bank, character, row)] = text; }
+    // bank 1-16, character 0-127, row 0-7. A reference stays valid while the store lives; it shows the
+    // entry's text at the time it was taken or, for a text other than a number's own, a later one.
+    const QString& entry(int bank, int character, int row) const { return text(index(bank, character, row)); }
+    void setEntry(int bank, int character, int row, const QString& text) { assign(index(bank, character, row), text); }
+    // The byte an entry stands for, as StoredByteValue reads its text.
+    int byteValue(int bank, int character, int row) const
+    {
+        const quint16 code = mCodes[index(bank, character, row)];
+        return code < kNumberCodes ? code : StoredByteValue(mOthers[code - kNumberCodes]);
+    }
 
     // Storage order, i = 1..1024, j = 1..16.
-    const QString& slot(int i, int j) const { return mEntries[(i - 1) * kBanks + (j - 1)]; }
-    void setSlot(int i, int j, const QString& text) { mEntries[(i - 1) * kBanks + (j - 1)] = text; }
+    const QString& slot(int i, int j) const { return text((i - 1) * kBanks + (j - 1)); }
+    void setSlot(int i, int j, const QString& text) { assign((i - 1) * kBanks + (j - 1), text); }
 
     // Pattern view: set 1-8, pattern 1-64, pattern row 0-15, half 0 (pixels 0-3) or 1 (pixels 4-7).
     static int bankOf(int set, int y) { return y < 8 ? 2 * set - 1 : 2 * set; }
@@ -54,6 +64,12 @@ public:
     }
 
 private:
+    // An entry's code: 0-255 for that number's own decimal text, kNumberCodes + k for mOthers[k].
+    static constexpr quint16 kNumberCodes = 256;
     static int index(int bank, int character, int row) { return (character * kRows + row) * kBanks + (bank - 1); }
-    std::vector<QString> mEntries;
+    const QString& text(int index) const;
+    void assign(int index, const QString& text);
+    std::vector<quint16> mCodes;
+    std::deque<QString> mOthers; // a deque: a text keeps its place while others are added
+    std::vector<quint16> mFreeOthers; // places of mOthers no entry uses
 };

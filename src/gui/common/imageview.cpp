@@ -19,8 +19,21 @@ void ImageView::setImage(const QImage* image)
 {
     mImage = image;
     if (!mStretched && mImage)
-        setFixedSize(qRound(mImage->width() * mScale), qRound(mImage->height() * mScale));
+        setFixedSize(qRound(shownSize().width() * mScale), qRound(shownSize().height() * mScale));
     update();
+}
+
+void ImageView::setBlock(QSize block)
+{
+    if (block.isEmpty() || block == mBlock)
+        return;
+    mBlock = block;
+    setImage(mImage);
+}
+
+QSize ImageView::shownSize() const
+{
+    return QSize(mImage->width() * mBlock.width(), mImage->height() * mBlock.height());
 }
 
 void ImageView::setScale(double scale)
@@ -42,26 +55,38 @@ void ImageView::setStretched(bool stretched)
     }
 }
 
+QRect ImageView::pictureShown(const QRect& shown) const
+{
+    if (mStretched)
+        return QRect(QPoint(0, 0), shownSize());
+    const int left = int(std::floor(shown.left() / mScale));
+    const int top = int(std::floor(shown.top() / mScale));
+    const int right = std::min(shownSize().width(), int(std::ceil((shown.right() + 1) / mScale)));
+    const int bottom = std::min(shownSize().height(), int(std::ceil((shown.bottom() + 1) / mScale)));
+    return QRect(left, top, right - left, bottom - top);
+}
+
 void ImageView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
+    if (mImage && mPrepare)
+        mPrepare(pictureShown(event->rect()));
     if (!mImage || mImage->isNull()) {
         painter.fillRect(rect(), palette().window());
         return;
     }
     if (mStretched) {
         painter.drawImage(rect(), *mImage);
-    } else if (mScale == 1) {
+    } else if (mScale == 1 && mBlock == QSize(1, 1)) {
         painter.drawImage(0, 0, *mImage);
     } else {
-        // Only the picture pixels the exposed part shows, each as a sharp block.
-        const QRect shown = event->rect();
-        const int left = int(std::floor(shown.left() / mScale));
-        const int top = int(std::floor(shown.top() / mScale));
-        const int right = std::min(mImage->width(), int(std::ceil((shown.right() + 1) / mScale)));
-        const int bottom = std::min(mImage->height(), int(std::ceil((shown.bottom() + 1) / mScale)));
-        const QRect source(left, top, right - left, bottom - top);
-        const QRectF target(left * mScale, top * mScale, source.width() * mScale, source.height() * mScale);
+        // Only the picture pixels the exposed part shows (whole ones), each as a sharp block.
+        const QRect shown = pictureShown(event->rect());
+        const int bw = mBlock.width();
+        const int bh = mBlock.height();
+        const QRect source(QPoint(shown.left() / bw, shown.top() / bh), QPoint(shown.right() / bw, shown.bottom() / bh));
+        const QRectF target(source.left() * bw * mScale, source.top() * bh * mScale, source.width() * bw * mScale,
+                            source.height() * bh * mScale);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter.drawImage(target, *mImage, source);
     }
@@ -202,8 +227,8 @@ QPoint ImageView::toImage(const QPointF& position) const
     // Truncating, as a division of the pointer position is everywhere in this program.
     if (!mStretched || !mImage || width() == 0 || height() == 0)
         return QPoint(static_cast<int>(std::trunc(position.x() / mScale)), static_cast<int>(std::trunc(position.y() / mScale)));
-    return QPoint(static_cast<int>(std::trunc(position.x() * mImage->width() / width())),
-                  static_cast<int>(std::trunc(position.y() * mImage->height() / height())));
+    return QPoint(static_cast<int>(std::trunc(position.x() * shownSize().width() / width())),
+                  static_cast<int>(std::trunc(position.y() * shownSize().height() / height())));
 }
 
 void ImageView::mousePressEvent(QMouseEvent* event)

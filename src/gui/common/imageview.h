@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 
 class ImageView : public QWidget {
     Q_OBJECT
@@ -11,7 +12,13 @@ public:
     explicit ImageView(const QImage* image, QWidget* parent = nullptr);
 
     void setImage(const QImage* image);
+    // Called before each paint with the picture's part about to be shown (in picture pixels), so that
+    // a model that draws on demand finishes that part first.
+    void setPrepare(std::function<void(const QRect&)> prepare) { mPrepare = std::move(prepare); }
     const QImage* image() const { return mImage; }
+    // A reduced picture: each of its pixels shows as a block of this size (sharp), and everything else
+    // of the view (its size, the scale, the mouse, the cells, setPrepare) counts in the blocks' pixels.
+    void setBlock(QSize block);
     // Stretched views scale the picture to the widget; others show it 1:1 at a fixed size.
     void setStretched(bool stretched);
     // An unstretched view at `scale` times the picture's size, its pixels sharp (each picture pixel a
@@ -65,10 +72,16 @@ protected:
 
 private:
     QRect cellRect(QPoint cell) const;
+    // The picture's size as shown at scale 1 (its blocks' pixels).
+    QSize shownSize() const;
+    // The picture pixels (blocks' pixels) a part of the view shows.
+    QRect pictureShown(const QRect& shown) const;
     void scrollToCell();
     const QImage* mImage;
+    std::function<void(const QRect&)> mPrepare;
     bool mStretched = false;
     double mScale = 1;
+    QSize mBlock{1, 1};
     QSize mPitch;
     QSize mCells;
     QPoint mCell;

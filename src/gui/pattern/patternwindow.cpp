@@ -359,7 +359,11 @@ QLayout* PatternWindow::buildOverview()
     ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox1->setFrameShape(QFrame::NoFrame);
     ScrollBox1->setFocusPolicy(Qt::NoFocus); // the overview in it takes the keyboard
-    paintboxall = Named(new ImageView(&mEditor.picture().overview(), ScrollBox1), "paintboxall");
+    // The overview is kept at one pixel per pattern pixel and shown in blocks; its patterns are drawn
+    // when first shown.
+    paintboxall = Named(new ImageView(&mEditor.picture().overviewPart({}), ScrollBox1), "paintboxall");
+    paintboxall->setBlock(QSize(PatternPicture::kOverviewBlockWidth, PatternPicture::kOverviewBlockHeight));
+    paintboxall->setPrepare([this](const QRect& part) { mEditor.picture().overviewPart(part); });
     // By keyboard: the arrows choose as a click does, Return opens the pattern as a double click.
     paintboxall->setKeyboardCells(QSize(32, 32), PatternStore::kPatterns, PatternStore::kSets);
     paintboxall->setReturnDoubleClicks(true);
