@@ -82,6 +82,47 @@ TEST_F(MainWindowTest, StartsOnPatternOneOfSetOneFromTheStartupFile)
     EXPECT_NE(form->minimumSize(), form->maximumSize());
 }
 
+TEST(MainWindowOverview, ShowsEveryPatternOfTheStartupFileAsTheEditorDrawsIt)
+{
+    // Every byte of the start-up file differs from its neighbours, so a pixel drawn in the wrong place
+    // or a pattern not drawn at all shows.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    PatternEditor seed;
+    for (int i = 1; i <= PatternStore::kSlotsI; ++i)
+        for (int j = 1; j <= PatternStore::kBanks; ++j)
+            seed.document().setSlot(i, j, QString::number((37 * i + 11 * j) % 256));
+    SaveFontFile(seed, dir.filePath(QStringLiteral("Vorarado.fa8")));
+    ScriptedDialogs dialogs;
+    PatternWindow form(dialogs, dir.path());
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    auto* view = Control<ImageView>(&form, "paintboxall");
+    // Without the keyboard's cell frame over pattern 1.
+    Control<QWidget>(&form, "SpinTilenumber")->setFocus();
+    QScrollBar* scroll = Control<QScrollArea>(&form, "ScrollBox1")->horizontalScrollBar();
+    const auto shows = [&](const QRect& part) {
+        return view->grab(part).toImage().convertToFormat(QImage::Format_RGB32)
+            == form.editor().overview().copy(part).convertToFormat(QImage::Format_RGB32);
+    };
+    // The part shown at the start, then the right end once scrolled there, then the whole overview.
+    const QRect first(0, 0, Control<QScrollArea>(&form, "ScrollBox1")->viewport()->width(), 256);
+    EXPECT_TRUE(shows(first));
+    scroll->setValue(scroll->maximum());
+    QApplication::processEvents();
+    EXPECT_TRUE(shows(QRect(2048 - first.width(), 0, first.width(), 256)));
+    // A part that starts and ends inside a pattern's pixels.
+    EXPECT_TRUE(shows(QRect(1001, 33, 70, 47)));
+    EXPECT_TRUE(shows(view->rect()));
+    EXPECT_EQ(view->size(), QSize(2048, 256));
+    // The overview as the editor draws it: pattern 64 of set 8, its last byte row, pixel by pixel.
+    const int last = StoredByteValue(seed.document().store().entry(16, 127, 7));
+    const auto pixels = DecodeByte(last);
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(form.editor().overview().pixel(2048 - 16 + 4 * k + 1, 255),
+                  ToQRgb(form.editor().registers()[pixels[size_t(k)]].displayColor)) << k;
+}
+
 TEST_F(MainWindowTest, PaintingLocksLadenUntilDiscarded)
 {
     editor().setPaintText(QStringLiteral("3"));

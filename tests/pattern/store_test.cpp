@@ -80,6 +80,50 @@ TEST(PatternStore, PatternViewAddressesBanksCharactersAndSlots)
             ASSERT_EQ(store.slot(i, j), QStringLiteral("0"));
 }
 
+TEST(PatternStore, KeepsEveryTextAsItStandsAndReadsItsByteAsTheOverviewDoes)
+{
+    // Numbers' own texts are kept as numbers, the rest as texts: each must come back unchanged.
+    const QString texts[] = {QStringLiteral("0"),   QStringLiteral("7"),    QStringLiteral("255"), QStringLiteral("256"),
+                             QStringLiteral("007"), QStringLiteral("00"),   QStringLiteral("-1"),  QStringLiteral(" 12"),
+                             QStringLiteral("$FF"), QStringLiteral(""),     QString(),             QStringLiteral("abc"),
+                             QStringLiteral("1000"), QStringLiteral("١٢"), QStringLiteral("99")};
+    PatternStore store;
+    int k = 0;
+    for (int i = 1; i <= PatternStore::kSlotsI; ++i)
+        for (int j = 1; j <= PatternStore::kBanks; ++j)
+            store.setSlot(i, j, texts[k++ % std::size(texts)]);
+    const PatternStore copy = store;
+    // Every entry changed twice more, from text to number and back, so that places are given up and
+    // taken again; the copy keeps what it had.
+    for (int round = 1; round <= 2; ++round) {
+        k = round;
+        for (int i = 1; i <= PatternStore::kSlotsI; ++i)
+            for (int j = 1; j <= PatternStore::kBanks; ++j)
+                store.setSlot(i, j, texts[k++ % std::size(texts)]);
+    }
+    // Entry n holds texts[(n + start) mod count].
+    const auto holds = [&](const PatternStore& s, int start) {
+        int n = start;
+        for (int i = 1; i <= PatternStore::kSlotsI; ++i)
+            for (int j = 1; j <= PatternStore::kBanks; ++j) {
+                const QString& expected = texts[n++ % std::size(texts)];
+                if (s.slot(i, j) != expected || s.slot(i, j).isNull() != expected.isNull())
+                    return false;
+            }
+        return true;
+    };
+    EXPECT_TRUE(holds(copy, 0));
+    EXPECT_TRUE(holds(store, 2));
+    for (int c = 0; c < 16; ++c)
+        for (int r = 0; r < 8; ++r)
+            ASSERT_EQ(store.byteValue(3, c, r), StoredByteValue(store.entry(3, c, r))) << c << "," << r;
+    EXPECT_EQ(StoredByteValue(QStringLiteral("256")), 255);
+    EXPECT_EQ(StoredByteValue(QStringLiteral("007")), 7);
+    EXPECT_EQ(StoredByteValue(QStringLiteral("$FF")), 255);
+    EXPECT_EQ(StoredByteValue(QStringLiteral("-1")), 0);
+    EXPECT_EQ(StoredByteValue(QStringLiteral("abc")), 0);
+}
+
 TEST(PatternStore, DecodeAndEncode)
 {
     struct Case {
