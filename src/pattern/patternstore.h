@@ -36,8 +36,8 @@ public:
     // Every entry becomes "0".
     void clear();
 
-    // bank 1-16, character 0-127, row 0-7. A reference stays valid while the store lives; it shows the
-    // entry's text at the time it was taken or, for a text other than a number's own, a later one.
+    // bank 1-16, character 0-127, row 0-7. A reference is good until the store next changes: copy the
+    // text to keep it longer.
     const QString& entry(int bank, int character, int row) const { return text(index(bank, character, row)); }
     void setEntry(int bank, int character, int row, const QString& text) { assign(index(bank, character, row), text); }
     // The byte an entry stands for, as StoredByteValue reads its text.
