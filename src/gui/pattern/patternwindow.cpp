@@ -45,7 +45,9 @@ QSpinBox* spin(int min, int max, int value, const char* name, QWidget* parent)
 
 QTableWidget* table(int columns, int rows, int cellWidth, int cellHeight, const char* name, QWidget* parent)
 {
-    auto* t = Named(new QTableWidget(rows, columns, parent), name);
+    // The rows and columns come after the headers have their sizes: made with them, the table would
+    // measure every section of its hidden headers first.
+    auto* t = Named(new QTableWidget(parent), name);
     t->horizontalHeader()->hide();
     t->verticalHeader()->hide();
     t->horizontalHeader()->setMinimumSectionSize(4);
@@ -55,6 +57,8 @@ QTableWidget* table(int columns, int rows, int cellWidth, int cellHeight, const 
     t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     t->setFixedSize(columns * cellWidth + 2 * t->frameWidth(), rows * cellHeight + 2 * t->frameWidth());
+    t->setRowCount(rows);
+    t->setColumnCount(columns);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c) {
             auto* item = new QTableWidgetItem(QStringLiteral("0"));
