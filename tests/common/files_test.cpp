@@ -625,6 +625,16 @@ TEST(TextFile, LinesSplitAcrossReadingPiecesComeOutWhole)
     EXPECT_EQ(lines[5462], QString(kMaxLineLength, QLatin1Char('L')));
     EXPECT_EQ(lines[5463], QString(kMaxLineLength, QLatin1Char('M')));
     EXPECT_EQ(lines[5464], QStringLiteral("Ende"));
+
+    // A long line open at the end of the first piece, ended in a last piece shorter than what it
+    // carries, then a last line without an end: neither may write over the other.
+    QByteArray tail(65536 - 1100, 'k');
+    tail += "\r\n" + QByteArray(1098, 'A') + "\nende";
+    const QString tailName = dir.filePath(QStringLiteral("kurzesende.txt"));
+    WriteRaw(tailName, tail);
+    LineReader tailReader(tailName);
+    EXPECT_EQ(ReadAllLines(tailReader, 0),
+              QStringList({QString(kMaxLineLength, QLatin1Char('k')), QString(kMaxLineLength, QLatin1Char('A')), QStringLiteral("ende")}));
 }
 
 // A pipe, a device or a socket named as a file to read is refused at once with the German reason: a
