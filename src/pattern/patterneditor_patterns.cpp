@@ -16,7 +16,7 @@ PatternBytes StoredPattern(const PatternStore& store, int set, int pattern)
     PatternBytes bytes{};
     for (int y = 0; y < EditBuffer::kHeight; ++y)
         for (int h = 0; h < 2; ++h)
-            bytes[size_t(2 * y + h)] = static_cast<unsigned char>(StoredByteValue(store.patternByte(set, pattern, y, h)));
+            bytes[size_t(2 * y + h)] = static_cast<unsigned char>(store.patternByteValue(set, pattern, y, h));
     return bytes;
 }
 

@@ -36,19 +36,6 @@ int EncodePixels(int p0, int p1, int p2, int p3)
 
 int StoredByteValue(const QString& text)
 {
-    // Nearly every stored text is one to three decimal digits.
-    if (const qsizetype n = text.size(); n >= 1 && n <= 3) {
-        int value = 0;
-        qsizetype i = 0;
-        for (; i < n; ++i) {
-            const char16_t digit = text[i].unicode();
-            if (digit < u'0' || digit > u'9')
-                break;
-            value = 10 * value + (digit - u'0');
-        }
-        if (i == n)
-            return std::min(value, 255);
-    }
     return std::clamp(StrToIntDef(text, 0), 0, 255);
 }
 

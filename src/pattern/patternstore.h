@@ -58,6 +58,10 @@ public:
     {
         return entry(bankOf(set, y), characterOf(pattern, half), y % 8);
     }
+    int patternByteValue(int set, int pattern, int y, int half) const
+    {
+        return byteValue(bankOf(set, y), characterOf(pattern, half), y % 8);
+    }
     void setPatternByte(int set, int pattern, int y, int half, const QString& text)
     {
         setEntry(bankOf(set, y), characterOf(pattern, half), y % 8, text);
